@@ -1,0 +1,21 @@
+# Thin front end over the CMake presets; see README.md.
+.PHONY: deps test bench clean
+
+deps:
+	@scripts/install-deps
+
+test: deps
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev
+	ctest --preset dev
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev --target kelvo_bench
+	build/dev/bench/kelvo_bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,115 @@
+#include "foundation/TextNumber.h"
+
+#include "foundation/RuntimeError.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace kelvo {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// True when `text` is [sign] digits [. digits] [e [sign] digits] with at least
+// one digit in the mantissa.
+bool IsPlainNumber(const std::string& text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        size_t exponentDigits = 0;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+} // namespace
+
+std::u16string DecimalText(int32_t value) {
+    std::u16string text;
+    AppendDecimalText(text, value);
+    return text;
+}
+
+void AppendDecimalText(std::u16string& text, int32_t value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+double TextToDouble(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        RaiseError(ErrorNumber::TypeMismatch);
+    }
+    const auto last = text.find_last_not_of(u' ');
+    std::string ascii;
+    for (char16_t c : text.substr(first, last - first + 1)) {
+        if (c > 0x7f) {
+            RaiseError(ErrorNumber::TypeMismatch);
+        }
+        ascii.push_back(static_cast<char>(c));
+    }
+    if (!IsPlainNumber(ascii)) {
+        RaiseError(ErrorNumber::TypeMismatch);
+    }
+    const char* begin = ascii.data();
+    if (*begin == '+') {
+        ++begin;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(begin, ascii.data() + ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    if (error != std::errc() || end != ascii.data() + ascii.size()) {
+        RaiseError(ErrorNumber::TypeMismatch);
+    }
+    return value;
+}
+
+int32_t RoundToInt32(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<int32_t>::min() &&
+          rounded <= std::numeric_limits<int32_t>::max())) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    return static_cast<int32_t>(rounded);
+}
+
+int32_t TextToInt32(std::u16string_view text) {
+    return RoundToInt32(TextToDouble(text));
+}
+
+} // namespace kelvo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+// Plain decimal text: digits, a leading "-" for negatives, no grouping.
+std::u16string DecimalText(int32_t value);
+void AppendDecimalText(std::u16string& text, int32_t value);
+
+// Reads a number from text: surrounding spaces, a sign, a fraction and an
+// exponent are accepted. Anything else (also empty text) is the type-mismatch
+// error 13.
+double TextToDouble(std::u16string_view text);
+
+// Rounds to the nearest whole number, halves to the even neighbour; outside the
+// 32-bit range it is the overflow error 6.
+int32_t RoundToInt32(double value);
+
+// TextToDouble, then RoundToInt32: "  7.5 " is 8, "6.5" is 6.
+int32_t TextToInt32(std::u16string_view text);
+
+} // namespace kelvo

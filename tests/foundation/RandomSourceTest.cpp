@@ -1,0 +1,66 @@
+#include "foundation/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace kelvo {
+namespace {
+
+class RandomSourceTest : public ::testing::Test {
+protected:
+    void TearDown() override { UseClockForRandomReseed(); }
+};
+
+TEST_F(RandomSourceTest, SingleValuesStayBelowOne) {
+    SeedRandom(1);
+    float largest = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const float r = RandomSingle();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        largest = std::max(largest, r);
+    }
+    EXPECT_GT(largest, 0.999f);
+}
+
+TEST_F(RandomSourceTest, FloorDrawsCoverASmallRangeEvenly) {
+    SeedRandom(2);
+    std::map<int32_t, int> seen;
+    for (int i = 0; i < 7000; ++i) {
+        seen[RandomFloor(7, 3)]++;
+    }
+    ASSERT_EQ(seen.size(), 7u);
+    EXPECT_EQ(seen.begin()->first, 3);
+    EXPECT_EQ(seen.rbegin()->first, 9);
+    for (const auto& [value, times] : seen) {
+        EXPECT_NEAR(times, 1000, 150) << value;
+    }
+}
+
+TEST_F(RandomSourceTest, ASeedRepeatsItsSequenceIncludingReseeds) {
+    auto draw = [] {
+        std::vector<float> values;
+        for (int i = 0; i < 5; ++i) {
+            ReseedRandomFromClock();
+            values.push_back(RandomSingle());
+        }
+        return values;
+    };
+    SeedRandom(99);
+    const auto first = draw();
+    SeedRandom(99);
+    EXPECT_EQ(draw(), first);
+}
+
+TEST_F(RandomSourceTest, TwoClockReseedsInARowGiveDifferentSequences) {
+    UseClockForRandomReseed();
+    ReseedRandomFromClock();
+    const float first = RandomSingle();
+    ReseedRandomFromClock();
+    EXPECT_NE(RandomSingle(), first);
+}
+
+} // namespace
+} // namespace kelvo

@@ -1,0 +1,76 @@
+#include "foundation/TextNumber.h"
+#include "foundation/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace kelvo {
+namespace {
+
+ErrorNumber ErrorOf(std::u16string_view text) {
+    try {
+        (void)TextToInt32(text);
+    } catch (const CRuntimeError& error) {
+        return error.Number();
+    }
+    return ErrorNumber{0};
+}
+
+TEST(TextNumberTest, DecimalTextIsPlain) {
+    EXPECT_EQ(DecimalText(0), u"0");
+    EXPECT_EQ(DecimalText(10000), u"10000");
+    EXPECT_EQ(DecimalText(-42), u"-42");
+    EXPECT_EQ(DecimalText(std::numeric_limits<int32_t>::min()), u"-2147483648");
+}
+
+TEST(TextNumberTest, SpacesSignsAndFractionsAreAccepted) {
+    EXPECT_EQ(TextToInt32(u" 2 "), 2);
+    EXPECT_EQ(TextToInt32(u"-7 "), -7);
+    EXPECT_EQ(TextToInt32(u"+12"), 12);
+    EXPECT_EQ(TextToInt32(u"123456"), 123456);
+    EXPECT_EQ(TextToInt32(u".5"), 0);
+    EXPECT_EQ(TextToInt32(u"5."), 5);
+    EXPECT_EQ(TextToInt32(u"1e3"), 1000);
+}
+
+TEST(TextNumberTest, HalvesRoundToTheEvenNeighbour) {
+    EXPECT_EQ(TextToInt32(u"7.5"), 8);
+    EXPECT_EQ(TextToInt32(u"6.5"), 6);
+    EXPECT_EQ(TextToInt32(u"2.5"), 2);
+    EXPECT_EQ(TextToInt32(u"3.5"), 4);
+    EXPECT_EQ(TextToInt32(u"-2.5"), -2);
+    EXPECT_EQ(TextToInt32(u"0.4"), 0);
+    EXPECT_EQ(TextToInt32(u"2.51"), 3);
+    EXPECT_EQ(RoundToInt32(0.5), 0);
+    EXPECT_EQ(RoundToInt32(1.5), 2);
+}
+
+TEST(TextNumberTest, TextThatIsNoNumberIsATypeMismatch) {
+    for (std::u16string_view text : {u"", u"   ", u".", u"1.2.3", u"abc", u"12a", u"1 2", u"-",
+                                     u"1e", u"１２", u"inf", u"nan"}) {
+        EXPECT_EQ(ErrorOf(text), ErrorNumber::TypeMismatch)
+            << std::string(text.begin(), text.end());
+    }
+}
+
+TEST(TextNumberTest, NumbersBeyondThirtyTwoBitsOverflow) {
+    EXPECT_EQ(TextToInt32(u"2147483647"), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(TextToInt32(u"-2147483648"), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(ErrorOf(u"2147483648"), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf(u"99999999999"), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf(u"1e400"), ErrorNumber::Overflow);
+}
+
+TEST(TextNumberTest, CheckedArithmeticRaisesOverflowInsteadOfWrapping) {
+    constexpr int32_t max = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(CheckedAdd(max - 1, 1), max);
+    EXPECT_THROW(CheckedAdd(max, 1), CRuntimeError);
+    EXPECT_THROW(CheckedSubtract(std::numeric_limits<int32_t>::min(), 1), CRuntimeError);
+    EXPECT_THROW(CheckedMultiply(65536, 65536), CRuntimeError);
+    EXPECT_THROW(CheckedNarrow(int64_t{max} + 1), CRuntimeError);
+    EXPECT_EQ(CRuntimeError(ErrorNumber::Overflow).Description(), u"溢出");
+}
+
+} // namespace
+} // namespace kelvo
