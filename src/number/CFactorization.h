@@ -1,0 +1,62 @@
+#pragma once
+
+#include "foundation/CTypedArray.h"
+#include "number/CValueLimit.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace kelvo {
+
+// Prime factors of every whole number 1..10000 and, for each k, the ascending
+// list of numbers with at least k prime factors. Draws non-prime products and
+// splits a dividend into a divisor and a quotient that fit their operands.
+class CFactorization {
+public:
+    static constexpr int32_t ListCount = 32;
+
+    CFactorization();
+
+    CLongArray CalcPrimes(int32_t iMaxNumber) const;
+    // Prime factors with multiplicity, ascending; empty for 0, 1 and a number
+    // without a prime factor up to 97.
+    CLongArray CalcPrimeFactors(int32_t value) const;
+    bool GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFirstValue, int32_t iLastValue,
+                                 int32_t iMultipleOf, int32_t iFactorCount,
+                                 const DivisorList* colDivisors, int32_t iExcludedDivisorBest);
+    void Init();
+    const CLongArray& GetFactorsOf(int32_t iVal) const;
+    // Adds every product of iCombineCount of the elements that fits; keys are
+    // unique and kept in insertion order.
+    void CombineFactors(const CLongArray& colElements, int32_t iCombineCount, int32_t iLower,
+                        int32_t iUpper, int32_t iMulti, std::vector<int32_t>& dicCombined) const;
+    void GetPotentialDivisors(int32_t dividend, int32_t iLower, int32_t iUpper, int32_t iMulti,
+                              int32_t iFactorCount, int32_t iExcludedFactorCount,
+                              std::vector<int32_t>& dicResult) const;
+    bool SplitDivisors2(int32_t dividend, const DivisorList& colDivisors,
+                        int32_t iExcludedDivisorBest);
+
+    // List k (1..32) of the numbers by factor count.
+    const CLongArray& NumbersWithFactorCount(int32_t k) const;
+
+private:
+    bool PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi, const CLongArray& list,
+                             int32_t m, const DivisorList& colDivisors,
+                             int32_t iExcludedDivisorBest);
+    void ShuffleDictionaryValues(const std::vector<int32_t>& dictionary, CLongArray& list) const;
+
+    CLongArray m_primes;
+    std::array<CLongArray, ListCount> m_numbersByFactorCount;
+    std::vector<CLongArray> m_factorTable;
+    std::vector<int32_t> m_scratchDictionary1;
+    std::vector<int32_t> m_scratchDictionary2;
+    CLongArray m_scratchList1;
+    CLongArray m_scratchList2;
+};
+
+// The one factorization of the program, built on first use.
+CFactorization& SharedFactorization();
+
+} // namespace kelvo
