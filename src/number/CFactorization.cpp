@@ -137,7 +137,10 @@ bool CFactorization::GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFir
     int32_t last = iLastValue;
     if (m != 1) {
         // The value is m × k, and k needs only the factors m does not give.
-        const int32_t stepFactors = MaxValue(CalcPrimeFactors(m).Count(), 1);
+        const bool tabled = m >= 1 && static_cast<size_t>(m) <= m_factorTable.size();
+        const int32_t factorsOfStep =
+            tabled ? GetFactorsOf(m).Count() : CalcPrimeFactors(m).Count();
+        const int32_t stepFactors = MaxValue(factorsOfStep, 1);
         factorCount = MaxValue(CheckedSubtract(factorCount, stepFactors), 1);
         first = FloorDivide(first, m);
         last = FloorDivide(last, m);
