@@ -2,7 +2,6 @@
 
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/TextNumber.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
 #include "generation/OperatorCodes.h"
