@@ -45,6 +45,7 @@ private:
     bool PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi, const CLongArray& list,
                              int32_t m, const DivisorList& colDivisors,
                              int32_t iExcludedDivisorBest);
+    bool FindSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
     void ShuffleDictionaryValues(const std::vector<int32_t>& dictionary, CLongArray& list) const;
 
     CLongArray m_primes;
@@ -54,6 +55,10 @@ private:
     std::vector<int32_t> m_scratchDictionary2;
     CLongArray m_scratchList1;
     CLongArray m_scratchList2;
+    // The candidate moved to a position by PickSplittableValue's exchanges
+    // (0 = the list's own item), and the positions written in the last draw.
+    std::vector<int32_t> m_pickExchanged;
+    std::vector<int32_t> m_pickTouched;
 };
 
 // The one factorization of the program, built on first use.
