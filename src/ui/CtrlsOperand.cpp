@@ -1,6 +1,9 @@
 #include "ui/CtrlsOperand.h"
 
 #include "generation/OperatorCodes.h"
+#include "generation/TemplateExpansion.h"
+
+#include <utility>
 
 namespace kelvo {
 
@@ -129,6 +132,55 @@ int32_t CtrlsOperand::CbrValue() const {
     if (!pair[0]->isEnabledTo(pair[0]->window())) {
         return Cbr::None;
     }
+    if (IsTicked(pair[0])) {
+        return CaptionCode(pair[0]);
+    }
+    if (IsTicked(pair[1])) {
+        return CaptionCode(pair[1]);
+    }
+    return Cbr::None;
+}
+
+TemplateList CtrlsOperand::Expressions(std::u16string& strErrorInfo) const {
+    const int32_t cbrCode = TemplateCbrCode();
+    OperandList operands;
+    for (int32_t i = 0; i < m_iOperandCount; ++i) {
+        auto operand = OperandFromBoxes(i);
+        if (i == 1 && cbrCode != Cbr::None) {
+            operand->SetCbrSetting(cbrCode);
+        }
+        operands.push_back(std::move(operand));
+    }
+    TemplateList templates;
+    for (OperandList& sequence : ExpandTemplates(operands, AllOperators(), strErrorInfo)) {
+        auto expression = std::make_shared<CExpression>();
+        expression->Init(std::move(sequence), ResultOperand());
+        templates.push_back(std::move(expression));
+    }
+    return templates;
+}
+
+std::shared_ptr<COperand> CtrlsOperand::ResultOperand() const {
+    return OperandFromBoxes(ResultFrame);
+}
+
+// "从" above its "到" is no error: the two are exchanged for the template.
+std::shared_ptr<COperand> CtrlsOperand::OperandFromBoxes(int32_t indexOperand) const {
+    int32_t lower = m_panel.txtLimits[2 * indexOperand]->Value();
+    int32_t upper = m_panel.txtLimits[2 * indexOperand + 1]->Value();
+    if (upper < lower) {
+        std::swap(lower, upper);
+    }
+    auto operand = std::make_shared<COperand>();
+    operand->InitLimits(lower, upper, MultipleOfs(indexOperand));
+    return operand;
+}
+
+int32_t CtrlsOperand::TemplateCbrCode() const {
+    if (m_iOperandCount != 2) {
+        return Cbr::None;
+    }
+    const auto& pair = m_panel.chkCbr;
     if (IsTicked(pair[0])) {
         return CaptionCode(pair[0]);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generation/GenerationDriver.h"
+#include "number/COperand.h"
 #include "ui/frmMainUi.h"
 
 #include <cstdint>
@@ -34,7 +36,14 @@ public:
     // The carry / borrow code the pair expresses, 0 while it does not apply.
     int32_t CbrValue() const;
 
+    // The question templates of the panel, one per combination of ticked
+    // operators; none, with the reason in strErrorInfo, when a gap has none.
+    TemplateList Expressions(std::u16string& strErrorInfo) const;
+    std::shared_ptr<COperand> ResultOperand() const;
+
 private:
+    std::shared_ptr<COperand> OperandFromBoxes(int32_t indexOperand) const;
+    int32_t TemplateCbrCode() const;
     static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
 
     COperandPanel m_panel;

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "generation/CInfoReceiver.h"
+#include "generation/GenerationDriver.h"
+#include "question/CConfig.h"
+#include "question/CPreCreatedQuestions.h"
 #include "ui/CtrlsOperand.h"
+#include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 
 #include <QUrl>
@@ -18,7 +23,7 @@ namespace kelvo {
 // controllers. Work that yields to the event loop (Create and every display
 // of the worksheet) runs as one job: while it runs no second job starts, user
 // input waits, and a close asked for meanwhile is carried out when it ends.
-class frmMain : public QWidget {
+class frmMain : public QWidget, public CInfoReceiver {
 public:
     using MessageBoxHook = std::function<void(const QString& strText)>;
     using UrlOpener = std::function<void(const QUrl& url)>;
@@ -34,11 +39,30 @@ public:
     void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
+    // Progress of long jobs: the window is disabled between Start and Stopped.
+    void Start(const std::u16string& info) override;
+    void Process(int32_t info) override;
+    void Stopped() override;
+
     int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
     std::u16string GetOperators(int32_t indexOperand) const;
+    // Formats the questions of the last Create into the worksheet box; a long
+    // worksheet is announced unless silent.
+    void ShowQuestions(bool silent);
+    // Sets the operand panel from a question description.
+    void FillQuestionData(const std::shared_ptr<CQuestionData>& qd, int32_t iOperandCount);
 
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
+    const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
+    CConfig& Config() { return *m_config; }
+    // Pending error text of the template expansion, shown by Create.
+    std::u16string& ErrorInfo() { return m_strErrorInfo; }
     const frmMainUi& Controls() const { return m_ui; }
+    // The whole worksheet of the last display; the box may show only its start.
+    const QString& Worksheet() const { return m_strWorksheet; }
+    // The character set kept with the worksheet font.
+    int32_t OutputCharset() const { return m_iOutputCharset; }
+    void SetOutputCharset(int32_t value) { m_iOutputCharset = value; }
     bool IsBusy() const { return m_busy; }
 
 protected:
@@ -47,11 +71,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void LoadPresets();
     void ConnectPanel();
     void ConnectCommands();
     void ConnectLinks();
 
+    void OnQuestionTypeSelected(int index);
     void OnOperandCountSelected(int index);
+    void Create();
+    void FormatQuestions(bool silent);
+    void SetLimitBoxes(int32_t indexOperand, const std::shared_ptr<CValueLimit>& limit);
+    void SetGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
+    void SetCbrPair(int32_t iCbr);
+    void ShowOutput(const QString& strText);
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenGuide(int index);
@@ -75,9 +107,16 @@ private:
 
     frmMainUi m_ui;
     std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
-    QString m_strSettingsPath;
+    std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
+    CPreCreatedQuestions m_precreatedQuestions;
+    std::unique_ptr<CConfig> m_config;
+    TemplateList m_colExprs;
+    std::shared_ptr<QuestionList> m_arrExprValues;
+    std::u16string m_strErrorInfo;
+    QString m_strWorksheet;
     MessageBoxHook m_messageBox;
     UrlOpener m_openUrl;
+    int32_t m_iOutputCharset;
     bool m_busy = false;
     bool m_closePending = false;
 };
