@@ -18,6 +18,8 @@
 
 namespace kelvo {
 
+frmMain* frmMain::s_yieldOwner = nullptr;
+
 namespace {
 
 const QString ApplicationTitle = QStringLiteral("Kelvo");
@@ -33,6 +35,12 @@ const char16_t* const TooLongText = u"生成的题目太多，无法全部显示
 const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能是您设计的算式有问题。";
 // Where the progress frame stands over the worksheet box.
 constexpr int InfoTopInOutput = 136;
+
+// User input waits until the job ends; painting, timers and a close request
+// are handled.
+void ProcessEventsWithoutInput() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 QString RuntimeErrorText(const CRuntimeError& error) {
     return QString::fromUtf16(u"运行时错误 '%1'：\n\n%2")
@@ -59,7 +67,8 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
       m_iOutputCharset(ChineseCharset) {
     m_ui.SetupUi(this);
     KeepActiveColours(m_ui.fraInfo);
-    SetYieldHook([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    SetYieldHook([this] { YieldToEvents(); });
+    s_yieldOwner = this;
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     ConnectPanel();
@@ -78,7 +87,22 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     resize(DesignedSize.boundedTo(screen()->availableGeometry().size()));
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    if (s_yieldOwner == this) {
+        s_yieldOwner = nullptr;
+        SetYieldHook([] { ProcessEventsWithoutInput(); });
+    }
+}
+
+// Only the count at a yield is ever painted, so the label takes it there
+// rather than after every question.
+void frmMain::YieldToEvents() {
+    if (m_iPendingProgress) {
+        m_ui.lblInfoContent->setText(QString::number(*m_iPendingProgress));
+        m_iPendingProgress.reset();
+    }
+    ProcessEventsWithoutInput();
+}
 
 QString frmMain::DefaultSettingsPath() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Kelvo.ini"));
@@ -353,7 +377,7 @@ void frmMain::Start(const std::u16string& info) {
 }
 
 void frmMain::Process(int32_t info) {
-    ShowProgress(QString::number(info));
+    m_iPendingProgress = info;
 }
 
 void frmMain::Stopped() {
@@ -367,10 +391,7 @@ void frmMain::BeginProgress(const QString& strTitle) {
     m_ui.fraInfo->raise();
     m_ui.lblInfoTitle->setText(strTitle);
     m_ui.lblInfoContent->clear();
-}
-
-void frmMain::ShowProgress(const QString& strCount) {
-    m_ui.lblInfoContent->setText(strCount);
+    m_iPendingProgress.reset();
 }
 
 void frmMain::EndProgress() {

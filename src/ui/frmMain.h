@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kelvo {
@@ -92,7 +93,7 @@ private:
     void PlaceOverlays();
 
     void BeginProgress(const QString& strTitle);
-    void ShowProgress(const QString& strCount);
+    void YieldToEvents();
     void EndProgress();
 
     // Runs an event handler; a runtime error becomes a message box and the
@@ -104,6 +105,9 @@ private:
     void RunJob(F&& job);
     void ShowErrorMessage(const std::exception& error);
     void ShowMessage(const QString& strText);
+
+    // The window whose progress label the model's yields bring up to date.
+    static frmMain* s_yieldOwner;
 
     frmMainUi m_ui;
     std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
@@ -117,6 +121,7 @@ private:
     MessageBoxHook m_messageBox;
     UrlOpener m_openUrl;
     int32_t m_iOutputCharset;
+    std::optional<int32_t> m_iPendingProgress;
     bool m_busy = false;
     bool m_closePending = false;
 };
