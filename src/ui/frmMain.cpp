@@ -120,7 +120,6 @@ void frmMain::LoadPresets() {
     m_precreatedQuestions.SetAddQuestionHandler([this](const std::shared_ptr<CQuestionData>& qd) {
         m_ui.cboQuestionType->addItem(QString::fromStdU16String(qd->Title()));
     });
-    m_ui.cboQuestionType->clear();
     m_precreatedQuestions.Load();
     m_ui.cboQuestionType->setCurrentIndex(0);
 }
