@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
@@ -391,6 +392,8 @@ void frmMain::BeginProgress(const QString& strTitle) {
     m_ui.lblInfoTitle->setText(strTitle);
     m_ui.lblInfoContent->clear();
     m_iPendingProgress.reset();
+    // The frame is painted at the next yield, before a posted relayout would run.
+    m_ui.fraInfo->layout()->activate();
 }
 
 void frmMain::EndProgress() {
