@@ -73,8 +73,7 @@ void CTimeBox::ApplyRangeRule() {
         return;
     }
     m_iLastSeconds = ClampedSeconds(*value);
-    setText(IsInRange(*value) ? QString::number(*value, 'g', 15)
-                              : QString::number(m_iLastSeconds));
+    setText(IsInRange(*value) ? QString::number(*value, 'g', 15) : QString::number(m_iLastSeconds));
 }
 
 } // namespace kelvo

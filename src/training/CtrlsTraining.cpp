@@ -2,7 +2,7 @@
 
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
-#include "generation/GenerateQuestions.h"
+#include "generation/GenerationDriver.h"
 #include "training/AnswerChoices.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
@@ -28,8 +28,8 @@ const QColor kMissed(255, 0, 0);
 
 QString GradeCaption(int32_t iWrong) {
     // Index = wrong questions; 7 to 10, 11 to 15 and 16 or more share a grade.
-    static const std::array<const char16_t*, 7> kTopGrades{
-        u"状元", u"榜眼", u"探花", u"进士", u"同进士", u"举人", u"秀才"};
+    static const std::array<const char16_t*, 7> kTopGrades{u"状元",   u"榜眼", u"探花", u"进士",
+                                                           u"同进士", u"举人", u"秀才"};
     const char16_t* grade = iWrong <= 6    ? kTopGrades[static_cast<size_t>(iWrong)]
                             : iWrong <= 10 ? u"童生"
                             : iWrong <= 15 ? u"启蒙"
@@ -183,9 +183,9 @@ void CtrlsTraining::ShowQuestion(const CExprValue& value, int32_t k, const CValu
 }
 
 void CtrlsTraining::ClearResultLabels() {
-    for (QLabel* label : {m_form.lblCorrect, m_form.lblWrong, m_form.lblScore,
-                          m_form.lblTimerCounter, m_form.lblSeconds, m_form.lblInfo,
-                          m_form.lblGrade}) {
+    for (QLabel* label :
+         {m_form.lblCorrect, m_form.lblWrong, m_form.lblScore, m_form.lblTimerCounter,
+          m_form.lblSeconds, m_form.lblInfo, m_form.lblGrade}) {
         label->clear();
     }
 }

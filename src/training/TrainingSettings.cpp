@@ -60,14 +60,13 @@ void CollectFont(const QLabel& label, CFont& saved) {
 } // namespace
 
 void UpdateTrainingView(const CConfig& config, frmTraining& form) {
-    const auto saved = IsUsable(config.TrainingFont()) ? config.TrainingFont()
-                                                        : CConfig::DefaultTrainingFont();
+    const auto saved =
+        IsUsable(config.TrainingFont()) ? config.TrainingFont() : CConfig::DefaultTrainingFont();
     for (CClickLabel* label : form.lblQuestions) {
         ApplyFont(*saved, *label);
     }
-    const int32_t seconds = config.TrainingTime() >= CTimeBox::kLowest
-                                ? config.TrainingTime()
-                                : CTimeBox::kDefaultSeconds;
+    const int32_t seconds = config.TrainingTime() >= CTimeBox::kLowest ? config.TrainingTime()
+                                                                       : CTimeBox::kDefaultSeconds;
     form.txtTime->setText(QString::number(seconds));
 }
 

@@ -24,7 +24,7 @@ namespace kelvo {
 namespace {
 
 constexpr int kRowsPerColumn = 15;
-constexpr int kBarWidth = 600;
+constexpr int kBarWidth = 540;
 constexpr int kBarHeight = 14;
 constexpr int kSidePanelWidth = 190;
 
@@ -68,19 +68,21 @@ frmTraining::frmTraining(QWidget* owner, TemplateSource templates, CConfig& conf
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kelvo训练"));
     timTimer = Named(new QTimer(this), QStringLiteral("timTimer"));
-    Label1 = Named(new QLabel(QStringLiteral(
-                       "注意：训练题目是根据主窗口上显示的题型来出的，如果要改变题型，请切换到主窗口"
-                       "修改，然后再点出题按钮，训练题型就会跟着变化。")),
-                   QStringLiteral("Label1"));
+    Label1 =
+        Named(new QLabel(QStringLiteral(
+                  "注意：训练题目是根据主窗口上显示的题型来出的，如果要改变题型，请切换到主窗口"
+                  "修改，然后再点出题按钮，训练题型就会跟着变化。")),
+              QStringLiteral("Label1"));
     Label1->setWordWrap(true);
 
     auto* left = new QVBoxLayout;
     left->addWidget(CreateQuestionArea(), 1);
     left->addWidget(CreateCountdownBar());
-    left->addWidget(Label1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(CreateSidePanel());
+    // The window never gets smaller than its questions need, whatever the font.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     ConnectEvents();
 
     // Keys reach the window before its controls, whichever control has the focus.
@@ -100,12 +102,15 @@ QWidget* frmTraining::CreateQuestionArea() {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         auto* frame = Named(new QFrame, IndexedName("fraQuestions", slot));
         frame->setFrameShape(QFrame::StyledPanel);
+        frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         auto* row = new QHBoxLayout(frame);
         row->setContentsMargins(4, 1, 4, 1);
+        row->setSpacing(6);
         for (int part = 0; part < 3; ++part) {
             const int index = 3 * slot + part;
             auto* label = Named(new CClickLabel, IndexedName("lblQuestions", index));
             label->setAlignment(part == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            label->setMargin(2);
             label->SetBackColor(palette().color(QPalette::Window));
             lblQuestions[index] = label;
             row->addWidget(label, part == 0 ? 3 : 1);
@@ -113,6 +118,8 @@ QWidget* frmTraining::CreateQuestionArea() {
         fraQuestions[slot] = frame;
         grid->addWidget(frame, slot % kRowsPerColumn, slot / kRowsPerColumn);
     }
+    // Spare room goes below the questions, so that all frames keep one size.
+    grid->setRowStretch(kRowsPerColumn, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     return Frame1;
@@ -128,6 +135,8 @@ QWidget* frmTraining::CreateCountdownBar() {
     lblCountdownProgress = PlainBar("lblCountdownProgress", kBarColor, lblProgress2);
     lblCountdownProgress->setGeometry(0, 0, kBarWidth, kBarHeight);
     lblTimerCounter = ResultLabel("lblTimerCounter");
+    lblTimerCounter->setMinimumWidth(
+        lblTimerCounter->fontMetrics().horizontalAdvance(QStringLiteral("99999")));
     row->addWidget(lblProgress2);
     row->addWidget(lblTimerCounter);
     row->addStretch(1);
@@ -188,6 +197,7 @@ QWidget* frmTraining::CreateSidePanel() {
     lblInfo->setWordWrap(true);
     column->addWidget(lblInfo);
     column->addStretch(1);
+    column->addWidget(Label1);
 
     cmdFont = Named(new QPushButton(QStringLiteral("字体...")), QStringLiteral("cmdFont"));
     cmdShowHelp = Named(new QPushButton(QStringLiteral("使用说明")), QStringLiteral("cmdShowHelp"));
@@ -207,7 +217,8 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { m_ctrls->DoStartClicked(); }); });
     connect(cmdFinish, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoFinishClicked(); }); });
-    connect(timTimer, &QTimer::timeout, this, [this] { Forward([this] { m_ctrls->DoTimered(); }); });
+    connect(timTimer, &QTimer::timeout, this,
+            [this] { Forward([this] { m_ctrls->DoTimered(); }); });
     for (int i = 0; i < 3; ++i) {
         connect(optModes[i], &QRadioButton::clicked, this, [this, i] { OnModesClicked(i); });
     }

@@ -28,10 +28,9 @@ TEST(CTimeBoxTest, LeavingTheBoxPutsItsNumberIntoRange) {
         const char* typed;
         const char* kept;
     };
-    for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"  7", "7"},
-                          Case{"0.4", "1"}, Case{"0.5", "1"}, Case{"7.5", "7.5"},
-                          Case{"007", "7"}, Case{"123456", "9999"}, Case{"  9999.", "9999"},
-                          Case{"1", "1"}}) {
+    for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"  7", "7"}, Case{"0.4", "1"},
+                          Case{"0.5", "1"}, Case{"7.5", "7.5"}, Case{"007", "7"},
+                          Case{"123456", "9999"}, Case{"  9999.", "9999"}, Case{"1", "1"}}) {
         CTimeBox box;
         box.setText(QLatin1String(c.typed));
         LoseFocus(box);
@@ -59,9 +58,9 @@ TEST(CTimeBoxTest, SecondsAreWholeRoundedHalvesToEvenWithinRange) {
         const char* text;
         int32_t seconds;
     };
-    for (const Case& c : {Case{"7.5", 8}, Case{"6.5", 6}, Case{"0.4", 1}, Case{"0", 1},
-                          Case{"0.6", 1}, Case{"9999", 9999}, Case{"9999.6", 9999},
-                          Case{"2147484", 9999}, Case{"  42", 42}}) {
+    for (const Case& c :
+         {Case{"7.5", 8}, Case{"6.5", 6}, Case{"0.4", 1}, Case{"0", 1}, Case{"0.6", 1},
+          Case{"9999", 9999}, Case{"9999.6", 9999}, Case{"2147484", 9999}, Case{"  42", 42}}) {
         CTimeBox box;
         box.setText(QLatin1String(c.text));
         EXPECT_EQ(box.Seconds(), c.seconds) << c.text;

@@ -35,7 +35,7 @@ TEST_F(CtrlsTimerTest, FinishingEarlyShowsTheSecondsUsed) {
 
 TEST_F(CtrlsTimerTest, TimedModeCountsUp) {
     frmTraining& form = Open();
-    QTest::mouseClick(form.optModes[1], Qt::LeftButton);
+    form.optModes[1]->click();
     Key(Qt::Key_S);
     EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("0"));
     EXPECT_TRUE(form.timTimer->isActive());

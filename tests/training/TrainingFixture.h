@@ -54,7 +54,8 @@ protected:
     }
 
     frmTraining& Open() {
-        m_form = new frmTraining(nullptr, [this] { return m_templates; }, *m_config);
+        m_form = new frmTraining(
+            nullptr, [this] { return m_templates; }, *m_config);
         m_form->show();
         return *m_form;
     }

@@ -7,6 +7,30 @@ namespace {
 
 using TrainingSettingsTest = TrainingWindowTest;
 
+std::shared_ptr<CValueLimit> Range(int32_t lower, int32_t upper) {
+    auto limit = std::make_shared<CValueLimit>();
+    limit->Init(lower, upper, 1, 1);
+    return limit;
+}
+
+// What the main window collects before it saves.
+void CollectMainWindow(CConfig& config) {
+    auto question = std::make_shared<CQuestionData>();
+    question->AddLimit(Range(1, 10));
+    question->AddOperator(u"＋$$$");
+    question->AddLimit(Range(1, 10));
+    question->SetResultLimit(Range(1, 10));
+    config.SetQuestionData(question);
+    auto settings = std::make_shared<COutputSettings>();
+    settings->SetRowCount(10);
+    settings->SetColumnCount(5);
+    settings->SetRowSpacing(1);
+    settings->SetColumnSpacing(6);
+    settings->SetRowCountPerTitle(10);
+    config.SetOutputSettings(settings);
+    config.SetOutputFont(CConfig::DefaultTrainingFont());
+}
+
 void ExpectFontOnAllLabels(frmTraining& form, const QString& family, int size) {
     for (CClickLabel* label : form.lblQuestions) {
         ASSERT_EQ(label->font().family(), family) << label->objectName().toStdString();
@@ -36,6 +60,7 @@ TEST_F(TrainingSettingsTest, FontAndTimeLimitSurviveARestart) {
     }
     form.txtTime->setText(QStringLiteral("30"));
     CloseWindow();
+    CollectMainWindow(*m_config);
     m_config->Save();
 
     m_config = std::make_unique<CConfig>(m_config->Path());

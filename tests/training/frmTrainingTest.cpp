@@ -34,12 +34,18 @@ TEST_F(frmTrainingTest, ShowsEveryControlWithItsNameAndCaption) {
     frmTraining& form = Open();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Kelvo训练"));
     const std::vector<std::pair<const char*, QString>> captions{
-        {"cmdExit", QStringLiteral("退出训练")},     {"cmdShowHelp", QStringLiteral("使用说明")},
-        {"cmdFont", QStringLiteral("字体...")},      {"cmdCreate", QStringLiteral("出题（C 键）")},
-        {"cmdFinish", QStringLiteral("结束（F 键）")}, {"cmdStart", QStringLiteral("开始（S 键）")},
-        {"optModes_0", QStringLiteral("限时")},      {"optModes_1", QStringLiteral("计时模式")},
-        {"optModes_2", QStringLiteral("计分模式")},  {"lblSecond", QStringLiteral("秒")},
-        {"Label4", QStringLiteral("成 绩")},         {"txtTime", QStringLiteral("60")},
+        {"cmdExit", QStringLiteral("退出训练")},
+        {"cmdShowHelp", QStringLiteral("使用说明")},
+        {"cmdFont", QStringLiteral("字体...")},
+        {"cmdCreate", QStringLiteral("出题（C 键）")},
+        {"cmdFinish", QStringLiteral("结束（F 键）")},
+        {"cmdStart", QStringLiteral("开始（S 键）")},
+        {"optModes_0", QStringLiteral("限时")},
+        {"optModes_1", QStringLiteral("计时模式")},
+        {"optModes_2", QStringLiteral("计分模式")},
+        {"lblSecond", QStringLiteral("秒")},
+        {"Label4", QStringLiteral("成 绩")},
+        {"txtTime", QStringLiteral("60")},
     };
     for (const auto& [name, caption] : captions) {
         QObject* control = form.findChild<QObject*>(QLatin1String(name));
@@ -207,9 +213,9 @@ TEST_F(frmTrainingTest, ScoreAndGradeFollowTheNumberOfWrongQuestions) {
         const char16_t* grade;
     };
     const std::vector<Case> cases{
-        {0, 100, u"状元"}, {1, 96, u"榜眼"},   {2, 93, u"探花"},   {3, 90, u"进士"},
-        {4, 86, u"同进士"}, {5, 83, u"举人"},  {6, 80, u"秀才"},   {7, 76, u"童生"},
-        {10, 66, u"童生"}, {11, 63, u"启蒙"},  {15, 50, u"启蒙"},  {16, 46, u"婴儿"},
+        {0, 100, u"状元"},  {1, 96, u"榜眼"},  {2, 93, u"探花"},  {3, 90, u"进士"},
+        {4, 86, u"同进士"}, {5, 83, u"举人"},  {6, 80, u"秀才"},  {7, 76, u"童生"},
+        {10, 66, u"童生"},  {11, 63, u"启蒙"}, {15, 50, u"启蒙"}, {16, 46, u"婴儿"},
         {30, 0, u"婴儿"},
     };
     frmTraining& form = Open();
@@ -272,12 +278,12 @@ TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
 TEST_F(frmTrainingTest, OtherModesHideTheTimeBoxAndRenameTheFirstOption) {
     frmTraining& form = Open();
     for (int index : {1, 2}) {
-        QTest::mouseClick(form.optModes[index], Qt::LeftButton);
+        form.optModes[index]->click();
         EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时模式"));
         EXPECT_TRUE(form.txtTime->isHidden());
         EXPECT_TRUE(form.lblSecond->isHidden());
     }
-    QTest::mouseClick(form.optModes[0], Qt::LeftButton);
+    form.optModes[0]->click();
     EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时"));
     EXPECT_FALSE(form.txtTime->isHidden());
     EXPECT_FALSE(form.lblSecond->isHidden());
@@ -285,7 +291,7 @@ TEST_F(frmTrainingTest, OtherModesHideTheTimeBoxAndRenameTheFirstOption) {
 
 TEST_F(frmTrainingTest, ScoreOnlyModeRunsNoClock) {
     frmTraining& form = Open();
-    QTest::mouseClick(form.optModes[2], Qt::LeftButton);
+    form.optModes[2]->click();
     Key(Qt::Key_S);
     EXPECT_FALSE(form.timTimer->isActive());
     Key(Qt::Key_F);
@@ -297,7 +303,7 @@ TEST_F(frmTrainingTest, ChangingTheModeDuringADrillKeepsTheDrillsClock) {
     frmTraining& form = Open();
     Key(Qt::Key_S);
     Tick();
-    QTest::mouseClick(form.optModes[2], Qt::LeftButton);
+    form.optModes[2]->click();
     Key(Qt::Key_F);
     EXPECT_FALSE(form.timTimer->isActive()) << "the countdown must not run on";
     EXPECT_EQ(form.lblSeconds->text(), QStringLiteral("用时：1秒"));
@@ -305,7 +311,7 @@ TEST_F(frmTrainingTest, ChangingTheModeDuringADrillKeepsTheDrillsClock) {
     Key(Qt::Key_C);
     Key(Qt::Key_S);
     EXPECT_FALSE(form.timTimer->isActive());
-    QTest::mouseClick(form.optModes[0], Qt::LeftButton);
+    form.optModes[0]->click();
     Key(Qt::Key_F);
     EXPECT_TRUE(form.lblSeconds->text().isEmpty()) << "a score-only drill has no time";
 }
@@ -313,7 +319,7 @@ TEST_F(frmTrainingTest, ChangingTheModeDuringADrillKeepsTheDrillsClock) {
 TEST_F(frmTrainingTest, RestartAfterSwitchingToScoreOnlyStopsTheCountdown) {
     frmTraining& form = Open();
     Key(Qt::Key_S);
-    QTest::mouseClick(form.optModes[2], Qt::LeftButton);
+    form.optModes[2]->click();
     Key(Qt::Key_S);
     EXPECT_FALSE(form.timTimer->isActive());
 }
@@ -346,9 +352,9 @@ TEST_F(frmTrainingTest, HelpTellsModesStepsKeysGradesAndHintsInOrder) {
     const QString text = help.txtHelp->toPlainText();
     qsizetype last = -1;
     for (const char16_t* part :
-         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"结束", u"开始做题：S 键",
-          u"结束做题：F 键", u"出题：C 键", u"婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元",
-          u"字体", u"眼睛"}) {
+         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"结束",
+          u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
+          u"婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元", u"字体", u"眼睛"}) {
         const qsizetype at = text.indexOf(QString::fromUtf16(part), last + 1);
         EXPECT_GT(at, last) << QString::fromUtf16(part).toStdString();
         last = std::max(last, at);
