@@ -3,7 +3,9 @@
 #include "foundation/TextNumber.h"
 #include "generation/OperatorCodes.h"
 
+#include <array>
 #include <memory>
+#include <string>
 
 namespace kelvo {
 
@@ -70,6 +72,21 @@ std::shared_ptr<COperand> InverseOperate(const COperand& x, COperand& y) {
     return x.Operate(y);
 }
 
+// "操作数" and the operand's 1-based position; the common ones are made once.
+std::u16string OperandLabel(size_t index) {
+    static const std::array<std::u16string, 4> common = {u"操作数1", u"操作数2", u"操作数3",
+                                                         u"操作数4"};
+    return index < common.size() ? common[index]
+                                 : u"操作数" + DecimalText(static_cast<int32_t>(index + 1));
+}
+
+// Every attempt labels the operands again; an unchanged label is not rewritten.
+void Label(COperand& operand, const std::u16string& label) {
+    if (operand.Id() != label) {
+        operand.SetId(label);
+    }
+}
+
 } // namespace
 
 bool CExprBuilder::Build(const OperandList& colOperands, COperand& ResultOperand) {
@@ -78,9 +95,10 @@ bool CExprBuilder::Build(const OperandList& colOperands, COperand& ResultOperand
         return false;
     }
     for (size_t i = 0; i < n; ++i) {
-        colOperands[i]->SetId(u"操作数" + DecimalText(static_cast<int32_t>(i + 1)));
+        Label(*colOperands[i], OperandLabel(i));
     }
-    ResultOperand.SetId(u"最终结果操作数");
+    static const std::u16string resultLabel = u"最终结果操作数";
+    Label(ResultOperand, resultLabel);
     switch (n) {
     case 2:
         return Build2(*colOperands[0], *colOperands[1], ResultOperand, -1);

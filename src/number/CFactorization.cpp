@@ -30,6 +30,39 @@ void AddUnique(std::vector<int32_t>& dictionary, int32_t value) {
     }
 }
 
+struct ProductBounds {
+    int32_t lower;
+    int32_t upper;
+    int32_t multi;
+};
+
+// Adds the products of `remaining` more elements from position `start` on,
+// choosing positions in increasing (lexicographic) order. A position holding
+// the same element as the one before it at the same depth would only repeat
+// products already added, and since the elements ascend, a partial product
+// above the upper bound ends the search at this depth.
+void AddProducts(const CLongArray& elements, int32_t start, int32_t remaining, int64_t product,
+                 const ProductBounds& bounds, std::vector<int32_t>& products) {
+    if (remaining == 0) {
+        if (product % bounds.multi == 0 && bounds.lower <= product && product <= bounds.upper) {
+            AddUnique(products, static_cast<int32_t>(product));
+        }
+        return;
+    }
+    const int32_t lastStart = elements.Count() - remaining + 1;
+    for (int32_t i = start; i <= lastStart; ++i) {
+        const int32_t element = elements.Item(i);
+        if (i > start && element == elements.Item(i - 1)) {
+            continue;
+        }
+        const int64_t next = product * element;
+        if (next > bounds.upper) {
+            return;
+        }
+        AddProducts(elements, i + 1, remaining - 1, next, bounds, products);
+    }
+}
+
 bool HasValue(const COperand& operand) {
     return operand.ResultValue() != -1;
 }
@@ -104,7 +137,10 @@ bool CFactorization::GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFir
     int32_t last = iLastValue;
     if (m != 1) {
         // The value is m × k, and k needs only the factors m does not give.
-        const int32_t stepFactors = MaxValue(CalcPrimeFactors(m).Count(), 1);
+        const bool tabled = m >= 1 && static_cast<size_t>(m) <= m_factorTable.size();
+        const int32_t factorsOfStep =
+            tabled ? GetFactorsOf(m).Count() : CalcPrimeFactors(m).Count();
+        const int32_t stepFactors = MaxValue(factorsOfStep, 1);
         factorCount = MaxValue(CheckedSubtract(factorCount, stepFactors), 1);
         first = FloorDivide(first, m);
         last = FloorDivide(last, m);
@@ -156,36 +192,11 @@ const CLongArray& CFactorization::GetFactorsOf(int32_t iVal) const {
 void CFactorization::CombineFactors(const CLongArray& colElements, int32_t iCombineCount,
                                     int32_t iLower, int32_t iUpper, int32_t iMulti,
                                     std::vector<int32_t>& dicCombined) const {
-    const int32_t count = colElements.Count();
-    const int32_t k = iCombineCount;
-    if (k < 0 || count < k || iMulti < 1) {
+    if (iCombineCount < 0 || colElements.Count() < iCombineCount || iMulti < 1) {
         return;
     }
-    // Chosen positions (0-based), increasing; the last one advances fastest.
-    std::array<int32_t, ListCount> positions{};
-    for (int32_t i = 0; i < k; ++i) {
-        positions[static_cast<size_t>(i)] = i;
-    }
-    while (true) {
-        int64_t product = 1;
-        for (int32_t i = 0; i < k; ++i) {
-            product *= colElements.Item(positions[static_cast<size_t>(i)] + 1);
-        }
-        if (product % iMulti == 0 && iLower <= product && product <= iUpper) {
-            AddUnique(dicCombined, static_cast<int32_t>(product));
-        }
-        int32_t i = k - 1;
-        while (i >= 0 && positions[static_cast<size_t>(i)] == count - k + i) {
-            --i;
-        }
-        if (i < 0) {
-            return;
-        }
-        ++positions[static_cast<size_t>(i)];
-        for (int32_t j = i + 1; j < k; ++j) {
-            positions[static_cast<size_t>(j)] = positions[static_cast<size_t>(j - 1)] + 1;
-        }
-    }
+    const ProductBounds bounds{iLower, iUpper, iMulti};
+    AddProducts(colElements, 1, iCombineCount, 1, bounds, dicCombined);
 }
 
 void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int32_t iUpper,

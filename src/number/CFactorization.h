@@ -28,8 +28,9 @@ public:
                                  const DivisorList* colDivisors, int32_t iExcludedDivisorBest);
     void Init();
     const CLongArray& GetFactorsOf(int32_t iVal) const;
-    // Adds every product of iCombineCount of the elements that fits; keys are
-    // unique and kept in insertion order.
+    // Adds every product of iCombineCount of the elements that fits, in the
+    // order of the first choice of positions that gives it; keys are unique and
+    // kept in insertion order. The elements are a factor list: ascending, >= 1.
     void CombineFactors(const CLongArray& colElements, int32_t iCombineCount, int32_t iLower,
                         int32_t iUpper, int32_t iMulti, std::vector<int32_t>& dicCombined) const;
     void GetPotentialDivisors(int32_t dividend, int32_t iLower, int32_t iUpper, int32_t iMulti,

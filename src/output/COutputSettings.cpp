@@ -33,13 +33,12 @@ void COutputSettings::Save(CSettingsWriter& file) const {
     file.WriteBoolean(m_isFillQuestions);
     file.WriteBoolean(m_isShowAnswer);
     file.WriteNumber(m_cbr);
-    return true;
 }
 
 void COutputSettings::ClampToBoxRanges() {
     if (m_title.size() > MaxTitleLength) {
-        const bool splitsPair = m_title[MaxTitleLength - 1] >= 0xD800 &&
-                                m_title[MaxTitleLength - 1] <= 0xDBFF;
+        const bool splitsPair =
+            m_title[MaxTitleLength - 1] >= 0xD800 && m_title[MaxTitleLength - 1] <= 0xDBFF;
         m_title.resize(splitsPair ? MaxTitleLength - 1 : MaxTitleLength);
     }
     m_rowCount = std::clamp(m_rowCount, MinRowCount, MaxRowCount);

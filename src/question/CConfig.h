@@ -33,7 +33,9 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
 
     const std::shared_ptr<CQuestionData>& QuestionData() const { return m_questionData; }
-    void SetQuestionData(std::shared_ptr<CQuestionData> value) { m_questionData = std::move(value); }
+    void SetQuestionData(std::shared_ptr<CQuestionData> value) {
+        m_questionData = std::move(value);
+    }
     const std::shared_ptr<COutputSettings>& OutputSettings() const { return m_outputSettings; }
     void SetOutputSettings(std::shared_ptr<COutputSettings> value) {
         m_outputSettings = std::move(value);

@@ -15,6 +15,7 @@ constexpr PresetRecord Separator(const char16_t* title) {
 // are, also where they differ from what a title alone suggests (10..100 for the
 // two-digit carry and borrow drills, 2..9 as the second factor of the 1-to-9
 // table).
+// clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"自己定制题型", 2, {{{1, 10, 1}, {1, 10, 1}, NoRange}}, {u"＋$$$$", nullptr}, {1, 10, 1}, 0},
     Separator(u"------------------------A"),
@@ -95,6 +96,7 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"整百数除以一位数", 2, {{{100, 10000, 100}, {1, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {0, 1000, 1}, 0},
     {u"三位整十数乘以两位整十数", 2, {{{100, 1000, 10}, {10, 99, 10}, NoRange}}, {u"$$×$", nullptr}, {1000, 10000, 1}, 0},
 }};
+// clang-format on
 
 } // namespace
 

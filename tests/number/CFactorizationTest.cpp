@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -147,6 +148,56 @@ TEST_F(CFactorizationTest, CombineFactorsAddsEachFittingProductOnce) {
     std::vector<int32_t> tooMany;
     factorization.CombineFactors(Array({2, 3}), 3, 1, 100, 1, tooMany);
     EXPECT_THAT(tooMany, IsEmpty());
+}
+
+// The products come in the order in which a plain walk over every choice of
+// positions (the last position advancing fastest) first meets them.
+TEST_F(CFactorizationTest, CombineFactorsKeepsTheOrderOfEveryChoice) {
+    const auto everyChoice = [](const CLongArray& elements, int32_t k, int32_t lower, int32_t upper,
+                                int32_t multi) {
+        std::vector<int32_t> products;
+        const int32_t count = elements.Count();
+        std::vector<int32_t> positions(static_cast<size_t>(k));
+        for (int32_t i = 0; i < k; ++i) {
+            positions[static_cast<size_t>(i)] = i + 1;
+        }
+        while (true) {
+            int64_t product = 1;
+            for (int32_t position : positions) {
+                product *= elements.Item(position);
+            }
+            if (product % multi == 0 && lower <= product && product <= upper &&
+                std::find(products.begin(), products.end(), product) == products.end()) {
+                products.push_back(static_cast<int32_t>(product));
+            }
+            int32_t i = k - 1;
+            while (i >= 0 && positions[static_cast<size_t>(i)] == count - k + i + 1) {
+                --i;
+            }
+            if (i < 0) {
+                return products;
+            }
+            ++positions[static_cast<size_t>(i)];
+            for (int32_t j = i + 1; j < k; ++j) {
+                positions[static_cast<size_t>(j)] = positions[static_cast<size_t>(j - 1)] + 1;
+            }
+        }
+    };
+    struct Bounds {
+        int32_t lower, upper, multi;
+    };
+    const Bounds bounds[] = {{1, 10000, 1}, {2, 100, 1}, {10, 1000, 10}, {30, 60, 1}};
+    for (int32_t n = 2; n <= 10000; n += 13) {
+        const CLongArray& factors = factorization.GetFactorsOf(n);
+        for (int32_t k = 0; k <= factors.Count(); ++k) {
+            for (const Bounds& b : bounds) {
+                std::vector<int32_t> combined;
+                factorization.CombineFactors(factors, k, b.lower, b.upper, b.multi, combined);
+                ASSERT_EQ(combined, everyChoice(factors, k, b.lower, b.upper, b.multi))
+                    << n << " choose " << k;
+            }
+        }
+    }
 }
 
 TEST_F(CFactorizationTest, PotentialDivisors) {

@@ -49,7 +49,8 @@ TEST(COutputSettingsTest, TheBlockIsNineLinesInItsOrderAndLoadsBack) {
 TEST(COutputSettingsTest, SwitchLinesAreTrueForAnyNumberButZero) {
     for (const auto& [line, expected] :
          {std::pair{"2", true}, std::pair{"-1", true}, std::pair{"0", false}}) {
-        CSettingsReader reader(std::string("t\r\n1\r\n1\r\n0\r\n0\r\n0\r\n") + line + "\r\n0\r\n0\r\n");
+        CSettingsReader reader(std::string("t\r\n1\r\n1\r\n0\r\n0\r\n0\r\n") + line +
+                               "\r\n0\r\n0\r\n");
         COutputSettings settings;
         ASSERT_TRUE(settings.Load(reader));
         EXPECT_EQ(settings.IsFillQuestions(), expected) << line;
@@ -93,7 +94,8 @@ TEST(COutputSettingsTest, ClampingHoldsEveryFieldToTheRangeOfItsBox) {
     for (const Case& c : cases) {
         for (const auto& [value, expected] :
              {std::pair{IntMin, c.low}, std::pair{c.low - 1, c.low}, std::pair{c.low, c.low},
-              std::pair{c.high, c.high}, std::pair{c.high + 1, c.high}, std::pair{IntMax, c.high}}) {
+              std::pair{c.high, c.high}, std::pair{c.high + 1, c.high},
+              std::pair{IntMax, c.high}}) {
             COutputSettings settings = Layout();
             (settings.*c.set)(value);
             settings.ClampToBoxRanges();

@@ -18,8 +18,9 @@ Range Fields(const std::shared_ptr<CValueLimit>& limit) {
 class CPreCreatedQuestionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_presets.SetAddQuestionHandler(
-            [this](const std::shared_ptr<CQuestionData>& question) { m_raised.push_back(question); });
+        m_presets.SetAddQuestionHandler([this](const std::shared_ptr<CQuestionData>& question) {
+            m_raised.push_back(question);
+        });
         m_presets.Load();
     }
 
@@ -86,10 +87,10 @@ TEST_F(CPreCreatedQuestionsTest, AThreeOperandPresetHasEveryField) {
 
 TEST_F(CPreCreatedQuestionsTest, CarryAndBorrowCodesFollowTheTitles) {
     const std::pair<const char16_t*, int32_t> cases[] = {
-        {u"20以内的不进位加法", 2},    {u"20以内的进位加法", 1},      {u"20以内的不借位减法", 4},
-        {u"20以内的借位减法", 3},      {u"100以内的不进位加法", 2},   {u"100以内的进位加法", 1},
-        {u"100以内的不借位减法", 4},   {u"100以内的借位减法", 3},     {u"两位数减两位数-借位", 3},
-        {u"两位数加两位数-进位", 1},   {u"两位数减两位数-不借位", 4}, {u"两位数加两位数-不进位", 2},
+        {u"20以内的不进位加法", 2},  {u"20以内的进位加法", 1},      {u"20以内的不借位减法", 4},
+        {u"20以内的借位减法", 3},    {u"100以内的不进位加法", 2},   {u"100以内的进位加法", 1},
+        {u"100以内的不借位减法", 4}, {u"100以内的借位减法", 3},     {u"两位数减两位数-借位", 3},
+        {u"两位数加两位数-进位", 1}, {u"两位数减两位数-不借位", 4}, {u"两位数加两位数-不进位", 2},
         {u"20以内的加法", 0},
     };
     for (const auto& [title, cbr] : cases) {

@@ -97,9 +97,23 @@ TEST(CQuestionDataTest, ABlockHasThirteenSeventeenOrTwentyOneLinesAndLoadsBack) 
 TEST(CQuestionDataTest, TheBlockLinesStandInTheirOrder) {
     CSettingsWriter writer;
     ASSERT_TRUE(Question(3).Save(writer));
-    const std::vector<std::string> expected = {
-        "\xC1\xAC\xBC\xD3", " 3 ", " 1 ", " 20 ", " 10 ", "\xA3\xAB$$$", " 2 ", " 200 ", " 100 ",
-        "$\xA3\xAD$$",      " 3 ", " 300 ", " 100 ", " 7 ", " 900 ", " 10 ", " 3 "};
+    const std::vector<std::string> expected = {"\xC1\xAC\xBC\xD3",
+                                               " 3 ",
+                                               " 1 ",
+                                               " 20 ",
+                                               " 10 ",
+                                               "\xA3\xAB$$$",
+                                               " 2 ",
+                                               " 200 ",
+                                               " 100 ",
+                                               "$\xA3\xAD$$",
+                                               " 3 ",
+                                               " 300 ",
+                                               " 100 ",
+                                               " 7 ",
+                                               " 900 ",
+                                               " 10 ",
+                                               " 3 "};
     EXPECT_EQ(Lines(writer.Bytes()), expected);
 }
 
@@ -116,7 +130,8 @@ TEST(CQuestionDataTest, ACountOutsideTwoToFourIsADamagedBlock) {
 }
 
 TEST(CQuestionDataTest, ABlockEndingEarlyKeepsWhatWasRead) {
-    CSettingsReader reader("t\r\n 3 \r\n 1 \r\n 9 \r\n 1 \r\n\xA3\xAB$$$\r\n 2 \r\n 8 \r\n 10 \r\n");
+    CSettingsReader reader(
+        "t\r\n 3 \r\n 1 \r\n 9 \r\n 1 \r\n\xA3\xAB$$$\r\n 2 \r\n 8 \r\n 10 \r\n");
     CQuestionData question = Question(4);
     EXPECT_FALSE(question.Load(reader));
     EXPECT_EQ(question.Title(), u"t");
