@@ -1,8 +1,8 @@
 #include "training/CtrlsTimer.h"
 
-#include "training/CTimeBox.h"
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
+#include "ui/CNumberBox.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -36,9 +36,9 @@ void CtrlsTimer::Start(int32_t iMode, int32_t iInterval, CtrlsTraining& owner) {
     m_iMode = iMode;
     m_owner = &owner;
     if (m_iMode == kTimeLimited) {
-        // The box keeps its seconds within 1..9999, so the step has no zero
-        // divisor and the milliseconds fit easily.
-        m_iSeconds = m_form.txtTime->Seconds();
+        // The box reads as a whole number within 1..9999 whatever it shows, so
+        // the step has no zero divisor and the milliseconds fit easily.
+        m_iSeconds = m_form.txtTime->Value();
         m_iRemaining = m_iSeconds;
         m_iWidth = m_iFullWidth;
         m_iStep = static_cast<int32_t>(

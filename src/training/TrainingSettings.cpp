@@ -3,8 +3,8 @@
 #include "foundation/TextNumber.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
-#include "training/CTimeBox.h"
 #include "training/frmTraining.h"
+#include "ui/CNumberBox.h"
 
 #include <QVariant>
 
@@ -65,9 +65,10 @@ void UpdateTrainingView(const CConfig& config, frmTraining& form) {
     for (CClickLabel* label : form.lblQuestions) {
         ApplyFont(*saved, *label);
     }
-    const int32_t seconds = config.TrainingTime() >= CTimeBox::kLowest ? config.TrainingTime()
-                                                                       : CTimeBox::kDefaultSeconds;
-    form.txtTime->setText(QString::number(seconds));
+    const int32_t seconds = config.TrainingTime() >= CConfig::MinTrainingTime
+                                ? config.TrainingTime()
+                                : CConfig::DefaultTrainingTime;
+    form.txtTime->SetValue(seconds);
 }
 
 void UpdateTrainingConfig(CConfig& config, frmTraining& form) {
@@ -75,7 +76,7 @@ void UpdateTrainingConfig(CConfig& config, frmTraining& form) {
         config.SetTrainingFont(std::make_shared<CFont>());
     }
     CollectFont(*form.lblQuestions[0], *config.TrainingFont());
-    config.SetTrainingTime(form.txtTime->Seconds());
+    config.SetTrainingTime(form.txtTime->Value());
 }
 
 } // namespace kelvo

@@ -1,11 +1,12 @@
 #include "training/frmTraining.h"
 
 #include "foundation/RuntimeError.h"
+#include "question/CConfig.h"
 #include "training/CClickLabel.h"
-#include "training/CTimeBox.h"
 #include "training/CtrlsTraining.h"
 #include "training/TrainingSettings.h"
 #include "training/frmTrainingHelp.h"
+#include "ui/CNumberBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,7 +157,9 @@ QWidget* frmTraining::CreateSidePanel() {
         optModes[i] = Named(new QRadioButton(modeCaptions[i]), IndexedName("optModes", i));
     }
     optModes[0]->setChecked(true);
-    txtTime = Named(new CTimeBox, QStringLiteral("txtTime"));
+    txtTime = Named(new CNumberBox(CConfig::MinTrainingTime, CConfig::MaxTrainingTime,
+                                   CConfig::DefaultTrainingTime),
+                    QStringLiteral("txtTime"));
     txtTime->setMaximumWidth(60);
     lblSecond = Named(new QLabel(QStringLiteral("秒")), QStringLiteral("lblSecond"));
     auto* timeRow = new QHBoxLayout;

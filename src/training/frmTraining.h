@@ -24,7 +24,7 @@ namespace kelvo {
 
 class CClickLabel;
 class CConfig;
-class CTimeBox;
+class CNumberBox;
 class CtrlsTraining;
 
 class frmTraining : public QWidget {
@@ -45,7 +45,7 @@ public:
     QPushButton* cmdFont = nullptr;
     QGroupBox* Frame3 = nullptr;
     std::array<QRadioButton*, 3> optModes{};
-    CTimeBox* txtTime = nullptr;
+    CNumberBox* txtTime = nullptr;
     QLabel* lblSecond = nullptr;
     QTimer* timTimer = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -5,9 +5,9 @@
 #include "generation/OperatorCodes.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
-#include "training/CTimeBox.h"
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
+#include "ui/CNumberBox.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,6 +2,7 @@
 
 #include "training/frmTrainingHelp.h"
 
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -273,6 +274,23 @@ TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
     Key(Qt::Key_C);
     ExpectButtons(form, kReady, "kind mended in the main window");
     EXPECT_TRUE(form.lblInfo->text().isEmpty());
+}
+
+TEST_F(frmTrainingTest, TheTimeBoxHoldsOneToNineThousandNineHundredNinetyNineSeconds) {
+    frmTraining& form = Open();
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    // Empty text keeps the last number.
+    for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"0.4", "1"}, Case{"  7", "7"},
+                          Case{"", "7"}, Case{"a3b0", "30"}}) {
+        form.txtTime->clear();
+        QTest::keyClicks(form.txtTime, QLatin1String(c.typed));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(form.txtTime, &leave);
+        EXPECT_EQ(form.txtTime->text(), QLatin1String(c.kept)) << c.typed;
+    }
 }
 
 TEST_F(frmTrainingTest, OtherModesHideTheTimeBoxAndRenameTheFirstOption) {
