@@ -67,15 +67,6 @@ TEST_F(CtrlsTimerTest, TheBarShrinksByWholeStepsAndNeverBelowZero) {
     EXPECT_FALSE(form.Controller().IsDoingtraining());
 }
 
-TEST_F(CtrlsTimerTest, RestartRefillsTheBarAndTheCounter) {
-    frmTraining& form = Open();
-    Key(Qt::Key_S);
-    Tick();
-    Key(Qt::Key_S);
-    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
-    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("60"));
-}
-
 TEST_F(CtrlsTimerTest, UnusableTimeBoxesStillGiveALimit) {
     struct Case {
         const char* text;

@@ -1,7 +1,5 @@
 #include "TrainingFixture.h"
 
-#include <QFile>
-
 namespace kelvo::test {
 namespace {
 
@@ -108,18 +106,6 @@ TEST_F(TrainingSettingsTest, AnEmptyFontOrNoTimeGiveWayToTheDefaults) {
     delete m_form.data();
     m_config->SetTrainingFont(nullptr);
     ExpectFontOnAllLabels(Open(), QStringLiteral("Verdana"), 14);
-}
-
-TEST_F(TrainingSettingsTest, ACutShortFileLoadsTheDefaults) {
-    {
-        QFile file(QString::fromStdString(m_config->Path().string()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\r\n 2 \r\n 0 \r\n");
-    }
-    EXPECT_FALSE(m_config->Load());
-    frmTraining& form = Open();
-    ExpectFontOnAllLabels(form, QStringLiteral("Verdana"), 14);
-    EXPECT_EQ(form.txtTime->text(), QStringLiteral("60"));
 }
 
 } // namespace
