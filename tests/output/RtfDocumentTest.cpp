@@ -1,0 +1,61 @@
+#include "output/RtfDocument.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvo {
+namespace {
+
+QByteArray BodyOf(const QString& strText) {
+    CWordRange range;
+    range.SetText(strText);
+    const QByteArray rtf = RtfDocument(range);
+    const qsizetype start = rtf.indexOf("\\cf1 ") + 5;
+    return rtf.mid(start, rtf.size() - start - 2);
+}
+
+struct TextCase {
+    const char16_t* text;
+    const char* body;
+};
+
+class RtfTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(RtfTextTest, TextIsEscapedToAscii) {
+    EXPECT_EQ(BodyOf(QString::fromUtf16(GetParam().text)), QByteArray(GetParam().body));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RtfTextTest,
+                         testing::Values(TextCase{u"12＋(   )=17", "12\\u-245?(   )=17"},
+                                         TextCase{u"  姓名：", "  \\u22995?\\u21517?\\u-230?"},
+                                         TextCase{u"a\r\n\r\nb\r\n", "a\\par\n\\par\nb\\par\n"},
+                                         TextCase{u"a\rb\nc", "a\\par\nb\\par\nc"},
+                                         TextCase{u"\\{x}\t", "\\\\\\{x\\}\\tab "},
+                                         TextCase{u"\U0001D7D9", "\\u-10187?\\u-8231?"},
+                                         TextCase{u"\u00e9~", "\\u233?~"}));
+
+TEST(RtfDocumentTest, FontAppliesToTheWholeText) {
+    CWordRange range;
+    range.SetText(QStringLiteral("x"));
+    range.Font().SetName(QStringLiteral("宋体"));
+    range.Font().SetSize(10.5F);
+    range.Font().SetBold(true);
+    range.Font().SetUnderline(1);
+    range.Font().SetColor(0x3020FF);
+    const QByteArray rtf = RtfDocument(range);
+
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi"));
+    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil \\u23435?\\u20307?;}}"));
+    EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green32\\blue48;}"));
+    EXPECT_TRUE(rtf.contains("\\dbch\\af0\\f0\\fs21\\b\\ul\\cf1 x}"));
+    EXPECT_TRUE(rtf.contains("\\dntblnsbdb"));
+}
+
+TEST(RtfDocumentTest, UnsetFlagsAndSizeAreLeftOut) {
+    CWordRange range;
+    range.Font().SetItalic(true);
+    range.Font().SetStrikeThrough(true);
+    EXPECT_TRUE(RtfDocument(range).contains("\\dbch\\af0\\f0\\i\\strike\\cf1 }"));
+}
+
+} // namespace
+} // namespace kelvo
