@@ -1,0 +1,137 @@
+#include "output/ControlFont.h"
+
+#include "QStringPrinter.h"
+#include "foundation/RuntimeError.h"
+#include "output/CFontDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kelvo {
+namespace {
+
+const QString kMono = QStringLiteral("Noto Sans Mono CJK SC");
+
+// Answers the next font dialog: picks the face, size 16, bold, italic, strikethrough, no
+// underline and blue, then presses the button.
+void AnswerNextDialog(const char* pButton) {
+    QTimer::singleShot(0, [pButton] {
+        auto* pForm = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(pForm, nullptr);
+        auto* pNames = pForm->findChild<QFontComboBox*>(QStringLiteral("cboFontName"));
+        pNames->setCurrentIndex(pNames->findText(kMono));
+        pForm->findChild<QSpinBox*>(QStringLiteral("spnFontSize"))->setValue(16);
+        auto* pWeights = pForm->findChild<QComboBox*>(QStringLiteral("cboFontWeight"));
+        pWeights->setCurrentIndex(pWeights->findText(QStringLiteral("粗体")));
+        pForm->findChild<QCheckBox*>(QStringLiteral("chkItalic"))->setChecked(true);
+        pForm->findChild<QCheckBox*>(QStringLiteral("chkUnderline"))->setChecked(false);
+        pForm->findChild<QCheckBox*>(QStringLiteral("chkStrikethru"))->setChecked(true);
+        auto* pColors = pForm->findChild<QComboBox*>(QStringLiteral("cboColor"));
+        pColors->setCurrentIndex(pColors->findText(QStringLiteral("蓝色")));
+        pForm->findChild<QPushButton*>(QString::fromLatin1(pButton))->click();
+    });
+}
+
+void ExpectChosenFont(const QWidget& control) {
+    EXPECT_EQ(control.font().family(), kMono);
+    EXPECT_EQ(control.font().pointSize(), 16);
+    EXPECT_EQ(control.font().weight(), QFont::Bold);
+    EXPECT_TRUE(control.font().italic());
+    EXPECT_FALSE(control.font().underline());
+    EXPECT_TRUE(control.font().strikeOut());
+    EXPECT_EQ(ControlTextColor(control), 0xFF0000);
+    EXPECT_EQ(ControlCharset(control), 134);
+}
+
+class ControlFontTest : public testing::Test {
+protected:
+    void SetUp() override {
+        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        font.setPointSizeF(10.5);
+        font.setUnderline(true);
+        m_output.setFont(font);
+        SetControlTextColor(m_output, 0x00FF00);
+        SetControlCharset(m_output, 134);
+    }
+
+    QPlainTextEdit m_output;
+};
+
+TEST_F(ControlFontTest, TextBoxColourIsItsTextColour) {
+    EXPECT_EQ(m_output.palette().color(QPalette::Text), QColor(0, 0xFF, 0));
+    QLabel label;
+    SetControlTextColor(label, 0x0080FF);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0));
+    EXPECT_EQ(ControlTextColor(label), 0x0080FF);
+}
+
+TEST_F(ControlFontTest, PresetTakesEveryPropertyOfTheControl) {
+    CFontDialog dialog;
+    PresetFontDialog(dialog, m_output);
+    EXPECT_EQ(dialog.Name(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(dialog.Size(), 10); // 10.5 rounds to the even neighbour
+    EXPECT_EQ(dialog.Weight(), 400);
+    EXPECT_FALSE(dialog.Italic());
+    EXPECT_TRUE(dialog.Underline());
+    EXPECT_FALSE(dialog.Strikethru());
+    EXPECT_EQ(dialog.Color(), 0x00FF00);
+    EXPECT_EQ(dialog.Charset(), 134);
+}
+
+TEST_F(ControlFontTest, ACharacterSetBeyondOneByteStopsThePreset) {
+    SetControlCharset(m_output, 300);
+    CFontDialog dialog;
+    try {
+        PresetFontDialog(dialog, m_output);
+        FAIL() << "the preset went through";
+    } catch (const CRuntimeError& error) {
+        EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
+    }
+}
+
+TEST_F(ControlFontTest, MainWindowButtonAppliesTheChoiceToTheOutputBox) {
+    AnswerNextDialog("cmdOK");
+    EXPECT_TRUE(ChooseControlFont(nullptr, m_output, {&m_output}));
+    ExpectChosenFont(m_output);
+}
+
+TEST_F(ControlFontTest, CancelLeavesTheControlAsItWas) {
+    const QFont before = m_output.font();
+    AnswerNextDialog("cmdCancel");
+    EXPECT_FALSE(ChooseControlFont(nullptr, m_output, {&m_output}));
+    EXPECT_EQ(m_output.font(), before);
+    EXPECT_EQ(ControlTextColor(m_output), 0x00FF00);
+    EXPECT_EQ(ControlCharset(m_output), 134);
+}
+
+TEST_F(ControlFontTest, TrainingButtonChangesAllNinetyQuestionLabels) {
+    std::vector<std::unique_ptr<QLabel>> labels;
+    QList<QWidget*> targets;
+    for (int i = 0; i < 90; ++i) {
+        labels.push_back(std::make_unique<QLabel>(i % 3 == 0 ? QStringLiteral("3＋4") : QString()));
+        labels.back()->setFont(QFont(QStringLiteral("Verdana"), 14));
+        targets.append(labels.back().get());
+    }
+    SetControlCharset(*labels.front(), 134);
+    AnswerNextDialog("cmdOK");
+    EXPECT_TRUE(ChooseControlFont(nullptr, *labels.front(), targets));
+    for (const auto& pLabel : labels)
+        ExpectChosenFont(*pLabel);
+}
+
+} // namespace
+} // namespace kelvo
