@@ -28,8 +28,9 @@ public:
                                  const DivisorList* colDivisors, int32_t iExcludedDivisorBest);
     void Init();
     const CLongArray& GetFactorsOf(int32_t iVal) const;
-    // Adds every product of iCombineCount of the elements that fits; keys are
-    // unique and kept in insertion order.
+    // Adds every product of iCombineCount of the elements that fits, in the
+    // order of the first choice of positions that gives it; keys are unique and
+    // kept in insertion order. The elements are a factor list: ascending, >= 1.
     void CombineFactors(const CLongArray& colElements, int32_t iCombineCount, int32_t iLower,
                         int32_t iUpper, int32_t iMulti, std::vector<int32_t>& dicCombined) const;
     void GetPotentialDivisors(int32_t dividend, int32_t iLower, int32_t iUpper, int32_t iMulti,
@@ -45,6 +46,7 @@ private:
     bool PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi, const CLongArray& list,
                              int32_t m, const DivisorList& colDivisors,
                              int32_t iExcludedDivisorBest);
+    bool FindSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
     void ShuffleDictionaryValues(const std::vector<int32_t>& dictionary, CLongArray& list) const;
 
     CLongArray m_primes;
@@ -54,6 +56,10 @@ private:
     std::vector<int32_t> m_scratchDictionary2;
     CLongArray m_scratchList1;
     CLongArray m_scratchList2;
+    // The candidate moved to a position by PickSplittableValue's exchanges
+    // (0 = the list's own item), and the positions written in the last draw.
+    std::vector<int32_t> m_pickExchanged;
+    std::vector<int32_t> m_pickTouched;
 };
 
 // The one factorization of the program, built on first use.

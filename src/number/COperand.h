@@ -68,6 +68,9 @@ public:
     void SetCbrSetting(int32_t value) { m_cbrSetting = value; }
 
 private:
+    // ValueBasedLimit as a plain value, for the solvers' working limits.
+    CValueLimit ValueLimit() const;
+
     std::u16string m_id;
     std::shared_ptr<CValueLimit> m_limit;
     int32_t m_resultValue = -1;

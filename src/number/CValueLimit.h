@@ -68,7 +68,6 @@ private:
     int32_t m_upperLimit = -1;
     int32_t m_multipleOf = 1;
     int32_t m_factorCount = 1;
-    CLongArray m_scratch;
 };
 
 } // namespace kelvo

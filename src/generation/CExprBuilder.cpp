@@ -1,0 +1,222 @@
+#include "generation/CExprBuilder.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/OperatorCodes.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace kelvo {
+
+namespace {
+
+bool IsPlusOrMinus(int32_t code) {
+    return code == Op::Plus || code == Op::Minus;
+}
+
+bool IsArithmetic(int32_t code) {
+    return IsPlusOrMinus(code) || IsTimesOrDivide(code);
+}
+
+// Turns an operand's operator round for as long as it lives.
+class CReversedOperator {
+public:
+    explicit CReversedOperator(COperand& operand) : m_operand(operand) {
+        m_operand.ReverseOperator();
+    }
+    ~CReversedOperator() { m_operand.ReverseOperator(); }
+    CReversedOperator(const CReversedOperator&) = delete;
+    CReversedOperator& operator=(const CReversedOperator&) = delete;
+
+private:
+    COperand& m_operand;
+};
+
+// Gives an operand another operator for as long as it lives.
+class CBorrowedOperator {
+public:
+    CBorrowedOperator(COperand& operand, int32_t code)
+        : m_operand(operand), m_saved(operand.LeftOperator()) {
+        m_operand.SetLeftOperator(code);
+    }
+    ~CBorrowedOperator() { m_operand.SetLeftOperator(m_saved); }
+    CBorrowedOperator(const CBorrowedOperator&) = delete;
+    CBorrowedOperator& operator=(const CBorrowedOperator&) = delete;
+
+private:
+    COperand& m_operand;
+    int32_t m_saved;
+};
+
+// Raises the number of prime factors an operand's value must offer for as long
+// as it lives.
+class CRaisedFactorCount {
+public:
+    CRaisedFactorCount(COperand& operand, int32_t n) : m_operand(operand), m_n(n) {
+        m_operand.AddFactorCount(n);
+    }
+    ~CRaisedFactorCount() { m_operand.AddFactorCount(-m_n); }
+    CRaisedFactorCount(const CRaisedFactorCount&) = delete;
+    CRaisedFactorCount& operator=(const CRaisedFactorCount&) = delete;
+
+private:
+    COperand& m_operand;
+    int32_t m_n;
+};
+
+// The range x op' y where op' is the inverse of y's operator: what the left part
+// must be so that (left part) op y = x.
+std::shared_ptr<COperand> InverseOperate(const COperand& x, COperand& y) {
+    const CReversedOperator reversed(y);
+    return x.Operate(y);
+}
+
+// "操作数" and the operand's 1-based position; the common ones are made once.
+std::u16string OperandLabel(size_t index) {
+    static const std::array<std::u16string, 4> common = {u"操作数1", u"操作数2", u"操作数3",
+                                                         u"操作数4"};
+    return index < common.size() ? common[index]
+                                 : u"操作数" + DecimalText(static_cast<int32_t>(index + 1));
+}
+
+// Every attempt labels the operands again; an unchanged label is not rewritten.
+void Label(COperand& operand, const std::u16string& label) {
+    if (operand.Id() != label) {
+        operand.SetId(label);
+    }
+}
+
+} // namespace
+
+bool CExprBuilder::Build(const OperandList& colOperands, COperand& ResultOperand) {
+    const size_t n = colOperands.size();
+    if (n < 2) {
+        return false;
+    }
+    for (size_t i = 0; i < n; ++i) {
+        Label(*colOperands[i], OperandLabel(i));
+    }
+    static const std::u16string resultLabel = u"最终结果操作数";
+    Label(ResultOperand, resultLabel);
+    switch (n) {
+    case 2:
+        return Build2(*colOperands[0], *colOperands[1], ResultOperand, -1);
+    case 3:
+        return Build3(*colOperands[0], *colOperands[1], *colOperands[2], ResultOperand);
+    case 4:
+        return Build4(*colOperands[0], *colOperands[1], *colOperands[2], *colOperands[3],
+                      ResultOperand);
+    default:
+        return false;
+    }
+}
+
+bool CExprBuilder::Build2(COperand& op1, COperand& op2, COperand& res,
+                          int32_t iExcludedDivisorBest) {
+    switch (op2.LeftOperator()) {
+    case Op::Plus:
+        return op1.CreateInstancePlus(op2, res);
+    case Op::Minus:
+        return op1.CreateInstanceSubtract(op2, res);
+    case Op::Times:
+        return op1.CreateInstanceMultiply(op2, res, iExcludedDivisorBest);
+    case Op::Divide:
+        return op1.CreateInstanceDivide(op2, res, iExcludedDivisorBest);
+    default:
+        return false;
+    }
+}
+
+bool CExprBuilder::Build3(COperand& a, COperand& b, COperand& c, COperand& r) {
+    const int32_t o2 = b.LeftOperator();
+    const int32_t o3 = c.LeftOperator();
+    if (!IsArithmetic(o2) || !IsArithmetic(o3)) {
+        return false;
+    }
+    if (o2 == Op::Times && o3 == Op::Times) {
+        const auto t = a.Operate(b);
+        return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+    }
+    if (o2 == Op::Times && o3 == Op::Divide) {
+        // The product is divided next, so it must offer one more prime factor.
+        const auto t = a.Operate(b);
+        t->AddFactorCount(1);
+        return Build2(*t, c, r, -1) && Build2(a, b, *t, c.ResultValue());
+    }
+    if (o2 == Op::Divide && o3 == Op::Times) {
+        const auto t = InverseOperate(r, c);
+        return Build2(a, b, *t, -1) && Build2(*t, c, r, b.ResultValue());
+    }
+    if (o2 == Op::Divide && o3 == Op::Divide) {
+        const auto t = InverseOperate(r, c);
+        bool solved = false;
+        {
+            const CRaisedFactorCount raised(a, 1);
+            solved = Build2(a, b, *t, -1);
+        }
+        return solved && Build2(*t, c, r, -1);
+    }
+    if (IsTimesOrDivide(o2)) {
+        const auto t = InverseOperate(r, c);
+        return Build2(a, b, *t, -1) && Build2(*t, c, r, -1);
+    }
+    if (IsTimesOrDivide(o3)) {
+        const auto u = b.Operate(c);
+        u->SetLeftOperator(o2);
+        return Build2(a, *u, r, -1) && Build2(b, c, *u, -1);
+    }
+    const auto t = a.Operate(b);
+    return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+}
+
+bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r) {
+    const int32_t o2 = b.LeftOperator();
+    const int32_t o3 = c.LeftOperator();
+    const int32_t o4 = d.LeftOperator();
+    if (!IsArithmetic(o2) || !IsArithmetic(o3) || !IsArithmetic(o4)) {
+        return false;
+    }
+    if (IsPlusOrMinus(o4)) {
+        // Peel off the trailing term: a o2 b o3 c = r -/+ d.
+        std::shared_ptr<COperand> t;
+        bool solved = false;
+        {
+            const CReversedOperator reversed(d);
+            t = r.Operate(d);
+            solved = Build3(a, b, c, *t);
+        }
+        return solved && Build2(*t, d, r, -1);
+    }
+    if (IsPlusOrMinus(o3)) {
+        const auto left = a.Operate(b);
+        const auto right = c.Operate(d);
+        right->SetLeftOperator(o3);
+        return Build2(*left, *right, r, -1) && Build2(a, b, *left, -1) && Build2(c, d, *right, -1);
+    }
+    if (o2 == Op::Plus) {
+        // a + (b c d) = r is solved as r - a = (b c d).
+        const CBorrowedOperator minus(a, Op::Minus);
+        const auto t = r.Operate(a);
+        return Build3(b, c, d, *t) && Build2(r, a, *t, -1);
+    }
+    if (o2 == Op::Minus) {
+        // a - (b c d) = r is solved as a - r = (b c d).
+        const CBorrowedOperator minus(r, Op::Minus);
+        const auto t = a.Operate(r);
+        return Build3(b, c, d, *t) && Build2(a, r, *t, -1);
+    }
+    if (o2 == Op::Divide) {
+        const auto t = InverseOperate(r, d);
+        return Build3(a, b, c, *t) && Build2(*t, d, r, c.ResultValue());
+    }
+    // o2 is times: collapse a x b, which must offer a prime factor for each
+    // following division.
+    const auto t = a.Operate(b);
+    if (o3 == Op::Divide) {
+        t->AddFactorCount(o4 == Op::Divide ? 2 : 1);
+    }
+    return Build3(*t, c, d, r) && Build2(a, b, *t, c.ResultValue());
+}
+
+} // namespace kelvo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "foundation/CStringBuilder.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kelvo {
+
+class CExpression;
+
+// One generated question: a snapshot of a filled template that later changes of
+// the template do not reach.
+class CExprValue {
+public:
+    // Index 0: the operator code to the left of the operand; index 1: its value.
+    using OperandValue = std::array<int32_t, 2>;
+
+    // One entry per operand, in reading order.
+    const std::vector<OperandValue>& OperandValues() const { return m_operandValues; }
+    void CreateFrom(const CExpression& expr);
+
+    int32_t ResultValue() const { return m_resultValue; }
+    void SetResultValue(int32_t value) { m_resultValue = value; }
+    int32_t RemainderValue() const { return m_remainderValue; }
+    void SetRemainderValue(int32_t value) { m_remainderValue = value; }
+
+    // The question without its answer, for example "12＋5=".
+    CStringBuilder LeftPartToString() const;
+
+private:
+    std::vector<OperandValue> m_operandValues;
+    int32_t m_resultValue = -1;
+    int32_t m_remainderValue = -1;
+};
+
+} // namespace kelvo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "foundation/CTypedArray.h"
+#include "generation/CExprValue.h"
+#include "number/COperand.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+class CInfoReceiver;
+
+// The operands of a template in reading order.
+using OperandList = std::vector<std::shared_ptr<COperand>>;
+// The generated questions; entries may share one question object.
+using QuestionList = CObjectArray<CExprValue>;
+
+// A question template: operands whose LeftOperator joins them to what stands
+// before, and a result operand. Filling it chooses every operand's ResultValue;
+// GetExprValue snapshots the fill. The operands are shared, not copied.
+class CExpression {
+public:
+    // Up to this many operand combinations a template is enumerated; above it
+    // questions are built at random.
+    static constexpr uint64_t EnumerationLimit = 10000;
+
+    const OperandList& Operands() const { return m_operands; }
+    void SetOperands(OperandList colOps) { m_operands = std::move(colOps); }
+    const std::shared_ptr<COperand>& ResultOperand() const { return m_resultOperand; }
+    void SetResultOperand(std::shared_ptr<COperand> result) { m_resultOperand = std::move(result); }
+    void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
+    void Init(OperandList colOps, std::shared_ptr<COperand> result);
+
+    // Appends up to iCount questions of this template to questions. The result
+    // is true on the builder path and false on the enumeration path.
+    bool CreateInstances(QuestionList& questions, int32_t iCount, CInfoReceiver* receiver);
+
+    // The current fill, each value after the text of its operator.
+    std::u16string ToString() const;
+    std::shared_ptr<CExprValue> GetExprValue() const;
+
+    // The number of operand combinations, saturating at the largest uint64_t
+    // (four operands of 10001 values each fit exactly).
+    uint64_t GetPermCombineTimes() const;
+
+private:
+    bool CreateInstancesWithGenerator(QuestionList& questions, int32_t iCount,
+                                      CInfoReceiver* receiver);
+    bool CreateInstancesWithBuilder(QuestionList& questions, int32_t iCount,
+                                    CInfoReceiver* receiver);
+    void AppendFill(QuestionList& questions, int32_t attempt, CInfoReceiver* receiver) const;
+    void ClearResults();
+
+    OperandList m_operands;
+    std::shared_ptr<COperand> m_resultOperand;
+};
+
+} // namespace kelvo

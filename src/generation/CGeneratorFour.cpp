@@ -1,0 +1,57 @@
+#include "generation/CGeneratorFour.h"
+
+#include "generation/CExpression.h"
+#include "generation/OperatorCodes.h"
+
+namespace kelvo {
+
+void CGeneratorFour::Init(CExpression& expr) {
+    for (size_t k = 0; k < m_operands.size(); ++k) {
+        m_operands[k] = expr.Operands().at(k);
+    }
+    m_result = expr.ResultOperand();
+    m_table = Table();
+    BuildTable(expr.GetPermCombineTimes());
+}
+
+bool CGeneratorFour::CreateInstance() {
+    const Table::Candidate* candidate = m_table.Draw();
+    if (candidate == nullptr) {
+        return false;
+    }
+    for (size_t k = 0; k < m_operands.size(); ++k) {
+        m_operands[k]->SetResultValue((*candidate)[k]);
+    }
+    m_result->SetResultValue((*candidate)[4]);
+    return true;
+}
+
+void CGeneratorFour::BuildTable(uint64_t size) {
+    m_table.Reserve(size);
+    const CValueProgression first(*m_operands[0]);
+    const CValueProgression second(*m_operands[1]);
+    const CValueProgression third(*m_operands[2]);
+    const CValueProgression fourth(*m_operands[3]);
+    const int32_t op2 = m_operands[1]->LeftOperator();
+    const int32_t op3 = m_operands[2]->LeftOperator();
+    const int32_t op4 = m_operands[3]->LeftOperator();
+    const CResultFilter filter(*m_result);
+    for (int32_t i = 0; i < first.Count(); ++i) {
+        const int32_t a = first.Value(i);
+        for (int32_t j = 0; j < second.Count(); ++j) {
+            const int32_t b = second.Value(j);
+            for (int32_t k = 0; k < third.Count(); ++k) {
+                const int32_t c = third.Value(k);
+                for (int32_t l = 0; l < fourth.Count(); ++l) {
+                    const int32_t d = fourth.Value(l);
+                    int32_t r = 0;
+                    if (EvaluateFour(r, a, op2, b, op3, c, op4, d) && filter.Admits(r)) {
+                        m_table.Add({a, b, c, d, r});
+                    }
+                }
+            }
+        }
+    }
+}
+
+} // namespace kelvo

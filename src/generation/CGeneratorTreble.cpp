@@ -1,0 +1,52 @@
+#include "generation/CGeneratorTreble.h"
+
+#include "generation/CExpression.h"
+#include "generation/OperatorCodes.h"
+
+namespace kelvo {
+
+void CGeneratorTreble::Init(CExpression& expr) {
+    for (size_t k = 0; k < m_operands.size(); ++k) {
+        m_operands[k] = expr.Operands().at(k);
+    }
+    m_result = expr.ResultOperand();
+    m_table = Table();
+    BuildTable(expr.GetPermCombineTimes());
+}
+
+bool CGeneratorTreble::CreateInstance() {
+    const Table::Candidate* candidate = m_table.Draw();
+    if (candidate == nullptr) {
+        return false;
+    }
+    for (size_t k = 0; k < m_operands.size(); ++k) {
+        m_operands[k]->SetResultValue((*candidate)[k]);
+    }
+    m_result->SetResultValue((*candidate)[3]);
+    return true;
+}
+
+void CGeneratorTreble::BuildTable(uint64_t size) {
+    m_table.Reserve(size);
+    const CValueProgression first(*m_operands[0]);
+    const CValueProgression second(*m_operands[1]);
+    const CValueProgression third(*m_operands[2]);
+    const int32_t op2 = m_operands[1]->LeftOperator();
+    const int32_t op3 = m_operands[2]->LeftOperator();
+    const CResultFilter filter(*m_result);
+    for (int32_t i = 0; i < first.Count(); ++i) {
+        const int32_t a = first.Value(i);
+        for (int32_t j = 0; j < second.Count(); ++j) {
+            const int32_t b = second.Value(j);
+            for (int32_t k = 0; k < third.Count(); ++k) {
+                const int32_t c = third.Value(k);
+                int32_t r = 0;
+                if (EvaluateThree(r, a, op2, b, op3, c) && filter.Admits(r)) {
+                    m_table.Add({a, b, c, r});
+                }
+            }
+        }
+    }
+}
+
+} // namespace kelvo

@@ -1,0 +1,73 @@
+#include "generation/GenerationDriver.h"
+
+#include "foundation/RandomSource.h"
+#include "foundation/UserInterfaceYield.h"
+#include "generation/CInfoReceiver.h"
+
+namespace kelvo {
+
+namespace {
+
+// A wanted number of at least this many shows the progress frame.
+constexpr int32_t ProgressThreshold = 1000;
+// The shuffle and fill loops yield at every multiple of this.
+constexpr int32_t YieldInterval = 2000;
+
+const std::u16string ShufflingCaption = u"打乱顺序";
+
+void Shuffle(QuestionList& questions, int32_t first, int32_t last) {
+    ReseedRandomFromClock();
+    int32_t remaining = last - first + 1;
+    for (int32_t i = first; i <= last - 1; ++i) {
+        questions.ExchangeItem(i, RandomFloor(remaining, i));
+        --remaining;
+        if (i % YieldInterval == 0) {
+            YieldToUserInterface();
+        }
+    }
+}
+
+void Fill(QuestionList& questions, int32_t n, int32_t wanted) {
+    int32_t count = n;
+    while (count < wanted) {
+        for (int32_t k = 1; k <= n; ++k) {
+            questions.Add(questions.Item(k));
+            if (++count >= wanted) {
+                return;
+            }
+            if (k % YieldInterval == 0) {
+                YieldToUserInterface();
+            }
+        }
+    }
+}
+
+} // namespace
+
+QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
+                               int32_t* generatedCount, CInfoReceiver* receiver) {
+    QuestionList questions;
+    for (const auto& expression : templates) {
+        expression->CreateInstances(questions, wanted, receiver);
+    }
+    if (generatedCount != nullptr) {
+        *generatedCount = questions.Count();
+    }
+    ShuffleAndFill(questions, 1, questions.Count(), wanted, receiver);
+    return questions;
+}
+
+void ShuffleAndFill(QuestionList& questions, int32_t first, int32_t last, int32_t wanted,
+                    CInfoReceiver* receiver) {
+    const int32_t n = last - first + 1;
+    if (n <= 0) {
+        return;
+    }
+    questions.EnsureCapacity(wanted);
+    RunBracketed(receiver, wanted >= ProgressThreshold, ShufflingCaption, [&] {
+        Shuffle(questions, first, last);
+        Fill(questions, n, wanted);
+    });
+}
+
+} // namespace kelvo

@@ -1,0 +1,360 @@
+#include "number/CFactorization.h"
+
+#include "foundation/RandomSource.h"
+#include "foundation/RuntimeError.h"
+#include "generation/NumericUtils.h"
+#include "generation/OperatorCodes.h"
+#include "number/COperand.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvo {
+
+namespace {
+
+// 100 is the square root of the value ceiling: every composite up to 10000 has
+// a prime factor no larger.
+constexpr int32_t LargestTrialPrime = 100;
+constexpr int32_t ListGrowthStep = 512;
+// A factor list holds at most 13 entries up to the ceiling.
+constexpr int32_t FactorListStep = 16;
+
+int32_t FloorDivide(int32_t a, int32_t b) {
+    return static_cast<int32_t>(std::floor(static_cast<double>(a) / b));
+}
+
+void AddUnique(std::vector<int32_t>& dictionary, int32_t value) {
+    if (std::find(dictionary.begin(), dictionary.end(), value) == dictionary.end()) {
+        dictionary.push_back(value);
+    }
+}
+
+struct ProductBounds {
+    int32_t lower;
+    int32_t upper;
+    int32_t multi;
+};
+
+// Adds the products of `remaining` more elements from position `start` on,
+// choosing positions in increasing (lexicographic) order. A position holding
+// the same element as the one before it at the same depth would only repeat
+// products already added, and since the elements ascend, a partial product
+// above the upper bound ends the search at this depth.
+void AddProducts(const CLongArray& elements, int32_t start, int32_t remaining, int64_t product,
+                 const ProductBounds& bounds, std::vector<int32_t>& products) {
+    if (remaining == 0) {
+        if (product % bounds.multi == 0 && bounds.lower <= product && product <= bounds.upper) {
+            AddUnique(products, static_cast<int32_t>(product));
+        }
+        return;
+    }
+    const int32_t lastStart = elements.Count() - remaining + 1;
+    for (int32_t i = start; i <= lastStart; ++i) {
+        const int32_t element = elements.Item(i);
+        if (i > start && element == elements.Item(i - 1)) {
+            continue;
+        }
+        const int64_t next = product * element;
+        if (next > bounds.upper) {
+            return;
+        }
+        AddProducts(elements, i + 1, remaining - 1, next, bounds, products);
+    }
+}
+
+bool HasValue(const COperand& operand) {
+    return operand.ResultValue() != -1;
+}
+
+void AssignIfFree(COperand& operand, int32_t value) {
+    if (!HasValue(operand)) {
+        operand.SetResultValue(value);
+    }
+}
+
+} // namespace
+
+CFactorization::CFactorization() : m_primes(CalcPrimes(LargestTrialPrime)) {
+    for (CLongArray& list : m_numbersByFactorCount) {
+        list.SetRedimStep(ListGrowthStep);
+    }
+    m_numbersByFactorCount[0].EnsureCapacity(ValueCeiling);
+    m_numbersByFactorCount[1].EnsureCapacity(ValueCeiling);
+    m_numbersByFactorCount[2].EnsureCapacity(8000);
+    m_numbersByFactorCount[3].EnsureCapacity(5000);
+    m_numbersByFactorCount[0].Add(1);
+    m_factorTable.reserve(ValueCeiling);
+}
+
+CLongArray CFactorization::CalcPrimes(int32_t iMaxNumber) const {
+    CLongArray primes;
+    for (int32_t n = 2; n <= iMaxNumber; ++n) {
+        const auto root = static_cast<int32_t>(std::sqrt(static_cast<double>(n)));
+        bool prime = true;
+        for (int32_t i = 2; i <= root && prime; ++i) {
+            prime = n % i != 0;
+        }
+        if (prime) {
+            primes.Add(n);
+        }
+    }
+    return primes;
+}
+
+CLongArray CFactorization::CalcPrimeFactors(int32_t value) const {
+    CLongArray factors;
+    factors.SetRedimStep(FactorListStep);
+    if (value < 2) {
+        return factors;
+    }
+    int32_t rest = value;
+    for (int32_t i = 1; i <= m_primes.Count() && rest != 1; ++i) {
+        const int32_t p = m_primes.Item(i);
+        while (rest % p == 0) {
+            factors.Add(p);
+            rest /= p;
+        }
+    }
+    if (rest != 1) {
+        // Without a prime factor up to 97 the number counts as unfactorable;
+        // otherwise the rest is its one factor above 97.
+        if (rest == value) {
+            return CLongArray();
+        }
+        factors.Add(rest);
+    }
+    return factors;
+}
+
+bool CFactorization::GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFirstValue,
+                                             int32_t iLastValue, int32_t iMultipleOf,
+                                             int32_t iFactorCount, const DivisorList* colDivisors,
+                                             int32_t iExcludedDivisorBest) {
+    const int32_t m = iMultipleOf;
+    int32_t factorCount = iFactorCount;
+    int32_t first = iFirstValue;
+    int32_t last = iLastValue;
+    if (m != 1) {
+        // The value is m × k, and k needs only the factors m does not give.
+        const bool tabled = m >= 1 && static_cast<size_t>(m) <= m_factorTable.size();
+        const int32_t factorsOfStep =
+            tabled ? GetFactorsOf(m).Count() : CalcPrimeFactors(m).Count();
+        const int32_t stepFactors = MaxValue(factorsOfStep, 1);
+        factorCount = MaxValue(CheckedSubtract(factorCount, stepFactors), 1);
+        first = FloorDivide(first, m);
+        last = FloorDivide(last, m);
+    }
+    if (factorCount < 1 || factorCount > ListCount) {
+        return false;
+    }
+    const CLongArray& list = NumbersWithFactorCount(factorCount);
+    if (list.Count() == 0) {
+        return false;
+    }
+    const int32_t lo = FindIndexOrHigher(list, 1, list.Count(), first);
+    if (lo == -1) {
+        return false;
+    }
+    const int32_t hi = FindIndexOrLower(list, lo, list.Count(), last);
+    if (hi == -1) {
+        return false;
+    }
+    if (colDivisors == nullptr) {
+        ReseedRandomFromClock();
+        const int32_t i = RandomFloor(hi - lo + 1, lo);
+        iResultValue = CheckedMultiply(list.Item(i), m);
+        return true;
+    }
+    return PickSplittableValue(iResultValue, lo, hi, list, m, *colDivisors, iExcludedDivisorBest);
+}
+
+void CFactorization::Init() {
+    if (!m_factorTable.empty()) {
+        return;
+    }
+    for (int32_t n = 1; n <= ValueCeiling; ++n) {
+        CLongArray factors = CalcPrimeFactors(n);
+        for (int32_t k = 1; k <= factors.Count(); ++k) {
+            m_numbersByFactorCount[static_cast<size_t>(k - 1)].Add(n);
+        }
+        m_factorTable.push_back(std::move(factors));
+    }
+}
+
+const CLongArray& CFactorization::GetFactorsOf(int32_t iVal) const {
+    if (iVal < 1 || static_cast<size_t>(iVal) > m_factorTable.size()) {
+        RaiseError(ErrorNumber::SubscriptOutOfRange);
+    }
+    return m_factorTable[static_cast<size_t>(iVal - 1)];
+}
+
+void CFactorization::CombineFactors(const CLongArray& colElements, int32_t iCombineCount,
+                                    int32_t iLower, int32_t iUpper, int32_t iMulti,
+                                    std::vector<int32_t>& dicCombined) const {
+    if (iCombineCount < 0 || colElements.Count() < iCombineCount || iMulti < 1) {
+        return;
+    }
+    const ProductBounds bounds{iLower, iUpper, iMulti};
+    AddProducts(colElements, 1, iCombineCount, 1, bounds, dicCombined);
+}
+
+void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int32_t iUpper,
+                                          int32_t iMulti, int32_t iFactorCount,
+                                          int32_t iExcludedFactorCount,
+                                          std::vector<int32_t>& dicResult) const {
+    if (dividend < 1 || iMulti < 1) {
+        return;
+    }
+    CLongArray computed;
+    const CLongArray& factors =
+        dividend <= ValueCeiling ? GetFactorsOf(dividend) : (computed = CalcPrimeFactors(dividend));
+    // A divisor uses at least iFactorCount prime factors and leaves at least
+    // iExcludedFactorCount for the other operand.
+    const int32_t largestCount = CheckedSubtract(factors.Count(), iExcludedFactorCount);
+    for (int32_t k = MaxValue(iFactorCount, 0); k <= largestCount; ++k) {
+        CombineFactors(factors, k, iLower, iUpper, iMulti, dicResult);
+    }
+    if (iLower <= 1 && 1 <= iUpper && iMulti == 1) {
+        AddUnique(dicResult, 1);
+    }
+    if (dividend % iMulti == 0 && iLower <= dividend && dividend <= iUpper) {
+        AddUnique(dicResult, dividend);
+    }
+}
+
+bool CFactorization::SplitDivisors2(int32_t dividend, const DivisorList& colDivisors,
+                                    int32_t iExcludedDivisorBest) {
+    if (dividend < 1 || colDivisors.size() < 2) {
+        return false;
+    }
+    const bool found = FindSplit(dividend, *colDivisors[0], *colDivisors[1], iExcludedDivisorBest);
+    m_scratchDictionary1.clear();
+    m_scratchDictionary2.clear();
+    m_scratchList1.SetCount(0);
+    m_scratchList2.SetCount(0);
+    return found;
+}
+
+const CLongArray& CFactorization::NumbersWithFactorCount(int32_t k) const {
+    if (k < 1 || k > ListCount) {
+        RaiseError(ErrorNumber::SubscriptOutOfRange);
+    }
+    return m_numbersByFactorCount[static_cast<size_t>(k - 1)];
+}
+
+bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi,
+                                         const CLongArray& list, int32_t m,
+                                         const DivisorList& colDivisors,
+                                         int32_t iExcludedDivisorBest) {
+    int32_t n = hi - lo + 1;
+    if (n <= 0) {
+        return false;
+    }
+    // A free operand holds -1, which divides every candidate; a fixed 0
+    // divides none.
+    std::array<int32_t, 4> fixedValues{1, 1, 1, 1};
+    for (size_t i = 0; i < fixedValues.size() && i < colDivisors.size(); ++i) {
+        fixedValues[i] = colDivisors[i]->ResultValue();
+        if (fixedValues[i] == 0) {
+            return false;
+        }
+    }
+    // The candidates are list items lo..hi, tried at most once each in random
+    // order by exchanging a tried one with the last untried one. Only the
+    // exchanged positions are recorded, so no copy of the items is made.
+    for (int32_t position : m_pickTouched) {
+        m_pickExchanged[static_cast<size_t>(position)] = 0;
+    }
+    m_pickTouched.clear();
+    if (m_pickExchanged.size() <= static_cast<size_t>(n)) {
+        m_pickExchanged.resize(static_cast<size_t>(n) + 1, 0);
+    }
+    const auto candidateAt = [&](int32_t position) {
+        const int32_t exchanged = m_pickExchanged[static_cast<size_t>(position)];
+        return exchanged != 0 ? exchanged : list.Item(lo + position - 1);
+    };
+    ReseedRandomFromClock();
+    while (n > 0) {
+        const int32_t i = RandomFloor(n, 1);
+        const int32_t g = CheckedMultiply(m, candidateAt(i));
+        const bool divisible = std::all_of(fixedValues.begin(), fixedValues.end(),
+                                           [g](int32_t d) { return g % d == 0; });
+        if (divisible && SplitDivisors2(g, colDivisors, iExcludedDivisorBest)) {
+            iResultValue = g;
+            return true;
+        }
+        m_pickExchanged[static_cast<size_t>(i)] = candidateAt(n);
+        m_pickTouched.push_back(i);
+        --n;
+    }
+    return false;
+}
+
+bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
+                               int32_t iExcludedDivisorBest) {
+    const int32_t fa = a.FactorCount();
+    const int32_t fb = b.FactorCount();
+    GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), fa, fb,
+                         m_scratchDictionary1);
+    GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), fb, fa,
+                         m_scratchDictionary2);
+    ShuffleDictionaryValues(m_scratchDictionary1, m_scratchList1);
+    ShuffleDictionaryValues(m_scratchDictionary2, m_scratchList2);
+    bool matched = false;
+    int32_t lastA = 0;
+    int32_t lastB = 0;
+    for (int32_t i = 1; i <= m_scratchList1.Count(); ++i) {
+        const int32_t valueA = HasValue(a) ? a.ResultValue() : m_scratchList1.Item(i);
+        for (int32_t j = 1; j <= m_scratchList2.Count(); ++j) {
+            const int32_t valueB = HasValue(b) ? b.ResultValue() : m_scratchList2.Item(j);
+            if (static_cast<int64_t>(valueA) * valueB != dividend) {
+                continue;
+            }
+            matched = true;
+            lastA = valueA;
+            lastB = valueB;
+            const auto trivial = [&](int32_t v) {
+                return v == iExcludedDivisorBest || v == 1 || v == dividend;
+            };
+            if (!trivial(valueA) && !trivial(valueB)) {
+                AssignIfFree(a, valueA);
+                AssignIfFree(b, valueB);
+                return true;
+            }
+        }
+    }
+    // Every match used 1, the dividend itself or the excluded value: the last
+    // one found is still an exact split.
+    if (matched) {
+        AssignIfFree(a, lastA);
+        AssignIfFree(b, lastB);
+    }
+    return matched;
+}
+
+void CFactorization::ShuffleDictionaryValues(const std::vector<int32_t>& dictionary,
+                                             CLongArray& list) const {
+    if (dictionary.empty()) {
+        return;
+    }
+    for (int32_t value : dictionary) {
+        list.Add(value);
+    }
+    ReseedRandomFromClock();
+    const int32_t n = list.Count();
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        list.ExchangeItem(i, RandomFloor(n - i + 1, i));
+    }
+}
+
+CFactorization& SharedFactorization() {
+    static CFactorization factorization = [] {
+        CFactorization built;
+        built.Init();
+        return built;
+    }();
+    return factorization;
+}
+
+} // namespace kelvo

@@ -1,0 +1,217 @@
+#include "number/COperand.h"
+
+#include "generation/OperatorCodes.h"
+#include "number/CFactorization.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+COperand::COperand() : m_limit(std::make_shared<CValueLimit>()) {}
+
+void COperand::InitLimits(int32_t iLower, int32_t iUpper, int32_t iMulti) {
+    m_limit->Init(iLower, iUpper, iMulti, 1);
+}
+
+void COperand::ClearResults() {
+    m_resultValue = -1;
+    m_remainderValue = -1;
+}
+
+void COperand::ReverseOperator() {
+    switch (m_leftOperator) {
+    case Op::Plus:
+        m_leftOperator = Op::Minus;
+        break;
+    case Op::Minus:
+        m_leftOperator = Op::Plus;
+        break;
+    case Op::Times:
+        m_leftOperator = Op::Divide;
+        break;
+    case Op::Divide:
+        m_leftOperator = Op::Times;
+        break;
+    default:
+        break;
+    }
+}
+
+std::shared_ptr<COperand> COperand::Clone() const {
+    auto clone = std::make_shared<COperand>();
+    clone->m_limit = m_limit->Clone();
+    clone->m_resultValue = m_resultValue;
+    clone->m_remainderValue = m_remainderValue;
+    clone->m_leftOperator = m_leftOperator;
+    clone->m_cbrSetting = m_cbrSetting;
+    return clone;
+}
+
+std::shared_ptr<COperand> COperand::Plus(const COperand& rightSide) const {
+    auto result = Clone();
+    result->m_limit->Plus(*rightSide.m_limit);
+    return result;
+}
+
+std::shared_ptr<COperand> COperand::Subtract(const COperand& rightSide) const {
+    auto result = Clone();
+    result->m_limit->Subtract(*rightSide.m_limit);
+    return result;
+}
+
+std::shared_ptr<COperand> COperand::Multiply(const COperand& rightSide) const {
+    auto result = Clone();
+    result->m_limit->Multiply(*rightSide.m_limit);
+    return result;
+}
+
+std::shared_ptr<COperand> COperand::Divide(const COperand& rightSide) const {
+    auto result = Clone();
+    result->m_limit->Divide(*rightSide.m_limit);
+    return result;
+}
+
+std::shared_ptr<CValueLimit> COperand::ValueBasedLimit() const {
+    return std::make_shared<CValueLimit>(ValueLimit());
+}
+
+CValueLimit COperand::ValueLimit() const {
+    // A plain copy equals a Clone: the fields always satisfy the setters' rules.
+    CValueLimit limit = *m_limit;
+    if (m_resultValue != -1) {
+        limit.Init(m_resultValue, m_resultValue, limit.MultipleOf(), 1);
+    }
+    return limit;
+}
+
+bool COperand::CreateInstancePlus(COperand& rightSide, COperand& ResultOperand) {
+    COperand& a = *this;
+    COperand& b = rightSide;
+    COperand& sum = ResultOperand;
+    const int32_t aValue = a.m_resultValue;
+    const int32_t bValue = b.m_resultValue;
+    int32_t sumValue = sum.m_resultValue;
+    const bool carry = a.m_cbrSetting == Cbr::Carry || b.m_cbrSetting == Cbr::Carry;
+    const bool noCarry = a.m_cbrSetting == Cbr::NoCarry || b.m_cbrSetting == Cbr::NoCarry;
+
+    // A sum that must be a multiple is drawn first; the operands follow from it.
+    if (sum.MultipleOf() != 1 && sumValue == -1) {
+        CValueLimit sums = a.ValueLimit();
+        sums.Plus(b.ValueLimit());
+        sums.Intersect(sum.ValueLimit());
+        if (!sums.GetRandomValue(sumValue)) {
+            return false;
+        }
+        sum.m_resultValue = sumValue;
+    }
+    if (aValue == -1) {
+        CValueLimit lefts = sum.ValueLimit();
+        lefts.Subtract(b.ValueLimit());
+        lefts.Intersect(a.ValueLimit());
+        // A units digit of 0 cannot carry.
+        const bool drawn = carry ? lefts.GetRandomValueWithModulo(a.m_resultValue, 1, 9)
+                                 : lefts.GetRandomValue(a.m_resultValue);
+        if (!drawn) {
+            return false;
+        }
+    }
+    const int32_t leftDigit = a.m_resultValue % 10;
+    if (bValue == -1) {
+        CValueLimit rights = sum.ValueLimit();
+        rights.Subtract(a.ValueLimit());
+        rights.Intersect(b.ValueLimit());
+        int32_t drawnValue = -1;
+        bool drawn = false;
+        if (carry) {
+            drawn = rights.GetRandomValueWithModulo(drawnValue, 10 - leftDigit, 9);
+        } else if (!noCarry) {
+            drawn = rights.GetRandomValue(drawnValue);
+        } else {
+            drawn = rights.GetRandomValueWithModulo(drawnValue, 0, 9 - leftDigit);
+        }
+        if (!drawn) {
+            return false;
+        }
+        b.m_resultValue = drawnValue;
+    }
+    if (sumValue == -1) {
+        sum.m_resultValue = CheckedAdd(a.m_resultValue, b.m_resultValue);
+    }
+    return true;
+}
+
+bool COperand::CreateInstanceSubtract(COperand& rightSide, COperand& ResultOperand) {
+    // A subtraction borrows in the units exactly when difference + subtrahend
+    // carries there, so it is solved as that addition.
+    const int32_t setting = rightSide.m_cbrSetting;
+    if (setting == Cbr::Borrow) {
+        rightSide.m_cbrSetting = Cbr::Carry;
+    } else if (setting == Cbr::NoBorrow) {
+        rightSide.m_cbrSetting = Cbr::NoCarry;
+    }
+    bool result = false;
+    try {
+        result = ResultOperand.CreateInstancePlus(rightSide, *this);
+    } catch (...) {
+        rightSide.m_cbrSetting = setting;
+        throw;
+    }
+    rightSide.m_cbrSetting = setting;
+    return result;
+}
+
+bool COperand::CreateInstanceMultiply(COperand& rightSide, COperand& ResultOperand,
+                                      int32_t iExcludedDivisorBest) {
+    return ResultOperand.CreateInstanceDivide(rightSide, *this, iExcludedDivisorBest);
+}
+
+bool COperand::CreateInstanceDivide(COperand& rightSide, COperand& ResultOperand,
+                                    int32_t iExcludedDivisorBest) {
+    const DivisorList divisors{&rightSide, &ResultOperand};
+    if (m_resultValue != -1) {
+        return SharedFactorization().SplitDivisors2(m_resultValue, divisors, iExcludedDivisorBest);
+    }
+    CValueLimit dividends = ResultOperand.ValueLimit();
+    dividends.Multiply(rightSide.ValueLimit());
+    dividends.Intersect(*m_limit);
+    // A fixed divisor or quotient must divide the dividend.
+    for (const COperand* fixed : divisors) {
+        if (fixed->m_resultValue != -1) {
+            const int64_t step =
+                static_cast<int64_t>(dividends.MultipleOf()) * fixed->m_resultValue;
+            dividends.SetMultipleOf(
+                static_cast<int32_t>(std::clamp<int64_t>(step, 0, ValueCeiling)));
+        }
+    }
+    return dividends.GetRandomValueWithLimits(m_resultValue, divisors, iExcludedDivisorBest);
+}
+
+bool COperand::CreateInstance() {
+    if (m_resultValue < 0) {
+        return m_limit->GetRandomValue(m_resultValue);
+    }
+    return true;
+}
+
+std::shared_ptr<COperand> COperand::Operate(const COperand& rightSide) const {
+    switch (rightSide.m_leftOperator) {
+    case Op::Plus:
+        return Plus(rightSide);
+    case Op::Minus:
+        return Subtract(rightSide);
+    case Op::Times:
+        return Multiply(rightSide);
+    case Op::Divide:
+        return Divide(rightSide);
+    default:
+        return Clone();
+    }
+}
+
+void COperand::SetTotalDivisorCount(int32_t n) {
+    if (n >= 1) {
+        m_limit->SetFactorCount(n);
+    }
+}
+
+} // namespace kelvo

@@ -1,0 +1,176 @@
+#include "output/COutputFormatter.h"
+
+#include "foundation/RandomSource.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/TextNumber.h"
+#include "foundation/UserInterfaceYield.h"
+#include "generation/CInfoReceiver.h"
+#include "generation/OperatorCodes.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace kelvo {
+
+namespace {
+
+constexpr int32_t ProgressThreshold = 1000;
+constexpr int32_t YieldInterval = 200;
+const std::u16string FormattingCaption = u"格式化表达式";
+constexpr std::u16string_view LineEnd = u"\r\n";
+
+// Decimal text without a temporary string: cells are built by the hundred
+// thousand.
+void AppendNumber(std::u16string& text, int32_t value) {
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(static_cast<const char*>(digits), end);
+}
+
+int32_t DecimalLength(int32_t value) {
+    char digits[12];
+    return static_cast<int32_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+}
+
+} // namespace
+
+void COutputFormatter::RepresentiveExpression(const CExpression& expression) {
+    for (const auto& operand : expression.Operands()) {
+        m_colOperandLengths.Add(DecimalLength(operand->UpperLimit()));
+    }
+    m_resultLength = DecimalLength(expression.ResultOperand()->UpperLimit());
+}
+
+int32_t COutputFormatter::OperandLength(int32_t index) const {
+    if (index < 1 || index > m_colOperandLengths.Count()) {
+        RaiseError(ErrorNumber::SubscriptOutOfRange);
+    }
+    return m_colOperandLengths.Item(index);
+}
+
+CStringBuilder COutputFormatter::Format(CInfoReceiver* receiver) {
+    CStringBuilder text;
+    if (m_exprValues == nullptr || m_exprValues->Count() == 0) {
+        return text;
+    }
+    const int32_t columnCount = m_settings->ColumnCount();
+    const int32_t total = CheckedMultiply(m_settings->RowCount(), columnCount);
+    // The layout may have changed since the questions were made.
+    const int32_t cellCount = std::min(total, m_exprValues->Count());
+    if (cellCount > 0) {
+        RunBracketed(receiver, cellCount >= ProgressThreshold, FormattingCaption, [&] {
+            const Cells cells = FormatExpressions(cellCount);
+            const int32_t rowCount = (cellCount + columnCount - 1) / columnCount;
+            text.EnsureCapacity(TextLength(cells, rowCount));
+            for (int32_t row = 1; row <= rowCount; ++row) {
+                AppendTitle(text, row);
+                text.Append(LineEnd, m_settings->RowSpacing());
+                AppendRow(text, cells, row);
+                text.Append(LineEnd);
+                if (row % YieldInterval == 0) {
+                    YieldToUserInterface();
+                }
+            }
+        });
+    }
+    m_exprValues = nullptr;
+    return text;
+}
+
+COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
+    if (m_settings->IsFillQuestions()) {
+        ReseedRandomFromClock();
+    }
+    Cells cells;
+    cells.text.reserve(static_cast<size_t>(count) * 16);
+    cells.ends.reserve(static_cast<size_t>(count));
+    for (int32_t i = 1; i <= count; ++i) {
+        const size_t start = cells.text.size();
+        FormatExpression(*m_exprValues->Item(i), cells.text);
+        m_iMaxLength = std::max(m_iMaxLength, static_cast<int32_t>(cells.text.size() - start));
+        cells.ends.push_back(CheckedNarrow(static_cast<int64_t>(cells.text.size())));
+        if (i % YieldInterval == 0) {
+            YieldToUserInterface();
+        }
+    }
+    return cells;
+}
+
+void COutputFormatter::FormatExpression(const CExprValue& value, std::u16string& cell) const {
+    const auto& operands = value.OperandValues();
+    const int32_t n = static_cast<int32_t>(operands.size());
+    const int32_t blank = m_settings->IsFillQuestions() ? RandomFloor(n, 1) : -1;
+    for (int32_t k = 1; k <= n; ++k) {
+        const auto& [code, operandValue] = operands[static_cast<size_t>(k - 1)];
+        if (k > 1) {
+            cell += OperatorText(code);
+        }
+        if (k == blank) {
+            AppendBlank(operandValue, k, cell);
+        } else {
+            AppendNumber(cell, operandValue);
+        }
+    }
+    cell += u'=';
+    if (m_settings->IsShowAnswer() || blank >= 1) {
+        AppendNumber(cell, value.ResultValue());
+    } else {
+        cell.append(static_cast<size_t>(std::max(m_resultLength, 0)), u' ');
+    }
+}
+
+void COutputFormatter::AppendBlank(int32_t value, int32_t position, std::u16string& cell) const {
+    cell += u'(';
+    if (m_settings->IsShowAnswer()) {
+        AppendNumber(cell, value);
+    } else {
+        cell.append(static_cast<size_t>(std::max(OperandLength(position) + 2, 0)), u' ');
+    }
+    cell += u')';
+}
+
+void COutputFormatter::AppendTitle(CStringBuilder& text, int32_t row) const {
+    const int32_t perTitle = m_settings->RowCountPerTitle();
+    if (perTitle == 0 || (row - 1) % perTitle != 0) {
+        return;
+    }
+    if (row != 1) {
+        text.Append(LineEnd, 2);
+    }
+    text.Append(m_settings->Title());
+    text.Append(LineEnd);
+}
+
+// Cells are consumed row by row, left to right, each right-aligned to the
+// widest cell of the whole worksheet.
+void COutputFormatter::AppendRow(CStringBuilder& text, const Cells& cells, int32_t row) const {
+    const int32_t columnCount = m_settings->ColumnCount();
+    const int32_t first = (row - 1) * columnCount;
+    const int32_t last = std::min(first + columnCount, static_cast<int32_t>(cells.ends.size()));
+    const std::u16string_view all = cells.text;
+    for (int32_t cell = first; cell < last; ++cell) {
+        if (cell != first) {
+            text.Append(u" ", m_settings->ColumnSpacing());
+        }
+        const int32_t start = cell == 0 ? 0 : cells.ends[static_cast<size_t>(cell - 1)];
+        const int32_t length = cells.ends[static_cast<size_t>(cell)] - start;
+        text.Append(u" ", m_iMaxLength - length);
+        text.Append(all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+    }
+}
+
+// The exact length of the text, so the builder is sized once.
+int32_t COutputFormatter::TextLength(const Cells& cells, int32_t rowCount) const {
+    const int64_t perTitle = std::abs(static_cast<int64_t>(m_settings->RowCountPerTitle()));
+    const int64_t titles = perTitle > 0 ? (rowCount + perTitle - 1) / perTitle : 0;
+    const int64_t cellCount = static_cast<int64_t>(cells.ends.size());
+    const int64_t titleLines =
+        titles * (static_cast<int64_t>(m_settings->Title().size()) + 2) + std::max<int64_t>(titles - 1, 0) * 4;
+    const int64_t rowLines = rowCount * (2 * std::max<int64_t>(m_settings->RowSpacing(), 0) + 2);
+    const int64_t cellText = cellCount * m_iMaxLength +
+                             (cellCount - rowCount) * std::max<int64_t>(m_settings->ColumnSpacing(), 0);
+    return CheckedNarrow(titleLines + rowLines + cellText);
+}
+
+} // namespace kelvo

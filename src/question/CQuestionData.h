@@ -1,0 +1,68 @@
+// Question descriptions: CQuestionData is one kind of question as the operand
+// panel shows it (ranges, operator patterns, result range, carry/borrow code).
+// The presets (CPreCreatedQuestions) are built from a constant table into
+// question data; the settings file (CConfig) stores the panel of the last run
+// as one, next to the output settings, two fonts and the training time. Every
+// block reads and writes its own lines through CSettingsReader / Writer.
+#pragma once
+
+#include "foundation/CTypedArray.h"
+#include "number/CValueLimit.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kelvo {
+
+class CSettingsReader;
+class CSettingsWriter;
+
+class CQuestionData {
+public:
+    // The operand counts the panel can show and the file can hold.
+    static constexpr int32_t MinOperandCount = 2;
+    static constexpr int32_t MaxOperandCount = 4;
+
+    // The stored collections themselves: changing a range changes this object.
+    const CObjectArray<CValueLimit>& Limits() const { return m_limits; }
+    const CStringArray& Operators() const { return m_operators; }
+
+    int32_t Cbr() const { return m_cbr; }
+    void SetCbr(int32_t value) { m_cbr = value; }
+    const std::shared_ptr<CValueLimit>& ResultLimit() const { return m_resultLimit; }
+    void SetResultLimit(std::shared_ptr<CValueLimit> limit) { m_resultLimit = std::move(limit); }
+    const std::u16string& Title() const { return m_title; }
+    void SetTitle(std::u16string title) { m_title = std::move(title); }
+
+    void AddLimit(std::shared_ptr<CValueLimit> limit) { m_limits.Add(std::move(limit)); }
+    void AddOperator(std::u16string pattern) { m_operators.Add(std::move(pattern)); }
+
+    // None when there are fewer ranges.
+    std::shared_ptr<CValueLimit> Limit1() const { return LimitAt(1); }
+    std::shared_ptr<CValueLimit> Limit2() const { return LimitAt(2); }
+    std::shared_ptr<CValueLimit> Limit3() const { return LimitAt(3); }
+    std::shared_ptr<CValueLimit> Limit4() const { return LimitAt(4); }
+    // The empty text when there are fewer patterns.
+    std::u16string Operator1() const { return OperatorAt(1); }
+    std::u16string Operator2() const { return OperatorAt(2); }
+    std::u16string Operator3() const { return OperatorAt(3); }
+
+    // True when the whole block was read. Fields read before a damaged line
+    // keep their new values. A count outside 2..4 is a damaged block.
+    bool Load(CSettingsReader& file);
+    // False (nothing useful written) when a range is missing.
+    bool Save(CSettingsWriter& file) const;
+
+private:
+    std::shared_ptr<CValueLimit> LimitAt(int32_t index) const;
+    std::u16string OperatorAt(int32_t index) const;
+
+    std::u16string m_title;
+    CObjectArray<CValueLimit> m_limits;
+    CStringArray m_operators;
+    std::shared_ptr<CValueLimit> m_resultLimit;
+    int32_t m_cbr = 0;
+};
+
+} // namespace kelvo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kelvo {
+
+// One range of a preset: lo..hi, multiples of `multipleOf`.
+struct PresetRange {
+    int32_t lower;
+    int32_t upper;
+    int32_t multipleOf;
+};
+
+// One entry of the question-type list. A separator has no operands.
+struct PresetRecord {
+    const char16_t* title;
+    int32_t operandCount;
+    std::array<PresetRange, 3> operands;
+    std::array<const char16_t*, 2> gaps;
+    PresetRange result;
+    int32_t cbr;
+};
+
+inline constexpr int32_t PresetCount = 78;
+
+// The question-type list in display order: the custom entry, the graded
+// presets and the group separators between them.
+const std::array<PresetRecord, PresetCount>& PresetTable();
+
+} // namespace kelvo

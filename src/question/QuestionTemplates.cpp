@@ -1,0 +1,62 @@
+#include "question/QuestionTemplates.h"
+
+#include "generation/OperatorCodes.h"
+#include "generation/TemplateExpansion.h"
+
+#include <array>
+#include <utility>
+
+namespace kelvo {
+
+namespace {
+
+constexpr std::array<int32_t, 4> PatternOperators = {Op::Plus, Op::Minus, Op::Times, Op::Divide};
+
+std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
+    int32_t lower = limit.LowerLimit();
+    int32_t upper = limit.UpperLimit();
+    if (upper < lower) {
+        std::swap(lower, upper);
+    }
+    auto operand = std::make_shared<COperand>();
+    operand->InitLimits(lower, upper, limit.MultipleOf());
+    return operand;
+}
+
+} // namespace
+
+std::u16string AllowedOperators(std::u16string_view pattern) {
+    std::u16string allowed;
+    for (size_t position = 0; position < PatternOperators.size() && position < pattern.size();
+         ++position) {
+        const std::u16string_view text = OperatorText(PatternOperators[position]);
+        if (pattern.substr(position, 1) == text) {
+            allowed += text;
+        }
+    }
+    return allowed;
+}
+
+TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo) {
+    const int32_t count = question.Limits().Count();
+    OperandList operands;
+    std::vector<std::u16string> operatorSets;
+    for (int32_t k = 1; k <= count; ++k) {
+        operands.push_back(MakeOperand(*question.Limits().Item(k)));
+        if (k < count) {
+            operatorSets.push_back(AllowedOperators(question.Operators().Item(k)));
+        }
+    }
+    if (count == 2 && question.Cbr() != Cbr::None) {
+        operands[1]->SetCbrSetting(question.Cbr());
+    }
+    TemplateList templates;
+    for (OperandList& list : ExpandTemplates(operands, operatorSets, strErrorInfo)) {
+        auto expression = std::make_shared<CExpression>();
+        expression->Init(std::move(list), MakeOperand(*question.ResultLimit()));
+        templates.push_back(std::move(expression));
+    }
+    return templates;
+}
+
+} // namespace kelvo
