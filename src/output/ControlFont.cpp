@@ -12,7 +12,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr char kCharsetProperty[] = "charset";
+constexpr char kCharsetProperty[] = "kelvoCharset";
 
 // Text boxes draw their text in the Text colour, labels and buttons in WindowText.
 QPalette::ColorRole TextRole(const QWidget& control) {
