@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace kelvo {
 namespace {
 
@@ -17,6 +19,10 @@ struct TextCase {
     const char16_t* text;
     const char* body;
 };
+
+void PrintTo(const TextCase& textCase, std::ostream* pStream) {
+    *pStream << textCase.body;
+}
 
 class RtfTextTest : public testing::TestWithParam<TextCase> {};
 
