@@ -16,12 +16,13 @@ QByteArray BodyOf(const QString& strText) {
 }
 
 struct TextCase {
+    const char* name;
     const char16_t* text;
     const char* body;
 };
 
 void PrintTo(const TextCase& textCase, std::ostream* pStream) {
-    *pStream << textCase.body;
+    *pStream << textCase.name;
 }
 
 class RtfTextTest : public testing::TestWithParam<TextCase> {};
@@ -30,14 +31,15 @@ TEST_P(RtfTextTest, TextIsEscapedToAscii) {
     EXPECT_EQ(BodyOf(QString::fromUtf16(GetParam().text)), QByteArray(GetParam().body));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, RtfTextTest,
-                         testing::Values(TextCase{u"12＋(   )=17", "12\\u-245?(   )=17"},
-                                         TextCase{u"  姓名：", "  \\u22995?\\u21517?\\u-230?"},
-                                         TextCase{u"a\r\n\r\nb\r\n", "a\\par\n\\par\nb\\par\n"},
-                                         TextCase{u"a\rb\nc", "a\\par\nb\\par\nc"},
-                                         TextCase{u"\\{x}\t", "\\\\\\{x\\}\\tab "},
-                                         TextCase{u"\U0001D7D9", "\\u-10187?\\u-8231?"},
-                                         TextCase{u"\u00e9~", "\\u233?~"}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RtfTextTest,
+    testing::Values(TextCase{"fill-in blank", u"12＋(   )=17", "12\\u-245?(   )=17"},
+                    TextCase{"title line", u"  姓名：", "  \\u22995?\\u21517?\\u-230?"},
+                    TextCase{"CR LF lines", u"a\r\n\r\nb\r\n", "a\\par\n\\par\nb\\par\n"},
+                    TextCase{"lone CR and LF", u"a\rb\nc", "a\\par\nb\\par\nc"},
+                    TextCase{"RTF specials and tab", u"\\{x}\t", "\\\\\\{x\\}\\tab "},
+                    TextCase{"surrogate pair", u"\U0001D7D9", "\\u-10187?\\u-8231?"},
+                    TextCase{"Latin-1", u"\u00e9~", "\\u233?~"}));
 
 TEST(RtfDocumentTest, FontAppliesToTheWholeText) {
     CWordRange range;
