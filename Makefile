@@ -1,8 +1,13 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps test bench clean
+.PHONY: deps run test bench clean
 
 deps:
 	@scripts/install-deps
+
+run: deps
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev --target kelvo
+	build/dev/kelvo
 
 test: deps
 	cmake --preset dev >/dev/null
@@ -14,8 +19,9 @@ test: deps
 
 bench: deps
 	cmake --preset dev >/dev/null
-	cmake --build --preset dev --target kelvo_bench
+	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
+	build/dev/bench/kelvo_gui_timings
 
 clean:
 	rm -rf build

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <cstdint>
+
+namespace kelvo {
+
+// A text box that holds a whole number of a fixed range. Typing lets only
+// digits, "." and backspace through; every read (Value) and the commit on
+// focus loss apply one rule: leading spaces dropped, the first six characters
+// converted with halves to even, then clamped. Text that is no number at all
+// ("", ".", "1.2.3", pasted words) reads as the last committed value, so no
+// reader ever meets a conversion error.
+class CNumberBox : public QLineEdit {
+public:
+    CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent = nullptr);
+
+    int32_t Minimum() const { return m_minimum; }
+    int32_t Maximum() const { return m_maximum; }
+    int32_t Value() const;
+    // Clamps, shows and commits the value.
+    void SetValue(int32_t value);
+    // Writes the value of the current text back as its decimal text.
+    void Commit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int32_t m_minimum;
+    int32_t m_maximum;
+    int32_t m_lastValid;
+};
+
+} // namespace kelvo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "generation/GenerationDriver.h"
+#include "number/COperand.h"
+#include "ui/frmMainUi.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+// Drives the operand panel of the main window: shows two to four operands
+// with the result frame and "=" after the last one, keeps the paired check
+// boxes exclusive, offers the carry / borrow pair only where it applies, and
+// reads the panel into question templates. It keeps only the operand count;
+// everything else is read from the controls when asked.
+class CtrlsOperand {
+public:
+    explicit CtrlsOperand(const COperandPanel& panel);
+
+    int32_t OperandCount() const { return m_iOperandCount; }
+    void SetOperandCount(int32_t n);
+
+    // Gap indexOperators+1 as a four-position pattern: "＋－$$".
+    std::u16string OperatorsNoGap(int32_t indexOperators) const;
+    // The ticked operators of the gap only: "＋－".
+    std::u16string Operators(int32_t indexOperators) const;
+    std::vector<std::u16string> AllOperators() const;
+    // 10 for "整十数", 100 for "整百数", else 1; indexOperand 4 is the result.
+    int32_t MultipleOfs(int32_t indexOperand) const;
+
+    void DoMultipleOfClicked(int32_t IndexChk);
+    void DoOperatorsChanged(const std::u16string& newOp);
+    void DoCbrClicked(int32_t IndexChk);
+    // The carry / borrow code the pair expresses, 0 while it does not apply.
+    int32_t CbrValue() const;
+
+    // The question templates of the panel, one per combination of ticked
+    // operators; none, with the reason in strErrorInfo, when a gap has none.
+    TemplateList Expressions(std::u16string& strErrorInfo) const;
+    std::shared_ptr<COperand> ResultOperand() const;
+
+private:
+    std::shared_ptr<COperand> OperandFromBoxes(int32_t indexOperand) const;
+    int32_t TemplateCbrCode() const;
+    static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
+
+    COperandPanel m_panel;
+    int32_t m_iOperandCount = 0;
+    int m_resultFrameHome;
+    int m_equalHome;
+};
+
+} // namespace kelvo

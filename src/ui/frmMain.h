@@ -1,0 +1,129 @@
+#pragma once
+
+#include "generation/CInfoReceiver.h"
+#include "generation/GenerationDriver.h"
+#include "question/CConfig.h"
+#include "question/CPreCreatedQuestions.h"
+#include "ui/CtrlsOperand.h"
+#include "ui/CtrlsSettings.h"
+#include "ui/frmMainUi.h"
+
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kelvo {
+
+// The start-up window. It owns the long-lived objects of a run (operand and
+// settings controllers, preset list, settings file, the templates, questions
+// and worksheet of the last Create) and forwards its control events to the
+// controllers. Work that yields to the event loop (Create and every display
+// of the worksheet) runs as one job: while it runs no second job starts, user
+// input waits, and a close asked for meanwhile is carried out when it ends.
+class frmMain : public QWidget, public CInfoReceiver {
+public:
+    using MessageBoxHook = std::function<void(const QString& strText)>;
+    using UrlOpener = std::function<void(const QUrl& url)>;
+
+    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    static QString DefaultSettingsPath();
+    // The user guide shipped beside the program.
+    static QString GuidePath();
+
+    // Tests replace the modal message box and the desktop's URL handler.
+    void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
+    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+    // Progress of long jobs: the window is disabled between Start and Stopped.
+    void Start(const std::u16string& info) override;
+    void Process(int32_t info) override;
+    void Stopped() override;
+
+    int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
+    std::u16string GetOperators(int32_t indexOperand) const;
+    // Formats the questions of the last Create into the worksheet box; a long
+    // worksheet is announced unless silent.
+    void ShowQuestions(bool silent);
+    // Sets the operand panel from a question description.
+    void FillQuestionData(const std::shared_ptr<CQuestionData>& qd, int32_t iOperandCount);
+
+    CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
+    const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
+    CConfig& Config() { return *m_config; }
+    // Pending error text of the template expansion, shown by Create.
+    std::u16string& ErrorInfo() { return m_strErrorInfo; }
+    const frmMainUi& Controls() const { return m_ui; }
+    // The whole worksheet of the last display; the box may show only its start.
+    const QString& Worksheet() const { return m_strWorksheet; }
+    // The character set kept with the worksheet font.
+    int32_t OutputCharset() const { return m_iOutputCharset; }
+    void SetOutputCharset(int32_t value) { m_iOutputCharset = value; }
+    bool IsBusy() const { return m_busy; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void LoadPresets();
+    void ConnectPanel();
+    void ConnectCommands();
+    void ConnectLinks();
+
+    void OnQuestionTypeSelected(int index);
+    void OnOperandCountSelected(int index);
+    void Create();
+    void FormatQuestions(bool silent);
+    void SetLimitBoxes(int32_t indexOperand, const std::shared_ptr<CValueLimit>& limit);
+    void SetGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
+    void SetCbrPair(int32_t iCbr);
+    void ShowOutput(const QString& strText);
+    void OnOperatorChanged(int index);
+    void ShowHelp();
+    void OpenGuide(int index);
+    void ShowSiteTips();
+    void HideSiteTips();
+    void PlaceOverlays();
+
+    void BeginProgress(const QString& strTitle);
+    void YieldToEvents();
+    void EndProgress();
+
+    // Runs an event handler; a runtime error becomes a message box and the
+    // window goes on working.
+    template <class F>
+    void Handle(F&& handler);
+    // Runs a job unless one is running; see the class comment.
+    template <class F>
+    void RunJob(F&& job);
+    void ShowErrorMessage(const std::exception& error);
+    void ShowMessage(const QString& strText);
+
+    // The window whose progress label the model's yields bring up to date.
+    static frmMain* s_yieldOwner;
+
+    frmMainUi m_ui;
+    std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
+    std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
+    CPreCreatedQuestions m_precreatedQuestions;
+    std::unique_ptr<CConfig> m_config;
+    TemplateList m_colExprs;
+    std::shared_ptr<QuestionList> m_arrExprValues;
+    std::u16string m_strErrorInfo;
+    QString m_strWorksheet;
+    MessageBoxHook m_messageBox;
+    UrlOpener m_openUrl;
+    int32_t m_iOutputCharset;
+    std::optional<int32_t> m_iPendingProgress;
+    bool m_busy = false;
+    bool m_closePending = false;
+};
+
+} // namespace kelvo

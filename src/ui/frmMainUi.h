@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/CNumberBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace kelvo {
+
+// The controls of the operand panel, which CtrlsOperand drives. Indexes are
+// those of the control groups: txtLimits 2i / 2i+1 are "从" / "到" of operand
+// i+1 (i = 4: the result), chkOperators 4k..4k+3 the operators of gap k+1.
+struct COperandPanel {
+    std::array<QGroupBox*, 5> fraOperands{};
+    std::array<QGroupBox*, 3> fraOperators{};
+    std::array<CNumberBox*, 10> txtLimits{};
+    std::array<QCheckBox*, 10> chkMultipleOfs{};
+    std::array<QCheckBox*, 12> chkOperators{};
+    std::array<QCheckBox*, 2> chkCbr{};
+    QLabel* lblEqual = nullptr;
+};
+
+// The print-settings controls, which CtrlsSettings reads.
+struct CSettingsPanel {
+    // Rows, columns, row spacing, column spacing, rows per title.
+    std::array<CNumberBox*, 5> txtSettings{};
+    QLineEdit* txtTitle = nullptr;
+    QCheckBox* chkFillQuestion = nullptr;
+    QCheckBox* chkShowAnswer = nullptr;
+};
+
+// Every control of the main window, created and laid out by SetupUi. The
+// window and its controllers reach the controls through this struct; each
+// control also carries its name (objectName "txtLimits_3") for tests and
+// assistive technology.
+struct frmMainUi {
+    QGroupBox* fraType = nullptr;
+    QComboBox* cboQuestionType = nullptr;
+    QComboBox* cboOperandCount = nullptr;
+    QGroupBox* fraCbr = nullptr;
+    COperandPanel operandPanel;
+    QGroupBox* fraSetting = nullptr;
+    CSettingsPanel settingsPanel;
+    QPushButton* cmdFont = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdCreate = nullptr;
+    QPushButton* cmdTraining = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdExitMain = nullptr;
+    QGroupBox* fraInfo = nullptr;
+    QLabel* lblInfoTitle = nullptr;
+    QLabel* lblInfoContent = nullptr;
+    QPlainTextEdit* txtOutput = nullptr;
+    std::array<QLabel*, 2> lblCultureSite{};
+    QLabel* lblSiteDetail = nullptr;
+    QGroupBox* fraSiteTips = nullptr;
+    QLineEdit* txtFilmSite = nullptr;
+
+    void SetupUi(QWidget* form);
+};
+
+// The font of the worksheet box until the user picks another: fixed width,
+// with Chinese glyphs, so that the columns of a worksheet line up.
+QFont DefaultOutputFont();
+
+} // namespace kelvo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace kelvo {
+
+// A real main window on a settings file in a temporary folder, with message
+// boxes and opened addresses recorded instead of shown.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override { window = MakeWindow(); }
+
+    QString SettingsPath() const { return m_folder.filePath(QStringLiteral("Kelvo.ini")); }
+
+    std::unique_ptr<frmMain> MakeWindow() {
+        auto made = std::make_unique<frmMain>(SettingsPath());
+        made->SetMessageBox([this](const QString& text) { messages.push_back(text); });
+        made->SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+        return made;
+    }
+
+    template <class W>
+    W* Find(const QString& name) const {
+        W* control = window->findChild<W*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    template <class W>
+    W* Find(const char* group, int index) const {
+        return Find<W>(QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index));
+    }
+    QCheckBox* Check(const char* group, int index) const { return Find<QCheckBox>(group, index); }
+    CNumberBox* Box(const char* group, int index) const { return Find<CNumberBox>(group, index); }
+
+    void SelectQuestionType(const char16_t* title) const {
+        auto* list = Find<QComboBox>(QStringLiteral("cboQuestionType"));
+        const int index = list->findText(QString::fromUtf16(title));
+        ASSERT_GE(index, 0);
+        list->setCurrentIndex(index);
+    }
+    void SelectOperandCount(int count) const {
+        Find<QComboBox>(QStringLiteral("cboOperandCount"))->setCurrentIndex(count - 2);
+    }
+    // Types into a number box as the user does and leaves it.
+    static void EnterText(QLineEdit* box, const QString& text) {
+        box->setText(text);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &focusOut);
+    }
+    void SetGapOperators(int gap, const char* ticks) const {
+        for (int p = 0; p < 4; ++p) {
+            Check("chkOperators", 4 * gap + p)->setChecked(ticks[p] == 'x');
+        }
+    }
+    QString Output() const {
+        return Find<QPlainTextEdit>(QStringLiteral("txtOutput"))->toPlainText();
+    }
+
+    QTemporaryDir m_folder;
+    std::vector<QString> messages;
+    std::vector<QUrl> openedUrls;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace kelvo

@@ -1,0 +1,94 @@
+#include "MainWindowFixture.h"
+
+#include "ui/frmMainHelp.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace kelvo {
+namespace {
+
+QString AccessibleName(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+using WindowTest = MainWindowFixture;
+
+TEST_F(WindowTest, HelpShowsTheUsageNotesModallyAndCloses) {
+    QString title;
+    QString notes;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* help = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(help, nullptr);
+        title = help->windowTitle();
+        notes = help->findChild<QPlainTextEdit*>(QStringLiteral("txtHelp"))->toPlainText();
+        auto* close = help->findChild<QPushButton*>(QStringLiteral("cmdClose"));
+        EXPECT_EQ(close->text(), QString::fromUtf16(u"关闭"));
+        close->click();
+    });
+    Find<QPushButton>(QStringLiteral("cmdHelp"))->click();
+    EXPECT_EQ(title, QString::fromUtf16(u"Kelvo帮助"));
+    EXPECT_TRUE(notes.startsWith(QString::fromUtf16(u"说明事项：")));
+    for (int point = 1; point <= 10; ++point) {
+        EXPECT_TRUE(notes.contains(QStringLiteral("\n%1. ").arg(point))) << point;
+    }
+    EXPECT_FALSE(notes.contains(QStringLiteral("\n11. ")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(WindowTest, LinkLabelsOpenTheShippedGuide) {
+    EXPECT_TRUE(QFile::exists(frmMain::GuidePath()));
+    emit Find<QLabel>(QStringLiteral("lblCultureSite_0"))->linkActivated(QStringLiteral("#"));
+    emit Find<QLabel>(QStringLiteral("lblCultureSite_1"))->linkActivated(QStringLiteral("#"));
+    ASSERT_EQ(openedUrls.size(), 2u);
+    EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(frmMain::GuidePath()));
+    EXPECT_EQ(openedUrls[1].adjusted(QUrl::RemoveFragment), openedUrls[0]);
+    EXPECT_EQ(openedUrls[1].fragment(), QStringLiteral("settings"));
+}
+
+TEST_F(WindowTest, DetailShowsWhereTheGuideIsUntilTheMouseMovesOn) {
+    auto* tips = Find<QGroupBox>(QStringLiteral("fraSiteTips"));
+    auto* site = Find<QLineEdit>(QStringLiteral("txtFilmSite"));
+    EXPECT_TRUE(tips->isHidden());
+    emit Find<QLabel>(QStringLiteral("lblSiteDetail"))->linkActivated(QStringLiteral("#"));
+    EXPECT_FALSE(tips->isHidden());
+    EXPECT_TRUE(site->text().endsWith(QStringLiteral("KelvoGuide.html")));
+    EXPECT_EQ(window->focusWidget(), site);
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(Find<QPlainTextEdit>(QStringLiteral("txtOutput"))->viewport(), &move);
+    EXPECT_TRUE(tips->isHidden());
+}
+
+TEST_F(WindowTest, ExitClosesAndSaves) {
+    window->show();
+    Find<QPushButton>(QStringLiteral("cmdExitMain"))->click();
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(QFile::exists(SettingsPath()));
+}
+
+TEST_F(WindowTest, EveryControlHasANameForAssistiveTechnology) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        EXPECT_EQ(AccessibleName(button), button->text()) << button->objectName().toStdString();
+    }
+    for (QWidget* box : window->findChildren<QLineEdit*>()) {
+        EXPECT_FALSE(AccessibleName(box).isEmpty()) << box->objectName().toStdString();
+    }
+    for (QWidget* list : window->findChildren<QComboBox*>()) {
+        EXPECT_FALSE(AccessibleName(list).isEmpty()) << list->objectName().toStdString();
+    }
+    for (QWidget* frame : window->findChildren<QGroupBox*>()) {
+        EXPECT_FALSE(AccessibleName(frame).isEmpty()) << frame->objectName().toStdString();
+    }
+    EXPECT_FALSE(AccessibleName(Find<QPlainTextEdit>(QStringLiteral("txtOutput"))).isEmpty());
+    EXPECT_EQ(AccessibleName(Box("txtSettings", 0)), QString::fromUtf16(u"行数"));
+    EXPECT_EQ(AccessibleName(Find<QGroupBox>("fraOperands", 4)), QString::fromUtf16(u"得数"));
+}
+
+} // namespace
+} // namespace kelvo
