@@ -1,0 +1,52 @@
+#include "training/AnswerChoices.h"
+
+#include "foundation/RandomSource.h"
+#include "foundation/RuntimeError.h"
+#include "number/CValueLimit.h"
+
+#include <cmath>
+
+namespace kelvo {
+namespace {
+
+// The largest multiple of iMultiple not above iValue.
+int32_t MultipleAtOrBelow(int32_t iValue, int32_t iMultiple) {
+    if (iMultiple == 0) {
+        RaiseError(ErrorNumber::DivisionByZero);
+    }
+    const double steps = std::floor(static_cast<double>(iValue) / iMultiple);
+    return CheckedMultiply(CheckedNarrow(static_cast<int64_t>(steps)), iMultiple);
+}
+
+int32_t DrawWrongAnswer(int32_t iResult, int32_t iMultiple) {
+    if (iResult > 2) {
+        static constexpr std::array<int32_t, 4> kSteps{-1, -2, 1, 2};
+        ReseedRandomFromClock();
+        const int32_t steps = kSteps[static_cast<size_t>(RandomFloor(4, 0))];
+        return CheckedAdd(iResult, CheckedMultiply(iMultiple, steps));
+    }
+    const int32_t wrong = RandomFloor(2, 1);
+    return wrong == iResult ? wrong + 1 : wrong;
+}
+
+} // namespace
+
+AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
+    const int32_t multiple = limit.MultipleOf();
+    int32_t wrong = DrawWrongAnswer(iResult, multiple);
+    if (wrong > limit.UpperLimit()) {
+        wrong = MultipleAtOrBelow(limit.UpperLimit(), multiple);
+    }
+    if (wrong < limit.LowerLimit()) {
+        wrong = MultipleAtOrBelow(limit.LowerLimit(), multiple);
+    }
+    if (wrong == iResult) {
+        wrong = CheckedAdd(wrong, multiple);
+    }
+    if (RandomFloor(10, 1) < 5) {
+        return {{iResult, wrong}, 0};
+    }
+    return {{wrong, iResult}, 1};
+}
+
+} // namespace kelvo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kelvo {
+
+class CValueLimit;
+
+// The two choices offered for one drill question: the right answer and a
+// nearby wrong one, in random order.
+struct AnswerChoices {
+    std::array<int32_t, 2> Values{};
+    int32_t RightIndex = 0;
+};
+
+// The wrong answer is one or two steps of the result limit's multiple away from
+// iResult (1 or 2 for results up to 2), pulled inside the limit and never equal
+// to iResult. The right answer comes first four times in ten.
+AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit);
+
+} // namespace kelvo

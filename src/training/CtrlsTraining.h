@@ -1,0 +1,66 @@
+#pragma once
+
+#include "training/CtrlsTimer.h"
+#include "training/TemplateSource.h"
+
+#include <QColor>
+
+#include <array>
+#include <cstdint>
+
+namespace kelvo {
+
+class CExprValue;
+class CValueLimit;
+class frmTraining;
+
+// Runs the drill on the training window: creates 30 questions of the main
+// window's kind, records the clicked choices, and grades the drill on Finish
+// (button, F key or the end of the countdown).
+class CtrlsTraining {
+public:
+    static constexpr int32_t kTimed = 1;
+    static constexpr int32_t kTimeLimited = 2;
+    static constexpr int32_t kScoreOnly = 3;
+
+    CtrlsTraining(frmTraining& form, TemplateSource templates);
+
+    void DoFormLoad();
+    void DoCreateClicked();
+    void DoStartClicked();
+    void DoFinishClicked();
+    void DoQuestionsClicked(int32_t index);
+    void DoModesClicked(int32_t index);
+    void DoTimered();
+    void DoKeyDown(int32_t keyCode);
+    bool IsDoingtraining() const { return m_bIsDoingTraining; }
+
+private:
+    struct QuestionSlot {
+        int32_t iAnswer = 0;
+        bool bWrong = true;
+        int32_t iAnswerLabel = 0;
+    };
+
+    bool CreateQuestions();
+    void ClearQuestionLabels();
+    void ShowQuestion(const CExprValue& value, int32_t k, const CValueLimit& limit);
+    void ClearResultLabels();
+    void ShowResults();
+    QColor BackColor() const;
+
+    frmTraining& m_form;
+    TemplateSource m_templates;
+    bool m_bIsDoingTraining = false;
+    bool m_bQuestionsReady = false;
+    int32_t m_iMode = kTimeLimited;
+    // The mode the running drill was started in; the options may change meanwhile.
+    int32_t m_iDrillMode = kTimeLimited;
+    CtrlsTimer m_ctrlsTimer;
+    std::array<QuestionSlot, 30> m_arrSlots{};
+};
+
+// "等级：…" for a drill with iWrong wrong questions out of 30.
+QString GradeCaption(int32_t iWrong);
+
+} // namespace kelvo

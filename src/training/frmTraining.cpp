@@ -1,0 +1,288 @@
+#include "training/frmTraining.h"
+
+#include "foundation/RuntimeError.h"
+#include "question/CConfig.h"
+#include "training/CClickLabel.h"
+#include "training/CtrlsTraining.h"
+#include "training/TrainingSettings.h"
+#include "training/frmTrainingHelp.h"
+#include "ui/CNumberBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kelvo {
+namespace {
+
+constexpr int kRowsPerColumn = 15;
+constexpr int kBarWidth = 540;
+constexpr int kBarHeight = 14;
+constexpr int kSidePanelWidth = 190;
+
+const QColor kBarColor(0, 120, 215);
+const QColor kBarBackground(210, 210, 210);
+
+template <class Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString IndexedName(const char* group, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
+}
+
+QLabel* ResultLabel(const char* name) {
+    return Named(new QLabel, QLatin1String(name));
+}
+
+QLabel* PlainBar(const char* name, const QColor& color, QWidget* parent) {
+    auto* bar = Named(new QLabel(parent), QLatin1String(name));
+    bar->setAutoFillBackground(true);
+    QPalette colours = bar->palette();
+    colours.setColor(QPalette::Window, color);
+    bar->setPalette(colours);
+    return bar;
+}
+
+// Keys that drive the drill; with Ctrl or Alt they stay with the control.
+bool IsDrillKey(const QKeyEvent& key) {
+    const auto modifiers = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return modifiers == Qt::NoModifier &&
+           (key.key() == Qt::Key_S || key.key() == Qt::Key_F || key.key() == Qt::Key_C);
+}
+
+} // namespace
+
+frmTraining::frmTraining(QWidget* owner, TemplateSource templates, CConfig& config)
+    : QWidget(owner, Qt::Window), m_config(config) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Kelvo训练"));
+    timTimer = Named(new QTimer(this), QStringLiteral("timTimer"));
+    Label1 =
+        Named(new QLabel(QStringLiteral(
+                  "注意：训练题目是根据主窗口上显示的题型来出的，如果要改变题型，请切换到主窗口"
+                  "修改，然后再点出题按钮，训练题型就会跟着变化。")),
+              QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(CreateQuestionArea(), 1);
+    left->addWidget(CreateCountdownBar());
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(CreateSidePanel());
+    // The window never gets smaller than its questions need, whatever the font.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    ConnectEvents();
+
+    // Keys reach the window before its controls, whichever control has the focus.
+    qApp->installEventFilter(this);
+    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(templates));
+    Forward([this] { m_ctrls->DoFormLoad(); });
+    UpdateTrainingView(m_config, *this);
+}
+
+frmTraining::~frmTraining() = default;
+
+QWidget* frmTraining::CreateQuestionArea() {
+    Frame1 = Named(new QFrame, QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(Frame1);
+    grid->setSpacing(4);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        auto* frame = Named(new QFrame, IndexedName("fraQuestions", slot));
+        frame->setFrameShape(QFrame::StyledPanel);
+        frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        auto* row = new QHBoxLayout(frame);
+        row->setContentsMargins(4, 1, 4, 1);
+        row->setSpacing(6);
+        for (int part = 0; part < 3; ++part) {
+            const int index = 3 * slot + part;
+            auto* label = Named(new CClickLabel, IndexedName("lblQuestions", index));
+            label->setAlignment(part == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            label->setMargin(2);
+            label->SetBackColor(palette().color(QPalette::Window));
+            lblQuestions[index] = label;
+            row->addWidget(label, part == 0 ? 3 : 1);
+        }
+        fraQuestions[slot] = frame;
+        grid->addWidget(frame, slot % kRowsPerColumn, slot / kRowsPerColumn);
+    }
+    // Spare room goes below the questions, so that all frames keep one size.
+    grid->setRowStretch(kRowsPerColumn, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return Frame1;
+}
+
+QWidget* frmTraining::CreateCountdownBar() {
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    lblProgress2 = PlainBar("lblProgress2", kBarBackground, nullptr);
+    lblProgress2->setFixedSize(kBarWidth, kBarHeight);
+    // The countdown bar lies on its background and shrinks from the right.
+    lblCountdownProgress = PlainBar("lblCountdownProgress", kBarColor, lblProgress2);
+    lblCountdownProgress->setGeometry(0, 0, kBarWidth, kBarHeight);
+    lblTimerCounter = ResultLabel("lblTimerCounter");
+    lblTimerCounter->setMinimumWidth(
+        lblTimerCounter->fontMetrics().horizontalAdvance(QStringLiteral("99999")));
+    row->addWidget(lblProgress2);
+    row->addWidget(lblTimerCounter);
+    row->addStretch(1);
+    return bar;
+}
+
+QWidget* frmTraining::CreateSidePanel() {
+    auto* panel = new QWidget;
+    panel->setFixedWidth(kSidePanelWidth);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    Frame3 = Named(new QGroupBox, QStringLiteral("Frame3"));
+    const QStringList modeCaptions{QStringLiteral("限时"), QStringLiteral("计时模式"),
+                                   QStringLiteral("计分模式")};
+    for (int i = 0; i < 3; ++i) {
+        optModes[i] = Named(new QRadioButton(modeCaptions[i]), IndexedName("optModes", i));
+    }
+    optModes[0]->setChecked(true);
+    txtTime = Named(new CNumberBox(CConfig::MinTrainingTime, CConfig::MaxTrainingTime,
+                                   CConfig::DefaultTrainingTime),
+                    QStringLiteral("txtTime"));
+    txtTime->setMaximumWidth(60);
+    lblSecond = Named(new QLabel(QStringLiteral("秒")), QStringLiteral("lblSecond"));
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(optModes[0]);
+    timeRow->addWidget(txtTime);
+    timeRow->addWidget(lblSecond);
+    timeRow->addStretch(1);
+    auto* modes = new QVBoxLayout(Frame3);
+    modes->addLayout(timeRow);
+    modes->addWidget(optModes[1]);
+    modes->addWidget(optModes[2]);
+    column->addWidget(Frame3);
+
+    cmdCreate = Named(new QPushButton(QStringLiteral("出题（C 键）")), QStringLiteral("cmdCreate"));
+    cmdStart = Named(new QPushButton(QStringLiteral("开始（S 键）")), QStringLiteral("cmdStart"));
+    cmdFinish = Named(new QPushButton(QStringLiteral("结束（F 键）")), QStringLiteral("cmdFinish"));
+    cmdStart->setEnabled(false);
+    cmdFinish->setEnabled(false);
+    column->addWidget(cmdCreate);
+    column->addWidget(cmdStart);
+    column->addWidget(cmdFinish);
+
+    Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
+    Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
+    Label4->setAlignment(Qt::AlignCenter);
+    lblCorrect = ResultLabel("lblCorrect");
+    lblWrong = ResultLabel("lblWrong");
+    lblScore = ResultLabel("lblScore");
+    lblSeconds = ResultLabel("lblSeconds");
+    lblGrade = ResultLabel("lblGrade");
+    auto* results = new QVBoxLayout(Frame2);
+    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
+        results->addWidget(label);
+    }
+    column->addWidget(Frame2);
+
+    lblInfo = ResultLabel("lblInfo");
+    lblInfo->setWordWrap(true);
+    column->addWidget(lblInfo);
+    column->addStretch(1);
+    column->addWidget(Label1);
+
+    cmdFont = Named(new QPushButton(QStringLiteral("字体...")), QStringLiteral("cmdFont"));
+    cmdShowHelp = Named(new QPushButton(QStringLiteral("使用说明")), QStringLiteral("cmdShowHelp"));
+    cmdExit = Named(new QPushButton(QStringLiteral("退出训练")), QStringLiteral("cmdExit"));
+    column->addWidget(cmdFont);
+    column->addWidget(cmdShowHelp);
+    column->addWidget(cmdExit);
+    return panel;
+}
+
+void frmTraining::ConnectEvents() {
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdShowHelp, &QPushButton::clicked, this, &frmTraining::ShowHelp);
+    connect(cmdCreate, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoCreateClicked(); }); });
+    connect(cmdStart, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoStartClicked(); }); });
+    connect(cmdFinish, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoFinishClicked(); }); });
+    connect(timTimer, &QTimer::timeout, this,
+            [this] { Forward([this] { m_ctrls->DoTimered(); }); });
+    for (int i = 0; i < 3; ++i) {
+        connect(optModes[i], &QRadioButton::clicked, this, [this, i] { OnModesClicked(i); });
+    }
+    for (int i = 0; i < kLabelCount; ++i) {
+        connect(lblQuestions[i], &CClickLabel::clicked, this,
+                [this, i] { Forward([this, i] { m_ctrls->DoQuestionsClicked(i); }); });
+    }
+}
+
+void frmTraining::OnModesClicked(int index) {
+    Forward([this, index] { m_ctrls->DoModesClicked(index); });
+    const bool limited = index == 0;
+    optModes[0]->setText(limited ? QStringLiteral("限时") : QStringLiteral("限时模式"));
+    txtTime->setVisible(limited);
+    lblSecond->setVisible(limited);
+}
+
+void frmTraining::ShowHelp() {
+    frmTrainingHelp help(this);
+    help.exec();
+}
+
+void frmTraining::closeEvent(QCloseEvent* event) {
+    timTimer->stop();
+    UpdateTrainingConfig(m_config, *this);
+    m_ctrls.reset();
+    qApp->removeEventFilter(this);
+    if (QWidget* owner = parentWidget()) {
+        owner->show();
+        owner->activateWindow();
+    }
+    event->accept();
+}
+
+bool frmTraining::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !m_ctrls) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (widget == nullptr || widget->window() != this || !IsDrillKey(*key)) {
+        return false;
+    }
+    // Consumed here, so the key is not handed on to the control's parents again.
+    Forward([this, key] { m_ctrls->DoKeyDown(key->key()); });
+    return true;
+}
+
+template <class Action>
+void frmTraining::Forward(Action action) {
+    if (!m_ctrls) {
+        return;
+    }
+    try {
+        action();
+    } catch (const CRuntimeError& error) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("运行错误 %1：%2")
+                                 .arg(static_cast<int>(error.Number()))
+                                 .arg(QString::fromStdU16String(error.Description())));
+    }
+}
+
+} // namespace kelvo

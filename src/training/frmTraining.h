@@ -1,0 +1,92 @@
+// The on-screen drill. frmTraining shows 30 questions with two answer choices
+// each and forwards every user event to its controller CtrlsTraining, which
+// asks the main window's operand panel for templates (through TemplateSource),
+// generates the questions, grades the drill and runs the clock CtrlsTimer on the
+// window's timTimer. The training font and time limit come from the main
+// window's configuration when the window opens and go back to it when it closes.
+#pragma once
+
+#include "training/TemplateSource.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace kelvo {
+
+class CClickLabel;
+class CConfig;
+class CNumberBox;
+class CtrlsTraining;
+
+class frmTraining : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kSlotCount = 30;
+    static constexpr int kLabelCount = 3 * kSlotCount;
+
+    // Opens as a window of its own, owned by `owner`, deleted when closed.
+    // Closing it (also through close() from the owner) stores its training font
+    // and time limit in `config`.
+    frmTraining(QWidget* owner, TemplateSource templates, CConfig& config);
+    ~frmTraining() override;
+
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdShowHelp = nullptr;
+    QPushButton* cmdFont = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    std::array<QRadioButton*, 3> optModes{};
+    CNumberBox* txtTime = nullptr;
+    QLabel* lblSecond = nullptr;
+    QTimer* timTimer = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblCorrect = nullptr;
+    QLabel* lblWrong = nullptr;
+    QLabel* lblScore = nullptr;
+    QLabel* lblSeconds = nullptr;
+    QLabel* lblGrade = nullptr;
+    QPushButton* cmdCreate = nullptr;
+    QPushButton* cmdFinish = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QFrame* Frame1 = nullptr;
+    std::array<QFrame*, kSlotCount> fraQuestions{};
+    std::array<CClickLabel*, kLabelCount> lblQuestions{};
+    QLabel* Label1 = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLabel* lblCountdownProgress = nullptr;
+    QLabel* lblProgress2 = nullptr;
+    QLabel* lblTimerCounter = nullptr;
+
+    CtrlsTraining& Controller() { return *m_ctrls; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* CreateQuestionArea();
+    QWidget* CreateSidePanel();
+    QWidget* CreateCountdownBar();
+    void ConnectEvents();
+    void OnModesClicked(int index);
+    void ShowHelp();
+    // Runs one event of the controller; a runtime error of the model is shown
+    // and the window goes on.
+    template <class Action>
+    void Forward(Action action);
+
+    CConfig& m_config;
+    std::unique_ptr<CtrlsTraining> m_ctrls;
+};
+
+} // namespace kelvo

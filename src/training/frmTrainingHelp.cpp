@@ -1,0 +1,51 @@
+#include "training/frmTrainingHelp.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvo {
+namespace {
+
+const char16_t kHelpText[] =
+    u"一、选择训练模式：\n"
+    u"    限时模式：在设定的时间内做题，时间一到，训练自动结束并计算成绩。\n"
+    u"    计时模式：计算做完全部题目所用的时间。\n"
+    u"    计分模式：只按做对和做错的题数计算成绩。\n"
+    u"\n"
+    u"二、出题：点击【出题】按钮或者按 C 键出题。打开训练窗口时，一般已经出好题了。\n"
+    u"\n"
+    u"三、开始：点击【开始】按钮或者按 S 键开始做题。用鼠标点击答案区域，选中的答案会变成绿色。\n"
+    u"\n"
+    u"四、结束：做完以后点击【结束】按钮，程序会计算成绩。\n"
+    u"\n"
+    u"按键：\n"
+    u"    开始做题：S 键\n"
+    u"    结束做题：F 键\n"
+    u"    出题：C 键\n"
+    u"\n"
+    u"等级从低到高：\n"
+    u"    婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元\n"
+    u"\n"
+    u"提示：\n"
+    u"    1. 如果屏幕上显示不下全部题目，可以点击【字体...】按钮换一种字体试试。\n"
+    u"    2. 不要在电脑前长时间练习，注意保护眼睛。\n";
+
+} // namespace
+
+frmTrainingHelp::frmTrainingHelp(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Kelvo训练帮助"));
+    txtHelp = new QPlainTextEdit(QString::fromUtf16(kHelpText));
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setReadOnly(true);
+    cmdExitTrainingHelp = new QPushButton(QStringLiteral("关闭"));
+    cmdExitTrainingHelp->setObjectName(QStringLiteral("cmdExitTrainingHelp"));
+    connect(cmdExitTrainingHelp, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtHelp);
+    layout->addWidget(cmdExitTrainingHelp, 0, Qt::AlignRight);
+    resize(560, 480);
+}
+
+} // namespace kelvo

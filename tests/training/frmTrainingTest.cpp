@@ -1,0 +1,402 @@
+#include "TrainingFixture.h"
+
+#include "training/frmTrainingHelp.h"
+
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+#include <set>
+
+namespace kelvo::test {
+namespace {
+
+using frmTrainingTest = TrainingWindowTest;
+
+struct Buttons {
+    bool start;
+    bool create;
+    bool finish;
+};
+
+void ExpectButtons(frmTraining& form, Buttons expected, const char* state) {
+    EXPECT_EQ(form.cmdStart->isEnabled(), expected.start) << state;
+    EXPECT_EQ(form.cmdCreate->isEnabled(), expected.create) << state;
+    EXPECT_EQ(form.cmdFinish->isEnabled(), expected.finish) << state;
+}
+
+constexpr Buttons kNoQuestions{false, true, false};
+constexpr Buttons kReady{true, true, false};
+constexpr Buttons kInDrill{false, false, true};
+constexpr Buttons kGraded{false, true, false};
+
+TEST_F(frmTrainingTest, ShowsEveryControlWithItsNameAndCaption) {
+    frmTraining& form = Open();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kelvo训练"));
+    const std::vector<std::pair<const char*, QString>> captions{
+        {"cmdExit", QStringLiteral("退出训练")},
+        {"cmdShowHelp", QStringLiteral("使用说明")},
+        {"cmdFont", QStringLiteral("字体...")},
+        {"cmdCreate", QStringLiteral("出题（C 键）")},
+        {"cmdFinish", QStringLiteral("结束（F 键）")},
+        {"cmdStart", QStringLiteral("开始（S 键）")},
+        {"optModes_0", QStringLiteral("限时")},
+        {"optModes_1", QStringLiteral("计时模式")},
+        {"optModes_2", QStringLiteral("计分模式")},
+        {"lblSecond", QStringLiteral("秒")},
+        {"Label4", QStringLiteral("成 绩")},
+        {"txtTime", QStringLiteral("60")},
+    };
+    for (const auto& [name, caption] : captions) {
+        QObject* control = form.findChild<QObject*>(QLatin1String(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->property("text").toString(), caption) << name;
+    }
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "timTimer", "lblCorrect", "lblWrong",
+                             "lblScore", "lblSeconds", "lblGrade", "lblInfo", "lblProgress2",
+                             "lblCountdownProgress", "lblTimerCounter"}) {
+        EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+    }
+    EXPECT_TRUE(form.optModes[0]->isChecked());
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lblQuestions_89")), Label(89));
+    EXPECT_TRUE(form.Label1->wordWrap());
+    EXPECT_TRUE(form.Label1->text().startsWith(QStringLiteral("注意：训练题目是根据主窗口")));
+    EXPECT_FALSE(form.timTimer->isActive());
+    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+}
+
+TEST_F(frmTrainingTest, QuestionFramesStandInTwoColumnsOfFifteen) {
+    frmTraining& form = Open();
+    const QRect first = form.fraQuestions[0]->geometry();
+    for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+        QFrame* frame = form.findChild<QFrame*>(QStringLiteral("fraQuestions_%1").arg(slot));
+        ASSERT_EQ(frame, form.fraQuestions[slot]);
+        EXPECT_EQ(frame->size(), first.size()) << slot;
+        const QWidget* column = form.fraQuestions[slot < 15 ? 0 : 15];
+        EXPECT_EQ(frame->x(), column->x()) << slot;
+        if (slot % 15 != 0) {
+            EXPECT_GT(frame->y(), form.fraQuestions[slot - 1]->y()) << slot;
+        }
+        // Question, then the first and the second choice, left to right.
+        EXPECT_LT(Label(3 * slot)->x(), Label(3 * slot + 1)->x());
+        EXPECT_LT(Label(3 * slot + 1)->x(), Label(3 * slot + 2)->x());
+        EXPECT_GT(Label(3 * slot)->width(), 2 * Label(3 * slot + 1)->width());
+    }
+    EXPECT_GT(form.fraQuestions[15]->x(), form.fraQuestions[0]->x());
+}
+
+TEST_F(frmTrainingTest, CreateStartAndFinishFollowTheStateTable) {
+    frmTraining& form = Open();
+    ExpectButtons(form, kReady, "after load");
+    EXPECT_FALSE(Label(0)->text().isEmpty());
+
+    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    ExpectButtons(form, kInDrill, "in drill");
+    EXPECT_TRUE(form.Controller().IsDoingtraining());
+    EXPECT_TRUE(form.timTimer->isActive());
+    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("60"));
+
+    QTest::mouseClick(form.cmdFinish, Qt::LeftButton);
+    ExpectButtons(form, kGraded, "graded");
+    EXPECT_FALSE(form.Controller().IsDoingtraining());
+    EXPECT_FALSE(form.timTimer->isActive());
+    EXPECT_FALSE(form.lblGrade->text().isEmpty());
+
+    Tick();
+    form.lblCountdownProgress->resize(7, form.lblCountdownProgress->height());
+    QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+    ExpectButtons(form, kReady, "created again");
+    for (QLabel* label : {form.lblCorrect, form.lblWrong, form.lblScore, form.lblSeconds,
+                          form.lblGrade, form.lblTimerCounter, form.lblInfo}) {
+        EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+    for (int index = 0; index < frmTraining::kLabelCount; ++index) {
+        EXPECT_EQ(Label(index)->BackColor(), Window()) << index;
+    }
+}
+
+TEST_F(frmTrainingTest, KeysActOnlyInTheirStates) {
+    frmTraining& form = Open();
+    Key(Qt::Key_F);
+    ExpectButtons(form, kReady, "F outside a drill");
+    EXPECT_TRUE(form.lblGrade->text().isEmpty());
+
+    Key(Qt::Key_S);
+    ExpectButtons(form, kInDrill, "S in Ready");
+    const QString question = Label(0)->text();
+    Key(Qt::Key_C);
+    ExpectButtons(form, kInDrill, "C in a drill");
+    EXPECT_EQ(Label(0)->text(), question);
+    Key(Qt::Key_F);
+    ExpectButtons(form, kGraded, "F in a drill");
+
+    Key(Qt::Key_S);
+    ExpectButtons(form, kGraded, "S after finish");
+    EXPECT_FALSE(form.Controller().IsDoingtraining());
+    Key(Qt::Key_C);
+    ExpectButtons(form, kReady, "C after finish");
+    Key(Qt::Key_X);
+    ExpectButtons(form, kReady, "another key");
+}
+
+TEST_F(frmTrainingTest, SWithinADrillStartsItOverAndKeepsTheChoices) {
+    frmTraining& form = Open();
+    Key(Qt::Key_S);
+    Click(RightLabel(0));
+    Tick();
+    Tick();
+    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("58"));
+    Key(Qt::Key_S);
+    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("60"));
+    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+    EXPECT_EQ(Label(RightLabel(0))->BackColor(), kGreen);
+    Key(Qt::Key_F);
+    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：29"));
+}
+
+TEST_F(frmTrainingTest, DrillKeysWorkWhileTheTimeBoxHasTheFocus) {
+    frmTraining& form = Open();
+    QTest::keyClick(form.txtTime, Qt::Key_S);
+    ExpectButtons(form, kInDrill, "S typed into the box");
+    EXPECT_EQ(form.txtTime->text(), QStringLiteral("60"));
+    QTest::keyClick(form.cmdFinish, Qt::Key_F);
+    ExpectButtons(form, kGraded, "F on a button");
+}
+
+TEST_F(frmTrainingTest, CreateStartFinishByKeysAloneGradesThirtyWrong) {
+    frmTraining& form = Open();
+    Key(Qt::Key_C);
+    Key(Qt::Key_S);
+    Key(Qt::Key_F);
+    EXPECT_EQ(form.lblCorrect->text(), QStringLiteral("正确：0"));
+    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：30"));
+    EXPECT_EQ(form.lblScore->text(), QStringLiteral("得分：0分"));
+    EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：婴儿"));
+    for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+        EXPECT_EQ(Label(RightLabel(slot))->BackColor(), kRed) << slot;
+        EXPECT_EQ(Label(WrongLabel(slot))->BackColor(), Window()) << slot;
+    }
+}
+
+TEST_F(frmTrainingTest, ClicksCountOnlyOnChoicesDuringADrill) {
+    frmTraining& form = Open();
+    Click(RightLabel(0));
+    EXPECT_EQ(Label(RightLabel(0))->BackColor(), Window()) << "before Start";
+
+    Key(Qt::Key_S);
+    Click(0);
+    EXPECT_EQ(Label(0)->BackColor(), Window()) << "the question text";
+    Click(WrongLabel(1));
+    Click(WrongLabel(1));
+    EXPECT_EQ(Label(WrongLabel(1))->BackColor(), kGreen) << "clicked twice";
+    Click(RightLabel(1));
+    EXPECT_EQ(Label(RightLabel(1))->BackColor(), kGreen) << "the other choice";
+    EXPECT_EQ(Label(WrongLabel(1))->BackColor(), Window());
+    Click(RightLabel(2));
+    Click(WrongLabel(2));
+
+    Key(Qt::Key_F);
+    // Slot 1 ends right, slot 2 wrong: the last click counts.
+    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：29"));
+    EXPECT_EQ(Label(WrongLabel(2))->BackColor(), kGreen);
+    EXPECT_EQ(Label(RightLabel(2))->BackColor(), kRed);
+    EXPECT_EQ(Label(RightLabel(1))->BackColor(), kGreen);
+
+    Click(RightLabel(2));
+    EXPECT_EQ(Label(RightLabel(2))->BackColor(), kRed) << "after Finish";
+}
+
+TEST_F(frmTrainingTest, ScoreAndGradeFollowTheNumberOfWrongQuestions) {
+    struct Case {
+        int wrong;
+        int score;
+        const char16_t* grade;
+    };
+    const std::vector<Case> cases{
+        {0, 100, u"状元"},  {1, 96, u"榜眼"},  {2, 93, u"探花"},  {3, 90, u"进士"},
+        {4, 86, u"同进士"}, {5, 83, u"举人"},  {6, 80, u"秀才"},  {7, 76, u"童生"},
+        {10, 66, u"童生"},  {11, 63, u"启蒙"}, {15, 50, u"启蒙"}, {16, 46, u"婴儿"},
+        {30, 0, u"婴儿"},
+    };
+    frmTraining& form = Open();
+    for (const Case& c : cases) {
+        Key(Qt::Key_C);
+        Key(Qt::Key_S);
+        Answer(c.wrong);
+        Key(Qt::Key_F);
+        EXPECT_EQ(form.lblCorrect->text(), QStringLiteral("正确：%1").arg(30 - c.wrong));
+        EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：%1").arg(c.wrong));
+        EXPECT_EQ(form.lblScore->text(), QStringLiteral("得分：%1分").arg(c.score));
+        EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：") + QString::fromUtf16(c.grade))
+            << c.wrong;
+    }
+}
+
+TEST_F(frmTrainingTest, FewDistinctQuestionsRepeatWithTheirOwnChoices) {
+    frmTraining& form = Open();
+    std::set<QString> questions;
+    std::set<std::pair<int, QString>> drawn;
+    for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+        const QString question = Label(3 * slot)->text();
+        questions.insert(question);
+        // The driver repeats its ten shuffled questions in the same order.
+        EXPECT_EQ(question, Label(3 * (slot % 10))->text()) << slot;
+        EXPECT_NE(Label(3 * slot + 1)->text(), Label(3 * slot + 2)->text()) << slot;
+        const int sum = Label(RightLabel(slot))->text().toInt();
+        const int wrong = Label(WrongLabel(slot))->text().toInt();
+        EXPECT_GE(wrong, 0);
+        EXPECT_LE(std::abs(wrong - sum), 2) << question.toStdString();
+        drawn.insert({RightLabel(slot) % 3, Label(WrongLabel(slot))->text()});
+    }
+    EXPECT_EQ(questions.size(), 10u);
+    EXPECT_TRUE(questions.count(QStringLiteral("9＋10=")));
+    // Thirty independent draws of order and wrong answer are not all alike.
+    EXPECT_GT(drawn.size(), 3u);
+    EXPECT_TRUE(form.cmdStart->isEnabled());
+}
+
+TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
+    m_templates = {AdditionTemplate(9, 9, 1, 10, 50, 60)};
+    frmTraining& form = Open();
+    ExpectButtons(form, kNoQuestions, "impossible kind");
+    EXPECT_EQ(form.lblInfo->text(),
+              QStringLiteral("无法生成试题，可能您设计的算式有错误，请到主窗口修改算式。"));
+    Key(Qt::Key_S);
+    ExpectButtons(form, kNoQuestions, "S without questions");
+
+    m_templates = {};
+    Key(Qt::Key_C);
+    ExpectButtons(form, kNoQuestions, "no templates");
+    EXPECT_TRUE(Label(0)->text().isEmpty());
+
+    m_templates = NineAddTemplates();
+    Key(Qt::Key_C);
+    ExpectButtons(form, kReady, "kind mended in the main window");
+    EXPECT_TRUE(form.lblInfo->text().isEmpty());
+}
+
+TEST_F(frmTrainingTest, TheTimeBoxHoldsOneToNineThousandNineHundredNinetyNineSeconds) {
+    frmTraining& form = Open();
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    // Empty text keeps the last number.
+    for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"0.4", "1"}, Case{"  7", "7"},
+                          Case{"", "7"}, Case{"a3b0", "30"}}) {
+        form.txtTime->clear();
+        QTest::keyClicks(form.txtTime, QLatin1String(c.typed));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(form.txtTime, &leave);
+        EXPECT_EQ(form.txtTime->text(), QLatin1String(c.kept)) << c.typed;
+    }
+}
+
+TEST_F(frmTrainingTest, OtherModesHideTheTimeBoxAndRenameTheFirstOption) {
+    frmTraining& form = Open();
+    for (int index : {1, 2}) {
+        form.optModes[index]->click();
+        EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时模式"));
+        EXPECT_TRUE(form.txtTime->isHidden());
+        EXPECT_TRUE(form.lblSecond->isHidden());
+    }
+    form.optModes[0]->click();
+    EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时"));
+    EXPECT_FALSE(form.txtTime->isHidden());
+    EXPECT_FALSE(form.lblSecond->isHidden());
+}
+
+TEST_F(frmTrainingTest, ScoreOnlyModeRunsNoClock) {
+    frmTraining& form = Open();
+    form.optModes[2]->click();
+    Key(Qt::Key_S);
+    EXPECT_FALSE(form.timTimer->isActive());
+    Key(Qt::Key_F);
+    EXPECT_TRUE(form.lblSeconds->text().isEmpty());
+    EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：婴儿"));
+}
+
+TEST_F(frmTrainingTest, ChangingTheModeDuringADrillKeepsTheDrillsClock) {
+    frmTraining& form = Open();
+    Key(Qt::Key_S);
+    Tick();
+    form.optModes[2]->click();
+    Key(Qt::Key_F);
+    EXPECT_FALSE(form.timTimer->isActive()) << "the countdown must not run on";
+    EXPECT_EQ(form.lblSeconds->text(), QStringLiteral("用时：1秒"));
+
+    Key(Qt::Key_C);
+    Key(Qt::Key_S);
+    EXPECT_FALSE(form.timTimer->isActive());
+    form.optModes[0]->click();
+    Key(Qt::Key_F);
+    EXPECT_TRUE(form.lblSeconds->text().isEmpty()) << "a score-only drill has no time";
+
+    Key(Qt::Key_C);
+    Key(Qt::Key_S);
+    form.optModes[2]->click();
+    Key(Qt::Key_S);
+    EXPECT_FALSE(form.timTimer->isActive()) << "restarted as score-only";
+}
+
+TEST_F(frmTrainingTest, FinishOutsideADrillDoesNothing) {
+    frmTraining& form = Open();
+    form.Controller().DoFinishClicked();
+    ExpectButtons(form, kReady, "finish in Ready");
+    EXPECT_TRUE(form.lblGrade->text().isEmpty());
+    EXPECT_TRUE(form.lblSeconds->text().isEmpty());
+}
+
+TEST_F(frmTrainingTest, ClosingDuringADrillGradesNothingAndStopsTheClock) {
+    frmTraining& form = Open();
+    Key(Qt::Key_S);
+    QTimer* timer = form.timTimer;
+    QSignalSpy deleted(&form, &QObject::destroyed);
+    QTest::mouseClick(form.cmdExit, Qt::LeftButton);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(form.lblGrade->text().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(deleted.count(), 1);
+}
+
+TEST_F(frmTrainingTest, HelpTellsModesStepsKeysGradesAndHintsInOrder) {
+    frmTrainingHelp help(nullptr);
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Kelvo训练帮助"));
+    EXPECT_EQ(help.cmdExitTrainingHelp->text(), QStringLiteral("关闭"));
+    EXPECT_EQ(help.findChild<QPlainTextEdit*>(QStringLiteral("txtHelp")), help.txtHelp);
+    const QString text = help.txtHelp->toPlainText();
+    qsizetype last = -1;
+    for (const char16_t* part :
+         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"结束",
+          u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
+          u"婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元", u"字体", u"眼睛"}) {
+        const qsizetype at = text.indexOf(QString::fromUtf16(part), last + 1);
+        EXPECT_GT(at, last) << QString::fromUtf16(part).toStdString();
+        last = std::max(last, at);
+    }
+    help.show();
+    QTest::mouseClick(help.cmdExitTrainingHelp, Qt::LeftButton);
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST_F(frmTrainingTest, HelpOpensModallyOverTheWindow) {
+    frmTraining& form = Open();
+    bool helpShown = false;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* help = qobject_cast<frmTrainingHelp*>(QApplication::activeModalWidget());
+        helpShown = help != nullptr;
+        if (help) {
+            owner = help->parentWidget();
+            help->close();
+        }
+    });
+    QTest::mouseClick(form.cmdShowHelp, Qt::LeftButton);
+    EXPECT_TRUE(helpShown);
+    EXPECT_EQ(owner, &form);
+}
+
+} // namespace
+} // namespace kelvo::test
