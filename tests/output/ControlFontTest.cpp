@@ -1,61 +1,20 @@
 #include "output/ControlFont.h"
 
+#include "FontDialogAnswer.h"
 #include "QStringPrinter.h"
 #include "foundation/RuntimeError.h"
 #include "output/CFontDialog.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QFontComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace kelvo {
 namespace {
-
-const QString kMono = QStringLiteral("Noto Sans Mono CJK SC");
-
-// Answers the next font dialog: picks the face, size 16, bold, italic, strikethrough, no
-// underline and blue, then presses the button.
-void AnswerNextDialog(const char* pButton) {
-    QTimer::singleShot(0, [pButton] {
-        auto* pForm = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(pForm, nullptr);
-        auto* pNames = pForm->findChild<QFontComboBox*>(QStringLiteral("cboFontName"));
-        pNames->setCurrentIndex(pNames->findText(kMono));
-        pForm->findChild<QSpinBox*>(QStringLiteral("spnFontSize"))->setValue(16);
-        auto* pWeights = pForm->findChild<QComboBox*>(QStringLiteral("cboFontWeight"));
-        pWeights->setCurrentIndex(pWeights->findText(QStringLiteral("粗体")));
-        pForm->findChild<QCheckBox*>(QStringLiteral("chkItalic"))->setChecked(true);
-        pForm->findChild<QCheckBox*>(QStringLiteral("chkUnderline"))->setChecked(false);
-        pForm->findChild<QCheckBox*>(QStringLiteral("chkStrikethru"))->setChecked(true);
-        auto* pColors = pForm->findChild<QComboBox*>(QStringLiteral("cboColor"));
-        pColors->setCurrentIndex(pColors->findText(QStringLiteral("蓝色")));
-        pForm->findChild<QPushButton*>(QString::fromLatin1(pButton))->click();
-    });
-}
-
-void ExpectChosenFont(const QWidget& control) {
-    EXPECT_EQ(control.font().family(), kMono);
-    EXPECT_EQ(control.font().pointSize(), 16);
-    EXPECT_EQ(control.font().weight(), QFont::Bold);
-    EXPECT_TRUE(control.font().italic());
-    EXPECT_FALSE(control.font().underline());
-    EXPECT_TRUE(control.font().strikeOut());
-    EXPECT_EQ(ControlTextColor(control), 0xFF0000);
-    EXPECT_EQ(ControlCharset(control), 134);
-}
 
 class ControlFontTest : public testing::Test {
 protected:
@@ -104,14 +63,14 @@ TEST_F(ControlFontTest, ACharacterSetBeyondOneByteStopsThePreset) {
 }
 
 TEST_F(ControlFontTest, MainWindowButtonAppliesTheChoiceToTheOutputBox) {
-    AnswerNextDialog("cmdOK");
+    AnswerNextFontDialog("cmdOK");
     EXPECT_TRUE(ChooseControlFont(nullptr, m_output, {&m_output}));
-    ExpectChosenFont(m_output);
+    ExpectChosenFont(m_output, 134);
 }
 
 TEST_F(ControlFontTest, CancelLeavesTheControlAsItWas) {
     const QFont before = m_output.font();
-    AnswerNextDialog("cmdCancel");
+    AnswerNextFontDialog("cmdCancel");
     EXPECT_FALSE(ChooseControlFont(nullptr, m_output, {&m_output}));
     EXPECT_EQ(m_output.font(), before);
     EXPECT_EQ(ControlTextColor(m_output), 0x00FF00);
@@ -127,10 +86,10 @@ TEST_F(ControlFontTest, TrainingButtonChangesAllNinetyQuestionLabels) {
         targets.append(labels.back().get());
     }
     SetControlCharset(*labels.front(), 134);
-    AnswerNextDialog("cmdOK");
+    AnswerNextFontDialog("cmdOK");
     EXPECT_TRUE(ChooseControlFont(nullptr, *labels.front(), targets));
     for (const auto& pLabel : labels)
-        ExpectChosenFont(*pLabel);
+        ExpectChosenFont(*pLabel, 134);
 }
 
 } // namespace
