@@ -165,12 +165,11 @@ int32_t COutputFormatter::TextLength(const Cells& cells, int32_t rowCount) const
     const int64_t perTitle = std::abs(static_cast<int64_t>(m_settings->RowCountPerTitle()));
     const int64_t titles = perTitle > 0 ? (rowCount + perTitle - 1) / perTitle : 0;
     const int64_t cellCount = static_cast<int64_t>(cells.ends.size());
-    const int64_t titleLines = titles * (static_cast<int64_t>(m_settings->Title().size()) + 2) +
-                               std::max<int64_t>(titles - 1, 0) * 4;
+    const int64_t titleLines =
+        titles * (static_cast<int64_t>(m_settings->Title().size()) + 2) + std::max<int64_t>(titles - 1, 0) * 4;
     const int64_t rowLines = rowCount * (2 * std::max<int64_t>(m_settings->RowSpacing(), 0) + 2);
-    const int64_t cellText =
-        cellCount * m_iMaxLength +
-        (cellCount - rowCount) * std::max<int64_t>(m_settings->ColumnSpacing(), 0);
+    const int64_t cellText = cellCount * m_iMaxLength +
+                             (cellCount - rowCount) * std::max<int64_t>(m_settings->ColumnSpacing(), 0);
     return CheckedNarrow(titleLines + rowLines + cellText);
 }
 
