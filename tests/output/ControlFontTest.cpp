@@ -1,6 +1,5 @@
 #include "output/ControlFont.h"
 
-#include "FontDialogAnswer.h"
 #include "QStringPrinter.h"
 #include "foundation/RuntimeError.h"
 #include "output/CFontDialog.h"
@@ -9,9 +8,6 @@
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
 
 namespace kelvo {
 namespace {
@@ -60,36 +56,6 @@ TEST_F(ControlFontTest, ACharacterSetBeyondOneByteStopsThePreset) {
     } catch (const CRuntimeError& error) {
         EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
     }
-}
-
-TEST_F(ControlFontTest, MainWindowButtonAppliesTheChoiceToTheOutputBox) {
-    AnswerNextFontDialog("cmdOK");
-    EXPECT_TRUE(ChooseControlFont(nullptr, m_output, {&m_output}));
-    ExpectChosenFont(m_output, 134);
-}
-
-TEST_F(ControlFontTest, CancelLeavesTheControlAsItWas) {
-    const QFont before = m_output.font();
-    AnswerNextFontDialog("cmdCancel");
-    EXPECT_FALSE(ChooseControlFont(nullptr, m_output, {&m_output}));
-    EXPECT_EQ(m_output.font(), before);
-    EXPECT_EQ(ControlTextColor(m_output), 0x00FF00);
-    EXPECT_EQ(ControlCharset(m_output), 134);
-}
-
-TEST_F(ControlFontTest, TrainingButtonChangesAllNinetyQuestionLabels) {
-    std::vector<std::unique_ptr<QLabel>> labels;
-    QList<QWidget*> targets;
-    for (int i = 0; i < 90; ++i) {
-        labels.push_back(std::make_unique<QLabel>(i % 3 == 0 ? QStringLiteral("3＋4") : QString()));
-        labels.back()->setFont(QFont(QStringLiteral("Verdana"), 14));
-        targets.append(labels.back().get());
-    }
-    SetControlCharset(*labels.front(), 134);
-    AnswerNextFontDialog("cmdOK");
-    EXPECT_TRUE(ChooseControlFont(nullptr, *labels.front(), targets));
-    for (const auto& pLabel : labels)
-        ExpectChosenFont(*pLabel, 134);
 }
 
 } // namespace

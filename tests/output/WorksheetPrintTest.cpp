@@ -57,15 +57,6 @@ protected:
     QStringList m_messages;
 };
 
-TEST_F(WorksheetPrintTest, WithoutWorksheetTheOutputBoxSaysSo) {
-    Install(QStringLiteral("soffice"));
-    Print({});
-    EXPECT_EQ(m_notices,
-              QStringList{QStringLiteral("当前还没有生成题目，生成题目后才能输出打印。")});
-    EXPECT_TRUE(m_messages.isEmpty());
-    EXPECT_TRUE(m_starts.empty());
-}
-
 TEST_F(WorksheetPrintTest, WithoutWordProcessorOnlyTheMessageBoxAppears) {
     Install(QStringLiteral("unrelated"));
     Print(kWorksheet);
