@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
@@ -121,7 +122,6 @@ void frmMain::LoadPresets() {
     m_precreatedQuestions.SetAddQuestionHandler([this](const std::shared_ptr<CQuestionData>& qd) {
         m_ui.cboQuestionType->addItem(QString::fromStdU16String(qd->Title()));
     });
-    m_ui.cboQuestionType->clear();
     m_precreatedQuestions.Load();
     m_ui.cboQuestionType->setCurrentIndex(0);
 }
@@ -408,6 +408,8 @@ void frmMain::BeginProgress(const QString& strTitle) {
     m_ui.lblInfoTitle->setText(strTitle);
     m_ui.lblInfoContent->clear();
     m_iPendingProgress.reset();
+    // The frame is painted at the next yield, before a posted relayout would run.
+    m_ui.fraInfo->layout()->activate();
 }
 
 void frmMain::EndProgress() {

@@ -103,7 +103,8 @@ protected:
 };
 
 TEST_F(COutputFormatterTest, TheWorkedExampleComesOutByteForByte) {
-    const Layout layout{.rows = 2, .columns = 2, .rowSpacing = 1, .columnSpacing = 3, .perTitle = 1};
+    const Layout layout{
+        .rows = 2, .columns = 2, .rowSpacing = 1, .columnSpacing = 3, .perTitle = 1};
     EXPECT_EQ(FormatText(layout, ExampleQuestions()), u"T\r\n"
                                                       u"\r\n"
                                                       u"12＋5=  "
@@ -119,7 +120,8 @@ TEST_F(COutputFormatterTest, TheWorkedExampleComesOutByteForByte) {
 }
 
 TEST_F(COutputFormatterTest, WithoutTitlesOnlyTheSpacingPrecedesEachRow) {
-    const Layout layout{.rows = 2, .columns = 2, .rowSpacing = 1, .columnSpacing = 3, .perTitle = 0};
+    const Layout layout{
+        .rows = 2, .columns = 2, .rowSpacing = 1, .columnSpacing = 3, .perTitle = 0};
     EXPECT_EQ(FormatText(layout, ExampleQuestions()), u"\r\n"
                                                       u"12＋5=      3＋4=  \r\n"
                                                       u"\r\n"
@@ -165,9 +167,9 @@ TEST_F(COutputFormatterTest, AFillInCellBlanksEveryOperandPositionButNeverTheRes
     formatter.RepresentiveExpression(Representative({1000, 99, 9, 9}, 9999));
     const std::u16string text = formatter.Format(nullptr).ToString();
 
-    const std::array<std::u16string, 4> forms = {
-        u"(      )－20×3＋4=944", u"1000－(    )×3＋4=944", u"1000－20×(   )＋4=944",
-        u"1000－20×3＋(   )=944"};
+    const std::array<std::u16string, 4> forms = {u"(      )－20×3＋4=944", u"1000－(    )×3＋4=944",
+                                                 u"1000－20×(   )＋4=944",
+                                                 u"1000－20×3＋(   )=944"};
     std::map<size_t, int32_t> counts;
     for (size_t start = 0; start < text.size();) {
         const size_t end = text.find(u"\r\n", start);
@@ -220,18 +222,17 @@ TEST_F(COutputFormatterTest, SpacingAppliesBeforeEveryRowAndBetweenCells) {
 }
 
 TEST_F(COutputFormatterTest, CellsAlignToTheWidestCellOfTheWholeSheet) {
-    const QuestionList questions = Questions({Question({1, 1}, {Op::Plus}, 2),
-                                              Question({1, 1}, {Op::Plus}, 2),
-                                              Question({1, 1}, {Op::Plus}, 2),
-                                              Question({100, 99}, {Op::Minus}, 1)});
+    const QuestionList questions =
+        Questions({Question({1, 1}, {Op::Plus}, 2), Question({1, 1}, {Op::Plus}, 2),
+                   Question({1, 1}, {Op::Plus}, 2), Question({100, 99}, {Op::Minus}, 1)});
     EXPECT_EQ(FormatText({.rows = 4, .answers = true}, questions),
               u"   1＋1=2\r\n   1＋1=2\r\n   1＋1=2\r\n100－99=1\r\n");
 }
 
 TEST_F(COutputFormatterTest, MoreCellsThanQuestionsLeaveTheLastRowShort) {
-    const QuestionList three = Questions({Question({12, 5}, {Op::Plus}, 17),
-                                          Question({3, 4}, {Op::Plus}, 7),
-                                          Question({9, 9}, {Op::Plus}, 18)});
+    const QuestionList three =
+        Questions({Question({12, 5}, {Op::Plus}, 17), Question({3, 4}, {Op::Plus}, 7),
+                   Question({9, 9}, {Op::Plus}, 18)});
     EXPECT_EQ(FormatText({.rows = 5, .columns = 2, .columnSpacing = 1, .answers = true}, three),
               u"12＋5=17   3＋4=7\r\n 9＋9=18\r\n");
     EXPECT_EQ(FormatText({.rows = 1, .columns = 2, .answers = true}, ExampleQuestions()),

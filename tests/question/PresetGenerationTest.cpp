@@ -76,8 +76,8 @@ std::string Violations(const CQuestionData& preset, const CExprValue& question) 
 std::string Show(const CExprValue& question) {
     std::string text;
     for (const auto& [code, value] : question.OperandValues()) {
-        text += (code >= 1 && code <= 4 ? std::string(1, " +-*/"[code]) : "") +
-                std::to_string(value);
+        text +=
+            (code >= 1 && code <= 4 ? std::string(1, " +-*/"[code]) : "") + std::to_string(value);
     }
     return text + "=" + std::to_string(question.ResultValue());
 }

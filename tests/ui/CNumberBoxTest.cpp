@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace kelvo {
 namespace {
 
@@ -21,6 +23,10 @@ struct ReadCase {
     int32_t maximum;
     int32_t expected;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
+}
 
 class NumberBoxReadTest : public ::testing::TestWithParam<ReadCase> {};
 

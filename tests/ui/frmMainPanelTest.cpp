@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <ostream>
+
 namespace kelvo {
 namespace {
 
@@ -151,6 +153,10 @@ struct CarryCase {
     const char16_t* firstCaption;
 };
 
+void PrintTo(const CarryCase& c, std::ostream* out) {
+    *out << c.operandCount << " operands, gap 1 " << c.gap1;
+}
+
 class CarryPairTest : public PanelTest, public ::testing::WithParamInterface<CarryCase> {};
 
 TEST_P(CarryPairTest, AppliesOnlyToTwoOperandsWithOnePlusOrMinus) {
@@ -245,6 +251,10 @@ struct ClampCase {
     const char* typed;
     const char* shown;
 };
+
+void PrintTo(const ClampCase& c, std::ostream* out) {
+    *out << c.group << '_' << c.index << " \"" << c.typed << '"';
+}
 
 class ClampTest : public MainWindowFixture, public ::testing::WithParamInterface<ClampCase> {};
 

@@ -92,3 +92,25 @@ TEST_F(WindowTest, EveryControlHasANameForAssistiveTechnology) {
 
 } // namespace
 } // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+// Cells of one worksheet hold the same number of characters, operators
+// included; they line up only when every operator has one advance and every
+// digit and space another.
+TEST(OutputFontTest, OperatorsShareOneWidthAndDigitsAndSpacesAnother) {
+    const QFontMetricsF metrics(DefaultOutputFont());
+    const qreal operatorWidth = metrics.horizontalAdvance(QString::fromUtf16(u"＋"));
+    for (const char16_t* op : {u"－", u"×", u"÷"}) {
+        EXPECT_EQ(metrics.horizontalAdvance(QString::fromUtf16(op)), operatorWidth);
+    }
+    const qreal digitWidth = metrics.horizontalAdvance(QStringLiteral("0"));
+    for (const char* narrow : {"1", "7", " ", "=", "(", ")"}) {
+        EXPECT_EQ(metrics.horizontalAdvance(QString::fromLatin1(narrow)), digitWidth) << narrow;
+    }
+    EXPECT_TRUE(QFontInfo(DefaultOutputFont()).family().contains(QStringLiteral("CJK")));
+}
+
+} // namespace
+} // namespace kelvo
