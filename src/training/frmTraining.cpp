@@ -1,6 +1,7 @@
 #include "training/frmTraining.h"
 
 #include "foundation/RuntimeError.h"
+#include "output/ControlFont.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
@@ -214,6 +215,7 @@ QWidget* frmTraining::CreateSidePanel() {
 void frmTraining::ConnectEvents() {
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdShowHelp, &QPushButton::clicked, this, &frmTraining::ShowHelp);
+    connect(cmdFont, &QPushButton::clicked, this, [this] { Forward([this] { ChooseFont(); }); });
     connect(cmdCreate, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoCreateClicked(); }); });
     connect(cmdStart, &QPushButton::clicked, this,
@@ -237,6 +239,11 @@ void frmTraining::OnModesClicked(int index) {
     optModes[0]->setText(limited ? QStringLiteral("限时") : QStringLiteral("限时模式"));
     txtTime->setVisible(limited);
     lblSecond->setVisible(limited);
+}
+
+// The choice goes to all 90 question labels, the empty ones too.
+void frmTraining::ChooseFont() {
+    ChooseControlFont(this, *lblQuestions[0], {lblQuestions.begin(), lblQuestions.end()});
 }
 
 void frmTraining::ShowHelp() {

@@ -80,6 +80,7 @@ private:
     void ConnectEvents();
     void OnModesClicked(int index);
     void ShowHelp();
+    void ChooseFont();
     // Runs one event of the controller; a runtime error of the model is shown
     // and the window goes on.
     template <class Action>

@@ -4,6 +4,7 @@
 #include "foundation/UserInterfaceYield.h"
 #include "generation/OperatorCodes.h"
 #include "output/COutputFormatter.h"
+#include "output/WorksheetPrint.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/WindowUtils.h"
 #include "ui/frmMainHelp.h"
@@ -64,9 +65,9 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
-      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      m_iOutputCharset(ChineseCharset) {
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     m_ui.SetupUi(this);
+    SetOutputCharset(ChineseCharset);
     KeepActiveColours(m_ui.fraInfo);
     SetYieldHook([this] { YieldToEvents(); });
     s_yieldOwner = this;
@@ -220,6 +221,9 @@ void frmMain::ConnectCommands() {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
     }
     connect(m_ui.cmdHelp, &QPushButton::clicked, this, [this] { Handle([&] { ShowHelp(); }); });
+    connect(m_ui.cmdFont, &QPushButton::clicked, this,
+            [this] { Handle([&] { ChooseOutputFont(); }); });
+    connect(m_ui.cmdPrint, &QPushButton::clicked, this, [this] { Handle([&] { Print(); }); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -301,6 +305,18 @@ void frmMain::FormatQuestions(bool silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
     ShowOutput(m_strWorksheet.left(OutputBoxLimit));
+}
+
+void frmMain::ChooseOutputFont() {
+    ChooseControlFont(this, *m_ui.txtOutput, {m_ui.txtOutput});
+}
+
+void frmMain::Print() {
+    PrintWorksheet(m_strWorksheet, m_ui.txtOutput->font(),
+                   m_ui.txtOutput->palette().color(QPalette::Text),
+                   {[this](const QString& strText) { ShowOutput(strText); },
+                    [this](const QString& strText) { ShowMessage(strText); }},
+                   m_wordProcessor);
 }
 
 void frmMain::ShowOutput(const QString& strText) {

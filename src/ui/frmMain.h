@@ -2,6 +2,8 @@
 
 #include "generation/CInfoReceiver.h"
 #include "generation/GenerationDriver.h"
+#include "output/ControlFont.h"
+#include "output/WordProcessorHost.h"
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CtrlsOperand.h"
@@ -39,6 +41,8 @@ public:
     // Tests replace the modal message box and the desktop's URL handler.
     void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    // Tests replace where "输出打印" looks for the word processor and how it starts it.
+    void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
     // Progress of long jobs: the window is disabled between Start and Stopped.
     void Start(const std::u16string& info) override;
@@ -61,9 +65,9 @@ public:
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
     const QString& Worksheet() const { return m_strWorksheet; }
-    // The character set kept with the worksheet font.
-    int32_t OutputCharset() const { return m_iOutputCharset; }
-    void SetOutputCharset(int32_t value) { m_iOutputCharset = value; }
+    // The character set kept with the worksheet font; the output box carries it.
+    int32_t OutputCharset() const { return ControlCharset(*m_ui.txtOutput); }
+    void SetOutputCharset(int32_t value) { SetControlCharset(*m_ui.txtOutput, value); }
     bool IsBusy() const { return m_busy; }
 
 protected:
@@ -85,6 +89,8 @@ private:
     void SetGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
     void SetCbrPair(int32_t iCbr);
     void ShowOutput(const QString& strText);
+    void ChooseOutputFont();
+    void Print();
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenGuide(int index);
@@ -120,7 +126,7 @@ private:
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
     UrlOpener m_openUrl;
-    int32_t m_iOutputCharset;
+    CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;
     bool m_busy = false;
     bool m_closePending = false;

@@ -1,0 +1,10 @@
+// Lets GoogleTest show QString values as text in failure messages.
+#pragma once
+
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& strValue, std::ostream* pStream) {
+    *pStream << '"' << strValue.toStdString() << '"';
+}
