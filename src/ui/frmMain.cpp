@@ -5,6 +5,7 @@
 #include "generation/OperatorCodes.h"
 #include "output/COutputFormatter.h"
 #include "output/WorksheetPrint.h"
+#include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/WindowUtils.h"
 #include "ui/frmMainHelp.h"
@@ -221,6 +222,8 @@ void frmMain::ConnectCommands() {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
     }
     connect(m_ui.cmdHelp, &QPushButton::clicked, this, [this] { Handle([&] { ShowHelp(); }); });
+    connect(m_ui.cmdTraining, &QPushButton::clicked, this,
+            [this] { Handle([&] { OpenTraining(); }); });
     connect(m_ui.cmdFont, &QPushButton::clicked, this,
             [this] { Handle([&] { ChooseOutputFont(); }); });
     connect(m_ui.cmdPrint, &QPushButton::clicked, this, [this] { Handle([&] { Print(); }); });
@@ -328,6 +331,22 @@ void frmMain::ShowHelp() {
     help.exec();
 }
 
+frmTraining* frmMain::TrainingWindow() const {
+    return m_training;
+}
+
+// One training window at a time; it drills the kind of question the panel
+// describes at the moment it creates its questions.
+void frmMain::OpenTraining() {
+    if (!m_training) {
+        m_training = new frmTraining(
+            this, [this] { return m_ctrlsOperand->Expressions(m_strErrorInfo); }, *m_config);
+    }
+    m_training->show();
+    m_training->raise();
+    m_training->activateWindow();
+}
+
 void frmMain::OpenGuide(int index) {
     QUrl url = QUrl::fromLocalFile(GuidePath());
     if (index != 0) {
@@ -382,6 +401,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     Handle([&] {
+        // The training window hands its font and time limit to the settings
+        // before they are written.
+        if (m_training) {
+            m_training->close();
+        }
         UpdateMainConfig(*m_config, *this);
         m_config->Save();
     });

@@ -10,6 +10,7 @@
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -19,6 +20,8 @@
 #include <string>
 
 namespace kelvo {
+
+class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
 // settings controllers, preset list, settings file, the templates, questions
@@ -69,6 +72,8 @@ public:
     int32_t OutputCharset() const { return ControlCharset(*m_ui.txtOutput); }
     void SetOutputCharset(int32_t value) { SetControlCharset(*m_ui.txtOutput, value); }
     bool IsBusy() const { return m_busy; }
+    // The open training window, or none.
+    frmTraining* TrainingWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +98,7 @@ private:
     void Print();
     void OnOperatorChanged(int index);
     void ShowHelp();
+    void OpenTraining();
     void OpenGuide(int index);
     void ShowSiteTips();
     void HideSiteTips();
@@ -130,6 +136,7 @@ private:
     std::optional<int32_t> m_iPendingProgress;
     bool m_busy = false;
     bool m_closePending = false;
+    QPointer<frmTraining> m_training;
 };
 
 } // namespace kelvo

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "question/CConfig.h"
+#include "training/CClickLabel.h"
+#include "training/frmTraining.h"
 
 #include <QFile>
 
@@ -158,6 +160,31 @@ TEST_F(SettingsTest, AnUnwritableFolderLosesTheSettingsSilently) {
     stray->close();
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("missing/Kelvo.ini"))));
+}
+
+using TrainingFromMainTest = MainWindowFixture;
+
+TEST_F(TrainingFromMainTest, OneTrainingWindowDrillsThePanelsKindOfQuestion) {
+    SelectQuestionType(u"9加几");
+    auto* button = Find<QPushButton>(QStringLiteral("cmdTraining"));
+    button->click();
+    frmTraining* training = window->TrainingWindow();
+    ASSERT_NE(training, nullptr);
+    EXPECT_TRUE(training->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(training->lblQuestions[0]->text().startsWith(QString::fromUtf16(u"9＋")));
+    button->click();
+    EXPECT_EQ(window->TrainingWindow(), training);
+}
+
+TEST_F(TrainingFromMainTest, ClosingTheMainWindowSavesTheOpenTrainingWindowsSettings) {
+    Find<QPushButton>(QStringLiteral("cmdTraining"))->click();
+    ASSERT_NE(window->TrainingWindow(), nullptr);
+    window->TrainingWindow()->txtTime->setText(QStringLiteral("30"));
+    window->close();
+    CConfig config(SettingsPath().toStdU16String());
+    ASSERT_TRUE(config.Load());
+    EXPECT_EQ(config.TrainingTime(), 30);
 }
 
 } // namespace
