@@ -1,5 +1,8 @@
-// Times the main window (start-up, Create) and renders it to PNG files for a
-// visual check. Usage: kelvo_gui_timings [folder for the PNG files]
+// Times the main window (start-up, Create) and renders it and the training
+// window to PNG files for a visual check.
+// Usage: kelvo_gui_timings [folder for the PNG files]
+#include "training/CClickLabel.h"
+#include "training/frmTraining.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -26,6 +29,22 @@ void Save(QWidget& window, const QString& folder, const char* name) {
     if (!folder.isEmpty()) {
         window.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
     }
+}
+
+// A drill of the main window's kind of question, before and after grading
+// with a few answers clicked.
+void SaveTraining(kelvo::frmMain& window, const QString& folder) {
+    window.findChild<QPushButton*>(QStringLiteral("cmdTraining"))->click();
+    kelvo::frmTraining& training = *window.TrainingWindow();
+    QApplication::processEvents();
+    Save(training, folder, "kelvo-training.png");
+    training.cmdStart->click();
+    for (int slot = 0; slot < kelvo::frmTraining::kSlotCount; slot += 3) {
+        emit training.lblQuestions[static_cast<size_t>(3 * slot + 1 + slot % 2)]->clicked();
+    }
+    training.cmdFinish->click();
+    Save(training, folder, "kelvo-training-graded.png");
+    training.close();
 }
 
 } // namespace
@@ -101,5 +120,10 @@ int main(int argc, char* argv[]) {
     }
     std::printf("Create 5000 x 20, slowest preset: %.1f ms (processor %.1f ms, %s)\n", slowest,
                 slowestProcessor, slowestTitle.toUtf8().constData());
+
+    if (!folder.isEmpty()) {
+        types->setCurrentIndex(types->findText(QString::fromUtf16(u"20以内的加法")));
+        SaveTraining(*window, folder);
+    }
     return 0;
 }
