@@ -1,6 +1,7 @@
 #include "TemplateFactory.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExpression.h"
+#include "support/QuestionChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -74,34 +75,6 @@ bool Admitted(int32_t value, const COperand& slot) {
            value % slot.MultipleOf() == 0;
 }
 
-bool Evaluate(int32_t& r, const std::vector<CExprValue::OperandValue>& v) {
-    switch (v.size()) {
-    case 2:
-        return ApplyOperator(r, v[0][1], v[1][0], v[1][1]);
-    case 3:
-        return EvaluateThree(r, v[0][1], v[1][0], v[1][1], v[2][0], v[2][1]);
-    case 4:
-        return EvaluateFour(r, v[0][1], v[1][0], v[1][1], v[2][0], v[2][1], v[3][0], v[3][1]);
-    default:
-        return false;
-    }
-}
-
-bool MeetsCbr(int32_t cbr, int32_t a, int32_t b) {
-    switch (cbr) {
-    case Cbr::Carry:
-        return a % 10 + b % 10 >= 10;
-    case Cbr::NoCarry:
-        return a % 10 + b % 10 < 10;
-    case Cbr::Borrow:
-        return a % 10 < b % 10;
-    case Cbr::NoBorrow:
-        return a % 10 >= b % 10;
-    default:
-        return true;
-    }
-}
-
 // Everything wrong with one question of a template; empty when it is sound.
 std::string Violations(const CExpression& expression, const CExprValue& question) {
     std::ostringstream out;
@@ -119,13 +92,14 @@ std::string Violations(const CExpression& expression, const CExprValue& question
         }
     }
     int32_t r = 0;
-    if (!Evaluate(r, values) || r != question.ResultValue()) {
+    if (!testing::EvaluateQuestion(r, values) || r != question.ResultValue()) {
         out << "does not evaluate to its result; ";
     }
     if (!Admitted(question.ResultValue(), *expression.ResultOperand())) {
         out << "result outside its range; ";
     }
-    if (values.size() == 2 && !MeetsCbr(operands[1]->CbrSetting(), values[0][1], values[1][1])) {
+    if (values.size() == 2 &&
+        !testing::MeetsCbr(operands[1]->CbrSetting(), values[0][1], values[1][1])) {
         out << "carry/borrow requirement not met; ";
     }
     return out.str();

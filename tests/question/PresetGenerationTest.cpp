@@ -3,6 +3,7 @@
 #include "question/CPreCreatedQuestions.h"
 #include "question/PresetTable.h"
 #include "question/QuestionTemplates.h"
+#include "support/QuestionChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -15,32 +16,6 @@ namespace {
 bool InRange(int32_t value, const CValueLimit& limit) {
     return limit.LowerLimit() <= value && value <= limit.UpperLimit() &&
            value % limit.MultipleOf() == 0;
-}
-
-bool Evaluates(int32_t& result, const std::vector<CExprValue::OperandValue>& v) {
-    switch (v.size()) {
-    case 2:
-        return ApplyOperator(result, v[0][1], v[1][0], v[1][1]);
-    case 3:
-        return EvaluateThree(result, v[0][1], v[1][0], v[1][1], v[2][0], v[2][1]);
-    default:
-        return false;
-    }
-}
-
-bool MeetsCbr(int32_t cbr, int32_t a, int32_t b) {
-    switch (cbr) {
-    case Cbr::Carry:
-        return a % 10 + b % 10 >= 10;
-    case Cbr::NoCarry:
-        return a % 10 + b % 10 < 10;
-    case Cbr::Borrow:
-        return a % 10 < b % 10;
-    case Cbr::NoBorrow:
-        return a % 10 >= b % 10;
-    default:
-        return true;
-    }
 }
 
 // Everything in which a question departs from its preset; empty when sound.
@@ -61,13 +36,13 @@ std::string Violations(const CQuestionData& preset, const CExprValue& question) 
         }
     }
     int32_t result = 0;
-    if (!Evaluates(result, values) || result != question.ResultValue()) {
+    if (!testing::EvaluateQuestion(result, values) || result != question.ResultValue()) {
         out << "not admissible or wrong result; ";
     }
     if (!InRange(question.ResultValue(), *preset.ResultLimit())) {
         out << "result outside its range; ";
     }
-    if (values.size() == 2 && !MeetsCbr(preset.Cbr(), values[0][1], values[1][1])) {
+    if (values.size() == 2 && !testing::MeetsCbr(preset.Cbr(), values[0][1], values[1][1])) {
         out << "carry/borrow not as asked; ";
     }
     return out.str();
