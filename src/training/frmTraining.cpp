@@ -158,8 +158,9 @@ QWidget* frmTraining::CreateSidePanel() {
         optModes[i] = Named(new QRadioButton(modeCaptions[i]), IndexedName("optModes", i));
     }
     optModes[0]->setChecked(true);
+    // The time box reads only its first five characters.
     txtTime = Named(new CNumberBox(CConfig::MinTrainingTime, CConfig::MaxTrainingTime,
-                                   CConfig::DefaultTrainingTime),
+                                   CConfig::DefaultTrainingTime, nullptr, 5),
                     QStringLiteral("txtTime"));
     txtTime->setMaximumWidth(60);
     lblSecond = Named(new QLabel(QStringLiteral("秒")), QStringLiteral("lblSecond"));

@@ -12,9 +12,6 @@ namespace kelvo {
 
 namespace {
 
-// Only the first six characters count, so "  12345678" reads as 123456.
-constexpr qsizetype SignificantLength = 6;
-
 bool IsAcceptedCharacter(QChar c) {
     return (c >= u'0' && c <= u'9') || c == u'.';
 }
@@ -27,9 +24,11 @@ bool IsClipboardOrEditShortcut(const QKeyEvent* event) {
 
 } // namespace
 
-CNumberBox::CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent)
+CNumberBox::CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent,
+                       qsizetype significantLength)
     : QLineEdit(parent), m_minimum(iMinimum), m_maximum(iMaximum),
-      m_lastValid(std::clamp(iInitial, iMinimum, iMaximum)) {
+      m_lastValid(std::clamp(iInitial, iMinimum, iMaximum)),
+      m_significantLength(significantLength) {
     setText(QString::number(m_lastValid));
 }
 
@@ -39,7 +38,7 @@ int32_t CNumberBox::Value() const {
     while (first < shown.size() && shown[first] == u' ') {
         ++first;
     }
-    const QString significant = shown.mid(first, SignificantLength);
+    const QString significant = shown.mid(first, m_significantLength);
     try {
         return std::clamp(TextToInt32(significant.toStdU16String()), m_minimum, m_maximum);
     } catch (const CRuntimeError&) {

@@ -8,13 +8,17 @@ namespace kelvo {
 
 // A text box that holds a whole number of a fixed range. Typing lets only
 // digits, "." and backspace through; every read (Value) and the commit on
-// focus loss apply one rule: leading spaces dropped, the first six characters
+// focus loss apply one rule: leading spaces dropped, the first few characters
+// (six in the main window, five in the time box of the training window)
 // converted with halves to even, then clamped. Text that is no number at all
 // ("", ".", "1.2.3", pasted words) reads as the last committed value, so no
 // reader ever meets a conversion error.
 class CNumberBox : public QLineEdit {
 public:
-    CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent = nullptr);
+    static constexpr qsizetype DefaultSignificantLength = 6;
+
+    CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent = nullptr,
+               qsizetype significantLength = DefaultSignificantLength);
 
     int32_t Minimum() const { return m_minimum; }
     int32_t Maximum() const { return m_maximum; }
@@ -32,6 +36,7 @@ private:
     int32_t m_minimum;
     int32_t m_maximum;
     int32_t m_lastValid;
+    qsizetype m_significantLength;
 };
 
 } // namespace kelvo

@@ -283,9 +283,10 @@ TEST_F(frmTrainingTest, TheTimeBoxHoldsOneToNineThousandNineHundredNinetyNineSec
         const char* typed;
         const char* kept;
     };
-    // Empty text keeps the last number.
+    // Empty text keeps the last number; only five characters count, so the
+    // ".5" of "1235.5" is never read.
     for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"0.4", "1"}, Case{"  7", "7"},
-                          Case{"", "7"}, Case{"a3b0", "30"}}) {
+                          Case{"", "7"}, Case{"a3b0", "30"}, Case{"1235.5", "1235"}}) {
         form.txtTime->clear();
         QTest::keyClicks(form.txtTime, QLatin1String(c.typed));
         QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
