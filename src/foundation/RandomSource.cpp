@@ -18,9 +18,12 @@ RandomState& State() {
     return state;
 }
 
-// splitmix64: one well-mixed 64-bit output per step.
+// splitmix64: one well-mixed 64-bit output per step; the state advances by a
+// fixed increment.
+constexpr uint64_t StateIncrement = 0x9e3779b97f4a7c15ULL;
+
 uint64_t NextBits() {
-    uint64_t z = (State().value += 0x9e3779b97f4a7c15ULL);
+    uint64_t z = (State().value += StateIncrement);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
@@ -56,6 +59,12 @@ float RandomSingle() {
 
 int32_t RandomFloor(double scale, double base) {
     return static_cast<int32_t>(std::floor(static_cast<double>(RandomSingle()) * scale + base));
+}
+
+void DiscardRandom(int32_t count) {
+    if (count > 0) {
+        State().value += static_cast<uint64_t>(count) * StateIncrement;
+    }
 }
 
 } // namespace kelvo
