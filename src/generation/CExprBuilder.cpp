@@ -3,6 +3,7 @@
 #include "foundation/TextNumber.h"
 #include "generation/OperatorCodes.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -65,13 +66,6 @@ private:
     int32_t m_n;
 };
 
-// The range x op' y where op' is the inverse of y's operator: what the left part
-// must be so that (left part) op y = x.
-std::shared_ptr<COperand> InverseOperate(const COperand& x, COperand& y) {
-    const CReversedOperator reversed(y);
-    return x.Operate(y);
-}
-
 // "操作数" and the operand's 1-based position; the common ones are made once.
 std::u16string OperandLabel(size_t index) {
     static const std::array<std::u16string, 4> common = {u"操作数1", u"操作数2", u"操作数3",
@@ -82,7 +76,7 @@ std::u16string OperandLabel(size_t index) {
 
 // Every attempt labels the operands again; an unchanged label is not rewritten.
 void Label(COperand& operand, const std::u16string& label) {
-    if (operand.Id() != label) {
+    if (!std::ranges::equal(operand.Id(), label)) {
         operand.SetId(label);
     }
 }
@@ -128,6 +122,17 @@ bool CExprBuilder::Build2(COperand& op1, COperand& op2, COperand& res,
     }
 }
 
+COperand& CExprBuilder::Temporary(Slot slot, const COperand& x, const COperand& y) {
+    COperand& temporary = m_temporaries[static_cast<size_t>(slot)];
+    x.OperateInto(y, temporary);
+    return temporary;
+}
+
+COperand& CExprBuilder::InverseTemporary(Slot slot, const COperand& x, COperand& y) {
+    const CReversedOperator reversed(y);
+    return Temporary(slot, x, y);
+}
+
 bool CExprBuilder::Build3(COperand& a, COperand& b, COperand& c, COperand& r) {
     const int32_t o2 = b.LeftOperator();
     const int32_t o3 = c.LeftOperator();
@@ -135,39 +140,39 @@ bool CExprBuilder::Build3(COperand& a, COperand& b, COperand& c, COperand& r) {
         return false;
     }
     if (o2 == Op::Times && o3 == Op::Times) {
-        const auto t = a.Operate(b);
-        return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+        COperand& t = Temporary(Slot::Build3, a, b);
+        return Build2(t, c, r, -1) && Build2(a, b, t, -1);
     }
     if (o2 == Op::Times && o3 == Op::Divide) {
         // The product is divided next, so it must offer one more prime factor.
-        const auto t = a.Operate(b);
-        t->AddFactorCount(1);
-        return Build2(*t, c, r, -1) && Build2(a, b, *t, c.ResultValue());
+        COperand& t = Temporary(Slot::Build3, a, b);
+        t.AddFactorCount(1);
+        return Build2(t, c, r, -1) && Build2(a, b, t, c.ResultValue());
     }
     if (o2 == Op::Divide && o3 == Op::Times) {
-        const auto t = InverseOperate(r, c);
-        return Build2(a, b, *t, -1) && Build2(*t, c, r, b.ResultValue());
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
+        return Build2(a, b, t, -1) && Build2(t, c, r, b.ResultValue());
     }
     if (o2 == Op::Divide && o3 == Op::Divide) {
-        const auto t = InverseOperate(r, c);
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
         bool solved = false;
         {
             const CRaisedFactorCount raised(a, 1);
-            solved = Build2(a, b, *t, -1);
+            solved = Build2(a, b, t, -1);
         }
-        return solved && Build2(*t, c, r, -1);
+        return solved && Build2(t, c, r, -1);
     }
     if (IsTimesOrDivide(o2)) {
-        const auto t = InverseOperate(r, c);
-        return Build2(a, b, *t, -1) && Build2(*t, c, r, -1);
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
+        return Build2(a, b, t, -1) && Build2(t, c, r, -1);
     }
     if (IsTimesOrDivide(o3)) {
-        const auto u = b.Operate(c);
-        u->SetLeftOperator(o2);
-        return Build2(a, *u, r, -1) && Build2(b, c, *u, -1);
+        COperand& u = Temporary(Slot::Build3, b, c);
+        u.SetLeftOperator(o2);
+        return Build2(a, u, r, -1) && Build2(b, c, u, -1);
     }
-    const auto t = a.Operate(b);
-    return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+    COperand& t = Temporary(Slot::Build3, a, b);
+    return Build2(t, c, r, -1) && Build2(a, b, t, -1);
 }
 
 bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r) {
@@ -179,44 +184,44 @@ bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, CO
     }
     if (IsPlusOrMinus(o4)) {
         // Peel off the trailing term: a o2 b o3 c = r -/+ d.
-        std::shared_ptr<COperand> t;
+        COperand* t = nullptr;
         bool solved = false;
         {
             const CReversedOperator reversed(d);
-            t = r.Operate(d);
+            t = &Temporary(Slot::Build4First, r, d);
             solved = Build3(a, b, c, *t);
         }
         return solved && Build2(*t, d, r, -1);
     }
     if (IsPlusOrMinus(o3)) {
-        const auto left = a.Operate(b);
-        const auto right = c.Operate(d);
-        right->SetLeftOperator(o3);
-        return Build2(*left, *right, r, -1) && Build2(a, b, *left, -1) && Build2(c, d, *right, -1);
+        COperand& left = Temporary(Slot::Build4First, a, b);
+        COperand& right = Temporary(Slot::Build4Second, c, d);
+        right.SetLeftOperator(o3);
+        return Build2(left, right, r, -1) && Build2(a, b, left, -1) && Build2(c, d, right, -1);
     }
     if (o2 == Op::Plus) {
         // a + (b c d) = r is solved as r - a = (b c d).
         const CBorrowedOperator minus(a, Op::Minus);
-        const auto t = r.Operate(a);
-        return Build3(b, c, d, *t) && Build2(r, a, *t, -1);
+        COperand& t = Temporary(Slot::Build4First, r, a);
+        return Build3(b, c, d, t) && Build2(r, a, t, -1);
     }
     if (o2 == Op::Minus) {
         // a - (b c d) = r is solved as a - r = (b c d).
         const CBorrowedOperator minus(r, Op::Minus);
-        const auto t = a.Operate(r);
-        return Build3(b, c, d, *t) && Build2(a, r, *t, -1);
+        COperand& t = Temporary(Slot::Build4First, a, r);
+        return Build3(b, c, d, t) && Build2(a, r, t, -1);
     }
     if (o2 == Op::Divide) {
-        const auto t = InverseOperate(r, d);
-        return Build3(a, b, c, *t) && Build2(*t, d, r, c.ResultValue());
+        COperand& t = InverseTemporary(Slot::Build4First, r, d);
+        return Build3(a, b, c, t) && Build2(t, d, r, c.ResultValue());
     }
     // o2 is times: collapse a x b, which must offer a prime factor for each
     // following division.
-    const auto t = a.Operate(b);
+    COperand& t = Temporary(Slot::Build4First, a, b);
     if (o3 == Op::Divide) {
-        t->AddFactorCount(o4 == Op::Divide ? 2 : 1);
+        t.AddFactorCount(o4 == Op::Divide ? 2 : 1);
     }
-    return Build3(*t, c, d, r) && Build2(a, b, *t, c.ResultValue());
+    return Build3(t, c, d, r) && Build2(a, b, t, c.ResultValue());
 }
 
 } // namespace kelvo
