@@ -3,10 +3,10 @@
 #include "foundation/TextNumber.h"
 #include "generation/OperatorCodes.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace kelvo {
 
@@ -66,18 +66,21 @@ private:
     int32_t m_n;
 };
 
-// "操作数" and the operand's 1-based position; the common ones are made once.
-std::u16string OperandLabel(size_t index) {
-    static const std::array<std::u16string, 4> common = {u"操作数1", u"操作数2", u"操作数3",
-                                                         u"操作数4"};
-    return index < common.size() ? common[index]
-                                 : u"操作数" + DecimalText(static_cast<int32_t>(index + 1));
+// Every attempt labels the operands again; an unchanged label is not rewritten.
+void Label(COperand& operand, std::u16string_view label) {
+    if (std::u16string_view(operand.Id()) != label) {
+        operand.SetId(std::u16string(label));
+    }
 }
 
-// Every attempt labels the operands again; an unchanged label is not rewritten.
-void Label(COperand& operand, const std::u16string& label) {
-    if (!std::ranges::equal(operand.Id(), label)) {
-        operand.SetId(label);
+// "操作数" and the operand's 1-based position.
+void LabelOperand(COperand& operand, size_t index) {
+    static constexpr std::array<std::u16string_view, 4> common = {u"操作数1", u"操作数2",
+                                                                  u"操作数3", u"操作数4"};
+    if (index < common.size()) {
+        Label(operand, common[index]);
+    } else {
+        Label(operand, u"操作数" + DecimalText(static_cast<int32_t>(index + 1)));
     }
 }
 
@@ -89,10 +92,9 @@ bool CExprBuilder::Build(const OperandList& colOperands, COperand& ResultOperand
         return false;
     }
     for (size_t i = 0; i < n; ++i) {
-        Label(*colOperands[i], OperandLabel(i));
+        LabelOperand(*colOperands[i], i);
     }
-    static const std::u16string resultLabel = u"最终结果操作数";
-    Label(ResultOperand, resultLabel);
+    Label(ResultOperand, u"最终结果操作数");
     switch (n) {
     case 2:
         return Build2(*colOperands[0], *colOperands[1], ResultOperand, -1);
