@@ -225,11 +225,14 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
     // The products of k prime factors are distinct and differ from those of
     // any other k, so only values given on entry can repeat one of them.
     const auto given = static_cast<std::ptrdiff_t>(dicResult.size());
+    const auto isNew = [&](int32_t product) {
+        return given == 0 || std::find(dicResult.begin(), dicResult.begin() + given, product) ==
+                                 dicResult.begin() + given;
+    };
     const auto addFitting = [&](std::span<const int32_t> products) {
         for (int32_t product : products) {
-            if (product % iMulti == 0 && iLower <= product && product <= iUpper &&
-                std::find(dicResult.begin(), dicResult.begin() + given, product) ==
-                    dicResult.begin() + given) {
+            if (iLower <= product && product <= iUpper && (iMulti == 1 || product % iMulti == 0) &&
+                isNew(product)) {
                 dicResult.push_back(product);
             }
         }
@@ -240,17 +243,18 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
         tabled ? GetFactorsOf(dividend) : (computed = CalcPrimeFactors(dividend));
     // A divisor uses at least iFactorCount prime factors and leaves at least
     // iExcludedFactorCount for the other operand.
-    const int32_t largestCount =
-        MinValue(CheckedSubtract(factors.Count(), iExcludedFactorCount), factors.Count());
-    std::vector<int32_t> products;
-    for (int32_t k = MaxValue(iFactorCount, 0); k <= largestCount; ++k) {
-        if (k == 0) {
-            // The choice of no factor.
-            const int32_t one = 1;
-            addFitting({&one, 1});
-        } else if (tabled) {
-            addFitting(ProductsOf(dividend, k));
-        } else {
+    const int32_t smallestCount = MaxValue(iFactorCount, 0);
+    const int32_t largestCount = CheckedSubtract(factors.Count(), iExcludedFactorCount);
+    if (smallestCount == 0 && largestCount >= 0) {
+        // The choice of no factor.
+        const int32_t one = 1;
+        addFitting({&one, 1});
+    }
+    if (tabled) {
+        addFitting(ProductsOf(dividend, smallestCount, largestCount));
+    } else {
+        std::vector<int32_t> products;
+        for (int32_t k = MaxValue(smallestCount, 1); k <= largestCount; ++k) {
             products.clear();
             CombineFactors(factors, k, 1, dividend, 1, products);
             addFitting(products);
@@ -282,14 +286,16 @@ const CLongArray& CFactorization::NumbersWithFactorCount(int32_t k) const {
     return m_numbersByFactorCount[static_cast<size_t>(k - 1)];
 }
 
-std::span<const int32_t> CFactorization::ProductsOf(int32_t n, int32_t k) const {
-    const int32_t count = GetFactorsOf(n).Count();
-    if (k < 1 || k > count) {
+std::span<const int32_t> CFactorization::ProductsOf(int32_t n, int32_t kFirst,
+                                                    int32_t kLast) const {
+    const int32_t first = MaxValue(kFirst, 1);
+    const int32_t last = MinValue(kLast, GetFactorsOf(n).Count());
+    if (first > last) {
         return {};
     }
-    const auto group = static_cast<size_t>(m_firstGroup[static_cast<size_t>(n - 1)] + k - 1);
-    const auto begin = static_cast<size_t>(m_groupStart[group]);
-    const auto end = static_cast<size_t>(m_groupStart[group + 1]);
+    const auto groups = static_cast<size_t>(m_firstGroup[static_cast<size_t>(n - 1)]);
+    const auto begin = static_cast<size_t>(m_groupStart[groups + static_cast<size_t>(first - 1)]);
+    const auto end = static_cast<size_t>(m_groupStart[groups + static_cast<size_t>(last)]);
     return std::span<const int32_t>(m_products).subspan(begin, end - begin);
 }
 

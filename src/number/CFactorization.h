@@ -42,9 +42,10 @@ public:
 
     // List k (1..32) of the numbers by factor count.
     const CLongArray& NumbersWithFactorCount(int32_t k) const;
-    // The distinct products of k of the prime factors of n (1..10000, k >= 1),
-    // as CombineFactors adds them without bounds; empty for k above n's count.
-    std::span<const int32_t> ProductsOf(int32_t n, int32_t k) const;
+    // The distinct products of k of the prime factors of n (1..10000) for k =
+    // kFirst..kLast, by k and for each k as CombineFactors adds them without
+    // bounds; counts outside 1..n's factor count have none.
+    std::span<const int32_t> ProductsOf(int32_t n, int32_t kFirst, int32_t kLast) const;
 
 private:
     bool PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi, const CLongArray& list,
@@ -62,7 +63,8 @@ private:
     std::vector<CLongArray> m_factorTable;
     // Every split needs the products of a dividend's factors, so they are made
     // once: group g = m_firstGroup[n - 1] + k - 1 holds those of n and k in
-    // m_products[m_groupStart[g] .. m_groupStart[g + 1]).
+    // m_products[m_groupStart[g] .. m_groupStart[g + 1]); the groups of one n
+    // follow each other.
     std::vector<int32_t> m_products;
     std::vector<int32_t> m_groupStart;
     std::vector<int32_t> m_firstGroup;

@@ -263,11 +263,15 @@ TEST_F(CFactorizationTest, PotentialDivisorsMatchCombiningTheFactorsForEveryDivi
         factorization.GetPotentialDivisors(n, 1, 10000, 1, 0, 0, given);
         ASSERT_EQ(given, combining(n, bounds[1], {6, 1, n})) << n;
     }
-    EXPECT_THAT(std::vector<int32_t>(factorization.ProductsOf(360, 2).begin(),
-                                     factorization.ProductsOf(360, 2).end()),
-                ElementsAre(4, 6, 10, 9, 15));
-    EXPECT_TRUE(factorization.ProductsOf(360, 7).empty());
-    EXPECT_TRUE(factorization.ProductsOf(360, 0).empty());
+    const auto products = [&](int32_t n, int32_t kFirst, int32_t kLast) {
+        const std::span<const int32_t> found = factorization.ProductsOf(n, kFirst, kLast);
+        return std::vector<int32_t>(found.begin(), found.end());
+    };
+    EXPECT_THAT(products(360, 2, 2), ElementsAre(4, 6, 10, 9, 15));
+    EXPECT_THAT(products(12, 0, 9), ElementsAre(2, 3, 4, 6, 12));
+    EXPECT_THAT(products(360, 7, 9), IsEmpty());
+    EXPECT_THAT(products(360, 0, 0), IsEmpty());
+    EXPECT_THAT(products(360, 3, 2), IsEmpty());
 }
 
 TEST_F(CFactorizationTest, NonePrimeDrawsTheAdmittedMultiples) {
