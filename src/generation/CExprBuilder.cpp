@@ -4,6 +4,8 @@
 #include "generation/OperatorCodes.h"
 
 #include <array>
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,18 +69,20 @@ private:
 };
 
 // Every attempt labels the operands again; an unchanged label is not rewritten.
+// The labels are short, so they are compared as bytes.
 void Label(COperand& operand, std::u16string_view label) {
-    if (std::u16string_view(operand.Id()) != label) {
+    const std::u16string& id = operand.Id();
+    if (id.size() != label.size() ||
+        std::memcmp(id.data(), label.data(), label.size() * sizeof(char16_t)) != 0) {
         operand.SetId(std::u16string(label));
     }
 }
 
 // "操作数" and the operand's 1-based position.
 void LabelOperand(COperand& operand, size_t index) {
-    static constexpr std::array<std::u16string_view, 4> common = {u"操作数1", u"操作数2",
-                                                                  u"操作数3", u"操作数4"};
-    if (index < common.size()) {
-        Label(operand, common[index]);
+    static constexpr char16_t common[][5] = {u"操作数1", u"操作数2", u"操作数3", u"操作数4"};
+    if (index < std::size(common)) {
+        Label(operand, {common[index], std::size(common[index]) - 1});
     } else {
         Label(operand, u"操作数" + DecimalText(static_cast<int32_t>(index + 1)));
     }

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -74,7 +75,7 @@ bool Admitted(int32_t value, const COperand& slot) {
            value % slot.MultipleOf() == 0;
 }
 
-bool Evaluate(int32_t& r, const std::vector<CExprValue::OperandValue>& v) {
+bool Evaluate(int32_t& r, std::span<const CExprValue::OperandValue> v) {
     switch (v.size()) {
     case 2:
         return ApplyOperator(r, v[0][1], v[1][0], v[1][1]);

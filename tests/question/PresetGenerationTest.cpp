@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <sstream>
 
 namespace kelvo {
@@ -17,7 +18,7 @@ bool InRange(int32_t value, const CValueLimit& limit) {
            value % limit.MultipleOf() == 0;
 }
 
-bool Evaluates(int32_t& result, const std::vector<CExprValue::OperandValue>& v) {
+bool Evaluates(int32_t& result, std::span<const CExprValue::OperandValue> v) {
     switch (v.size()) {
     case 2:
         return ApplyOperator(result, v[0][1], v[1][0], v[1][1]);
