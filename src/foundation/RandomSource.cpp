@@ -2,13 +2,33 @@
 
 #include <chrono>
 #include <cmath>
+#include <time.h>
 
 namespace kelvo {
 
 namespace {
 
+uint64_t PreciseTick() {
+    return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+// The tick a reseed mixes in. Generation reseeds before nearly every draw, so
+// where the platform has a clock that is cheaper to read than the precise one
+// (a few nanoseconds against some thirty) that one is used; reseeds within one
+// of its ticks still differ because the state moves on between them.
+uint64_t ReseedTick() {
+#if defined(CLOCK_MONOTONIC_COARSE)
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<uint64_t>(now.tv_sec) * 1000000000ULL + static_cast<uint64_t>(now.tv_nsec);
+#else
+    return PreciseTick();
+#endif
+}
+
 struct RandomState {
-    uint64_t value = 0x853c49e6748fea9bULL;
+    // Two runs of the program start apart even within one coarse tick.
+    uint64_t value = 0x853c49e6748fea9bULL ^ PreciseTick();
     bool deterministic = false;
     uint64_t reseedCounter = 0;
 };
@@ -18,9 +38,12 @@ RandomState& State() {
     return state;
 }
 
-// splitmix64: one well-mixed 64-bit output per step.
+// splitmix64: one well-mixed 64-bit output per step; the state advances by a
+// fixed increment.
+constexpr uint64_t StateIncrement = 0x9e3779b97f4a7c15ULL;
+
 uint64_t NextBits() {
-    uint64_t z = (State().value += 0x9e3779b97f4a7c15ULL);
+    uint64_t z = (State().value += StateIncrement);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
@@ -30,10 +53,7 @@ uint64_t NextBits() {
 
 void ReseedRandomFromClock() {
     RandomState& state = State();
-    const uint64_t tick =
-        state.deterministic
-            ? ++state.reseedCounter
-            : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const uint64_t tick = state.deterministic ? ++state.reseedCounter : ReseedTick();
     state.value ^= tick * 0xd1342543de82ef95ULL;
     NextBits();
 }
@@ -56,6 +76,12 @@ float RandomSingle() {
 
 int32_t RandomFloor(double scale, double base) {
     return static_cast<int32_t>(std::floor(static_cast<double>(RandomSingle()) * scale + base));
+}
+
+void DiscardRandom(int32_t count) {
+    if (count > 0) {
+        State().value += static_cast<uint64_t>(count) * StateIncrement;
+    }
 }
 
 } // namespace kelvo

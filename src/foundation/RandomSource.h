@@ -23,4 +23,8 @@ float RandomSingle();
 // way of turning a random value into a whole number.
 int32_t RandomFloor(double scale, double base);
 
+// Skips the next `count` values, leaving the source where `count` draws would
+// leave it; for work whose draws are made but whose outcome does not matter.
+void DiscardRandom(int32_t count);
+
 } // namespace kelvo

@@ -4,8 +4,11 @@
 #include "generation/OperatorCodes.h"
 
 #include <array>
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace kelvo {
 
@@ -65,25 +68,23 @@ private:
     int32_t m_n;
 };
 
-// The range x op' y where op' is the inverse of y's operator: what the left part
-// must be so that (left part) op y = x.
-std::shared_ptr<COperand> InverseOperate(const COperand& x, COperand& y) {
-    const CReversedOperator reversed(y);
-    return x.Operate(y);
-}
-
-// "操作数" and the operand's 1-based position; the common ones are made once.
-std::u16string OperandLabel(size_t index) {
-    static const std::array<std::u16string, 4> common = {u"操作数1", u"操作数2", u"操作数3",
-                                                         u"操作数4"};
-    return index < common.size() ? common[index]
-                                 : u"操作数" + DecimalText(static_cast<int32_t>(index + 1));
-}
-
 // Every attempt labels the operands again; an unchanged label is not rewritten.
-void Label(COperand& operand, const std::u16string& label) {
-    if (operand.Id() != label) {
-        operand.SetId(label);
+// The labels are short, so they are compared as bytes.
+void Label(COperand& operand, std::u16string_view label) {
+    const std::u16string& id = operand.Id();
+    if (id.size() != label.size() ||
+        std::memcmp(id.data(), label.data(), label.size() * sizeof(char16_t)) != 0) {
+        operand.SetId(std::u16string(label));
+    }
+}
+
+// "操作数" and the operand's 1-based position.
+void LabelOperand(COperand& operand, size_t index) {
+    static constexpr char16_t common[][5] = {u"操作数1", u"操作数2", u"操作数3", u"操作数4"};
+    if (index < std::size(common)) {
+        Label(operand, {common[index], std::size(common[index]) - 1});
+    } else {
+        Label(operand, u"操作数" + DecimalText(static_cast<int32_t>(index + 1)));
     }
 }
 
@@ -95,10 +96,9 @@ bool CExprBuilder::Build(const OperandList& colOperands, COperand& ResultOperand
         return false;
     }
     for (size_t i = 0; i < n; ++i) {
-        Label(*colOperands[i], OperandLabel(i));
+        LabelOperand(*colOperands[i], i);
     }
-    static const std::u16string resultLabel = u"最终结果操作数";
-    Label(ResultOperand, resultLabel);
+    Label(ResultOperand, u"最终结果操作数");
     switch (n) {
     case 2:
         return Build2(*colOperands[0], *colOperands[1], ResultOperand, -1);
@@ -128,6 +128,17 @@ bool CExprBuilder::Build2(COperand& op1, COperand& op2, COperand& res,
     }
 }
 
+COperand& CExprBuilder::Temporary(Slot slot, const COperand& x, const COperand& y) {
+    COperand& temporary = m_temporaries[static_cast<size_t>(slot)];
+    x.OperateInto(y, temporary);
+    return temporary;
+}
+
+COperand& CExprBuilder::InverseTemporary(Slot slot, const COperand& x, COperand& y) {
+    const CReversedOperator reversed(y);
+    return Temporary(slot, x, y);
+}
+
 bool CExprBuilder::Build3(COperand& a, COperand& b, COperand& c, COperand& r) {
     const int32_t o2 = b.LeftOperator();
     const int32_t o3 = c.LeftOperator();
@@ -135,39 +146,39 @@ bool CExprBuilder::Build3(COperand& a, COperand& b, COperand& c, COperand& r) {
         return false;
     }
     if (o2 == Op::Times && o3 == Op::Times) {
-        const auto t = a.Operate(b);
-        return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+        COperand& t = Temporary(Slot::Build3, a, b);
+        return Build2(t, c, r, -1) && Build2(a, b, t, -1);
     }
     if (o2 == Op::Times && o3 == Op::Divide) {
         // The product is divided next, so it must offer one more prime factor.
-        const auto t = a.Operate(b);
-        t->AddFactorCount(1);
-        return Build2(*t, c, r, -1) && Build2(a, b, *t, c.ResultValue());
+        COperand& t = Temporary(Slot::Build3, a, b);
+        t.AddFactorCount(1);
+        return Build2(t, c, r, -1) && Build2(a, b, t, c.ResultValue());
     }
     if (o2 == Op::Divide && o3 == Op::Times) {
-        const auto t = InverseOperate(r, c);
-        return Build2(a, b, *t, -1) && Build2(*t, c, r, b.ResultValue());
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
+        return Build2(a, b, t, -1) && Build2(t, c, r, b.ResultValue());
     }
     if (o2 == Op::Divide && o3 == Op::Divide) {
-        const auto t = InverseOperate(r, c);
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
         bool solved = false;
         {
             const CRaisedFactorCount raised(a, 1);
-            solved = Build2(a, b, *t, -1);
+            solved = Build2(a, b, t, -1);
         }
-        return solved && Build2(*t, c, r, -1);
+        return solved && Build2(t, c, r, -1);
     }
     if (IsTimesOrDivide(o2)) {
-        const auto t = InverseOperate(r, c);
-        return Build2(a, b, *t, -1) && Build2(*t, c, r, -1);
+        COperand& t = InverseTemporary(Slot::Build3, r, c);
+        return Build2(a, b, t, -1) && Build2(t, c, r, -1);
     }
     if (IsTimesOrDivide(o3)) {
-        const auto u = b.Operate(c);
-        u->SetLeftOperator(o2);
-        return Build2(a, *u, r, -1) && Build2(b, c, *u, -1);
+        COperand& u = Temporary(Slot::Build3, b, c);
+        u.SetLeftOperator(o2);
+        return Build2(a, u, r, -1) && Build2(b, c, u, -1);
     }
-    const auto t = a.Operate(b);
-    return Build2(*t, c, r, -1) && Build2(a, b, *t, -1);
+    COperand& t = Temporary(Slot::Build3, a, b);
+    return Build2(t, c, r, -1) && Build2(a, b, t, -1);
 }
 
 bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r) {
@@ -179,44 +190,44 @@ bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, CO
     }
     if (IsPlusOrMinus(o4)) {
         // Peel off the trailing term: a o2 b o3 c = r -/+ d.
-        std::shared_ptr<COperand> t;
+        COperand* t = nullptr;
         bool solved = false;
         {
             const CReversedOperator reversed(d);
-            t = r.Operate(d);
+            t = &Temporary(Slot::Build4First, r, d);
             solved = Build3(a, b, c, *t);
         }
         return solved && Build2(*t, d, r, -1);
     }
     if (IsPlusOrMinus(o3)) {
-        const auto left = a.Operate(b);
-        const auto right = c.Operate(d);
-        right->SetLeftOperator(o3);
-        return Build2(*left, *right, r, -1) && Build2(a, b, *left, -1) && Build2(c, d, *right, -1);
+        COperand& left = Temporary(Slot::Build4First, a, b);
+        COperand& right = Temporary(Slot::Build4Second, c, d);
+        right.SetLeftOperator(o3);
+        return Build2(left, right, r, -1) && Build2(a, b, left, -1) && Build2(c, d, right, -1);
     }
     if (o2 == Op::Plus) {
         // a + (b c d) = r is solved as r - a = (b c d).
         const CBorrowedOperator minus(a, Op::Minus);
-        const auto t = r.Operate(a);
-        return Build3(b, c, d, *t) && Build2(r, a, *t, -1);
+        COperand& t = Temporary(Slot::Build4First, r, a);
+        return Build3(b, c, d, t) && Build2(r, a, t, -1);
     }
     if (o2 == Op::Minus) {
         // a - (b c d) = r is solved as a - r = (b c d).
         const CBorrowedOperator minus(r, Op::Minus);
-        const auto t = a.Operate(r);
-        return Build3(b, c, d, *t) && Build2(a, r, *t, -1);
+        COperand& t = Temporary(Slot::Build4First, a, r);
+        return Build3(b, c, d, t) && Build2(a, r, t, -1);
     }
     if (o2 == Op::Divide) {
-        const auto t = InverseOperate(r, d);
-        return Build3(a, b, c, *t) && Build2(*t, d, r, c.ResultValue());
+        COperand& t = InverseTemporary(Slot::Build4First, r, d);
+        return Build3(a, b, c, t) && Build2(t, d, r, c.ResultValue());
     }
     // o2 is times: collapse a x b, which must offer a prime factor for each
     // following division.
-    const auto t = a.Operate(b);
+    COperand& t = Temporary(Slot::Build4First, a, b);
     if (o3 == Op::Divide) {
-        t->AddFactorCount(o4 == Op::Divide ? 2 : 1);
+        t.AddFactorCount(o4 == Op::Divide ? 2 : 1);
     }
-    return Build3(*t, c, d, r) && Build2(a, b, *t, c.ResultValue());
+    return Build3(t, c, d, r) && Build2(a, b, t, c.ResultValue());
 }
 
 } // namespace kelvo

@@ -3,6 +3,7 @@
 #include "generation/CExpression.h"
 #include "number/COperand.h"
 
+#include <array>
 #include <cstdint>
 
 namespace kelvo {
@@ -22,6 +23,20 @@ public:
     bool Build2(COperand& op1, COperand& op2, COperand& res, int32_t iExcludedDivisorBest);
     bool Build3(COperand& op1, COperand& op2, COperand& op3, COperand& res);
     bool Build4(COperand& op1, COperand& op2, COperand& op3, COperand& op4, COperand& res);
+
+private:
+    // Where a temporary operand lives: Build4 needs two at a time, the Build3
+    // it calls one more.
+    enum class Slot { Build4First, Build4Second, Build3 };
+
+    // x.Operate(y) in the storage of the slot: every attempt makes its
+    // temporaries again, so their storage is kept.
+    COperand& Temporary(Slot slot, const COperand& x, const COperand& y);
+    // The range x op' y where op' is the inverse of y's operator: what the left
+    // part must be so that (left part) op y = x.
+    COperand& InverseTemporary(Slot slot, const COperand& x, COperand& y);
+
+    std::array<COperand, 3> m_temporaries;
 };
 
 } // namespace kelvo

@@ -6,12 +6,26 @@
 
 namespace kelvo {
 
+std::span<const CExprValue::OperandValue> CExprValue::OperandValues() const {
+    if (m_operandCount > PlacedCount) {
+        return m_moreValues;
+    }
+    return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
+}
+
 void CExprValue::CreateFrom(const CExpression& expr) {
     const OperandList& operands = expr.Operands();
-    m_operandValues.clear();
-    m_operandValues.reserve(operands.size());
-    for (const auto& operand : operands) {
-        m_operandValues.push_back({operand->LeftOperator(), operand->ResultValue()});
+    m_operandCount = operands.size();
+    m_moreValues.clear();
+    if (m_operandCount > PlacedCount) {
+        m_moreValues.reserve(m_operandCount);
+        for (const auto& operand : operands) {
+            m_moreValues.push_back({operand->LeftOperator(), operand->ResultValue()});
+        }
+    } else {
+        for (size_t k = 0; k < m_operandCount; ++k) {
+            m_placedValues[k] = {operands[k]->LeftOperator(), operands[k]->ResultValue()};
+        }
     }
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
@@ -19,11 +33,12 @@ void CExprValue::CreateFrom(const CExpression& expr) {
 
 CStringBuilder CExprValue::LeftPartToString() const {
     CStringBuilder text;
-    for (size_t k = 0; k < m_operandValues.size(); ++k) {
+    const std::span<const OperandValue> values = OperandValues();
+    for (size_t k = 0; k < values.size(); ++k) {
         if (k > 0) {
-            text.Append(OperatorText(m_operandValues[k][0]));
+            text.Append(OperatorText(values[k][0]));
         }
-        text.Append(DecimalText(m_operandValues[k][1]));
+        text.Append(DecimalText(values[k][1]));
     }
     text.Append(u"=");
     return text;

@@ -3,7 +3,9 @@
 #include "foundation/CStringBuilder.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace kelvo {
@@ -18,7 +20,7 @@ public:
     using OperandValue = std::array<int32_t, 2>;
 
     // One entry per operand, in reading order.
-    const std::vector<OperandValue>& OperandValues() const { return m_operandValues; }
+    std::span<const OperandValue> OperandValues() const;
     void CreateFrom(const CExpression& expr);
 
     int32_t ResultValue() const { return m_resultValue; }
@@ -30,7 +32,13 @@ public:
     CStringBuilder LeftPartToString() const;
 
 private:
-    std::vector<OperandValue> m_operandValues;
+    // A worksheet holds up to 100000 questions of at most four operands each:
+    // their values are kept in place, and only a longer template's elsewhere.
+    static constexpr size_t PlacedCount = 4;
+
+    std::array<OperandValue, PlacedCount> m_placedValues{};
+    std::vector<OperandValue> m_moreValues;
+    size_t m_operandCount = 0;
     int32_t m_resultValue = -1;
     int32_t m_remainderValue = -1;
 };

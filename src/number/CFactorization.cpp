@@ -180,6 +180,22 @@ void CFactorization::Init() {
         }
         m_factorTable.push_back(std::move(factors));
     }
+    BuildProducts();
+}
+
+void CFactorization::BuildProducts() {
+    std::vector<int32_t> products;
+    for (int32_t n = 1; n <= ValueCeiling; ++n) {
+        const CLongArray& factors = GetFactorsOf(n);
+        m_firstGroup.push_back(static_cast<int32_t>(m_groupStart.size()));
+        for (int32_t k = 1; k <= factors.Count(); ++k) {
+            m_groupStart.push_back(static_cast<int32_t>(m_products.size()));
+            products.clear();
+            CombineFactors(factors, k, 1, ValueCeiling, 1, products);
+            m_products.insert(m_products.end(), products.begin(), products.end());
+        }
+    }
+    m_groupStart.push_back(static_cast<int32_t>(m_products.size()));
 }
 
 const CLongArray& CFactorization::GetFactorsOf(int32_t iVal) const {
@@ -206,14 +222,43 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
     if (dividend < 1 || iMulti < 1) {
         return;
     }
+    // The products of k prime factors are distinct and differ from those of
+    // any other k, so only values given on entry can repeat one of them.
+    const auto given = static_cast<std::ptrdiff_t>(dicResult.size());
+    const auto isNew = [&](int32_t product) {
+        return given == 0 || std::find(dicResult.begin(), dicResult.begin() + given, product) ==
+                                 dicResult.begin() + given;
+    };
+    const auto addFitting = [&](std::span<const int32_t> products) {
+        for (int32_t product : products) {
+            if (iLower <= product && product <= iUpper && (iMulti == 1 || product % iMulti == 0) &&
+                isNew(product)) {
+                dicResult.push_back(product);
+            }
+        }
+    };
     CLongArray computed;
+    const bool tabled = dividend <= ValueCeiling;
     const CLongArray& factors =
-        dividend <= ValueCeiling ? GetFactorsOf(dividend) : (computed = CalcPrimeFactors(dividend));
+        tabled ? GetFactorsOf(dividend) : (computed = CalcPrimeFactors(dividend));
     // A divisor uses at least iFactorCount prime factors and leaves at least
     // iExcludedFactorCount for the other operand.
+    const int32_t smallestCount = MaxValue(iFactorCount, 0);
     const int32_t largestCount = CheckedSubtract(factors.Count(), iExcludedFactorCount);
-    for (int32_t k = MaxValue(iFactorCount, 0); k <= largestCount; ++k) {
-        CombineFactors(factors, k, iLower, iUpper, iMulti, dicResult);
+    if (smallestCount == 0 && largestCount >= 0) {
+        // The choice of no factor.
+        const int32_t one = 1;
+        addFitting({&one, 1});
+    }
+    if (tabled) {
+        addFitting(ProductsOf(dividend, smallestCount, largestCount));
+    } else {
+        std::vector<int32_t> products;
+        for (int32_t k = MaxValue(smallestCount, 1); k <= largestCount; ++k) {
+            products.clear();
+            CombineFactors(factors, k, 1, dividend, 1, products);
+            addFitting(products);
+        }
     }
     if (iLower <= 1 && 1 <= iUpper && iMulti == 1) {
         AddUnique(dicResult, 1);
@@ -231,8 +276,6 @@ bool CFactorization::SplitDivisors2(int32_t dividend, const DivisorList& colDivi
     const bool found = FindSplit(dividend, *colDivisors[0], *colDivisors[1], iExcludedDivisorBest);
     m_scratchDictionary1.clear();
     m_scratchDictionary2.clear();
-    m_scratchList1.SetCount(0);
-    m_scratchList2.SetCount(0);
     return found;
 }
 
@@ -241,6 +284,19 @@ const CLongArray& CFactorization::NumbersWithFactorCount(int32_t k) const {
         RaiseError(ErrorNumber::SubscriptOutOfRange);
     }
     return m_numbersByFactorCount[static_cast<size_t>(k - 1)];
+}
+
+std::span<const int32_t> CFactorization::ProductsOf(int32_t n, int32_t kFirst,
+                                                    int32_t kLast) const {
+    const int32_t first = MaxValue(kFirst, 1);
+    const int32_t last = MinValue(kLast, GetFactorsOf(n).Count());
+    if (first > last) {
+        return {};
+    }
+    const auto groups = static_cast<size_t>(m_firstGroup[static_cast<size_t>(n - 1)]);
+    const auto begin = static_cast<size_t>(m_groupStart[groups + static_cast<size_t>(first - 1)]);
+    const auto end = static_cast<size_t>(m_groupStart[groups + static_cast<size_t>(last)]);
+    return std::span<const int32_t>(m_products).subspan(begin, end - begin);
 }
 
 bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi,
@@ -299,29 +355,51 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                          m_scratchDictionary1);
     GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), fb, fa,
                          m_scratchDictionary2);
-    ShuffleDictionaryValues(m_scratchDictionary1, m_scratchList1);
-    ShuffleDictionaryValues(m_scratchDictionary2, m_scratchList2);
+    // Scanning every pair of the two shuffled lists, only the order of the
+    // first list can decide which split is found: a value of the first has at
+    // most one partner in the second, whose values are distinct, and a fixed
+    // operand's value stands for each of its candidates. The other shuffles
+    // still take their random draws.
+    const std::vector<int32_t>& partners = m_scratchDictionary2;
+    if (HasValue(a)) {
+        DiscardShuffle(m_scratchDictionary1);
+    } else {
+        ShuffleDictionaryValues(m_scratchDictionary1);
+    }
+    DiscardShuffle(partners);
+    if (m_scratchDictionary1.empty() || partners.empty()) {
+        return false;
+    }
+    const int32_t fixedA = a.ResultValue();
+    const std::span<const int32_t> candidates =
+        HasValue(a) ? std::span<const int32_t>(&fixedA, 1)
+                    : std::span<const int32_t>(m_scratchDictionary1);
+    const auto isPartner = [&](int32_t valueA, int32_t valueB) {
+        if (HasValue(b)) {
+            return static_cast<int64_t>(valueA) * valueB == dividend;
+        }
+        return valueA != 0 && dividend % valueA == 0 &&
+               std::find(partners.begin(), partners.end(), valueB) != partners.end();
+    };
     bool matched = false;
     int32_t lastA = 0;
     int32_t lastB = 0;
-    for (int32_t i = 1; i <= m_scratchList1.Count(); ++i) {
-        const int32_t valueA = HasValue(a) ? a.ResultValue() : m_scratchList1.Item(i);
-        for (int32_t j = 1; j <= m_scratchList2.Count(); ++j) {
-            const int32_t valueB = HasValue(b) ? b.ResultValue() : m_scratchList2.Item(j);
-            if (static_cast<int64_t>(valueA) * valueB != dividend) {
-                continue;
-            }
-            matched = true;
-            lastA = valueA;
-            lastB = valueB;
-            const auto trivial = [&](int32_t v) {
-                return v == iExcludedDivisorBest || v == 1 || v == dividend;
-            };
-            if (!trivial(valueA) && !trivial(valueB)) {
-                AssignIfFree(a, valueA);
-                AssignIfFree(b, valueB);
-                return true;
-            }
+    for (int32_t valueA : candidates) {
+        const int32_t valueB =
+            HasValue(b) ? b.ResultValue() : (valueA != 0 ? dividend / valueA : 0);
+        if (!isPartner(valueA, valueB)) {
+            continue;
+        }
+        matched = true;
+        lastA = valueA;
+        lastB = valueB;
+        const auto trivial = [&](int32_t v) {
+            return v == iExcludedDivisorBest || v == 1 || v == dividend;
+        };
+        if (!trivial(valueA) && !trivial(valueB)) {
+            AssignIfFree(a, valueA);
+            AssignIfFree(b, valueB);
+            return true;
         }
     }
     // Every match used 1, the dividend itself or the excluded value: the last
@@ -333,19 +411,24 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
     return matched;
 }
 
-void CFactorization::ShuffleDictionaryValues(const std::vector<int32_t>& dictionary,
-                                             CLongArray& list) const {
+void CFactorization::ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const {
     if (dictionary.empty()) {
         return;
     }
-    for (int32_t value : dictionary) {
-        list.Add(value);
+    ReseedRandomFromClock();
+    const auto n = static_cast<int32_t>(dictionary.size());
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        const int32_t j = RandomFloor(n - i + 1, i);
+        std::swap(dictionary[static_cast<size_t>(i - 1)], dictionary[static_cast<size_t>(j - 1)]);
+    }
+}
+
+void CFactorization::DiscardShuffle(const std::vector<int32_t>& dictionary) const {
+    if (dictionary.empty()) {
+        return;
     }
     ReseedRandomFromClock();
-    const int32_t n = list.Count();
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        list.ExchangeItem(i, RandomFloor(n - i + 1, i));
-    }
+    DiscardRandom(static_cast<int32_t>(dictionary.size()) - 1);
 }
 
 CFactorization& SharedFactorization() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace kelvo {
@@ -41,21 +42,34 @@ public:
 
     // List k (1..32) of the numbers by factor count.
     const CLongArray& NumbersWithFactorCount(int32_t k) const;
+    // The distinct products of k of the prime factors of n (1..10000) for k =
+    // kFirst..kLast, by k and for each k as CombineFactors adds them without
+    // bounds; counts outside 1..n's factor count have none.
+    std::span<const int32_t> ProductsOf(int32_t n, int32_t kFirst, int32_t kLast) const;
 
 private:
     bool PickSplittableValue(int32_t& iResultValue, int32_t lo, int32_t hi, const CLongArray& list,
                              int32_t m, const DivisorList& colDivisors,
                              int32_t iExcludedDivisorBest);
     bool FindSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
-    void ShuffleDictionaryValues(const std::vector<int32_t>& dictionary, CLongArray& list) const;
+    // Shuffles the values in place: they become the list a split scans.
+    void ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const;
+    // Makes the random draws of that shuffle without shuffling.
+    void DiscardShuffle(const std::vector<int32_t>& dictionary) const;
+    void BuildProducts();
 
     CLongArray m_primes;
     std::array<CLongArray, ListCount> m_numbersByFactorCount;
     std::vector<CLongArray> m_factorTable;
+    // Every split needs the products of a dividend's factors, so they are made
+    // once: group g = m_firstGroup[n - 1] + k - 1 holds those of n and k in
+    // m_products[m_groupStart[g] .. m_groupStart[g + 1]); the groups of one n
+    // follow each other.
+    std::vector<int32_t> m_products;
+    std::vector<int32_t> m_groupStart;
+    std::vector<int32_t> m_firstGroup;
     std::vector<int32_t> m_scratchDictionary1;
     std::vector<int32_t> m_scratchDictionary2;
-    CLongArray m_scratchList1;
-    CLongArray m_scratchList2;
     // The candidate moved to a position by PickSplittableValue's exchanges
     // (0 = the list's own item), and the positions written in the last draw.
     std::vector<int32_t> m_pickExchanged;

@@ -39,12 +39,19 @@ void COperand::ReverseOperator() {
 
 std::shared_ptr<COperand> COperand::Clone() const {
     auto clone = std::make_shared<COperand>();
-    clone->m_limit = m_limit->Clone();
-    clone->m_resultValue = m_resultValue;
-    clone->m_remainderValue = m_remainderValue;
-    clone->m_leftOperator = m_leftOperator;
-    clone->m_cbrSetting = m_cbrSetting;
+    CloneInto(*clone);
     return clone;
+}
+
+void COperand::CloneInto(COperand& target) const {
+    // A plain copy of the fields equals a Clone of the limit: they always
+    // satisfy the setters' rules.
+    *target.m_limit = *m_limit;
+    target.m_id.clear();
+    target.m_resultValue = m_resultValue;
+    target.m_remainderValue = m_remainderValue;
+    target.m_leftOperator = m_leftOperator;
+    target.m_cbrSetting = m_cbrSetting;
 }
 
 std::shared_ptr<COperand> COperand::Plus(const COperand& rightSide) const {
@@ -194,17 +201,30 @@ bool COperand::CreateInstance() {
 }
 
 std::shared_ptr<COperand> COperand::Operate(const COperand& rightSide) const {
+    auto result = std::make_shared<COperand>();
+    OperateInto(rightSide, *result);
+    return result;
+}
+
+void COperand::OperateInto(const COperand& rightSide, COperand& result) const {
+    CloneInto(result);
+    CValueLimit& range = *result.m_limit;
+    const CValueLimit& other = *rightSide.m_limit;
     switch (rightSide.m_leftOperator) {
     case Op::Plus:
-        return Plus(rightSide);
+        range.Plus(other);
+        break;
     case Op::Minus:
-        return Subtract(rightSide);
+        range.Subtract(other);
+        break;
     case Op::Times:
-        return Multiply(rightSide);
+        range.Multiply(other);
+        break;
     case Op::Divide:
-        return Divide(rightSide);
+        range.Divide(other);
+        break;
     default:
-        return Clone();
+        break;
     }
 }
 

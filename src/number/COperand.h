@@ -61,6 +61,10 @@ public:
     bool CreateInstance();
     // The range of this operand combined with rightSide by rightSide's operator.
     std::shared_ptr<COperand> Operate(const COperand& rightSide) const;
+    // result becomes what Operate returns, in place: it keeps its own limit
+    // object. For temporaries made again and again; result is neither this
+    // operand nor rightSide.
+    void OperateInto(const COperand& rightSide, COperand& result) const;
     void SetTotalDivisorCount(int32_t n);
     void AddFactorCount(int32_t n) { m_limit->AddFactorCount(n); }
 
@@ -70,6 +74,8 @@ public:
 private:
     // ValueBasedLimit as a plain value, for the solvers' working limits.
     CValueLimit ValueLimit() const;
+    // What Clone gives, written into target, whose limit object stays its own.
+    void CloneInto(COperand& target) const;
 
     std::u16string m_id;
     std::shared_ptr<CValueLimit> m_limit;

@@ -134,7 +134,10 @@ void CValueLimit::Intersect(const CValueLimit& lim) {
         Reset();
         return;
     }
-    const int32_t step = LeastCommonMultiple(m_multipleOf, lim.m_multipleOf);
+    // Steps are 1..10000, and most often equal.
+    const int32_t step = m_multipleOf == lim.m_multipleOf
+                             ? m_multipleOf
+                             : LeastCommonMultiple(m_multipleOf, lim.m_multipleOf);
     if (step > ValueCeiling) {
         // No value up to the ceiling is a multiple of both steps.
         Reset();
@@ -160,6 +163,10 @@ bool CValueLimit::GetRandomValue(int32_t& iResultValue) {
         // Drawn as a multiple of the step so that a step such as 3 is honoured;
         // with step 1 this is a uniform whole number in first..last.
         ReseedRandomFromClock();
+        if (m_multipleOf == 1) {
+            iResultValue = RandomFloor(last - first + 1, first);
+            return true;
+        }
         const int32_t k = RandomFloor((last - first) / m_multipleOf + 1, first / m_multipleOf);
         iResultValue = CheckedMultiply(k, m_multipleOf);
         return true;

@@ -54,6 +54,24 @@ TEST_F(RandomSourceTest, ASeedRepeatsItsSequenceIncludingReseeds) {
     EXPECT_EQ(draw(), first);
 }
 
+TEST_F(RandomSourceTest, DiscardingSkipsExactlyThatManyDraws) {
+    for (int32_t count : {0, 1, 7, 1000}) {
+        SeedRandom(5);
+        for (int32_t i = 0; i < count; ++i) {
+            RandomSingle();
+        }
+        const std::vector<float> drawn = {RandomSingle(), RandomSingle()};
+        SeedRandom(5);
+        DiscardRandom(count);
+        EXPECT_EQ((std::vector<float>{RandomSingle(), RandomSingle()}), drawn) << count;
+    }
+    SeedRandom(5);
+    const float first = RandomSingle();
+    SeedRandom(5);
+    DiscardRandom(-3);
+    EXPECT_EQ(RandomSingle(), first);
+}
+
 TEST_F(RandomSourceTest, TwoClockReseedsInARowGiveDifferentSequences) {
     UseClockForRandomReseed();
     ReseedRandomFromClock();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace kelvo {
 namespace {
@@ -11,6 +12,11 @@ namespace {
 using testing::MakeOperand;
 using testing::MakeTemplate;
 using testing::Range;
+
+std::vector<CExprValue::OperandValue> Values(const CExprValue& question) {
+    const auto values = question.OperandValues();
+    return {values.begin(), values.end()};
+}
 
 TEST(CExpressionTest, CombinationCountIsExact) {
     struct Case {
@@ -59,12 +65,36 @@ TEST(CExpressionTest, SnapshotsAreIndependentOfTheTemplate) {
     }
     expression->ResultOperand()->ClearResults();
 
-    EXPECT_EQ(question->OperandValues(),
+    EXPECT_EQ(Values(*question),
               (std::vector<CExprValue::OperandValue>{{0, 8}, {Op::Times, 7}, {Op::Minus, 6}}));
     EXPECT_EQ(question->ResultValue(), 50);
     EXPECT_EQ(question->RemainderValue(), 0);
     EXPECT_EQ(question->LeftPartToString().ToString(), u"8×7－6=");
     EXPECT_EQ(testing::QuestionText(*question), u"8×7－6=50");
+}
+
+// Up to four operands are kept in the question itself, more elsewhere.
+TEST(CExpressionTest, SnapshotsKeepEveryOperandOfAnyTemplate) {
+    for (size_t count : {0u, 1u, 4u, 5u, 7u}) {
+        auto expression = MakeTemplate(std::vector<Range>(count, Range{0, 99}),
+                                       std::vector<int32_t>(count, Op::Plus), {0, 99});
+        std::vector<CExprValue::OperandValue> expected;
+        for (size_t k = 0; k < count; ++k) {
+            const auto value = static_cast<int32_t>(10 + k);
+            expression->Operands()[k]->SetResultValue(value);
+            expected.push_back({expression->Operands()[k]->LeftOperator(), value});
+        }
+        CExprValue question;
+        question.CreateFrom(*expression);
+        EXPECT_EQ(Values(question), expected) << count;
+        auto shorter = MakeTemplate({{0, 9}, {0, 9}}, {Op::Minus}, {0, 9});
+        shorter->Operands()[0]->SetResultValue(5);
+        shorter->Operands()[1]->SetResultValue(3);
+        question.CreateFrom(*shorter);
+        EXPECT_EQ(Values(question), (std::vector<CExprValue::OperandValue>{{0, 5}, {Op::Minus, 3}}))
+            << count;
+        EXPECT_EQ(question.LeftPartToString().ToString(), u"5－3=");
+    }
 }
 
 TEST(CExpressionTest, QuestionTexts) {

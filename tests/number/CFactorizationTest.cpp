@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -228,6 +229,51 @@ TEST_F(CFactorizationTest, PotentialDivisors) {
     }
 }
 
+// The products are made once per dividend; the divisors they give must be the
+// ones, in the order, that combining the factors for each count gives.
+TEST_F(CFactorizationTest, PotentialDivisorsMatchCombiningTheFactorsForEveryDividend) {
+    struct Bounds {
+        int32_t lower, upper, multi, factorCount, excluded;
+    };
+    const Bounds bounds[] = {{1, 10000, 1, 1, 1},  {0, 10000, 1, 0, 0}, {2, 100, 1, 1, 1},
+                             {10, 5000, 10, 2, 1}, {1, 1000, 1, 2, -2}, {30, 60, 3, 1, 2}};
+    const auto combining = [&](int32_t n, const Bounds& b, std::vector<int32_t> dictionary) {
+        const CLongArray& factors = factorization.GetFactorsOf(n);
+        for (int32_t k = std::max(b.factorCount, 0); k <= factors.Count() - b.excluded; ++k) {
+            factorization.CombineFactors(factors, k, b.lower, b.upper, b.multi, dictionary);
+        }
+        for (int32_t v : {1, n}) {
+            const bool fits = v == 1 ? b.lower <= 1 && 1 <= b.upper && b.multi == 1
+                                     : n % b.multi == 0 && b.lower <= n && n <= b.upper;
+            if (fits && std::find(dictionary.begin(), dictionary.end(), v) == dictionary.end()) {
+                dictionary.push_back(v);
+            }
+        }
+        return dictionary;
+    };
+    for (int32_t n = 1; n <= 10000; ++n) {
+        for (const Bounds& b : bounds) {
+            std::vector<int32_t> divisors;
+            factorization.GetPotentialDivisors(n, b.lower, b.upper, b.multi, b.factorCount,
+                                               b.excluded, divisors);
+            ASSERT_EQ(divisors, combining(n, b, {})) << n << " in " << b.lower << ".." << b.upper;
+        }
+        // Values already in the dictionary are not added again.
+        std::vector<int32_t> given{6, 1, n};
+        factorization.GetPotentialDivisors(n, 1, 10000, 1, 0, 0, given);
+        ASSERT_EQ(given, combining(n, bounds[1], {6, 1, n})) << n;
+    }
+    const auto products = [&](int32_t n, int32_t kFirst, int32_t kLast) {
+        const std::span<const int32_t> found = factorization.ProductsOf(n, kFirst, kLast);
+        return std::vector<int32_t>(found.begin(), found.end());
+    };
+    EXPECT_THAT(products(360, 2, 2), ElementsAre(4, 6, 10, 9, 15));
+    EXPECT_THAT(products(12, 0, 9), ElementsAre(2, 3, 4, 6, 12));
+    EXPECT_THAT(products(360, 7, 9), IsEmpty());
+    EXPECT_THAT(products(360, 0, 0), IsEmpty());
+    EXPECT_THAT(products(360, 3, 2), IsEmpty());
+}
+
 TEST_F(CFactorizationTest, NonePrimeDrawsTheAdmittedMultiples) {
     const auto draws = [&](int32_t first, int32_t last, int32_t m, int32_t f, int times) {
         std::set<int32_t> seen;
@@ -303,6 +349,81 @@ TEST_F(CFactorizationTest, SplitKeepsAFixedOperand) {
     COperand other = Free(2, 9);
     EXPECT_FALSE(factorization.SplitDivisors2(12, {&wrong, &other}, -1));
     EXPECT_EQ(other.ResultValue(), -1);
+}
+
+// The split scans only the list whose order can matter; it must give the pair
+// and leave the random source where scanning both shuffled lists leaves them.
+TEST_F(CFactorizationTest, SplitMatchesScanningBothShuffledLists) {
+    const auto shuffled = [&](std::vector<int32_t> values) {
+        if (!values.empty()) {
+            ReseedRandomFromClock();
+            const auto n = static_cast<int32_t>(values.size());
+            for (int32_t i = 1; i <= n - 1; ++i) {
+                std::swap(values[static_cast<size_t>(i - 1)],
+                          values[static_cast<size_t>(RandomFloor(n - i + 1, i) - 1)]);
+            }
+        }
+        return values;
+    };
+    const auto scanning = [&](int32_t dividend, COperand& a, COperand& b, int32_t excluded) {
+        std::vector<int32_t> first;
+        std::vector<int32_t> second;
+        factorization.GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(),
+                                           a.FactorCount(), b.FactorCount(), first);
+        factorization.GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(),
+                                           b.FactorCount(), a.FactorCount(), second);
+        first = shuffled(first);
+        second = shuffled(second);
+        std::optional<Pair> last;
+        for (int32_t x : first) {
+            for (int32_t y : second) {
+                const int32_t va = a.ResultValue() != -1 ? a.ResultValue() : x;
+                const int32_t vb = b.ResultValue() != -1 ? b.ResultValue() : y;
+                if (static_cast<int64_t>(va) * vb != dividend) {
+                    continue;
+                }
+                last = Pair{va, vb};
+                const auto trivial = [&](int32_t v) {
+                    return v == excluded || v == 1 || v == dividend;
+                };
+                if (!trivial(va) && !trivial(vb)) {
+                    return last;
+                }
+            }
+        }
+        return last;
+    };
+    struct Case {
+        COperand a, b;
+        int32_t fixedA, fixedB, excluded;
+    };
+    const Case cases[] = {
+        {Free(1, 100), Free(1, 10000), -1, -1, -1},     {Free(2, 99), Free(2, 99), -1, -1, 2},
+        {Free(1, 12), Free(1, 1), -1, -1, -1},          {Free(2, 100), Free(2, 100), 4, -1, -1},
+        {Free(2, 100), Free(2, 100), -1, 5, -1},        {Free(2, 100), Free(2, 100), 6, 8, -1},
+        {Free(10, 1000, 10), Free(1, 100), -1, -1, 10},
+    };
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+        for (const Case& c : cases) {
+            for (int32_t dividend = 1; dividend <= 10000; dividend += 7) {
+                COperand a = c.a;
+                COperand b = c.b;
+                a.SetResultValue(c.fixedA);
+                b.SetResultValue(c.fixedB);
+                SeedRandom(seed * 10007 + static_cast<uint64_t>(dividend));
+                const std::optional<Pair> expected = scanning(dividend, a, b, c.excluded);
+                const float after = RandomSingle();
+                SeedRandom(seed * 10007 + static_cast<uint64_t>(dividend));
+                ASSERT_EQ(factorization.SplitDivisors2(dividend, {&a, &b}, c.excluded),
+                          expected.has_value())
+                    << dividend;
+                if (expected) {
+                    ASSERT_EQ((Pair{a.ResultValue(), b.ResultValue()}), *expected) << dividend;
+                }
+                ASSERT_EQ(RandomSingle(), after) << dividend;
+            }
+        }
+    }
 }
 
 TEST_F(CFactorizationTest, SplitOfNothingFails) {

@@ -8,6 +8,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace kelvo {
 namespace {
@@ -142,6 +143,36 @@ TEST_F(COperandTest, OperateCombinesByTheRightOperator) {
         EXPECT_TRUE(combined->Id().empty());
         EXPECT_EQ(left.UpperLimit(), 9);
         EXPECT_EQ(right.UpperLimit(), 9);
+    }
+}
+
+// A temporary made again in place must carry nothing over from its last use.
+TEST_F(COperandTest, OperateIntoAReusedOperandEqualsANewOne) {
+    COperand left = Slot(2, 9, 10, Cbr::Borrow);
+    left.SetResultValue(4);
+    left.SetLeftOperator(Op::Minus);
+    left.SetFactorCount(3);
+    COperand reused = Slot(50, 5000, 100, Cbr::Carry);
+    reused.SetId(u"操作数3");
+    reused.SetResultValue(700);
+    reused.SetRemainderValue(2);
+    const auto limit = reused.Limit();
+    for (int32_t op : {Op::Plus, Op::Minus, Op::Times, Op::Divide, Op::None}) {
+        COperand right = Slot(3, 9);
+        right.SetLeftOperator(op);
+        const auto made = left.Operate(right);
+        left.OperateInto(right, reused);
+        EXPECT_EQ(reused.Limit(), limit);
+        EXPECT_TRUE(reused.Id().empty());
+        EXPECT_EQ((std::vector{reused.LowerLimit(), reused.UpperLimit(), reused.MultipleOf(),
+                               reused.FactorCount(), reused.ResultValue(), reused.RemainderValue(),
+                               reused.LeftOperator(), reused.CbrSetting()}),
+                  (std::vector{made->LowerLimit(), made->UpperLimit(), made->MultipleOf(),
+                               made->FactorCount(), made->ResultValue(), made->RemainderValue(),
+                               made->LeftOperator(), made->CbrSetting()}))
+            << op;
+        reused.SetId(u"x");
+        reused.AddFactorCount(4);
     }
 }
 

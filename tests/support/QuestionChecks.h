@@ -4,12 +4,12 @@
 #include "generation/OperatorCodes.h"
 
 #include <cstdint>
-#include <vector>
+#include <span>
 
 namespace kelvo::testing {
 
 // Evaluates a generated question step by step with the admissibility rules.
-inline bool EvaluateQuestion(int32_t& result, const std::vector<CExprValue::OperandValue>& v) {
+inline bool EvaluateQuestion(int32_t& result, std::span<const CExprValue::OperandValue> v) {
     switch (v.size()) {
     case 2:
         return ApplyOperator(result, v[0][1], v[1][0], v[1][1]);
