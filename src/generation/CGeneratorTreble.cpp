@@ -1,33 +1,10 @@
 #include "generation/CGeneratorTreble.h"
 
-#include "generation/CExpression.h"
 #include "generation/OperatorCodes.h"
 
 namespace kelvo {
 
-void CGeneratorTreble::Init(CExpression& expr) {
-    for (size_t k = 0; k < m_operands.size(); ++k) {
-        m_operands[k] = expr.Operands().at(k);
-    }
-    m_result = expr.ResultOperand();
-    m_table = Table();
-    BuildTable(expr.GetPermCombineTimes());
-}
-
-bool CGeneratorTreble::CreateInstance() {
-    const Table::Candidate* candidate = m_table.Draw();
-    if (candidate == nullptr) {
-        return false;
-    }
-    for (size_t k = 0; k < m_operands.size(); ++k) {
-        m_operands[k]->SetResultValue((*candidate)[k]);
-    }
-    m_result->SetResultValue((*candidate)[3]);
-    return true;
-}
-
-void CGeneratorTreble::BuildTable(uint64_t size) {
-    m_table.Reserve(size);
+void CGeneratorTreble::BuildTable() {
     const CValueProgression first(*m_operands[0]);
     const CValueProgression second(*m_operands[1]);
     const CValueProgression third(*m_operands[2]);

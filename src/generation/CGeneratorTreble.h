@@ -1,30 +1,14 @@
 #pragma once
 
-#include "generation/CGenerator.h"
-#include "generation/CandidateTable.h"
-#include "number/COperand.h"
-
-#include <array>
-#include <cstdint>
-#include <memory>
+#include "generation/CEnumeratingGenerator.h"
 
 namespace kelvo {
 
 // Enumerates a 3-operand template, evaluating each combination with times and
 // divide before plus and minus; every step must be admissible.
-class CGeneratorTreble : public CGenerator {
-public:
-    void Init(CExpression& expr) override;
-    bool CreateInstance() override;
-
+class CGeneratorTreble : public CEnumeratingGenerator<3> {
 private:
-    using Table = CCandidateTable<4>;
-
-    void BuildTable(uint64_t size);
-
-    std::array<std::shared_ptr<COperand>, 3> m_operands;
-    std::shared_ptr<COperand> m_result;
-    Table m_table;
+    void BuildTable() override;
 };
 
 } // namespace kelvo
