@@ -1,6 +1,7 @@
-// Times the main window (start-up, Create) and renders it and the training
-// window to PNG files for a visual check.
+// Times the main window (start-up, Create) and renders it, the training window
+// and the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
+#include "output/frmFont.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
 #include "ui/frmMain.h"
@@ -124,6 +125,12 @@ int main(int argc, char* argv[]) {
     if (!folder.isEmpty()) {
         types->setCurrentIndex(types->findText(QString::fromUtf16(u"20以内的加法")));
         SaveTraining(*window, folder);
+        kelvo::frmFont fontDialog(window.get());
+        fontDialog.SetChoice(
+            {QStringLiteral("Noto Sans Mono CJK SC"), 12, 700, true, true, false, 0x0000c0});
+        fontDialog.show();
+        QApplication::processEvents();
+        Save(fontDialog, folder, "kelvo-font-dialog.png");
     }
     return 0;
 }
