@@ -1,10 +1,13 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run test bench clean
+.PHONY: deps run-deps run test bench clean
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
-run: deps
+run-deps:
+	@scripts/install-deps run
+
+run: run-deps
 	cmake --preset dev >/dev/null
 	cmake --build --preset dev --target kelvo
 	build/dev/kelvo
