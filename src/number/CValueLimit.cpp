@@ -68,9 +68,17 @@ void CValueLimit::Init(int32_t iLower, int32_t iUpper, int32_t iMultipleOf, int3
     m_factorCount = MaxValue(1, iFactorCount);
 }
 
+// The range operations turn an invalid operand into the empty limit.
+bool CValueLimit::ResetUnlessBothValid(const CValueLimit& lim) {
+    if (IsValid() && lim.IsValid()) {
+        return true;
+    }
+    Reset();
+    return false;
+}
+
 void CValueLimit::Plus(const CValueLimit& lim) {
-    if (!IsValid() || !lim.IsValid()) {
-        Reset();
+    if (!ResetUnlessBothValid(lim)) {
         return;
     }
     m_lowerLimit = MaxValue(0, CheckedAdd(m_lowerLimit, lim.m_lowerLimit));
@@ -80,8 +88,7 @@ void CValueLimit::Plus(const CValueLimit& lim) {
 }
 
 void CValueLimit::Subtract(const CValueLimit& lim) {
-    if (!IsValid() || !lim.IsValid()) {
-        Reset();
+    if (!ResetUnlessBothValid(lim)) {
         return;
     }
     m_lowerLimit = MaxValue(0, CheckedSubtract(m_lowerLimit, lim.m_upperLimit));
@@ -91,8 +98,7 @@ void CValueLimit::Subtract(const CValueLimit& lim) {
 }
 
 void CValueLimit::Multiply(const CValueLimit& lim) {
-    if (!IsValid() || !lim.IsValid()) {
-        Reset();
+    if (!ResetUnlessBothValid(lim)) {
         return;
     }
     // 4 is the smallest number with two prime factors.
@@ -105,8 +111,7 @@ void CValueLimit::Multiply(const CValueLimit& lim) {
 }
 
 void CValueLimit::Divide(const CValueLimit& lim) {
-    if (!IsValid() || !lim.IsValid()) {
-        Reset();
+    if (!ResetUnlessBothValid(lim)) {
         return;
     }
     if (lim.m_upperLimit == 0) {

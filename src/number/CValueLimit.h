@@ -59,6 +59,7 @@ public:
     void Reset();
 
 private:
+    bool ResetUnlessBothValid(const CValueLimit& lim);
     bool PickValueWithLastDigit(int32_t& iResultValue, int32_t iLowerModulo, int32_t iUpperModulo);
     CValueLimit GetLastDigitLimit() const;
     int32_t FirstValueWithLastDigit(int32_t digit) const;

@@ -8,6 +8,8 @@
 #include <QFontInfo>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace kelvo {
 
 namespace {
@@ -43,6 +45,35 @@ void SetControlCharset(QWidget& control, int32_t iCharset) {
 int32_t ControlFontSize(const QWidget& control) {
     const QFont& font = control.font();
     return RoundToInt32(font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF());
+}
+
+std::shared_ptr<CFont> FontFromControl(const QWidget& control) {
+    const QFont& qfont = control.font();
+    auto font = std::make_shared<CFont>();
+    font->SetName(qfont.family().toStdU16String());
+    font->SetCharset(ControlCharset(control));
+    font->SetColor(ControlTextColor(control));
+    font->SetItalic(qfont.italic());
+    font->SetSize(ControlFontSize(control));
+    font->SetStrikethru(qfont.strikeOut());
+    font->SetUnderline(qfont.underline());
+    font->SetWeight(qfont.weight());
+    return font;
+}
+
+void ApplyFontToControl(const CFont& font, QWidget& control) {
+    QFont qfont = control.font();
+    if (!font.Name().empty()) {
+        qfont.setFamily(QString::fromStdU16String(font.Name()));
+    }
+    qfont.setItalic(font.Italic());
+    qfont.setPointSize(std::clamp(font.Size(), frmFont::kSmallestSize, frmFont::kLargestSize));
+    qfont.setStrikeOut(font.Strikethru());
+    qfont.setUnderline(font.Underline());
+    qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight(), 1, 1000)));
+    control.setFont(qfont);
+    SetControlTextColor(control, font.Color());
+    SetControlCharset(control, font.Charset());
 }
 
 void PresetFontDialog(CFontDialog& dialog, const QWidget& control) {

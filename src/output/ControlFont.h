@@ -4,9 +4,12 @@
 // control only carries it, so that it comes back unchanged.
 #pragma once
 
+#include "output/CFont.h"
+
 #include <QList>
 
 #include <cstdint>
+#include <memory>
 
 class QWidget;
 
@@ -25,6 +28,11 @@ int32_t ControlFontSize(const QWidget& control);
 // set outside 0..255), and the other way round.
 void PresetFontDialog(CFontDialog& dialog, const QWidget& control);
 void ApplyFontDialog(const CFontDialog& dialog, QWidget& control);
+
+// The control's font as the settings file keeps it, and back. A font without a
+// name keeps the control's face; sizes are held to the dialog's 6..72 points.
+std::shared_ptr<CFont> FontFromControl(const QWidget& control);
+void ApplyFontToControl(const CFont& font, QWidget& control);
 
 // A "字体..." button: the dialog over pOwner, pre-set from source; on OK its choice goes
 // to every target in order, each repainted. False when the user cancelled.

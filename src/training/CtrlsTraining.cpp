@@ -15,7 +15,7 @@
 namespace kelvo {
 namespace {
 
-constexpr int32_t kQuestionCount = 30;
+constexpr int32_t kQuestionCount = frmTraining::kSlotCount;
 constexpr int32_t kTickMilliseconds = 1000;
 constexpr int32_t kKeyStart = 83;
 constexpr int32_t kKeyFinish = 70;

@@ -1,6 +1,6 @@
 #include "ui/MainConfigBinding.h"
 
-#include "foundation/TextNumber.h"
+#include "output/ControlFont.h"
 #include "ui/frmMain.h"
 
 #include <algorithm>
@@ -8,10 +8,6 @@
 namespace kelvo {
 
 namespace {
-
-// The sizes the font dialog offers.
-constexpr int32_t MinFontSize = 6;
-constexpr int32_t MaxFontSize = 72;
 
 std::shared_ptr<CValueLimit> LimitFromBoxes(const COperandPanel& panel,
                                             const CtrlsOperand& operands, int32_t indexOperand) {
@@ -49,51 +45,12 @@ void ShowSettings(const COutputSettings& settings, const CSettingsPanel& panel) 
     panel.chkShowAnswer->setChecked(settings.IsShowAnswer());
 }
 
-// A colour value keeps red in its low byte.
-int32_t ColourValue(const QColor& colour) {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
-}
-
-QColor ColourFromValue(int32_t value) {
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
-
 } // namespace
-
-std::shared_ptr<CFont> FontFromWidget(const QWidget& widget, int32_t iCharset) {
-    const QFont qfont = widget.font();
-    auto font = std::make_shared<CFont>();
-    font->SetName(qfont.family().toStdU16String());
-    font->SetCharset(iCharset);
-    font->SetColor(ColourValue(widget.palette().color(QPalette::Text)));
-    font->SetItalic(qfont.italic());
-    font->SetSize(RoundToInt32(qfont.pointSizeF()));
-    font->SetStrikethru(qfont.strikeOut());
-    font->SetUnderline(qfont.underline());
-    font->SetWeight(qfont.weight());
-    return font;
-}
-
-void ApplyFontToWidget(const CFont& font, QWidget& widget) {
-    QFont qfont = widget.font();
-    qfont.setItalic(font.Italic());
-    if (!font.Name().empty()) {
-        qfont.setFamily(QString::fromStdU16String(font.Name()));
-    }
-    qfont.setPointSize(std::clamp(font.Size(), MinFontSize, MaxFontSize));
-    qfont.setStrikeOut(font.Strikethru());
-    qfont.setUnderline(font.Underline());
-    qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight(), 1, 1000)));
-    widget.setFont(qfont);
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Text, ColourFromValue(font.Color()));
-    widget.setPalette(palette);
-}
 
 void UpdateMainConfig(CConfig& config, frmMain& form) {
     config.SetQuestionData(QuestionDataFromPanel(form));
     config.SetOutputSettings(form.SettingsController().OutputSettings());
-    config.SetOutputFont(FontFromWidget(*form.Controls().txtOutput, form.OutputCharset()));
+    config.SetOutputFont(FontFromControl(*form.Controls().txtOutput));
 }
 
 void UpdateMainView(const CConfig& config, frmMain& form) {
@@ -104,8 +61,7 @@ void UpdateMainView(const CConfig& config, frmMain& form) {
         ShowSettings(*settings, form.Controls().settingsPanel);
     }
     if (const auto& font = config.OutputFont()) {
-        ApplyFontToWidget(*font, *form.Controls().txtOutput);
-        form.SetOutputCharset(font->Charset());
+        ApplyFontToControl(*font, *form.Controls().txtOutput);
     }
 }
 

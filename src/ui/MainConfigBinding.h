@@ -2,8 +2,6 @@
 
 #include "question/CConfig.h"
 
-#include <QWidget>
-
 namespace kelvo {
 
 class frmMain;
@@ -14,9 +12,5 @@ class frmMain;
 void UpdateMainConfig(CConfig& config, frmMain& form);
 // Each part on its own: a part the configuration does not hold is skipped.
 void UpdateMainView(const CConfig& config, frmMain& form);
-
-// The font of the worksheet box as kept in the settings file and back.
-std::shared_ptr<CFont> FontFromWidget(const QWidget& widget, int32_t iCharset);
-void ApplyFontToWidget(const CFont& font, QWidget& widget);
 
 } // namespace kelvo
