@@ -13,6 +13,7 @@ run: run-deps
 	build/dev/kelvo
 
 test: deps
+	scripts/check-layers
 	cmake --preset dev >/dev/null
 	cmake --build --preset dev
 	ctest --preset dev

@@ -1,5 +1,5 @@
 #include "generation/GenerationDriver.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "generation/CExprBuilder.h"
 
 #include "foundation/TextNumber.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <array>
 #include <cstring>

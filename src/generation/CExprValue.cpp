@@ -2,7 +2,7 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExpression.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 namespace kelvo {
 

@@ -7,7 +7,7 @@
 #include "generation/CGeneratorTreble.h"
 #include "generation/CGeneratorTwo.h"
 #include "generation/CInfoReceiver.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <limits>
 

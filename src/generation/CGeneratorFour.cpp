@@ -1,6 +1,6 @@
 #include "generation/CGeneratorFour.h"
 
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 namespace kelvo {
 

@@ -1,6 +1,6 @@
 #include "generation/CGeneratorTreble.h"
 
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 namespace kelvo {
 

@@ -2,7 +2,7 @@
 
 #include "foundation/RuntimeError.h"
 #include "generation/CExpression.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 namespace kelvo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "foundation/RandomSource.h"
-#include "generation/OperatorCodes.h"
 #include "number/COperand.h"
+#include "number/OperatorCodes.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "generation/TemplateExpansion.h"
 
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <algorithm>
 

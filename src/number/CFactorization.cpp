@@ -1,10 +1,10 @@
 #include "number/CFactorization.h"
 
+#include "foundation/NumericUtils.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
-#include "generation/NumericUtils.h"
-#include "generation/OperatorCodes.h"
 #include "number/COperand.h"
+#include "number/OperatorCodes.h"
 
 #include <algorithm>
 #include <cmath>

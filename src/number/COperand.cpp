@@ -1,7 +1,7 @@
 #include "number/COperand.h"
 
-#include "generation/OperatorCodes.h"
 #include "number/CFactorization.h"
+#include "number/OperatorCodes.h"
 
 #include <algorithm>
 

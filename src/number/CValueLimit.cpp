@@ -1,10 +1,10 @@
 #include "number/CValueLimit.h"
 
+#include "foundation/NumericUtils.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
-#include "generation/NumericUtils.h"
-#include "generation/OperatorCodes.h"
 #include "number/CFactorization.h"
+#include "number/OperatorCodes.h"
 
 #include <array>
 

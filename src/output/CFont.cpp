@@ -1,6 +1,6 @@
 #include "output/CFont.h"
 
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 namespace kelvo {
 

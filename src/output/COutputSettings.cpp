@@ -1,6 +1,6 @@
 #include "output/COutputSettings.h"
 
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "question/CConfig.h"
 
-#include "generation/OperatorCodes.h"
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
+#include "number/OperatorCodes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "question/CQuestionData.h"
 
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 namespace kelvo {
 

@@ -1,7 +1,7 @@
 #include "question/QuestionTemplates.h"
 
-#include "generation/OperatorCodes.h"
 #include "generation/TemplateExpansion.h"
+#include "number/OperatorCodes.h"
 
 #include <array>
 #include <utility>

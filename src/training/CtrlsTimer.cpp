@@ -2,7 +2,7 @@
 
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <QLabel>
 #include <QTimer>

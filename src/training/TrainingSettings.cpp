@@ -4,7 +4,7 @@
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <memory>
 

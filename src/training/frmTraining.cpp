@@ -7,7 +7,7 @@
 #include "training/CtrlsTraining.h"
 #include "training/TrainingSettings.h"
 #include "training/frmTrainingHelp.h"
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "ui/CtrlsOperand.h"
 
-#include "generation/OperatorCodes.h"
 #include "generation/TemplateExpansion.h"
+#include "number/OperatorCodes.h"
 
 #include <utility>
 

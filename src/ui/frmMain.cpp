@@ -2,13 +2,13 @@
 
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 #include "output/COutputFormatter.h"
 #include "output/WorksheetPrint.h"
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
-#include "ui/WindowUtils.h"
 #include "ui/frmMainHelp.h"
+#include "widgets/WindowUtils.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

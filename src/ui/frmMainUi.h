@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

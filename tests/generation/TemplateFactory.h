@@ -2,8 +2,8 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExpression.h"
-#include "generation/OperatorCodes.h"
 #include "number/COperand.h"
+#include "number/OperatorCodes.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "number/CFactorization.h"
 
+#include "foundation/NumericUtils.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
-#include "generation/NumericUtils.h"
 #include "number/COperand.h"
 
 #include <gmock/gmock.h>

@@ -1,7 +1,7 @@
 #include "number/COperand.h"
 
 #include "foundation/RandomSource.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

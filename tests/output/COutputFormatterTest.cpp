@@ -4,7 +4,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "output/COutputSettings.h"
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

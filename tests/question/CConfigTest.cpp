@@ -1,7 +1,7 @@
 #include "question/CConfig.h"
 
+#include "foundation/SettingsFile.h"
 #include "foundation/TextNumber.h"
-#include "question/SettingsFile.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "question/CQuestionData.h"
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

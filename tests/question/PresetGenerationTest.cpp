@@ -1,5 +1,5 @@
 #include "foundation/RandomSource.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 #include "question/CPreCreatedQuestions.h"
 #include "question/PresetTable.h"
 #include "question/QuestionTemplates.h"

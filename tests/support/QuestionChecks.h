@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/CExprValue.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <cstdint>
 #include <span>

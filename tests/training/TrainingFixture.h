@@ -2,12 +2,12 @@
 
 #include "foundation/RandomSource.h"
 #include "generation/CExpression.h"
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <QApplication>
 #include <QLabel>

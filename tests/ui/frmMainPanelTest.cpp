@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"

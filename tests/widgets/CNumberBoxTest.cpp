@@ -1,4 +1,4 @@
-#include "ui/CNumberBox.h"
+#include "widgets/CNumberBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "question/SettingsFile.h"
-#include "question/SettingsText.h"
+#include "foundation/SettingsFile.h"
+#include "foundation/SettingsText.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

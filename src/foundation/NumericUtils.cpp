@@ -1,4 +1,4 @@
-#include "generation/NumericUtils.h"
+#include "foundation/NumericUtils.h"
 
 #include "foundation/RuntimeError.h"
 

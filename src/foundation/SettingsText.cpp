@@ -1,4 +1,4 @@
-#include "question/SettingsText.h"
+#include "foundation/SettingsText.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "generation/OperatorCodes.h"
+#include "number/OperatorCodes.h"
 
 #include "foundation/RuntimeError.h"
 

@@ -1,4 +1,4 @@
-#include "ui/WindowUtils.h"
+#include "widgets/WindowUtils.h"
 
 #include <QAbstractItemView>
 

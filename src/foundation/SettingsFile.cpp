@@ -1,8 +1,8 @@
-#include "question/SettingsFile.h"
+#include "foundation/SettingsFile.h"
 
 #include "foundation/RuntimeError.h"
+#include "foundation/SettingsText.h"
 #include "foundation/TextNumber.h"
-#include "question/SettingsText.h"
 
 #include <fstream>
 #include <iterator>
