@@ -65,8 +65,7 @@ bool IsDrillKey(const QKeyEvent& key) {
 } // namespace
 
 frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config)
-    : QWidget(owner, Qt::Window), m_config(config),
-      m_errors([this](const QString& strText) {
+    : QWidget(owner, Qt::Window), m_config(config), m_errors([this](const QString& strText) {
           QMessageBox::warning(this, windowTitle(), strText);
       }) {
     setAttribute(Qt::WA_DeleteOnClose);

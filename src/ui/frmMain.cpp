@@ -213,8 +213,8 @@ void frmMain::Create() {
 void frmMain::ShowQuestions(bool silent) {
     RunJob([&] {
         if (m_questionSet.HasQuestions()) {
-            ShowWorksheet(
-                FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this), silent);
+            ShowWorksheet(FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this),
+                          silent);
         }
     });
 }

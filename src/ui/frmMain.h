@@ -27,9 +27,10 @@ class frmTraining;
 // The start-up window. It owns the long-lived objects of a run (operand and
 // settings controllers, preset list, settings file, the questions and
 // worksheet of the last Create) and forwards its control events to the
-// controllers; the worksheet itself is made by the core (MakeWorksheet). Work that yields to the event loop (Create and every display
-// of the worksheet) runs as one job: while it runs no second job starts, user
-// input waits, and a close asked for meanwhile is carried out when it ends.
+// controllers; the worksheet itself is made by the core (MakeWorksheet).
+// Work that yields to the event loop (Create and every display of the
+// worksheet) runs as one job: while it runs no second job starts, user input
+// waits, and a close asked for meanwhile is carried out when it ends.
 class frmMain : public QWidget, public CInfoReceiver {
 public:
     using MessageBoxHook = std::function<void(const QString& strText)>;

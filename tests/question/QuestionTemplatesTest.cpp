@@ -1,6 +1,6 @@
+#include "question/QuestionTemplates.h"
 #include "number/OperatorCodes.h"
 #include "question/CPreCreatedQuestions.h"
-#include "question/QuestionTemplates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "worksheet/Worksheet.h"
 #include "foundation/RandomSource.h"
 #include "question/CPreCreatedQuestions.h"
-#include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
