@@ -1,5 +1,10 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test bench clean
+.PHONY: deps run-deps run test tidy bench clean
+
+CONFIGURE_DEV = cmake --preset dev -DKELVO_BUILD_TESTS=ON -DKELVO_BUILD_BENCHMARKS=ON >/dev/null
+# Static analysis over src/ with the checks of .clang-tidy; quiet when clean.
+TIDY = run-clang-tidy -p build/dev -quiet -j "$$(nproc)" '/src/' >build/dev/clang-tidy.log 2>&1 \
+	|| { cat build/dev/clang-tidy.log; exit 1; }
 
 deps:
 	@scripts/install-deps test
@@ -8,21 +13,27 @@ run-deps:
 	@scripts/install-deps run
 
 run: run-deps
-	cmake --preset dev >/dev/null
+	cmake --preset dev -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCHMARKS=OFF >/dev/null
 	cmake --build --preset dev --target kelvo
 	build/dev/kelvo
 
 test: deps
 	scripts/check-layers
-	cmake --preset dev >/dev/null
+	$(CONFIGURE_DEV)
 	cmake --build --preset dev
+	$(TIDY)
 	ctest --preset dev
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
 
+tidy: deps
+	$(CONFIGURE_DEV)
+	cmake --build --preset dev
+	$(TIDY)
+
 bench: deps
-	cmake --preset dev >/dev/null
+	$(CONFIGURE_DEV)
 	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
 	build/dev/bench/kelvo_gui_timings

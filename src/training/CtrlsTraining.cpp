@@ -165,7 +165,7 @@ void CtrlsTraining::ClearQuestionLabels() {
 
 void CtrlsTraining::ShowQuestion(const CExprValue& value, int32_t k, const CValueLimit& limit) {
     const AnswerChoices choices = MakeAnswerChoices(value.ResultValue(), limit);
-    const auto first = static_cast<size_t>(3 * k);
+    const auto first = 3 * static_cast<size_t>(k);
     m_form.lblQuestions[first]->setText(
         QString::fromStdU16String(value.LeftPartToString().ToString()));
     for (size_t c = 0; c < 2; ++c) {
