@@ -1,5 +1,5 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test bench clean
+.PHONY: deps run-deps run test package bench clean
 
 deps:
 	@scripts/install-deps test
@@ -17,9 +17,14 @@ test: deps
 	cmake --preset dev >/dev/null
 	cmake --build --preset dev
 	ctest --preset dev
+	scripts/check-package
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
+
+package: deps
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev --target package
 
 bench: deps
 	cmake --preset dev >/dev/null
