@@ -57,10 +57,12 @@ TemplateList PresetTemplates(const std::u16string& title) {
     return QuestionTemplates(*presets.Item(title), error);
 }
 
-CStringBuilder FormatSheet(const TemplateList& templates, const QuestionList& questions) {
+CStringBuilder FormatSheet(const TemplateList& templates, const QuestionList& questions,
+                           const BlankPositions& blanks) {
     COutputFormatter formatter;
     formatter.SetSettings(LargestSheet(true, true));
     formatter.SetExprValues(&questions);
+    formatter.SetBlanks(&blanks);
     formatter.RepresentiveExpression(*templates.front());
     return formatter.Format(nullptr);
 }
@@ -68,10 +70,11 @@ CStringBuilder FormatSheet(const TemplateList& templates, const QuestionList& qu
 void BM_FormatLargestSheet(benchmark::State& state) {
     const TemplateList templates = PresetTemplates(u"100以内的连加减");
     const QuestionList questions = GenerateQuestions(templates, Rows * Columns, nullptr, nullptr);
+    const BlankPositions blanks = DrawBlankPositions(questions);
     int64_t allocations = 0;
     for (auto _ : state) {
         const int64_t before = g_allocations.load();
-        CStringBuilder text = FormatSheet(templates, questions);
+        CStringBuilder text = FormatSheet(templates, questions, blanks);
         allocations = g_allocations.load() - before;
         benchmark::DoNotOptimize(text.Ptr());
     }
@@ -86,7 +89,7 @@ void BM_CreateLargestSheet(benchmark::State& state, const char16_t* title) {
     for (auto _ : state) {
         const QuestionList questions =
             GenerateQuestions(templates, Rows * Columns, nullptr, nullptr);
-        CStringBuilder text = FormatSheet(templates, questions);
+        CStringBuilder text = FormatSheet(templates, questions, DrawBlankPositions(questions));
         benchmark::DoNotOptimize(text.Ptr());
     }
 }

@@ -1,6 +1,5 @@
 #include "output/COutputFormatter.h"
 
-#include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
@@ -91,9 +90,6 @@ CStringBuilder COutputFormatter::Format(CInfoReceiver* receiver) {
 }
 
 COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
-    if (m_settings->IsFillQuestions()) {
-        ReseedRandomFromClock();
-    }
     Cells cells;
     cells.text.reserve(static_cast<size_t>(count) * 16);
     cells.ends.reserve(static_cast<size_t>(count));
@@ -105,7 +101,7 @@ COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
             Prefetch(m_exprValues->Item(i + 8)->OperandValues().data());
         }
         const size_t start = cells.text.size();
-        FormatExpression(*m_exprValues->Item(i), cells.text);
+        FormatExpression(*m_exprValues->Item(i), Blank(i), cells.text);
         m_iMaxLength = std::max(m_iMaxLength, static_cast<int32_t>(cells.text.size() - start));
         cells.ends.push_back(CheckedNarrow(static_cast<int64_t>(cells.text.size())));
         if (i % YieldInterval == 0) {
@@ -115,10 +111,21 @@ COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
     return cells;
 }
 
-void COutputFormatter::FormatExpression(const CExprValue& value, std::u16string& cell) const {
+// -1 outside fill-in form.
+int32_t COutputFormatter::Blank(int32_t index) const {
+    if (!m_settings->IsFillQuestions()) {
+        return -1;
+    }
+    if (m_blanks == nullptr || index > static_cast<int32_t>(m_blanks->size())) {
+        RaiseError(ErrorNumber::SubscriptOutOfRange);
+    }
+    return (*m_blanks)[static_cast<size_t>(index - 1)];
+}
+
+void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
+                                        std::u16string& cell) const {
     const auto& operands = value.OperandValues();
     const int32_t n = static_cast<int32_t>(operands.size());
-    const int32_t blank = m_settings->IsFillQuestions() ? RandomFloor(n, 1) : -1;
     for (int32_t k = 1; k <= n; ++k) {
         const auto& [code, operandValue] = operands[static_cast<size_t>(k - 1)];
         if (k > 1) {

@@ -3,6 +3,7 @@
 #include "foundation/CStringBuilder.h"
 #include "foundation/CTypedArray.h"
 #include "generation/CExpression.h"
+#include "output/BlankPositions.h"
 #include "output/COutputSettings.h"
 
 #include <cstdint>
@@ -16,8 +17,9 @@ class CInfoReceiver;
 
 // Lays generated questions out as the worksheet text: CR LF lines, rows of
 // cells padded on the left to the widest cell, a title every so many rows,
-// optionally with one operand blanked per question and optionally with the
-// answers. One formatter serves one display: its widths only ever grow.
+// optionally with one operand blanked per question (the one drawn for it with
+// the questions) and optionally with the answers. One formatter serves one display: its widths only
+// ever grow.
 class COutputFormatter {
 public:
     const std::shared_ptr<const COutputSettings>& Settings() const { return m_settings; }
@@ -28,6 +30,9 @@ public:
     // any. The list must outlive that call.
     const QuestionList* ExprValues() const { return m_exprValues; }
     void SetExprValues(const QuestionList* values) { m_exprValues = values; }
+    // The blanked operand of every question, needed in fill-in form; the
+    // positions must outlive the next Format.
+    void SetBlanks(const BlankPositions* blanks) { m_blanks = blanks; }
 
     // Takes the widths of the blanks and of the hidden result from the upper
     // limits of the expression's operands and of its result operand.
@@ -49,7 +54,8 @@ private:
     };
 
     Cells FormatExpressions(int32_t count);
-    void FormatExpression(const CExprValue& value, std::u16string& cell) const;
+    void FormatExpression(const CExprValue& value, int32_t blank, std::u16string& cell) const;
+    int32_t Blank(int32_t index) const;
     void AppendBlank(int32_t value, int32_t position, std::u16string& cell) const;
     void AppendTitle(CStringBuilder& text, int32_t row) const;
     void AppendRow(CStringBuilder& text, const Cells& cells, int32_t row) const;
@@ -57,6 +63,7 @@ private:
 
     std::shared_ptr<const COutputSettings> m_settings;
     const QuestionList* m_exprValues = nullptr;
+    const BlankPositions* m_blanks = nullptr;
     CLongArray m_colOperandLengths;
     int32_t m_resultLength = 0;
     int32_t m_iMaxLength = 0;

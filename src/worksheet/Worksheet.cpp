@@ -19,6 +19,7 @@ CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoRecei
     questionSet.templates = QuestionTemplates(kind, questionSet.errorText);
     if (!questionSet.templates.empty()) {
         questionSet.questions = GenerateQuestions(questionSet.templates, wanted, nullptr, receiver);
+        questionSet.blanks = DrawBlankPositions(questionSet.questions);
     }
     if (!questionSet.HasQuestions() && questionSet.errorText.empty()) {
         questionSet.errorText = NoQuestionText;
@@ -34,6 +35,7 @@ std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSet
     COutputFormatter formatter;
     formatter.SetSettings(std::make_shared<const COutputSettings>(layout));
     formatter.SetExprValues(&questionSet.questions);
+    formatter.SetBlanks(&questionSet.blanks);
     formatter.RepresentiveExpression(*questionSet.templates.front());
     return formatter.Format(receiver).ToString();
 }

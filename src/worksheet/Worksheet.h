@@ -2,7 +2,8 @@
 // layout in, the questions and the worksheet text out.
 //
 //   CQuestionData --QuestionTemplates--> templates --GenerateQuestions--> questions
-//   questions + COutputSettings --COutputFormatter--> worksheet text
+//   questions --DrawBlankPositions--> the operand each one blanks in fill-in form
+//   questions + blanks + COutputSettings --COutputFormatter--> worksheet text
 //
 // A window collects the description from its panel, calls MakeWorksheet and
 // shows the text; a new layout re-formats the same questions (FormatWorksheet).
@@ -10,6 +11,7 @@
 #pragma once
 
 #include "generation/GenerationDriver.h"
+#include "output/BlankPositions.h"
 #include "output/COutputSettings.h"
 #include "question/CQuestionData.h"
 
@@ -26,6 +28,9 @@ struct CQuestionSet {
     TemplateList templates;
     // Shuffled, and repeated cyclically up to the wanted number.
     QuestionList questions;
+    // The operand each question leaves blank in fill-in form, whichever form
+    // shows it.
+    BlankPositions blanks;
     // Why there are no questions; empty when there are.
     std::u16string errorText;
 

@@ -1,16 +1,11 @@
 #include "output/COutputFormatter.h"
 
-#include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
 #include "number/OperatorCodes.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <map>
-#include <set>
 
 namespace kelvo {
 namespace {
@@ -86,20 +81,18 @@ QuestionList ExampleQuestions() {
 }
 
 std::u16string FormatText(const Layout& layout, const QuestionList& questions,
-                          CInfoReceiver* receiver = nullptr) {
+                          CInfoReceiver* receiver = nullptr, const BlankPositions& blanks = {}) {
     COutputFormatter formatter;
     formatter.SetSettings(Settings(layout));
     formatter.SetExprValues(&questions);
+    formatter.SetBlanks(&blanks);
     formatter.RepresentiveExpression(Representative({20, 9}, 99));
     return formatter.Format(receiver).ToString();
 }
 
 class COutputFormatterTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        UseClockForRandomReseed();
-        SetYieldHook(nullptr);
-    }
+    void TearDown() override { SetYieldHook(nullptr); }
 };
 
 TEST_F(COutputFormatterTest, TheWorkedExampleComesOutByteForByte) {
@@ -132,62 +125,51 @@ TEST_F(COutputFormatterTest, TheSwitchesGiveTheirFourForms) {
     struct Case {
         bool fill;
         bool answers;
-        std::set<std::u16string> forms;
+        int32_t blank;
+        std::u16string form;
     };
     const Case cases[] = {
-        {false, false, {u"12＋5=  \r\n"}},
-        {false, true, {u"12＋5=17\r\n"}},
-        {true, false, {u"12＋(   )=17\r\n", u"(    )＋5=17\r\n"}},
-        {true, true, {u"12＋(5)=17\r\n", u"(12)＋5=17\r\n"}},
+        {false, false, 1, u"12＋5=  \r\n"},    {false, true, 1, u"12＋5=17\r\n"},
+        {true, false, 2, u"12＋(   )=17\r\n"}, {true, false, 1, u"(    )＋5=17\r\n"},
+        {true, true, 2, u"12＋(5)=17\r\n"},    {true, true, 1, u"(12)＋5=17\r\n"},
     };
     const QuestionList questions = Questions({Question({12, 5}, {Op::Plus}, 17)});
     for (const Case& c : cases) {
-        std::set<std::u16string> seen;
-        for (uint64_t seed = 1; seed <= 40; ++seed) {
-            SeedRandom(seed);
-            const std::u16string text =
-                FormatText({.fill = c.fill, .answers = c.answers}, questions);
-            // A cell is right-aligned, so a narrower form gets leading spaces.
-            seen.insert(text.substr(text.find_first_not_of(u' ')));
-        }
-        EXPECT_EQ(seen, c.forms) << c.fill << c.answers;
+        const std::u16string text =
+            FormatText({.fill = c.fill, .answers = c.answers}, questions, nullptr, {c.blank});
+        // A cell is right-aligned, so a narrower form gets leading spaces.
+        EXPECT_EQ(text.substr(text.find_first_not_of(u' ')), c.form) << c.fill << c.answers;
     }
 }
 
-TEST_F(COutputFormatterTest, AFillInCellBlanksEveryOperandPositionButNeverTheResult) {
-    SeedRandom(99);
+TEST_F(COutputFormatterTest, AFillInCellBlanksTheOperandDrawnForIt) {
     const auto question = Question({1000, 20, 3, 4}, {Op::Minus, Op::Times, Op::Plus}, 944);
-    QuestionList questions;
-    for (int32_t i = 0; i < 2000; ++i) {
-        questions.Add(question);
-    }
+    const QuestionList questions = Questions({question, question, question, question, question});
     COutputFormatter formatter;
-    formatter.SetSettings(Settings({.rows = 2000, .fill = true}));
+    formatter.SetSettings(Settings({.rows = 5, .fill = true}));
     formatter.SetExprValues(&questions);
+    const BlankPositions blanks{3, 1, 4, 2, 3};
+    formatter.SetBlanks(&blanks);
     formatter.RepresentiveExpression(Representative({1000, 99, 9, 9}, 9999));
-    const std::u16string text = formatter.Format(nullptr).ToString();
+    EXPECT_EQ(formatter.Format(nullptr).ToString(), u"1000－20×(   )＋4=944\r\n"
+                                                    u"(      )－20×3＋4=944\r\n"
+                                                    u"1000－20×3＋(   )=944\r\n"
+                                                    u"1000－(    )×3＋4=944\r\n"
+                                                    u"1000－20×(   )＋4=944\r\n");
+}
 
-    const std::array<std::u16string, 4> forms = {u"(      )－20×3＋4=944", u"1000－(    )×3＋4=944",
-                                                 u"1000－20×(   )＋4=944",
-                                                 u"1000－20×3＋(   )=944"};
-    std::map<size_t, int32_t> counts;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = text.find(u"\r\n", start);
-        const std::u16string cell = text.substr(start, end - start);
-        const std::u16string trimmed = cell.substr(cell.find_first_not_of(u' '));
-        size_t form = 0;
-        while (form < forms.size() && forms[form] != trimmed) {
-            ++form;
+TEST_F(COutputFormatterTest, FillInFormWithoutABlankForEveryCellIsASubscriptError) {
+    const QuestionList questions = ExampleQuestions();
+    for (const BlankPositions& blanks : {BlankPositions{}, BlankPositions{1, 2, 1}}) {
+        try {
+            (void)FormatText({.rows = 2, .columns = 2, .fill = true}, questions, nullptr, blanks);
+            ADD_FAILURE() << blanks.size();
+        } catch (const CRuntimeError& error) {
+            EXPECT_EQ(error.Number(), ErrorNumber::SubscriptOutOfRange);
         }
-        ASSERT_LT(form, forms.size()) << std::string(trimmed.begin(), trimmed.end());
-        ++counts[form];
-        start = end + 2;
     }
-    ASSERT_EQ(counts.size(), 4u);
-    for (const auto& [form, count] : counts) {
-        EXPECT_GT(count, 400) << form;
-        EXPECT_LT(count, 600) << form;
-    }
+    // Outside fill-in form no blank is read.
+    EXPECT_EQ(FormatText({.rows = 1}, questions), u"12＋5=  \r\n");
 }
 
 TEST_F(COutputFormatterTest, TitlesStandEveryNRowsEvenWhenEmpty) {

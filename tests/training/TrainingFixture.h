@@ -62,7 +62,8 @@ protected:
                 if (m_sourceFailure) {
                     std::exchange(m_sourceFailure, nullptr)();
                 }
-                CQuestionSet questionSet{m_templates, {}, {}};
+                CQuestionSet questionSet;
+                questionSet.templates = m_templates;
                 questionSet.questions = GenerateQuestions(m_templates, wanted, nullptr, nullptr);
                 return questionSet;
             },

@@ -73,5 +73,35 @@ TEST_F(WorksheetTest, TheLayoutAsksForItsCellsAndReformatsTheSameQuestions) {
     EXPECT_EQ(std::count(smaller.begin(), smaller.end(), u'='), 10);
 }
 
+// The sheet the pupils get and its answers blank the same operand: "7＋(    )=20"
+// is answered "7＋(13)=20", however often the same questions are formatted.
+TEST_F(WorksheetTest, EveryFillInFormBlanksTheSameOperand) {
+    COutputSettings sheet = Layout(10, 5);
+    sheet.SetIsFillQuestions(true);
+    const CWorksheet worksheet = MakeWorksheet(Addition(50, 1, 100), sheet, nullptr);
+    COutputSettings key = sheet;
+    key.SetIsShowAnswer(true);
+    const std::u16string answered = FormatWorksheet(worksheet.questionSet, key, nullptr);
+
+    EXPECT_EQ(FormatWorksheet(worksheet.questionSet, sheet, nullptr), worksheet.text);
+    // Where a cell's blank opens, what stands before it is the same in both forms.
+    auto blankStarts = [](const std::u16string& text) {
+        std::vector<std::u16string> prefixes;
+        for (size_t open = text.find(u'('); open != std::u16string::npos;
+             open = text.find(u'(', open + 1)) {
+            const size_t cellStart = text.find_last_of(u" \n", open) + 1;
+            prefixes.push_back(text.substr(cellStart, open - cellStart));
+        }
+        return prefixes;
+    };
+    const std::vector<std::u16string> sheetBlanks = blankStarts(worksheet.text);
+    ASSERT_EQ(sheetBlanks.size(), 50U);
+    EXPECT_EQ(blankStarts(answered), sheetBlanks);
+    EXPECT_TRUE(std::any_of(sheetBlanks.begin(), sheetBlanks.end(),
+                            [](const std::u16string& prefix) { return prefix.empty(); }));
+    EXPECT_TRUE(std::any_of(sheetBlanks.begin(), sheetBlanks.end(),
+                            [](const std::u16string& prefix) { return !prefix.empty(); }));
+}
+
 } // namespace
 } // namespace kelvo
