@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+// One piece of a question's cell, placed in points from the cell's top left.
+struct CCellPiece {
+    enum class Kind {
+        // Shown on every page.
+        Text,
+        // A box for the pupil's answer; its text is the answer, shown where
+        // answers are.
+        Blank,
+        // Room for the result after "="; its text is shown where answers are.
+        Result,
+    };
+
+    Kind kind = Kind::Text;
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+    std::u16string text;
+};
+
+// What one question draws and how much room it takes. Each kind of cell makes
+// its own pieces; the pages only place cells.
+struct CCell {
+    double width = 0;
+    double height = 0;
+    std::vector<CCellPiece> pieces;
+};
+
+} // namespace kelvo

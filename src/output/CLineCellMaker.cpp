@@ -1,0 +1,89 @@
+#include "output/CLineCellMaker.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/CExprValue.h"
+#include "number/OperatorCodes.h"
+#include "output/CTextMeasure.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+constexpr double BlankGapPerPoint = 0.25;
+
+} // namespace
+
+CLineCellMaker::CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths,
+                               bool isFill, double pointSize)
+    : m_measure(measure), m_isFill(isFill), m_pointSize(pointSize),
+      m_lineHeight(measure.LineHeight(pointSize)), m_blankGap(BlankGapPerPoint * pointSize),
+      m_resultWidth(DigitsWidth(lengths.result)) {
+    for (int32_t digits : lengths.operands) {
+        m_blankWidths.push_back(DigitsWidth(digits));
+    }
+}
+
+CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
+    CCell cell;
+    cell.height = m_lineHeight;
+    std::u16string run;
+    const auto operands = question.OperandValues();
+    for (size_t k = 0; k < operands.size(); ++k) {
+        const auto& [code, value] = operands[k];
+        if (k > 0) {
+            run += OperatorText(code);
+        }
+        if (m_isFill && static_cast<int32_t>(k + 1) == blank) {
+            AppendRun(cell, run);
+            const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
+            std::u16string answer = DecimalText(value);
+            cell.width += m_blankGap;
+            AppendSlot(cell, CCellPiece::Kind::Blank,
+                       SlotWidth(reserved, answer) + 2 * m_blankGap, std::move(answer));
+            cell.width += m_blankGap;
+        } else {
+            AppendDecimalText(run, value);
+        }
+    }
+    run += u'=';
+    if (m_isFill) {
+        AppendDecimalText(run, question.ResultValue());
+        AppendRun(cell, run);
+    } else {
+        AppendRun(cell, run);
+        std::u16string answer = DecimalText(question.ResultValue());
+        AppendSlot(cell, CCellPiece::Kind::Result, SlotWidth(m_resultWidth, answer),
+                   std::move(answer));
+    }
+    return cell;
+}
+
+// Digits are as wide as each other in nearly every font; zeros stand for any.
+double CLineCellMaker::DigitsWidth(int32_t digits) const {
+    return m_measure.TextWidth(std::u16string(static_cast<size_t>(std::max(digits, 0)), u'0'),
+                               m_pointSize);
+}
+
+double CLineCellMaker::SlotWidth(double reserved, const std::u16string& answer) const {
+    return std::max(reserved, m_measure.TextWidth(answer, m_pointSize));
+}
+
+void CLineCellMaker::AppendRun(CCell& cell, std::u16string& run) const {
+    if (run.empty()) {
+        return;
+    }
+    const double width = m_measure.TextWidth(run, m_pointSize);
+    cell.pieces.push_back({CCellPiece::Kind::Text, cell.width, 0, width, m_lineHeight, run});
+    cell.width += width;
+    run.clear();
+}
+
+void CLineCellMaker::AppendSlot(CCell& cell, CCellPiece::Kind kind, double width,
+                                std::u16string text) const {
+    cell.pieces.push_back({kind, cell.width, 0, width, m_lineHeight, std::move(text)});
+    cell.width += width;
+}
+
+} // namespace kelvo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "output/CCell.h"
+#include "output/CSlotLengths.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+class CExprValue;
+class CTextMeasure;
+
+// Cells of questions written on one line, "12＋5=17": the text runs placed one
+// after another as measured, a blank as a box as wide as the widest value its
+// operand position allows (or its own answer, if wider), the result after "="
+// as room of the result's width.
+class CLineCellMaker {
+public:
+    CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
+                   double pointSize);
+
+    // blank: the operand position left blank in fill-in form.
+    CCell Make(const CExprValue& question, int32_t blank) const;
+
+private:
+    double DigitsWidth(int32_t digits) const;
+    double SlotWidth(double reserved, const std::u16string& answer) const;
+    void AppendRun(CCell& cell, std::u16string& run) const;
+    void AppendSlot(CCell& cell, CCellPiece::Kind kind, double width, std::u16string text) const;
+
+    const CTextMeasure& m_measure;
+    bool m_isFill;
+    double m_pointSize;
+    double m_lineHeight;
+    // Between a box and the text beside it, and inside the box on either side.
+    double m_blankGap;
+    std::vector<double> m_blankWidths;
+    double m_resultWidth;
+};
+
+} // namespace kelvo

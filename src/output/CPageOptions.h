@@ -1,0 +1,35 @@
+#pragma once
+
+#include "output/CPaper.h"
+
+#include <cstdint>
+
+namespace kelvo {
+
+// How a worksheet goes onto paper, beside its layout: the paper, whether an
+// answer key follows on pages of its own, whether the questions are numbered,
+// and how many copies (each with questions of its own) are made.
+class CPageOptions {
+public:
+    static constexpr int32_t MinCopies = 1, MaxCopies = 50;
+
+    const CPaper& Paper() const { return m_paper; }
+    CPaper& Paper() { return m_paper; }
+    void SetPaper(const CPaper& value) { m_paper = value; }
+    bool IsAnswerKey() const { return m_isAnswerKey; }
+    void SetIsAnswerKey(bool value) { m_isAnswerKey = value; }
+    bool IsNumbered() const { return m_isNumbered; }
+    void SetIsNumbered(bool value) { m_isNumbered = value; }
+    int32_t Copies() const { return m_copies; }
+    void SetCopies(int32_t value) { m_copies = value; }
+
+    bool operator==(const CPageOptions&) const = default;
+
+private:
+    CPaper m_paper;
+    bool m_isAnswerKey = true;
+    bool m_isNumbered = true;
+    int32_t m_copies = 1;
+};
+
+} // namespace kelvo

@@ -1,0 +1,25 @@
+#include "output/CSlotLengths.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/CExpression.h"
+
+namespace kelvo {
+
+namespace {
+
+int32_t DecimalLength(int32_t value) {
+    return static_cast<int32_t>(DecimalText(value).size());
+}
+
+} // namespace
+
+CSlotLengths CSlotLengths::Of(const CExpression& expression) {
+    CSlotLengths lengths;
+    for (const auto& operand : expression.Operands()) {
+        lengths.operands.push_back(DecimalLength(operand->UpperLimit()));
+    }
+    lengths.result = DecimalLength(expression.ResultOperand()->UpperLimit());
+    return lengths;
+}
+
+} // namespace kelvo

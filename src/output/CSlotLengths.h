@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace kelvo {
+
+class CExpression;
+
+// How many digits the answer slots of a kind's questions reserve: one entry
+// per operand position, and the result; the decimal lengths of the upper
+// limits of the template's operands and of its result operand.
+struct CSlotLengths {
+    std::vector<int32_t> operands;
+    int32_t result = 0;
+
+    static CSlotLengths Of(const CExpression& expression);
+};
+
+} // namespace kelvo
