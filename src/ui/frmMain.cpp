@@ -25,6 +25,8 @@ namespace {
 const QString ApplicationTitle = QStringLiteral("Kelvo");
 // The designed window size, kept within the screen.
 constexpr QSize DesignedSize(1185, 929);
+// What a desktop's title bar and borders add around the window.
+constexpr QSize FrameAllowance(16, 40);
 // The character set of a Chinese font, kept with the worksheet font.
 constexpr int32_t ChineseCharset = 134;
 // The open height of the question-type list, in pixels.
@@ -56,7 +58,7 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
-      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
     KeepActiveColours(m_ui.fraInfo);
@@ -77,7 +79,17 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
             UpdateMainView(*m_config, *this);
         }
     });
-    resize(DesignedSize.boundedTo(screen()->availableGeometry().size()));
+    FitIntoScreen();
+}
+
+// The designed size where the screen has room; on a smaller screen the window
+// takes the available area less the window frame, and stands inside it.
+void frmMain::FitIntoScreen() {
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() - FrameAllowance;
+    resize(DesignedSize.boundedTo(room).expandedTo(minimumSizeHint()));
+    move(available.left() + std::max(0, (room.width() - width()) / 2),
+         available.top() + std::max(0, (room.height() - height()) / 2));
 }
 
 frmMain::~frmMain() {
@@ -129,6 +141,10 @@ void frmMain::ShowQuestionData(const CQuestionData& qd) {
 void frmMain::ConnectPanel() {
     const COperandPanel& panel = m_ui.operandPanel;
     connect(m_ui.cboQuestionType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Handle([&] { OnQuestionTypeSelected(index); }); });
+    // A pick of the entry already shown changes no index, yet must put its
+    // preset back on the panel; applying a preset twice changes nothing.
+    connect(m_ui.cboQuestionType, &QComboBox::activated, this,
             [this](int index) { Handle([&] { OnQuestionTypeSelected(index); }); });
     connect(m_ui.cboOperandCount, &QComboBox::currentIndexChanged, this,
             [this](int index) { Handle([&] { OnOperandCountSelected(index); }); });
@@ -278,7 +294,10 @@ void frmMain::OpenGuide(int index) {
     if (index != 0) {
         url.setFragment(QStringLiteral("settings"));
     }
-    m_openUrl(url);
+    if (!m_openUrl(url)) {
+        ShowMessage(QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
+                        .arg(QDir::toNativeSeparators(GuidePath())));
+    }
 }
 
 void frmMain::ShowSiteTips() {

@@ -34,7 +34,8 @@ class frmTraining;
 class frmMain : public QWidget, public CInfoReceiver {
 public:
     using MessageBoxHook = std::function<void(const QString& strText)>;
-    using UrlOpener = std::function<void(const QUrl& url)>;
+    // False when no program could open the address.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
 
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
     ~frmMain() override;
@@ -81,6 +82,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitIntoScreen();
     void LoadPresets();
     void ConnectPanel();
     void ConnectCommands();

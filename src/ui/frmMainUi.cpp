@@ -55,7 +55,9 @@ QLabel* LinkLabel(const QString& caption, QWidget* parent) {
     auto* label =
         new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()), parent);
     label->setTextFormat(Qt::RichText);
-    label->setCursor(Qt::PointingHandCursor);
+    // Only the caption is a link: the label is as wide as its text, and the
+    // link cursor shows over the text alone.
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     label->setAccessibleName(caption);
     return label;
 }
@@ -232,7 +234,8 @@ void frmMainUi::SetupUi(QWidget* form) {
     txtOutput->setReadOnly(true);
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(DefaultOutputFont());
-    txtOutput->setMinimumSize(600, 300);
+    // The box gives way first when the screen is small (a 1366 × 768 laptop).
+    txtOutput->setMinimumSize(600, 120);
 
     auto* mainColumn = new QVBoxLayout(form);
     mainColumn->setContentsMargins(8, 8, 8, 8);
