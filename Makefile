@@ -1,5 +1,5 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test tidy bench clean
+.PHONY: deps run-deps run test tidy package bench clean
 
 CONFIGURE_DEV = cmake --preset dev -DKELVO_BUILD_TESTS=ON -DKELVO_BUILD_BENCHMARKS=ON >/dev/null
 # Static analysis over src/ with the checks of .clang-tidy; quiet when clean.
@@ -23,6 +23,7 @@ test: deps
 	cmake --build --preset dev
 	$(TIDY)
 	ctest --preset dev
+	scripts/check-package
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
@@ -31,6 +32,10 @@ tidy: deps
 	$(CONFIGURE_DEV)
 	cmake --build --preset dev
 	$(TIDY)
+
+package: deps
+	$(CONFIGURE_DEV)
+	cmake --build --preset dev --target package
 
 bench: deps
 	$(CONFIGURE_DEV)

@@ -5,6 +5,7 @@
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/frmMainHelp.h"
+#include "widgets/CProgramFolder.h"
 #include "widgets/WindowUtils.h"
 
 #include <QCloseEvent>
@@ -110,11 +111,12 @@ void frmMain::YieldToEvents() {
 }
 
 QString frmMain::DefaultSettingsPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Kelvo.ini"));
+    return CProgramFolder().WritableFilePath(QStringLiteral("Kelvo.ini"),
+                                             QStandardPaths::AppConfigLocation);
 }
 
 QString frmMain::GuidePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KelvoGuide.html"));
+    return CProgramFolder().ShippedFilePath(QStringLiteral("KelvoGuide.html"));
 }
 
 std::u16string frmMain::GetOperators(int32_t indexOperand) const {

@@ -40,8 +40,10 @@ public:
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // Kelvo.ini beside the program in portable use, else in the user's
+    // configuration folder.
     static QString DefaultSettingsPath();
-    // The user guide shipped beside the program.
+    // The user guide shipped with the program.
     static QString GuidePath();
 
     // Tests replace the modal message box and the desktop's URL handler.
