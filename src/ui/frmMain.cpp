@@ -297,8 +297,9 @@ void frmMain::OpenGuide(int index) {
         url.setFragment(QStringLiteral("settings"));
     }
     if (!m_openUrl(url)) {
-        ShowMessage(QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
-                        .arg(QDir::toNativeSeparators(GuidePath())));
+        ShowMessage(
+            QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
+                .arg(QDir::toNativeSeparators(GuidePath())));
     }
 }
 

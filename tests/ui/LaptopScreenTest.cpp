@@ -19,10 +19,9 @@ TEST_F(LaptopScreenTest, TheWindowOpensInsideTheScreenWithEveryControlReachable)
     EXPECT_TRUE(available.contains(window->frameGeometry()));
     int reachable = 0;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        const bool isControl = qobject_cast<QAbstractButton*>(control) ||
-                               qobject_cast<QLineEdit*>(control) ||
-                               qobject_cast<QComboBox*>(control) ||
-                               qobject_cast<QPlainTextEdit*>(control);
+        const bool isControl =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QPlainTextEdit*>(control);
         if (!isControl || !control->isVisibleTo(window.get())) {
             continue;
         }
@@ -30,7 +29,7 @@ TEST_F(LaptopScreenTest, TheWindowOpensInsideTheScreenWithEveryControlReachable)
         EXPECT_TRUE(window->rect().contains(place)) << control->objectName().toStdString();
         ++reachable;
     }
-    EXPECT_GT(reachable, 40);
+    EXPECT_GT(reachable, 30);
 }
 
 } // namespace

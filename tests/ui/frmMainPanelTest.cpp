@@ -3,6 +3,7 @@
 #include "number/OperatorCodes.h"
 #include "question/CPreCreatedQuestions.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QTest>
