@@ -4,6 +4,8 @@
 #include "number/OperatorCodes.h"
 #include "question/QuestionTemplates.h"
 
+#include <algorithm>
+
 namespace kelvo {
 
 namespace {
@@ -20,8 +22,11 @@ std::u16string PatternAt(const CQuestionData& kind, int32_t gap) {
     return gap <= kind.Operators().Count() ? kind.Operators().Item(gap) : std::u16string();
 }
 
+// As the kind uses it: a "从" above its "到" counts from the smaller one.
 std::u16string RangeText(const CValueLimit& limit) {
-    std::u16string text = DecimalText(limit.LowerLimit()) + u"～" + DecimalText(limit.UpperLimit());
+    const int32_t lower = std::min(limit.LowerLimit(), limit.UpperLimit());
+    const int32_t upper = std::max(limit.LowerLimit(), limit.UpperLimit());
+    std::u16string text = DecimalText(lower) + u"～" + DecimalText(upper);
     if (limit.MultipleOf() == 10) {
         text += u"整十数";
     } else if (limit.MultipleOf() == 100) {

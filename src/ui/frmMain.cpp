@@ -2,8 +2,10 @@
 
 #include "foundation/UserInterfaceYield.h"
 #include "output/WorksheetPrint.h"
+#include "question/KindDescription.h"
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
+#include "ui/PlanFiles.h"
 #include "ui/frmMainHelp.h"
 #include "widgets/CProgramFolder.h"
 #include "widgets/WindowUtils.h"
@@ -12,10 +14,14 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace kelvo {
 
@@ -37,6 +43,10 @@ constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
 // Where the progress frame stands over the worksheet box.
 constexpr int InfoTopInOutput = 136;
+// Kelvo's own files beside the settings file.
+const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
+const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
+const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
 // are handled.
@@ -59,7 +69,26 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
-      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_chooseFile([this](bool bSaving, const QString& strFolder) {
+          const QString strFilter = QString::fromUtf16(PlanFileFilter);
+          if (!bSaving) {
+              return QFileDialog::getOpenFileName(this, QString::fromUtf16(u"打开试卷"), strFolder,
+                                                  strFilter);
+          }
+          QString strPath = QFileDialog::getSaveFileName(this, QString::fromUtf16(u"保存试卷"),
+                                                         strFolder, strFilter);
+          if (!strPath.isEmpty() && QFileInfo(strPath).suffix().isEmpty()) {
+              strPath += QStringLiteral(".json");
+          }
+          return strPath;
+      }),
+      m_askKindName([this](const QString& strSuggestion) {
+          return QInputDialog::getText(this, QString::fromUtf16(u"保存题型"),
+                                       QString::fromUtf16(u"题型名称："), QLineEdit::Normal,
+                                       strSuggestion);
+      }),
+      m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
     KeepActiveColours(m_ui.fraInfo);
@@ -67,8 +96,10 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     s_yieldOwner = this;
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
+    m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
     ConnectPanel();
     ConnectCommands();
+    ConnectPlan();
     ConnectLinks();
     m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
     Handle([&] {
@@ -79,6 +110,8 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
         if (m_config->Load()) {
             UpdateMainView(*m_config, *this);
         }
+        LoadSavedKinds();
+        RestoreLastPlan();
     });
     FitIntoScreen();
 }
@@ -196,14 +229,33 @@ void frmMain::ConnectLinks() {
 }
 
 void frmMain::OnQuestionTypeSelected(int index) {
-    if (index < 0) {
-        return;
-    }
-    const auto qd =
-        m_precreatedQuestions.Item(m_ui.cboQuestionType->itemText(index).toStdU16String());
-    if (qd) {
+    if (const CQuestionData* qd = EntryAt(index)) {
         ShowQuestionData(*qd);
     }
+}
+
+const CQuestionData* frmMain::EntryAt(int index) const {
+    const int presetCount = m_precreatedQuestions.Questions().Count();
+    if (index < 0) {
+        return nullptr;
+    }
+    if (index < presetCount) {
+        return m_precreatedQuestions.Item(m_ui.cboQuestionType->itemText(index).toStdU16String())
+            .get();
+    }
+    // The saved kinds follow the presets after a separator.
+    const auto saved = static_cast<size_t>(index - presetCount - 1);
+    return index > presetCount && saved < m_savedKinds.Kinds().size()
+               ? m_savedKinds.Kinds()[saved].get()
+               : nullptr;
+}
+
+std::shared_ptr<const CQuestionData> frmMain::CurrentKind() const {
+    const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
+    const int index = m_ui.cboQuestionType->currentIndex();
+    // The custom entry only starts a kind of the user's own.
+    kind->SetTitle(KindTitle(*kind, index == 0 ? nullptr : EntryAt(index)));
+    return kind;
 }
 
 void frmMain::OnOperandCountSelected(int index) {
@@ -218,28 +270,47 @@ void frmMain::OnOperatorChanged(int index) {
     }
 }
 
+// With sections in the plan the plan is made; else the panel's kind.
 void frmMain::Create() {
     m_strWorksheet.clear();
     m_questionSet = {};
-    CWorksheet worksheet =
-        MakeWorksheet(*m_ctrlsOperand->QuestionData(), *m_ctrlsSettings->OutputSettings(), this);
+    m_planSheet.reset();
+    if (!m_ctrlsPlan->Plan().IsEmpty()) {
+        CreatePlan();
+        return;
+    }
+    const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
+    const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
+    ShowStatus(RepetitionWarning(CountAdmittedQuestions(*kind),
+                                 int64_t{layout->RowCount()} * layout->ColumnCount()));
+    CWorksheet worksheet = MakeWorksheet(*kind, *layout, this);
     m_questionSet = std::move(worksheet.questionSet);
-    ShowWorksheet(worksheet.text, false);
+    ShowWorksheet(worksheet.text, m_questionSet.HasQuestions(), false);
+}
+
+void frmMain::CreatePlan() {
+    ShowStatus(m_ctrlsPlan->RepetitionWarning());
+    m_planSheet = MakePlanSheet(m_ctrlsPlan->Plan(), this);
+    ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
+                  m_planSheet->HasQuestions(), false);
 }
 
 // Without questions of a Create there is nothing to re-format.
 void frmMain::ShowQuestions(bool silent) {
     RunJob([&] {
-        if (m_questionSet.HasQuestions()) {
+        if (m_planSheet && m_planSheet->HasQuestions()) {
+            ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
+                          true, silent);
+        } else if (m_questionSet.HasQuestions()) {
             ShowWorksheet(FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this),
-                          silent);
+                          true, silent);
         }
     });
 }
 
 // The text is the worksheet, or the reason there is none.
-void frmMain::ShowWorksheet(const std::u16string& strText, bool silent) {
-    if (!m_questionSet.HasQuestions()) {
+void frmMain::ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent) {
+    if (!hasQuestions) {
         ShowOutput(QString::fromStdU16String(strText));
         return;
     }
@@ -248,6 +319,11 @@ void frmMain::ShowWorksheet(const std::u16string& strText, bool silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
     ShowOutput(m_strWorksheet.left(OutputBoxLimit));
+}
+
+void frmMain::ShowStatus(const std::u16string& strText) {
+    m_ui.lblStatus->setText(QString::fromStdU16String(strText));
+    m_ui.lblStatus->setVisible(!strText.empty());
 }
 
 void frmMain::ChooseOutputFont() {
@@ -300,6 +376,130 @@ void frmMain::OpenGuide(int index) {
         ShowMessage(
             QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
                 .arg(QDir::toNativeSeparators(GuidePath())));
+    }
+}
+
+void frmMain::ConnectPlan() {
+    const CPlanPanel& panel = m_ui.planPanel;
+    connect(panel.cmdAddSection, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoAddClicked(CurrentKind()); }); });
+    connect(panel.cmdSectionUp, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(-1); }); });
+    connect(panel.cmdSectionDown, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(1); }); });
+    connect(panel.cmdRemoveSection, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoRemoveClicked(); }); });
+    connect(panel.cmdClearPlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoClearClicked(); }); });
+    connect(panel.tblPlan, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        Handle([&] { m_ctrlsPlan->DoCellEdited(row, column); });
+    });
+    connect(panel.tblPlan, &QTableWidget::itemSelectionChanged, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoSelectionChanged(); }); });
+    connect(panel.chkMixSections, &QCheckBox::toggled, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMixToggled(); }); });
+    connect(panel.cmdOpenPlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { OpenPlan(); }); });
+    connect(panel.cmdSavePlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { SavePlan(); }); });
+    connect(m_ui.cmdSaveKind, &QPushButton::clicked, this, [this] { Handle([&] { SaveKind(); }); });
+}
+
+QString frmMain::StoreFilePath(const QString& strFileName) const {
+    return QFileInfo(QString::fromStdU16String(m_config->Path().u16string()))
+        .dir()
+        .filePath(strFileName);
+}
+
+// No file yet is no fault; a file that cannot serve is said on the status line.
+void frmMain::LoadSavedKinds() {
+    const QString strPath = StoreFilePath(SavedKindsFileName);
+    if (QFileInfo::exists(strPath)) {
+        QString strMessage;
+        if (auto kinds = ReadKindsFile(strPath, strMessage)) {
+            m_savedKinds = std::move(*kinds);
+        }
+        ShowStatus(strMessage.toStdU16String());
+    }
+    ShowSavedKinds();
+}
+
+// After the presets: a separator, then the saved kinds by name.
+void frmMain::ShowSavedKinds() {
+    QComboBox* list = m_ui.cboQuestionType;
+    const QSignalBlocker blocker(list);
+    const int presetCount = m_precreatedQuestions.Questions().Count();
+    while (list->count() > presetCount) {
+        list->removeItem(presetCount);
+    }
+    if (m_savedKinds.Kinds().empty()) {
+        return;
+    }
+    list->insertSeparator(presetCount);
+    for (const auto& kind : m_savedKinds.Kinds()) {
+        list->addItem(QString::fromStdU16String(kind->Title()));
+    }
+}
+
+void frmMain::SaveKind() {
+    const QString strName =
+        m_askKindName(QString::fromStdU16String(CurrentKind()->Title())).trimmed();
+    if (strName.isEmpty()) {
+        return;
+    }
+    const int presetCount = m_precreatedQuestions.Questions().Count();
+    const int same = m_ui.cboQuestionType->findText(strName);
+    if (same >= 0 && same < presetCount) {
+        ShowMessage(QString::fromUtf16(u"预设题型中已有“%1”，请换一个名称。").arg(strName));
+        return;
+    }
+    auto kind = m_ctrlsOperand->QuestionData();
+    kind->SetTitle(strName.toStdU16String());
+    CSavedKinds kinds = m_savedKinds;
+    const size_t place = kinds.Put(std::move(kind));
+    QString strMessage;
+    if (!WriteKindsFile(StoreFilePath(SavedKindsFileName), kinds, strMessage)) {
+        ShowMessage(strMessage);
+        return;
+    }
+    m_savedKinds = std::move(kinds);
+    ShowSavedKinds();
+    m_ui.cboQuestionType->setCurrentIndex(presetCount + 1 + static_cast<int>(place));
+}
+
+void frmMain::OpenPlan() {
+    const QString strPath = m_chooseFile(false, m_strPlanFolder);
+    if (strPath.isEmpty()) {
+        return;
+    }
+    m_strPlanFolder = QFileInfo(strPath).absolutePath();
+    const QString strMessage = m_ctrlsPlan->Open(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
+void frmMain::SavePlan() {
+    const QString strPath = m_chooseFile(true, m_strPlanFolder);
+    if (strPath.isEmpty()) {
+        return;
+    }
+    m_strPlanFolder = QFileInfo(strPath).absolutePath();
+    const QString strMessage = m_ctrlsPlan->Save(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
+// The plan of the last run comes back; one that cannot is said on the status line.
+void frmMain::RestoreLastPlan() {
+    const QString strPath = StoreFilePath(LastPlanFileName);
+    if (!QFileInfo::exists(strPath)) {
+        return;
+    }
+    const QString strMessage = m_ctrlsPlan->Open(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowStatus(u"上次的试卷没有恢复：" + strMessage.toStdU16String());
     }
 }
 
@@ -356,6 +556,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         }
         UpdateMainConfig(*m_config, *this);
         m_config->Save();
+        // Like the settings, the last plan is kept silently or not at all.
+        QString strMessage;
+        WritePlanFile(StoreFilePath(LastPlanFileName), m_ctrlsPlan->Plan(), strMessage);
     });
     event->accept();
 }

@@ -1,8 +1,11 @@
 #include "ui/frmMainUi.h"
 
+#include "worksheet/CSheetPlan.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 namespace kelvo {
@@ -23,6 +26,9 @@ constexpr int EqualLeft = 560;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
 constexpr int PanelHeight = 153;
+// The plan stands beside the worksheet box, which gives way.
+constexpr int PlanPanelWidth = 330;
+constexpr int DefaultSectionCount = 20;
 
 const std::array<const char16_t*, 5> OperandCaptions{u"运算数一", u"运算数二", u"运算数三",
                                                      u"运算数四", u"得数"};
@@ -130,6 +136,66 @@ QWidget* SetupOperandPanel(COperandPanel& panel, QWidget* form) {
     return area;
 }
 
+QPushButton* Button(const char16_t* caption, const char* name, QWidget* parent) {
+    return Named(new QPushButton(Text(caption), parent), QString::fromLatin1(name));
+}
+
+QGroupBox* SetupPlanPanel(CPlanPanel& panel, QWidget* form) {
+    auto* frame = Named(new QGroupBox(Text(u"试卷组成"), form), QStringLiteral("fraPlan"));
+    panel.txtSectionCount =
+        Named(new CNumberBox(CSheetPlan::MinSectionCount, CSheetPlan::MaxSectionCount,
+                             DefaultSectionCount, frame),
+              QStringLiteral("txtSectionCount"));
+    panel.txtSectionCount->setMaximumWidth(64);
+    panel.cmdAddSection = Button(u"加入试卷", "cmdAddSection", frame);
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(Buddy(u"题数", panel.txtSectionCount, frame));
+    addRow->addWidget(panel.txtSectionCount);
+    addRow->addWidget(panel.cmdAddSection, 1);
+
+    panel.tblPlan = Named(new QTableWidget(0, 3, frame), QStringLiteral("tblPlan"));
+    panel.tblPlan->setAccessibleName(Text(u"试卷的各部分"));
+    panel.tblPlan->setHorizontalHeaderLabels({Text(u"题型"), Text(u"题数"), Text(u"不同题目")});
+    panel.tblPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
+    panel.tblPlan->setSelectionMode(QAbstractItemView::SingleSelection);
+    panel.tblPlan->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed);
+    panel.tblPlan->verticalHeader()->hide();
+    QHeaderView* header = panel.tblPlan->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    panel.tblPlan->setMinimumHeight(80);
+
+    panel.cmdSectionUp = Button(u"上移", "cmdSectionUp", frame);
+    panel.cmdSectionDown = Button(u"下移", "cmdSectionDown", frame);
+    panel.cmdRemoveSection = Button(u"删除", "cmdRemoveSection", frame);
+    panel.cmdClearPlan = Button(u"清空", "cmdClearPlan", frame);
+    auto* editRow = new QHBoxLayout;
+    for (QPushButton* button :
+         {panel.cmdSectionUp, panel.cmdSectionDown, panel.cmdRemoveSection, panel.cmdClearPlan}) {
+        editRow->addWidget(button);
+    }
+    panel.chkMixSections =
+        Named(new QCheckBox(Text(u"打乱顺序"), frame), QStringLiteral("chkMixSections"));
+    panel.cmdOpenPlan = Button(u"打开试卷...", "cmdOpenPlan", frame);
+    panel.cmdSavePlan = Button(u"保存试卷...", "cmdSavePlan", frame);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(panel.chkMixSections);
+    fileRow->addStretch();
+    fileRow->addWidget(panel.cmdOpenPlan);
+    fileRow->addWidget(panel.cmdSavePlan);
+
+    auto* column = new QVBoxLayout(frame);
+    column->addLayout(addRow);
+    column->addWidget(panel.tblPlan, 1);
+    column->addLayout(editRow);
+    column->addLayout(fileRow);
+    frame->setFixedWidth(PlanPanelWidth);
+    return frame;
+}
+
 } // namespace
 
 QFont DefaultOutputFont() {
@@ -152,6 +218,8 @@ void frmMainUi::SetupUi(QWidget* form) {
     typeGrid->addWidget(cboQuestionType, 0, 1);
     typeGrid->addWidget(Buddy(u"算数个数", cboOperandCount, fraType), 1, 0);
     typeGrid->addWidget(cboOperandCount, 1, 1);
+    cmdSaveKind = Named(new QPushButton(Text(u"保存题型"), fraType), QStringLiteral("cmdSaveKind"));
+    typeGrid->addWidget(cmdSaveKind, 1, 2);
 
     fraCbr = Named(new QGroupBox(form), QStringLiteral("fraCbr"));
     fraCbr->setAccessibleName(Text(u"进位借位"));
@@ -235,13 +303,24 @@ void frmMainUi::SetupUi(QWidget* form) {
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(DefaultOutputFont());
     // The box gives way first when the screen is small (a 1366 × 768 laptop).
-    txtOutput->setMinimumSize(600, 120);
+    txtOutput->setMinimumSize(500, 120);
+
+    lblStatus = Named(new QLabel(form), QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    lblStatus->hide();
+    fraPlan = SetupPlanPanel(planPanel, form);
+    auto* sheetColumn = new QVBoxLayout;
+    sheetColumn->addWidget(lblStatus);
+    sheetColumn->addWidget(txtOutput, 1);
+    auto* sheetRow = new QHBoxLayout;
+    sheetRow->addLayout(sheetColumn, 1);
+    sheetRow->addWidget(fraPlan);
 
     auto* mainColumn = new QVBoxLayout(form);
     mainColumn->setContentsMargins(8, 8, 8, 8);
     mainColumn->addLayout(topRow);
     mainColumn->addWidget(fraSetting);
-    mainColumn->addWidget(txtOutput, 1);
+    mainColumn->addLayout(sheetRow, 1);
 
     fraInfo = Named(new QGroupBox(form), QStringLiteral("fraInfo"));
     fraInfo->setAccessibleName(Text(u"进度"));
