@@ -4,9 +4,11 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
+#include "support/QuestionChecks.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ namespace kelvo {
 namespace {
 
 using testing::MakeTemplate;
+using testing::MeetsCbr;
 using testing::QuestionText;
 
 // Records the calls as "Start 生成了试题", "Stopped", and counts Process calls
@@ -74,6 +77,69 @@ TEST_F(GenerationDriverTest, TenThousandCombinationsAreEnumeratedAndMoreAreBuilt
     EXPECT_FALSE(enumerated->CreateInstances(questions, 10, nullptr));
     EXPECT_TRUE(built->CreateInstances(questions, 10, nullptr));
     EXPECT_EQ(questions.Count(), 20);
+}
+
+// The share of built questions with a property of the units digits, as the
+// builder's draw gives it: the value it solves for first (the first operand of a
+// sum, the difference of a subtraction) is uniform in first..last, then the other
+// operand's units digit is uniform among those that do not carry (only 0 when its
+// step is a multiple of 10). Enumerates every first value and fitting digit.
+double PredictedShare(int32_t first, int32_t last, bool otherEndsInZero,
+                      const std::function<bool(int32_t, int32_t)>& holds) {
+    double share = 0;
+    for (int32_t v = first; v <= last; ++v) {
+        const int32_t fitting = otherEndsInZero ? 1 : 10 - v % 10;
+        for (int32_t digit = 0; digit < fitting; ++digit) {
+            if (holds(v % 10, digit)) {
+                share += 1.0 / (last - first + 1) / fitting;
+            }
+        }
+    }
+    return share;
+}
+
+TEST_F(GenerationDriverTest, NoCarryAndNoBorrowQuestionsAppearInTheirShare) {
+    struct Case {
+        const char* kind;
+        std::shared_ptr<CExpression> question;
+        const char* property;
+        std::function<bool(int32_t, int32_t)> holds; // on the question's a and b
+        double predicted;
+    };
+    const auto endsInNine = [](int32_t a, int32_t) { return a % 10 == 9; };
+    const auto endsInZero = [](int32_t, int32_t b) { return b % 10 == 0; };
+    const Case cases[] = {
+        {"100..999 + 10..990 tens, no carry",
+         MakeTemplate({{100, 999}, {10, 990, 10}}, {Op::Plus}, {0, 10000}, Cbr::NoCarry),
+         "a ends in 9", endsInNine, PredictedShare(100, 999, true, endsInNine)},
+        {"100..999 - 10..990 tens, no borrow",
+         MakeTemplate({{100, 999}, {10, 990, 10}}, {Op::Minus}, {0, 10000}, Cbr::NoBorrow),
+         "a ends in 9", endsInNine,
+         PredictedShare(0, 989, true, [](int32_t d, int32_t b) { return (d + b) % 10 == 9; })},
+        {"100..999 + 100..999, no carry",
+         MakeTemplate({{100, 999}, {100, 999}}, {Op::Plus}, {0, 10000}, Cbr::NoCarry),
+         "b ends in 0", endsInZero, PredictedShare(100, 999, false, endsInZero)},
+        {"100..999 + 100..999, no carry",
+         MakeTemplate({{100, 999}, {100, 999}}, {Op::Plus}, {0, 10000}, Cbr::NoCarry),
+         "a ends in 9", endsInNine, PredictedShare(100, 999, false, endsInNine)},
+    };
+    constexpr int32_t wanted = 5000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kind) + ": " + c.property);
+        int32_t generated = 0;
+        const QuestionList questions = GenerateQuestions({c.question}, wanted, &generated, nullptr);
+        ASSERT_EQ(generated, wanted);
+        const int32_t cbr = c.question->Operands()[1]->CbrSetting();
+        int32_t having = 0;
+        for (int32_t k = 1; k <= generated; ++k) {
+            const auto values = questions.Item(k)->OperandValues();
+            const int32_t a = values[0][1];
+            const int32_t b = values[1][1];
+            EXPECT_TRUE(MeetsCbr(cbr, a, b)) << a << " " << b;
+            having += c.holds(a, b) ? 1 : 0;
+        }
+        EXPECT_NEAR(static_cast<double>(having) / generated, c.predicted, 0.02);
+    }
 }
 
 TEST_F(GenerationDriverTest, ShortListIsShuffledThenRepeatedFromItsStart) {
