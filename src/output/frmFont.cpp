@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -92,7 +93,9 @@ frmFont::frmFont(QWidget* pOwner)
       cboColor(Named(new QComboBox, "cboColor")), lblSample(Named(new QLabel, "lblSample")),
       lblPitchNote(
           Named(new QLabel(QStringLiteral("这不是等宽字体：用在输出框里，题目的各列会对不齐。")),
-                "lblPitchNote")) {
+                "lblPitchNote")),
+      m_errors(
+          [this](const QString& strText) { QMessageBox::warning(this, windowTitle(), strText); }) {
     setObjectName(QStringLiteral("frmFont"));
     setWindowTitle(QStringLiteral("字体"));
     // Only the listed, installed faces can be chosen.
@@ -142,14 +145,17 @@ frmFont::frmFont(QWidget* pOwner)
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cboFontWeight, &QComboBox::currentIndexChanged, this, [this](int iIndex) {
-        m_iWeight = cboFontWeight->itemData(iIndex).toInt();
-        UpdateSample();
+        m_errors.Run([&] {
+            m_iWeight = cboFontWeight->itemData(iIndex).toInt();
+            UpdateSample();
+        });
     });
-    connect(cboFontName, &QComboBox::currentIndexChanged, this, &frmFont::UpdateSample);
-    connect(spnFontSize, &QSpinBox::valueChanged, this, &frmFont::UpdateSample);
-    connect(cboColor, &QComboBox::currentIndexChanged, this, &frmFont::UpdateSample);
+    const auto updateSample = [this] { m_errors.Run([this] { UpdateSample(); }); };
+    connect(cboFontName, &QComboBox::currentIndexChanged, this, updateSample);
+    connect(spnFontSize, &QSpinBox::valueChanged, this, updateSample);
+    connect(cboColor, &QComboBox::currentIndexChanged, this, updateSample);
     for (QCheckBox* pBox : {chkItalic, chkUnderline, chkStrikethru})
-        connect(pBox, &QCheckBox::toggled, this, &frmFont::UpdateSample);
+        connect(pBox, &QCheckBox::toggled, this, updateSample);
 }
 
 void frmFont::AddWeights() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ErrorBoundary.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QString>
@@ -60,6 +62,7 @@ private:
     QLabel* lblSample;
     QLabel* lblPitchNote;
     int32_t m_iWeight = 0;
+    CErrorBoundary m_errors;
 };
 
 } // namespace kelvo
