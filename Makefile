@@ -1,5 +1,8 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test bench clean
+.PHONY: deps run-deps run test bench fuzz clean
+
+# Seconds of fuzzing: the test command runs 60, `make fuzz FUZZ_SECONDS=600` longer.
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps test
@@ -20,12 +23,16 @@ test: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
+	scripts/fuzz 60
 
 bench: deps
 	cmake --preset dev >/dev/null
 	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
 	build/dev/bench/kelvo_gui_timings
+
+fuzz: deps
+	scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
