@@ -1,8 +1,13 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test bench fuzz clean
+.PHONY: deps run-deps run test tidy bench fuzz clean
 
 # Seconds of fuzzing: the test command runs 60, `make fuzz FUZZ_SECONDS=600` longer.
 FUZZ_SECONDS ?= 60
+
+CONFIGURE_DEV = cmake --preset dev -DKELVO_BUILD_TESTS=ON -DKELVO_BUILD_BENCHMARKS=ON >/dev/null
+# Static analysis over src/ with the checks of .clang-tidy; quiet when clean.
+TIDY = run-clang-tidy -p build/dev -quiet -j "$$(nproc)" '/src/' >build/dev/clang-tidy.log 2>&1 \
+	|| { cat build/dev/clang-tidy.log; exit 1; }
 
 deps:
 	@scripts/install-deps test
@@ -11,22 +16,28 @@ run-deps:
 	@scripts/install-deps run
 
 run: run-deps
-	cmake --preset dev >/dev/null
+	cmake --preset dev -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCHMARKS=OFF >/dev/null
 	cmake --build --preset dev --target kelvo
 	build/dev/kelvo
 
 test: deps
 	scripts/check-layers
-	cmake --preset dev >/dev/null
+	$(CONFIGURE_DEV)
 	cmake --build --preset dev
+	$(TIDY)
 	ctest --preset dev
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
 	scripts/fuzz 60
 
+tidy: deps
+	$(CONFIGURE_DEV)
+	cmake --build --preset dev
+	$(TIDY)
+
 bench: deps
-	cmake --preset dev >/dev/null
+	$(CONFIGURE_DEV)
 	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
 	build/dev/bench/kelvo_gui_timings

@@ -55,22 +55,22 @@ void CStringBuilder::MakeRoomFor(int32_t newLength) {
     }
 }
 
-// A run that lies inside this builder's own buffer is copied out first, so a
-// reallocation cannot leave it dangling.
-std::u16string CStringBuilder::DetachIfOwn(const char16_t*& run, int32_t length) const {
-    std::u16string copy;
+// A run that lies inside this builder's own buffer is copied into the
+// caller's holder first, so a reallocation cannot leave it dangling.
+void CStringBuilder::DetachIfOwn(const char16_t*& run, int32_t length,
+                                 std::u16string& holder) const {
     if (m_buffer && run >= m_buffer.get() && run < m_buffer.get() + m_capacity) {
-        copy.assign(run, static_cast<size_t>(length));
-        run = copy.data();
+        holder.assign(run, static_cast<size_t>(length));
+        run = holder.data();
     }
-    return copy;
 }
 
 void CStringBuilder::AppendRun(const char16_t* run, int32_t length, int32_t repeat) {
     if (repeat < 1) {
         return;
     }
-    const std::u16string detached = DetachIfOwn(run, length);
+    std::u16string detached;
+    DetachIfOwn(run, length, detached);
     const int32_t newLength = CheckedAdd(m_length, CheckedMultiply(length, repeat));
     MakeRoomFor(newLength);
     for (int32_t i = 0; length > 0 && i < repeat; ++i) {
@@ -83,7 +83,8 @@ void CStringBuilder::InsertRun(const char16_t* run, int32_t where, int32_t lengt
     if (m_length + 1 < where || where <= 0 || repeat <= 0) {
         return;
     }
-    const std::u16string detached = DetachIfOwn(run, length);
+    std::u16string detached;
+    DetachIfOwn(run, length, detached);
     const int32_t runLength = CheckedMultiply(length, repeat);
     const int32_t newLength = CheckedAdd(m_length, runLength);
     MakeRoomFor(newLength);

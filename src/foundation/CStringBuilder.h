@@ -31,7 +31,7 @@ private:
     void AppendRun(const char16_t* run, int32_t length, int32_t repeat);
     void InsertRun(const char16_t* run, int32_t where, int32_t length, int32_t repeat);
     void MakeRoomFor(int32_t newLength);
-    std::u16string DetachIfOwn(const char16_t*& run, int32_t length) const;
+    void DetachIfOwn(const char16_t*& run, int32_t length, std::u16string& holder) const;
 
     std::unique_ptr<char16_t[]> m_buffer;
     int32_t m_capacity = 0;

@@ -18,14 +18,17 @@ class CConversion {
 public:
     CConversion(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
     ~CConversion() {
-        if (m_cd != reinterpret_cast<iconv_t>(-1)) {
+        if (IsOpen()) {
             iconv_close(m_cd);
         }
     }
     CConversion(const CConversion&) = delete;
     CConversion& operator=(const CConversion&) = delete;
 
-    bool IsOpen() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports a failure as the handle (iconv_t)-1.
+    bool IsOpen() const {
+        return m_cd != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
 
     // Converts `input` into `output`; an input unit that does not convert is
     // skipped (`skipUnit` bytes) and `replacement` is written in its place.

@@ -21,8 +21,8 @@ public:
     // op1 (operator of op2) op2 = res; iExcludedDivisorBest is a divisor
     // chosen earlier (-1 for none) that a split avoids when it can.
     bool Build2(COperand& op1, COperand& op2, COperand& res, int32_t iExcludedDivisorBest);
-    bool Build3(COperand& op1, COperand& op2, COperand& op3, COperand& res);
-    bool Build4(COperand& op1, COperand& op2, COperand& op3, COperand& op4, COperand& res);
+    bool Build3(COperand& a, COperand& b, COperand& c, COperand& r);
+    bool Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r);
 
 private:
     // Where a temporary operand lives: Build4 needs two at a time, the Build3

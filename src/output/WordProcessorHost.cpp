@@ -20,7 +20,7 @@ QStringList ProgramNames(const QString& strProgId) {
 
 QString FindWordProcessor(const QString& strProgId, const QStringList& searchPaths) {
     for (const QString& strName : ProgramNames(strProgId)) {
-        const QString strProgram = QStandardPaths::findExecutable(strName, searchPaths);
+        QString strProgram = QStandardPaths::findExecutable(strName, searchPaths);
         if (!strProgram.isEmpty())
             return strProgram;
     }

@@ -23,6 +23,11 @@ std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
     return operand;
 }
 
+// The panel offers the carry / borrow pair only for a lone "＋" or "－".
+bool CarriesCbrCode(const std::u16string& allowedInGap1) {
+    return allowedInGap1 == OperatorText(Op::Plus) || allowedInGap1 == OperatorText(Op::Minus);
+}
+
 } // namespace
 
 std::u16string AllowedOperators(std::u16string_view pattern) {
@@ -47,7 +52,7 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             operatorSets.push_back(AllowedOperators(question.Operators().Item(k)));
         }
     }
-    if (count == 2 && question.Cbr() != Cbr::None) {
+    if (count == 2 && CarriesCbrCode(operatorSets.front())) {
         operands[1]->SetCbrSetting(question.Cbr());
     }
     TemplateList templates;

@@ -13,9 +13,10 @@ namespace kelvo {
 // fourth are ignored.
 std::u16string AllowedOperators(std::u16string_view pattern);
 
-// The templates of a question description, made as the operand panel makes
-// them from its boxes: a "从" above its "到" is exchanged, the carry/borrow
-// code goes on operand 2 of a two-operand question, every combination of
+// The templates of a question description, the one road from a kind to its
+// templates: a "从" above its "到" is exchanged, the carry/borrow code goes on
+// operand 2 of a two-operand question whose gap allows exactly "＋" or exactly
+// "－" (as the panel offers the pair), every combination of
 // allowed operators is one template with a result operand of its own. A gap
 // without an operator gives no template and leaves the message in
 // strErrorInfo.

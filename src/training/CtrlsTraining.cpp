@@ -2,7 +2,6 @@
 
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
-#include "generation/GenerationDriver.h"
 #include "training/AnswerChoices.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
@@ -37,8 +36,8 @@ QString GradeCaption(int32_t iWrong) {
     return QStringLiteral("等级：") + QString::fromUtf16(grade);
 }
 
-CtrlsTraining::CtrlsTraining(frmTraining& form, TemplateSource templates)
-    : m_form(form), m_templates(std::move(templates)), m_ctrlsTimer(form) {}
+CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions)
+    : m_form(form), m_questions(std::move(questions)), m_ctrlsTimer(form) {}
 
 void CtrlsTraining::DoFormLoad() {
     m_bQuestionsReady = CreateQuestions();
@@ -141,18 +140,16 @@ bool CtrlsTraining::CreateQuestions() {
     ClearQuestionLabels();
     m_form.cmdStart->setEnabled(false);
     m_form.lblInfo->clear();
-    const auto templates = m_templates();
-    if (!templates.empty()) {
-        const CValueLimit& limit = *templates.front()->ResultOperand()->Limit();
-        const auto questions = GenerateQuestions(templates, kQuestionCount, nullptr, nullptr);
-        if (questions.Count() > 0) {
-            const int32_t shown = std::min(questions.Count(), kQuestionCount);
-            for (int32_t i = 1; i <= shown; ++i) {
-                ShowQuestion(*questions.Item(i), i - 1, limit);
-            }
-            m_form.cmdStart->setEnabled(true);
-            return true;
+    const CQuestionSet questionSet = m_questions(kQuestionCount);
+    if (questionSet.HasQuestions()) {
+        const CValueLimit& limit = *questionSet.templates.front()->ResultOperand()->Limit();
+        const QuestionList& questions = questionSet.questions;
+        const int32_t shown = std::min(questions.Count(), kQuestionCount);
+        for (int32_t i = 1; i <= shown; ++i) {
+            ShowQuestion(*questions.Item(i), i - 1, limit);
         }
+        m_form.cmdStart->setEnabled(true);
+        return true;
     }
     m_form.lblInfo->setText(
         QStringLiteral("无法生成试题，可能您设计的算式有错误，请到主窗口修改算式。"));
@@ -168,7 +165,7 @@ void CtrlsTraining::ClearQuestionLabels() {
 
 void CtrlsTraining::ShowQuestion(const CExprValue& value, int32_t k, const CValueLimit& limit) {
     const AnswerChoices choices = MakeAnswerChoices(value.ResultValue(), limit);
-    const auto first = static_cast<size_t>(3 * k);
+    const auto first = 3 * static_cast<size_t>(k);
     m_form.lblQuestions[first]->setText(
         QString::fromStdU16String(value.LeftPartToString().ToString()));
     for (size_t c = 0; c < 2; ++c) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "training/CtrlsTimer.h"
-#include "training/TemplateSource.h"
+#include "training/QuestionSource.h"
 
 #include <QColor>
 
@@ -23,7 +23,7 @@ public:
     static constexpr int32_t kTimeLimited = 2;
     static constexpr int32_t kScoreOnly = 3;
 
-    CtrlsTraining(frmTraining& form, TemplateSource templates);
+    CtrlsTraining(frmTraining& form, QuestionSource questions);
 
     void DoFormLoad();
     void DoCreateClicked();
@@ -50,7 +50,7 @@ private:
     QColor BackColor() const;
 
     frmTraining& m_form;
-    TemplateSource m_templates;
+    QuestionSource m_questions;
     bool m_bIsDoingTraining = false;
     bool m_bQuestionsReady = false;
     int32_t m_iMode = kTimeLimited;

@@ -1,6 +1,5 @@
 #include "training/frmTraining.h"
 
-#include "foundation/RuntimeError.h"
 #include "output/ControlFont.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
@@ -65,8 +64,10 @@ bool IsDrillKey(const QKeyEvent& key) {
 
 } // namespace
 
-frmTraining::frmTraining(QWidget* owner, TemplateSource templates, CConfig& config)
-    : QWidget(owner, Qt::Window), m_config(config) {
+frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config)
+    : QWidget(owner, Qt::Window), m_config(config), m_errors([this](const QString& strText) {
+          QMessageBox::warning(this, windowTitle(), strText);
+      }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kelvo训练"));
     timTimer = Named(new QTimer(this), QStringLiteral("timTimer"));
@@ -89,7 +90,7 @@ frmTraining::frmTraining(QWidget* owner, TemplateSource templates, CConfig& conf
 
     // Keys reach the window before its controls, whichever control has the focus.
     qApp->installEventFilter(this);
-    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(templates));
+    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions));
     Forward([this] { m_ctrls->DoFormLoad(); });
     UpdateTrainingView(m_config, *this);
 }
@@ -283,14 +284,7 @@ void frmTraining::Forward(Action action) {
     if (!m_ctrls) {
         return;
     }
-    try {
-        action();
-    } catch (const CRuntimeError& error) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("运行错误 %1：%2")
-                                 .arg(static_cast<int>(error.Number()))
-                                 .arg(QString::fromStdU16String(error.Description())));
-    }
+    m_errors.Run(action);
 }
 
 } // namespace kelvo

@@ -1,12 +1,13 @@
 // The on-screen drill. frmTraining shows 30 questions with two answer choices
 // each and forwards every user event to its controller CtrlsTraining, which
-// asks the main window's operand panel for templates (through TemplateSource),
-// generates the questions, grades the drill and runs the clock CtrlsTimer on the
+// takes its questions from the main window's kind (through QuestionSource),
+// grades the drill and runs the clock CtrlsTimer on the
 // window's timTimer. The training font and time limit come from the main
 // window's configuration when the window opens and go back to it when it closes.
 #pragma once
 
-#include "training/TemplateSource.h"
+#include "training/QuestionSource.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QWidget>
 
@@ -37,7 +38,7 @@ public:
     // Opens as a window of its own, owned by `owner`, deleted when closed.
     // Closing it (also through close() from the owner) stores its training font
     // and time limit in `config`.
-    frmTraining(QWidget* owner, TemplateSource templates, CConfig& config);
+    frmTraining(QWidget* owner, QuestionSource questions, CConfig& config);
     ~frmTraining() override;
 
     QPushButton* cmdExit = nullptr;
@@ -68,6 +69,10 @@ public:
     QLabel* lblTimerCounter = nullptr;
 
     CtrlsTraining& Controller() { return *m_ctrls; }
+    // Tests record the error messages instead of showing them.
+    void SetMessageBox(CErrorBoundary::MessageBox messageBox) {
+        m_errors.SetMessageBox(std::move(messageBox));
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,13 +86,13 @@ private:
     void OnModesClicked(int index);
     void ShowHelp();
     void ChooseFont();
-    // Runs one event of the controller; a runtime error of the model is shown
-    // and the window goes on.
+    // Runs one event of the controller through the error boundary.
     template <class Action>
     void Forward(Action action);
 
     CConfig& m_config;
     std::unique_ptr<CtrlsTraining> m_ctrls;
+    CErrorBoundary m_errors;
 };
 
 } // namespace kelvo

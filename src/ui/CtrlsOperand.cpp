@@ -1,7 +1,7 @@
 #include "ui/CtrlsOperand.h"
 
-#include "generation/TemplateExpansion.h"
 #include "number/OperatorCodes.h"
+#include "question/QuestionTemplates.h"
 
 #include <utility>
 
@@ -141,53 +141,83 @@ int32_t CtrlsOperand::CbrValue() const {
     return Cbr::None;
 }
 
-TemplateList CtrlsOperand::Expressions(std::u16string& strErrorInfo) const {
-    const int32_t cbrCode = TemplateCbrCode();
-    OperandList operands;
-    for (int32_t i = 0; i < m_iOperandCount; ++i) {
-        auto operand = OperandFromBoxes(i);
-        if (i == 1 && cbrCode != Cbr::None) {
-            operand->SetCbrSetting(cbrCode);
+std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
+    auto qd = std::make_shared<CQuestionData>();
+    qd->AddLimit(LimitFromBoxes(0));
+    for (int32_t i = 1; i < m_iOperandCount; ++i) {
+        qd->AddOperator(OperatorsNoGap(i - 1));
+        qd->AddLimit(LimitFromBoxes(i));
+    }
+    qd->SetResultLimit(LimitFromBoxes(ResultFrame));
+    qd->SetCbr(CbrValue());
+    return qd;
+}
+
+void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
+    const int32_t count = qd.Limits().Count();
+    if (count < CQuestionData::MinOperandCount || count > CQuestionData::MaxOperandCount) {
+        return;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        if (const auto& limit = qd.Limits().Item(i + 1)) {
+            ShowLimit(i, *limit);
         }
-        operands.push_back(std::move(operand));
     }
-    TemplateList templates;
-    for (OperandList& sequence : ExpandTemplates(operands, AllOperators(), strErrorInfo)) {
-        auto expression = std::make_shared<CExpression>();
-        expression->Init(std::move(sequence), ResultOperand());
-        templates.push_back(std::move(expression));
+    ShowGap(0, qd.Operator1(), true);
+    ShowGap(1, qd.Operator2(), count > 2);
+    ShowGap(2, qd.Operator3(), count > 2);
+    if (qd.ResultLimit()) {
+        ShowLimit(ResultFrame, *qd.ResultLimit());
     }
-    return templates;
+    ShowCbrPair(qd.Cbr());
+    SetOperandCount(count);
 }
 
-std::shared_ptr<COperand> CtrlsOperand::ResultOperand() const {
-    return OperandFromBoxes(ResultFrame);
+std::shared_ptr<CValueLimit> CtrlsOperand::LimitFromBoxes(int32_t indexOperand) const {
+    auto limit = std::make_shared<CValueLimit>();
+    limit->SetLowerLimit(m_panel.txtLimits[2 * indexOperand]->Value());
+    limit->SetUpperLimit(m_panel.txtLimits[2 * indexOperand + 1]->Value());
+    limit->SetMultipleOf(MultipleOfs(indexOperand));
+    return limit;
 }
 
-// "从" above its "到" is no error: the two are exchanged for the template.
-std::shared_ptr<COperand> CtrlsOperand::OperandFromBoxes(int32_t indexOperand) const {
-    int32_t lower = m_panel.txtLimits[2 * indexOperand]->Value();
-    int32_t upper = m_panel.txtLimits[2 * indexOperand + 1]->Value();
-    if (upper < lower) {
-        std::swap(lower, upper);
+// Ticking one box of a "整十数" / "整百数" pair unticks the other through the
+// pair's own handling.
+void CtrlsOperand::ShowLimit(int32_t indexOperand, const CValueLimit& limit) {
+    m_panel.txtLimits[2 * indexOperand]->SetValue(limit.LowerLimit());
+    m_panel.txtLimits[2 * indexOperand + 1]->SetValue(limit.UpperLimit());
+    QCheckBox* tens = m_panel.chkMultipleOfs[2 * indexOperand];
+    QCheckBox* hundreds = m_panel.chkMultipleOfs[2 * indexOperand + 1];
+    if (limit.MultipleOf() == 10) {
+        tens->setChecked(true);
+    } else if (limit.MultipleOf() == 100) {
+        hundreds->setChecked(true);
+    } else {
+        tens->setChecked(false);
+        hundreds->setChecked(false);
     }
-    auto operand = std::make_shared<COperand>();
-    operand->InitLimits(lower, upper, MultipleOfs(indexOperand));
-    return operand;
 }
 
-int32_t CtrlsOperand::TemplateCbrCode() const {
-    if (m_iOperandCount != 2) {
-        return Cbr::None;
+void CtrlsOperand::ShowGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers) {
+    const std::u16string allowed = AllowedOperators(pattern);
+    for (int32_t p = 0; p < 4; ++p) {
+        QCheckBox* box = m_panel.chkOperators[4 * indexGap + p];
+        const bool isAllowed = allowed.find(box->text().toStdU16String()) != std::u16string::npos;
+        if (isAllowed || untickOthers) {
+            box->setChecked(isAllowed);
+        }
     }
+}
+
+void CtrlsOperand::ShowCbrPair(int32_t iCbr) {
     const auto& pair = m_panel.chkCbr;
-    if (IsTicked(pair[0])) {
-        return CaptionCode(pair[0]);
+    if (iCbr == Cbr::Carry || iCbr == Cbr::NoCarry) {
+        SetCaptions(pair, u"有进位", u"无进位");
+    } else if (iCbr == Cbr::Borrow || iCbr == Cbr::NoBorrow) {
+        SetCaptions(pair, u"有借位", u"无借位");
     }
-    if (IsTicked(pair[1])) {
-        return CaptionCode(pair[1]);
-    }
-    return Cbr::None;
+    pair[0]->setChecked(iCbr == Cbr::Carry || iCbr == Cbr::Borrow);
+    pair[1]->setChecked(iCbr == Cbr::NoCarry || iCbr == Cbr::NoBorrow);
 }
 
 void CtrlsOperand::UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "generation/GenerationDriver.h"
-#include "number/COperand.h"
+#include "question/CQuestionData.h"
 #include "ui/frmMainUi.h"
 
 #include <cstdint>
@@ -13,8 +12,9 @@ namespace kelvo {
 // Drives the operand panel of the main window: shows two to four operands
 // with the result frame and "=" after the last one, keeps the paired check
 // boxes exclusive, offers the carry / borrow pair only where it applies, and
-// reads the panel into question templates. It keeps only the operand count;
-// everything else is read from the controls when asked.
+// maps the panel to a question description and back, the one mapping between
+// the two. It keeps only the operand count; everything else is read from the
+// controls when asked.
 class CtrlsOperand {
 public:
     explicit CtrlsOperand(const COperandPanel& panel);
@@ -36,14 +36,18 @@ public:
     // The carry / borrow code the pair expresses, 0 while it does not apply.
     int32_t CbrValue() const;
 
-    // The question templates of the panel, one per combination of ticked
-    // operators; none, with the reason in strErrorInfo, when a gap has none.
-    TemplateList Expressions(std::u16string& strErrorInfo) const;
-    std::shared_ptr<COperand> ResultOperand() const;
+    // The kind the panel describes, ranges as they stand in the boxes (a "从"
+    // above its "到" included) and without a title.
+    std::shared_ptr<CQuestionData> QuestionData() const;
+    // Shows a kind on the panel: its operand count, ranges, operators of every
+    // gap it has (the gaps it lacks keep their ticks) and carry/borrow code.
+    void ShowQuestionData(const CQuestionData& qd);
 
 private:
-    std::shared_ptr<COperand> OperandFromBoxes(int32_t indexOperand) const;
-    int32_t TemplateCbrCode() const;
+    std::shared_ptr<CValueLimit> LimitFromBoxes(int32_t indexOperand) const;
+    void ShowLimit(int32_t indexOperand, const CValueLimit& limit);
+    void ShowGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
+    void ShowCbrPair(int32_t iCbr);
     static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
 
     COperandPanel m_panel;

@@ -1,9 +1,6 @@
 #include "ui/frmMain.h"
 
-#include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
-#include "number/OperatorCodes.h"
-#include "output/COutputFormatter.h"
 #include "output/WorksheetPrint.h"
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
@@ -35,7 +32,6 @@ constexpr int QuestionListHeight = 860;
 // The worksheet box shows at most this many characters of the worksheet.
 constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
-const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能是您设计的算式有问题。";
 // Where the progress frame stands over the worksheet box.
 constexpr int InfoTopInOutput = 136;
 
@@ -43,12 +39,6 @@ constexpr int InfoTopInOutput = 136;
 // are handled.
 void ProcessEventsWithoutInput() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-QString RuntimeErrorText(const CRuntimeError& error) {
-    return QString::fromUtf16(u"运行时错误 '%1'：\n\n%2")
-        .arg(static_cast<int>(error.Number()))
-        .arg(QString::fromStdU16String(error.Description()));
 }
 
 // Keeps the progress frame readable while the window around it is disabled.
@@ -127,72 +117,13 @@ void frmMain::LoadPresets() {
     m_ui.cboQuestionType->setCurrentIndex(0);
 }
 
-void frmMain::FillQuestionData(const std::shared_ptr<CQuestionData>& qd, int32_t iOperandCount) {
-    if (!qd || iOperandCount < CQuestionData::MinOperandCount ||
-        iOperandCount > CQuestionData::MaxOperandCount) {
+void frmMain::ShowQuestionData(const CQuestionData& qd) {
+    const int32_t count = qd.Limits().Count();
+    if (count < CQuestionData::MinOperandCount || count > CQuestionData::MaxOperandCount) {
         return;
     }
-    const std::array<std::shared_ptr<CValueLimit>, 4> limits{qd->Limit1(), qd->Limit2(),
-                                                             qd->Limit3(), qd->Limit4()};
-    for (int32_t i = 0; i < 4; ++i) {
-        SetLimitBoxes(i, limits[i]);
-    }
-    SetGap(0, qd->Operator1(), true);
-    SetGap(1, qd->Operator2(), iOperandCount > 2);
-    SetGap(2, qd->Operator3(), iOperandCount > 2);
-    SetLimitBoxes(4, qd->ResultLimit());
-    SetCbrPair(qd->Cbr());
-    m_ui.cboOperandCount->setCurrentIndex(iOperandCount - 2);
-    m_ctrlsOperand->SetOperandCount(iOperandCount);
-}
-
-// Ticking one box of a "整十数" / "整百数" pair unticks the other through the
-// pair's own handling.
-void frmMain::SetLimitBoxes(int32_t indexOperand, const std::shared_ptr<CValueLimit>& limit) {
-    if (!limit) {
-        return;
-    }
-    const COperandPanel& panel = m_ui.operandPanel;
-    panel.txtLimits[2 * indexOperand]->SetValue(limit->LowerLimit());
-    panel.txtLimits[2 * indexOperand + 1]->SetValue(limit->UpperLimit());
-    QCheckBox* tens = panel.chkMultipleOfs[2 * indexOperand];
-    QCheckBox* hundreds = panel.chkMultipleOfs[2 * indexOperand + 1];
-    if (limit->MultipleOf() == 10) {
-        tens->setChecked(true);
-    } else if (limit->MultipleOf() == 100) {
-        hundreds->setChecked(true);
-    } else {
-        tens->setChecked(false);
-        hundreds->setChecked(false);
-    }
-}
-
-void frmMain::SetGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers) {
-    const std::array<int32_t, 4> operators{Op::Plus, Op::Minus, Op::Times, Op::Divide};
-    for (int32_t p = 0; p < 4; ++p) {
-        const bool allowed = p < static_cast<int32_t>(pattern.size()) &&
-                             std::u16string_view(&pattern[p], 1) == OperatorText(operators[p]);
-        if (allowed || untickOthers) {
-            m_ui.operandPanel.chkOperators[4 * indexGap + p]->setChecked(allowed);
-        }
-    }
-}
-
-void frmMain::SetCbrPair(int32_t iCbr) {
-    const auto& pair = m_ui.operandPanel.chkCbr;
-    const bool isCarry = iCbr == Cbr::Carry || iCbr == Cbr::NoCarry;
-    const bool isBorrow = iCbr == Cbr::Borrow || iCbr == Cbr::NoBorrow;
-    if (isCarry) {
-        pair[0]->setText(QString::fromUtf16(u"有进位"));
-        pair[1]->setText(QString::fromUtf16(u"无进位"));
-    } else if (isBorrow) {
-        pair[0]->setText(QString::fromUtf16(u"有借位"));
-        pair[1]->setText(QString::fromUtf16(u"无借位"));
-    }
-    const bool first = iCbr == Cbr::Carry || iCbr == Cbr::Borrow;
-    const bool second = iCbr == Cbr::NoCarry || iCbr == Cbr::NoBorrow;
-    pair[0]->setChecked(first);
-    pair[1]->setChecked(second);
+    m_ctrlsOperand->ShowQuestionData(qd);
+    m_ui.cboOperandCount->setCurrentIndex(count - 2);
 }
 
 void frmMain::ConnectPanel() {
@@ -253,7 +184,7 @@ void frmMain::OnQuestionTypeSelected(int index) {
     const auto qd =
         m_precreatedQuestions.Item(m_ui.cboQuestionType->itemText(index).toStdU16String());
     if (qd) {
-        FillQuestionData(qd, qd->Limits().Count());
+        ShowQuestionData(*qd);
     }
 }
 
@@ -271,39 +202,30 @@ void frmMain::OnOperatorChanged(int index) {
 
 void frmMain::Create() {
     m_strWorksheet.clear();
-    if (m_arrExprValues) {
-        m_arrExprValues->Clear();
-    }
-    m_colExprs = m_ctrlsOperand->Expressions(m_strErrorInfo);
-    if (m_colExprs.empty()) {
-        ShowOutput(QString::fromStdU16String(m_strErrorInfo));
-        m_strErrorInfo.clear();
-        return;
-    }
-    const auto& boxes = m_ui.settingsPanel.txtSettings;
-    const int32_t wanted = CheckedMultiply(boxes[1]->Value(), boxes[0]->Value());
-    m_arrExprValues =
-        std::make_shared<QuestionList>(GenerateQuestions(m_colExprs, wanted, nullptr, this));
-    if (m_arrExprValues->Count() == 0) {
-        ShowOutput(QString::fromUtf16(NoQuestionText));
-    }
-    FormatQuestions(false);
+    m_questionSet = {};
+    CWorksheet worksheet =
+        MakeWorksheet(*m_ctrlsOperand->QuestionData(), *m_ctrlsSettings->OutputSettings(), this);
+    m_questionSet = std::move(worksheet.questionSet);
+    ShowWorksheet(worksheet.text, false);
 }
 
+// Without questions of a Create there is nothing to re-format.
 void frmMain::ShowQuestions(bool silent) {
-    RunJob([&] { FormatQuestions(silent); });
+    RunJob([&] {
+        if (m_questionSet.HasQuestions()) {
+            ShowWorksheet(FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this),
+                          silent);
+        }
+    });
 }
 
-void frmMain::FormatQuestions(bool silent) {
-    if (m_colExprs.empty() || !m_arrExprValues || m_arrExprValues->Count() == 0) {
+// The text is the worksheet, or the reason there is none.
+void frmMain::ShowWorksheet(const std::u16string& strText, bool silent) {
+    if (!m_questionSet.HasQuestions()) {
+        ShowOutput(QString::fromStdU16String(strText));
         return;
     }
-    COutputFormatter formatter;
-    formatter.SetSettings(m_ctrlsSettings->OutputSettings());
-    formatter.SetExprValues(m_arrExprValues.get());
-    formatter.RepresentiveExpression(*m_colExprs.front());
-    const CStringBuilder text = formatter.Format(this);
-    m_strWorksheet = QString::fromUtf16(text.Ptr(), text.View().size());
+    m_strWorksheet = QString::fromStdU16String(strText);
     if (m_strWorksheet.size() > OutputBoxLimit && !silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
@@ -340,7 +262,11 @@ frmTraining* frmMain::TrainingWindow() const {
 void frmMain::OpenTraining() {
     if (!m_training) {
         m_training = new frmTraining(
-            this, [this] { return m_ctrlsOperand->Expressions(m_strErrorInfo); }, *m_config);
+            this,
+            [this](int32_t wanted) {
+                return MakeQuestions(*m_ctrlsOperand->QuestionData(), wanted, nullptr);
+            },
+            *m_config);
     }
     m_training->show();
     m_training->raise();
@@ -443,11 +369,7 @@ void frmMain::EndProgress() {
 
 template <class F>
 void frmMain::Handle(F&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ShowErrorMessage(error);
-    }
+    m_errors.Run(std::forward<F>(handler));
 }
 
 template <class F>
@@ -456,26 +378,14 @@ void frmMain::RunJob(F&& job) {
         return;
     }
     m_busy = true;
-    try {
-        job();
-    } catch (const std::exception& error) {
+    m_errors.Run(std::forward<F>(job), [this] {
         m_busy = false;
         EndProgress();
-        ShowErrorMessage(error);
-    }
+    });
     m_busy = false;
     if (m_closePending) {
         m_closePending = false;
         close();
-    }
-}
-
-void frmMain::ShowErrorMessage(const std::exception& error) {
-    if (const auto* runtimeError = dynamic_cast<const CRuntimeError*>(&error)) {
-        ShowMessage(RuntimeErrorText(*runtimeError));
-    } else {
-        ShowMessage(
-            QString::fromUtf16(u"运行时错误：%1").arg(QString::fromLocal8Bit(error.what())));
     }
 }
 

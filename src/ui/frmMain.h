@@ -1,7 +1,6 @@
 #pragma once
 
 #include "generation/CInfoReceiver.h"
-#include "generation/GenerationDriver.h"
 #include "output/ControlFont.h"
 #include "output/WordProcessorHost.h"
 #include "question/CConfig.h"
@@ -9,6 +8,8 @@
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
+#include "widgets/ErrorBoundary.h"
+#include "worksheet/Worksheet.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -24,11 +25,12 @@ namespace kelvo {
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
-// settings controllers, preset list, settings file, the templates, questions
-// and worksheet of the last Create) and forwards its control events to the
-// controllers. Work that yields to the event loop (Create and every display
-// of the worksheet) runs as one job: while it runs no second job starts, user
-// input waits, and a close asked for meanwhile is carried out when it ends.
+// settings controllers, preset list, settings file, the questions and
+// worksheet of the last Create) and forwards its control events to the
+// controllers; the worksheet itself is made by the core (MakeWorksheet).
+// Work that yields to the event loop (Create and every display of the
+// worksheet) runs as one job: while it runs no second job starts, user input
+// waits, and a close asked for meanwhile is carried out when it ends.
 class frmMain : public QWidget, public CInfoReceiver {
 public:
     using MessageBoxHook = std::function<void(const QString& strText)>;
@@ -57,14 +59,12 @@ public:
     // Formats the questions of the last Create into the worksheet box; a long
     // worksheet is announced unless silent.
     void ShowQuestions(bool silent);
-    // Sets the operand panel from a question description.
-    void FillQuestionData(const std::shared_ptr<CQuestionData>& qd, int32_t iOperandCount);
+    // Sets the operand panel and the operand count from a question description.
+    void ShowQuestionData(const CQuestionData& qd);
 
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
     CConfig& Config() { return *m_config; }
-    // Pending error text of the template expansion, shown by Create.
-    std::u16string& ErrorInfo() { return m_strErrorInfo; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
     const QString& Worksheet() const { return m_strWorksheet; }
@@ -89,10 +89,7 @@ private:
     void OnQuestionTypeSelected(int index);
     void OnOperandCountSelected(int index);
     void Create();
-    void FormatQuestions(bool silent);
-    void SetLimitBoxes(int32_t indexOperand, const std::shared_ptr<CValueLimit>& limit);
-    void SetGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
-    void SetCbrPair(int32_t iCbr);
+    void ShowWorksheet(const std::u16string& strText, bool silent);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
@@ -108,14 +105,12 @@ private:
     void YieldToEvents();
     void EndProgress();
 
-    // Runs an event handler; a runtime error becomes a message box and the
-    // window goes on working.
+    // Runs an event handler through the error boundary.
     template <class F>
     void Handle(F&& handler);
     // Runs a job unless one is running; see the class comment.
     template <class F>
     void RunJob(F&& job);
-    void ShowErrorMessage(const std::exception& error);
     void ShowMessage(const QString& strText);
 
     // The window whose progress label the model's yields bring up to date.
@@ -126,11 +121,10 @@ private:
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
-    TemplateList m_colExprs;
-    std::shared_ptr<QuestionList> m_arrExprValues;
-    std::u16string m_strErrorInfo;
+    CQuestionSet m_questionSet;
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
+    CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
     UrlOpener m_openUrl;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;

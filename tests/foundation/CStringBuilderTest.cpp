@@ -64,11 +64,18 @@ TEST(CStringBuilderTest, BuildersAppendAndInsertOtherBuildersAndThemselves) {
     target.AppendBuilder(source);
     EXPECT_EQ(target.ToString(), u"[12＋5=12＋5=]12＋5=");
 
+    // Long runs force a reallocation; short ones fit a string's own storage,
+    // where a moved copy would not keep its address.
     CStringBuilder self = Holding(std::u16string(100, u'a'));
     self.AppendBuilder(self, 2);
     EXPECT_EQ(self.ToString(), std::u16string(300, u'a'));
     self.InsertBuilder(self, 1);
     EXPECT_EQ(self.Length(), 600);
+    CStringBuilder few = Holding(u"ab");
+    few.InsertBuilder(few, 2);
+    EXPECT_EQ(few.ToString(), u"aabb");
+    few.AppendBuilder(few, 2);
+    EXPECT_EQ(few.ToString(), u"aabbaabbaabb");
 }
 
 TEST(CStringBuilderTest, ClearKeepsTheCapacity) {

@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace kelvo::test {
 
@@ -55,7 +57,16 @@ protected:
 
     frmTraining& Open() {
         m_form = new frmTraining(
-            nullptr, [this] { return m_templates; }, *m_config);
+            nullptr,
+            [this](int32_t wanted) {
+                if (m_sourceFailure) {
+                    std::exchange(m_sourceFailure, nullptr)();
+                }
+                CQuestionSet questionSet{m_templates, {}, {}};
+                questionSet.questions = GenerateQuestions(m_templates, wanted, nullptr, nullptr);
+                return questionSet;
+            },
+            *m_config);
         m_form->show();
         return *m_form;
     }
@@ -103,6 +114,8 @@ protected:
     std::unique_ptr<CConfig> m_config =
         std::make_unique<CConfig>(std::filesystem::path(m_dir.filePath("Kelvo.ini").toStdString()));
     TemplateList m_templates = NineAddTemplates();
+    // Thrown from the next question request, once.
+    std::function<void()> m_sourceFailure;
     QPointer<frmTraining> m_form;
 };
 

@@ -1,5 +1,6 @@
 #include "TrainingFixture.h"
 
+#include "foundation/RuntimeError.h"
 #include "training/frmTrainingHelp.h"
 
 #include <QFocusEvent>
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 
 #include <set>
+#include <stdexcept>
+#include <vector>
 
 namespace kelvo::test {
 namespace {
@@ -275,6 +278,32 @@ TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
     Key(Qt::Key_C);
     ExpectButtons(form, kReady, "kind mended in the main window");
     EXPECT_TRUE(form.lblInfo->text().isEmpty());
+}
+
+// Whatever a handler throws becomes one message; the next click works again.
+TEST_F(frmTrainingTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
+    struct Case {
+        std::function<void()> failure;
+        QString message;
+    };
+    const Case cases[] = {
+        {[] { throw std::bad_alloc(); }, QString::fromUtf16(u"内存不足，无法完成这项操作。")},
+        {[] { RaiseError(ErrorNumber::Overflow); },
+         QString::fromUtf16(u"运行时错误 '6'：\n\n溢出")},
+        {[] { throw std::runtime_error("disk gone"); }, QStringLiteral("disk gone")},
+    };
+    frmTraining& form = Open();
+    std::vector<QString> messages;
+    form.SetMessageBox([&](const QString& text) { messages.push_back(text); });
+    for (const Case& c : cases) {
+        m_sourceFailure = c.failure;
+        QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.back(), c.message);
+        QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+        ExpectButtons(form, kReady, "after the error");
+    }
+    EXPECT_EQ(messages.size(), 3u);
 }
 
 TEST_F(frmTrainingTest, TheTimeBoxHoldsOneToNineThousandNineHundredNinetyNineSeconds) {

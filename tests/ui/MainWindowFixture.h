@@ -1,5 +1,6 @@
 #pragma once
 
+#include "question/QuestionTemplates.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -60,6 +61,10 @@ protected:
         for (int p = 0; p < 4; ++p) {
             Check("chkOperators", 4 * gap + p)->setChecked(ticks[p] == 'x');
         }
+    }
+    // The templates of the kind the panel shows, as Create makes them.
+    TemplateList PanelTemplates(std::u16string& error) const {
+        return QuestionTemplates(*window->OperandController().QuestionData(), error);
     }
     QString Output() const {
         return Find<QPlainTextEdit>(QStringLiteral("txtOutput"))->toPlainText();

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "number/OperatorCodes.h"
+#include "question/CPreCreatedQuestions.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -207,7 +208,7 @@ TEST_F(PanelTest, TemplatesCarryTheBorrowCodeAndOrderedRanges) {
     EnterText(Box("txtLimits", 0), QStringLiteral("20"));
     EnterText(Box("txtLimits", 1), QStringLiteral("5"));
     std::u16string error;
-    const TemplateList templates = window->OperandController().Expressions(error);
+    const TemplateList templates = PanelTemplates(error);
     ASSERT_EQ(templates.size(), 1u);
     EXPECT_TRUE(error.empty());
     const OperandList& operands = templates[0]->Operands();
@@ -225,7 +226,7 @@ TEST_F(PanelTest, TicksOfTwoGapsGiveOneTemplatePerCombination) {
     SetGapOperators(1, "..xx");
     Check("chkMultipleOfs", 9)->setChecked(true);
     std::u16string error;
-    const TemplateList templates = window->OperandController().Expressions(error);
+    const TemplateList templates = PanelTemplates(error);
     ASSERT_EQ(templates.size(), 4u);
     const int32_t expected[4][2] = {{Op::Plus, Op::Times},
                                     {Op::Plus, Op::Divide},
@@ -241,7 +242,7 @@ TEST_F(PanelTest, TicksOfTwoGapsGiveOneTemplatePerCombination) {
     EXPECT_EQ(window->GetOperators(1), u"×÷");
 
     SetGapOperators(1, "....");
-    EXPECT_TRUE(window->OperandController().Expressions(error).empty());
+    EXPECT_TRUE(PanelTemplates(error).empty());
     EXPECT_EQ(error, u"错误：至少一个运算数没有选择运算符号。");
 }
 
@@ -275,6 +276,79 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"txtSettings", 1, "25", "20"}, ClampCase{"txtSettings", 2, "26", "25"},
         ClampCase{"txtSettings", 3, "51", "50"}, ClampCase{"txtSettings", 4, "0", "0"},
         ClampCase{"txtSettings", 4, ".", "10"}));
+
+} // namespace
+} // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+// A kind as text: ranges with their steps, allowed operators, result, code.
+std::string Describe(const CQuestionData& qd) {
+    std::string text;
+    const auto limitText = [](const CValueLimit& limit) {
+        return std::to_string(limit.LowerLimit()) + ".." + std::to_string(limit.UpperLimit()) +
+               "/" + std::to_string(limit.MultipleOf()) + " ";
+    };
+    for (int32_t k = 1; k <= qd.Limits().Count(); ++k) {
+        text += limitText(*qd.Limits().Item(k));
+        if (k < qd.Limits().Count()) {
+            text +=
+                QString::fromStdU16String(AllowedOperators(qd.Operators().Item(k))).toStdString() +
+                " ";
+        }
+    }
+    return text + "= " + limitText(*qd.ResultLimit()) + "cbr " + std::to_string(qd.Cbr());
+}
+
+std::shared_ptr<CValueLimit> Step(int32_t lower, int32_t upper, int32_t multipleOf) {
+    auto limit = std::make_shared<CValueLimit>();
+    limit->Init(lower, upper, multipleOf, 1);
+    return limit;
+}
+
+using PanelMappingTest = MainWindowFixture;
+
+TEST_F(PanelMappingTest, EveryPresetShownOnThePanelReadsBackAsThePreset) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    for (int32_t i = 1; i <= presets.Questions().Count(); ++i) {
+        const CQuestionData& preset = *presets.Questions().Item(i);
+        if (preset.Limits().Count() == 0) {
+            continue;
+        }
+        SelectQuestionType(preset.Title().c_str());
+        EXPECT_EQ(Describe(*window->OperandController().QuestionData()), Describe(preset))
+            << QString::fromStdU16String(preset.Title()).toStdString();
+    }
+}
+
+TEST_F(PanelMappingTest, DescriptionsRoundTripThroughThePanel) {
+    CQuestionData carry;
+    carry.AddLimit(Step(10, 90, 10));
+    carry.AddOperator(u"＋$$$");
+    carry.AddLimit(Step(1, 9, 1));
+    carry.SetResultLimit(Step(0, 100, 1));
+    carry.SetCbr(Cbr::NoCarry);
+
+    CQuestionData three;
+    three.AddLimit(Step(100, 900, 100));
+    three.AddOperator(u"＋－$$");
+    three.AddLimit(Step(30, 5, 10));
+    three.AddOperator(u"$$×÷");
+    three.AddLimit(Step(2, 9, 1));
+    three.SetResultLimit(Step(0, 10000, 100));
+
+    CQuestionData four = three;
+    four.AddOperator(u"$－$÷");
+    four.AddLimit(Step(1, 5, 1));
+
+    for (const CQuestionData* qd : {&four, &carry, &three}) {
+        window->ShowQuestionData(*qd);
+        EXPECT_EQ(window->OperandCount(), qd->Limits().Count());
+        EXPECT_EQ(Describe(*window->OperandController().QuestionData()), Describe(*qd));
+    }
+}
 
 } // namespace
 } // namespace kelvo

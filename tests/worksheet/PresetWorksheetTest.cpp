@@ -4,6 +4,7 @@
 #include "question/PresetTable.h"
 #include "question/QuestionTemplates.h"
 #include "support/QuestionChecks.h"
+#include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -77,14 +78,10 @@ TEST_P(PresetGenerationTest, EveryQuestionIsAdmissibleAndInsideThePreset) {
     CPreCreatedQuestions presets;
     presets.Load();
     const CQuestionData& preset = *presets.Questions().Item(GetParam());
-    std::u16string error;
-    const TemplateList templates = QuestionTemplates(preset, error);
-    ASSERT_FALSE(templates.empty());
-    EXPECT_EQ(error, u"");
-
-    int32_t generated = 0;
-    const QuestionList questions = GenerateQuestions(templates, 1000, &generated, nullptr);
-    ASSERT_GT(generated, 0) << "no question";
+    const CQuestionSet questionSet = MakeQuestions(preset, 1000, nullptr);
+    ASSERT_TRUE(questionSet.HasQuestions()) << "no question";
+    EXPECT_EQ(questionSet.errorText, u"");
+    const QuestionList& questions = questionSet.questions;
     ASSERT_GE(questions.Count(), 1000);
     std::set<int32_t> operators;
     for (int32_t i = 1; i <= questions.Count(); ++i) {
@@ -128,66 +125,6 @@ INSTANTIATE_TEST_SUITE_P(Presets, PresetGenerationTest, ::testing::ValuesIn(Pres
                          [](const ::testing::TestParamInfo<int32_t>& info) {
                              return "Entry" + std::to_string(info.param);
                          });
-
-TEST(QuestionTemplatesTest, APatternAllowsOnlyOperatorsInTheirOwnPlace) {
-    EXPECT_EQ(AllowedOperators(u"＋－$$"), u"＋－");
-    EXPECT_EQ(AllowedOperators(u"$$×÷"), u"×÷");
-    EXPECT_EQ(AllowedOperators(u"＋$$$$"), u"＋");
-    EXPECT_EQ(AllowedOperators(u"－＋$$"), u"");
-    EXPECT_EQ(AllowedOperators(u"$$$"), u"");
-    EXPECT_EQ(AllowedOperators(u"$$$$÷"), u"");
-}
-
-TEST(QuestionTemplatesTest, TemplatesAreMadeAsThePanelMakesThem) {
-    CQuestionData question;
-    auto first = std::make_shared<CValueLimit>();
-    first->Init(20, 5, 1, 1);
-    question.AddLimit(first);
-    question.AddOperator(u"＋－$$");
-    auto second = std::make_shared<CValueLimit>();
-    second->Init(1, 9, 10, 1);
-    question.AddLimit(second);
-    auto result = std::make_shared<CValueLimit>();
-    result->Init(0, 100, 1, 1);
-    question.SetResultLimit(result);
-    question.SetCbr(Cbr::Carry);
-
-    std::u16string error;
-    const TemplateList templates = QuestionTemplates(question, error);
-    ASSERT_EQ(templates.size(), 2u);
-    EXPECT_EQ(templates[0]->Operands()[0], templates[1]->Operands()[0]);
-    EXPECT_NE(templates[0]->ResultOperand(), templates[1]->ResultOperand());
-    EXPECT_EQ(templates[0]->Operands()[0]->LowerLimit(), 5);
-    EXPECT_EQ(templates[0]->Operands()[0]->UpperLimit(), 20);
-    EXPECT_EQ(templates[1]->Operands()[1]->MultipleOf(), 10);
-    EXPECT_EQ(templates[0]->Operands()[1]->LeftOperator(), Op::Plus);
-    EXPECT_EQ(templates[1]->Operands()[1]->LeftOperator(), Op::Minus);
-    EXPECT_EQ(templates[1]->Operands()[1]->CbrSetting(), Cbr::Carry);
-
-    question.AddOperator(u"＋$$$");
-    question.AddLimit(second);
-    const TemplateList three = QuestionTemplates(question, error);
-    ASSERT_EQ(three.size(), 2u);
-    EXPECT_EQ(three[0]->Operands()[1]->CbrSetting(), Cbr::None);
-    EXPECT_EQ(error, u"");
-}
-
-TEST(QuestionTemplatesTest, AGapWithoutOperatorGivesNoTemplateAndTheMessage) {
-    CPreCreatedQuestions presets;
-    presets.Load();
-    const CQuestionData& question = *presets.Item(u"10以内的连加");
-    CQuestionData broken;
-    broken.AddLimit(question.Limit1());
-    broken.AddOperator(u"＋$$$");
-    broken.AddLimit(question.Limit2());
-    broken.AddOperator(u"$$$$");
-    broken.AddLimit(question.Limit3());
-    broken.SetResultLimit(question.ResultLimit());
-
-    std::u16string error;
-    EXPECT_TRUE(QuestionTemplates(broken, error).empty());
-    EXPECT_EQ(error, u"错误：至少一个运算数没有选择运算符号。");
-}
 
 } // namespace
 } // namespace kelvo

@@ -1,0 +1,49 @@
+#include "worksheet/Worksheet.h"
+
+#include "foundation/RuntimeError.h"
+#include "output/COutputFormatter.h"
+#include "question/QuestionTemplates.h"
+
+#include <memory>
+
+namespace kelvo {
+
+namespace {
+
+const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能是您设计的算式有问题。";
+
+} // namespace
+
+CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver) {
+    CQuestionSet questionSet;
+    questionSet.templates = QuestionTemplates(kind, questionSet.errorText);
+    if (!questionSet.templates.empty()) {
+        questionSet.questions = GenerateQuestions(questionSet.templates, wanted, nullptr, receiver);
+    }
+    if (!questionSet.HasQuestions() && questionSet.errorText.empty()) {
+        questionSet.errorText = NoQuestionText;
+    }
+    return questionSet;
+}
+
+std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSettings& layout,
+                               CInfoReceiver* receiver) {
+    if (!questionSet.HasQuestions()) {
+        return questionSet.errorText;
+    }
+    COutputFormatter formatter;
+    formatter.SetSettings(std::make_shared<const COutputSettings>(layout));
+    formatter.SetExprValues(&questionSet.questions);
+    formatter.RepresentiveExpression(*questionSet.templates.front());
+    return formatter.Format(receiver).ToString();
+}
+
+CWorksheet MakeWorksheet(const CQuestionData& kind, const COutputSettings& layout,
+                         CInfoReceiver* receiver) {
+    const int32_t wanted = CheckedMultiply(layout.ColumnCount(), layout.RowCount());
+    CWorksheet worksheet{MakeQuestions(kind, wanted, receiver), {}};
+    worksheet.text = FormatWorksheet(worksheet.questionSet, layout, receiver);
+    return worksheet;
+}
+
+} // namespace kelvo

@@ -1,0 +1,53 @@
+// The main use case, outside the windows: a question description and a
+// layout in, the questions and the worksheet text out.
+//
+//   CQuestionData --QuestionTemplates--> templates --GenerateQuestions--> questions
+//   questions + COutputSettings --COutputFormatter--> worksheet text
+//
+// A window collects the description from its panel, calls MakeWorksheet and
+// shows the text; a new layout re-formats the same questions (FormatWorksheet).
+// The drill takes its questions from MakeQuestions.
+#pragma once
+
+#include "generation/GenerationDriver.h"
+#include "output/COutputSettings.h"
+#include "question/CQuestionData.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kelvo {
+
+class CInfoReceiver;
+
+// The questions made for one kind.
+struct CQuestionSet {
+    // The kind's templates; the first one stands for the widths of the text.
+    TemplateList templates;
+    // Shuffled, and repeated cyclically up to the wanted number.
+    QuestionList questions;
+    // Why there are no questions; empty when there are.
+    std::u16string errorText;
+
+    bool HasQuestions() const { return questions.Count() > 0; }
+};
+
+// A worksheet: its questions and its text (the error text when it has none).
+struct CWorksheet {
+    CQuestionSet questionSet;
+    std::u16string text;
+};
+
+// The receiver (may be nullptr) sees the progress of a long job.
+CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver);
+
+// The text of the questions under the layout: as many cells as the layout has,
+// at most as many as there are questions; the error text without questions.
+std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSettings& layout,
+                               CInfoReceiver* receiver);
+
+// As many questions as the layout has cells (rows × columns), formatted.
+CWorksheet MakeWorksheet(const CQuestionData& kind, const COutputSettings& layout,
+                         CInfoReceiver* receiver);
+
+} // namespace kelvo

@@ -1,0 +1,77 @@
+#include "worksheet/Worksheet.h"
+#include "foundation/RandomSource.h"
+#include "question/CPreCreatedQuestions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kelvo {
+namespace {
+
+std::shared_ptr<CValueLimit> Limit(int32_t lower, int32_t upper) {
+    auto limit = std::make_shared<CValueLimit>();
+    limit->Init(lower, upper, 1, 1);
+    return limit;
+}
+
+// a ＋ b with both operands and the result in the given ranges.
+CQuestionData Addition(int32_t operandUpper, int32_t resultLower, int32_t resultUpper,
+                       std::u16string gap = u"＋$$$") {
+    CQuestionData kind;
+    kind.AddLimit(Limit(1, operandUpper));
+    kind.AddOperator(std::move(gap));
+    kind.AddLimit(Limit(1, operandUpper));
+    kind.SetResultLimit(Limit(resultLower, resultUpper));
+    return kind;
+}
+
+COutputSettings Layout(int32_t rows, int32_t columns) {
+    COutputSettings layout;
+    layout.SetRowCount(rows);
+    layout.SetColumnCount(columns);
+    layout.SetColumnSpacing(4);
+    return layout;
+}
+
+class WorksheetTest : public ::testing::Test {
+protected:
+    void SetUp() override { SeedRandom(4711); }
+    void TearDown() override { UseClockForRandomReseed(); }
+};
+
+TEST_F(WorksheetTest, AKindWithoutQuestionsGivesTheReasonAsItsText) {
+    struct Case {
+        CQuestionData kind;
+        const char16_t* text;
+    };
+    const Case cases[] = {
+        {Addition(10, 1, 20, u"$$$$"), u"错误：至少一个运算数没有选择运算符号。"},
+        // 5 ＋ 5 never lies in 11..20.
+        {Addition(5, 11, 20), u"很抱歉，没有生成题目。可能是您设计的算式有问题。"},
+    };
+    for (const Case& c : cases) {
+        const CWorksheet worksheet = MakeWorksheet(c.kind, Layout(10, 5), nullptr);
+        EXPECT_FALSE(worksheet.questionSet.HasQuestions());
+        EXPECT_EQ(worksheet.text, c.text);
+        EXPECT_EQ(FormatWorksheet(worksheet.questionSet, Layout(2, 2), nullptr), c.text);
+    }
+}
+
+TEST_F(WorksheetTest, TheLayoutAsksForItsCellsAndReformatsTheSameQuestions) {
+    const CWorksheet worksheet = MakeWorksheet(Addition(50, 1, 100), Layout(10, 5), nullptr);
+    ASSERT_EQ(worksheet.questionSet.questions.Count(), 50);
+    EXPECT_EQ(std::count(worksheet.text.begin(), worksheet.text.end(), u'='), 50);
+
+    COutputSettings withAnswers = Layout(10, 5);
+    withAnswers.SetIsShowAnswer(true);
+    const std::u16string answered = FormatWorksheet(worksheet.questionSet, withAnswers, nullptr);
+    EXPECT_NE(answered, worksheet.text);
+    EXPECT_EQ(FormatWorksheet(worksheet.questionSet, Layout(10, 5), nullptr), worksheet.text);
+    // Fewer cells than questions: the text stops at the layout.
+    const std::u16string smaller = FormatWorksheet(worksheet.questionSet, Layout(2, 5), nullptr);
+    EXPECT_EQ(std::count(smaller.begin(), smaller.end(), u'='), 10);
+}
+
+} // namespace
+} // namespace kelvo
