@@ -101,12 +101,19 @@ void CValueLimit::Multiply(const CValueLimit& lim) {
     if (!ResetUnlessBothValid(lim)) {
         return;
     }
+    // A product is a multiple of both steps' product; beyond the ceiling no
+    // product is left (a step above 1 never admits 0).
+    const int64_t step = static_cast<int64_t>(m_multipleOf) * lim.m_multipleOf;
+    if (step > ValueCeiling) {
+        Reset();
+        return;
+    }
     // 4 is the smallest number with two prime factors.
     const int64_t lower = ClampedProduct(m_lowerLimit, lim.m_lowerLimit);
     const int64_t upper = ClampedProduct(m_upperLimit, lim.m_upperLimit);
     m_lowerLimit = static_cast<int32_t>(MaxValue<int64_t>(4, lower));
     m_upperLimit = static_cast<int32_t>(upper < 0 ? -1 : upper);
-    m_multipleOf = static_cast<int32_t>(ClampedProduct(m_multipleOf, lim.m_multipleOf));
+    m_multipleOf = static_cast<int32_t>(step);
     m_factorCount = CheckedAdd(m_factorCount, lim.m_factorCount);
 }
 

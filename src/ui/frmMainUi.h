@@ -57,6 +57,7 @@ struct frmMainUi {
     QGroupBox* fraInfo = nullptr;
     QLabel* lblInfoTitle = nullptr;
     QLabel* lblInfoContent = nullptr;
+    QPushButton* cmdCancel = nullptr;
     QPlainTextEdit* txtOutput = nullptr;
     std::array<QLabel*, 2> lblCultureSite{};
     QLabel* lblSiteDetail = nullptr;
