@@ -1,6 +1,7 @@
 // The largest worksheet (5000 rows of 20 questions, with the answers) made as
 // "生成试题" makes it, for the kinds that cost the most and for every preset.
 // Each benchmark also reports the peak resident memory of its runs.
+#include "LargestSheet.h"
 #include "generation/GenerationDriver.h"
 #include "output/COutputFormatter.h"
 #include "question/CPreCreatedQuestions.h"
@@ -16,8 +17,8 @@
 namespace kelvo {
 namespace {
 
-constexpr int32_t Rows = 5000;
-constexpr int32_t Columns = 20;
+using bench::Columns;
+using bench::Rows;
 
 // The peak resident memory of the process since Reset (Linux: the kernel's
 // high-water mark, which writing 5 to clear_refs sets back to the current size).
@@ -34,18 +35,6 @@ double PeakMegabytes() {
         }
     }
     return 0;
-}
-
-std::shared_ptr<COutputSettings> LargestSheetWithAnswers() {
-    auto settings = std::make_shared<COutputSettings>();
-    settings->SetTitle(u"  姓名：                   时间：                   得分：");
-    settings->SetRowCount(Rows);
-    settings->SetColumnCount(Columns);
-    settings->SetRowSpacing(1);
-    settings->SetColumnSpacing(6);
-    settings->SetRowCountPerTitle(10);
-    settings->SetIsShowAnswer(true);
-    return settings;
 }
 
 struct Range {
@@ -80,7 +69,7 @@ const std::u16string EveryOperator = u"＋－×÷";
 void RunSheet(benchmark::State& state, const CQuestionData& kind) {
     std::u16string error;
     const TemplateList templates = QuestionTemplates(kind, error);
-    const auto settings = LargestSheetWithAnswers();
+    const auto settings = bench::LargestSheet(false, true);
     int32_t generated = 0;
     int64_t length = 0;
     ResetPeakMemory();
