@@ -140,7 +140,13 @@ void frmMain::YieldToEvents() {
         m_ui.lblInfoContent->setText(QString::number(*m_iPendingProgress));
         m_iPendingProgress.reset();
     }
-    ProcessEventsWithoutInput();
+    // While the progress frame shows, everything else is disabled and its
+    // "取消" must be able to take a click.
+    if (!m_ui.fraInfo->isHidden()) {
+        QCoreApplication::processEvents();
+    } else {
+        ProcessEventsWithoutInput();
+    }
 }
 
 QString frmMain::DefaultSettingsPath() {
@@ -199,6 +205,7 @@ void frmMain::ConnectPanel() {
 
 void frmMain::ConnectCommands() {
     connect(m_ui.cmdCreate, &QPushButton::clicked, this, [this] { RunJob([&] { Create(); }); });
+    connect(m_ui.cmdCancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
     for (QCheckBox* toggle :
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
@@ -275,6 +282,7 @@ void frmMain::Create() {
     m_strWorksheet.clear();
     m_questionSet = {};
     m_planSheet.reset();
+    m_cancelRequested = false;
     if (!m_ctrlsPlan->Plan().IsEmpty()) {
         CreatePlan();
         return;
@@ -318,7 +326,11 @@ void frmMain::ShowWorksheet(const std::u16string& strText, bool hasQuestions, bo
     if (m_strWorksheet.size() > OutputBoxLimit && !silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
-    ShowOutput(m_strWorksheet.left(OutputBoxLimit));
+    // A job that stopped short says so above the sheet; the printed sheet stays as it is.
+    const QString status = QString::fromStdU16String(m_planSheet ? m_planSheet->statusLine
+                                                                 : StatusLine(m_questionSet));
+    const QString shown = m_strWorksheet.left(OutputBoxLimit);
+    ShowOutput(status.isEmpty() ? shown : status + QStringLiteral("\r\n") + shown);
 }
 
 void frmMain::ShowStatus(const std::u16string& strText) {
@@ -576,7 +588,7 @@ void frmMain::Stopped() {
 }
 
 void frmMain::BeginProgress(const QString& strTitle) {
-    setEnabled(false);
+    SetControlsEnabled(false);
     PlaceOverlays();
     m_ui.fraInfo->show();
     m_ui.fraInfo->raise();
@@ -589,7 +601,15 @@ void frmMain::BeginProgress(const QString& strTitle) {
 
 void frmMain::EndProgress() {
     m_ui.fraInfo->hide();
-    setEnabled(true);
+    SetControlsEnabled(true);
+}
+
+void frmMain::SetControlsEnabled(bool enabled) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_ui.fraInfo) {
+            child->setEnabled(enabled);
+        }
+    }
 }
 
 template <class F>

@@ -62,10 +62,12 @@ public:
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
-    // Progress of long jobs: the window is disabled between Start and Stopped.
+    // Progress of long jobs: between Start and Stopped everything but the
+    // progress frame is disabled, and its "取消" asks the job to stop.
     void Start(const std::u16string& info) override;
     void Process(int32_t info) override;
     void Stopped() override;
+    bool IsCancelled() const override { return m_cancelRequested; }
 
     int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
     std::u16string GetOperators(int32_t indexOperand) const;
@@ -137,6 +139,7 @@ private:
     void BeginProgress(const QString& strTitle);
     void YieldToEvents();
     void EndProgress();
+    void SetControlsEnabled(bool enabled);
 
     // Runs an event handler through the error boundary.
     template <class F>
@@ -168,6 +171,7 @@ private:
     QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;
+    bool m_cancelRequested = false;
     bool m_busy = false;
     bool m_closePending = false;
     QPointer<frmTraining> m_training;

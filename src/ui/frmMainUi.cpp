@@ -328,11 +328,13 @@ void frmMainUi::SetupUi(QWidget* form) {
         Named(new QLabel(Text(u"生成了试题："), fraInfo), QStringLiteral("lblInfoTitle"));
     lblInfoContent =
         Named(new QLabel(QStringLiteral("0"), fraInfo), QStringLiteral("lblInfoContent"));
+    cmdCancel = Named(new QPushButton(Text(u"取消"), fraInfo), QStringLiteral("cmdCancel"));
     auto* infoRow = new QHBoxLayout(fraInfo);
     infoRow->addWidget(lblInfoTitle);
     infoRow->addWidget(lblInfoContent, 1);
+    infoRow->addWidget(cmdCancel);
     fraInfo->setAutoFillBackground(true);
-    fraInfo->resize(249, 57);
+    fraInfo->resize(320, 57);
     fraInfo->hide();
 
     fraSiteTips = Named(new QGroupBox(form), QStringLiteral("fraSiteTips"));

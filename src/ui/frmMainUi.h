@@ -75,6 +75,7 @@ struct frmMainUi {
     QGroupBox* fraInfo = nullptr;
     QLabel* lblInfoTitle = nullptr;
     QLabel* lblInfoContent = nullptr;
+    QPushButton* cmdCancel = nullptr;
     QGroupBox* fraPlan = nullptr;
     CPlanPanel planPanel;
     // One line that tells what a Create should know, without a message box.

@@ -83,9 +83,16 @@ CPlanSheet MakePlanSheet(const CSheetPlan& plan, CInfoReceiver* receiver) {
             sheet.errorText = part.heading + u"：" + part.questionSet.errorText;
             return sheet;
         }
-        // A kind of several templates may give more than it was asked for.
-        part.questionSet.questions = part.questionSet.questions.Copy(1, section.count);
+        const std::u16string shortfall = StatusLine(part.questionSet);
+        if (!shortfall.empty()) {
+            sheet.statusLine +=
+                (sheet.statusLine.empty() ? u"" : u"　") + part.heading + u"：" + shortfall;
+        }
+        const bool cancelled = part.questionSet.end == GenerationEnd::Cancelled;
         sections.push_back(std::move(part));
+        if (cancelled) {
+            break;
+        }
     }
     sheet.isMixed = plan.IsMixed() && !sections.empty();
     if (sheet.isMixed) {

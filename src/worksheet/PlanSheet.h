@@ -38,6 +38,9 @@ struct CPlanSheet {
     // A section without questions names itself and its reason here; the sheet
     // then has none.
     std::u16string errorText;
+    // The sections that stopped short of their questions, each after its
+    // heading ("二、…：只生成了 N 道题目"). A cancel ends the plan there.
+    std::u16string statusLine;
 
     bool HasQuestions() const { return errorText.empty() && !parts.empty(); }
 };

@@ -6,7 +6,7 @@
 namespace kelvo {
 namespace {
 
-// Runs on the platform's 1366 × 768 screen (tests/ui/laptop-screen.json), the
+// Runs on the tests' 1366 × 768 screen (tests/laptop-screen.json), the
 // most common school laptop.
 using LaptopScreenTest = MainWindowFixture;
 

@@ -1,5 +1,6 @@
 #include "worksheet/PlanSheet.h"
 #include "foundation/RandomSource.h"
+#include "generation/CInfoReceiver.h"
 #include "number/OperatorCodes.h"
 #include "support/BruteForce.h"
 #include "support/KindFactory.h"
@@ -29,7 +30,7 @@ class PlanSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SeedRandom(99);
-        // The second kind has two templates and gives more than it is asked for.
+        // The second kind has two templates, which share its count.
         plan.Add(MakeKind({{1, 20}, {1, 20}}, {u"＋$$$"}, {1, 20}, Cbr::Carry, u"20以内的进位加法"),
                  7);
         plan.Add(MakeKind({{1, 20}, {1, 20}}, {u"$－×$"}, {0, 100}, 0, u"减或乘"), 12);
@@ -122,6 +123,19 @@ TEST(PlanSheetLayoutTest, ASectionWithoutQuestionsIsNamedAndTheSheetHasNone) {
     EXPECT_FALSE(sheet.HasQuestions());
     EXPECT_EQ(FormatPlanSheet(sheet, Layout(2), nullptr),
               u"二、乙：错误：至少一个运算数没有选择运算符号。");
+}
+
+TEST(PlanSheetLayoutTest, ACancelEndsThePlanAtItsSectionAndSaysSo) {
+    struct Cancelling : CInfoReceiver {
+        bool IsCancelled() const override { return true; }
+    } receiver;
+    CSheetPlan plan;
+    plan.Add(MakeKind({{1, 100}, {1, 100}}, {u"＋$$$"}, {0, 200}, 0, u"甲"), 300);
+    plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"乙"), 3);
+    const CPlanSheet sheet = MakePlanSheet(plan, &receiver);
+    ASSERT_EQ(sheet.parts.size(), 1u);
+    EXPECT_EQ(sheet.parts[0].questionSet.questions.Count(), 300);
+    EXPECT_EQ(sheet.statusLine.rfind(u"一、甲：已取消，只生成了 ", 0), 0u);
 }
 
 TEST(PlanSheetLayoutTest, TheWarningNamesEverySectionThatWantsMoreThanExist) {

@@ -1,5 +1,6 @@
 #include "worksheet/Worksheet.h"
 #include "foundation/RandomSource.h"
+#include "generation/CInfoReceiver.h"
 #include "question/CPreCreatedQuestions.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,25 @@ TEST_F(WorksheetTest, TheLayoutAsksForItsCellsAndReformatsTheSameQuestions) {
     // Fewer cells than questions: the text stops at the layout.
     const std::u16string smaller = FormatWorksheet(worksheet.questionSet, Layout(2, 5), nullptr);
     EXPECT_EQ(std::count(smaller.begin(), smaller.end(), u'='), 10);
+}
+
+// A job cancelled at its first yield keeps its 200 questions and says so.
+TEST_F(WorksheetTest, TheQuestionSetTellsHowItsJobEnded) {
+    class CancelAtOnce : public CInfoReceiver {
+    public:
+        bool IsCancelled() const override { return true; }
+    } receiver;
+    const CQuestionSet cancelled = MakeQuestions(Addition(200, 1, 400), 5000, &receiver);
+    EXPECT_EQ(cancelled.end, GenerationEnd::Cancelled);
+    EXPECT_EQ(cancelled.generatedCount, 200);
+    EXPECT_EQ(StatusLine(cancelled), u"已取消，只生成了 200 道题目");
+
+    CQuestionSet set = MakeQuestions(Addition(200, 1, 400), 5000, nullptr);
+    EXPECT_EQ(set.generatedCount, 5000);
+    EXPECT_EQ(StatusLine(set), u"");
+    set.end = GenerationEnd::GaveUp;
+    set.generatedCount = 7;
+    EXPECT_EQ(StatusLine(set), u"只生成了 7 道题目");
 }
 
 } // namespace
