@@ -26,8 +26,8 @@ constexpr int EqualLeft = 560;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
 constexpr int PanelHeight = 153;
-// The plan stands beside the worksheet box, which gives way.
-constexpr int PlanPanelWidth = 330;
+// The plan fills the room between the operand panel and the buttons.
+constexpr int PlanPanelWidth = 320;
 constexpr int DefaultSectionCount = 20;
 
 const std::array<const char16_t*, 5> OperandCaptions{u"运算数一", u"运算数二", u"运算数三",
@@ -166,17 +166,24 @@ QGroupBox* SetupPlanPanel(CPlanPanel& panel, QWidget* form) {
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // As tall as the row of the operand panel allows, no taller.
+    panel.tblPlan->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     panel.tblPlan->setMinimumHeight(80);
 
     panel.cmdSectionUp = Button(u"上移", "cmdSectionUp", frame);
     panel.cmdSectionDown = Button(u"下移", "cmdSectionDown", frame);
     panel.cmdRemoveSection = Button(u"删除", "cmdRemoveSection", frame);
     panel.cmdClearPlan = Button(u"清空", "cmdClearPlan", frame);
-    auto* editRow = new QHBoxLayout;
+    auto* editColumn = new QVBoxLayout;
     for (QPushButton* button :
          {panel.cmdSectionUp, panel.cmdSectionDown, panel.cmdRemoveSection, panel.cmdClearPlan}) {
-        editRow->addWidget(button);
+        button->setMinimumWidth(52);
+        editColumn->addWidget(button);
     }
+    editColumn->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(panel.tblPlan, 1);
+    listRow->addLayout(editColumn);
     panel.chkMixSections =
         Named(new QCheckBox(Text(u"打乱顺序"), frame), QStringLiteral("chkMixSections"));
     panel.cmdOpenPlan = Button(u"打开试卷...", "cmdOpenPlan", frame);
@@ -188,9 +195,9 @@ QGroupBox* SetupPlanPanel(CPlanPanel& panel, QWidget* form) {
     fileRow->addWidget(panel.cmdSavePlan);
 
     auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(6, 4, 6, 4);
     column->addLayout(addRow);
-    column->addWidget(panel.tblPlan, 1);
-    column->addLayout(editRow);
+    column->addLayout(listRow, 1);
     column->addLayout(fileRow);
     frame->setFixedWidth(PlanPanelWidth);
     return frame;
@@ -260,9 +267,12 @@ void frmMainUi::SetupUi(QWidget* form) {
     auto* questionColumn = new QVBoxLayout;
     questionColumn->addLayout(selectionRow);
     questionColumn->addWidget(SetupOperandPanel(operandPanel, form));
+    questionColumn->addStretch();
+    fraPlan = SetupPlanPanel(planPanel, form);
     auto* topRow = new QHBoxLayout;
     topRow->addLayout(questionColumn);
     topRow->addStretch();
+    topRow->addWidget(fraPlan);
     topRow->addLayout(buttonColumn);
 
     fraSetting = Named(new QGroupBox(Text(u"打印设置"), form), QStringLiteral("fraSetting"));
@@ -303,24 +313,18 @@ void frmMainUi::SetupUi(QWidget* form) {
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(DefaultOutputFont());
     // The box gives way first when the screen is small (a 1366 × 768 laptop).
-    txtOutput->setMinimumSize(500, 120);
+    txtOutput->setMinimumSize(600, 120);
 
     lblStatus = Named(new QLabel(form), QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
     lblStatus->hide();
-    fraPlan = SetupPlanPanel(planPanel, form);
-    auto* sheetColumn = new QVBoxLayout;
-    sheetColumn->addWidget(lblStatus);
-    sheetColumn->addWidget(txtOutput, 1);
-    auto* sheetRow = new QHBoxLayout;
-    sheetRow->addLayout(sheetColumn, 1);
-    sheetRow->addWidget(fraPlan);
 
     auto* mainColumn = new QVBoxLayout(form);
     mainColumn->setContentsMargins(8, 8, 8, 8);
     mainColumn->addLayout(topRow);
     mainColumn->addWidget(fraSetting);
-    mainColumn->addLayout(sheetRow, 1);
+    mainColumn->addWidget(lblStatus);
+    mainColumn->addWidget(txtOutput, 1);
 
     fraInfo = Named(new QGroupBox(form), QStringLiteral("fraInfo"));
     fraInfo->setAccessibleName(Text(u"进度"));
