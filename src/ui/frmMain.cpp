@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSignalBlocker>
 
 namespace kelvo {
 
@@ -97,11 +96,13 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
+    m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
+    m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
+        m_ui.cboQuestionType, m_precreatedQuestions, StoreFilePath(SavedKindsFileName));
     ConnectPanel();
     ConnectCommands();
     ConnectPlan();
     ConnectLinks();
-    m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
     Handle([&] {
         LoadPresets();
         m_ui.cboOperandCount->setCurrentIndex(0);
@@ -110,7 +111,8 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
         if (m_config->Load()) {
             UpdateMainView(*m_config, *this);
         }
-        LoadSavedKinds();
+        // A kinds file that cannot serve is said on the status line.
+        ShowStatus(m_ctrlsQuestionTypes->Load().toStdU16String());
         RestoreLastPlan();
     });
     FitIntoScreen();
@@ -236,32 +238,16 @@ void frmMain::ConnectLinks() {
 }
 
 void frmMain::OnQuestionTypeSelected(int index) {
-    if (const CQuestionData* qd = EntryAt(index)) {
+    if (const CQuestionData* qd = m_ctrlsQuestionTypes->EntryAt(index)) {
         ShowQuestionData(*qd);
     }
-}
-
-const CQuestionData* frmMain::EntryAt(int index) const {
-    const int presetCount = m_precreatedQuestions.Questions().Count();
-    if (index < 0) {
-        return nullptr;
-    }
-    if (index < presetCount) {
-        return m_precreatedQuestions.Item(m_ui.cboQuestionType->itemText(index).toStdU16String())
-            .get();
-    }
-    // The saved kinds follow the presets after a separator.
-    const auto saved = static_cast<size_t>(index - presetCount - 1);
-    return index > presetCount && saved < m_savedKinds.Kinds().size()
-               ? m_savedKinds.Kinds()[saved].get()
-               : nullptr;
 }
 
 std::shared_ptr<const CQuestionData> frmMain::CurrentKind() const {
     const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
     const int index = m_ui.cboQuestionType->currentIndex();
     // The custom entry only starts a kind of the user's own.
-    kind->SetTitle(KindTitle(*kind, index == 0 ? nullptr : EntryAt(index)));
+    kind->SetTitle(KindTitle(*kind, index == 0 ? nullptr : m_ctrlsQuestionTypes->EntryAt(index)));
     return kind;
 }
 
@@ -423,60 +409,18 @@ QString frmMain::StoreFilePath(const QString& strFileName) const {
         .filePath(strFileName);
 }
 
-// No file yet is no fault; a file that cannot serve is said on the status line.
-void frmMain::LoadSavedKinds() {
-    const QString strPath = StoreFilePath(SavedKindsFileName);
-    if (QFileInfo::exists(strPath)) {
-        QString strMessage;
-        if (auto kinds = ReadKindsFile(strPath, strMessage)) {
-            m_savedKinds = std::move(*kinds);
-        }
-        ShowStatus(strMessage.toStdU16String());
-    }
-    ShowSavedKinds();
-}
-
-// After the presets: a separator, then the saved kinds by name.
-void frmMain::ShowSavedKinds() {
-    QComboBox* list = m_ui.cboQuestionType;
-    const QSignalBlocker blocker(list);
-    const int presetCount = m_precreatedQuestions.Questions().Count();
-    while (list->count() > presetCount) {
-        list->removeItem(presetCount);
-    }
-    if (m_savedKinds.Kinds().empty()) {
-        return;
-    }
-    list->insertSeparator(presetCount);
-    for (const auto& kind : m_savedKinds.Kinds()) {
-        list->addItem(QString::fromStdU16String(kind->Title()));
-    }
-}
-
 void frmMain::SaveKind() {
     const QString strName =
         m_askKindName(QString::fromStdU16String(CurrentKind()->Title())).trimmed();
     if (strName.isEmpty()) {
         return;
     }
-    const int presetCount = m_precreatedQuestions.Questions().Count();
-    const int same = m_ui.cboQuestionType->findText(strName);
-    if (same >= 0 && same < presetCount) {
-        ShowMessage(QString::fromUtf16(u"预设题型中已有“%1”，请换一个名称。").arg(strName));
-        return;
-    }
     auto kind = m_ctrlsOperand->QuestionData();
     kind->SetTitle(strName.toStdU16String());
-    CSavedKinds kinds = m_savedKinds;
-    const size_t place = kinds.Put(std::move(kind));
-    QString strMessage;
-    if (!WriteKindsFile(StoreFilePath(SavedKindsFileName), kinds, strMessage)) {
+    const QString strMessage = m_ctrlsQuestionTypes->Save(std::move(kind));
+    if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
-        return;
     }
-    m_savedKinds = std::move(kinds);
-    ShowSavedKinds();
-    m_ui.cboQuestionType->setCurrentIndex(presetCount + 1 + static_cast<int>(place));
 }
 
 void frmMain::OpenPlan() {

@@ -5,9 +5,9 @@
 #include "output/WordProcessorHost.h"
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
-#include "question/CSavedKinds.h"
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsPlan.h"
+#include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
@@ -120,14 +120,9 @@ private:
 
     // Kelvo's own files beside the settings file.
     QString StoreFilePath(const QString& strFileName) const;
-    // The preset or saved kind at a place of the question-type list; none for
-    // a separator.
-    const CQuestionData* EntryAt(int index) const;
     // The kind the panel shows, under the name of the entry it came from while
     // it still shows that entry.
     std::shared_ptr<const CQuestionData> CurrentKind() const;
-    void LoadSavedKinds();
-    void ShowSavedKinds();
     void SaveKind();
     void OpenPlan();
     void SavePlan();
@@ -158,7 +153,7 @@ private:
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
     std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
-    CSavedKinds m_savedKinds;
+    std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
     // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;
     std::optional<CPlanSheet> m_planSheet;
