@@ -50,6 +50,7 @@ CSheetPart MixedPart(const std::vector<CSheetPart>& sections, CInfoReceiver* rec
         }
     }
     ShuffleAndFill(questions, 1, questions.Count(), questions.Count(), receiver);
+    mixed.questionSet.blanks = DrawBlankPositions(questions);
     return mixed;
 }
 
