@@ -2,6 +2,7 @@
 
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
+#include "foundation/UserInterfaceYield.h"
 #include "output/CTextMeasure.h"
 
 #include <algorithm>
@@ -19,6 +20,8 @@ constexpr double SizeStep = 0.5;
 constexpr int32_t LinesBeforeBlock = 2;
 // Tolerance for widths summed from many measured parts.
 constexpr double WidthTolerance = 0.01;
+// Cells measured between two yields to the user interface.
+constexpr int32_t YieldInterval = 2000;
 
 std::u16string QuestionNumber(int32_t question) {
     return u"(" + DecimalText(question) + u")";
@@ -93,6 +96,9 @@ double CPageLayout::RowWidth(double pointSize) {
                                                Blank(copy[section], question));
                 grid.cellWidth = std::max(grid.cellWidth, cell.width);
                 grid.cellHeight = std::max(grid.cellHeight, cell.height);
+                if (question % YieldInterval == 0) {
+                    YieldToUserInterface();
+                }
             }
         }
         const int32_t columns = Columns(section);
