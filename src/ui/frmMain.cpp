@@ -52,6 +52,11 @@ const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
 const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
 const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
+const char16_t* const TurnedForPdf =
+    u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
+const char16_t* const TooWideForPdf =
+    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
+    u"请减少列数或列间距后再导出。";
 const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
@@ -424,9 +429,23 @@ void frmMain::ExportPdf() {
     if (!job) {
         return;
     }
+    // A sheet too wide for upright paper goes on its side rather than be cut.
+    CPageOptions options = m_pageOptions;
+    const CPageLayout* pages = &job->LayOut(options);
+    QString strNotice;
+    if (!pages->Fits() && options.Paper().Orientation() == PageOrientation::Portrait) {
+        options.Paper().SetOrientation(PageOrientation::Landscape);
+        pages = &job->LayOut(options);
+        strNotice = QString::fromUtf16(TurnedForPdf);
+    }
+    if (!pages->Fits()) {
+        strNotice = QString::fromUtf16(TooWideForPdf);
+    }
     QString strError;
-    if (!kelvo::ExportPdf(job->LayOut(m_pageOptions), job->Font(), strPath, this, strError)) {
+    if (!kelvo::ExportPdf(*pages, job->Font(), strPath, this, strError)) {
         ShowMessage(strError);
+    } else if (!strNotice.isEmpty()) {
+        ShowMessage(strNotice);
     }
 }
 

@@ -189,5 +189,23 @@ TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
     EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能打印预览。"));
 }
 
+// Eight columns fit only on paper on its side: the PDF takes it and says so.
+TEST_F(PagesTest, APdfTooWideForUprightPaperIsTurned) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    EnterText(Box("txtSettings", 1), QStringLiteral("8"));
+    CreateAdditions();
+    const QString path = m_folder.filePath(QStringLiteral("wide.pdf"));
+    window->SetPdfPathChooser([&](const QString&) { return path; });
+    Click("cmdExportPdf");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("改用了横向纸张")));
+    EXPECT_TRUE(Run(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression(
+                        QStringLiteral("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)"))));
+    EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Portrait);
+}
+
 } // namespace
 } // namespace kelvo
