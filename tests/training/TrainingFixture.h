@@ -62,7 +62,7 @@ protected:
                 if (m_sourceFailure) {
                     std::exchange(m_sourceFailure, nullptr)();
                 }
-                CQuestionSet questionSet{m_templates, {}, {}};
+                CQuestionSet questionSet{m_templates, {}, {}, m_title};
                 questionSet.questions = GenerateQuestions(m_templates, wanted, nullptr, nullptr);
                 return questionSet;
             },
@@ -114,6 +114,7 @@ protected:
     std::unique_ptr<CConfig> m_config =
         std::make_unique<CConfig>(std::filesystem::path(m_dir.filePath("Kelvo.ini").toStdString()));
     TemplateList m_templates = NineAddTemplates();
+    std::u16string m_title = u"9加几";
     // Thrown from the next question request, once.
     std::function<void()> m_sourceFailure;
     QPointer<frmTraining> m_form;
