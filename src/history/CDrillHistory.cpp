@@ -121,6 +121,19 @@ int SqliteCode(const QSqlError& error) {
 
 } // namespace
 
+CDrillHistory::Outcome CDrillHistory::Classify(const QSqlError& error) {
+    switch (SqliteCode(error)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return Outcome::Locked;
+    case SqliteCorrupt:
+    case SqliteNotADatabase:
+        return Outcome::Damaged;
+    default:
+        return Outcome::Unusable;
+    }
+}
+
 CDrillHistory::CDrillHistory(QString strPath, Clock clock)
     : m_strPath(std::move(strPath)), m_clock(std::move(clock)) {
     static int connections = 0;
@@ -274,16 +287,7 @@ CDrillHistory::Outcome CDrillHistory::OpenAndRun(Operation& operation) {
     } catch (const SqlFailure& failure) {
         // Closing rolls an open transaction back; the next use opens afresh.
         Close();
-        switch (SqliteCode(failure.error)) {
-        case SqliteBusy:
-        case SqliteLocked:
-            return Outcome::Locked;
-        case SqliteCorrupt:
-        case SqliteNotADatabase:
-            return Outcome::Damaged;
-        default:
-            return Outcome::Unusable;
-        }
+        return Classify(failure.error);
     }
 }
 
@@ -303,28 +307,29 @@ CDrillHistory::Outcome CDrillHistory::Open() {
 
 CDrillHistory::Outcome CDrillHistory::CheckAndUpgrade() {
     QSqlQuery query(m_db);
-    // A file that is no database, or one with damaged pages.
+    // Finds a file that is no database, or one with damaged pages.
     if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
-        const int code = SqliteCode(query.lastError());
-        return code == SqliteBusy || code == SqliteLocked ? Outcome::Locked : Outcome::Damaged;
+        return Classify(query.lastError());
     }
     if (query.value(0).toString() != QStringLiteral("ok")) {
         return Outcome::Damaged;
     }
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        return Outcome::Unusable;
+        return Classify(query.lastError());
     }
     const int32_t version = query.value(0).toInt();
     query.finish();
     if (version > HistorySchemaVersion) {
         return Outcome::Newer;
     }
-    const QSqlError error = UpgradeHistorySchema(m_db, HistorySchemaVersion);
-    if (!error.isValid()) {
-        return Outcome::Done;
+    // A commit appends to the write-ahead log without waiting for the disk;
+    // a crash may lose the last drill, never the file.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
+        return Classify(query.lastError());
     }
-    const int code = SqliteCode(error);
-    return code == SqliteBusy || code == SqliteLocked ? Outcome::Locked : Outcome::Unusable;
+    const QSqlError error = UpgradeHistorySchema(m_db, HistorySchemaVersion);
+    return error.isValid() ? Classify(error) : Outcome::Done;
 }
 
 void CDrillHistory::Close() {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <cstdint>
@@ -47,6 +48,7 @@ public:
 private:
     enum class Outcome { Done, Damaged, Locked, Unusable, Newer };
 
+    static Outcome Classify(const QSqlError& error);
     template <class Operation>
     bool Use(Operation operation);
     template <class Operation>
