@@ -1,7 +1,9 @@
 #include "ui/frmMain.h"
 
 #include "foundation/UserInterfaceYield.h"
+#include "history/CDrillHistory.h"
 #include "output/WorksheetPrint.h"
+#include "question/QuestionTemplates.h"
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/frmMainHelp.h"
@@ -55,7 +57,7 @@ void KeepActiveColours(QWidget* widget) {
 
 } // namespace
 
-frmMain::frmMain(QString strSettingsPath, QWidget* parent)
+frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
@@ -71,6 +73,7 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     ConnectCommands();
     ConnectLinks();
     m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
+    m_history = std::make_unique<CDrillHistory>(std::move(strHistoryPath));
     Handle([&] {
         LoadPresets();
         m_ui.cboOperandCount->setCurrentIndex(0);
@@ -94,6 +97,8 @@ void frmMain::FitIntoScreen() {
 }
 
 frmMain::~frmMain() {
+    // The training window records into the history, which goes with the members.
+    delete m_training.data();
     if (s_yieldOwner == this) {
         s_yieldOwner = nullptr;
         SetYieldHook([] { ProcessEventsWithoutInput(); });
@@ -119,6 +124,11 @@ void frmMain::YieldToEvents() {
 QString frmMain::DefaultSettingsPath() {
     return CProgramFolder().WritableFilePath(QStringLiteral("Kelvo.ini"),
                                              QStandardPaths::AppConfigLocation);
+}
+
+QString frmMain::DefaultHistoryPath() {
+    return CProgramFolder().WritableFilePath(QStringLiteral("KelvoHistory.sqlite"),
+                                             QStandardPaths::AppDataLocation);
 }
 
 QString frmMain::GuidePath() {
@@ -293,13 +303,28 @@ void frmMain::OpenTraining() {
         m_training = new frmTraining(
             this,
             [this](int32_t wanted) {
-                return MakeQuestions(*m_ctrlsOperand->QuestionData(), wanted, nullptr);
+                const auto kind = m_ctrlsOperand->QuestionData();
+                kind->SetTitle(KindTitle(*kind));
+                return MakeQuestions(*kind, wanted, nullptr);
             },
-            *m_config);
+            *m_config, *m_history);
     }
     m_training->show();
     m_training->raise();
     m_training->activateWindow();
+}
+
+std::u16string frmMain::KindTitle(const CQuestionData& panelKind) const {
+    const std::u16string description = DescribeKind(panelKind);
+    // The custom entry stands first; its title says nothing of the kind.
+    if (m_ui.cboQuestionType->currentIndex() > 0) {
+        const auto preset =
+            m_precreatedQuestions.Item(m_ui.cboQuestionType->currentText().toStdU16String());
+        if (preset && preset->Limits().Count() > 0 && DescribeKind(*preset) == description) {
+            return preset->Title();
+        }
+    }
+    return description;
 }
 
 void frmMain::OpenGuide(int index) {

@@ -22,6 +22,7 @@
 
 namespace kelvo {
 
+class CDrillHistory;
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
@@ -37,12 +38,16 @@ public:
     // False when no program could open the address.
     using UrlOpener = std::function<bool(const QUrl& url)>;
 
-    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
+    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
+                     QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Kelvo.ini beside the program in portable use, else in the user's
     // configuration folder.
     static QString DefaultSettingsPath();
+    // The drill history beside the program in portable use, else in the
+    // user's data folder.
+    static QString DefaultHistoryPath();
     // The user guide shipped with the program.
     static QString GuidePath();
 
@@ -102,6 +107,8 @@ private:
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
+    // The preset's title while the panel shows the preset, else the panel's kind in words.
+    std::u16string KindTitle(const CQuestionData& panelKind) const;
     void OpenGuide(int index);
     void ShowSiteTips();
     void HideSiteTips();
@@ -128,6 +135,7 @@ private:
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
+    std::unique_ptr<CDrillHistory> m_history;
     CQuestionSet m_questionSet;
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
