@@ -42,13 +42,6 @@ int32_t CbrCodeFromText(std::u16string_view text) {
     return Cbr::None;
 }
 
-std::u16string_view CbrText(int32_t code) {
-    if (code < 1 || code >= static_cast<int32_t>(CbrCaptions.size())) {
-        return {};
-    }
-    return CbrCaptions[static_cast<size_t>(code)];
-}
-
 bool ApplyOperator(int32_t& output, int32_t a, int32_t code, int32_t b) {
     switch (code) {
     case Op::Plus:

@@ -40,8 +40,6 @@ constexpr int32_t ValueCeiling = 10000;
 std::u16string_view OperatorText(int32_t code);
 int32_t OperatorCode(std::u16string_view text);
 int32_t CbrCodeFromText(std::u16string_view text);
-// "有进位" … "无余数"; empty for 0 and unknown codes.
-std::u16string_view CbrText(int32_t code);
 
 inline bool IsTimesOrDivide(int32_t code) {
     return code == Op::Times || code == Op::Divide;

@@ -1,6 +1,5 @@
 #include "question/QuestionTemplates.h"
 
-#include "foundation/TextNumber.h"
 #include "generation/TemplateExpansion.h"
 #include "number/OperatorCodes.h"
 
@@ -27,21 +26,6 @@ std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
 // The panel offers the carry / borrow pair only for a lone "＋" or "－".
 bool CarriesCbrCode(const std::u16string& allowedInGap1) {
     return allowedInGap1 == OperatorText(Op::Plus) || allowedInGap1 == OperatorText(Op::Minus);
-}
-
-// "1～10", "10～90整十"; a "从" above its "到" reads as the templates take it.
-std::u16string DescribeRange(const CValueLimit& limit) {
-    const auto operand = MakeOperand(limit);
-    std::u16string text =
-        DecimalText(operand->LowerLimit()) + u"～" + DecimalText(operand->UpperLimit());
-    if (operand->MultipleOf() == 10) {
-        text += u"整十";
-    } else if (operand->MultipleOf() == 100) {
-        text += u"整百";
-    } else if (operand->MultipleOf() > 1) {
-        text += u"（" + DecimalText(operand->MultipleOf()) + u"的倍数）";
-    }
-    return text;
 }
 
 } // namespace
@@ -78,29 +62,6 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
         templates.push_back(std::move(expression));
     }
     return templates;
-}
-
-std::u16string DescribeKind(const CQuestionData& question) {
-    const int32_t count = question.Limits().Count();
-    std::u16string text;
-    std::u16string firstGap;
-    for (int32_t k = 1; k <= count; ++k) {
-        if (k > 1) {
-            const std::u16string allowed = AllowedOperators(question.Operators().Item(k - 1));
-            text += allowed.size() > 1 ? u"（" + allowed + u"）" : allowed;
-            if (k == 2) {
-                firstGap = allowed;
-            }
-        }
-        text += DescribeRange(*question.Limits().Item(k));
-    }
-    text += u"，得数" + DescribeRange(*question.ResultLimit());
-    const std::u16string_view cbr = CbrText(question.Cbr());
-    if (count == 2 && CarriesCbrCode(firstGap) && !cbr.empty()) {
-        text += u"，";
-        text += cbr;
-    }
-    return text;
 }
 
 } // namespace kelvo

@@ -22,9 +22,4 @@ std::u16string AllowedOperators(std::u16string_view pattern);
 // strErrorInfo.
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo);
 
-// The kind in one line, by the same rules as its templates, for example
-// "10～100＋10～100，得数10～100，有进位" or "1～10（＋－）1～9整十，得数0～100".
-// Two descriptions that give the same templates read the same.
-std::u16string DescribeKind(const CQuestionData& question);
-
 } // namespace kelvo

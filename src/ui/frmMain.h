@@ -6,9 +6,12 @@
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CtrlsOperand.h"
+#include "ui/CtrlsPlan.h"
+#include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
+#include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 
 #include <QPointer>
@@ -37,6 +40,11 @@ public:
     using MessageBoxHook = std::function<void(const QString& strText)>;
     // False when no program could open the address.
     using UrlOpener = std::function<bool(const QUrl& url)>;
+    // The plan file to save to or to open, starting in strFolder; empty when
+    // the user cancels.
+    using FileChooser = std::function<QString(bool bSaving, const QString& strFolder)>;
+    // The name to save the panel's kind under; empty when the user cancels.
+    using NameAsker = std::function<QString(const QString& strSuggestion)>;
 
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
                      QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
@@ -54,6 +62,8 @@ public:
     // Tests replace the modal message box and the desktop's URL handler.
     void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void SetNameAsker(NameAsker asker) { m_askKindName = std::move(asker); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
@@ -74,6 +84,7 @@ public:
 
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
+    const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
     CConfig& Config() { return *m_config; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
@@ -95,21 +106,32 @@ private:
     void LoadPresets();
     void ConnectPanel();
     void ConnectCommands();
+    void ConnectPlan();
     void ConnectLinks();
 
     void OnQuestionTypeSelected(int index);
     void OnOperandCountSelected(int index);
     void Create();
-    void ShowWorksheet(const std::u16string& strText, bool silent);
+    void CreatePlan();
+    void ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent);
+    void ShowStatus(const std::u16string& strText);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
-    // The preset's title while the panel shows the preset, else the panel's kind in words.
-    std::u16string KindTitle(const CQuestionData& panelKind) const;
     void OpenGuide(int index);
+
+    // Kelvo's own files beside the settings file.
+    QString StoreFilePath(const QString& strFileName) const;
+    // The kind the panel shows, under the name of the entry it came from while
+    // it still shows that entry.
+    std::shared_ptr<const CQuestionData> CurrentKind() const;
+    void SaveKind();
+    void OpenPlan();
+    void SavePlan();
+    void RestoreLastPlan();
     void ShowSiteTips();
     void HideSiteTips();
     void PlaceOverlays();
@@ -136,11 +158,18 @@ private:
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
     std::unique_ptr<CDrillHistory> m_history;
+    std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
+    std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
+    // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;
+    std::optional<CPlanSheet> m_planSheet;
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
     UrlOpener m_openUrl;
+    FileChooser m_chooseFile;
+    NameAsker m_askKindName;
+    QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;
     bool m_cancelRequested = false;

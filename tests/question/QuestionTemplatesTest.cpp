@@ -99,29 +99,5 @@ INSTANTIATE_TEST_SUITE_P(Gaps, CbrCodeTest,
                                            CbrCase{u"＋$×$", Cbr::Carry, Cbr::None},
                                            CbrCase{u"$$×$", Cbr::Carry, Cbr::None}));
 
-std::shared_ptr<CValueLimit> Range(int32_t lower, int32_t upper, int32_t multiple = 1) {
-    auto limit = std::make_shared<CValueLimit>();
-    limit->Init(lower, upper, multiple, 1);
-    return limit;
-}
-
-TEST(QuestionTemplatesTest, AKindReadsAsItsTemplatesAreMade) {
-    CPreCreatedQuestions presets;
-    presets.Load();
-    EXPECT_EQ(DescribeKind(*presets.Item(u"20以内的进位加法")), u"1～20＋1～20，得数1～20，有进位");
-
-    CQuestionData question;
-    question.AddLimit(Range(20, 5));
-    question.AddOperator(u"＋－$$");
-    question.AddLimit(Range(10, 90, 10));
-    question.SetResultLimit(Range(0, 1000, 100));
-    // A carry/borrow code without its lone operator makes no template of its own.
-    question.SetCbr(Cbr::Carry);
-    EXPECT_EQ(DescribeKind(question), u"5～20（＋－）10～90整十，得数0～1000整百");
-    question.AddOperator(u"$$×$");
-    question.AddLimit(Range(2, 9, 3));
-    EXPECT_EQ(DescribeKind(question), u"5～20（＋－）10～90整十×2～9（3的倍数），得数0～1000整百");
-}
-
 } // namespace
 } // namespace kelvo
