@@ -1,9 +1,15 @@
-// Times the main window (start-up, Create) and renders it, the training window
-// and the font dialog to PNG files for a visual check.
+// Times the main window (start-up, Create) and renders it, the training window,
+// the mistake book and score history over a week of drills, and the font
+// dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
+#include "history/CDrillHistory.h"
+#include "history/frmMistakeBook.h"
+#include "history/frmScoreHistory.h"
+#include "number/OperatorCodes.h"
 #include "output/CPagePreview.h"
 #include "output/frmFont.h"
 #include "training/CClickLabel.h"
+#include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
 #include "ui/frmMain.h"
 #include "ui/frmPageOptions.h"
@@ -35,6 +41,49 @@ void Save(QWidget& window, const QString& folder, const char* name) {
     }
 }
 
+// A week of evening drills of two kinds, each with a few misses.
+void SeedWeek(const QString& path) {
+    QDateTime now;
+    kelvo::CDrillHistory history(path, [&now] { return now; });
+    const std::array<QString, 2> kinds{QStringLiteral("20以内的加法"), QStringLiteral("乘法口诀")};
+    kelvo::CValueLimit limit;
+    limit.Init(0, 100, 1, 1);
+    for (int day = 0; day < 7; ++day) {
+        for (int k = 0; k < 2; ++k) {
+            now = QDateTime(QDate::currentDate().addDays(day - 8), QTime(18 + k, 5 * day));
+            const int wrong = (7 - day + 3 * k) % 6;
+            kelvo::CDrillRecord record{{kinds[k], 2, 60, 40 + day, 30 - wrong, wrong,
+                                        (30 - wrong) * 100 / 30, kelvo::GradeName(wrong)},
+                                       {},
+                                       {}};
+            for (int m = 0; m < wrong; ++m) {
+                auto question = std::make_shared<kelvo::CExprValue>();
+                const int a = 2 + (day + m) % 8;
+                const int op = k == 0 ? kelvo::Op::Plus : kelvo::Op::Times;
+                const std::array<kelvo::CExprValue::OperandValue, 2> operands{
+                    {{kelvo::Op::None, a}, {op, 7}}};
+                question->CreateFrom(operands, k == 0 ? a + 7 : a * 7);
+                record.missed.push_back({{kinds[k], question, limit}, std::nullopt});
+            }
+            history.Record(record);
+        }
+    }
+}
+
+// The history windows of the training window, as its buttons open them.
+void SaveHistoryWindows(kelvo::frmTraining& training, const QString& folder) {
+    training.cmdScoreHistory->click();
+    auto* scores = training.findChild<kelvo::frmScoreHistory*>();
+    QApplication::processEvents();
+    Save(*scores, folder, "kelvo-score-history.png");
+    scores->close();
+    training.cmdMistakeBook->click();
+    auto* book = training.findChild<kelvo::frmMistakeBook*>();
+    QApplication::processEvents();
+    Save(*book, folder, "kelvo-mistake-book.png");
+    book->close();
+}
+
 // A drill of the main window's kind of question, before and after grading
 // with a few answers clicked.
 void SaveTraining(kelvo::frmMain& window, const QString& folder) {
@@ -48,6 +97,7 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     }
     training.cmdFinish->click();
     Save(training, folder, "kelvo-training-graded.png");
+    SaveHistoryWindows(training, folder);
     training.close();
 }
 
@@ -80,7 +130,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QTemporaryDir settings;
-    auto window = std::make_unique<kelvo::frmMain>(settings.filePath(QStringLiteral("Kelvo.ini")));
+    if (!folder.isEmpty()) {
+        SeedWeek(settings.filePath(QStringLiteral("KelvoHistory.sqlite")));
+    }
+    auto window =
+        std::make_unique<kelvo::frmMain>(settings.filePath(QStringLiteral("Kelvo.ini")),
+                                         settings.filePath(QStringLiteral("KelvoHistory.sqlite")));
     window->show();
     QApplication::processEvents();
     std::printf("application start to a shown window: %.1f ms\n", clock.nsecsElapsed() / 1e6);

@@ -4,6 +4,8 @@
 #include "generation/CExpression.h"
 #include "number/OperatorCodes.h"
 
+#include <algorithm>
+
 namespace kelvo {
 
 void CExprValue::CreateFrom(const CExpression& expr) {
@@ -22,6 +24,18 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     }
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
+}
+
+void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {
+    m_operandCount = values.size();
+    m_moreValues.clear();
+    if (m_operandCount > PlacedCount) {
+        m_moreValues.assign(values.begin(), values.end());
+    } else {
+        std::copy(values.begin(), values.end(), m_placedValues.begin());
+    }
+    m_resultValue = iResult;
+    m_remainderValue = -1;
 }
 
 CStringBuilder CExprValue::LeftPartToString() const {

@@ -27,6 +27,8 @@ public:
         return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
     }
     void CreateFrom(const CExpression& expr);
+    // A question kept elsewhere (the drill history) from its operands and result.
+    void CreateFrom(std::span<const OperandValue> values, int32_t iResult);
 
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }

@@ -2,7 +2,9 @@
 
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
+#include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
+#include "training/TypicalSlip.h"
 
 #include <cmath>
 
@@ -29,6 +31,14 @@ int32_t DrawWrongAnswer(int32_t iResult, int32_t iMultiple) {
     return wrong == iResult ? wrong + 1 : wrong;
 }
 
+// The right answer comes first four times in ten.
+AnswerChoices Ordered(int32_t iResult, int32_t iWrong) {
+    if (RandomFloor(10, 1) < 5) {
+        return {{iResult, iWrong}, 0};
+    }
+    return {{iWrong, iResult}, 1};
+}
+
 } // namespace
 
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
@@ -43,10 +53,14 @@ AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
     if (wrong == iResult) {
         wrong = CheckedAdd(wrong, multiple);
     }
-    if (RandomFloor(10, 1) < 5) {
-        return {{iResult, wrong}, 0};
+    return Ordered(iResult, wrong);
+}
+
+AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit) {
+    if (const std::optional<int32_t> slip = TypicalSlip(question, limit)) {
+        return Ordered(question.ResultValue(), *slip);
     }
-    return {{wrong, iResult}, 1};
+    return MakeAnswerChoices(question.ResultValue(), limit);
 }
 
 } // namespace kelvo

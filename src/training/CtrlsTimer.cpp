@@ -61,13 +61,14 @@ void CtrlsTimer::DoTimered() {
 
 void CtrlsTimer::Finish() {
     Stop();
-    int32_t used = 0;
+    m_form.lblSeconds->setText(QStringLiteral("用时：%1秒").arg(SecondsUsed()));
+}
+
+int32_t CtrlsTimer::SecondsUsed() const {
     if (m_iMode == kTimeLimited) {
-        used = m_iSeconds - m_iRemaining;
-    } else if (m_iMode == kTimed) {
-        used = m_iSeconds;
+        return m_iSeconds - m_iRemaining;
     }
-    m_form.lblSeconds->setText(QStringLiteral("用时：%1秒").arg(used));
+    return m_iMode == kTimed ? m_iSeconds : 0;
 }
 
 void CtrlsTimer::Stop() {

@@ -23,6 +23,9 @@ public:
     void Finish();
     // Stops the ticks and shows nothing.
     void Stop();
+    // Of the last drill in a timed mode: the limit of mode 2, the seconds used.
+    int32_t TimeLimit() const { return m_iSeconds; }
+    int32_t SecondsUsed() const;
 
 private:
     void CountUp();

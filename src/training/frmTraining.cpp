@@ -1,5 +1,7 @@
 #include "training/frmTraining.h"
 
+#include "history/frmMistakeBook.h"
+#include "history/frmScoreHistory.h"
 #include "output/ControlFont.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
@@ -9,6 +11,7 @@
 #include "widgets/CNumberBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -87,10 +90,11 @@ public:
 
 } // namespace
 
-frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config)
-    : QWidget(owner, Qt::Window), m_config(config), m_errors([this](const QString& strText) {
-          QMessageBox::warning(this, windowTitle(), strText);
-      }) {
+frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config,
+                         CDrillHistory& history)
+    : QWidget(owner, Qt::Window), m_config(config), m_history(history),
+      m_errors(
+          [this](const QString& strText) { QMessageBox::warning(this, windowTitle(), strText); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kelvo训练"));
     timTimer = Named(new QTimer(this), QStringLiteral("timTimer"));
@@ -116,7 +120,7 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
 
     // Keys reach the window before its controls, whichever control has the focus.
     qApp->installEventFilter(this);
-    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions));
+    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions), m_history);
     Forward([this] { m_ctrls->DoFormLoad(); });
     UpdateTrainingView(m_config, *this);
     FitQuestionFrames();
@@ -234,6 +238,13 @@ QWidget* frmTraining::CreateSidePanel() {
     modes->addWidget(optModes[1]);
     modes->addWidget(optModes[2]);
     column->addWidget(Frame3);
+    // Off, the wrong choices are drawn as they always were.
+    chkTeachingChoices = Named(new QCheckBox(QStringLiteral("错误选项用常见错误")),
+                               QStringLiteral("chkTeachingChoices"));
+    chkTeachingChoices->setToolTip(
+        QStringLiteral("勾选后，错误的选项是这道题常见的算错结果，例如忘了进位、忘了借位、"
+                       "差十、口诀背串。下次出题时起作用。"));
+    column->addWidget(chkTeachingChoices);
 
     cmdCreate = Named(new QPushButton(QStringLiteral("出题（C 键）")), QStringLiteral("cmdCreate"));
     cmdStart = Named(new QPushButton(QStringLiteral("开始（S 键）")), QStringLiteral("cmdStart"));
@@ -257,6 +268,14 @@ QWidget* frmTraining::CreateSidePanel() {
         results->addWidget(label);
     }
     column->addWidget(Frame2);
+    cmdMistakeBook =
+        Named(new QPushButton(QStringLiteral("错题本")), QStringLiteral("cmdMistakeBook"));
+    cmdScoreHistory =
+        Named(new QPushButton(QStringLiteral("成绩记录")), QStringLiteral("cmdScoreHistory"));
+    auto* historyRow = new QHBoxLayout;
+    historyRow->addWidget(cmdMistakeBook);
+    historyRow->addWidget(cmdScoreHistory);
+    column->addLayout(historyRow);
 
     lblInfo = ResultLabel("lblInfo");
     lblInfo->setWordWrap(true);
@@ -283,6 +302,10 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { m_ctrls->DoStartClicked(); }); });
     connect(cmdFinish, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoFinishClicked(); }); });
+    connect(cmdMistakeBook, &QPushButton::clicked, this,
+            [this] { Forward([this] { ShowMistakeBook(); }); });
+    connect(cmdScoreHistory, &QPushButton::clicked, this,
+            [this] { Forward([this] { ShowScoreHistory(); }); });
     connect(timTimer, &QTimer::timeout, this,
             [this] { Forward([this] { m_ctrls->DoTimered(); }); });
     for (int i = 0; i < 3; ++i) {
@@ -305,6 +328,21 @@ void frmTraining::OnModesClicked(int index) {
 // The choice goes to all 90 question labels, the empty ones too.
 void frmTraining::ChooseFont() {
     ChooseControlFont(this, *lblQuestions[0], {lblQuestions.begin(), lblQuestions.end()});
+}
+
+// Both open over the training window without stopping a running drill.
+void frmTraining::ShowMistakeBook() {
+    auto* book = new frmMistakeBook(m_history, !m_ctrls->IsDoingtraining(), this);
+    book->setAttribute(Qt::WA_DeleteOnClose);
+    connect(book, &frmMistakeBook::reviewRequested, this,
+            [this] { Forward([this] { m_ctrls->DoReviewClicked(); }); });
+    book->open();
+}
+
+void frmTraining::ShowScoreHistory() {
+    auto* scores = new frmScoreHistory(m_history, this);
+    scores->setAttribute(Qt::WA_DeleteOnClose);
+    scores->open();
 }
 
 void frmTraining::ShowHelp() {

@@ -4,6 +4,8 @@
 // grades the drill and runs the clock CtrlsTimer on the
 // window's timTimer. The training font and time limit come from the main
 // window's configuration when the window opens and go back to it when it closes.
+// Every graded drill is recorded in the drill history, which the windows
+// 错题本 and 成绩记录 show; a review drill comes from the mistake book.
 #pragma once
 
 #include "training/QuestionSource.h"
@@ -14,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QFrame;
 class QLabel;
@@ -26,6 +29,7 @@ namespace kelvo {
 
 class CClickLabel;
 class CConfig;
+class CDrillHistory;
 class CNumberBox;
 class CtrlsTraining;
 
@@ -38,8 +42,8 @@ public:
 
     // Opens as a window of its own, owned by `owner`, deleted when closed.
     // Closing it (also through close() from the owner) stores its training font
-    // and time limit in `config`.
-    frmTraining(QWidget* owner, QuestionSource questions, CConfig& config);
+    // and time limit in `config`. Graded drills go into `history`.
+    frmTraining(QWidget* owner, QuestionSource questions, CConfig& config, CDrillHistory& history);
     ~frmTraining() override;
 
     QPushButton* cmdExit = nullptr;
@@ -68,12 +72,16 @@ public:
     QLabel* lblCountdownProgress = nullptr;
     QLabel* lblProgress2 = nullptr;
     QLabel* lblTimerCounter = nullptr;
+    QCheckBox* chkTeachingChoices = nullptr;
+    QPushButton* cmdMistakeBook = nullptr;
+    QPushButton* cmdScoreHistory = nullptr;
 
     CtrlsTraining& Controller() { return *m_ctrls; }
     // Tests record the error messages instead of showing them.
     void SetMessageBox(CErrorBoundary::MessageBox messageBox) {
         m_errors.SetMessageBox(std::move(messageBox));
     }
+    void ShowMessage(const QString& strText) const { m_errors.Show(strText); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,11 +102,14 @@ private:
     void OnModesClicked(int index);
     void ShowHelp();
     void ChooseFont();
+    void ShowMistakeBook();
+    void ShowScoreHistory();
     // Runs one event of the controller through the error boundary.
     template <class Action>
     void Forward(Action action);
 
     CConfig& m_config;
+    CDrillHistory& m_history;
     std::unique_ptr<CtrlsTraining> m_ctrls;
     CErrorBoundary m_errors;
     QScrollArea* m_questionArea = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "foundation/UserInterfaceYield.h"
+#include "history/CDrillHistory.h"
 #include "output/CPagePreview.h"
 #include "output/PdfExport.h"
 #include "output/WorksheetPrint.h"
@@ -76,7 +77,7 @@ void KeepActiveColours(QWidget* widget) {
 
 } // namespace
 
-frmMain::frmMain(QString strSettingsPath, QWidget* parent)
+frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
@@ -126,6 +127,7 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     ConnectCommands();
     ConnectPlan();
     ConnectLinks();
+    m_history = std::make_unique<CDrillHistory>(std::move(strHistoryPath));
     Handle([&] {
         LoadPresets();
         m_ui.cboOperandCount->setCurrentIndex(0);
@@ -153,6 +155,8 @@ void frmMain::FitIntoScreen() {
 }
 
 frmMain::~frmMain() {
+    // The training window records into the history, which goes with the members.
+    delete m_training.data();
     if (s_yieldOwner == this) {
         s_yieldOwner = nullptr;
         SetYieldHook([] { ProcessEventsWithoutInput(); });
@@ -178,6 +182,11 @@ void frmMain::YieldToEvents() {
 QString frmMain::DefaultSettingsPath() {
     return CProgramFolder().WritableFilePath(QStringLiteral("Kelvo.ini"),
                                              QStandardPaths::AppConfigLocation);
+}
+
+QString frmMain::DefaultHistoryPath() {
+    return CProgramFolder().WritableFilePath(QStringLiteral("KelvoHistory.sqlite"),
+                                             QStandardPaths::AppDataLocation);
 }
 
 QString frmMain::GuidePath() {
@@ -496,11 +505,8 @@ frmTraining* frmMain::TrainingWindow() const {
 void frmMain::OpenTraining() {
     if (!m_training) {
         m_training = new frmTraining(
-            this,
-            [this](int32_t wanted) {
-                return MakeQuestions(*m_ctrlsOperand->QuestionData(), wanted, nullptr);
-            },
-            *m_config);
+            this, [this](int32_t wanted) { return MakeQuestions(*CurrentKind(), wanted, nullptr); },
+            *m_config, *m_history);
     }
     m_training->show();
     m_training->raise();

@@ -26,6 +26,7 @@
 
 namespace kelvo {
 
+class CDrillHistory;
 class CPagePreview;
 class CPrintJob;
 class frmPageOptions;
@@ -54,12 +55,16 @@ public:
     using PreviewRunner = std::function<void(CPagePreview& preview)>;
     using PageOptionsRunner = std::function<bool(frmPageOptions& dialog)>;
 
-    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
+    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
+                     QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Kelvo.ini beside the program in portable use, else in the user's
     // configuration folder.
     static QString DefaultSettingsPath();
+    // The drill history beside the program in portable use, else in the
+    // user's data folder.
+    static QString DefaultHistoryPath();
     // The user guide shipped with the program.
     static QString GuidePath();
 
@@ -175,6 +180,7 @@ private:
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
+    std::unique_ptr<CDrillHistory> m_history;
     std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
     std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
     // The questions of the last Create: of the panel's kind, or of the plan.

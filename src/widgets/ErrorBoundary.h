@@ -25,6 +25,8 @@ public:
 
     // Tests record the messages instead of showing them.
     void SetMessageBox(MessageBox messageBox) { m_messageBox = std::move(messageBox); }
+    // A message of the window's own through the same box.
+    void Show(const QString& strText) const { m_messageBox(strText); }
 
     // Runs the handler; on an error, recover() puts the window back in order
     // before the message is shown. False when the handler failed.

@@ -17,6 +17,7 @@ const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能
 
 CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver) {
     CQuestionSet questionSet;
+    questionSet.title = kind.Title();
     questionSet.templates = QuestionTemplates(kind, questionSet.errorText);
     if (!questionSet.templates.empty()) {
         questionSet.questions = GenerateQuestions(

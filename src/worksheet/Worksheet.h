@@ -33,6 +33,8 @@ struct CQuestionSet {
     BlankPositions blanks;
     // Why there are no questions; empty when there are.
     std::u16string errorText;
+    // The kind's title, under which a drill of these questions is recorded.
+    std::u16string title;
     // The questions generated before the repetition, and how that ended.
     int32_t generatedCount = 0;
     GenerationEnd end = GenerationEnd::Complete;

@@ -2,6 +2,7 @@
 
 #include "foundation/RandomSource.h"
 #include "generation/CExpression.h"
+#include "history/CDrillHistory.h"
 #include "number/OperatorCodes.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
@@ -62,12 +63,11 @@ protected:
                 if (m_sourceFailure) {
                     std::exchange(m_sourceFailure, nullptr)();
                 }
-                CQuestionSet questionSet;
-                questionSet.templates = m_templates;
+                CQuestionSet questionSet{m_templates, {}, {}, {}, m_title};
                 questionSet.questions = GenerateQuestions(m_templates, wanted, nullptr, nullptr);
                 return questionSet;
             },
-            *m_config);
+            *m_config, *m_history);
         m_form->show();
         return *m_form;
     }
@@ -114,7 +114,11 @@ protected:
     QTemporaryDir m_dir;
     std::unique_ptr<CConfig> m_config =
         std::make_unique<CConfig>(std::filesystem::path(m_dir.filePath("Kelvo.ini").toStdString()));
+    QDateTime m_now{QDate(2024, 6, 3), QTime(18, 30)};
+    std::unique_ptr<CDrillHistory> m_history = std::make_unique<CDrillHistory>(
+        m_dir.filePath(QStringLiteral("KelvoHistory.sqlite")), [this] { return m_now; });
     TemplateList m_templates = NineAddTemplates();
+    std::u16string m_title = u"9加几";
     // Thrown from the next question request, once.
     std::function<void()> m_sourceFailure;
     QPointer<frmTraining> m_form;

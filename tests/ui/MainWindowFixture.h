@@ -21,9 +21,10 @@ protected:
     void SetUp() override { window = MakeWindow(); }
 
     QString SettingsPath() const { return m_folder.filePath(QStringLiteral("Kelvo.ini")); }
+    QString HistoryPath() const { return m_folder.filePath(QStringLiteral("KelvoHistory.sqlite")); }
 
     std::unique_ptr<frmMain> MakeWindow() {
-        auto made = std::make_unique<frmMain>(SettingsPath());
+        auto made = std::make_unique<frmMain>(SettingsPath(), HistoryPath());
         made->SetMessageBox([this](const QString& text) { messages.push_back(text); });
         made->SetUrlOpener([this](const QUrl& url) {
             openedUrls.push_back(url);

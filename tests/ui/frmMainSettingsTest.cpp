@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "history/CDrillHistory.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
@@ -155,7 +156,8 @@ TEST_F(SettingsTest, FileValuesAreHeldToTheRangesOfTheBoxes) {
 }
 
 TEST_F(SettingsTest, AnUnwritableFolderLosesTheSettingsSilently) {
-    auto stray = std::make_unique<frmMain>(m_folder.filePath(QStringLiteral("missing/Kelvo.ini")));
+    auto stray = std::make_unique<frmMain>(m_folder.filePath(QStringLiteral("missing/Kelvo.ini")),
+                                           HistoryPath());
     stray->SetMessageBox([this](const QString& text) { messages.push_back(text); });
     stray->close();
     EXPECT_TRUE(messages.empty());
@@ -175,6 +177,26 @@ TEST_F(TrainingFromMainTest, OneTrainingWindowDrillsThePanelsKindOfQuestion) {
     EXPECT_TRUE(training->lblQuestions[0]->text().startsWith(QString::fromUtf16(u"9＋")));
     button->click();
     EXPECT_EQ(window->TrainingWindow(), training);
+}
+
+// A preset's drill is recorded under its title until the panel is changed;
+// then under the kind in words.
+TEST_F(TrainingFromMainTest, DrillsAreRecordedUnderThePresetOrTheKindInWords) {
+    SelectQuestionType(u"9加几");
+    Find<QPushButton>(QStringLiteral("cmdTraining"))->click();
+    frmTraining* training = window->TrainingWindow();
+    for (const char* upper : {"", "9"}) {
+        if (*upper != '\0') {
+            EnterText(Box("txtLimits", 3), QString::fromLatin1(upper));
+            training->cmdCreate->click();
+        }
+        training->cmdStart->click();
+        training->cmdFinish->click();
+    }
+    const std::vector<CPastDrill> drills = CDrillHistory(HistoryPath()).Drills();
+    ASSERT_EQ(drills.size(), 2u);
+    EXPECT_EQ(drills[1].result.kind, QStringLiteral("9加几"));
+    EXPECT_EQ(drills[0].result.kind, QStringLiteral("9～9＋1～9，得数0～19"));
 }
 
 TEST_F(TrainingFromMainTest, ClosingTheMainWindowSavesTheOpenTrainingWindowsSettings) {

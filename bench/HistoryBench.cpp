@@ -1,0 +1,59 @@
+// Recording a finished drill must not be felt: the goal is under 20 ms, with
+// the file on the disk the user's data folder is on.
+#include "history/CDrillHistory.h"
+#include "number/OperatorCodes.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace kelvo {
+namespace {
+
+// A drill with every question missed, the most a drill writes.
+CDrillRecord AllMissed(int32_t drill) {
+    CDrillRecord record{
+        {QStringLiteral("20以内的进位加法"), 2, 60, 60, 0, 30, 0, QStringLiteral("婴儿")}, {}, {}};
+    CValueLimit limit;
+    limit.Init(1, 20, 1, 1);
+    for (int32_t k = 0; k < 30; ++k) {
+        auto question = std::make_shared<CExprValue>();
+        const int32_t a = (drill + k) % 19 + 1;
+        const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, a}, {Op::Plus, 20 - a}}};
+        question->CreateFrom(operands, 20);
+        record.missed.push_back({{record.result.kind, std::move(question), limit}, std::nullopt});
+    }
+    return record;
+}
+
+void BM_RecordFinishedDrill(benchmark::State& state) {
+    QTemporaryDir folder;
+    CDrillHistory history(folder.filePath(QStringLiteral("KelvoHistory.sqlite")));
+    // The file is opened and made before the first drill.
+    history.Drills();
+    int32_t drill = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const CDrillRecord record = AllMissed(drill++);
+        state.ResumeTiming();
+        if (!history.Record(record)) {
+            state.SkipWithError("not recorded");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_RecordFinishedDrill)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kelvo
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

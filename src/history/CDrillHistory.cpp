@@ -1,0 +1,395 @@
+#include "history/CDrillHistory.h"
+
+#include "history/HistorySchema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <initializer_list>
+#include <utility>
+
+namespace kelvo {
+namespace {
+
+// Long enough for another Kelvo to finish a write, short enough not to be felt.
+constexpr int BusyMilliseconds = 100;
+
+// SQLite's primary result codes of the failures told apart.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+
+QString TimeFormat() {
+    return QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+}
+
+QString DayFormat() {
+    return QStringLiteral("yyyy-MM-dd");
+}
+
+// Ends the operation it happens in; Use() turns it into an outcome.
+struct SqlFailure {
+    QSqlError error;
+};
+
+QSqlQuery Prepared(const QSqlDatabase& db, const QString& strSql) {
+    QSqlQuery query(db);
+    if (!query.prepare(strSql)) {
+        throw SqlFailure{query.lastError()};
+    }
+    return query;
+}
+
+void Run(QSqlQuery& query, std::initializer_list<QVariant> values) {
+    int position = 0;
+    for (const QVariant& value : values) {
+        query.bindValue(position++, value);
+    }
+    if (!query.exec()) {
+        throw SqlFailure{query.lastError()};
+    }
+}
+
+void Execute(const QSqlDatabase& db, const QString& strSql) {
+    QSqlQuery query(db);
+    if (!query.exec(strSql)) {
+        throw SqlFailure{query.lastError()};
+    }
+}
+
+// A row reading that stopped on an error rather than at the end.
+void CheckRead(const QSqlQuery& query) {
+    if (query.lastError().isValid()) {
+        throw SqlFailure{query.lastError()};
+    }
+}
+
+QVariant OptionalValue(const std::optional<int32_t>& value) {
+    return value ? QVariant(*value) : QVariant(QMetaType::fromType<int>());
+}
+
+std::optional<int32_t> OptionalInt(const QVariant& value) {
+    return value.isNull() ? std::nullopt : std::optional<int32_t>(value.toInt());
+}
+
+// "0:27 1:15": the operator code to the left of each operand and its value.
+QString OperandsText(const CExprValue& question) {
+    QStringList parts;
+    for (const CExprValue::OperandValue& operand : question.OperandValues()) {
+        parts.append(QStringLiteral("%1:%2").arg(operand[0]).arg(operand[1]));
+    }
+    return parts.join(u' ');
+}
+
+// None for a text that OperandsText did not write.
+std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, int32_t iAnswer) {
+    std::vector<CExprValue::OperandValue> operands;
+    for (const QString& part : strOperands.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList pair = part.split(u':');
+        bool codeRead = false;
+        bool valueRead = false;
+        if (pair.size() != 2) {
+            return nullptr;
+        }
+        operands.push_back({pair[0].toInt(&codeRead), pair[1].toInt(&valueRead)});
+        if (!codeRead || !valueRead) {
+            return nullptr;
+        }
+    }
+    if (operands.size() < 2) {
+        return nullptr;
+    }
+    auto question = std::make_shared<CExprValue>();
+    question->CreateFrom(operands, iAnswer);
+    return question;
+}
+
+CValueLimit ResultLimit(int32_t iLower, int32_t iUpper, int32_t iMultiple) {
+    CValueLimit limit;
+    limit.Init(iLower, iUpper, iMultiple, 1);
+    return limit;
+}
+
+int SqliteCode(const QSqlError& error) {
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+} // namespace
+
+CDrillHistory::Outcome CDrillHistory::Classify(const QSqlError& error) {
+    switch (SqliteCode(error)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return Outcome::Locked;
+    case SqliteCorrupt:
+    case SqliteNotADatabase:
+        return Outcome::Damaged;
+    default:
+        return Outcome::Unusable;
+    }
+}
+
+CDrillHistory::CDrillHistory(QString strPath, Clock clock)
+    : m_strPath(std::move(strPath)), m_clock(std::move(clock)) {
+    static int connections = 0;
+    m_strConnection = QStringLiteral("kelvo-history-%1").arg(++connections);
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_strConnection);
+    m_db.setDatabaseName(m_strPath);
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyMilliseconds));
+}
+
+CDrillHistory::~CDrillHistory() {
+    Close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_strConnection);
+}
+
+bool CDrillHistory::Record(const CDrillRecord& record) {
+    const QDateTime now = m_clock();
+    const QString time = now.toString(TimeFormat());
+    const QString today = now.date().toString(DayFormat());
+    return Use([&] {
+        Execute(m_db, QStringLiteral("BEGIN IMMEDIATE"));
+        const CDrillResult& result = record.result;
+        QSqlQuery drill = Prepared(
+            m_db, QStringLiteral("INSERT INTO drills (finished_at, kind, mode, time_limit, "
+                                 "seconds_used, right_count, wrong_count, score, grade) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        Run(drill, {time, result.kind, result.mode, OptionalValue(result.timeLimit),
+                    OptionalValue(result.secondsUsed), result.right, result.wrong, result.score,
+                    result.grade});
+        const QVariant drillId = drill.lastInsertId();
+
+        QSqlQuery missed = Prepared(m_db, QStringLiteral("INSERT INTO missed_questions (drill_id, "
+                                                         "operands, answer, choice) "
+                                                         "VALUES (?, ?, ?, ?)"));
+        for (const CMissedQuestion& question : record.missed) {
+            Run(missed, {drillId, OperandsText(*question.kept.question),
+                         question.kept.question->ResultValue(), OptionalValue(question.choice)});
+        }
+
+        // Right answers first, so that a question missed in another frame of
+        // the same drill starts its review over.
+        QSqlQuery leave = Prepared(m_db, QStringLiteral("DELETE FROM mistake_book WHERE id = ? "
+                                                        "AND right_day IS NOT NULL "
+                                                        "AND right_day <> ?"));
+        QSqlQuery firstRight =
+            Prepared(m_db, QStringLiteral("UPDATE mistake_book SET right_day = ? "
+                                          "WHERE id = ? AND right_day IS NULL"));
+        for (const int64_t id : record.reviewedRight) {
+            Run(leave, {QVariant::fromValue(id), today});
+            Run(firstRight, {today, QVariant::fromValue(id)});
+        }
+        QSqlQuery keep = Prepared(
+            m_db,
+            QStringLiteral("INSERT INTO mistake_book (kind, operands, answer, result_lower, "
+                           "result_upper, result_multiple, missed, last_missed) "
+                           "VALUES (?, ?, ?, ?, ?, ?, 1, ?) ON CONFLICT (kind, operands) DO UPDATE "
+                           "SET missed = missed + 1, last_missed = excluded.last_missed, "
+                           "right_day = NULL, result_lower = excluded.result_lower, "
+                           "result_upper = excluded.result_upper, "
+                           "result_multiple = excluded.result_multiple"));
+        for (const CMissedQuestion& question : record.missed) {
+            const CKeptQuestion& kept = question.kept;
+            Run(keep, {kept.kind, OperandsText(*kept.question), kept.question->ResultValue(),
+                       kept.resultLimit.LowerLimit(), kept.resultLimit.UpperLimit(),
+                       kept.resultLimit.MultipleOf(), time});
+        }
+        Execute(m_db, QStringLiteral("COMMIT"));
+    });
+}
+
+std::vector<CBookEntry> CDrillHistory::MistakeBook() {
+    return ReadBook(QStringLiteral("kind, missed DESC, last_missed DESC, id"), -1);
+}
+
+std::vector<CBookEntry> CDrillHistory::ReviewEntries(int32_t wanted) {
+    return ReadBook(QStringLiteral("missed DESC, last_missed DESC, id"), wanted);
+}
+
+std::vector<CBookEntry> CDrillHistory::ReadBook(const QString& strOrder, int32_t limit) {
+    std::vector<CBookEntry> entries;
+    Use([&] {
+        entries.clear();
+        QSqlQuery query = Prepared(
+            m_db, QStringLiteral("SELECT id, kind, operands, answer, result_lower, result_upper, "
+                                 "result_multiple, missed, last_missed, right_day "
+                                 "FROM mistake_book ORDER BY %1 LIMIT ?")
+                      .arg(strOrder));
+        Run(query, {limit});
+        while (query.next()) {
+            auto question = QuestionFromText(query.value(2).toString(), query.value(3).toInt());
+            if (!question) {
+                continue;
+            }
+            entries.push_back({query.value(0).toLongLong(),
+                               {query.value(1).toString(), std::move(question),
+                                ResultLimit(query.value(4).toInt(), query.value(5).toInt(),
+                                            query.value(6).toInt())},
+                               query.value(7).toInt(),
+                               QDateTime::fromString(query.value(8).toString(), TimeFormat()),
+                               QDate::fromString(query.value(9).toString(), DayFormat())});
+        }
+        CheckRead(query);
+    });
+    return entries;
+}
+
+std::vector<CPastDrill> CDrillHistory::Drills() {
+    std::vector<CPastDrill> drills;
+    Use([&] {
+        drills.clear();
+        QSqlQuery query = Prepared(
+            m_db, QStringLiteral("SELECT finished_at, kind, mode, time_limit, seconds_used, "
+                                 "right_count, wrong_count, score, grade FROM drills "
+                                 "ORDER BY finished_at DESC, id DESC"));
+        Run(query, {});
+        while (query.next()) {
+            drills.push_back(
+                {QDateTime::fromString(query.value(0).toString(), TimeFormat()),
+                 {query.value(1).toString(), query.value(2).toInt(), OptionalInt(query.value(3)),
+                  OptionalInt(query.value(4)), query.value(5).toInt(), query.value(6).toInt(),
+                  query.value(7).toInt(), query.value(8).toString()}});
+        }
+        CheckRead(query);
+    });
+    return drills;
+}
+
+QString CDrillHistory::TakeMessage() {
+    return std::exchange(m_strMessage, QString());
+}
+
+template <class Operation>
+bool CDrillHistory::Use(Operation operation) {
+    Outcome outcome = OpenAndRun(operation);
+    if (outcome == Outcome::Damaged) {
+        outcome = MoveAside() ? OpenAndRun(operation) : Outcome::Unusable;
+    }
+    Report(outcome);
+    return outcome == Outcome::Done;
+}
+
+template <class Operation>
+CDrillHistory::Outcome CDrillHistory::OpenAndRun(Operation& operation) {
+    const Outcome opened = Open();
+    if (opened != Outcome::Done) {
+        return opened;
+    }
+    try {
+        operation();
+        return Outcome::Done;
+    } catch (const SqlFailure& failure) {
+        // Closing rolls an open transaction back; the next use opens afresh.
+        Close();
+        return Classify(failure.error);
+    }
+}
+
+CDrillHistory::Outcome CDrillHistory::Open() {
+    if (m_db.isOpen()) {
+        return Outcome::Done;
+    }
+    if (!m_db.open()) {
+        return Outcome::Unusable;
+    }
+    const Outcome outcome = CheckAndUpgrade();
+    if (outcome != Outcome::Done) {
+        Close();
+    }
+    return outcome;
+}
+
+CDrillHistory::Outcome CDrillHistory::CheckAndUpgrade() {
+    QSqlQuery query(m_db);
+    // Finds a file that is no database, or one with damaged pages.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        return Classify(query.lastError());
+    }
+    if (query.value(0).toString() != QStringLiteral("ok")) {
+        return Outcome::Damaged;
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        return Classify(query.lastError());
+    }
+    const int32_t version = query.value(0).toInt();
+    query.finish();
+    if (version > HistorySchemaVersion) {
+        return Outcome::Newer;
+    }
+    // A commit appends to the write-ahead log without waiting for the disk;
+    // a crash may lose the last drill, never the file.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
+        return Classify(query.lastError());
+    }
+    const QSqlError error = UpgradeHistorySchema(m_db, HistorySchemaVersion);
+    return error.isValid() ? Classify(error) : Outcome::Done;
+}
+
+void CDrillHistory::Close() {
+    m_db.close();
+}
+
+bool CDrillHistory::MoveAside() {
+    Close();
+    const QString stamp = m_clock().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = QStringLiteral("%1.damaged-%2").arg(m_strPath, stamp);
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = QStringLiteral("%1.damaged-%2-%3").arg(m_strPath, stamp).arg(n);
+    }
+    // rename() never replaces an existing file.
+    if (!QFile::rename(m_strPath, aside)) {
+        return false;
+    }
+    // A journal left beside the new file would be played into it.
+    for (const QString& companion :
+         {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(m_strPath + companion)) {
+            QFile::rename(m_strPath + companion, aside + companion);
+        }
+    }
+    m_strMessage += QStringLiteral("成绩记录文件已损坏，已改名保留为：\n%1\n并新建了成绩记录文件。")
+                        .arg(QDir::toNativeSeparators(aside));
+    m_reported = Outcome::Done;
+    return true;
+}
+
+void CDrillHistory::Report(Outcome outcome) {
+    if (outcome == m_reported) {
+        return;
+    }
+    m_reported = outcome;
+    const QString file = QDir::toNativeSeparators(m_strPath);
+    QString text;
+    switch (outcome) {
+    case Outcome::Done:
+        return;
+    case Outcome::Locked:
+        text = QStringLiteral("成绩记录文件正被另一个程序占用。训练照常进行，但这时的成绩和错题"
+                              "不能记录。");
+        break;
+    case Outcome::Newer:
+        text = QStringLiteral("成绩记录文件是较新版本的 Kelvo 写的，这个版本不能使用它。训练照常"
+                              "进行，但成绩和错题不会记录。\n文件：%1")
+                   .arg(file);
+        break;
+    case Outcome::Damaged:
+    case Outcome::Unusable:
+        text = QStringLiteral("成绩记录文件无法打开或写入。训练照常进行，但成绩和错题不会记录。"
+                              "\n文件：%1")
+                   .arg(file);
+        break;
+    }
+    if (!m_strMessage.isEmpty()) {
+        m_strMessage += u'\n';
+    }
+    m_strMessage += text;
+}
+
+} // namespace kelvo

@@ -1,0 +1,69 @@
+#include "history/HistorySchema.h"
+
+#include <QSqlQuery>
+#include <QString>
+
+#include <array>
+#include <span>
+
+namespace kelvo {
+namespace {
+
+// Step 1: the drills and their missed questions.
+constexpr std::array<const char*, 2> DrillTables{
+    "CREATE TABLE drills (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL, kind TEXT NOT NULL,"
+    " mode INTEGER NOT NULL, time_limit INTEGER, seconds_used INTEGER,"
+    " right_count INTEGER NOT NULL, wrong_count INTEGER NOT NULL, score INTEGER NOT NULL,"
+    " grade TEXT NOT NULL)",
+    "CREATE TABLE missed_questions (id INTEGER PRIMARY KEY,"
+    " drill_id INTEGER NOT NULL REFERENCES drills (id), operands TEXT NOT NULL,"
+    " answer INTEGER NOT NULL, choice INTEGER)",
+};
+
+// Step 2: the mistake book, filled from the drills kept so far. They did not
+// keep the kind's result range, so the value ceiling stands in for it.
+constexpr std::array<const char*, 2> MistakeBook{
+    "CREATE TABLE mistake_book (id INTEGER PRIMARY KEY, kind TEXT NOT NULL,"
+    " operands TEXT NOT NULL, answer INTEGER NOT NULL, result_lower INTEGER NOT NULL,"
+    " result_upper INTEGER NOT NULL, result_multiple INTEGER NOT NULL,"
+    " missed INTEGER NOT NULL, last_missed TEXT NOT NULL, right_day TEXT,"
+    " UNIQUE (kind, operands))",
+    "INSERT INTO mistake_book (kind, operands, answer, result_lower, result_upper,"
+    " result_multiple, missed, last_missed)"
+    " SELECT d.kind, m.operands, m.answer, 0, 10000, 1, COUNT(*), MAX(d.finished_at)"
+    " FROM missed_questions m JOIN drills d ON d.id = m.drill_id GROUP BY d.kind, m.operands",
+};
+
+constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{DrillTables,
+                                                                               MistakeBook};
+
+} // namespace
+
+QSqlError UpgradeHistorySchema(QSqlDatabase& db, int32_t version) {
+    QSqlQuery query(db);
+    // The version is read inside the transaction: another Kelvo may be upgrading too.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")) ||
+        !query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        return query.lastError();
+    }
+    const int32_t from = query.value(0).toInt();
+    query.finish();
+    for (int32_t step = from; step < version; ++step) {
+        for (const char* statement : Steps[static_cast<size_t>(step)]) {
+            if (!query.exec(QString::fromLatin1(statement))) {
+                QSqlError error = query.lastError();
+                query.exec(QStringLiteral("ROLLBACK"));
+                return error;
+            }
+        }
+    }
+    if ((from < version && !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version))) ||
+        !query.exec(QStringLiteral("COMMIT"))) {
+        QSqlError error = query.lastError();
+        query.exec(QStringLiteral("ROLLBACK"));
+        return error;
+    }
+    return {};
+}
+
+} // namespace kelvo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+
+#include <cstdint>
+
+namespace kelvo {
+
+// The tables of the drill history. PRAGMA user_version counts the steps a file
+// has taken; every step stays as it was written, and a new table or column is
+// a new step.
+constexpr int32_t HistorySchemaVersion = 2;
+
+// Takes the file from its version up to `version` in one transaction; a file
+// at or above it is left alone. An invalid error when it went well.
+QSqlError UpgradeHistorySchema(QSqlDatabase& db, int32_t version);
+
+} // namespace kelvo

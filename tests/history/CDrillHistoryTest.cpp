@@ -1,0 +1,240 @@
+#include "HistoryFixture.h"
+
+#include "history/HistorySchema.h"
+
+#include <QFile>
+
+namespace kelvo::test {
+namespace {
+
+using CDrillHistoryTest = HistoryFixture;
+
+const QString NineAdd = QStringLiteral("9加几");
+
+TEST_F(CDrillHistoryTest, AFinishedDrillKeepsItsRowItsMissedQuestionsAndTheirBookEntries) {
+    const auto slip = Question(27, Op::Plus, 15, 42);
+    ASSERT_TRUE(m_history->Record(
+        Drill(NineAdd, {{Kept(NineAdd, slip), 32},
+                        {Kept(NineAdd, Question(9, Op::Plus, 4, 13)), std::nullopt}})));
+    m_now = m_now.addDays(1);
+    CDrillRecord again = Drill(NineAdd, {{Kept(NineAdd, slip), 52}});
+    again.result.mode = 3;
+    again.result.timeLimit.reset();
+    again.result.secondsUsed.reset();
+    ASSERT_TRUE(m_history->Record(again));
+
+    const std::vector<CPastDrill> drills = m_history->Drills();
+    ASSERT_EQ(drills.size(), 2u);
+    EXPECT_EQ(drills[0].finishedAt, m_now);
+    EXPECT_EQ(drills[0].result.mode, 3);
+    EXPECT_FALSE(drills[0].result.timeLimit.has_value());
+    const CDrillResult& first = drills[1].result;
+    EXPECT_EQ(first.kind, NineAdd);
+    EXPECT_EQ(first.mode, 2);
+    EXPECT_EQ(first.timeLimit, 60);
+    EXPECT_EQ(first.secondsUsed, 42);
+    EXPECT_EQ(first.right, 28);
+    EXPECT_EQ(first.wrong, 2);
+    EXPECT_EQ(first.score, 93);
+    EXPECT_EQ(first.grade, QStringLiteral("童生"));
+
+    EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(operands || '=' || answer || ' ' || "
+                                 "ifnull(choice, '-'), ';') FROM missed_questions")),
+              QStringLiteral("0:27 1:15=42 32;0:9 1:4=13 -;0:27 1:15=42 52"));
+    const std::vector<CBookEntry> book = m_history->MistakeBook();
+    ASSERT_EQ(book.size(), 2u);
+    EXPECT_EQ(QString::fromStdU16String(book[0].kept.question->LeftPartToString().ToString()),
+              QStringLiteral("27＋15="));
+    EXPECT_EQ(book[0].kept.question->ResultValue(), 42);
+    EXPECT_EQ(book[0].missed, 2);
+    EXPECT_EQ(book[0].lastMissed, m_now);
+    EXPECT_EQ(book[1].missed, 1);
+    EXPECT_EQ(book[1].kept.resultLimit.UpperLimit(), 100);
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
+// Each step: the day, whether the question is missed (else answered right in
+// review), and what the book holds afterwards.
+struct ReviewStep {
+    int day;
+    bool missed;
+    int expectedMissed; // 0: out of the book
+    bool rightOnce;
+};
+
+TEST_F(CDrillHistoryTest, AMistakeLeavesTheBookAfterRightReviewsOnTwoDaysSinceItsLastMiss) {
+    const auto question = Question(42, Op::Minus, 17, 25);
+    const std::vector<ReviewStep> steps{
+        {0, true, 1, false}, {0, false, 1, true},  {0, false, 1, true}, // the same day again
+        {1, true, 2, false},                                            // a miss starts over
+        {1, false, 2, true}, {2, false, 0, false},
+    };
+    const QDateTime start = m_now;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        m_now = start.addDays(steps[i].day);
+        const std::vector<CBookEntry> before = m_history->MistakeBook();
+        if (steps[i].missed) {
+            ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{Kept(NineAdd, question), 35}})));
+        } else {
+            ASSERT_EQ(before.size(), 1u);
+            ASSERT_TRUE(m_history->Record(Drill(QStringLiteral("错题重练"), {}, {before[0].id})));
+        }
+        const std::vector<CBookEntry> after = m_history->MistakeBook();
+        if (steps[i].expectedMissed == 0) {
+            EXPECT_TRUE(after.empty()) << "step " << i;
+            continue;
+        }
+        ASSERT_EQ(after.size(), 1u) << "step " << i;
+        EXPECT_EQ(after[0].missed, steps[i].expectedMissed) << "step " << i;
+        EXPECT_EQ(after[0].rightDay.isValid(), steps[i].rightOnce) << "step " << i;
+    }
+}
+
+TEST_F(CDrillHistoryTest, AReviewTakesTheMostMissedThenTheLatestAndTheBookGroupsByKind) {
+    const QString tables = QStringLiteral("乘法口诀");
+    const auto often = Question(7, Op::Times, 8, 56);
+    ASSERT_TRUE(m_history->Record(Drill(
+        tables, {{Kept(tables, often), 49}, {Kept(tables, Question(6, Op::Times, 7, 42)), 48}})));
+    m_now = m_now.addSecs(60);
+    ASSERT_TRUE(m_history->Record(Drill(
+        NineAdd, {{Kept(NineAdd, Question(9, Op::Plus, 3, 12)), 13}, {Kept(tables, often), 63}})));
+
+    auto texts = [](const std::vector<CBookEntry>& entries) {
+        QStringList list;
+        for (const CBookEntry& entry : entries) {
+            list.append(
+                entry.kept.kind + u' ' +
+                QString::fromStdU16String(entry.kept.question->LeftPartToString().ToString()));
+        }
+        return list.join(u'|');
+    };
+    EXPECT_EQ(texts(m_history->ReviewEntries(2)), QStringLiteral("乘法口诀 7×8=|9加几 9＋3="));
+    EXPECT_EQ(texts(m_history->MistakeBook()),
+              QStringLiteral("9加几 9＋3=|乘法口诀 7×8=|乘法口诀 6×7="));
+}
+
+TEST_F(CDrillHistoryTest, AFileOfTheFirstVersionKeepsItsDrillsAndFillsTheBook) {
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("first-version"));
+        db.setDatabaseName(DatabasePath());
+        ASSERT_TRUE(db.open());
+        ASSERT_FALSE(UpgradeHistorySchema(db, 1).isValid());
+        QSqlQuery query(db);
+        for (const char* statement :
+             {"INSERT INTO drills VALUES (1, '2024-05-01T08:00:00', '9加几', 1, NULL, 95, 29, 1, "
+              "96, '榜眼')",
+              "INSERT INTO drills VALUES (2, '2024-05-02T08:00:00', '9加几', 3, NULL, NULL, 29, 1, "
+              "96, '榜眼')",
+              "INSERT INTO missed_questions VALUES (1, 1, '0:9 1:6', 15, 16)",
+              "INSERT INTO missed_questions VALUES (2, 2, '0:9 1:6', 15, NULL)"}) {
+            ASSERT_TRUE(query.exec(QString::fromUtf8(statement)));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("first-version"));
+
+    ASSERT_EQ(m_history->Drills().size(), 2u);
+    const std::vector<CBookEntry> book = m_history->MistakeBook();
+    ASSERT_EQ(book.size(), 1u);
+    EXPECT_EQ(book[0].kept.kind, NineAdd);
+    EXPECT_EQ(book[0].missed, 2);
+    EXPECT_EQ(book[0].lastMissed, QDateTime(QDate(2024, 5, 2), QTime(8, 0)));
+    EXPECT_EQ(book[0].kept.resultLimit.UpperLimit(), 10000);
+    EXPECT_EQ(Sql(QStringLiteral("PRAGMA user_version")).toInt(), HistorySchemaVersion);
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
+TEST_F(CDrillHistoryTest, ADamagedFileIsMovedAsideAndANewOneKeepsTheDrill) {
+    const QByteArray damaged("this is no database, only the remains of one");
+    {
+        QFile file(DatabasePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    // An earlier damaged file of the same second is kept too.
+    const QString earlier = DatabasePath() + QStringLiteral(".damaged-20240603-183000");
+    ASSERT_TRUE(QFile(DatabasePath()).copy(earlier));
+
+    ASSERT_TRUE(m_history->Record(Drill(NineAdd, {})));
+    const QString aside = earlier + QStringLiteral("-2");
+    QFile kept(aside);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), damaged);
+    EXPECT_EQ(m_history->TakeMessage(),
+              QStringLiteral("成绩记录文件已损坏，已改名保留为：\n%1\n并新建了成绩记录文件。")
+                  .arg(QDir::toNativeSeparators(aside)));
+    EXPECT_EQ(m_history->Drills().size(), 1u);
+}
+
+struct UnusableCase {
+    const char* name;
+    // Makes the file at `path` unusable, or moves `path` where it is; the
+    // returned object keeps it so while it lives.
+    std::function<std::shared_ptr<void>(QString& path)> arrange;
+    const char* messageStart;
+};
+
+class UnusableHistoryTest : public HistoryFixture,
+                            public ::testing::WithParamInterface<UnusableCase> {};
+
+// The operation is undone, the user is told once, and the file is left alone.
+TEST_P(UnusableHistoryTest, TellsOnceAndChangesNothing) {
+    QString path = DatabasePath();
+    const std::shared_ptr<void> keeper = GetParam().arrange(path);
+    m_history = std::make_unique<CDrillHistory>(path, [this] { return m_now; });
+    const QString folder = QFileInfo(m_history->Path()).path();
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+    EXPECT_FALSE(m_history->Record(Drill(NineAdd, {})));
+    EXPECT_TRUE(m_history->TakeMessage().startsWith(QString::fromUtf8(GetParam().messageStart)));
+    EXPECT_TRUE(m_history->MistakeBook().empty());
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), before);
+}
+
+std::shared_ptr<void> LockedByAnotherConnection(QString& path) {
+    auto db = std::make_shared<QSqlDatabase>(
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker")));
+    db->setDatabaseName(path);
+    db->open();
+    QSqlQuery(*db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    return std::shared_ptr<void>(new int, [db](int* unused) mutable {
+        delete unused;
+        db->close();
+        db.reset();
+        QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnusableHistoryTest,
+                         ::testing::Values(
+                             // The test runs as root as often as not: a file where the folder
+                             // should be stops every user alike.
+                             UnusableCase{"FolderCannotBeWritten",
+                                          [](QString& path) -> std::shared_ptr<void> {
+                                              const QString file =
+                                                  QFileInfo(path).path() + QStringLiteral("/file");
+                                              QFile(file).open(QIODevice::WriteOnly);
+                                              path = file + QStringLiteral("/KelvoHistory.sqlite");
+                                              return nullptr;
+                                          },
+                                          "成绩记录文件无法打开或写入"},
+                             UnusableCase{
+                                 "WrittenByANewerKelvo",
+                                 [](QString& path) -> std::shared_ptr<void> {
+                                     auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                                         QStringLiteral("newer"));
+                                     db.setDatabaseName(path);
+                                     db.open();
+                                     QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 99"));
+                                     db.close();
+                                     db = QSqlDatabase();
+                                     QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+                                     return nullptr;
+                                 },
+                                 "成绩记录文件是较新版本的 Kelvo 写的"},
+                             UnusableCase{"LockedByAnotherProgram", LockedByAnotherConnection,
+                                          "成绩记录文件正被另一个程序占用"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kelvo::test
