@@ -16,6 +16,8 @@ namespace {
 const QString NoFitText =
     QStringLiteral("题目太宽：字号已经缩小到最小的 9 磅，一行题目仍然超出纸张，右边的题目会印不全。"
                    "可以改用横向纸张，或者减少列数、列间距。");
+const QString NoFitOnItsSideText = QStringLiteral(
+    "题目太宽：横向纸张用最小的 9 磅字也排不下一行，右边的题目会印不全。请减少列数或列间距。");
 
 } // namespace
 
@@ -27,7 +29,7 @@ CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, con
     m_printer.setFullPage(true);
     m_fitBar = new QWidget(&m_dialog);
     auto* barLayout = new QHBoxLayout(m_fitBar);
-    m_lblFitWarning = new QLabel(NoFitText, m_fitBar);
+    m_lblFitWarning = new QLabel(m_fitBar);
     m_lblFitWarning->setObjectName(QStringLiteral("lblFitWarning"));
     m_lblFitWarning->setWordWrap(true);
     m_cmdLandscape = new QPushButton(QStringLiteral("改用横向纸张"), m_fitBar);
@@ -51,7 +53,9 @@ void CPagePreview::LayOut() {
     m_printer.setPageLayout(PaperPageLayout(m_options.Paper()));
     const bool fits = m_pages->Fits();
     m_fitBar->setVisible(!fits);
-    m_cmdLandscape->setVisible(m_options.Paper().Orientation() == PageOrientation::Portrait);
+    const bool isUpright = m_options.Paper().Orientation() == PageOrientation::Portrait;
+    m_lblFitWarning->setText(isUpright ? NoFitText : NoFitOnItsSideText);
+    m_cmdLandscape->setVisible(isUpright);
 }
 
 void CPagePreview::TakeLandscape() {
