@@ -1,5 +1,8 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test tidy package bench clean
+.PHONY: deps run-deps run test tidy package bench fuzz clean
+
+# Seconds of fuzzing: the test command runs 60, `make fuzz FUZZ_SECONDS=600` longer.
+FUZZ_SECONDS ?= 60
 
 CONFIGURE_DEV = cmake --preset dev -DKELVO_BUILD_TESTS=ON -DKELVO_BUILD_BENCHMARKS=ON >/dev/null
 # Static analysis over src/ with the checks of .clang-tidy; quiet when clean.
@@ -27,6 +30,7 @@ test: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
+	scripts/fuzz 60
 
 tidy: deps
 	$(CONFIGURE_DEV)
@@ -42,6 +46,9 @@ bench: deps
 	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
 	build/dev/bench/kelvo_gui_timings
+
+fuzz: deps
+	scripts/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

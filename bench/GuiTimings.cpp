@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -121,6 +122,23 @@ int main(int argc, char* argv[]) {
     }
     std::printf("Create 5000 x 20, slowest preset: %.1f ms (processor %.1f ms, %s)\n", slowest,
                 slowestProcessor, slowestTitle.toUtf8().constData());
+
+    window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_0"))->SetValue(10);
+    window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_1"))->SetValue(5);
+    auto* sectionCount = window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSectionCount"));
+    auto* addSection = window->findChild<QPushButton*>(QStringLiteral("cmdAddSection"));
+    for (const auto& [title, count] :
+         {std::pair{u"20以内的进位加法", 20}, std::pair{u"20以内的借位减法", 20},
+          std::pair{u"9加几", 15}}) {
+        types->setCurrentIndex(types->findText(QString::fromUtf16(title)));
+        sectionCount->SetValue(count);
+        addSection->click();
+    }
+    clock.restart();
+    create->click();
+    std::printf("Create a plan of three sections: %.2f ms\n", clock.nsecsElapsed() / 1e6);
+    Save(*window, folder, "kelvo-plan.png");
+    window->findChild<QPushButton*>(QStringLiteral("cmdClearPlan"))->click();
 
     if (!folder.isEmpty()) {
         types->setCurrentIndex(types->findText(QString::fromUtf16(u"20以内的加法")));

@@ -1,3 +1,4 @@
+#include "LargestSheet.h"
 #include "output/COutputFormatter.h"
 #include "question/CPreCreatedQuestions.h"
 #include "question/QuestionTemplates.h"
@@ -33,22 +34,9 @@ void operator delete(void* block, std::size_t) noexcept {
 namespace kelvo {
 namespace {
 
-// The largest worksheet the layout boxes allow.
-constexpr int32_t Rows = 5000;
-constexpr int32_t Columns = 20;
-
-std::shared_ptr<COutputSettings> LargestSheet(bool fill, bool answers) {
-    auto settings = std::make_shared<COutputSettings>();
-    settings->SetTitle(u"  姓名：                   时间：                   得分：");
-    settings->SetRowCount(Rows);
-    settings->SetColumnCount(Columns);
-    settings->SetRowSpacing(1);
-    settings->SetColumnSpacing(6);
-    settings->SetRowCountPerTitle(10);
-    settings->SetIsFillQuestions(fill);
-    settings->SetIsShowAnswer(answers);
-    return settings;
-}
+using bench::Columns;
+using bench::LargestSheet;
+using bench::Rows;
 
 TemplateList PresetTemplates(const std::u16string& title) {
     CPreCreatedQuestions presets;

@@ -73,8 +73,14 @@ void CStringBuilder::AppendRun(const char16_t* run, int32_t length, int32_t repe
     DetachIfOwn(run, length, detached);
     const int32_t newLength = CheckedAdd(m_length, CheckedMultiply(length, repeat));
     MakeRoomFor(newLength);
-    for (int32_t i = 0; length > 0 && i < repeat; ++i) {
-        std::memcpy(m_buffer.get() + m_length + i * length, run, sizeof(char16_t) * length);
+    char16_t* end = m_buffer.get() + m_length;
+    if (length == 1) {
+        // Padding and spacing: one character many times, filled at once.
+        std::fill_n(end, repeat, *run);
+    } else {
+        for (int32_t i = 0; length > 0 && i < repeat; ++i) {
+            std::memcpy(end + i * length, run, sizeof(char16_t) * length);
+        }
     }
     m_length = newLength;
 }

@@ -1,7 +1,6 @@
 #include "foundation/RandomSource.h"
 
 #include <chrono>
-#include <cmath>
 #include <time.h>
 
 namespace kelvo {
@@ -75,7 +74,11 @@ float RandomSingle() {
 }
 
 int32_t RandomFloor(double scale, double base) {
-    return static_cast<int32_t>(std::floor(static_cast<double>(RandomSingle()) * scale + base));
+    const double value = static_cast<double>(RandomSingle()) * scale + base;
+    // floor without the library call: generation draws by the million. The
+    // truncation rounds toward zero, so a negative fraction steps down once.
+    const auto truncated = static_cast<int32_t>(value);
+    return truncated > value ? truncated - 1 : truncated;
 }
 
 void DiscardRandom(int32_t count) {

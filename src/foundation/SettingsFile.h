@@ -58,11 +58,14 @@ private:
     std::string m_bytes;
 };
 
-// The whole file, or nothing when it does not exist or cannot be read.
+// The whole file, or nothing when it does not exist, is no regular file (a
+// folder, a named pipe) or cannot be read.
 std::optional<std::string> ReadSettingsFile(const std::filesystem::path& path);
 
-// Writes `bytes` to a temporary file beside `path` and only then puts it in
-// place of the old file, so a failure never leaves a half-written file behind.
+// Writes `bytes` to a new temporary file of a unique name beside `path`,
+// created exclusively, flushed to the disk and given the old file's
+// permissions, and only then renames it over the old file: a reader sees the
+// old file or the new one, never a part, even while another program saves.
 bool ReplaceSettingsFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace kelvo

@@ -54,7 +54,37 @@ bool IsPlainNumber(const std::string& text) {
     return i == text.size();
 }
 
+constexpr std::u16string_view ChineseDigits = u"零一二三四五六七八九";
+constexpr std::u16string_view ChineseUnits = u"千百十";
+
 } // namespace
+
+std::u16string ChineseNumeral(int32_t value) {
+    if (value < 1 || value >= 10000) {
+        return DecimalText(value);
+    }
+    std::u16string text;
+    bool zeroPending = false;
+    for (int32_t place = 1000, unit = 0; place >= 1; place /= 10, ++unit) {
+        const int32_t digit = value / place % 10;
+        if (digit == 0) {
+            zeroPending = !text.empty();
+            continue;
+        }
+        if (zeroPending) {
+            text += ChineseDigits[0];
+            zeroPending = false;
+        }
+        // Ten to nineteen are 十, 十一 …, not 一十一.
+        if (!(place == 10 && digit == 1 && text.empty())) {
+            text += ChineseDigits[static_cast<size_t>(digit)];
+        }
+        if (place > 1) {
+            text += ChineseUnits[static_cast<size_t>(unit)];
+        }
+    }
+    return text;
+}
 
 std::u16string DecimalText(int32_t value) {
     std::u16string text;

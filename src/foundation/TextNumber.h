@@ -10,6 +10,10 @@ namespace kelvo {
 std::u16string DecimalText(int32_t value);
 void AppendDecimalText(std::u16string& text, int32_t value);
 
+// The number in Chinese numerals, as a heading counts: 一, 十一, 二十, 一百零五.
+// From 10000 on (no sheet has that many parts) it is the decimal text.
+std::u16string ChineseNumeral(int32_t value);
+
 // Reads a number from text: surrounding spaces, a sign, a fraction and an
 // exponent are accepted. Anything else (also empty text) is the type-mismatch
 // error 13.

@@ -6,13 +6,6 @@
 
 namespace kelvo {
 
-std::span<const CExprValue::OperandValue> CExprValue::OperandValues() const {
-    if (m_operandCount > PlacedCount) {
-        return m_moreValues;
-    }
-    return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
-}
-
 void CExprValue::CreateFrom(const CExpression& expr) {
     const OperandList& operands = expr.Operands();
     m_operandCount = operands.size();

@@ -20,7 +20,12 @@ public:
     using OperandValue = std::array<int32_t, 2>;
 
     // One entry per operand, in reading order.
-    std::span<const OperandValue> OperandValues() const;
+    std::span<const OperandValue> OperandValues() const {
+        if (m_operandCount > PlacedCount) {
+            return m_moreValues;
+        }
+        return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
+    }
     void CreateFrom(const CExpression& expr);
 
     int32_t ResultValue() const { return m_resultValue; }

@@ -1,12 +1,7 @@
 #include "generation/CExpression.h"
 
 #include "foundation/TextNumber.h"
-#include "foundation/UserInterfaceYield.h"
-#include "generation/CExprBuilder.h"
-#include "generation/CGeneratorFour.h"
-#include "generation/CGeneratorTreble.h"
-#include "generation/CGeneratorTwo.h"
-#include "generation/CInfoReceiver.h"
+#include "generation/CGenerationJob.h"
 #include "number/OperatorCodes.h"
 
 #include <limits>
@@ -14,26 +9,6 @@
 namespace kelvo {
 
 namespace {
-
-// Attempts of at least this many show the progress frame.
-constexpr int32_t ProgressThreshold = 1000;
-// The generation loop yields after a success at every multiple of this.
-constexpr int32_t YieldInterval = 200;
-
-const std::u16string GeneratingCaption = u"生成了试题";
-
-std::unique_ptr<CGenerator> MakeGenerator(size_t operandCount) {
-    switch (operandCount) {
-    case 2:
-        return std::make_unique<CGeneratorTwo>();
-    case 3:
-        return std::make_unique<CGeneratorTreble>();
-    case 4:
-        return std::make_unique<CGeneratorFour>();
-    default:
-        return nullptr;
-    }
-}
 
 void AppendOperatorAndValue(std::u16string& text, const COperand& operand) {
     const int32_t code = operand.LeftOperator();
@@ -52,10 +27,8 @@ void CExpression::Init(OperandList colOps, std::shared_ptr<COperand> result) {
 
 bool CExpression::CreateInstances(QuestionList& questions, int32_t iCount,
                                   CInfoReceiver* receiver) {
-    if (GetPermCombineTimes() <= EnumerationLimit) {
-        return CreateInstancesWithGenerator(questions, iCount, receiver);
-    }
-    return CreateInstancesWithBuilder(questions, iCount, receiver);
+    CGenerationJob(receiver).Run({this}, iCount, questions);
+    return GetPermCombineTimes() > EnumerationLimit;
 }
 
 std::u16string CExpression::ToString() const {
@@ -81,50 +54,6 @@ uint64_t CExpression::GetPermCombineTimes() const {
         size = (count != 0 && size > largest / count) ? largest : size * count;
     }
     return size;
-}
-
-bool CExpression::CreateInstancesWithGenerator(QuestionList& questions, int32_t iCount,
-                                               CInfoReceiver* receiver) {
-    std::unique_ptr<CGenerator> generator = MakeGenerator(m_operands.size());
-    if (!generator) {
-        return false;
-    }
-    generator->Init(*this);
-    questions.EnsureCapacity(iCount);
-    RunBracketed(receiver, iCount >= ProgressThreshold, GeneratingCaption, [&] {
-        for (int32_t i = 1; i <= iCount; ++i) {
-            if (generator->CreateInstance()) {
-                AppendFill(questions, i, receiver);
-            }
-        }
-    });
-    return false;
-}
-
-bool CExpression::CreateInstancesWithBuilder(QuestionList& questions, int32_t iCount,
-                                             CInfoReceiver* receiver) {
-    questions.EnsureCapacity(iCount);
-    RunBracketed(receiver, iCount >= ProgressThreshold, GeneratingCaption, [&] {
-        CExprBuilder builder;
-        for (int32_t i = 1; i <= iCount; ++i) {
-            if (builder.Build(m_operands, *m_resultOperand)) {
-                AppendFill(questions, i, receiver);
-            }
-            ClearResults();
-        }
-    });
-    return true;
-}
-
-void CExpression::AppendFill(QuestionList& questions, int32_t attempt,
-                             CInfoReceiver* receiver) const {
-    questions.Add(GetExprValue());
-    if (receiver != nullptr) {
-        receiver->Process(attempt);
-    }
-    if (attempt % YieldInterval == 0) {
-        YieldToUserInterface();
-    }
 }
 
 void CExpression::ClearResults() {

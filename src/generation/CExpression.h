@@ -34,8 +34,9 @@ public:
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
     void Init(OperandList colOps, std::shared_ptr<COperand> result);
 
-    // Appends up to iCount questions of this template to questions. The result
-    // is true on the builder path and false on the enumeration path.
+    // Appends up to iCount questions of this template to questions, as a
+    // generation job of this template alone. The result is true on the builder
+    // path and false on the enumeration path.
     bool CreateInstances(QuestionList& questions, int32_t iCount, CInfoReceiver* receiver);
 
     // The current fill, each value after the text of its operator.
@@ -46,14 +47,10 @@ public:
     // (four operands of 10001 values each fit exactly).
     uint64_t GetPermCombineTimes() const;
 
-private:
-    bool CreateInstancesWithGenerator(QuestionList& questions, int32_t iCount,
-                                      CInfoReceiver* receiver);
-    bool CreateInstancesWithBuilder(QuestionList& questions, int32_t iCount,
-                                    CInfoReceiver* receiver);
-    void AppendFill(QuestionList& questions, int32_t attempt, CInfoReceiver* receiver) const;
+    // Every operand's and the result's value back to "none chosen".
     void ClearResults();
 
+private:
     OperandList m_operands;
     std::shared_ptr<COperand> m_resultOperand;
 };

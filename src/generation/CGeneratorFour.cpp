@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-void CGeneratorFour::BuildTable() {
+void CGeneratorFour::WalkSpace(Walk& walk) const {
     const CValueProgression first(*m_operands[0]);
     const CValueProgression second(*m_operands[1]);
     const CValueProgression third(*m_operands[2]);
@@ -19,16 +19,21 @@ void CGeneratorFour::BuildTable() {
             const int32_t b = second.Value(j);
             for (int32_t k = 0; k < third.Count(); ++k) {
                 const int32_t c = third.Value(k);
+                if (!walk.BeginRun(fourth.Count())) {
+                    return;
+                }
                 for (int32_t l = 0; l < fourth.Count(); ++l) {
                     const int32_t d = fourth.Value(l);
                     int32_t r = 0;
-                    if (EvaluateFour(r, a, op2, b, op3, c, op4, d) && filter.Admits(r)) {
-                        m_table.Add({a, b, c, d, r});
+                    if (EvaluateFour(r, a, op2, b, op3, c, op4, d) && filter.Admits(r) &&
+                        !walk.Admit({a, b, c, d, r})) {
+                        return;
                     }
                 }
             }
         }
     }
+    walk.Complete();
 }
 
 } // namespace kelvo

@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-void CGeneratorTreble::BuildTable() {
+void CGeneratorTreble::WalkSpace(Walk& walk) const {
     const CValueProgression first(*m_operands[0]);
     const CValueProgression second(*m_operands[1]);
     const CValueProgression third(*m_operands[2]);
@@ -15,15 +15,20 @@ void CGeneratorTreble::BuildTable() {
         const int32_t a = first.Value(i);
         for (int32_t j = 0; j < second.Count(); ++j) {
             const int32_t b = second.Value(j);
+            if (!walk.BeginRun(third.Count())) {
+                return;
+            }
             for (int32_t k = 0; k < third.Count(); ++k) {
                 const int32_t c = third.Value(k);
                 int32_t r = 0;
-                if (EvaluateThree(r, a, op2, b, op3, c) && filter.Admits(r)) {
-                    m_table.Add({a, b, c, r});
+                if (EvaluateThree(r, a, op2, b, op3, c) && filter.Admits(r) &&
+                    !walk.Admit({a, b, c, r})) {
+                    return;
                 }
             }
         }
     }
+    walk.Complete();
 }
 
 } // namespace kelvo

@@ -8,7 +8,7 @@ namespace kelvo {
 // divide before plus and minus; every step must be admissible.
 class CGeneratorTreble : public CEnumeratingGenerator<3> {
 private:
-    void BuildTable() override;
+    void WalkSpace(Walk& walk) const override;
 };
 
 } // namespace kelvo

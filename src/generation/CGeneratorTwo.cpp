@@ -15,29 +15,47 @@ int32_t UnitsDigit(int32_t value) {
 } // namespace
 
 void CGeneratorTwo::Init(CExpression& expr) {
+    Bind(expr);
+    m_table = Table();
+    m_table.Reserve(expr.GetPermCombineTimes());
+    Walk walk(m_table);
+    WalkSpace(walk);
+}
+
+CWalkCount CGeneratorTwo::CountQuestions(const CExpression& expr, int64_t maxQuestions,
+                                         int64_t maxCombinations) {
+    Bind(expr);
+    Walk walk(maxQuestions, maxCombinations);
+    WalkSpace(walk);
+    return walk.Count();
+}
+
+void CGeneratorTwo::Bind(const CExpression& expr) {
     m_first = expr.Operands().at(0);
     m_second = expr.Operands().at(1);
     m_result = expr.ResultOperand();
     m_cbrCode = m_second->CbrSetting();
-    m_size = expr.GetPermCombineTimes();
-    m_table = Table();
+}
+
+void CGeneratorTwo::WalkSpace(Walk& walk) const {
     switch (m_cbrCode) {
     case Cbr::None:
-        BuildPlainTable();
+        WalkPlain(walk);
         break;
     case Cbr::Carry:
     case Cbr::NoCarry:
-        BuildCarryTable();
+        WalkCarry(walk);
         break;
     case Cbr::Borrow:
     case Cbr::NoBorrow:
-        BuildBorrowTable();
+        WalkBorrow(walk);
         break;
     case Cbr::Remainder:
     case Cbr::NoRemainder:
-        BuildRemainderTable();
+        WalkRemainder(walk);
         break;
     default:
+        walk.Complete();
         break;
     }
 }
@@ -56,47 +74,50 @@ bool CGeneratorTwo::CreateInstance() {
 // Walks every pair of admitted values, operand 1 outermost; rule(a, b, r) says
 // whether the pair makes a question and computes its result r.
 template <class Rule>
-void CGeneratorTwo::BuildTable(Rule&& rule) {
-    m_table.Reserve(m_size);
+void CGeneratorTwo::WalkPairs(Walk& walk, Rule&& rule) const {
     const CValueProgression first(*m_first);
     const CValueProgression second(*m_second);
     const CResultFilter filter(*m_result);
     for (int32_t i = 0; i < first.Count(); ++i) {
         const int32_t a = first.Value(i);
+        if (!walk.BeginRun(second.Count())) {
+            return;
+        }
         for (int32_t j = 0; j < second.Count(); ++j) {
             const int32_t b = second.Value(j);
             int32_t r = 0;
-            if (rule(a, b, r) && filter.Admits(r)) {
-                m_table.Add({a, b, r});
+            if (rule(a, b, r) && filter.Admits(r) && !walk.Admit({a, b, r})) {
+                return;
             }
         }
     }
+    walk.Complete();
 }
 
-void CGeneratorTwo::BuildPlainTable() {
+void CGeneratorTwo::WalkPlain(Walk& walk) const {
     const int32_t op = m_second->LeftOperator();
-    BuildTable([op](int32_t a, int32_t b, int32_t& r) { return ApplyOperator(r, a, op, b); });
+    WalkPairs(walk, [op](int32_t a, int32_t b, int32_t& r) { return ApplyOperator(r, a, op, b); });
 }
 
-void CGeneratorTwo::BuildCarryTable() {
+void CGeneratorTwo::WalkCarry(Walk& walk) const {
     const bool carry = m_cbrCode == Cbr::Carry;
-    BuildTable([carry](int32_t a, int32_t b, int32_t& r) {
+    WalkPairs(walk, [carry](int32_t a, int32_t b, int32_t& r) {
         r = CheckedAdd(a, b);
         return (UnitsDigit(a) + UnitsDigit(b) >= 10) == carry;
     });
 }
 
-void CGeneratorTwo::BuildBorrowTable() {
+void CGeneratorTwo::WalkBorrow(Walk& walk) const {
     const bool borrow = m_cbrCode == Cbr::Borrow;
-    BuildTable([borrow](int32_t a, int32_t b, int32_t& r) {
+    WalkPairs(walk, [borrow](int32_t a, int32_t b, int32_t& r) {
         r = CheckedSubtract(a, b);
         return (UnitsDigit(a) < UnitsDigit(b)) == borrow;
     });
 }
 
-void CGeneratorTwo::BuildRemainderTable() {
+void CGeneratorTwo::WalkRemainder(Walk& walk) const {
     const bool remainder = m_cbrCode == Cbr::Remainder;
-    BuildTable([remainder](int32_t a, int32_t b, int32_t& r) {
+    WalkPairs(walk, [remainder](int32_t a, int32_t b, int32_t& r) {
         if (b == 0) {
             return false;
         }

@@ -17,21 +17,28 @@ public:
     void Init(CExpression& expr) override;
     bool CreateInstance() override;
 
+    // Counts the template's questions by the walk of Init, within the bounds
+    // of CCandidateWalk.
+    CWalkCount CountQuestions(const CExpression& expr, int64_t maxQuestions,
+                              int64_t maxCombinations);
+
 private:
     using Table = CCandidateTable<3>;
+    using Walk = CCandidateWalk<3>;
 
+    void Bind(const CExpression& expr);
+    void WalkSpace(Walk& walk) const;
     template <class Rule>
-    void BuildTable(Rule&& rule);
-    void BuildPlainTable();
-    void BuildCarryTable();
-    void BuildBorrowTable();
-    void BuildRemainderTable();
+    void WalkPairs(Walk& walk, Rule&& rule) const;
+    void WalkPlain(Walk& walk) const;
+    void WalkCarry(Walk& walk) const;
+    void WalkBorrow(Walk& walk) const;
+    void WalkRemainder(Walk& walk) const;
 
     std::shared_ptr<COperand> m_first;
     std::shared_ptr<COperand> m_second;
     std::shared_ptr<COperand> m_result;
     int32_t m_cbrCode = 0;
-    uint64_t m_size = 0;
     Table m_table;
 };
 

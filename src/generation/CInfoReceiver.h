@@ -7,7 +7,9 @@ namespace kelvo {
 
 // Progress sink of long jobs. A job of 1000 or more items brackets its work with
 // Start (a caption) and Stopped, and reports Process (how far it got) along the
-// way. This base ignores everything; a window overrides what it shows.
+// way. A job that yields to the user interface asks IsCancelled after each
+// yield and stops there when the user asked it to. This base ignores
+// everything and never cancels; a window overrides what it shows.
 class CInfoReceiver {
 public:
     virtual ~CInfoReceiver() = default;
@@ -15,6 +17,7 @@ public:
     virtual void Start(const std::u16string& /*info*/) {}
     virtual void Process(int32_t /*info*/) {}
     virtual void Stopped() {}
+    virtual bool IsCancelled() const { return false; }
 };
 
 // Runs work between receiver->Start(caption) and receiver->Stopped() when

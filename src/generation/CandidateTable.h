@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -89,6 +90,57 @@ private:
 
     std::vector<Candidate> m_items;
     int32_t m_remaining = 0;
+};
+
+// How far a walk over a template's value space got: the admissible questions
+// it met and the operand combinations it looked at; complete when it reached
+// the end of the space.
+struct CWalkCount {
+    int64_t questions = 0;
+    int64_t combinations = 0;
+    bool isComplete = false;
+};
+
+// One walk over a template's value space, operand 1 outermost. A generator's
+// walk keeps every admissible question in its table and goes to the end; a
+// count keeps none and may be bounded: it ends once it has met more than
+// maxQuestions questions, or before a run of combinations that would take it
+// past maxCombinations.
+template <size_t N>
+class CCandidateWalk {
+public:
+    using Candidate = std::array<int32_t, N>;
+
+    explicit CCandidateWalk(CCandidateTable<N>& table) : m_table(&table) {}
+    CCandidateWalk(int64_t maxQuestions, int64_t maxCombinations)
+        : m_maxQuestions(maxQuestions), m_maxCombinations(maxCombinations) {}
+
+    // Before a run of the innermost operand's values; false ends the walk.
+    bool BeginRun(int32_t combinations) {
+        if (combinations > m_maxCombinations - m_count.combinations) {
+            return false;
+        }
+        m_count.combinations += combinations;
+        return true;
+    }
+    // An admissible question; false ends the walk.
+    bool Admit(const Candidate& candidate) {
+        if (m_table != nullptr) {
+            m_table->Add(candidate);
+        }
+        return ++m_count.questions <= m_maxQuestions;
+    }
+    void Complete() { m_count.isComplete = true; }
+
+    const CWalkCount& Count() const { return m_count; }
+
+private:
+    static constexpr int64_t Unbounded = std::numeric_limits<int64_t>::max();
+
+    CCandidateTable<N>* m_table = nullptr;
+    int64_t m_maxQuestions = Unbounded;
+    int64_t m_maxCombinations = Unbounded;
+    CWalkCount m_count;
 };
 
 } // namespace kelvo

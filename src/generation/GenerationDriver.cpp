@@ -45,10 +45,16 @@ void Fill(QuestionList& questions, int32_t n, int32_t wanted) {
 } // namespace
 
 QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
-                               int32_t* generatedCount, CInfoReceiver* receiver) {
-    QuestionList questions;
+                               int32_t* generatedCount, CInfoReceiver* receiver,
+                               GenerationEnd* end) {
+    std::vector<CExpression*> expressions;
     for (const auto& expression : templates) {
-        expression->CreateInstances(questions, wanted, receiver);
+        expressions.push_back(expression.get());
+    }
+    QuestionList questions;
+    const GenerationEnd ended = CGenerationJob(receiver).Run(expressions, wanted, questions);
+    if (end != nullptr) {
+        *end = ended;
     }
     if (generatedCount != nullptr) {
         *generatedCount = questions.Count();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CExpression.h"
+#include "generation/CGenerationJob.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,12 +13,14 @@ class CInfoReceiver;
 
 using TemplateList = std::vector<std::shared_ptr<CExpression>>;
 
-// Gives every template wanted attempts, then shuffles all questions together
-// and repeats them cyclically up to wanted entries (an array that already has
-// more is not cut). generatedCount, when given, receives the number of
-// questions generated before the repetition. The receiver may be nullptr.
+// Makes up to wanted questions from the templates as one generation job (the
+// templates share the wanted number, see CGenerationJob), then shuffles them
+// and repeats them cyclically up to wanted entries. generatedCount, when
+// given, receives the number of questions generated before the repetition, and
+// end how the job ended. The receiver may be nullptr.
 QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
-                               int32_t* generatedCount, CInfoReceiver* receiver);
+                               int32_t* generatedCount, CInfoReceiver* receiver,
+                               GenerationEnd* end = nullptr);
 
 // Shuffles entries first..last, then appends entries 1, 2, ... of the array
 // again (the same objects) until it holds wanted entries.

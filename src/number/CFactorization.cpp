@@ -361,19 +361,13 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
     // operand's value stands for each of its candidates. The other shuffles
     // still take their random draws.
     const std::vector<int32_t>& partners = m_scratchDictionary2;
-    if (HasValue(a)) {
-        DiscardShuffle(m_scratchDictionary1);
-    } else {
-        ShuffleDictionaryValues(m_scratchDictionary1);
-    }
-    DiscardShuffle(partners);
-    if (m_scratchDictionary1.empty() || partners.empty()) {
-        return false;
-    }
     const int32_t fixedA = a.ResultValue();
     const std::span<const int32_t> candidates =
         HasValue(a) ? std::span<const int32_t>(&fixedA, 1)
                     : std::span<const int32_t>(m_scratchDictionary1);
+    const auto partnerOf = [&](int32_t valueA) {
+        return HasValue(b) ? b.ResultValue() : (valueA != 0 ? dividend / valueA : 0);
+    };
     const auto isPartner = [&](int32_t valueA, int32_t valueB) {
         if (HasValue(b)) {
             return static_cast<int64_t>(valueA) * valueB == dividend;
@@ -381,12 +375,26 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
         return valueA != 0 && dividend % valueA == 0 &&
                std::find(partners.begin(), partners.end(), valueB) != partners.end();
     };
+    // Whether a split exists does not depend on the order, so a dividend
+    // without one (most candidates of a narrow draw) only takes the draws.
+    const bool splittable = !m_scratchDictionary1.empty() && !partners.empty() &&
+                            std::any_of(candidates.begin(), candidates.end(), [&](int32_t valueA) {
+                                return isPartner(valueA, partnerOf(valueA));
+                            });
+    if (HasValue(a) || !splittable) {
+        DiscardShuffle(m_scratchDictionary1);
+    } else {
+        ShuffleDictionaryValues(m_scratchDictionary1);
+    }
+    DiscardShuffle(partners);
+    if (!splittable) {
+        return false;
+    }
     bool matched = false;
     int32_t lastA = 0;
     int32_t lastB = 0;
     for (int32_t valueA : candidates) {
-        const int32_t valueB =
-            HasValue(b) ? b.ResultValue() : (valueA != 0 ? dividend / valueA : 0);
+        const int32_t valueB = partnerOf(valueA);
         if (!isPartner(valueA, valueB)) {
             continue;
         }

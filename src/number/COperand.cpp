@@ -181,13 +181,16 @@ bool COperand::CreateInstanceDivide(COperand& rightSide, COperand& ResultOperand
     CValueLimit dividends = ResultOperand.ValueLimit();
     dividends.Multiply(rightSide.ValueLimit());
     dividends.Intersect(*m_limit);
-    // A fixed divisor or quotient must divide the dividend.
+    // A fixed divisor or quotient must divide the dividend. A step beyond the
+    // ceiling leaves no dividend; capped, it would admit one of another step.
     for (const COperand* fixed : divisors) {
         if (fixed->m_resultValue != -1) {
             const int64_t step =
                 static_cast<int64_t>(dividends.MultipleOf()) * fixed->m_resultValue;
-            dividends.SetMultipleOf(
-                static_cast<int32_t>(std::clamp<int64_t>(step, 0, ValueCeiling)));
+            if (step > ValueCeiling) {
+                return false;
+            }
+            dividends.SetMultipleOf(static_cast<int32_t>(std::max<int64_t>(step, 0)));
         }
     }
     return dividends.GetRandomValueWithLimits(m_resultValue, divisors, iExcludedDivisorBest);

@@ -101,12 +101,19 @@ void CValueLimit::Multiply(const CValueLimit& lim) {
     if (!ResetUnlessBothValid(lim)) {
         return;
     }
+    // A product is a multiple of both steps' product; beyond the ceiling no
+    // product is left (a step above 1 never admits 0).
+    const int64_t step = static_cast<int64_t>(m_multipleOf) * lim.m_multipleOf;
+    if (step > ValueCeiling) {
+        Reset();
+        return;
+    }
     // 4 is the smallest number with two prime factors.
     const int64_t lower = ClampedProduct(m_lowerLimit, lim.m_lowerLimit);
     const int64_t upper = ClampedProduct(m_upperLimit, lim.m_upperLimit);
     m_lowerLimit = static_cast<int32_t>(MaxValue<int64_t>(4, lower));
     m_upperLimit = static_cast<int32_t>(upper < 0 ? -1 : upper);
-    m_multipleOf = static_cast<int32_t>(ClampedProduct(m_multipleOf, lim.m_multipleOf));
+    m_multipleOf = static_cast<int32_t>(step);
     m_factorCount = CheckedAdd(m_factorCount, lim.m_factorCount);
 }
 
@@ -182,12 +189,21 @@ bool CValueLimit::GetRandomValue(int32_t& iResultValue) {
 
 bool CValueLimit::GetRandomValueWithModulo(int32_t& iResultValue, int32_t iLowerModulo,
                                            int32_t iUpperModulo) {
+    // Every value of such a step ends in 0: it fits as it is when 0 is allowed.
+    if (m_multipleOf % 10 == 0) {
+        return iLowerModulo <= 0 && 0 <= iUpperModulo && GetRandomValue(iResultValue);
+    }
     if (static_cast<int64_t>(m_upperLimit) < static_cast<int64_t>(m_lowerLimit) + 10) {
         return PickValueWithLastDigit(iResultValue, iLowerModulo, iUpperModulo);
     }
+    // The wide draw does not apply a step, so a limit with one gets no value
+    // here rather than one that is not a multiple of the step.
+    if (m_multipleOf != 1) {
+        return false;
+    }
+    // At least eleven consecutive values: every last digit occurs, 0 included.
     CValueLimit digits;
-    digits.Init(iLowerModulo, iUpperModulo, 1, 1);
-    digits.Intersect(GetLastDigitLimit());
+    digits.Init(iLowerModulo, MinValue(iUpperModulo, 9), 1, 1);
     int32_t digit = -1;
     if (!digits.GetRandomValue(digit)) {
         return false;
@@ -295,31 +311,6 @@ bool CValueLimit::PickValueWithLastDigit(int32_t& iResultValue, int32_t iLowerMo
         --n;
     }
     return false;
-}
-
-CValueLimit CValueLimit::GetLastDigitLimit() const {
-    CValueLimit present;
-    // The wide digit draw does not apply a step, so a limit with one admits no
-    // digit here rather than yield a value that is not a multiple of the step.
-    if (m_multipleOf != 1) {
-        return present;
-    }
-    int32_t smallest = 10;
-    int32_t largest = -1;
-    int32_t counted = 0;
-    for (int32_t v = m_lowerLimit; v <= m_upperLimit && counted < 9; ++v) {
-        const int32_t digit = v % 10;
-        if (digit != 0) {
-            ++counted;
-            smallest = MinValue(smallest, digit);
-            largest = MaxValue(largest, digit);
-        }
-    }
-    if (counted > 0) {
-        present.m_lowerLimit = smallest;
-        present.m_upperLimit = largest;
-    }
-    return present;
 }
 
 int32_t CValueLimit::FirstValueWithLastDigit(int32_t digit) const {

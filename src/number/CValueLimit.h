@@ -61,7 +61,6 @@ public:
 private:
     bool ResetUnlessBothValid(const CValueLimit& lim);
     bool PickValueWithLastDigit(int32_t& iResultValue, int32_t iLowerModulo, int32_t iUpperModulo);
-    CValueLimit GetLastDigitLimit() const;
     int32_t FirstValueWithLastDigit(int32_t digit) const;
     int32_t LastValueWithLastDigit(int32_t digit) const;
 

@@ -25,6 +25,13 @@ CLineCellMaker::CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& 
     }
 }
 
+CellMakerFactory CLineCellMaker::Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
+                                         bool isFill) {
+    return [&measure, lengths, isFill](double pointSize) {
+        return std::make_unique<const CLineCellMaker>(measure, lengths, isFill, pointSize);
+    };
+}
+
 CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     CCell cell;
     cell.height = m_lineHeight;
@@ -40,8 +47,8 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
             const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
             std::u16string answer = DecimalText(value);
             cell.width += m_blankGap;
-            AppendSlot(cell, CCellPiece::Kind::Blank,
-                       SlotWidth(reserved, answer) + 2 * m_blankGap, std::move(answer));
+            AppendSlot(cell, CCellPiece::Kind::Blank, SlotWidth(reserved, answer) + 2 * m_blankGap,
+                       std::move(answer));
             cell.width += m_blankGap;
         } else {
             AppendDecimalText(run, value);

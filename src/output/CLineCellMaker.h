@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/CCell.h"
+#include "output/CCellMaker.h"
 #include "output/CSlotLengths.h"
 
 #include <cstdint>
@@ -9,20 +9,22 @@
 
 namespace kelvo {
 
-class CExprValue;
 class CTextMeasure;
 
 // Cells of questions written on one line, "12＋5=17": the text runs placed one
 // after another as measured, a blank as a box as wide as the widest value its
 // operand position allows (or its own answer, if wider), the result after "="
 // as room of the result's width.
-class CLineCellMaker {
+class CLineCellMaker : public CCellMaker {
 public:
     CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
                    double pointSize);
 
-    // blank: the operand position left blank in fill-in form.
-    CCell Make(const CExprValue& question, int32_t blank) const;
+    CCell Make(const CExprValue& question, int32_t blank) const override;
+
+    // Line cells of the slot lengths at any size; the measure must outlive it.
+    static CellMakerFactory Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
+                                    bool isFill);
 
 private:
     double DigitsWidth(int32_t digits) const;

@@ -39,6 +39,9 @@ void Prefetch(const void* address) {
 #endif
 }
 
+// Questions ahead of the one being formatted whose memory is fetched early.
+constexpr int32_t PrefetchDistance = 16;
+
 int32_t DecimalLength(int32_t value) {
     char digits[12];
     return static_cast<int32_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
@@ -94,11 +97,13 @@ COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
     cells.text.reserve(static_cast<size_t>(count) * 16);
     cells.ends.reserve(static_cast<size_t>(count));
     for (int32_t i = 1; i <= count; ++i) {
-        if (i + 16 <= count) {
-            Prefetch(m_exprValues->Item(i + 16).get());
-        }
-        if (i + 8 <= count) {
-            Prefetch(m_exprValues->Item(i + 8)->OperandValues().data());
+        if (i + PrefetchDistance <= count) {
+            // A question spans at most two cache lines; reading it here would
+            // wait for the very miss the prefetch is meant to hide.
+            const auto* ahead =
+                reinterpret_cast<const char*>(m_exprValues->Item(i + PrefetchDistance).get());
+            Prefetch(ahead);
+            Prefetch(ahead + sizeof(CExprValue) - 1);
         }
         const size_t start = cells.text.size();
         FormatExpression(*m_exprValues->Item(i), Blank(i), cells.text);

@@ -15,8 +15,8 @@ const std::u16string AnswerKeyTitle = u"答案";
 constexpr double MaxFooterPointSize = 10;
 // Steps of the shrinking font, in points.
 constexpr double SizeStep = 0.5;
-// Lines left empty before a title block that does not open its page.
-constexpr int32_t LinesBeforeTitle = 2;
+// Lines left empty before a block that does not open its page.
+constexpr int32_t LinesBeforeBlock = 2;
 // Tolerance for widths summed from many measured parts.
 constexpr double WidthTolerance = 0.01;
 
@@ -35,33 +35,29 @@ std::u16string CopyText(int32_t copy) {
 } // namespace
 
 CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& options,
-                         const CSlotLengths& lengths, std::vector<CPrintCopy> copies,
+                         std::vector<CPrintSection> sections, std::vector<CPrintCopy> copies,
                          const CTextMeasure& measure, double pointSize)
-    : m_layout(layout), m_options(options), m_lengths(lengths), m_copies(std::move(copies)),
-      m_measure(measure) {
-    if (QuestionCount() == 0) {
+    : m_layout(layout), m_options(options), m_sections(std::move(sections)),
+      m_copies(std::move(copies)), m_measure(measure), m_grids(m_sections.size()) {
+    int32_t numbered = 0;
+    for (size_t section = 0; section < m_sections.size(); ++section) {
+        int32_t& count = m_sections[section].questionCount;
+        for (const CPrintCopy& copy : m_copies) {
+            if (copy.size() != m_sections.size() || copy[section].questions == nullptr) {
+                RaiseError(ErrorNumber::SubscriptOutOfRange);
+            }
+            count = std::clamp(count, 0, copy[section].questions->Count());
+        }
+        m_grids[section].numberOffset = numbered;
+        numbered += count;
+    }
+    if (numbered == 0 || m_copies.empty()) {
         return;
     }
     m_pointSize = FitPointSize(pointSize);
     m_lineHeight = m_measure.LineHeight(m_pointSize);
-    const double titleWidth = m_measure.TextWidth(m_layout.Title(), m_pointSize);
-    const double printable = m_options.Paper().PrintableWidth();
-    m_titleSize =
-        titleWidth > printable ? m_pointSize * printable / titleWidth : m_pointSize;
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
     PlanPages();
-}
-
-// Every copy has as many questions as the first: as many as the layout has
-// cells, or fewer when the questions were made for a smaller layout.
-int32_t CPageLayout::QuestionCount() const {
-    if (m_copies.empty() || m_copies.front().questions == nullptr) {
-        return 0;
-    }
-    const int64_t cells =
-        static_cast<int64_t>(m_layout.RowCount()) * std::max(m_layout.ColumnCount(), 0);
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(cells, 0, m_copies.front().questions->Count()));
 }
 
 int32_t CPageLayout::PageCount() const {
@@ -69,25 +65,41 @@ int32_t CPageLayout::PageCount() const {
     return PagesPerCopy() * static_cast<int32_t>(m_copies.size()) * parts;
 }
 
-// Sets the grid's measures for the size and gives the width of a full row.
+int32_t CPageLayout::Columns(size_t section) const {
+    return std::clamp(m_layout.ColumnCount(), 1, std::max(m_sections[section].questionCount, 1));
+}
+
+int32_t CPageLayout::Rows(size_t section) const {
+    const int32_t columns = Columns(section);
+    return (m_sections[section].questionCount + columns - 1) / columns;
+}
+
+// Sets every grid's measures for the size and gives the width of the widest row.
 double CPageLayout::RowWidth(double pointSize) {
-    const CLineCellMaker maker(m_measure, m_lengths, m_layout.IsFillQuestions(), pointSize);
-    m_cellWidth = 0;
-    m_cellHeight = 0;
-    const int32_t count = QuestionCount();
-    for (const CPrintCopy& copy : m_copies) {
-        for (int32_t question = 1; question <= count; ++question) {
-            const CCell cell = maker.Make(*copy.questions->Item(question), Blank(copy, question));
-            m_cellWidth = std::max(m_cellWidth, cell.width);
-            m_cellHeight = std::max(m_cellHeight, cell.height);
-        }
-    }
+    const int32_t lastNumber = m_grids.back().numberOffset + m_sections.back().questionCount;
     m_numberWidth =
-        m_options.IsNumbered() ? m_measure.TextWidth(QuestionNumber(count), pointSize) : 0;
+        m_options.IsNumbered() ? m_measure.TextWidth(QuestionNumber(lastNumber), pointSize) : 0;
     m_numberGap = m_options.IsNumbered() ? m_measure.TextWidth(u" ", pointSize) : 0;
     m_columnGap = std::max(m_layout.ColumnSpacing(), 0) * m_measure.TextWidth(u" ", pointSize);
-    const int32_t columns = std::clamp(m_layout.ColumnCount(), 1, count);
-    return columns * (m_numberWidth + m_numberGap + m_cellWidth) + (columns - 1) * m_columnGap;
+    double widest = 0;
+    for (size_t section = 0; section < m_sections.size(); ++section) {
+        const auto maker = m_sections[section].cells(pointSize);
+        Grid& grid = m_grids[section];
+        grid.cellWidth = 0;
+        grid.cellHeight = 0;
+        for (const CPrintCopy& copy : m_copies) {
+            for (int32_t question = 1; question <= m_sections[section].questionCount; ++question) {
+                const CCell cell = maker->Make(*copy[section].questions->Item(question),
+                                               Blank(copy[section], question));
+                grid.cellWidth = std::max(grid.cellWidth, cell.width);
+                grid.cellHeight = std::max(grid.cellHeight, cell.height);
+            }
+        }
+        const int32_t columns = Columns(section);
+        widest = std::max(widest, columns * (m_numberWidth + m_numberGap + grid.cellWidth) +
+                                      (columns - 1) * m_columnGap);
+    }
+    return widest;
 }
 
 // From the chosen size down in half points; a size chosen below the smallest
@@ -106,47 +118,78 @@ double CPageLayout::FitPointSize(double chosen) {
     return size;
 }
 
-// Every page opens with a title line; a block moves whole to the next page
-// unless it is taller than a page.
+// A title or heading wider than the paper is set smaller to fit.
+double CPageLayout::FittingSize(const std::u16string& text) const {
+    const double width = m_measure.TextWidth(text, m_pointSize);
+    const double printable = m_options.Paper().PrintableWidth();
+    return width > printable ? m_pointSize * printable / width : m_pointSize;
+}
+
+double CPageLayout::RowHeight(size_t section) const {
+    return std::max(m_layout.RowSpacing(), 0) * m_lineHeight + m_grids[section].cellHeight;
+}
+
+// Every page opens with a title line, so a block that opens a page has it as
+// its own title.
 void CPageLayout::PlanPages() {
     const CPaper& paper = m_options.Paper();
-    const double top = paper.Margin();
-    const double footerTop =
-        paper.Height() - paper.Margin() - m_measure.LineHeight(m_footerSize);
-    const double bottom = footerTop - m_lineHeight / 2;
-    const double rowHeight = std::max(m_layout.RowSpacing(), 0) * m_lineHeight + m_cellHeight;
-    const int32_t columns = std::max(m_layout.ColumnCount(), 1);
-    const int32_t rows = (QuestionCount() + columns - 1) / columns;
-    const int32_t perTitle = m_layout.RowCountPerTitle() > 0 ? m_layout.RowCountPerTitle() : rows;
+    const double footerTop = paper.Height() - paper.Margin() - m_measure.LineHeight(m_footerSize);
+    m_bottom = footerTop - m_lineHeight / 2;
+    double y = 0;
+    bool isFresh = false;
+    for (size_t section = 0; section < m_sections.size(); ++section) {
+        PlanSection(section, y, isFresh);
+    }
+}
 
-    double y = top;
+// isFresh: the page holds nothing but its title yet.
+void CPageLayout::PlanSection(size_t section, double& y, bool& isFresh) {
+    const double top = m_options.Paper().Margin();
+    const double rowHeight = RowHeight(section);
     auto openPage = [&] {
         m_plan.emplace_back();
-        y = top;
+        m_plan.back().push_back({LineKind::Title, top, 0, 0});
+        y = top + m_lineHeight;
+        isFresh = true;
     };
-    auto placeTitle = [&] {
-        m_plan.back().push_back({true, y, 0});
-        y += m_lineHeight;
-    };
-    for (int32_t first = 0; first < rows; first += perTitle) {
-        const int32_t blockRows = std::min(perTitle, rows - first);
-        const double blockHeight = m_lineHeight + blockRows * rowHeight;
-        const double gap = LinesBeforeTitle * m_lineHeight;
-        if (m_plan.empty() || y + gap + blockHeight > bottom) {
-            openPage();
-        } else {
-            y += gap;
+    auto placeLine = [&](LineKind kind, int32_t row) {
+        if (kind == LineKind::Row) {
+            y += rowHeight - m_grids[section].cellHeight;
         }
-        placeTitle();
-        for (int32_t row = first; row < first + blockRows; ++row) {
-            const bool pageHasRows = m_plan.back().size() > 1;
-            if (y + rowHeight > bottom && pageHasRows) {
+        m_plan.back().push_back({kind, y, section, row});
+        y += kind == LineKind::Row ? m_grids[section].cellHeight : m_lineHeight;
+        isFresh = false;
+    };
+    const bool isHeaded = !m_sections[section].heading.empty();
+    const int32_t rows = Rows(section);
+    const int32_t perBlock =
+        isHeaded || m_layout.RowCountPerTitle() <= 0 ? rows : m_layout.RowCountPerTitle();
+    for (int32_t first = 0; first < rows; first += perBlock) {
+        const int32_t blockRows = std::min(perBlock, rows - first);
+        // A heading keeps one row with it; a title block stays whole.
+        const double kept = m_lineHeight + (isHeaded ? 1 : blockRows) * rowHeight;
+        if (m_plan.empty()) {
+            openPage();
+        } else if (!isFresh) {
+            if (y + LinesBeforeBlock * m_lineHeight + kept > m_bottom) {
                 openPage();
-                placeTitle();
+            } else {
+                y += LinesBeforeBlock * m_lineHeight;
             }
-            y += rowHeight - m_cellHeight;
-            m_plan.back().push_back({false, y, row});
-            y += m_cellHeight;
+        }
+        if (isHeaded) {
+            placeLine(LineKind::Heading, 0);
+        } else if (!isFresh) {
+            placeLine(LineKind::Title, 0);
+        }
+        for (int32_t row = first; row < first + blockRows; ++row) {
+            const bool pageHasRows =
+                std::any_of(m_plan.back().begin(), m_plan.back().end(),
+                            [](const PlannedLine& line) { return line.kind == LineKind::Row; });
+            if (y + rowHeight > m_bottom && pageHasRows) {
+                openPage();
+            }
+            placeLine(LineKind::Row, row);
         }
     }
 }
@@ -167,12 +210,18 @@ CPage CPageLayout::Page(int32_t index) const {
     page.pointSize = m_pointSize;
 
     const PlannedPage& planned = m_plan[static_cast<size_t>(page.number - 1)];
-    AppendTitles(page, planned);
-    const CLineCellMaker maker(m_measure, m_lengths, m_layout.IsFillQuestions(), m_pointSize);
+    std::unique_ptr<const CCellMaker> maker;
+    size_t makerSection = m_sections.size();
     for (const PlannedLine& line : planned) {
-        if (!line.isTitle) {
-            AppendRow(page, maker, line.row, line.y);
+        if (line.kind != LineKind::Row) {
+            AppendLine(page, line);
+            continue;
         }
+        if (line.section != makerSection) {
+            maker = m_sections[line.section].cells(m_pointSize);
+            makerSection = line.section;
+        }
+        AppendRow(page, *maker, line);
     }
     AppendFooter(page);
     return page;
@@ -180,42 +229,39 @@ CPage CPageLayout::Page(int32_t index) const {
 
 // A key page is headed "答案" once; its other title lines stay empty, so that
 // its rows stand where they stand on the questions' page.
-void CPageLayout::AppendTitles(CPage& page, const PlannedPage& planned) const {
+void CPageLayout::AppendLine(CPage& page, const PlannedLine& line) const {
     const double left = m_options.Paper().Margin();
-    for (const PlannedLine& line : planned) {
-        if (!line.isTitle) {
-            continue;
-        }
-        if (!page.isAnswerKey) {
-            page.lines.push_back({left, line.y, m_titleSize, m_layout.Title()});
-        } else if (page.lines.empty()) {
-            page.lines.push_back({left, line.y, m_pointSize, AnswerKeyTitle});
-        }
+    if (line.kind == LineKind::Heading) {
+        const std::u16string& heading = m_sections[line.section].heading;
+        page.lines.push_back({left, line.y, FittingSize(heading), heading});
+    } else if (!page.isAnswerKey) {
+        page.lines.push_back({left, line.y, FittingSize(m_layout.Title()), m_layout.Title()});
+    } else if (page.lines.empty()) {
+        page.lines.push_back({left, line.y, m_pointSize, AnswerKeyTitle});
     }
 }
 
-void CPageLayout::AppendRow(CPage& page, const CLineCellMaker& maker, int32_t row,
-                            double y) const {
-    const CPrintCopy& copy = m_copies[static_cast<size_t>(page.copy - 1)];
-    const int32_t columns = std::max(m_layout.ColumnCount(), 1);
-    const int32_t count = QuestionCount();
-    const double pitch = m_numberWidth + m_numberGap + m_cellWidth + m_columnGap;
+void CPageLayout::AppendRow(CPage& page, const CCellMaker& maker, const PlannedLine& line) const {
+    const CPrintQuestions& questions = m_copies[static_cast<size_t>(page.copy - 1)][line.section];
+    const Grid& grid = m_grids[line.section];
+    const int32_t columns = Columns(line.section);
+    const int32_t count = m_sections[line.section].questionCount;
+    const double pitch = m_numberWidth + m_numberGap + grid.cellWidth + m_columnGap;
     for (int32_t column = 0; column < columns; ++column) {
-        const int32_t question = row * columns + column + 1;
+        const int32_t question = line.row * columns + column + 1;
         if (question > count) {
             break;
         }
         CPlacedCell placed;
-        placed.question = question;
+        placed.question = grid.numberOffset + question;
         const double slot = m_options.Paper().Margin() + column * pitch;
         if (m_options.IsNumbered()) {
-            placed.number = QuestionNumber(question);
-            placed.numberX =
-                slot + m_numberWidth - m_measure.TextWidth(placed.number, m_pointSize);
+            placed.number = QuestionNumber(placed.question);
+            placed.numberX = slot + m_numberWidth - m_measure.TextWidth(placed.number, m_pointSize);
         }
-        placed.cell = maker.Make(*copy.questions->Item(question), Blank(copy, question));
-        placed.x = slot + m_numberWidth + m_numberGap + m_cellWidth - placed.cell.width;
-        placed.y = y;
+        placed.cell = maker.Make(*questions.questions->Item(question), Blank(questions, question));
+        placed.x = slot + m_numberWidth + m_numberGap + grid.cellWidth - placed.cell.width;
+        placed.y = line.y;
         page.cells.push_back(std::move(placed));
     }
 }
@@ -231,14 +277,14 @@ void CPageLayout::AppendFooter(CPage& page) const {
     }
 }
 
-int32_t CPageLayout::Blank(const CPrintCopy& copy, int32_t question) const {
+int32_t CPageLayout::Blank(const CPrintQuestions& questions, int32_t question) const {
     if (!m_layout.IsFillQuestions()) {
         return 0;
     }
-    if (copy.blanks == nullptr || question > static_cast<int32_t>(copy.blanks->size())) {
+    if (questions.blanks == nullptr || question > static_cast<int32_t>(questions.blanks->size())) {
         RaiseError(ErrorNumber::SubscriptOutOfRange);
     }
-    return (*copy.blanks)[static_cast<size_t>(question - 1)];
+    return (*questions.blanks)[static_cast<size_t>(question - 1)];
 }
 
 } // namespace kelvo

@@ -2,42 +2,59 @@
 
 #include "generation/CExpression.h"
 #include "output/BlankPositions.h"
-#include "output/CLineCellMaker.h"
+#include "output/CCellMaker.h"
 #include "output/COutputSettings.h"
 #include "output/CPage.h"
 #include "output/CPageOptions.h"
-#include "output/CSlotLengths.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kelvo {
 
 class CTextMeasure;
 
-// One copy of a worksheet: its questions and the operands they blank. Both
+// A section of a sheet, the same in every copy.
+struct CPrintSection {
+    // Empty for the one section of a sheet of one kind (or of mixed kinds),
+    // whose title then repeats every so many rows.
+    std::u16string heading;
+    // How many of each copy's questions of the section go on paper.
+    int32_t questionCount = 0;
+    CellMakerFactory cells;
+};
+
+// The questions of one section in one copy and the operands they blank. Both
 // must outlive the layout.
-struct CPrintCopy {
+struct CPrintQuestions {
     const QuestionList* questions = nullptr;
     const BlankPositions* blanks = nullptr;
 };
 
-// Lays the copies of a worksheet out on pages. The questions of the layout's
-// rows and columns stand in a grid of equal cells in reading order, each cell
-// right-aligned in its place as on screen, numbered when asked. Every page
-// opens with the title line and ends with its footer "第 n 页 / 共 m 页"; a
-// title block (the title and its rows) moves whole to the next page when it
-// does not fit on the rest of one, and only a block taller than a page goes
-// on, under the title again, on the next. The answer keys, when asked, follow
-// the questions of all copies, headed "答案", on the very same grid, so each
-// key page lies over its question page. The font shrinks from the chosen size
-// until a row fits the printable width, but never below MinPointSize.
+// One copy of a sheet: the questions of every section, in the sections' order.
+using CPrintCopy = std::vector<CPrintQuestions>;
+
+// Lays the copies of a sheet out on pages. The questions of a section stand in
+// a grid of equal cells, the layout's columns wide, in reading order, each
+// cell right-aligned in its place as on screen, numbered through the copy
+// when asked. Every page opens with the title line and ends with its footer
+// "第 n 页 / 共 m 页". A section without a heading has a title block (the
+// title and its rows) every so many rows, and a block moves whole to the next
+// page when it does not fit on the rest of one; only a block taller than a
+// page goes on, under the title again, on the next. A section with a heading
+// flows from page to page, its heading never left at a page's foot without a
+// row under it. The answer keys, when asked, follow the questions of all
+// copies, headed "答案", on the very same grid, so each key page lies over its
+// question page. The font shrinks from the chosen size until every row fits
+// the printable width, but never below MinPointSize.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
 
+    // Every copy has one entry per section.
     CPageLayout(const COutputSettings& layout, const CPageOptions& options,
-                const CSlotLengths& lengths, std::vector<CPrintCopy> copies,
+                std::vector<CPrintSection> sections, std::vector<CPrintCopy> copies,
                 const CTextMeasure& measure, double pointSize);
 
     // The size the questions are set in.
@@ -52,35 +69,47 @@ public:
     CPage Page(int32_t index) const;
 
 private:
-    // A title or a row of questions, where it stands on its page.
+    enum class LineKind { Title, Heading, Row };
+    // A title, a heading or a row of questions, where it stands on its page.
     struct PlannedLine {
-        bool isTitle = false;
+        LineKind kind = LineKind::Row;
         double y = 0;
+        size_t section = 0;
         int32_t row = 0;
     };
     using PlannedPage = std::vector<PlannedLine>;
+    // The grid of one section at the size being tried.
+    struct Grid {
+        double cellWidth = 0;
+        double cellHeight = 0;
+        // The number of the section's first question, less one.
+        int32_t numberOffset = 0;
+    };
 
-    int32_t QuestionCount() const;
+    int32_t Columns(size_t section) const;
+    int32_t Rows(size_t section) const;
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
+    double FittingSize(const std::u16string& text) const;
+    double RowHeight(size_t section) const;
     void PlanPages();
-    void AppendTitles(CPage& page, const PlannedPage& planned) const;
-    void AppendRow(CPage& page, const CLineCellMaker& maker, int32_t row, double y) const;
+    void PlanSection(size_t section, double& y, bool& isFresh);
+    void AppendLine(CPage& page, const PlannedLine& line) const;
+    void AppendRow(CPage& page, const CCellMaker& maker, const PlannedLine& line) const;
     void AppendFooter(CPage& page) const;
-    int32_t Blank(const CPrintCopy& copy, int32_t question) const;
+    int32_t Blank(const CPrintQuestions& questions, int32_t question) const;
 
     COutputSettings m_layout;
     CPageOptions m_options;
-    CSlotLengths m_lengths;
+    std::vector<CPrintSection> m_sections;
     std::vector<CPrintCopy> m_copies;
     const CTextMeasure& m_measure;
     double m_pointSize = 0;
     bool m_fits = true;
-    double m_titleSize = 0;
     double m_footerSize = 0;
     double m_lineHeight = 0;
-    double m_cellWidth = 0;
-    double m_cellHeight = 0;
+    double m_bottom = 0;
+    std::vector<Grid> m_grids;
     double m_numberWidth = 0;
     double m_numberGap = 0;
     double m_columnGap = 0;

@@ -17,7 +17,8 @@ struct CWordProcessorHost {
     std::function<bool(const QString& strProgram, const QString& strDocument)> StartProgram;
 };
 
-// Looks in searchPaths, or on the PATH when it is empty.
+// Looks in searchPaths, or on the PATH when it is empty. A LibreOffice that cannot
+// show a document (the desktop-free build) does not count.
 QString FindWordProcessor(const QString& strProgId, const QStringList& searchPaths = {});
 bool StartWordProcessor(const QString& strProgram, const QString& strDocument);
 

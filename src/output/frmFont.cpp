@@ -6,9 +6,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -40,6 +43,20 @@ constexpr CNamedValue kColors[] = {
     {u"银色", 0xC0C0C0},   {u"红色", 0x0000FF},   {u"鲜绿色", 0x00FF00}, {u"黄色", 0x00FFFF},
     {u"蓝色", 0xFF0000},   {u"紫红色", 0xFF00FF}, {u"水绿色", 0xFFFF00}, {u"白色", 0xFFFFFF},
 };
+
+// What the face list shows after each Chinese face, in the face itself.
+const QString kChineseSample = QStringLiteral("口算练习 12＋5=17");
+
+// The characters a worksheet line is padded and counted with share one advance in a
+// face whose columns line up.
+bool LinesUpColumns(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal space = metrics.horizontalAdvance(u' ');
+    for (const QChar c : QStringLiteral("0123456789()=_"))
+        if (metrics.horizontalAdvance(c) != space)
+            return false;
+    return true;
+}
 
 QIcon Swatch(int32_t iColor) {
     QPixmap swatch(16, 16);
@@ -73,11 +90,18 @@ frmFont::frmFont(QWidget* pOwner)
       chkItalic(Named(new QCheckBox(QStringLiteral("倾斜(&I)")), "chkItalic")),
       chkUnderline(Named(new QCheckBox(QStringLiteral("下划线(&U)")), "chkUnderline")),
       chkStrikethru(Named(new QCheckBox(QStringLiteral("删除线(&K)")), "chkStrikethru")),
-      cboColor(Named(new QComboBox, "cboColor")), lblSample(Named(new QLabel, "lblSample")) {
+      cboColor(Named(new QComboBox, "cboColor")), lblSample(Named(new QLabel, "lblSample")),
+      lblPitchNote(
+          Named(new QLabel(QStringLiteral("这不是等宽字体：用在输出框里，题目的各列会对不齐。")),
+                "lblPitchNote")),
+      m_errors(
+          [this](const QString& strText) { QMessageBox::warning(this, windowTitle(), strText); }) {
     setObjectName(QStringLiteral("frmFont"));
     setWindowTitle(QStringLiteral("字体"));
     // Only the listed, installed faces can be chosen.
     cboFontName->setEditable(false);
+    for (const QString& strFamily : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
+        cboFontName->setSampleTextForFont(strFamily, kChineseSample);
     spnFontSize->setRange(kSmallestSize, kLargestSize);
     spnFontSize->setSuffix(QStringLiteral(" 磅"));
     AddWeights();
@@ -101,6 +125,11 @@ frmFont::frmFont(QWidget* pOwner)
     lblSample->setAlignment(Qt::AlignCenter);
     lblSample->setFixedSize(360, 110);
     pSampleLayout->addWidget(lblSample);
+    // The note comes and goes with the face; the dialog keeps its size.
+    QSizePolicy notePolicy = lblPitchNote->sizePolicy();
+    notePolicy.setRetainSizeWhenHidden(true);
+    lblPitchNote->setSizePolicy(notePolicy);
+    pSampleLayout->addWidget(lblPitchNote);
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     Named(pButtons->button(QDialogButtonBox::Ok), "cmdOK")->setText(QStringLiteral("确定"));
@@ -116,14 +145,17 @@ frmFont::frmFont(QWidget* pOwner)
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cboFontWeight, &QComboBox::currentIndexChanged, this, [this](int iIndex) {
-        m_iWeight = cboFontWeight->itemData(iIndex).toInt();
-        UpdateSample();
+        m_errors.Run([&] {
+            m_iWeight = cboFontWeight->itemData(iIndex).toInt();
+            UpdateSample();
+        });
     });
-    connect(cboFontName, &QComboBox::currentIndexChanged, this, &frmFont::UpdateSample);
-    connect(spnFontSize, &QSpinBox::valueChanged, this, &frmFont::UpdateSample);
-    connect(cboColor, &QComboBox::currentIndexChanged, this, &frmFont::UpdateSample);
+    const auto updateSample = [this] { m_errors.Run([this] { UpdateSample(); }); };
+    connect(cboFontName, &QComboBox::currentIndexChanged, this, updateSample);
+    connect(spnFontSize, &QSpinBox::valueChanged, this, updateSample);
+    connect(cboColor, &QComboBox::currentIndexChanged, this, updateSample);
     for (QCheckBox* pBox : {chkItalic, chkUnderline, chkStrikethru})
-        connect(pBox, &QCheckBox::toggled, this, &frmFont::UpdateSample);
+        connect(pBox, &QCheckBox::toggled, this, updateSample);
 }
 
 void frmFont::AddWeights() {
@@ -180,7 +212,9 @@ void frmFont::SelectColor(int32_t iColor) {
 
 void frmFont::UpdateSample() {
     const CFontChoice choice = Choice();
-    lblSample->setFont(ChoiceFont(choice));
+    const QFont font = ChoiceFont(choice);
+    lblSample->setFont(font);
+    lblPitchNote->setHidden(LinesUpColumns(font));
     QPalette palette = lblSample->palette();
     palette.setColor(QPalette::WindowText, ColorFromColorRef(choice.iColor));
     lblSample->setPalette(palette);

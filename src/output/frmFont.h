@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ErrorBoundary.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QString>
@@ -29,7 +31,8 @@ struct CFontChoice {
 QFont ChoiceFont(const CFontChoice& choice);
 
 // The font dialog: installed faces only, sizes 6 to 72, weight, the three effects and
-// the text colour, with a sample of the choice.
+// the text colour, with a sample of the choice and, for a face whose digits and spaces
+// differ in width, a note that the worksheet's columns will not line up in it.
 class frmFont : public QDialog {
 public:
     static constexpr int32_t kSmallestSize = 6;
@@ -57,7 +60,9 @@ private:
     QCheckBox* chkStrikethru;
     QComboBox* cboColor;
     QLabel* lblSample;
+    QLabel* lblPitchNote;
     int32_t m_iWeight = 0;
+    CErrorBoundary m_errors;
 };
 
 } // namespace kelvo

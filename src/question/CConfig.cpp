@@ -4,6 +4,7 @@
 #include "number/OperatorCodes.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace kelvo {
 
@@ -40,14 +41,28 @@ std::shared_ptr<CFont> CConfig::DefaultTrainingFont() {
 }
 
 bool CConfig::Load() {
-    m_trainingFont = DefaultTrainingFont();
-    m_trainingTime = DefaultTrainingTime;
     auto bytes = ReadSettingsFile(m_path);
-    if (!bytes || bytes->empty()) {
+    if (!bytes) {
+        m_trainingFont = DefaultTrainingFont();
+        m_trainingTime = DefaultTrainingTime;
         return false;
     }
-    CSettingsReader file(std::move(*bytes));
-    return LoadBlocks(file);
+    return LoadBytes(std::move(*bytes));
+}
+
+bool CConfig::LoadBytes(std::string bytes) {
+    m_trainingFont = DefaultTrainingFont();
+    m_trainingTime = DefaultTrainingTime;
+    if (bytes.empty()) {
+        return false;
+    }
+    // Whatever a damaged file makes go wrong is a file that did not load.
+    try {
+        CSettingsReader file(std::move(bytes));
+        return LoadBlocks(file);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 // The blocks are read in file order and reading stops at the first damaged
@@ -80,18 +95,24 @@ bool CConfig::LoadBlocks(CSettingsReader& file) {
 }
 
 void CConfig::Save() const {
+    if (const auto bytes = Bytes()) {
+        ReplaceSettingsFile(m_path, *bytes);
+    }
+}
+
+std::optional<std::string> CConfig::Bytes() const {
     if (!m_questionData || !m_outputSettings || !m_outputFont || !m_trainingFont) {
-        return;
+        return std::nullopt;
     }
     CSettingsWriter file;
     if (!m_questionData->Save(file)) {
-        return;
+        return std::nullopt;
     }
     m_outputSettings->Save(file);
     m_outputFont->Save(file);
     m_trainingFont->Save(file);
     file.WriteNumber(m_trainingTime);
-    ReplaceSettingsFile(m_path, file.Bytes());
+    return file.Bytes();
 }
 
 } // namespace kelvo

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace kelvo {
 
@@ -24,11 +26,16 @@ public:
 
     // True only when all five blocks were read. A block that did not load
     // completely leaves the training font and time at their defaults; the
-    // values that were read are held to the ranges of their boxes.
+    // values that were read are held to the ranges of their boxes. A file
+    // that cannot be read, or is no regular file, is no file.
     bool Load();
+    // Load from the file's bytes as read.
+    bool LoadBytes(std::string bytes);
     // Writes the whole file, or leaves the old one untouched when any block
     // cannot be written. Silent either way.
     void Save() const;
+    // The bytes Save writes; none when a block cannot be written.
+    std::optional<std::string> Bytes() const;
 
     const std::filesystem::path& Path() const { return m_path; }
 

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <cmath>
 
@@ -72,9 +73,10 @@ void CtrlsTraining::DoStartClicked() {
     m_ctrlsTimer.Stop();
     m_ctrlsTimer.Reset();
     m_bIsDoingTraining = true;
-    m_iDrillMode = m_iMode;
-    if (m_iDrillMode != kScoreOnly) {
-        m_ctrlsTimer.Start(m_iDrillMode, kTickMilliseconds, *this);
+    // The drill keeps the mode it was started in.
+    EnableModes(false);
+    if (m_iMode != kScoreOnly) {
+        m_ctrlsTimer.Start(m_iMode, kTickMilliseconds, *this);
     }
 }
 
@@ -82,13 +84,14 @@ void CtrlsTraining::DoFinishClicked() {
     if (!m_bIsDoingTraining) {
         return;
     }
-    if (m_iDrillMode == kScoreOnly) {
+    if (m_iMode == kScoreOnly) {
         m_ctrlsTimer.Stop();
     } else {
         m_ctrlsTimer.Finish();
     }
     m_form.cmdFinish->setEnabled(false);
     m_form.cmdCreate->setEnabled(true);
+    EnableModes(true);
     m_bIsDoingTraining = false;
     m_bQuestionsReady = false;
     ShowResults();
@@ -201,6 +204,12 @@ void CtrlsTraining::ShowResults() {
     m_form.lblWrong->setText(QStringLiteral("错误：%1").arg(wrong));
     m_form.lblScore->setText(QStringLiteral("得分：%1分").arg(score));
     m_form.lblGrade->setText(GradeCaption(wrong));
+}
+
+void CtrlsTraining::EnableModes(bool bEnabled) {
+    for (QRadioButton* option : m_form.optModes) {
+        option->setEnabled(bEnabled);
+    }
 }
 
 QColor CtrlsTraining::BackColor() const {

@@ -16,7 +16,8 @@ class frmTraining;
 
 // Runs the drill on the training window: creates 30 questions of the main
 // window's kind, records the clicked choices, and grades the drill on Finish
-// (button, F key or the end of the countdown).
+// (button, F key or the end of the countdown). The mode options are locked
+// during a drill.
 class CtrlsTraining {
 public:
     static constexpr int32_t kTimed = 1;
@@ -47,6 +48,7 @@ private:
     void ShowQuestion(const CExprValue& value, int32_t k, const CValueLimit& limit);
     void ClearResultLabels();
     void ShowResults();
+    void EnableModes(bool bEnabled);
     QColor BackColor() const;
 
     frmTraining& m_form;
@@ -54,8 +56,6 @@ private:
     bool m_bIsDoingTraining = false;
     bool m_bQuestionsReady = false;
     int32_t m_iMode = kTimeLimited;
-    // The mode the running drill was started in; the options may change meanwhile.
-    int32_t m_iDrillMode = kTimeLimited;
     CtrlsTimer m_ctrlsTimer;
     std::array<QuestionSlot, 30> m_arrSlots{};
 };

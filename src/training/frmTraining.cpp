@@ -18,8 +18,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvo {
 namespace {
@@ -62,6 +67,24 @@ bool IsDrillKey(const QKeyEvent& key) {
            (key.key() == Qt::Key_S || key.key() == Qt::Key_F || key.key() == Qt::Key_C);
 }
 
+// Asks for room for every question frame. The window bounds that by what the
+// screen leaves (the maximum size); the frames scroll beyond it.
+class CQuestionArea : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        QSize wanted = widget()->sizeHint() + QSize(frame, frame);
+        // A scroll bar that must show needs room of its own.
+        if (wanted.height() > maximumHeight()) {
+            wanted.rwidth() += verticalScrollBar()->sizeHint().width();
+        }
+        if (wanted.width() > maximumWidth()) {
+            wanted.rheight() += horizontalScrollBar()->sizeHint().height();
+        }
+        return wanted;
+    }
+};
+
 } // namespace
 
 frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config)
@@ -80,12 +103,15 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
 
     auto* left = new QVBoxLayout;
     left->addWidget(CreateQuestionArea(), 1);
-    left->addWidget(CreateCountdownBar());
+    m_countdownBar = CreateCountdownBar();
+    left->addWidget(m_countdownBar);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(CreateSidePanel());
-    // The window never gets smaller than its questions need, whatever the font.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // The window is as large as its questions need at their font, no larger:
+    // it grows and shrinks with the font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    BoundQuestionArea();
     ConnectEvents();
 
     // Keys reach the window before its controls, whichever control has the focus.
@@ -93,6 +119,7 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
     m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions));
     Forward([this] { m_ctrls->DoFormLoad(); });
     UpdateTrainingView(m_config, *this);
+    FitQuestionFrames();
 }
 
 frmTraining::~frmTraining() = default;
@@ -125,7 +152,39 @@ QWidget* frmTraining::CreateQuestionArea() {
     grid->setRowStretch(kRowsPerColumn, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    return Frame1;
+    m_questionArea = Named(new CQuestionArea, QStringLiteral("scrQuestions"));
+    m_questionArea->setFrameShape(QFrame::NoFrame);
+    m_questionArea->setWidgetResizable(true);
+    m_questionArea->setWidget(Frame1);
+    return m_questionArea;
+}
+
+void frmTraining::FitQuestionFrames() {
+    // A gap two digits wide keeps each question apart from its choices at any font.
+    const int gap = lblQuestions[0]->fontMetrics().horizontalAdvance(QStringLiteral("00"));
+    int widest = 0;
+    for (QFrame* frame : fraQuestions) {
+        if (frame->layout()->spacing() != gap) {
+            frame->layout()->setSpacing(gap);
+        }
+        widest = std::max(widest, frame->sizeHint().width());
+    }
+    for (QFrame* frame : fraQuestions) {
+        frame->setMinimumWidth(widest);
+    }
+    // The scroll area does not pass its questions' new size on by itself.
+    m_questionArea->updateGeometry();
+}
+
+void frmTraining::BoundQuestionArea() {
+    const QSize decoration = frameGeometry().size() - size();
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = layout()->spacing();
+    const QSize others(margins.left() + margins.right() + spacing + kSidePanelWidth,
+                       margins.top() + margins.bottom() + spacing +
+                           m_countdownBar->sizeHint().height());
+    const QSize room = screen()->availableGeometry().size() - decoration - others;
+    m_questionArea->setMaximumSize(room.expandedTo(QSize(0, 0)));
 }
 
 QWidget* frmTraining::CreateCountdownBar() {
@@ -265,6 +324,29 @@ void frmTraining::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The window frame is known once the window is shown.
+void frmTraining::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    BoundQuestionArea();
+}
+
+// A window that grew with its font moves back inside the screen.
+void frmTraining::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isVisible()) {
+        return;
+    }
+    const QRect room = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != frameGeometry().topLeft()) {
+        move(frame.topLeft());
+    }
+}
+
 bool frmTraining::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !m_ctrls) {
         return false;
@@ -285,6 +367,8 @@ void frmTraining::Forward(Action action) {
         return;
     }
     m_errors.Run(action);
+    // New questions or a new font may need other frame sizes.
+    FitQuestionFrames();
 }
 
 } // namespace kelvo

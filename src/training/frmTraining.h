@@ -19,6 +19,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 
 namespace kelvo {
@@ -76,12 +77,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* CreateQuestionArea();
     QWidget* CreateSidePanel();
     QWidget* CreateCountdownBar();
+    // The question frames follow the font and the texts: gaps of the font's size,
+    // all frames as wide as the widest.
+    void FitQuestionFrames();
+    // The question area takes at most what the screen leaves; beyond, it scrolls.
+    void BoundQuestionArea();
     void ConnectEvents();
     void OnModesClicked(int index);
     void ShowHelp();
@@ -93,6 +101,8 @@ private:
     CConfig& m_config;
     std::unique_ptr<CtrlsTraining> m_ctrls;
     CErrorBoundary m_errors;
+    QScrollArea* m_questionArea = nullptr;
+    QWidget* m_countdownBar = nullptr;
 };
 
 } // namespace kelvo

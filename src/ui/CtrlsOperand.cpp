@@ -46,6 +46,9 @@ void CtrlsOperand::SetOperandCount(int32_t n) {
     }
     for (int32_t k = m_iOperandCount; k < n; ++k) {
         m_panel.fraOperands[k]->show();
+        if (k > 1) {
+            TickLikeFirstGapWhenEmpty(k - 1);
+        }
         if (k > 0) {
             m_panel.fraOperators[k - 1]->show();
         }
@@ -218,6 +221,17 @@ void CtrlsOperand::ShowCbrPair(int32_t iCbr) {
     }
     pair[0]->setChecked(iCbr == Cbr::Carry || iCbr == Cbr::Borrow);
     pair[1]->setChecked(iCbr == Cbr::NoCarry || iCbr == Cbr::NoBorrow);
+}
+
+// A gap shown without any operator would make the next Create fail; it starts
+// with the operators of gap 1 instead. A gap that has ticks keeps them.
+void CtrlsOperand::TickLikeFirstGapWhenEmpty(int32_t indexGap) const {
+    if (!Operators(indexGap).empty()) {
+        return;
+    }
+    for (int p = 0; p < 4; ++p) {
+        m_panel.chkOperators[4 * indexGap + p]->setChecked(IsTicked(m_panel.chkOperators[p]));
+    }
 }
 
 void CtrlsOperand::UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner) {

@@ -48,6 +48,7 @@ private:
     void ShowLimit(int32_t indexOperand, const CValueLimit& limit);
     void ShowGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
     void ShowCbrPair(int32_t iCbr);
+    void TickLikeFirstGapWhenEmpty(int32_t indexGap) const;
     static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
 
     COperandPanel m_panel;

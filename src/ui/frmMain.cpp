@@ -2,8 +2,10 @@
 
 #include "foundation/UserInterfaceYield.h"
 #include "output/WorksheetPrint.h"
+#include "question/KindDescription.h"
 #include "training/frmTraining.h"
 #include "ui/MainConfigBinding.h"
+#include "ui/PlanFiles.h"
 #include "ui/frmMainHelp.h"
 #include "widgets/CProgramFolder.h"
 #include "widgets/WindowUtils.h"
@@ -12,6 +14,9 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -26,6 +31,8 @@ namespace {
 const QString ApplicationTitle = QStringLiteral("Kelvo");
 // The designed window size, kept within the screen.
 constexpr QSize DesignedSize(1185, 929);
+// What a desktop's title bar and borders add around the window.
+constexpr QSize FrameAllowance(16, 40);
 // The character set of a Chinese font, kept with the worksheet font.
 constexpr int32_t ChineseCharset = 134;
 // The open height of the question-type list, in pixels.
@@ -35,6 +42,10 @@ constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
 // Where the progress frame stands over the worksheet box.
 constexpr int InfoTopInOutput = 136;
+// Kelvo's own files beside the settings file.
+const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
+const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
+const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
 // are handled.
@@ -57,7 +68,26 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     : QWidget(parent), m_messageBox([this](const QString& strText) {
           QMessageBox::warning(this, ApplicationTitle, strText);
       }),
-      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_chooseFile([this](bool bSaving, const QString& strFolder) {
+          const QString strFilter = QString::fromUtf16(PlanFileFilter);
+          if (!bSaving) {
+              return QFileDialog::getOpenFileName(this, QString::fromUtf16(u"打开试卷"), strFolder,
+                                                  strFilter);
+          }
+          QString strPath = QFileDialog::getSaveFileName(this, QString::fromUtf16(u"保存试卷"),
+                                                         strFolder, strFilter);
+          if (!strPath.isEmpty() && QFileInfo(strPath).suffix().isEmpty()) {
+              strPath += QStringLiteral(".json");
+          }
+          return strPath;
+      }),
+      m_askKindName([this](const QString& strSuggestion) {
+          return QInputDialog::getText(this, QString::fromUtf16(u"保存题型"),
+                                       QString::fromUtf16(u"题型名称："), QLineEdit::Normal,
+                                       strSuggestion);
+      }),
+      m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
     KeepActiveColours(m_ui.fraInfo);
@@ -65,10 +95,14 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
     s_yieldOwner = this;
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
+    m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
+    m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
+    m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
+        m_ui.cboQuestionType, m_precreatedQuestions, StoreFilePath(SavedKindsFileName));
     ConnectPanel();
     ConnectCommands();
+    ConnectPlan();
     ConnectLinks();
-    m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
     Handle([&] {
         LoadPresets();
         m_ui.cboOperandCount->setCurrentIndex(0);
@@ -77,8 +111,21 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
         if (m_config->Load()) {
             UpdateMainView(*m_config, *this);
         }
+        // A kinds file that cannot serve is said on the status line.
+        ShowStatus(m_ctrlsQuestionTypes->Load().toStdU16String());
+        RestoreLastPlan();
     });
-    resize(DesignedSize.boundedTo(screen()->availableGeometry().size()));
+    FitIntoScreen();
+}
+
+// The designed size where the screen has room; on a smaller screen the window
+// takes the available area less the window frame, and stands inside it.
+void frmMain::FitIntoScreen() {
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() - FrameAllowance;
+    resize(DesignedSize.boundedTo(room).expandedTo(minimumSizeHint()));
+    move(available.left() + std::max(0, (room.width() - width()) / 2),
+         available.top() + std::max(0, (room.height() - height()) / 2));
 }
 
 frmMain::~frmMain() {
@@ -95,7 +142,13 @@ void frmMain::YieldToEvents() {
         m_ui.lblInfoContent->setText(QString::number(*m_iPendingProgress));
         m_iPendingProgress.reset();
     }
-    ProcessEventsWithoutInput();
+    // While the progress frame shows, everything else is disabled and its
+    // "取消" must be able to take a click.
+    if (!m_ui.fraInfo->isHidden()) {
+        QCoreApplication::processEvents();
+    } else {
+        ProcessEventsWithoutInput();
+    }
 }
 
 QString frmMain::DefaultSettingsPath() {
@@ -132,6 +185,10 @@ void frmMain::ConnectPanel() {
     const COperandPanel& panel = m_ui.operandPanel;
     connect(m_ui.cboQuestionType, &QComboBox::currentIndexChanged, this,
             [this](int index) { Handle([&] { OnQuestionTypeSelected(index); }); });
+    // A pick of the entry already shown changes no index, yet must put its
+    // preset back on the panel; applying a preset twice changes nothing.
+    connect(m_ui.cboQuestionType, &QComboBox::activated, this,
+            [this](int index) { Handle([&] { OnQuestionTypeSelected(index); }); });
     connect(m_ui.cboOperandCount, &QComboBox::currentIndexChanged, this,
             [this](int index) { Handle([&] { OnOperandCountSelected(index); }); });
     for (int i = 0; i < 10; ++i) {
@@ -150,6 +207,7 @@ void frmMain::ConnectPanel() {
 
 void frmMain::ConnectCommands() {
     connect(m_ui.cmdCreate, &QPushButton::clicked, this, [this] { RunJob([&] { Create(); }); });
+    connect(m_ui.cmdCancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
     for (QCheckBox* toggle :
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
@@ -180,14 +238,17 @@ void frmMain::ConnectLinks() {
 }
 
 void frmMain::OnQuestionTypeSelected(int index) {
-    if (index < 0) {
-        return;
-    }
-    const auto qd =
-        m_precreatedQuestions.Item(m_ui.cboQuestionType->itemText(index).toStdU16String());
-    if (qd) {
+    if (const CQuestionData* qd = m_ctrlsQuestionTypes->EntryAt(index)) {
         ShowQuestionData(*qd);
     }
+}
+
+std::shared_ptr<const CQuestionData> frmMain::CurrentKind() const {
+    const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
+    const int index = m_ui.cboQuestionType->currentIndex();
+    // The custom entry only starts a kind of the user's own.
+    kind->SetTitle(KindTitle(*kind, index == 0 ? nullptr : m_ctrlsQuestionTypes->EntryAt(index)));
+    return kind;
 }
 
 void frmMain::OnOperandCountSelected(int index) {
@@ -202,28 +263,48 @@ void frmMain::OnOperatorChanged(int index) {
     }
 }
 
+// With sections in the plan the plan is made; else the panel's kind.
 void frmMain::Create() {
     m_strWorksheet.clear();
     m_questionSet = {};
-    CWorksheet worksheet =
-        MakeWorksheet(*m_ctrlsOperand->QuestionData(), *m_ctrlsSettings->OutputSettings(), this);
+    m_planSheet.reset();
+    m_cancelRequested = false;
+    if (!m_ctrlsPlan->Plan().IsEmpty()) {
+        CreatePlan();
+        return;
+    }
+    const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
+    const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
+    ShowStatus(RepetitionWarning(CountAdmittedQuestions(*kind),
+                                 int64_t{layout->RowCount()} * layout->ColumnCount()));
+    CWorksheet worksheet = MakeWorksheet(*kind, *layout, this);
     m_questionSet = std::move(worksheet.questionSet);
-    ShowWorksheet(worksheet.text, false);
+    ShowWorksheet(worksheet.text, m_questionSet.HasQuestions(), false);
+}
+
+void frmMain::CreatePlan() {
+    ShowStatus(m_ctrlsPlan->RepetitionWarning());
+    m_planSheet = MakePlanSheet(m_ctrlsPlan->Plan(), this);
+    ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
+                  m_planSheet->HasQuestions(), false);
 }
 
 // Without questions of a Create there is nothing to re-format.
 void frmMain::ShowQuestions(bool silent) {
     RunJob([&] {
-        if (m_questionSet.HasQuestions()) {
+        if (m_planSheet && m_planSheet->HasQuestions()) {
+            ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
+                          true, silent);
+        } else if (m_questionSet.HasQuestions()) {
             ShowWorksheet(FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this),
-                          silent);
+                          true, silent);
         }
     });
 }
 
 // The text is the worksheet, or the reason there is none.
-void frmMain::ShowWorksheet(const std::u16string& strText, bool silent) {
-    if (!m_questionSet.HasQuestions()) {
+void frmMain::ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent) {
+    if (!hasQuestions) {
         ShowOutput(QString::fromStdU16String(strText));
         return;
     }
@@ -231,7 +312,16 @@ void frmMain::ShowWorksheet(const std::u16string& strText, bool silent) {
     if (m_strWorksheet.size() > OutputBoxLimit && !silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
-    ShowOutput(m_strWorksheet.left(OutputBoxLimit));
+    // A job that stopped short says so above the sheet; the printed sheet stays as it is.
+    const QString status = QString::fromStdU16String(m_planSheet ? m_planSheet->statusLine
+                                                                 : StatusLine(m_questionSet));
+    const QString shown = m_strWorksheet.left(OutputBoxLimit);
+    ShowOutput(status.isEmpty() ? shown : status + QStringLiteral("\r\n") + shown);
+}
+
+void frmMain::ShowStatus(const std::u16string& strText) {
+    m_ui.lblStatus->setText(QString::fromStdU16String(strText));
+    m_ui.lblStatus->setVisible(!strText.empty());
 }
 
 void frmMain::ChooseOutputFont() {
@@ -280,7 +370,93 @@ void frmMain::OpenGuide(int index) {
     if (index != 0) {
         url.setFragment(QStringLiteral("settings"));
     }
-    m_openUrl(url);
+    if (!m_openUrl(url)) {
+        ShowMessage(
+            QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
+                .arg(QDir::toNativeSeparators(GuidePath())));
+    }
+}
+
+void frmMain::ConnectPlan() {
+    const CPlanPanel& panel = m_ui.planPanel;
+    connect(panel.cmdAddSection, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoAddClicked(CurrentKind()); }); });
+    connect(panel.cmdSectionUp, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(-1); }); });
+    connect(panel.cmdSectionDown, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(1); }); });
+    connect(panel.cmdRemoveSection, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoRemoveClicked(); }); });
+    connect(panel.cmdClearPlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoClearClicked(); }); });
+    connect(panel.tblPlan, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        Handle([&] { m_ctrlsPlan->DoCellEdited(row, column); });
+    });
+    connect(panel.tblPlan, &QTableWidget::itemSelectionChanged, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoSelectionChanged(); }); });
+    connect(panel.chkMixSections, &QCheckBox::toggled, this,
+            [this] { Handle([&] { m_ctrlsPlan->DoMixToggled(); }); });
+    connect(panel.cmdOpenPlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { OpenPlan(); }); });
+    connect(panel.cmdSavePlan, &QPushButton::clicked, this,
+            [this] { Handle([&] { SavePlan(); }); });
+    connect(m_ui.cmdSaveKind, &QPushButton::clicked, this, [this] { Handle([&] { SaveKind(); }); });
+}
+
+QString frmMain::StoreFilePath(const QString& strFileName) const {
+    return QFileInfo(QString::fromStdU16String(m_config->Path().u16string()))
+        .dir()
+        .filePath(strFileName);
+}
+
+void frmMain::SaveKind() {
+    const QString strName =
+        m_askKindName(QString::fromStdU16String(CurrentKind()->Title())).trimmed();
+    if (strName.isEmpty()) {
+        return;
+    }
+    auto kind = m_ctrlsOperand->QuestionData();
+    kind->SetTitle(strName.toStdU16String());
+    const QString strMessage = m_ctrlsQuestionTypes->Save(std::move(kind));
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
+void frmMain::OpenPlan() {
+    const QString strPath = m_chooseFile(false, m_strPlanFolder);
+    if (strPath.isEmpty()) {
+        return;
+    }
+    m_strPlanFolder = QFileInfo(strPath).absolutePath();
+    const QString strMessage = m_ctrlsPlan->Open(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
+void frmMain::SavePlan() {
+    const QString strPath = m_chooseFile(true, m_strPlanFolder);
+    if (strPath.isEmpty()) {
+        return;
+    }
+    m_strPlanFolder = QFileInfo(strPath).absolutePath();
+    const QString strMessage = m_ctrlsPlan->Save(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
+// The plan of the last run comes back; one that cannot is said on the status line.
+void frmMain::RestoreLastPlan() {
+    const QString strPath = StoreFilePath(LastPlanFileName);
+    if (!QFileInfo::exists(strPath)) {
+        return;
+    }
+    const QString strMessage = m_ctrlsPlan->Open(strPath);
+    if (!strMessage.isEmpty()) {
+        ShowStatus(u"上次的试卷没有恢复：" + strMessage.toStdU16String());
+    }
 }
 
 void frmMain::ShowSiteTips() {
@@ -336,6 +512,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         }
         UpdateMainConfig(*m_config, *this);
         m_config->Save();
+        // Like the settings, the last plan is kept silently or not at all.
+        QString strMessage;
+        WritePlanFile(StoreFilePath(LastPlanFileName), m_ctrlsPlan->Plan(), strMessage);
     });
     event->accept();
 }
@@ -353,7 +532,7 @@ void frmMain::Stopped() {
 }
 
 void frmMain::BeginProgress(const QString& strTitle) {
-    setEnabled(false);
+    SetControlsEnabled(false);
     PlaceOverlays();
     m_ui.fraInfo->show();
     m_ui.fraInfo->raise();
@@ -366,7 +545,15 @@ void frmMain::BeginProgress(const QString& strTitle) {
 
 void frmMain::EndProgress() {
     m_ui.fraInfo->hide();
-    setEnabled(true);
+    SetControlsEnabled(true);
+}
+
+void frmMain::SetControlsEnabled(bool enabled) {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_ui.fraInfo) {
+            child->setEnabled(enabled);
+        }
+    }
 }
 
 template <class F>

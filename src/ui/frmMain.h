@@ -6,9 +6,12 @@
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CtrlsOperand.h"
+#include "ui/CtrlsPlan.h"
+#include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
+#include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 
 #include <QPointer>
@@ -34,7 +37,13 @@ class frmTraining;
 class frmMain : public QWidget, public CInfoReceiver {
 public:
     using MessageBoxHook = std::function<void(const QString& strText)>;
-    using UrlOpener = std::function<void(const QUrl& url)>;
+    // False when no program could open the address.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    // The plan file to save to or to open, starting in strFolder; empty when
+    // the user cancels.
+    using FileChooser = std::function<QString(bool bSaving, const QString& strFolder)>;
+    // The name to save the panel's kind under; empty when the user cancels.
+    using NameAsker = std::function<QString(const QString& strSuggestion)>;
 
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
     ~frmMain() override;
@@ -48,13 +57,17 @@ public:
     // Tests replace the modal message box and the desktop's URL handler.
     void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void SetNameAsker(NameAsker asker) { m_askKindName = std::move(asker); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
-    // Progress of long jobs: the window is disabled between Start and Stopped.
+    // Progress of long jobs: between Start and Stopped everything but the
+    // progress frame is disabled, and its "取消" asks the job to stop.
     void Start(const std::u16string& info) override;
     void Process(int32_t info) override;
     void Stopped() override;
+    bool IsCancelled() const override { return m_cancelRequested; }
 
     int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
     std::u16string GetOperators(int32_t indexOperand) const;
@@ -66,6 +79,7 @@ public:
 
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
+    const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
     CConfig& Config() { return *m_config; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
@@ -83,15 +97,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitIntoScreen();
     void LoadPresets();
     void ConnectPanel();
     void ConnectCommands();
+    void ConnectPlan();
     void ConnectLinks();
 
     void OnQuestionTypeSelected(int index);
     void OnOperandCountSelected(int index);
     void Create();
-    void ShowWorksheet(const std::u16string& strText, bool silent);
+    void CreatePlan();
+    void ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent);
+    void ShowStatus(const std::u16string& strText);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
@@ -99,6 +117,16 @@ private:
     void ShowHelp();
     void OpenTraining();
     void OpenGuide(int index);
+
+    // Kelvo's own files beside the settings file.
+    QString StoreFilePath(const QString& strFileName) const;
+    // The kind the panel shows, under the name of the entry it came from while
+    // it still shows that entry.
+    std::shared_ptr<const CQuestionData> CurrentKind() const;
+    void SaveKind();
+    void OpenPlan();
+    void SavePlan();
+    void RestoreLastPlan();
     void ShowSiteTips();
     void HideSiteTips();
     void PlaceOverlays();
@@ -106,6 +134,7 @@ private:
     void BeginProgress(const QString& strTitle);
     void YieldToEvents();
     void EndProgress();
+    void SetControlsEnabled(bool enabled);
 
     // Runs an event handler through the error boundary.
     template <class F>
@@ -123,13 +152,21 @@ private:
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
     std::unique_ptr<CConfig> m_config;
+    std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
+    std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
+    // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;
+    std::optional<CPlanSheet> m_planSheet;
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
     UrlOpener m_openUrl;
+    FileChooser m_chooseFile;
+    NameAsker m_askKindName;
+    QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;
+    bool m_cancelRequested = false;
     bool m_busy = false;
     bool m_closePending = false;
     QPointer<frmTraining> m_training;

@@ -1,8 +1,11 @@
 #include "ui/frmMainUi.h"
 
+#include "worksheet/CSheetPlan.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 namespace kelvo {
@@ -23,6 +26,9 @@ constexpr int EqualLeft = 560;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
 constexpr int PanelHeight = 153;
+// The plan fills the room between the operand panel and the buttons.
+constexpr int PlanPanelWidth = 320;
+constexpr int DefaultSectionCount = 20;
 
 const std::array<const char16_t*, 5> OperandCaptions{u"运算数一", u"运算数二", u"运算数三",
                                                      u"运算数四", u"得数"};
@@ -55,7 +61,9 @@ QLabel* LinkLabel(const QString& caption, QWidget* parent) {
     auto* label =
         new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()), parent);
     label->setTextFormat(Qt::RichText);
-    label->setCursor(Qt::PointingHandCursor);
+    // Only the caption is a link: the label is as wide as its text, and the
+    // link cursor shows over the text alone.
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     label->setAccessibleName(caption);
     return label;
 }
@@ -128,6 +136,73 @@ QWidget* SetupOperandPanel(COperandPanel& panel, QWidget* form) {
     return area;
 }
 
+QPushButton* Button(const char16_t* caption, const char* name, QWidget* parent) {
+    return Named(new QPushButton(Text(caption), parent), QString::fromLatin1(name));
+}
+
+QGroupBox* SetupPlanPanel(CPlanPanel& panel, QWidget* form) {
+    auto* frame = Named(new QGroupBox(Text(u"试卷组成"), form), QStringLiteral("fraPlan"));
+    panel.txtSectionCount =
+        Named(new CNumberBox(CSheetPlan::MinSectionCount, CSheetPlan::MaxSectionCount,
+                             DefaultSectionCount, frame),
+              QStringLiteral("txtSectionCount"));
+    panel.txtSectionCount->setMaximumWidth(64);
+    panel.cmdAddSection = Button(u"加入试卷", "cmdAddSection", frame);
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(Buddy(u"题数", panel.txtSectionCount, frame));
+    addRow->addWidget(panel.txtSectionCount);
+    addRow->addWidget(panel.cmdAddSection, 1);
+
+    panel.tblPlan = Named(new QTableWidget(0, 3, frame), QStringLiteral("tblPlan"));
+    panel.tblPlan->setAccessibleName(Text(u"试卷的各部分"));
+    panel.tblPlan->setHorizontalHeaderLabels({Text(u"题型"), Text(u"题数"), Text(u"不同题目")});
+    panel.tblPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
+    panel.tblPlan->setSelectionMode(QAbstractItemView::SingleSelection);
+    panel.tblPlan->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed);
+    panel.tblPlan->verticalHeader()->hide();
+    QHeaderView* header = panel.tblPlan->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // As tall as the row of the operand panel allows, no taller.
+    panel.tblPlan->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    panel.tblPlan->setMinimumHeight(80);
+
+    panel.cmdSectionUp = Button(u"上移", "cmdSectionUp", frame);
+    panel.cmdSectionDown = Button(u"下移", "cmdSectionDown", frame);
+    panel.cmdRemoveSection = Button(u"删除", "cmdRemoveSection", frame);
+    panel.cmdClearPlan = Button(u"清空", "cmdClearPlan", frame);
+    auto* editColumn = new QVBoxLayout;
+    for (QPushButton* button :
+         {panel.cmdSectionUp, panel.cmdSectionDown, panel.cmdRemoveSection, panel.cmdClearPlan}) {
+        button->setMinimumWidth(52);
+        editColumn->addWidget(button);
+    }
+    editColumn->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(panel.tblPlan, 1);
+    listRow->addLayout(editColumn);
+    panel.chkMixSections =
+        Named(new QCheckBox(Text(u"打乱顺序"), frame), QStringLiteral("chkMixSections"));
+    panel.cmdOpenPlan = Button(u"打开试卷...", "cmdOpenPlan", frame);
+    panel.cmdSavePlan = Button(u"保存试卷...", "cmdSavePlan", frame);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(panel.chkMixSections);
+    fileRow->addStretch();
+    fileRow->addWidget(panel.cmdOpenPlan);
+    fileRow->addWidget(panel.cmdSavePlan);
+
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(6, 4, 6, 4);
+    column->addLayout(addRow);
+    column->addLayout(listRow, 1);
+    column->addLayout(fileRow);
+    frame->setFixedWidth(PlanPanelWidth);
+    return frame;
+}
+
 } // namespace
 
 QFont DefaultOutputFont() {
@@ -150,6 +225,8 @@ void frmMainUi::SetupUi(QWidget* form) {
     typeGrid->addWidget(cboQuestionType, 0, 1);
     typeGrid->addWidget(Buddy(u"算数个数", cboOperandCount, fraType), 1, 0);
     typeGrid->addWidget(cboOperandCount, 1, 1);
+    cmdSaveKind = Named(new QPushButton(Text(u"保存题型"), fraType), QStringLiteral("cmdSaveKind"));
+    typeGrid->addWidget(cmdSaveKind, 1, 2);
 
     fraCbr = Named(new QGroupBox(form), QStringLiteral("fraCbr"));
     fraCbr->setAccessibleName(Text(u"进位借位"));
@@ -190,9 +267,12 @@ void frmMainUi::SetupUi(QWidget* form) {
     auto* questionColumn = new QVBoxLayout;
     questionColumn->addLayout(selectionRow);
     questionColumn->addWidget(SetupOperandPanel(operandPanel, form));
+    questionColumn->addStretch();
+    fraPlan = SetupPlanPanel(planPanel, form);
     auto* topRow = new QHBoxLayout;
     topRow->addLayout(questionColumn);
     topRow->addStretch();
+    topRow->addWidget(fraPlan);
     topRow->addLayout(buttonColumn);
 
     fraSetting = Named(new QGroupBox(Text(u"打印设置"), form), QStringLiteral("fraSetting"));
@@ -232,12 +312,18 @@ void frmMainUi::SetupUi(QWidget* form) {
     txtOutput->setReadOnly(true);
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(DefaultOutputFont());
-    txtOutput->setMinimumSize(600, 300);
+    // The box gives way first when the screen is small (a 1366 × 768 laptop).
+    txtOutput->setMinimumSize(600, 120);
+
+    lblStatus = Named(new QLabel(form), QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    lblStatus->hide();
 
     auto* mainColumn = new QVBoxLayout(form);
     mainColumn->setContentsMargins(8, 8, 8, 8);
     mainColumn->addLayout(topRow);
     mainColumn->addWidget(fraSetting);
+    mainColumn->addWidget(lblStatus);
     mainColumn->addWidget(txtOutput, 1);
 
     fraInfo = Named(new QGroupBox(form), QStringLiteral("fraInfo"));
@@ -246,11 +332,13 @@ void frmMainUi::SetupUi(QWidget* form) {
         Named(new QLabel(Text(u"生成了试题："), fraInfo), QStringLiteral("lblInfoTitle"));
     lblInfoContent =
         Named(new QLabel(QStringLiteral("0"), fraInfo), QStringLiteral("lblInfoContent"));
+    cmdCancel = Named(new QPushButton(Text(u"取消"), fraInfo), QStringLiteral("cmdCancel"));
     auto* infoRow = new QHBoxLayout(fraInfo);
     infoRow->addWidget(lblInfoTitle);
     infoRow->addWidget(lblInfoContent, 1);
+    infoRow->addWidget(cmdCancel);
     fraInfo->setAutoFillBackground(true);
-    fraInfo->resize(249, 57);
+    fraInfo->resize(320, 57);
     fraInfo->hide();
 
     fraSiteTips = Named(new QGroupBox(form), QStringLiteral("fraSiteTips"));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <array>
 
@@ -36,6 +37,22 @@ struct CSettingsPanel {
     QCheckBox* chkShowAnswer = nullptr;
 };
 
+// The controls of the sheet plan, which CtrlsPlan drives. tblPlan has one
+// row per section: title, count (editable), different questions the kind
+// admits.
+struct CPlanPanel {
+    CNumberBox* txtSectionCount = nullptr;
+    QPushButton* cmdAddSection = nullptr;
+    QTableWidget* tblPlan = nullptr;
+    QPushButton* cmdSectionUp = nullptr;
+    QPushButton* cmdSectionDown = nullptr;
+    QPushButton* cmdRemoveSection = nullptr;
+    QPushButton* cmdClearPlan = nullptr;
+    QCheckBox* chkMixSections = nullptr;
+    QPushButton* cmdOpenPlan = nullptr;
+    QPushButton* cmdSavePlan = nullptr;
+};
+
 // Every control of the main window, created and laid out by SetupUi. The
 // window and its controllers reach the controls through this struct; each
 // control also carries its name (objectName "txtLimits_3") for tests and
@@ -44,6 +61,7 @@ struct frmMainUi {
     QGroupBox* fraType = nullptr;
     QComboBox* cboQuestionType = nullptr;
     QComboBox* cboOperandCount = nullptr;
+    QPushButton* cmdSaveKind = nullptr;
     QGroupBox* fraCbr = nullptr;
     COperandPanel operandPanel;
     QGroupBox* fraSetting = nullptr;
@@ -57,6 +75,11 @@ struct frmMainUi {
     QGroupBox* fraInfo = nullptr;
     QLabel* lblInfoTitle = nullptr;
     QLabel* lblInfoContent = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QGroupBox* fraPlan = nullptr;
+    CPlanPanel planPanel;
+    // One line that tells what a Create should know, without a message box.
+    QLabel* lblStatus = nullptr;
     QPlainTextEdit* txtOutput = nullptr;
     std::array<QLabel*, 2> lblCultureSite{};
     QLabel* lblSiteDetail = nullptr;

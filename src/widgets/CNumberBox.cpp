@@ -3,10 +3,16 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
 
 #include <algorithm>
+#include <iterator>
 
 namespace kelvo {
 
@@ -14,6 +20,12 @@ namespace {
 
 bool IsAcceptedCharacter(QChar c) {
     return (c >= u'0' && c <= u'9') || c == u'.';
+}
+
+QString AcceptedCharacters(const QString& text) {
+    QString accepted;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(accepted), IsAcceptedCharacter);
+    return accepted;
 }
 
 bool IsClipboardOrEditShortcut(const QKeyEvent* event) {
@@ -69,6 +81,56 @@ void CNumberBox::keyPressEvent(QKeyEvent* event) {
 void CNumberBox::focusOutEvent(QFocusEvent* event) {
     Commit();
     QLineEdit::focusOutEvent(event);
+}
+
+// The standard menu, whose "paste" goes through the filter. Its entry is known
+// by its caption, which Qt writes as the translated "&Paste" and the shortcut.
+void CNumberBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this,
+                    [this] { PasteAccepted(QClipboard::Clipboard); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// A middle click pastes the selection where the system has one.
+void CNumberBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+        !isReadOnly()) {
+        deselect();
+        PasteAccepted(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// Text with nothing to keep changes nothing, as when such text is typed.
+void CNumberBox::dropEvent(QDropEvent* event) {
+    const QString text = AcceptedCharacters(event->mimeData()->text());
+    if (text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMimeData accepted;
+    accepted.setText(text);
+    QDropEvent filtered(event->position(), event->possibleActions(), &accepted, event->buttons(),
+                        event->modifiers());
+    filtered.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&filtered);
+    event->setDropAction(filtered.dropAction());
+    event->setAccepted(filtered.isAccepted());
+}
+
+void CNumberBox::PasteAccepted(QClipboard::Mode mode) {
+    const QString text = AcceptedCharacters(QGuiApplication::clipboard()->text(mode));
+    if (!text.isEmpty()) {
+        insert(text);
+    }
 }
 
 } // namespace kelvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <cstdint>
@@ -7,12 +8,12 @@
 namespace kelvo {
 
 // A text box that holds a whole number of a fixed range. Typing lets only
-// digits, "." and backspace through; every read (Value) and the commit on
-// focus loss apply one rule: leading spaces dropped, the first few characters
-// (six in the main window, five in the time box of the training window)
-// converted with halves to even, then clamped. Text that is no number at all
-// ("", ".", "1.2.3", pasted words) reads as the last committed value, so no
-// reader ever meets a conversion error.
+// digits, "." and backspace through, and pasted or dropped text keeps only its
+// digits and points. Every read (Value) and the commit on focus loss apply one
+// rule: leading spaces dropped, the first few characters (six in the main
+// window, five in the time box of the training window) converted with halves
+// to even, then clamped. Text that is no number at all ("", ".", "1.2.3")
+// reads as the last committed value, so no reader ever meets a conversion error.
 class CNumberBox : public QLineEdit {
 public:
     static constexpr qsizetype DefaultSignificantLength = 6;
@@ -31,8 +32,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void PasteAccepted(QClipboard::Mode mode);
+
     int32_t m_minimum;
     int32_t m_maximum;
     int32_t m_lastValid;

@@ -1,6 +1,7 @@
 #include "worksheet/Worksheet.h"
 
 #include "foundation/RuntimeError.h"
+#include "foundation/TextNumber.h"
 #include "output/COutputFormatter.h"
 #include "question/QuestionTemplates.h"
 
@@ -18,13 +19,22 @@ CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoRecei
     CQuestionSet questionSet;
     questionSet.templates = QuestionTemplates(kind, questionSet.errorText);
     if (!questionSet.templates.empty()) {
-        questionSet.questions = GenerateQuestions(questionSet.templates, wanted, nullptr, receiver);
+        questionSet.questions = GenerateQuestions(
+            questionSet.templates, wanted, &questionSet.generatedCount, receiver, &questionSet.end);
         questionSet.blanks = DrawBlankPositions(questionSet.questions);
     }
     if (!questionSet.HasQuestions() && questionSet.errorText.empty()) {
         questionSet.errorText = NoQuestionText;
     }
     return questionSet;
+}
+
+std::u16string StatusLine(const CQuestionSet& questionSet) {
+    if (questionSet.end == GenerationEnd::Complete) {
+        return {};
+    }
+    const std::u16string made = u"只生成了 " + DecimalText(questionSet.generatedCount) + u" 道题目";
+    return questionSet.end == GenerationEnd::Cancelled ? u"已取消，" + made : made;
 }
 
 std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSettings& layout,

@@ -33,9 +33,16 @@ struct CQuestionSet {
     BlankPositions blanks;
     // Why there are no questions; empty when there are.
     std::u16string errorText;
+    // The questions generated before the repetition, and how that ended.
+    int32_t generatedCount = 0;
+    GenerationEnd end = GenerationEnd::Complete;
 
     bool HasQuestions() const { return questions.Count() > 0; }
 };
+
+// "只生成了 N 道题目" when the job was given up or cancelled short of its
+// questions (a cancel says so first); empty otherwise.
+std::u16string StatusLine(const CQuestionSet& questionSet);
 
 // A worksheet: its questions and its text (the error text when it has none).
 struct CWorksheet {

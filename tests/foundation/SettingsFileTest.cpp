@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <limits>
+#include <thread>
 
 namespace kelvo {
 namespace {
@@ -122,6 +124,55 @@ TEST(SettingsFileTest, ReplacingPutsTheNewFileInPlaceAndLeavesNoTemporary) {
 
     EXPECT_TRUE(ReplaceSettingsFile(path, "new\r\n"));
     EXPECT_EQ(ReadSettingsFile(path), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// A temporary name planted beforehand, as a link to another file, is never
+// written through; the new file keeps the old one's permissions.
+TEST(SettingsFileTest, ReplacingKeepsThePermissionsAndFollowsNoPlantedLink) {
+    test::CTemporaryDirectory directory;
+    const auto path = directory.Path() / "Kelvo.ini";
+    const auto victim = directory.Path() / "victim";
+    std::ofstream(path, std::ios::binary) << "old";
+    std::ofstream(victim, std::ios::binary) << "victim";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(victim, directory.Path() / "Kelvo.ini.tmp");
+
+    EXPECT_TRUE(ReplaceSettingsFile(path, "new\r\n"));
+    EXPECT_EQ(ReadSettingsFile(path), "new\r\n");
+    EXPECT_EQ(ReadSettingsFile(victim), "victim");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+// Two programs saving at once: a reader meanwhile only ever finds one of the
+// complete files, never an empty or a half-written one.
+TEST(SettingsFileTest, ConcurrentReplacementsLeaveReadersOnlyCompleteFiles) {
+    test::CTemporaryDirectory directory;
+    const auto path = directory.Path() / "Kelvo.ini";
+    const std::string first(40000, 'a');
+    const std::string second(30000, 'b');
+    ASSERT_TRUE(ReplaceSettingsFile(path, first));
+    std::atomic<int> writing{2};
+    const auto save = [&](const std::string& bytes) {
+        for (int i = 0; i < 100; ++i) {
+            ReplaceSettingsFile(path, bytes);
+        }
+        --writing;
+    };
+    std::thread one(save, first);
+    std::thread two(save, second);
+    int torn = 0;
+    while (writing > 0) {
+        const auto bytes = ReadSettingsFile(path);
+        torn += !bytes || (*bytes != first && *bytes != second);
+    }
+    one.join();
+    two.join();
+    EXPECT_EQ(torn, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
                             std::filesystem::directory_iterator()),
               1);

@@ -24,6 +24,18 @@ TEST(TextNumberTest, DecimalTextIsPlain) {
     EXPECT_EQ(DecimalText(std::numeric_limits<int32_t>::min()), u"-2147483648");
 }
 
+TEST(TextNumberTest, ChineseNumeralsCountAsHeadingsDo) {
+    const std::pair<int32_t, const char16_t*> cases[] = {
+        {1, u"一"},         {9, u"九"},          {10, u"十"},           {11, u"十一"},
+        {20, u"二十"},      {99, u"九十九"},     {100, u"一百"},        {105, u"一百零五"},
+        {110, u"一百一十"}, {1001, u"一千零一"}, {1010, u"一千零一十"}, {9999, u"九千九百九十九"},
+        {10000, u"10000"},  {0, u"0"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(ChineseNumeral(value), text) << value;
+    }
+}
+
 TEST(TextNumberTest, SpacesSignsAndFractionsAreAccepted) {
     EXPECT_EQ(TextToInt32(u" 2 "), 2);
     EXPECT_EQ(TextToInt32(u"-7 "), -7);

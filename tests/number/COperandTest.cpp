@@ -323,6 +323,22 @@ TEST_F(COperandTest, DivisionHonoursAFixedDivisorAndTheHint) {
     EXPECT_THAT(SplitsOfTwelve(2), UnorderedElementsAre(Pair{3, 4}, Pair{4, 3}));
 }
 
+// With the quotient fixed at 2 the dividend must be a multiple of 2 × its
+// step: for 9973 that leaves the ceiling, so no dividend is left.
+TEST_F(COperandTest, DivisionWithAFixedQuotientKeepsTheDividendsStep) {
+    const struct {
+        int32_t step;
+        bool solved;
+        int32_t dividend;
+    } cases[] = {{4999, true, 9998}, {9973, false, -1}};
+    for (const auto& c : cases) {
+        Problem p(Slot(0, 10000, c.step), Slot(0, 10000), Slot(0, 10000));
+        p.result.SetResultValue(2);
+        EXPECT_EQ(p.a.CreateInstanceDivide(p.b, p.result, -1), c.solved) << c.step;
+        EXPECT_EQ(p.a.ResultValue(), c.dividend) << c.step;
+    }
+}
+
 TEST_F(COperandTest, DivisionByAFixedZeroFails) {
     Problem p(Slot(0, 100), Slot(0, 9), Slot(0, 9));
     p.b.SetResultValue(0);

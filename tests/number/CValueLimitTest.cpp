@@ -169,6 +169,8 @@ TEST_F(CValueLimitTest, RangeArithmetic) {
         {Multiply, {0, 9, 1, 1}, {0, 1, 1, 1}, {4, 9, 1, 2}},
         {Multiply, {200, 9000, 100, 2}, {100, 200, 100, 3}, {10000, 10000, 10000, 5}},
         {Multiply, {0, 1, 1, 1}, {0, 1, 1, 1}, {4, 1, 1, 2}},
+        // Products of multiples of 100 and of 200 are multiples of 20000.
+        {Multiply, {100, 200, 100, 1}, {100, 200, 200, 1}, empty},
         {Divide, {10, 100, 1, 1}, {0, 9, 1, 1}, {2, 50, 1, 1}},
         {Divide, {10, 100, 1, 3}, {0, 0, 1, 1}, {10, 100, 1, 3}},
         {Divide, {1, 5, 1, 1}, {10, 20, 1, 1}, {1, 5, 1, 1}},
@@ -270,55 +272,56 @@ TEST_F(CValueLimitTest, FailedDrawsLeaveTheResultAlone) {
     }
 }
 
-TEST_F(CValueLimitTest, WideDigitDrawGivesOnlyTheAllowedDigits) {
-    CValueLimit limit = Make({20, 99, 1, 1});
-    std::set<int32_t> expected;
-    for (int32_t tens = 2; tens <= 9; ++tens) {
-        for (int32_t digit = 1; digit <= 3; ++digit) {
-            expected.insert(tens * 10 + digit);
+TEST_F(CValueLimitTest, DigitDrawGivesEveryFittingValueAndNoOther) {
+    struct Case {
+        Fields limit;
+        int32_t lowerDigit;
+        int32_t upperDigit;
+        std::set<int32_t> values; // empty: the draw fails
+    };
+    const auto withDigits = [](int32_t from, int32_t to, int32_t lowerDigit, int32_t upperDigit) {
+        std::set<int32_t> values;
+        for (int32_t v = from; v <= to; ++v) {
+            if (lowerDigit <= v % 10 && v % 10 <= upperDigit) {
+                values.insert(v);
+            }
+        }
+        return values;
+    };
+    const Case cases[] = {
+        // Wide ranges: the digit is drawn first, 0 included where allowed.
+        {{20, 99, 1, 1}, 0, 3, withDigits(20, 99, 0, 3)},
+        {{27, 64, 1, 1}, 5, 8, withDigits(27, 64, 5, 8)},
+        {{0, 1000, 1, 1}, 0, 0, Values(0, 1000, 10)},
+        {{0, 1000, 1, 1}, 10, 9, {}},
+        {{0, 1000, 2, 1}, 0, 9, {}},
+        // A step of ten ends every value in 0, which fits as it is.
+        {{0, 1000, 10, 1}, 0, 9, Values(10, 1000, 10)},
+        {{0, 1000, 100, 1}, 0, 4, Values(100, 1000, 100)},
+        {{0, 1000, 10, 1}, 1, 9, {}},
+        {{9, 14, 10, 1}, 0, 9, {10}},
+        {{0, 5, 10, 1}, 0, 9, {}},
+        // Narrow ranges list their values.
+        {{5, 12, 1, 1}, 0, 3, Values(10, 12)},
+        {{5, 12, 1, 1}, 0, 9, Values(5, 12)},
+        {{95, 103, 100, 1}, 0, 9, {100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.limit.lower << ".." << c.limit.upper << " step " << c.limit.multipleOf
+                     << ", digits " << c.lowerDigit << ".." << c.upperDigit);
+        CValueLimit limit = Make(c.limit);
+        if (c.values.empty()) {
+            int32_t value = 42;
+            EXPECT_FALSE(limit.GetRandomValueWithModulo(value, c.lowerDigit, c.upperDigit));
+            EXPECT_EQ(value, 42);
+        } else {
+            EXPECT_EQ(Draws([&](int32_t& v) {
+                          return limit.GetRandomValueWithModulo(v, c.lowerDigit, c.upperDigit);
+                      }),
+                      c.values);
         }
     }
-    EXPECT_EQ(Draws([&](int32_t& v) { return limit.GetRandomValueWithModulo(v, 0, 3); }), expected);
-}
-
-TEST_F(CValueLimitTest, WideDigitDrawStaysInsideUnevenBounds) {
-    CValueLimit limit = Make({27, 64, 1, 1});
-    EXPECT_EQ(Draws([&](int32_t& v) { return limit.GetRandomValueWithModulo(v, 5, 8); }),
-              std::set<int32_t>({27, 28, 35, 36, 37, 38, 45, 46, 47, 48, 55, 56, 57, 58}));
-}
-
-TEST_F(CValueLimitTest, WideDigitDrawFailsWithoutAFittingDigit) {
-    int32_t value = 42;
-    CValueLimit tens = Make({0, 1000, 10, 1});
-    EXPECT_FALSE(tens.GetRandomValueWithModulo(value, 0, 9));
-    CValueLimit evens = Make({0, 1000, 2, 1});
-    EXPECT_FALSE(evens.GetRandomValueWithModulo(value, 0, 9));
-    CValueLimit plain = Make({0, 1000, 1, 1});
-    EXPECT_FALSE(plain.GetRandomValueWithModulo(value, 10, 9));
-    EXPECT_FALSE(plain.GetRandomValueWithModulo(value, 0, 0));
-    EXPECT_EQ(value, 42);
-}
-
-TEST_F(CValueLimitTest, NarrowDigitDrawListsTheRange) {
-    CValueLimit limit = Make({5, 12, 1, 1});
-    EXPECT_EQ(Draws([&](int32_t& v) { return limit.GetRandomValueWithModulo(v, 0, 3); }),
-              Values(10, 12));
-    EXPECT_EQ(Draws([&](int32_t& v) { return limit.GetRandomValueWithModulo(v, 0, 9); }),
-              Values(5, 12));
-}
-
-TEST_F(CValueLimitTest, NarrowDigitDrawAppliesTheStep) {
-    CValueLimit onlyTen = Make({9, 14, 10, 1});
-    EXPECT_EQ(Draws([&](int32_t& v) { return onlyTen.GetRandomValueWithModulo(v, 0, 9); }, 200),
-              Values(10, 10));
-    CValueLimit hundredsOnly = Make({95, 103, 100, 1});
-    EXPECT_EQ(
-        Draws([&](int32_t& v) { return hundredsOnly.GetRandomValueWithModulo(v, 0, 9); }, 200),
-        Values(100, 100));
-    int32_t value = 42;
-    CValueLimit zeroOnly = Make({0, 5, 10, 1});
-    EXPECT_FALSE(zeroOnly.GetRandomValueWithModulo(value, 0, 9));
-    EXPECT_EQ(value, 42);
 }
 
 TEST_F(CValueLimitTest, SplittableDrawNeedsAProductLimit) {

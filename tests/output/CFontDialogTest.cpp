@@ -182,6 +182,38 @@ TEST_F(CFontDialogTest, ChineseFacesAreOffered) {
     });
 }
 
+TEST_F(CFontDialogTest, ChineseFacesShowAChineseSampleAndProportionalFacesANote) {
+    struct Case {
+        QString face;
+        bool chineseSample;
+        bool note;
+    };
+    const Case cases[] = {
+        {kMono, true, false},
+        {kSans, true, true},
+        {QStringLiteral("DejaVu Sans Mono"), false, false},
+        {QStringLiteral("DejaVu Sans"), false, true},
+    };
+    ShowAndDrive(m_dialog, [&cases](QDialog& form) {
+        auto& names = Control<QFontComboBox>(form, "cboFontName");
+        const QLabel& note = Control<QLabel>(form, "lblPitchNote");
+        const QSize size = form.size();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.face.toStdString());
+            const int iIndex = names.findText(c.face);
+            if (iIndex < 0)
+                continue;
+            names.setCurrentIndex(iIndex);
+            EXPECT_EQ(names.sampleTextForFont(c.face),
+                      c.chineseSample ? QStringLiteral("口算练习 12＋5=17") : QString());
+            EXPECT_EQ(note.isVisible(), c.note);
+            EXPECT_EQ(note.text(),
+                      QStringLiteral("这不是等宽字体：用在输出框里，题目的各列会对不齐。"));
+            EXPECT_EQ(form.size(), size);
+        }
+    });
+}
+
 TEST(CFontDialogCharsetTest, IsOneByte) {
     CFontDialog dialog;
     dialog.SetCharset(0);

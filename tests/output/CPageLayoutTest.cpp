@@ -3,6 +3,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "number/OperatorCodes.h"
+#include "output/CLineCellMaker.h"
 #include "output/CTextMeasure.h"
 
 #include <gtest/gtest.h>
@@ -91,9 +92,12 @@ struct Fixture {
         }
         std::vector<CPrintCopy> printCopies;
         for (size_t copy = 0; copy < questions.size(); ++copy) {
-            printCopies.push_back({&questions[copy], &blanks[copy]});
+            printCopies.push_back({{&questions[copy], &blanks[copy]}});
         }
-        pages.emplace(layout, options, Lengths, std::move(printCopies), measure, pointSize);
+        std::vector<CPrintSection> sections{
+            {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill)}};
+        pages.emplace(layout, options, std::move(sections), std::move(printCopies), measure,
+                      pointSize);
     }
 
     CFixedWidthMeasure measure;
@@ -120,15 +124,15 @@ TEST(CPageLayoutTest, PagesOpenWithTheTitleEndWithTheFooterAndNeverSplitATitleBl
         Sheet sheet;
         int32_t pages;
     };
-    // At 12 pt a line is 15 pt and the body 736.9 pt high.
+    // Three columns fit at 12 pt: a line is 15 pt and the body 736.9 pt high.
     const Case cases[] = {
         // Blocks of 315 pt: two a page.
-        {{.rows = 60}, 3},
+        {{.rows = 60, .columns = 3}, 3},
         // No titles: rows of 30 pt flow under the title on every page.
-        {{.rows = 60, .perTitle = 0}, 3},
-        {{.rows = 25, .columns = 4, .rowSpacing = 2, .perTitle = 1}, 4},
+        {{.rows = 60, .columns = 3, .perTitle = 0}, 3},
+        {{.rows = 25, .columns = 3, .rowSpacing = 2, .perTitle = 1}, 4},
         // A block taller than a page goes on under the title again.
-        {{.rows = 200, .perTitle = 150}, 10},
+        {{.rows = 200, .columns = 3, .perTitle = 150}, 10},
         {{.rows = 7, .columns = 3, .rowSpacing = 0, .perTitle = 3}, 1},
     };
     for (const Case& c : cases) {
@@ -212,8 +216,8 @@ TEST(CPageLayoutTest, EachCopyShowsItsOwnQuestions) {
         EXPECT_EQ(page.lines.back().text, u"第 " + DecimalText(copy) + u" 份");
         ASSERT_EQ(page.cells.size(), 4U);
         const CCell& cell = page.cells[3].cell;
-        EXPECT_EQ(CellText(page.cells[3]), u"4＋" + DecimalText(copy) + u"=" +
-                                               DecimalText(4 + copy));
+        EXPECT_EQ(CellText(page.cells[3]),
+                  u"4＋" + DecimalText(copy) + u"=" + DecimalText(4 + copy));
         EXPECT_EQ(cell.pieces.back().kind, CCellPiece::Kind::Result);
         EXPECT_DOUBLE_EQ(cell.pieces.back().width, 5 * 6.0);
     }
@@ -270,6 +274,69 @@ TEST(CPageLayoutTest, TheFontShrinksToFitTheRowsButNotBelowNinePoints) {
         const Fixture fixture({.rows = 1, .columns = c.columns}, options, 1, c.chosen);
         EXPECT_DOUBLE_EQ(fixture.pages->PointSize(), c.pointSize) << c.columns;
         EXPECT_EQ(fixture.pages->Fits(), c.fits) << c.columns;
+    }
+}
+
+// Cells of a fixed size, as questions written in columns would take.
+class CTallCellMaker : public CCellMaker {
+public:
+    CCell Make(const CExprValue& question, int32_t /*blank*/) const override {
+        return {
+            30, 60, {{CCellPiece::Kind::Text, 0, 0, 30, 60, DecimalText(question.ResultValue())}}};
+    }
+};
+
+// Sections of a plan: line cells, tall cells, line cells again, numbered
+// through the copy. However long the first section, no heading ends a page.
+TEST(CPageLayoutTest, SectionsFlowUnderTheirHeadingsAndNoHeadingEndsAPage) {
+    const CFixedWidthMeasure measure;
+    const CellMakerFactory tall = [](double) { return std::make_unique<const CTallCellMaker>(); };
+    const CellMakerFactory line = CLineCellMaker::Factory(measure, Lengths, false);
+    for (int32_t firstCount = 100; firstCount <= 220; firstCount += 5) {
+        const std::vector<int32_t> counts{firstCount, 23, 41};
+        std::vector<QuestionList> questions;
+        CPrintCopy copy;
+        std::vector<CPrintSection> sections;
+        questions.reserve(counts.size());
+        for (size_t k = 0; k < counts.size(); ++k) {
+            questions.push_back(Questions(counts[k]));
+            copy.push_back({&questions.back(), nullptr});
+            sections.push_back({ChineseNumeral(static_cast<int32_t>(k + 1)) + u"、题", counts[k],
+                                k == 1 ? tall : line});
+        }
+        const CPageLayout layout(Layout({.rows = 1}), Options(true), std::move(sections), {copy},
+                                 measure, 12);
+        int32_t next = 1;
+        int32_t headings = 0;
+        for (int32_t index = 1; index <= layout.PagesPerCopy(); ++index) {
+            const CPage page = layout.Page(index);
+            const CPage key = layout.Page(index + layout.PagesPerCopy());
+            ASSERT_EQ(key.cells.size(), page.cells.size());
+            for (const CPageLine& heading : page.lines) {
+                if (heading.text.find(u"、题") == std::u16string::npos) {
+                    continue;
+                }
+                ++headings;
+                EXPECT_TRUE(
+                    std::any_of(page.cells.begin(), page.cells.end(),
+                                [&](const CPlacedCell& placed) { return placed.y > heading.y; }))
+                    << firstCount << " page " << index;
+                EXPECT_EQ(std::count_if(key.lines.begin(), key.lines.end(),
+                                        [&](const CPageLine& keyLine) {
+                                            return keyLine.text == heading.text &&
+                                                   keyLine.y == heading.y;
+                                        }),
+                          1);
+            }
+            for (const CPlacedCell& placed : page.cells) {
+                EXPECT_EQ(placed.question, next++);
+                const bool isTall =
+                    placed.question > firstCount && placed.question <= firstCount + 23;
+                EXPECT_EQ(placed.cell.height, isTall ? 60 : 1.25 * layout.PointSize());
+            }
+        }
+        EXPECT_EQ(headings, 3);
+        EXPECT_EQ(next, firstCount + 23 + 41 + 1);
     }
 }
 

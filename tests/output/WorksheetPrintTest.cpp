@@ -117,6 +117,60 @@ TEST_F(WorksheetPrintTest, ADocumentThatCannotBeWrittenIsSkipped) {
     EXPECT_TRUE(m_notices.isEmpty());
 }
 
+// soffice on the search path links to LibreOffice's program folder, which holds
+// soffice.bin and the window system plugins of the build.
+TEST_F(WorksheetPrintTest, ADesktopFreeLibreOfficeIsNoWordProcessor) {
+    struct Case {
+        QStringList programFolder;
+        bool withWps;
+        const char* started; // nullptr: the message instead
+    };
+    const Case cases[] = {
+        {{QStringLiteral("soffice.bin")}, false, nullptr},
+        {{QStringLiteral("soffice.bin")}, true, "wps"},
+        {{QStringLiteral("soffice.bin"), QStringLiteral("libvclplug_genlo.so")}, false, "soffice"},
+        {{QStringLiteral("soffice.bin"), QStringLiteral("libvclplug_gtk3lo.so")}, false, "soffice"},
+        {{QStringLiteral("soffice.bin"), QStringLiteral("libvclplug_kf5lo.so")}, false, "soffice"},
+        {{}, false, "soffice"}, // not a program folder of LibreOffice's own
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.programFolder.join(u' ').toStdString());
+        QTemporaryDir programs;
+        QTemporaryDir office;
+        for (const QString& strFile : c.programFolder + QStringList{QStringLiteral("soffice")}) {
+            QFile file(office.filePath(strFile));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        ASSERT_TRUE(QFile::link(office.filePath(QStringLiteral("soffice")),
+                                programs.filePath(QStringLiteral("soffice"))));
+        if (c.withWps) {
+            QFile wps(programs.filePath(QStringLiteral("wps")));
+            ASSERT_TRUE(wps.open(QIODevice::WriteOnly));
+            wps.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        m_starts.clear();
+        m_messages.clear();
+        PrintWorksheet(kWorksheet, QFont(), Qt::black, Feedback(),
+                       {[&programs](const QString& strProgId) {
+                            return FindWordProcessor(strProgId, {programs.path()});
+                        },
+                        [this](const QString& strProgram, const QString& strDocument) {
+                            m_starts.emplace_back(QFileInfo(strProgram).fileName(), strDocument);
+                            return true;
+                        }});
+        if (c.started == nullptr) {
+            EXPECT_TRUE(m_starts.empty());
+            ASSERT_EQ(m_messages.size(), 1);
+            EXPECT_TRUE(m_messages.front().startsWith(QStringLiteral("由于您的系统没有安装")));
+        } else {
+            ASSERT_EQ(m_starts.size(), 1U);
+            EXPECT_EQ(m_starts[0].first, QLatin1String(c.started));
+            EXPECT_TRUE(m_messages.isEmpty());
+        }
+    }
+}
+
 TEST(WordProcessorLookupTest, EachNameOfLibreOfficeIsFound) {
     for (const QString& strName :
          {QStringLiteral("soffice"), QStringLiteral("libreoffice"), QStringLiteral("lowriter")}) {

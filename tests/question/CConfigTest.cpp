@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace kelvo {
 namespace {
 
@@ -142,6 +144,23 @@ TEST_F(CConfigTest, AnEmptyFileLoadsAsFalseWithTheTrainingDefaults) {
     EXPECT_EQ(config.QuestionData(), nullptr);
     EXPECT_EQ(*config.TrainingFont(), *CConfig::DefaultTrainingFont());
     EXPECT_EQ(config.TrainingTime(), 60);
+}
+
+// Neither is read: a folder would throw a read error through the stream and a
+// named pipe would wait for a writer for ever.
+TEST_F(CConfigTest, AFolderOrANamedPipeNamedKelvoIniLoadsAsNoFile) {
+    const std::function<void(const std::filesystem::path&)> makers[] = {
+        [](const auto& path) { std::filesystem::create_directory(path); },
+        [](const auto& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+    };
+    for (const auto& make : makers) {
+        make(Path());
+        CConfig config(Path());
+        EXPECT_FALSE(config.Load());
+        EXPECT_EQ(config.QuestionData(), nullptr);
+        EXPECT_EQ(*config.TrainingFont(), *CConfig::DefaultTrainingFont());
+        std::filesystem::remove(Path());
+    }
 }
 
 TEST_F(CConfigTest, TheFirstRunFileHasExactlyTheDocumentedBytes) {

@@ -3,10 +3,13 @@
 #include "foundation/RuntimeError.h"
 #include "training/frmTrainingHelp.h"
 
+#include <QDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 
 #include <set>
 #include <stdexcept>
@@ -348,27 +351,30 @@ TEST_F(frmTrainingTest, ScoreOnlyModeRunsNoClock) {
     EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：婴儿"));
 }
 
-TEST_F(frmTrainingTest, ChangingTheModeDuringADrillKeepsTheDrillsClock) {
+TEST_F(frmTrainingTest, ModeOptionsAreLockedDuringADrill) {
     frmTraining& form = Open();
-    Key(Qt::Key_S);
-    Tick();
-    form.optModes[2]->click();
-    Key(Qt::Key_F);
-    EXPECT_FALSE(form.timTimer->isActive()) << "the countdown must not run on";
-    EXPECT_EQ(form.lblSeconds->text(), QStringLiteral("用时：1秒"));
-
-    Key(Qt::Key_C);
-    Key(Qt::Key_S);
-    EXPECT_FALSE(form.timTimer->isActive());
-    form.optModes[0]->click();
-    Key(Qt::Key_F);
-    EXPECT_TRUE(form.lblSeconds->text().isEmpty()) << "a score-only drill has no time";
-
-    Key(Qt::Key_C);
-    Key(Qt::Key_S);
-    form.optModes[2]->click();
-    Key(Qt::Key_S);
-    EXPECT_FALSE(form.timTimer->isActive()) << "restarted as score-only";
+    const auto expectOptionsEnabled = [&form](bool enabled, const char* state) {
+        for (QRadioButton* option : form.optModes) {
+            EXPECT_EQ(option->isEnabled(), enabled) << state;
+        }
+    };
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        form.optModes[mode]->click();
+        Key(Qt::Key_S);
+        expectOptionsEnabled(false, "in a drill");
+        form.optModes[(mode + 1) % 3]->click();
+        EXPECT_TRUE(form.optModes[mode]->isChecked());
+        Key(Qt::Key_S);
+        expectOptionsEnabled(false, "started over");
+        EXPECT_EQ(form.timTimer->isActive(), mode != 2);
+        Tick();
+        Key(Qt::Key_F);
+        expectOptionsEnabled(true, "graded");
+        EXPECT_FALSE(form.timTimer->isActive());
+        EXPECT_EQ(form.lblSeconds->text(), mode == 2 ? QString() : QStringLiteral("用时：1秒"));
+        Key(Qt::Key_C);
+    }
 }
 
 TEST_F(frmTrainingTest, FinishOutsideADrillDoesNothing) {
@@ -426,6 +432,79 @@ TEST_F(frmTrainingTest, HelpOpensModallyOverTheWindow) {
     QTest::mouseClick(form.cmdShowHelp, Qt::LeftButton);
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(owner, &form);
+}
+
+// Picks a size in the font dialog, as the user does, and lets the window settle.
+void ChooseFontSize(frmTraining& form, int size) {
+    QTimer::singleShot(0, [size] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QSpinBox*>(QStringLiteral("spnFontSize"))->setValue(size);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    QTest::mouseClick(form.cmdFont, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+// 100..999 ＋ 100..999 － 100..999 ＋ 100..999.
+TemplateList FourOperandTemplates() {
+    OperandList operands;
+    for (int32_t code : {Op::None, Op::Plus, Op::Minus, Op::Plus}) {
+        auto operand = std::make_shared<COperand>();
+        operand->InitLimits(100, 999, 1);
+        operand->SetLeftOperator(code);
+        operands.push_back(operand);
+    }
+    auto result = std::make_shared<COperand>();
+    result->InitLimits(0, 10000, 1);
+    auto expression = std::make_shared<CExpression>();
+    expression->Init(std::move(operands), result);
+    return {expression};
+}
+
+// Where the text of a label starts and ends, in its frame.
+std::pair<int, int> TextSpan(const QLabel& label) {
+    const int width = label.fontMetrics().horizontalAdvance(label.text());
+    const QRect box = label.geometry();
+    const int left = (label.alignment() & Qt::AlignLeft) ? box.left() + label.margin()
+                                                         : box.center().x() - width / 2;
+    return {left, left + width};
+}
+
+TEST_F(frmTrainingTest, QuestionFramesFollowTheFontWithinTheScreen) {
+    struct Case {
+        const char* kind;
+        TemplateList templates;
+    };
+    const Case cases[] = {{"two digits", {AdditionTemplate(10, 99, 10, 99, 0, 200)}},
+                          {"four operands", FourOperandTemplates()}};
+    for (const Case& c : cases) {
+        m_templates = c.templates;
+        frmTraining& form = Open();
+        const QRect screen = form.screen()->availableGeometry();
+        QSize first;
+        for (int size : {12, 18, 28, 12}) {
+            SCOPED_TRACE(::testing::Message() << c.kind << " at " << size << " pt");
+            ChooseFontSize(form, size);
+            EXPECT_TRUE(screen.contains(form.frameGeometry()))
+                << form.width() << "x" << form.height();
+            const int gap = Label(0)->fontMetrics().horizontalAdvance(u'0');
+            for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+                const auto question = TextSpan(*Label(3 * slot));
+                const auto choice1 = TextSpan(*Label(3 * slot + 1));
+                const auto choice2 = TextSpan(*Label(3 * slot + 2));
+                ASSERT_GE(choice1.first - question.second, gap) << slot;
+                ASSERT_GE(choice2.first - choice1.second, gap) << slot;
+                ASSERT_LE(choice2.second, Label(3 * slot + 2)->geometry().right()) << slot;
+                ASSERT_EQ(form.fraQuestions[slot]->width(), form.fraQuestions[0]->width());
+            }
+            if (first.isEmpty()) {
+                first = form.size();
+            }
+        }
+        EXPECT_EQ(form.size(), first) << c.kind << ": back at 12 pt";
+        CloseWindow();
+    }
 }
 
 } // namespace

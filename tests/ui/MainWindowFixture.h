@@ -25,7 +25,10 @@ protected:
     std::unique_ptr<frmMain> MakeWindow() {
         auto made = std::make_unique<frmMain>(SettingsPath());
         made->SetMessageBox([this](const QString& text) { messages.push_back(text); });
-        made->SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+        made->SetUrlOpener([this](const QUrl& url) {
+            openedUrls.push_back(url);
+            return true;
+        });
         return made;
     }
 

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -122,7 +123,7 @@ TEST_F(CreateTest, AThousandQuestionsShowTheProgressFrameWhileTheWindowIsDisable
     QString caption;
     AtEachYield(1, [&] {
         shown = !InfoFrame()->isHidden();
-        disabled = !window->isEnabled();
+        disabled = !Find<QPushButton>(QStringLiteral("cmdCreate"))->isEnabled();
         caption = Find<QLabel>(QStringLiteral("lblInfoTitle"))->text();
     });
     ClickCreate();
@@ -132,6 +133,26 @@ TEST_F(CreateTest, AThousandQuestionsShowTheProgressFrameWhileTheWindowIsDisable
     EXPECT_TRUE(InfoFrame()->isHidden());
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(QuestionCount(window->Worksheet()), 1000);
+}
+
+// The job stops at the yield after the click and the sheet is made of the
+// questions it has, with a line above it saying so.
+TEST_F(CreateTest, TheProgressFramesCancelStopsTheJobAndKeepsItsQuestions) {
+    SelectQuestionType(u"100以内的加法");
+    SetLayout(50, 20);
+    bool usable = false;
+    AtEachYield(1, [&] {
+        auto* cancel = Find<QPushButton>(QStringLiteral("cmdCancel"));
+        usable =
+            cancel->isEnabled() && !Find<QPushButton>(QStringLiteral("cmdCreate"))->isEnabled();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    ClickCreate();
+    EXPECT_TRUE(usable);
+    EXPECT_TRUE(Output().remove(u'\r').startsWith(Q(u"已取消，只生成了 200 道题目\n")));
+    EXPECT_EQ(QuestionCount(window->Worksheet()), 1000);
+    EXPECT_FALSE(window->Worksheet().contains(Q(u"已取消")));
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdCreate"))->isEnabled());
 }
 
 TEST_F(CreateTest, SmallJobsKeepTheProgressFrameHidden) {

@@ -3,8 +3,10 @@
 #include "number/OperatorCodes.h"
 #include "question/CPreCreatedQuestions.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QTest>
 
 #include <ostream>
 
@@ -348,6 +350,46 @@ TEST_F(PanelMappingTest, DescriptionsRoundTripThroughThePanel) {
         EXPECT_EQ(window->OperandCount(), qd->Limits().Count());
         EXPECT_EQ(Describe(*window->OperandController().QuestionData()), Describe(*qd));
     }
+}
+
+} // namespace
+} // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+using PanelPickTest = MainWindowFixture;
+
+// The user picks the entry already shown from the open list.
+TEST_F(PanelPickTest, PickingTheShownPresetAgainPutsItBack) {
+    SelectQuestionType(u"100以内的连加减");
+    ASSERT_EQ(window->OperandCount(), 3);
+    SelectOperandCount(4);
+    ASSERT_EQ(window->OperandCount(), 4);
+    auto* list = Find<QComboBox>(QStringLiteral("cboQuestionType"));
+    list->showPopup();
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(window->OperandCount(), 3);
+    EXPECT_EQ(list->currentText(), QString::fromUtf16(u"100以内的连加减"));
+}
+
+TEST_F(PanelPickTest, AGapShownWithoutTicksTakesTheTicksOfGapOne) {
+    SetGapOperators(0, "x.x.");
+    SelectOperandCount(4);
+    for (int gap : {1, 2}) {
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_EQ(Check("chkOperators", 4 * gap + p)->isChecked(), p % 2 == 0) << gap << p;
+        }
+    }
+    std::u16string error;
+    EXPECT_EQ(PanelTemplates(error).size(), 8u);
+    EXPECT_TRUE(error.empty());
+
+    // A gap that has ticks keeps them when it is shown again.
+    SetGapOperators(1, "...x");
+    SelectOperandCount(2);
+    SelectOperandCount(3);
+    EXPECT_EQ(window->OperandController().OperatorsNoGap(1), u"$$$÷");
 }
 
 } // namespace

@@ -114,3 +114,32 @@ TEST(OutputFontTest, OperatorsShareOneWidthAndDigitsAndSpacesAnother) {
 
 } // namespace
 } // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+using GuideTest = MainWindowFixture;
+
+TEST_F(GuideTest, WithoutAViewerTheLinksSayWhereTheGuideIs) {
+    window->SetUrlOpener([](const QUrl&) { return false; });
+    for (const char* link : {"lblCultureSite_0", "lblCultureSite_1"}) {
+        emit Find<QLabel>(QLatin1String(link))->linkActivated(QStringLiteral("#"));
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(frmMain::GuidePath())));
+    EXPECT_EQ(messages[1], messages[0]);
+}
+
+// A link label is no wider than its caption, and only the caption shows the
+// link cursor (QLabel's own, over the anchor).
+TEST_F(GuideTest, OnlyTheCaptionOfALinkLabelIsALink) {
+    window->show();
+    for (const char* name : {"lblCultureSite_0", "lblCultureSite_1", "lblSiteDetail"}) {
+        auto* label = Find<QLabel>(QLatin1String(name));
+        EXPECT_EQ(label->width(), label->sizeHint().width()) << name;
+        EXPECT_NE(label->cursor().shape(), Qt::PointingHandCursor) << name;
+    }
+}
+
+} // namespace
+} // namespace kelvo

@@ -1,12 +1,17 @@
 #include "widgets/CNumberBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace kelvo {
@@ -89,6 +94,59 @@ TEST(NumberBoxTest, ClipboardShortcutsAreDropped) {
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(box.text(), QStringLiteral("5"));
+}
+
+// Pasted and dropped text keeps what typing it would keep.
+TEST(NumberBoxTest, PastedAndDroppedTextIsFilteredAsTyped) {
+    struct Case {
+        const char* pasted;
+        bool replaceAll;
+        const char* pastedResult;
+        const char* droppedResult; // dropped at the end; a drop keeps the selection's text
+    };
+    const Case cases[] = {
+        {"1a2-3.4 ", false, "5123.4", "5123.4"},
+        {"  42  ", true, "42", "542"},
+        {"abc", true, "5", "5"},
+        {"二十", false, "5", "5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        const QString text = QString::fromUtf8(c.pasted);
+        QGuiApplication::clipboard()->setText(text);
+        CNumberBox pasting(0, 10000, 5);
+        pasting.show();
+        if (c.replaceAll) {
+            pasting.selectAll();
+        }
+        const QPoint inside(2, 2);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, inside, pasting.mapToGlobal(inside));
+        QApplication::sendEvent(&pasting, &click);
+        auto* menu = pasting.findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+            return action->text().startsWith(QStringLiteral("&Paste"));
+        });
+        ASSERT_NE(paste, actions.end());
+        (*paste)->trigger();
+        menu->close();
+        EXPECT_EQ(pasting.text(), QString::fromUtf8(c.pastedResult));
+
+        CNumberBox dropping(0, 10000, 5);
+        dropping.show();
+        if (c.replaceAll) {
+            dropping.selectAll();
+        }
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPoint end(dropping.width() - 2, 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dropping, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dropping, &drop);
+        EXPECT_EQ(dropping.text(), QString::fromUtf8(c.droppedResult));
+    }
 }
 
 } // namespace

@@ -93,6 +93,34 @@ TEST_P(PresetGenerationTest, EveryQuestionIsAdmissibleAndInsideThePreset) {
     EXPECT_EQ(operators.size(), AllowedOperators(preset.Operator1()).size());
 }
 
+// The attempt budget never stops a preset: each fills the largest sheet, or
+// gives every question its enumerated templates have. The clock stands still,
+// so only the attempts count.
+TEST_P(PresetGenerationTest, TheLargestSheetGetsTheFullYield) {
+    constexpr int32_t Largest = 100000;
+    CPreCreatedQuestions presets;
+    presets.Load();
+    std::u16string error;
+    const TemplateList templates = QuestionTemplates(*presets.Questions().Item(GetParam()), error);
+    bool built = false;
+    int32_t enumerated = 0;
+    std::vector<CExpression*> expressions;
+    for (const auto& expression : templates) {
+        expressions.push_back(expression.get());
+        if (expression->GetPermCombineTimes() > CExpression::EnumerationLimit) {
+            built = true;
+        } else {
+            QuestionList alone;
+            expression->CreateInstances(alone, Largest, nullptr);
+            enumerated += alone.Count();
+        }
+    }
+    CGenerationJob job(nullptr, [] { return 0.0; });
+    QuestionList questions;
+    EXPECT_EQ(job.Run(expressions, Largest, questions), GenerationEnd::Complete);
+    EXPECT_EQ(questions.Count(), built ? Largest : std::min(enumerated, Largest));
+}
+
 INSTANTIATE_TEST_SUITE_P(Presets, PresetGenerationTest, ::testing::ValuesIn(PresetNumbers()),
                          [](const ::testing::TestParamInfo<int32_t>& info) {
                              return "Entry" + std::to_string(info.param);

@@ -1,5 +1,6 @@
 #include "worksheet/Worksheet.h"
 #include "foundation/RandomSource.h"
+#include "generation/CInfoReceiver.h"
 #include "question/CPreCreatedQuestions.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,25 @@ TEST_F(WorksheetTest, EveryFillInFormBlanksTheSameOperand) {
                             [](const std::u16string& prefix) { return prefix.empty(); }));
     EXPECT_TRUE(std::any_of(sheetBlanks.begin(), sheetBlanks.end(),
                             [](const std::u16string& prefix) { return !prefix.empty(); }));
+}
+
+// A job cancelled at its first yield keeps its 200 questions and says so.
+TEST_F(WorksheetTest, TheQuestionSetTellsHowItsJobEnded) {
+    class CancelAtOnce : public CInfoReceiver {
+    public:
+        bool IsCancelled() const override { return true; }
+    } receiver;
+    const CQuestionSet cancelled = MakeQuestions(Addition(200, 1, 400), 5000, &receiver);
+    EXPECT_EQ(cancelled.end, GenerationEnd::Cancelled);
+    EXPECT_EQ(cancelled.generatedCount, 200);
+    EXPECT_EQ(StatusLine(cancelled), u"已取消，只生成了 200 道题目");
+
+    CQuestionSet set = MakeQuestions(Addition(200, 1, 400), 5000, nullptr);
+    EXPECT_EQ(set.generatedCount, 5000);
+    EXPECT_EQ(StatusLine(set), u"");
+    set.end = GenerationEnd::GaveUp;
+    set.generatedCount = 7;
+    EXPECT_EQ(StatusLine(set), u"只生成了 7 道题目");
 }
 
 } // namespace

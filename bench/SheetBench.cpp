@@ -1,0 +1,143 @@
+// The largest worksheet (5000 rows of 20 questions, with the answers) made as
+// "生成试题" makes it, for the kinds that cost the most and for every preset.
+// Each benchmark also reports the peak resident memory of its runs.
+#include "LargestSheet.h"
+#include "generation/GenerationDriver.h"
+#include "output/COutputFormatter.h"
+#include "question/CPreCreatedQuestions.h"
+#include "question/PresetTable.h"
+#include "question/QuestionTemplates.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <fstream>
+#include <string>
+
+namespace kelvo {
+namespace {
+
+using bench::Columns;
+using bench::Rows;
+
+// The peak resident memory of the process since Reset (Linux: the kernel's
+// high-water mark, which writing 5 to clear_refs sets back to the current size).
+void ResetPeakMemory() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:")) {
+            return std::stod(line.substr(6)) / 1024;
+        }
+    }
+    return 0;
+}
+
+struct Range {
+    int32_t lower;
+    int32_t upper;
+    int32_t multipleOf = 1;
+};
+
+std::shared_ptr<CValueLimit> MakeLimit(Range range) {
+    auto limit = std::make_shared<CValueLimit>();
+    limit->Init(range.lower, range.upper, range.multipleOf, 1);
+    return limit;
+}
+
+// A kind as the operand panel describes it: every operand in one range, the
+// same operator pattern in every gap.
+CQuestionData CustomKind(int32_t operandCount, Range operands,
+                         const std::vector<std::u16string>& gaps, Range result) {
+    CQuestionData kind;
+    for (int32_t k = 0; k < operandCount; ++k) {
+        if (k > 0) {
+            kind.AddOperator(gaps.at(static_cast<size_t>(k - 1)));
+        }
+        kind.AddLimit(MakeLimit(operands));
+    }
+    kind.SetResultLimit(MakeLimit(result));
+    return kind;
+}
+
+const std::u16string EveryOperator = u"＋－×÷";
+
+void RunSheet(benchmark::State& state, const CQuestionData& kind) {
+    std::u16string error;
+    const TemplateList templates = QuestionTemplates(kind, error);
+    const auto settings = bench::LargestSheet(false, true);
+    int32_t generated = 0;
+    int64_t length = 0;
+    ResetPeakMemory();
+    for (auto _ : state) {
+        const QuestionList questions =
+            GenerateQuestions(templates, Rows * Columns, &generated, nullptr);
+        COutputFormatter formatter;
+        formatter.SetSettings(settings);
+        formatter.SetExprValues(&questions);
+        formatter.RepresentiveExpression(*templates.front());
+        const CStringBuilder text = formatter.Format(nullptr);
+        length = text.Length();
+        benchmark::DoNotOptimize(text.Ptr());
+    }
+    state.counters["templates"] = static_cast<double>(templates.size());
+    state.counters["generated"] = generated;
+    state.counters["text_chars"] = static_cast<double>(length);
+    state.counters["peak_MB"] = PeakMegabytes();
+}
+
+void BM_Sheet_FourOperandsEveryOperator(benchmark::State& state) {
+    const std::vector gaps(3, EveryOperator);
+    RunSheet(state, CustomKind(4, {1, 100}, gaps, {0, 10000}));
+}
+BENCHMARK(BM_Sheet_FourOperandsEveryOperator)->Unit(benchmark::kMillisecond);
+
+// BM_Sheet_Preset/N: entry N of the question-type list (separators left out).
+const bool PresetsRegistered = [] {
+    for (int32_t i = 0; i < PresetCount; ++i) {
+        if (PresetTable()[static_cast<size_t>(i)].operandCount == 0) {
+            continue;
+        }
+        const int32_t index = i + 1;
+        benchmark::RegisterBenchmark(("BM_Sheet_Preset/" + std::to_string(index)).c_str(),
+                                     [index](benchmark::State& state) {
+                                         CPreCreatedQuestions presets;
+                                         presets.Load();
+                                         RunSheet(state, *presets.Questions().Item(index));
+                                     })
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
+
+void BM_Sheet_HundredAddAndSubtractInARow(benchmark::State& state) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    RunSheet(state, *presets.Item(u"100以内的连加减"));
+}
+BENCHMARK(BM_Sheet_HundredAddAndSubtractInARow)->Unit(benchmark::kMillisecond);
+
+// The kinds that rarely or never succeed.
+void BM_Sheet_DivideMinusMinusIsTenThousand(benchmark::State& state) {
+    RunSheet(state, CustomKind(4, {0, 10000}, {u"$$$÷", u"$－$$", u"$－$$"}, {10000, 10000}));
+}
+BENCHMARK(BM_Sheet_DivideMinusMinusIsTenThousand)->Unit(benchmark::kMillisecond);
+
+void BM_Sheet_ResultTensFromOneToNine(benchmark::State& state) {
+    const std::vector gaps(3, EveryOperator);
+    RunSheet(state, CustomKind(4, {0, 10000}, gaps, {1, 9, 10}));
+}
+BENCHMARK(BM_Sheet_ResultTensFromOneToNine)->Unit(benchmark::kMillisecond);
+
+void BM_Sheet_EveryOperatorIsTenThousand(benchmark::State& state) {
+    const std::vector gaps(3, EveryOperator);
+    RunSheet(state, CustomKind(4, {0, 10000}, gaps, {10000, 10000}));
+}
+BENCHMARK(BM_Sheet_EveryOperatorIsTenThousand)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kelvo

@@ -1,0 +1,111 @@
+#include "question/KindDescription.h"
+
+#include "foundation/TextNumber.h"
+#include "number/OperatorCodes.h"
+#include "question/QuestionTemplates.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+bool IsSameLimit(const std::shared_ptr<CValueLimit>& a, const std::shared_ptr<CValueLimit>& b) {
+    if (!a || !b) {
+        return a == b;
+    }
+    return a->LowerLimit() == b->LowerLimit() && a->UpperLimit() == b->UpperLimit() &&
+           a->MultipleOf() == b->MultipleOf();
+}
+
+std::u16string PatternAt(const CQuestionData& kind, int32_t gap) {
+    return gap <= kind.Operators().Count() ? kind.Operators().Item(gap) : std::u16string();
+}
+
+// As the kind uses it: a "从" above its "到" counts from the smaller one.
+std::u16string RangeText(const CValueLimit& limit) {
+    const int32_t lower = std::min(limit.LowerLimit(), limit.UpperLimit());
+    const int32_t upper = std::max(limit.LowerLimit(), limit.UpperLimit());
+    std::u16string text = DecimalText(lower) + u"～" + DecimalText(upper);
+    if (limit.MultipleOf() == 10) {
+        text += u"整十数";
+    } else if (limit.MultipleOf() == 100) {
+        text += u"整百数";
+    }
+    return text;
+}
+
+std::u16string GapText(const std::u16string& pattern) {
+    std::u16string text;
+    for (const char16_t symbol : AllowedOperators(pattern)) {
+        if (!text.empty()) {
+            text += u'/';
+        }
+        text += symbol;
+    }
+    return text;
+}
+
+std::u16string CbrText(int32_t code) {
+    switch (code) {
+    case Cbr::Carry:
+        return u"，有进位";
+    case Cbr::NoCarry:
+        return u"，无进位";
+    case Cbr::Borrow:
+        return u"，有借位";
+    case Cbr::NoBorrow:
+        return u"，无借位";
+    case Cbr::Remainder:
+        return u"，有余数";
+    case Cbr::NoRemainder:
+        return u"，无余数";
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
+    const int32_t count = a.Limits().Count();
+    if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
+        !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
+        return false;
+    }
+    for (int32_t k = 1; k <= count; ++k) {
+        if (!IsSameLimit(a.Limits().Item(k), b.Limits().Item(k))) {
+            return false;
+        }
+        if (k < count && AllowedOperators(PatternAt(a, k)) != AllowedOperators(PatternAt(b, k))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string KindDescription(const CQuestionData& kind) {
+    std::u16string text;
+    const int32_t count = kind.Limits().Count();
+    for (int32_t k = 1; k <= count; ++k) {
+        if (k > 1) {
+            text += GapText(PatternAt(kind, k - 1));
+        }
+        if (const auto& limit = kind.Limits().Item(k)) {
+            text += RangeText(*limit);
+        }
+    }
+    if (kind.ResultLimit()) {
+        text += u"，得数" + RangeText(*kind.ResultLimit());
+    }
+    return text + CbrText(kind.Cbr());
+}
+
+std::u16string KindTitle(const CQuestionData& panelKind, const CQuestionData* pickedEntry) {
+    if (pickedEntry != nullptr && IsSameKind(panelKind, *pickedEntry)) {
+        return pickedEntry->Title();
+    }
+    return KindDescription(panelKind);
+}
+
+} // namespace kelvo

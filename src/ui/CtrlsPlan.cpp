@@ -1,0 +1,170 @@
+#include "ui/CtrlsPlan.h"
+
+#include "ui/PlanFiles.h"
+#include "worksheet/PlanSheet.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+enum Column { TitleColumn, CountColumn, AdmittedColumn };
+
+} // namespace
+
+CtrlsPlan::CtrlsPlan(const CPlanPanel& panel) : m_panel(panel) {
+    ShowPlan(-1);
+}
+
+void CtrlsPlan::SetPlan(CSheetPlan plan) {
+    m_plan = std::move(plan);
+    ShowPlan(m_plan.IsEmpty() ? -1 : 0);
+}
+
+void CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
+    m_plan.Add(std::move(kind), m_panel.txtSectionCount->Value());
+    ShowPlan(static_cast<int>(m_plan.Sections().size()) - 1);
+}
+
+void CtrlsPlan::DoMoveClicked(int delta) {
+    const int row = SelectedRow();
+    const int target = row + delta;
+    if (row < 0 || target < 0 || target >= static_cast<int>(m_plan.Sections().size())) {
+        return;
+    }
+    m_plan.Move(static_cast<size_t>(row), static_cast<size_t>(target));
+    ShowPlan(target);
+}
+
+void CtrlsPlan::DoRemoveClicked() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        return;
+    }
+    m_plan.Remove(static_cast<size_t>(row));
+    ShowPlan(std::min(row, static_cast<int>(m_plan.Sections().size()) - 1));
+}
+
+void CtrlsPlan::DoClearClicked() {
+    m_plan.Clear();
+    ShowPlan(-1);
+}
+
+void CtrlsPlan::DoCellEdited(int row, int column) {
+    const QTableWidgetItem* item = m_panel.tblPlan->item(row, CountColumn);
+    if (column != CountColumn || item == nullptr ||
+        row >= static_cast<int>(m_plan.Sections().size())) {
+        return;
+    }
+    m_plan.SetCount(static_cast<size_t>(row), item->data(Qt::EditRole).toInt());
+    ShowPlan(row);
+}
+
+void CtrlsPlan::DoMixToggled() {
+    m_plan.SetIsMixed(m_panel.chkMixSections->isChecked());
+}
+
+void CtrlsPlan::DoSelectionChanged() {
+    const int row = SelectedRow();
+    const int last = static_cast<int>(m_plan.Sections().size()) - 1;
+    m_panel.cmdSectionUp->setEnabled(row > 0);
+    m_panel.cmdSectionDown->setEnabled(row >= 0 && row < last);
+    m_panel.cmdRemoveSection->setEnabled(row >= 0);
+    m_panel.cmdClearPlan->setEnabled(last >= 0);
+}
+
+std::u16string CtrlsPlan::RepetitionWarning() {
+    std::vector<CAdmittedCount> admitted;
+    for (const CSheetSection& section : m_plan.Sections()) {
+        admitted.push_back(Admitted(section.kind));
+    }
+    return PlanRepetitionWarning(m_plan, admitted);
+}
+
+QString CtrlsPlan::Open(const QString& strPath) {
+    QString strMessage;
+    if (auto plan = ReadPlanFile(strPath, strMessage)) {
+        SetPlan(std::move(*plan));
+    }
+    return strMessage;
+}
+
+QString CtrlsPlan::Save(const QString& strPath) const {
+    QString strMessage;
+    WritePlanFile(strPath, m_plan, strMessage);
+    return strMessage;
+}
+
+// Rebuilds the list; its own changes are no edits of the user's.
+void CtrlsPlan::ShowPlan(int selectedRow) {
+    {
+        const QSignalBlocker blocker(m_panel.tblPlan);
+        const auto& sections = m_plan.Sections();
+        m_panel.tblPlan->setRowCount(static_cast<int>(sections.size()));
+        for (size_t k = 0; k < sections.size(); ++k) {
+            ShowSection(static_cast<int>(k), sections[k]);
+        }
+        // Moving the current cell would close an editor that is closing.
+        if (selectedRow < 0) {
+            m_panel.tblPlan->clearSelection();
+        } else if (m_panel.tblPlan->currentRow() != selectedRow || SelectedRow() != selectedRow) {
+            m_panel.tblPlan->setCurrentCell(selectedRow, TitleColumn);
+        }
+        const QSignalBlocker mixBlocker(m_panel.chkMixSections);
+        m_panel.chkMixSections->setChecked(m_plan.IsMixed());
+    }
+    std::erase_if(m_admitted, [this](const auto& entry) {
+        return std::none_of(
+            m_plan.Sections().begin(), m_plan.Sections().end(),
+            [&](const CSheetSection& section) { return section.kind == entry.first; });
+    });
+    DoSelectionChanged();
+}
+
+// The row's cells are changed in place: an edit may still be closing on one.
+void CtrlsPlan::ShowSection(int row, const CSheetSection& section) {
+    const QString strTitle = QString::fromStdU16String(section.kind->Title());
+    QTableWidgetItem* title = Cell(row, TitleColumn);
+    title->setText(strTitle);
+    title->setToolTip(strTitle);
+    Cell(row, CountColumn)->setData(Qt::EditRole, section.count);
+    const CAdmittedCount& admitted = Admitted(section.kind);
+    QTableWidgetItem* shown = Cell(row, AdmittedColumn);
+    shown->setText(QString::fromStdU16String(AdmittedCountText(admitted)));
+    const std::u16string warning = kelvo::RepetitionWarning(admitted, section.count);
+    shown->setToolTip(QString::fromStdU16String(warning));
+    shown->setData(Qt::ForegroundRole, warning.empty() ? QVariant() : QColor(Qt::darkRed));
+}
+
+QTableWidgetItem* CtrlsPlan::Cell(int row, int column) {
+    QTableWidgetItem* item = m_panel.tblPlan->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        if (column != CountColumn) {
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        }
+        if (column != TitleColumn) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        m_panel.tblPlan->setItem(row, column, item);
+    }
+    return item;
+}
+
+const CAdmittedCount& CtrlsPlan::Admitted(const std::shared_ptr<const CQuestionData>& kind) {
+    auto found = m_admitted.find(kind);
+    if (found == m_admitted.end()) {
+        found = m_admitted.emplace(kind, CountAdmittedQuestions(*kind)).first;
+    }
+    return found->second;
+}
+
+int CtrlsPlan::SelectedRow() const {
+    const QList<QTableWidgetItem*> selected = m_panel.tblPlan->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->row();
+}
+
+} // namespace kelvo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ui/frmMainUi.h"
+#include "worksheet/AdmittedCount.h"
+#include "worksheet/CSheetPlan.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace kelvo {
+
+// Drives the sheet-plan controls of the main window: adds the kind the panel
+// shows with the count of its box, lists the sections with their counts and
+// the different questions each kind admits, moves, edits, removes and clears
+// them, and opens and saves plan files. It owns the plan.
+class CtrlsPlan {
+public:
+    explicit CtrlsPlan(const CPlanPanel& panel);
+
+    const CSheetPlan& Plan() const { return m_plan; }
+    // Shows the plan in place of the current one.
+    void SetPlan(CSheetPlan plan);
+
+    void DoAddClicked(std::shared_ptr<const CQuestionData> kind);
+    // -1 moves the selected section up, +1 down.
+    void DoMoveClicked(int delta);
+    void DoRemoveClicked();
+    void DoClearClicked();
+    // A cell was edited: only counts can be, and they are held to their range.
+    void DoCellEdited(int row, int column);
+    void DoMixToggled();
+    void DoSelectionChanged();
+
+    // What the user is told before the plan is made: the sections whose kind
+    // admits fewer questions than they want; empty when none.
+    std::u16string RepetitionWarning();
+
+    // An empty message when done; else the plan stays as it was.
+    QString Open(const QString& strPath);
+    QString Save(const QString& strPath) const;
+
+private:
+    void ShowPlan(int selectedRow);
+    void ShowSection(int row, const CSheetSection& section);
+    QTableWidgetItem* Cell(int row, int column);
+    const CAdmittedCount& Admitted(const std::shared_ptr<const CQuestionData>& kind);
+    int SelectedRow() const;
+
+    CPlanPanel m_panel;
+    CSheetPlan m_plan;
+    // Kinds do not change once in a plan, so their counts are made once.
+    std::map<std::shared_ptr<const CQuestionData>, CAdmittedCount> m_admitted;
+};
+
+} // namespace kelvo

@@ -1,0 +1,241 @@
+#include "ui/PlanFiles.h"
+
+#include "number/OperatorCodes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace kelvo {
+
+namespace {
+
+// What a file holds, and how the messages call it.
+struct CFileKind {
+    QLatin1StringView format;
+    const char16_t* name;
+};
+
+const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷"};
+const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型"};
+
+QString Shown(const QString& strPath) {
+    return QDir::toNativeSeparators(strPath);
+}
+
+QString DamagedMessage(const QString& strPath, const CFileKind& fileKind) {
+    return QString::fromUtf16(u"文件“%1”已损坏，或者不是Kelvo的%2文件。")
+        .arg(Shown(strPath), QString::fromUtf16(fileKind.name));
+}
+
+// A whole number in [lowest, highest], or none.
+std::optional<int32_t> Whole(const QJsonValue& value, int32_t lowest, int32_t highest) {
+    if (!value.isDouble()) {
+        return std::nullopt;
+    }
+    const double number = value.toDouble();
+    if (number != std::floor(number) || number < lowest || number > highest) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(number);
+}
+
+QJsonObject LimitToJson(const CValueLimit& limit) {
+    return {{QStringLiteral("from"), limit.LowerLimit()},
+            {QStringLiteral("to"), limit.UpperLimit()},
+            {QStringLiteral("multipleOf"), limit.MultipleOf()}};
+}
+
+// The ranges the operand panel can show.
+std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value) {
+    const QJsonObject object = value.toObject();
+    const auto from = Whole(object.value(QStringLiteral("from")), 0, ValueCeiling);
+    const auto to = Whole(object.value(QStringLiteral("to")), 0, ValueCeiling);
+    const auto multipleOf = Whole(object.value(QStringLiteral("multipleOf")), 1, 100);
+    if (!from || !to || !multipleOf ||
+        (*multipleOf != 1 && *multipleOf != 10 && *multipleOf != 100)) {
+        return nullptr;
+    }
+    auto limit = std::make_shared<CValueLimit>();
+    limit->SetLowerLimit(*from);
+    limit->SetUpperLimit(*to);
+    limit->SetMultipleOf(*multipleOf);
+    return limit;
+}
+
+QJsonObject KindToJson(const CQuestionData& kind) {
+    QJsonArray operands;
+    QJsonArray operators;
+    for (int32_t k = 1; k <= kind.Limits().Count(); ++k) {
+        operands.append(LimitToJson(*kind.Limits().Item(k)));
+    }
+    for (int32_t k = 1; k <= kind.Operators().Count(); ++k) {
+        operators.append(QString::fromStdU16String(kind.Operators().Item(k)));
+    }
+    return {{QStringLiteral("title"), QString::fromStdU16String(kind.Title())},
+            {QStringLiteral("operands"), operands},
+            {QStringLiteral("operators"), operators},
+            {QStringLiteral("result"), LimitToJson(*kind.ResultLimit())},
+            {QStringLiteral("cbr"), kind.Cbr()}};
+}
+
+std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
+    const QJsonObject object = value.toObject();
+    const QJsonValue title = object.value(QStringLiteral("title"));
+    const QJsonArray operands = object.value(QStringLiteral("operands")).toArray();
+    const QJsonArray operators = object.value(QStringLiteral("operators")).toArray();
+    const auto cbr = Whole(object.value(QStringLiteral("cbr")), Cbr::None, Cbr::NoRemainder);
+    const auto result = LimitFromJson(object.value(QStringLiteral("result")));
+    if (!title.isString() || title.toString().isEmpty() || !cbr || !result ||
+        operands.size() < CQuestionData::MinOperandCount ||
+        operands.size() > CQuestionData::MaxOperandCount ||
+        operators.size() != operands.size() - 1) {
+        return nullptr;
+    }
+    auto kind = std::make_shared<CQuestionData>();
+    kind->SetTitle(title.toString().toStdU16String());
+    for (qsizetype k = 0; k < operands.size(); ++k) {
+        if (k > 0) {
+            if (!operators[k - 1].isString()) {
+                return nullptr;
+            }
+            kind->AddOperator(operators[k - 1].toString().toStdU16String());
+        }
+        auto limit = LimitFromJson(operands[k]);
+        if (!limit) {
+            return nullptr;
+        }
+        kind->AddLimit(std::move(limit));
+    }
+    kind->SetResultLimit(result);
+    kind->SetCbr(*cbr);
+    return kind;
+}
+
+std::optional<CSheetPlan> PlanFromJson(const QJsonObject& object) {
+    const QJsonValue mixed = object.value(QStringLiteral("mixed"));
+    if (!mixed.isBool() || !object.value(QStringLiteral("sections")).isArray()) {
+        return std::nullopt;
+    }
+    CSheetPlan plan;
+    plan.SetIsMixed(mixed.toBool());
+    for (const QJsonValue section : object.value(QStringLiteral("sections")).toArray()) {
+        const auto count = Whole(section.toObject().value(QStringLiteral("count")),
+                                 CSheetPlan::MinSectionCount, CSheetPlan::MaxSectionCount);
+        auto kind = KindFromJson(section.toObject().value(QStringLiteral("kind")));
+        if (!count || !kind) {
+            return std::nullopt;
+        }
+        plan.Add(std::move(kind), *count);
+    }
+    return plan;
+}
+
+std::optional<CSavedKinds> KindsFromJson(const QJsonObject& object) {
+    if (!object.value(QStringLiteral("kinds")).isArray()) {
+        return std::nullopt;
+    }
+    CSavedKinds kinds;
+    for (const QJsonValue value : object.value(QStringLiteral("kinds")).toArray()) {
+        auto kind = KindFromJson(value);
+        if (!kind) {
+            return std::nullopt;
+        }
+        kinds.Put(std::move(kind));
+    }
+    return kinds;
+}
+
+// The document's object once it is readable, Kelvo's file of that kind and of
+// a version this program knows.
+std::optional<QJsonObject> ReadDocument(const QString& strPath, const CFileKind& fileKind,
+                                        QString& strMessage) {
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        strMessage = QString::fromUtf16(u"无法读取文件“%1”。").arg(Shown(strPath));
+        return std::nullopt;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonObject object = document.object();
+    const auto version =
+        Whole(object.value(QStringLiteral("version")), 1, std::numeric_limits<int32_t>::max());
+    if (error.error != QJsonParseError::NoError || !document.isObject() ||
+        object.value(QStringLiteral("format")).toString() != fileKind.format || !version) {
+        strMessage = DamagedMessage(strPath, fileKind);
+        return std::nullopt;
+    }
+    if (*version > PlanFileVersion) {
+        strMessage = QString::fromUtf16(u"文件“%1”是较新版本的Kelvo保存的，这个版本无法打开。")
+                         .arg(Shown(strPath));
+        return std::nullopt;
+    }
+    return object;
+}
+
+bool WriteDocument(const QString& strPath, const CFileKind& fileKind, QJsonObject object,
+                   QString& strMessage) {
+    object.insert(QStringLiteral("format"), fileKind.format);
+    object.insert(QStringLiteral("version"), PlanFileVersion);
+    QSaveFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson()) < 0 ||
+        !file.commit()) {
+        strMessage = QString::fromUtf16(u"无法保存文件“%1”。").arg(Shown(strPath));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessage) {
+    const auto object = ReadDocument(strPath, PlanFile, strMessage);
+    if (!object) {
+        return std::nullopt;
+    }
+    auto plan = PlanFromJson(*object);
+    if (!plan) {
+        strMessage = DamagedMessage(strPath, PlanFile);
+    }
+    return plan;
+}
+
+bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage) {
+    QJsonArray sections;
+    for (const CSheetSection& section : plan.Sections()) {
+        sections.append(QJsonObject{{QStringLiteral("count"), section.count},
+                                    {QStringLiteral("kind"), KindToJson(*section.kind)}});
+    }
+    return WriteDocument(
+        strPath, PlanFile,
+        {{QStringLiteral("mixed"), plan.IsMixed()}, {QStringLiteral("sections"), sections}},
+        strMessage);
+}
+
+std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage) {
+    const auto object = ReadDocument(strPath, KindsFile, strMessage);
+    if (!object) {
+        return std::nullopt;
+    }
+    auto kinds = KindsFromJson(*object);
+    if (!kinds) {
+        strMessage = DamagedMessage(strPath, KindsFile);
+    }
+    return kinds;
+}
+
+bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage) {
+    QJsonArray list;
+    for (const auto& kind : kinds.Kinds()) {
+        list.append(KindToJson(*kind));
+    }
+    return WriteDocument(strPath, KindsFile, {{QStringLiteral("kinds"), list}}, strMessage);
+}
+
+} // namespace kelvo

@@ -1,0 +1,27 @@
+// The sheet on paper: every copy of it (each with questions of its own) laid
+// out on pages by CPageLayout, every section's questions in cells on one line.
+//
+//   copies of a CQuestionSet or a CPlanSheet + COutputSettings + CPageOptions
+//       --LayOutPages--> CPageLayout --Page(n)--> CPage, drawn by the Qt side
+#pragma once
+
+#include "output/CPageLayout.h"
+#include "worksheet/PlanSheet.h"
+#include "worksheet/Worksheet.h"
+
+#include <vector>
+
+namespace kelvo {
+
+class CTextMeasure;
+
+// A sheet of one kind: the layout's rows × columns of each copy. The copies
+// and the measure must outlive the pages.
+CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize);
+
+// A sheet of a plan: every question of every part, each part under its heading.
+CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize);
+
+} // namespace kelvo
