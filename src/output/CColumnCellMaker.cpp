@@ -24,11 +24,12 @@ constexpr int32_t WorkingLinesPerDigit = 2;
 } // namespace
 
 CColumnCellMaker::CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
-                                   bool isFill, double pointSize)
+                                   const CSlotLengths& lengths, bool isFill, double pointSize)
     : m_measure(measure), m_extent(extent), m_isFill(isFill), m_pointSize(pointSize),
       m_lineHeight(measure.LineHeight(pointSize)), m_rowHeight(RowPerLine * m_lineHeight),
       m_ruleGap(RuleGapPerRow * m_rowHeight), m_ruleThickness(RuleThicknessPerPoint * pointSize),
-      m_pitch(PitchPerDigit * measure.TextWidth(u"0", pointSize)) {
+      m_pitch(PitchPerDigit * measure.TextWidth(u"0", pointSize)),
+      m_lineCells(measure, lengths, isFill, pointSize) {
     double operatorWidth = 0;
     for (int32_t code : {Op::Plus, Op::Minus, Op::Times}) {
         operatorWidth = std::max(operatorWidth, measure.TextWidth(OperatorText(code), pointSize));
@@ -46,7 +47,18 @@ CColumnCellMaker::CColumnCellMaker(const CTextMeasure& measure, const CColumnExt
     }
 }
 
-CCell CColumnCellMaker::Make(const CExprValue& question) const {
+CellMakerFactory CColumnCellMaker::Factory(const CTextMeasure& measure, const CColumnExtent& extent,
+                                           const CSlotLengths& lengths, bool isFill) {
+    return [&measure, extent, lengths, isFill](double pointSize) {
+        return std::make_unique<const CColumnCellMaker>(measure, extent, lengths, isFill,
+                                                        pointSize);
+    };
+}
+
+CCell CColumnCellMaker::Make(const CExprValue& question, int32_t blank) const {
+    if (!CColumnExtent::IsColumnQuestion(question)) {
+        return m_lineCells.Make(question, blank);
+    }
     CCell cell;
     cell.width = m_cellWidth;
     cell.height = m_cellHeight;

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "output/CCell.h"
+#include "output/CCellMaker.h"
 #include "output/CColumnExtent.h"
+#include "output/CLineCellMaker.h"
+#include "output/CSlotLengths.h"
 
 #include <cstdint>
 #include <string>
@@ -31,16 +33,22 @@ class CTextMeasure;
 // the 商) comes as Result pieces, or as Blank boxes over every place of the
 // room in fill-in form: there the blank is always the answer, since a column
 // is worked from its operands. Every cell of a sheet is as large as the
-// sheet's largest question needs.
-class CColumnCellMaker {
+// sheet's largest question needs. Questions of three or four operands stay on
+// one line, as CLineCellMaker writes them.
+class CColumnCellMaker : public CCellMaker {
 public:
-    CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent, bool isFill,
-                     double pointSize);
+    CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
+                     const CSlotLengths& lengths, bool isFill, double pointSize);
 
+    // Of the column cells.
     double CellWidth() const { return m_cellWidth; }
     double CellHeight() const { return m_cellHeight; }
-    // The question must be a column question (CColumnExtent::IsColumnQuestion).
-    CCell Make(const CExprValue& question) const;
+    // blank: the operand left blank in fill-in form, for a question on one line.
+    CCell Make(const CExprValue& question, int32_t blank) const override;
+
+    // Column cells of the extent at any size; the measure must outlive it.
+    static CellMakerFactory Factory(const CTextMeasure& measure, const CColumnExtent& extent,
+                                    const CSlotLengths& lengths, bool isFill);
 
 private:
     double RowTop(double rows, int32_t rules) const;
@@ -67,6 +75,7 @@ private:
     double m_operatorSlot;
     double m_cellWidth = 0;
     double m_cellHeight = 0;
+    CLineCellMaker m_lineCells;
 };
 
 } // namespace kelvo

@@ -23,7 +23,12 @@ bool CColumnExtent::IsColumnQuestion(const CExprValue& question) {
 
 CColumnExtent CColumnExtent::Of(const QuestionList& questions) {
     CColumnExtent extent;
-    for (int32_t index = 1; index <= questions.Count(); ++index) {
+    extent.Include(questions, questions.Count());
+    return extent;
+}
+
+void CColumnExtent::Include(const QuestionList& questions, int32_t count) {
+    for (int32_t index = 1; index <= std::min(count, questions.Count()); ++index) {
         const CExprValue& question = *questions.Item(index);
         if (!IsColumnQuestion(question)) {
             continue;
@@ -34,17 +39,16 @@ CColumnExtent CColumnExtent::Of(const QuestionList& questions) {
         const int32_t lower = Places(operands[1][1]);
         const int32_t result = Places(question.ResultValue());
         if (code == Op::Divide) {
-            extent.dividendPlaces = std::max(extent.dividendPlaces, upper);
-            extent.divisorPlaces = std::max(extent.divisorPlaces, lower);
-            extent.quotientPlaces = std::max(extent.quotientPlaces, result);
+            dividendPlaces = std::max(dividendPlaces, upper);
+            divisorPlaces = std::max(divisorPlaces, lower);
+            quotientPlaces = std::max(quotientPlaces, result);
             continue;
         }
-        extent.places = std::max({extent.places, upper, lower, result});
+        places = std::max({places, upper, lower, result});
         if (code == Op::Times && lower > 1) {
-            extent.partialLines = std::max(extent.partialLines, lower);
+            partialLines = std::max(partialLines, lower);
         }
     }
-    return extent;
 }
 
 } // namespace kelvo

@@ -25,6 +25,9 @@ struct CColumnExtent {
 
     static bool IsColumnQuestion(const CExprValue& question);
     static CColumnExtent Of(const QuestionList& questions);
+    // Widens the extent for the first count questions of the list.
+    void Include(const QuestionList& questions, int32_t count);
+    bool HasColumns() const { return places > 0 || dividendPlaces > 0; }
 
     bool operator==(const CColumnExtent&) const = default;
 };

@@ -135,14 +135,15 @@ TEST(CColumnCellMakerTest, EveryCellIsAsLargeAsTheSheetsLargestQuestion) {
         const QuestionList questions = Questions(c.questions);
         const CColumnExtent extent = CColumnExtent::Of(questions);
         EXPECT_EQ(extent, c.extent) << c.width;
-        const CColumnCellMaker maker(measure, extent, false, PointSize);
+        const CColumnCellMaker maker(measure, extent, {}, false, PointSize);
         EXPECT_DOUBLE_EQ(maker.CellWidth(), c.width);
         EXPECT_DOUBLE_EQ(maker.CellHeight(), c.height);
         for (int32_t index = 1; index <= questions.Count(); ++index) {
+            const CCell cell = maker.Make(*questions.Item(index), 0);
             if (!CColumnExtent::IsColumnQuestion(*questions.Item(index))) {
+                EXPECT_DOUBLE_EQ(cell.height, measure.LineHeight(PointSize));
                 continue;
             }
-            const CCell cell = maker.Make(*questions.Item(index));
             EXPECT_DOUBLE_EQ(cell.width, c.width);
             EXPECT_DOUBLE_EQ(cell.height, c.height);
             for (const CCellPiece& piece : cell.pieces) {
@@ -178,8 +179,8 @@ TEST(CColumnCellMakerTest, DigitsStandUnitsUnderUnitsWithTheOperatorLeftAndTheRu
     const CFixedWidthMeasure measure;
     for (const Case& c : cases) {
         const QuestionList sheet = Questions(c.sheet);
-        const CColumnCellMaker maker(measure, CColumnExtent::Of(sheet), c.fill, PointSize);
-        const CCell cell = maker.Make(*sheet.Item(1));
+        const CColumnCellMaker maker(measure, CColumnExtent::Of(sheet), {}, c.fill, PointSize);
+        const CCell cell = maker.Make(*sheet.Item(1), 0);
         const std::vector<CellRow> rows = Rows(cell);
         ASSERT_EQ(rows.size(), c.rows.size());
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -231,8 +232,8 @@ TEST(CColumnCellMakerTest, ALongDivisionHasTheDivisorLeftOfTheBracketAndTheQuoti
     for (const Case& c : cases) {
         const QuestionList sheet = Questions(c.sheet);
         const CColumnExtent extent = CColumnExtent::Of(sheet);
-        const CColumnCellMaker maker(measure, extent, c.fill, PointSize);
-        const CCell cell = maker.Make(*sheet.Item(1));
+        const CColumnCellMaker maker(measure, extent, {}, c.fill, PointSize);
+        const CCell cell = maker.Make(*sheet.Item(1), 0);
         const std::vector<CellRow> rows = Rows(cell);
         ASSERT_EQ(rows.size(), 2U);
         EXPECT_EQ(rows[0].text, c.quotient);
