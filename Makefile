@@ -43,8 +43,9 @@ package: deps
 
 bench: deps
 	$(CONFIGURE_DEV)
-	cmake --build --preset dev --target kelvo_bench kelvo_gui_timings
+	cmake --build --preset dev --target kelvo_bench kelvo_pdf_bench kelvo_gui_timings
 	build/dev/bench/kelvo_bench
+	build/dev/bench/kelvo_pdf_bench
 	build/dev/bench/kelvo_gui_timings
 
 fuzz: deps

@@ -1,10 +1,12 @@
 // Times the main window (start-up, Create) and renders it, the training window
 // and the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
+#include "output/CPagePreview.h"
 #include "output/frmFont.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
 #include "ui/frmMain.h"
+#include "ui/frmPageOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,6 +51,24 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     training.close();
 }
 
+// The preview of the created sheet at the screen's size, and the page options.
+void SavePages(kelvo::frmMain& window, const QString& folder) {
+    window.SetPreviewRunner([&](kelvo::CPagePreview& preview) {
+        preview.Dialog().resize(window.size());
+        preview.Dialog().show();
+        QApplication::processEvents();
+        Save(preview.Dialog(), folder, "kelvo-preview.png");
+    });
+    window.findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
+    window.SetPageOptionsRunner([&](kelvo::frmPageOptions& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        Save(dialog, folder, "kelvo-page-options.png");
+        return false;
+    });
+    window.findChild<QPushButton*>(QStringLiteral("cmdPageOptions"))->click();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -84,6 +104,7 @@ int main(int argc, char* argv[]) {
     create->click();
     std::printf("Create 10 x 5 (custom type): %.2f ms\n", clock.nsecsElapsed() / 1e6);
     Save(*window, folder, "kelvo-created.png");
+    SavePages(*window, folder);
 
     window->findChild<QCheckBox*>(QStringLiteral("chkShowAnswer"))->setChecked(true);
     window->findChild<QCheckBox*>(QStringLiteral("chkFillQuestion"))->setChecked(true);

@@ -2,6 +2,7 @@
 
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
+#include "foundation/UserInterfaceYield.h"
 #include "output/CTextMeasure.h"
 
 #include <algorithm>
@@ -19,6 +20,11 @@ constexpr double SizeStep = 0.5;
 constexpr int32_t LinesBeforeBlock = 2;
 // Tolerance for widths summed from many measured parts.
 constexpr double WidthTolerance = 0.01;
+// The least room between two columns, in spaces; the layout's own spacing
+// counts when smaller.
+constexpr int32_t MinColumnGapSpaces = 2;
+// Cells measured between two yields to the user interface.
+constexpr int32_t YieldInterval = 2000;
 
 std::u16string QuestionNumber(int32_t question) {
     return u"(" + DecimalText(question) + u")";
@@ -55,6 +61,7 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
         return;
     }
     m_pointSize = FitPointSize(pointSize);
+    SpreadColumns();
     m_lineHeight = m_measure.LineHeight(m_pointSize);
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
     PlanPages();
@@ -88,7 +95,8 @@ double CPageLayout::RowWidth(double pointSize) {
     m_numberWidth =
         m_options.IsNumbered() ? m_measure.TextWidth(QuestionNumber(lastNumber), pointSize) : 0;
     m_numberGap = m_options.IsNumbered() ? m_measure.TextWidth(u" ", pointSize) : 0;
-    m_columnGap = std::max(m_layout.ColumnSpacing(), 0) * m_measure.TextWidth(u" ", pointSize);
+    m_columnGap = std::clamp(m_layout.ColumnSpacing(), 0, MinColumnGapSpaces) *
+                  m_measure.TextWidth(u" ", pointSize);
     double widest = 0;
     for (size_t section = 0; section < m_sections.size(); ++section) {
         const auto maker = m_sections[section].cells(pointSize);
@@ -101,6 +109,9 @@ double CPageLayout::RowWidth(double pointSize) {
                                                Blank(copy[section], question));
                 grid.cellWidth = std::max(grid.cellWidth, cell.width);
                 grid.cellHeight = std::max(grid.cellHeight, cell.height);
+                if (question % YieldInterval == 0) {
+                    YieldToUserInterface();
+                }
             }
         }
         grid.columns = m_sections[section].fillsWidth
@@ -128,6 +139,22 @@ double CPageLayout::FitPointSize(double chosen) {
     }
     m_fits = width <= printable;
     return size;
+}
+
+// The columns of a grid that fits stand across the printable width, as a
+// printed sheet has them; one that does not keeps the least room.
+void CPageLayout::SpreadColumns() {
+    const double printable = m_options.Paper().PrintableWidth();
+    for (size_t section = 0; section < m_sections.size(); ++section) {
+        Grid& grid = m_grids[section];
+        const double block = m_numberWidth + m_numberGap + grid.cellWidth;
+        grid.pitch = block + m_columnGap;
+        const int32_t columns = Columns(section);
+        if (m_fits && columns > 1) {
+            grid.pitch =
+                std::max(grid.pitch, block + (printable - columns * block) / (columns - 1));
+        }
+    }
 }
 
 // A title or heading wider than the paper is set smaller to fit.
@@ -258,7 +285,6 @@ void CPageLayout::AppendRow(CPage& page, const CCellMaker& maker, const PlannedL
     const Grid& grid = m_grids[line.section];
     const int32_t columns = Columns(line.section);
     const int32_t count = m_sections[line.section].questionCount;
-    const double pitch = m_numberWidth + m_numberGap + grid.cellWidth + m_columnGap;
     for (int32_t column = 0; column < columns; ++column) {
         const int32_t question = line.row * columns + column + 1;
         if (question > count) {
@@ -266,7 +292,7 @@ void CPageLayout::AppendRow(CPage& page, const CCellMaker& maker, const PlannedL
         }
         CPlacedCell placed;
         placed.question = grid.numberOffset + question;
-        const double slot = m_options.Paper().Margin() + column * pitch;
+        const double slot = m_options.Paper().Margin() + column * grid.pitch;
         if (m_options.IsNumbered()) {
             placed.number = QuestionNumber(placed.question);
             placed.numberX = slot + m_numberWidth - m_measure.TextWidth(placed.number, m_pointSize);

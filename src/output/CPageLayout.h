@@ -39,18 +39,16 @@ struct CPrintQuestions {
 using CPrintCopy = std::vector<CPrintQuestions>;
 
 // Lays the copies of a sheet out on pages. The questions of a section stand in
-// a grid of equal cells, the layout's columns wide, in reading order, each
-// cell right-aligned in its place as on screen, numbered through the copy
-// when asked. Every page opens with the title line and ends with its footer
-// "第 n 页 / 共 m 页". A section without a heading has a title block (the
-// title and its rows) every so many rows, and a block moves whole to the next
-// page when it does not fit on the rest of one; only a block taller than a
-// page goes on, under the title again, on the next. A section with a heading
-// flows from page to page, its heading never left at a page's foot without a
-// row under it. The answer keys, when asked, follow the questions of all
-// copies, headed "答案", on the very same grid, so each key page lies over its
-// question page. The font shrinks from the chosen size until every row fits
-// the printable width, but never below MinPointSize.
+// a grid of equal cells, the layout's columns wide and spread across the
+// paper, in reading order, each cell right-aligned in its place as on screen, numbered through the
+// copy when asked. Every page opens with the title line and ends with its footer "第 n 页 / 共 m
+// 页". A section without a heading has a title block (the title and its rows) every so many rows,
+// and a block moves whole to the next page when it does not fit on the rest of one; only a block
+// taller than a page goes on, under the title again, on the next. A section with a heading flows
+// from page to page, its heading never left at a page's foot without a row under it. The answer
+// keys, when asked, follow the questions of all copies, headed "答案", on the very same grid, so
+// each key page lies over its question page. The font shrinks from the chosen size until every row
+// fits the printable width, but never below MinPointSize.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
@@ -86,6 +84,8 @@ private:
         double cellWidth = 0;
         double cellHeight = 0;
         int32_t columns = 1;
+        // From one column's left to the next's.
+        double pitch = 0;
         // The number of the section's first question, less one.
         int32_t numberOffset = 0;
     };
@@ -95,6 +95,7 @@ private:
     int32_t FittingColumns(size_t section) const;
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
+    void SpreadColumns();
     double FittingSize(const std::u16string& text) const;
     double RowHeight(size_t section) const;
     void PlanPages();

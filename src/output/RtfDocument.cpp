@@ -1,9 +1,14 @@
 #include "output/RtfDocument.h"
 
+#include "output/CFontMeasure.h"
+#include "output/CPaper.h"
 #include "output/ColorRef.h"
 
 #include <QColor>
+#include <QRegularExpression>
+#include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvo {
@@ -12,6 +17,69 @@ namespace {
 
 bool IsLineEnd(QChar character) {
     return character == u'\r' || character == u'\n';
+}
+
+// Word processors lay text out a little wider than Qt measures it.
+constexpr double WidthAllowance = 1.03;
+constexpr double MinFontSize = 9;
+// Steps of the shrinking font, in points.
+constexpr double SizeStep = 0.5;
+constexpr int TwipsPerPoint = 20;
+
+// The A4 page, turned and the font made smaller as far as the widest line needs.
+struct CPageFit {
+    CPaper paper;
+    double fontSize = 0;
+};
+
+CPageFit FitPage(const CWordRange& content, const QStringList& lines) {
+    CPageFit fit;
+    fit.fontSize = content.Font().Size();
+    QFont font(content.Font().Name());
+    font.setBold(content.Font().Bold());
+    font.setItalic(content.Font().Italic());
+    const CFontMeasure measure(font);
+    double widest = 0;
+    for (const QString& line : lines) {
+        widest = std::max(widest, measure.TextWidth(line.toStdU16String(), 1) * WidthAllowance);
+    }
+    if (fit.fontSize <= 0 || widest * fit.fontSize <= fit.paper.PrintableWidth()) {
+        return fit;
+    }
+    fit.paper.SetOrientation(PageOrientation::Landscape);
+    const double fitting = std::floor(fit.paper.PrintableWidth() / widest / SizeStep) * SizeStep;
+    fit.fontSize = std::clamp(fitting, std::min(MinFontSize, fit.fontSize), fit.fontSize);
+    return fit;
+}
+
+QByteArray Twips(double points) {
+    return QByteArray::number(std::lround(points * TwipsPerPoint));
+}
+
+void AppendPage(QByteArray& rtf, const CPaper& paper) {
+    rtf += "\\paperw" + Twips(paper.Width()) + "\\paperh" + Twips(paper.Height());
+    for (const char* side : {"\\margl", "\\margr", "\\margt", "\\margb"}) {
+        rtf += side + Twips(paper.Margin());
+    }
+    if (paper.Orientation() == PageOrientation::Landscape) {
+        rtf += "\\landscape";
+    }
+    rtf += '\n';
+}
+
+// The lines that keep with the next one: every line of a title block but its
+// last, so that a block moves whole to the next page. A title is the first
+// line where it comes again; a text without one keeps nothing.
+std::vector<bool> KeptLines(const QStringList& lines) {
+    std::vector<bool> kept(static_cast<size_t>(lines.size()), false);
+    const QString& title = lines.front();
+    if (title.trimmed().isEmpty() || lines.count(title) < 2) {
+        return kept;
+    }
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        kept[static_cast<size_t>(i)] = lines[i + 1] != title;
+    }
+    return kept;
 }
 
 // Text of a group or of the body; a line end (CR LF, or a lone CR or LF) ends a paragraph.
@@ -47,9 +115,9 @@ void AppendColorTable(QByteArray& rtf, const CWordFont& font) {
 
 // The font of the whole text: \f0 for Latin text, \dbch\af0 for Chinese characters, so
 // that both scripts use the chosen face.
-void AppendCharacterFormat(QByteArray& rtf, const CWordFont& font) {
+void AppendCharacterFormat(QByteArray& rtf, const CWordFont& font, double size) {
     rtf += "\\plain\\loch\\af0\\hich\\af0\\dbch\\af0\\f0";
-    const long lHalfPoints = std::lround(font.Size() * 2.0);
+    const long lHalfPoints = std::lround(size * 2.0);
     if (lHalfPoints > 0)
         rtf += "\\fs" + QByteArray::number(static_cast<qlonglong>(lHalfPoints));
     if (font.Bold())
@@ -67,13 +135,32 @@ void AppendCharacterFormat(QByteArray& rtf, const CWordFont& font) {
 
 QByteArray RtfDocument(const CWordRange& content) {
     // \dntblnsbdb keeps runs of spaces as wide as single spaces, which the columns of a
-    // worksheet rely on; without it readers widen every run. The page is A4.
+    // worksheet rely on; without it readers widen every run. The page is A4, turned
+    // or with a smaller font when the widest line needs it.
     QByteArray rtf = "{\\rtf1\\ansi\\deff0\\uc1\\dntblnsbdb\n";
     AppendFontTable(rtf, content.Font());
     AppendColorTable(rtf, content.Font());
-    rtf += "\\paperw11906\\paperh16838\n\\pard";
-    AppendCharacterFormat(rtf, content.Font());
-    AppendText(rtf, content.Text());
+    const QStringList lines =
+        content.Text().split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")));
+    const CPageFit fit = FitPage(content, lines);
+    AppendPage(rtf, fit.paper);
+    rtf += "\\pard";
+    AppendCharacterFormat(rtf, content.Font(), fit.fontSize);
+    const std::vector<bool> kept = KeptLines(lines);
+    bool keeping = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            rtf += "\\par\n";
+        }
+        if (kept[static_cast<size_t>(i)] != keeping) {
+            keeping = kept[static_cast<size_t>(i)];
+            rtf += keeping ? "\\keepn " : "\\pard";
+            if (!keeping) {
+                AppendCharacterFormat(rtf, content.Font(), fit.fontSize);
+            }
+        }
+        AppendText(rtf, lines[i]);
+    }
     rtf += "}\n";
     return rtf;
 }

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,11 @@ struct CFileKind {
 
 const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷"};
 const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型"};
+const CFileKind PageOptionsFile{QLatin1StringView("kelvo-page"), u"页面设置"};
+
+// The paper sizes by their names in the file, in the order of PaperSize.
+const QLatin1StringView PaperNames[] = {QLatin1StringView("A4"), QLatin1StringView("A5"),
+                                        QLatin1StringView("B5"), QLatin1StringView("Letter")};
 
 QString Shown(const QString& strPath) {
     return QDir::toNativeSeparators(strPath);
@@ -152,6 +158,32 @@ std::optional<CSavedKinds> KindsFromJson(const QJsonObject& object) {
     return kinds;
 }
 
+std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
+    const QString paperName = object.value(QStringLiteral("paper")).toString();
+    const auto* paper = std::find(std::begin(PaperNames), std::end(PaperNames), paperName);
+    const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
+    const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
+                              CPageOptions::MaxCopies);
+    const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
+                          object.value(QStringLiteral("answerKey")).isBool() &&
+                          object.value(QStringLiteral("numbered")).isBool();
+    if (paper == std::end(PaperNames) || !margin.isDouble() ||
+        margin.toDouble() < CPaper::MinMarginMillimetres ||
+        margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
+        return std::nullopt;
+    }
+    CPageOptions options;
+    options.Paper().SetSize(static_cast<PaperSize>(paper - std::begin(PaperNames)));
+    options.Paper().SetOrientation(object.value(QStringLiteral("landscape")).toBool()
+                                       ? PageOrientation::Landscape
+                                       : PageOrientation::Portrait);
+    options.Paper().SetMarginMillimetres(margin.toDouble());
+    options.SetIsAnswerKey(object.value(QStringLiteral("answerKey")).toBool());
+    options.SetIsNumbered(object.value(QStringLiteral("numbered")).toBool());
+    options.SetCopies(*copies);
+    return options;
+}
+
 // The document's object once it is readable, Kelvo's file of that kind and of
 // a version this program knows.
 std::optional<QJsonObject> ReadDocument(const QString& strPath, const CFileKind& fileKind,
@@ -236,6 +268,32 @@ bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& s
         list.append(KindToJson(*kind));
     }
     return WriteDocument(strPath, KindsFile, {{QStringLiteral("kinds"), list}}, strMessage);
+}
+
+std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage) {
+    const auto object = ReadDocument(strPath, PageOptionsFile, strMessage);
+    if (!object) {
+        return std::nullopt;
+    }
+    auto options = PageOptionsFromJson(*object);
+    if (!options) {
+        strMessage = DamagedMessage(strPath, PageOptionsFile);
+    }
+    return options;
+}
+
+bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
+                          QString& strMessage) {
+    const CPaper& paper = options.Paper();
+    return WriteDocument(
+        strPath, PageOptionsFile,
+        {{QStringLiteral("paper"), PaperNames[static_cast<size_t>(paper.Size())]},
+         {QStringLiteral("landscape"), paper.Orientation() == PageOrientation::Landscape},
+         {QStringLiteral("marginMillimetres"), paper.MarginMillimetres()},
+         {QStringLiteral("answerKey"), options.IsAnswerKey()},
+         {QStringLiteral("numbered"), options.IsNumbered()},
+         {QStringLiteral("copies"), options.Copies()}},
+        strMessage);
 }
 
 } // namespace kelvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/CPageOptions.h"
 #include "question/CSavedKinds.h"
 #include "worksheet/CSheetPlan.h"
 
@@ -9,11 +10,13 @@
 
 namespace kelvo {
 
-// Kelvo's own files of sheet plans and saved kinds, as versioned JSON:
+// Kelvo's own files of sheet plans, saved kinds and page options, as versioned JSON:
 //
 //   {"format": "kelvo-plan", "version": 1, "mixed": false,
 //    "sections": [{"count": 20, "kind": KIND}, …]}
 //   {"format": "kelvo-kinds", "version": 1, "kinds": [KIND, …]}
+//   {"format": "kelvo-page", "version": 1, "paper": "A4", "landscape": false,
+//    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1}
 //   KIND = {"title": "20以内的进位加法",
 //           "operands": [{"from": 1, "to": 20, "multipleOf": 1}, …],
 //           "operators": ["＋$$$", …], "result": {…}, "cbr": 1}
@@ -29,5 +32,8 @@ bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strM
 
 std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage);
 bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage);
+
+std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage);
+bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options, QString& strMessage);
 
 } // namespace kelvo

@@ -1,12 +1,16 @@
 #include "ui/frmMain.h"
 
 #include "foundation/UserInterfaceYield.h"
+#include "output/CPagePreview.h"
+#include "output/PdfExport.h"
 #include "output/WorksheetPrint.h"
 #include "question/KindDescription.h"
 #include "training/frmTraining.h"
+#include "ui/CPrintJob.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/PlanFiles.h"
 #include "ui/frmMainHelp.h"
+#include "ui/frmPageOptions.h"
 #include "widgets/CProgramFolder.h"
 #include "widgets/WindowUtils.h"
 
@@ -45,6 +49,14 @@ constexpr int InfoTopInOutput = 136;
 // Kelvo's own files beside the settings file.
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
+const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
+const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
+const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
+const char16_t* const TurnedForPdf =
+    u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
+const char16_t* const TooWideForPdf =
+    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
+    u"请减少列数或列间距后再导出。";
 const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
@@ -87,6 +99,17 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
                                        QString::fromUtf16(u"题型名称："), QLineEdit::Normal,
                                        strSuggestion);
       }),
+      m_choosePdfPath([this](const QString& strSuggestion) {
+          QString strPath =
+              QFileDialog::getSaveFileName(this, QString::fromUtf16(u"导出PDF"), strSuggestion,
+                                           QString::fromUtf16(u"PDF 文件 (*.pdf)"));
+          if (!strPath.isEmpty() && QFileInfo(strPath).suffix().isEmpty()) {
+              strPath += QStringLiteral(".pdf");
+          }
+          return strPath;
+      }),
+      m_runPreview([](CPagePreview& preview) { preview.Dialog().exec(); }),
+      m_runPageOptions([](frmPageOptions& dialog) { return dialog.exec() == QDialog::Accepted; }),
       m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
@@ -114,6 +137,7 @@ frmMain::frmMain(QString strSettingsPath, QWidget* parent)
         // A kinds file that cannot serve is said on the status line.
         ShowStatus(m_ctrlsQuestionTypes->Load().toStdU16String());
         RestoreLastPlan();
+        LoadPageOptions();
     });
     FitIntoScreen();
 }
@@ -218,6 +242,12 @@ void frmMain::ConnectCommands() {
     connect(m_ui.cmdFont, &QPushButton::clicked, this,
             [this] { Handle([&] { ChooseOutputFont(); }); });
     connect(m_ui.cmdPrint, &QPushButton::clicked, this, [this] { Handle([&] { Print(); }); });
+    connect(m_ui.cmdPreview, &QPushButton::clicked, this,
+            [this] { RunJob([&] { PreviewPages(); }); });
+    connect(m_ui.cmdExportPdf, &QPushButton::clicked, this,
+            [this] { RunJob([&] { ExportPdf(); }); });
+    connect(m_ui.cmdPageOptions, &QPushButton::clicked, this,
+            [this] { Handle([&] { EditPageOptions(); }); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -268,6 +298,8 @@ void frmMain::Create() {
     m_strWorksheet.clear();
     m_questionSet = {};
     m_planSheet.reset();
+    m_createdKind.reset();
+    m_createdPlan.reset();
     m_cancelRequested = false;
     if (!m_ctrlsPlan->Plan().IsEmpty()) {
         CreatePlan();
@@ -279,12 +311,14 @@ void frmMain::Create() {
                                  int64_t{layout->RowCount()} * layout->ColumnCount()));
     CWorksheet worksheet = MakeWorksheet(*kind, *layout, this);
     m_questionSet = std::move(worksheet.questionSet);
+    m_createdKind = kind;
     ShowWorksheet(worksheet.text, m_questionSet.HasQuestions(), false);
 }
 
 void frmMain::CreatePlan() {
     ShowStatus(m_ctrlsPlan->RepetitionWarning());
-    m_planSheet = MakePlanSheet(m_ctrlsPlan->Plan(), this);
+    m_createdPlan = m_ctrlsPlan->Plan();
+    m_planSheet = MakePlanSheet(*m_createdPlan, this);
     ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
                   m_planSheet->HasQuestions(), false);
 }
@@ -334,6 +368,114 @@ void frmMain::Print() {
                    {[this](const QString& strText) { ShowOutput(strText); },
                     [this](const QString& strText) { ShowMessage(strText); }},
                    m_wordProcessor);
+}
+
+std::unique_ptr<CPrintJob> frmMain::MakePrintJob(const char16_t* strNoSheetText) {
+    const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
+    const QFont& font = m_ui.txtOutput->font();
+    m_cancelRequested = false;
+    if (m_planSheet && m_planSheet->HasQuestions()) {
+        std::vector<CPlanSheet> copies{*m_planSheet};
+        while (static_cast<int32_t>(copies.size()) < m_pageOptions.Copies()) {
+            copies.push_back(MakePlanSheet(*m_createdPlan, this));
+            if (m_cancelRequested || !copies.back().HasQuestions()) {
+                return nullptr;
+            }
+        }
+        return std::make_unique<CPrintJob>(std::move(copies), *layout, font);
+    }
+    if (!m_questionSet.HasQuestions()) {
+        ShowOutput(QString::fromUtf16(strNoSheetText));
+        return nullptr;
+    }
+    std::vector<CQuestionSet> copies{m_questionSet};
+    while (static_cast<int32_t>(copies.size()) < m_pageOptions.Copies()) {
+        copies.push_back(MakeQuestions(*m_createdKind, m_questionSet.questions.Count(), this));
+        if (m_cancelRequested) {
+            return nullptr;
+        }
+    }
+    return std::make_unique<CPrintJob>(std::move(copies), *layout, font);
+}
+
+void frmMain::PreviewPages() {
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPreview);
+    if (!job) {
+        return;
+    }
+    CPagePreview preview(
+        [&](const CPageOptions& options) -> const CPageLayout& { return job->LayOut(options); },
+        m_pageOptions, job->Font(), this);
+    m_runPreview(preview);
+    // Landscape taken in the preview stays for the next sheet.
+    if (!(preview.Options() == m_pageOptions)) {
+        KeepPageOptions(preview.Options());
+    }
+}
+
+void frmMain::ExportPdf() {
+    const QString strSuggestion =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QString::fromUtf16(u"口算练习.pdf"));
+    if (!(m_planSheet && m_planSheet->HasQuestions()) && !m_questionSet.HasQuestions()) {
+        ShowOutput(QString::fromUtf16(NoSheetForPdf));
+        return;
+    }
+    const QString strPath = m_choosePdfPath(strSuggestion);
+    if (strPath.isEmpty()) {
+        return;
+    }
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPdf);
+    if (!job) {
+        return;
+    }
+    // A sheet too wide for upright paper goes on its side rather than be cut.
+    CPageOptions options = m_pageOptions;
+    const CPageLayout* pages = &job->LayOut(options);
+    QString strNotice;
+    if (!pages->Fits() && options.Paper().Orientation() == PageOrientation::Portrait) {
+        options.Paper().SetOrientation(PageOrientation::Landscape);
+        pages = &job->LayOut(options);
+        strNotice = QString::fromUtf16(TurnedForPdf);
+    }
+    if (!pages->Fits()) {
+        strNotice = QString::fromUtf16(TooWideForPdf);
+    }
+    QString strError;
+    if (!kelvo::ExportPdf(*pages, job->Font(), strPath, this, strError)) {
+        ShowMessage(strError);
+    } else if (!strNotice.isEmpty()) {
+        ShowMessage(strNotice);
+    }
+}
+
+void frmMain::EditPageOptions() {
+    frmPageOptions dialog(m_pageOptions, this);
+    if (m_runPageOptions(dialog)) {
+        KeepPageOptions(dialog.Options());
+    }
+}
+
+void frmMain::KeepPageOptions(const CPageOptions& options) {
+    m_pageOptions = options;
+    QString strMessage;
+    if (!WritePageOptionsFile(StoreFilePath(PageOptionsFileName), m_pageOptions, strMessage)) {
+        ShowMessage(strMessage);
+    }
+}
+
+// Options that cannot be read leave the defaults and say so on the status line.
+void frmMain::LoadPageOptions() {
+    const QString strPath = StoreFilePath(PageOptionsFileName);
+    if (!QFileInfo::exists(strPath)) {
+        return;
+    }
+    QString strMessage;
+    if (auto options = ReadPageOptionsFile(strPath, strMessage)) {
+        m_pageOptions = *options;
+    } else {
+        ShowStatus(u"页面设置没有恢复：" + strMessage.toStdU16String());
+    }
 }
 
 void frmMain::ShowOutput(const QString& strText) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CInfoReceiver.h"
+#include "output/CPageOptions.h"
 #include "output/ControlFont.h"
 #include "output/WordProcessorHost.h"
 #include "question/CConfig.h"
@@ -25,6 +26,9 @@
 
 namespace kelvo {
 
+class CPagePreview;
+class CPrintJob;
+class frmPageOptions;
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
@@ -44,6 +48,11 @@ public:
     using FileChooser = std::function<QString(bool bSaving, const QString& strFolder)>;
     // The name to save the panel's kind under; empty when the user cancels.
     using NameAsker = std::function<QString(const QString& strSuggestion)>;
+    // The PDF file to export to, starting at strSuggestion; empty when the user cancels.
+    using PdfPathChooser = std::function<QString(const QString& strSuggestion)>;
+    // Runs the preview or the page options; the options count when it returns true.
+    using PreviewRunner = std::function<void(CPagePreview& preview)>;
+    using PageOptionsRunner = std::function<bool(frmPageOptions& dialog)>;
 
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(), QWidget* parent = nullptr);
     ~frmMain() override;
@@ -59,6 +68,9 @@ public:
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void SetNameAsker(NameAsker asker) { m_askKindName = std::move(asker); }
+    void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdfPath = std::move(chooser); }
+    void SetPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
+    void SetPageOptionsRunner(PageOptionsRunner runner) { m_runPageOptions = std::move(runner); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
@@ -80,6 +92,9 @@ public:
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
     const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
+    // Paper, answer key, numbers and copies of the printed sheet, kept in a
+    // file of their own beside the settings file.
+    const CPageOptions& PageOptions() const { return m_pageOptions; }
     CConfig& Config() { return *m_config; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
@@ -113,6 +128,14 @@ private:
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
+    void PreviewPages();
+    void ExportPdf();
+    void EditPageOptions();
+    void KeepPageOptions(const CPageOptions& options);
+    void LoadPageOptions();
+    // The copies of the last sheet, the first as shown and the others made
+    // anew; none without a sheet or when the user cancelled.
+    std::unique_ptr<CPrintJob> MakePrintJob(const char16_t* strNoSheetText);
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
@@ -157,12 +180,19 @@ private:
     // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;
     std::optional<CPlanSheet> m_planSheet;
+    // What the last Create made its questions of, for more copies.
+    std::shared_ptr<const CQuestionData> m_createdKind;
+    std::optional<CSheetPlan> m_createdPlan;
+    CPageOptions m_pageOptions;
     QString m_strWorksheet;
     MessageBoxHook m_messageBox;
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
     UrlOpener m_openUrl;
     FileChooser m_chooseFile;
     NameAsker m_askKindName;
+    PdfPathChooser m_choosePdfPath;
+    PreviewRunner m_runPreview;
+    PageOptionsRunner m_runPageOptions;
     QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;

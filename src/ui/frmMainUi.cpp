@@ -249,10 +249,15 @@ void frmMainUi::SetupUi(QWidget* form) {
     cmdCreate = Named(new QPushButton(Text(u"生成试题"), form), QStringLiteral("cmdCreate"));
     cmdTraining = Named(new QPushButton(Text(u"口算训练"), form), QStringLiteral("cmdTraining"));
     cmdPrint = Named(new QPushButton(Text(u"输出打印"), form), QStringLiteral("cmdPrint"));
+    cmdPreview = Named(new QPushButton(Text(u"打印预览"), form), QStringLiteral("cmdPreview"));
+    cmdExportPdf = Named(new QPushButton(Text(u"导出PDF"), form), QStringLiteral("cmdExportPdf"));
+    cmdPageOptions =
+        Named(new QPushButton(Text(u"页面设置..."), form), QStringLiteral("cmdPageOptions"));
     cmdHelp = Named(new QPushButton(Text(u"使用说明"), form), QStringLiteral("cmdHelp"));
     cmdExitMain = Named(new QPushButton(Text(u"退出"), form), QStringLiteral("cmdExitMain"));
     auto* buttonColumn = new QVBoxLayout;
-    for (QPushButton* button : {cmdCreate, cmdTraining, cmdPrint, cmdHelp, cmdExitMain}) {
+    for (QPushButton* button : {cmdCreate, cmdTraining, cmdPrint, cmdPreview, cmdExportPdf,
+                                cmdPageOptions, cmdHelp, cmdExitMain}) {
         button->setMinimumSize(120, 32);
         buttonColumn->addWidget(button);
     }

@@ -68,6 +68,9 @@ struct frmMainUi {
     CSettingsPanel settingsPanel;
     QPushButton* cmdFont = nullptr;
     QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdExportPdf = nullptr;
+    QPushButton* cmdPageOptions = nullptr;
     QPushButton* cmdCreate = nullptr;
     QPushButton* cmdTraining = nullptr;
     QPushButton* cmdHelp = nullptr;

@@ -236,6 +236,10 @@ TEST(CPageLayoutTest, NumberedCellsLineUpRightAlignedInTheirColumns) {
         EXPECT_GT(placed.x, placed.numberX + 6 * placed.number.size());
     }
     EXPECT_LT(page.cells[0].x + page.cells[0].cell.width, page.cells[1].numberX);
+    // The columns stand across the printable width.
+    const CPaper& paper = fixture.pages->Options().Paper();
+    EXPECT_DOUBLE_EQ(page.cells[9].numberX, paper.Margin());
+    EXPECT_NEAR(page.cells[2].x + page.cells[2].cell.width, paper.Width() - paper.Margin(), 1e-9);
 }
 
 // A blank is as wide as the widest operand its position allows, plus room.
@@ -257,13 +261,13 @@ TEST(CPageLayoutTest, TheFontShrinksToFitTheRowsButNotBelowNinePoints) {
         double pointSize;
         bool fits;
     };
-    // A numbered cell and its number take 7 ems, a gap 3 ems; the printable
+    // A numbered cell and its number take 7 ems, a gap at least 1 em; the printable
     // width of A4 is 510.2 pt upright and 756.9 pt on its side.
     const Case cases[] = {
         {3, PageOrientation::Portrait, 12, 12, true},
-        {5, PageOrientation::Portrait, 12, 10.5, true},
+        {6, PageOrientation::Portrait, 12, 10.5, true},
         {5, PageOrientation::Landscape, 12, 12, true},
-        {8, PageOrientation::Landscape, 12, 9.5, true},
+        {9, PageOrientation::Landscape, 12, 10.5, true},
         {20, PageOrientation::Portrait, 12, 9, false},
         {20, PageOrientation::Portrait, 8, 8, false},
         {5, PageOrientation::Portrait, 8, 8, true},

@@ -65,5 +65,35 @@ TEST(RtfDocumentTest, UnsetFlagsAndSizeAreLeftOut) {
     EXPECT_TRUE(RtfDocument(range).contains("\\dbch\\af0\\f0\\i\\strike\\cf1 }"));
 }
 
+// Latin letters of the mono font are half an em wide; A4 holds 510 pt upright
+// and 757 pt on its side, a little less as word processors lay text out.
+TEST(RtfDocumentTest, ThePageTurnsAndTheFontShrinksAsTheWidestLineNeeds) {
+    struct Case {
+        int letters;
+        bool landscape;
+        const char* size;
+    };
+    for (const Case& c : {Case{80, false, "\\fs24"}, Case{90, true, "\\fs24"},
+                          Case{130, true, "\\fs22"}, Case{300, true, "\\fs18"}}) {
+        CWordRange range;
+        range.SetText(QStringLiteral("x\r\n") + QString(c.letters, u'x'));
+        range.Font().SetName(QStringLiteral("Noto Sans Mono CJK SC"));
+        range.Font().SetSize(12);
+        const QByteArray rtf = RtfDocument(range);
+        EXPECT_EQ(rtf.contains("\\landscape"), c.landscape) << c.letters;
+        EXPECT_TRUE(rtf.contains(c.landscape ? "\\paperw16838\\paperh11906"
+                                             : "\\paperw11906\\paperh16838"));
+        EXPECT_TRUE(rtf.contains(QByteArray(c.size) + "\\cf1 ")) << c.letters;
+    }
+}
+
+// Each title block keeps with its next line up to its last row.
+TEST(RtfDocumentTest, ATitleBlockKeepsTogether) {
+    EXPECT_EQ(BodyOf(QStringLiteral("T\r\na\r\nb\r\nT\r\nc")),
+              "\\keepn T\\par\na\\par\n\\pard\\plain\\loch\\af0\\hich\\af0\\dbch\\af0\\f0\\cf1 "
+              "b\\par\n\\keepn T\\par\n\\pard\\plain\\loch\\af0\\hich\\af0\\dbch\\af0\\f0\\cf1 c");
+    EXPECT_FALSE(RtfDocument(CWordRange()).contains("\\keepn"));
+}
+
 } // namespace
 } // namespace kelvo

@@ -2,6 +2,8 @@
 // documents to flat OpenDocument text, whose paragraphs and character styles must be the
 // worksheet and the output box's font.
 #include "output/WorksheetPrint.h"
+#include "question/CPreCreatedQuestions.h"
+#include "worksheet/Worksheet.h"
 
 #include "PrivateTemporaryFolder.h"
 #include "QStringPrinter.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -207,6 +210,70 @@ TEST(WordProcessorRoundTripTest, WriterReadsTheWorksheetInTheOutputFont) {
     ExpectLines(second, strShort);
     ExpectFont(second, {QStringLiteral("宋体"), QStringLiteral("10.5pt"), false, true, false, true,
                         QStringLiteral("#0000ff")});
+}
+
+// The sheet that used to wrap: "100以内的连加减" in 60 rows of five at 12 pt.
+// Written to PDF by LibreOffice, every row stands on one line and every title
+// block on one page.
+TEST(WordProcessorRoundTripTest, WriterPrintsEveryRowOnOneLineAndEveryTitleBlockOnOnePage) {
+    const QString strWriter = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (strWriter.isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "LibreOffice Writer or poppler-utils are not installed.";
+    CPrivateTemporaryFolder temp;
+    QString strDocument;
+    const CWordProcessorHost host{[&strWriter](const QString&) { return strWriter; },
+                                  [&strDocument](const QString&, const QString& strPath) {
+                                      strDocument = strPath;
+                                      return true;
+                                  }};
+    CPreCreatedQuestions presets;
+    presets.Load();
+    COutputSettings layout;
+    layout.SetTitle(u"  姓名：                   时间：                   得分：");
+    layout.SetRowCount(60);
+    layout.SetColumnCount(5);
+    layout.SetRowSpacing(1);
+    layout.SetColumnSpacing(6);
+    layout.SetRowCountPerTitle(10);
+    const CWorksheet worksheet = MakeWorksheet(*presets.Item(u"100以内的连加减"), layout, nullptr);
+    const CPrintFeedback feedback{[](const QString&) { FAIL(); }, [](const QString&) { FAIL(); }};
+    PrintWorksheet(QString::fromStdU16String(worksheet.text),
+                   QFont(QStringLiteral("Noto Sans Mono CJK SC"), 12), Qt::black, feedback, host);
+    ASSERT_FALSE(strDocument.isEmpty());
+
+    QProcess writer;
+    writer.start(strWriter,
+                 {QStringLiteral("-env:UserInstallation=") +
+                      QUrl::fromLocalFile(temp.FilePath(QStringLiteral("profile"))).toString(),
+                  QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                  QStringLiteral("pdf"), QStringLiteral("--outdir"), temp.Path(), strDocument});
+    ASSERT_TRUE(writer.waitForFinished(300000));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"),
+                temp.FilePath(QFileInfo(strDocument).completeBaseName() + QStringLiteral(".pdf")),
+                QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QStringList pages =
+        QString::fromUtf8(text.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    int rows = 0;
+    for (const QString& page : pages) {
+        int titles = 0;
+        int pageRows = 0;
+        for (const QString& line : page.split(u'\n')) {
+            titles += line.contains(QStringLiteral("姓名")) ? 1 : 0;
+            const qsizetype cells = line.count(u'=');
+            if (cells > 0) {
+                EXPECT_EQ(cells, 5) << line.toStdString();
+                ++pageRows;
+            }
+        }
+        EXPECT_EQ(pageRows, 10 * titles) << "a title block is split";
+        rows += pageRows;
+    }
+    EXPECT_EQ(rows, 60);
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "output/CPageOptions.h"
+
+#include <QFont>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace kelvo {
+
+class CPageLayout;
+
+// "打印预览": the pages as they will print, with the dialog's print button
+// going to the platform's print dialog. When even the smallest font leaves a
+// row wider than the paper, a line above the pages says so and offers
+// landscape paper; taking it lays the pages out again.
+class CPagePreview {
+public:
+    // Lays the sheet out for the options; what it returns lives until the next call.
+    using PageMaker = std::function<const CPageLayout&(const CPageOptions& options)>;
+
+    CPagePreview(PageMaker makePages, const CPageOptions& options, const QFont& font,
+                 QWidget* parent = nullptr);
+
+    CPagePreview(const CPagePreview&) = delete;
+    CPagePreview& operator=(const CPagePreview&) = delete;
+
+    QPrintPreviewDialog& Dialog() { return m_dialog; }
+    // The options the pages have now, landscape when the user took it.
+    const CPageOptions& Options() const { return m_options; }
+    // The line above the pages; hidden while the rows fit.
+    const QLabel& FitWarning() const { return *m_lblFitWarning; }
+    QPushButton& LandscapeButton() const { return *m_cmdLandscape; }
+
+private:
+    void LayOut();
+    void TakeLandscape();
+
+    PageMaker m_makePages;
+    CPageOptions m_options;
+    QFont m_font;
+    QPrinter m_printer{QPrinter::HighResolution};
+    QPrintPreviewDialog m_dialog;
+    const CPageLayout* m_pages = nullptr;
+    QWidget* m_fitBar = nullptr;
+    QLabel* m_lblFitWarning = nullptr;
+    QPushButton* m_cmdLandscape = nullptr;
+};
+
+} // namespace kelvo

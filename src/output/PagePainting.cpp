@@ -1,0 +1,148 @@
+#include "output/PagePainting.h"
+
+#include "foundation/UserInterfaceYield.h"
+#include "generation/CInfoReceiver.h"
+#include "output/CPageLayout.h"
+
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace kelvo {
+
+namespace {
+
+const std::u16string PaintingCaption = u"正在排版";
+// A job of this many pages or more shows its progress.
+constexpr int32_t ProgressThreshold = 10;
+// Points of the box lines.
+constexpr double BoxLineWidth = 0.6;
+// The part of a line's height the box leaves free above and below it.
+constexpr double BoxInset = 0.08;
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip;
+
+QPageSize PageSizeOf(PaperSize size) {
+    switch (size) {
+    case PaperSize::A5:
+        return QPageSize(QPageSize::A5);
+    case PaperSize::B5:
+        return QPageSize(QPageSize::B5);
+    case PaperSize::Letter:
+        return QPageSize(QPageSize::Letter);
+    case PaperSize::A4:
+        break;
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+QString Text(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+// Draws in points from the paper's corner on a device of any resolution.
+class CPointPainter {
+public:
+    CPointPainter(QPainter& painter, const QFont& font)
+        : m_painter(painter), m_font(font), m_scale(painter.device()->logicalDpiX() / 72.0) {
+        QPen pen(Qt::black);
+        pen.setWidthF(BoxLineWidth * m_scale);
+        m_painter.setPen(pen);
+        m_painter.setBrush(Qt::NoBrush);
+    }
+
+    void SetSize(double pointSize) {
+        if (pointSize != m_pointSize) {
+            m_pointSize = pointSize;
+            m_font.setPointSizeF(pointSize);
+            m_painter.setFont(m_font);
+        }
+    }
+
+    void Text(QRectF rect, const std::u16string& text, int flags = TextFlags) {
+        m_painter.drawText(Scaled(rect), flags, kelvo::Text(text));
+    }
+
+    void Box(QRectF rect) { m_painter.drawRect(Scaled(rect)); }
+
+private:
+    QRectF Scaled(const QRectF& rect) const {
+        return {rect.x() * m_scale, rect.y() * m_scale, rect.width() * m_scale,
+                rect.height() * m_scale};
+    }
+
+    QPainter& m_painter;
+    QFont m_font;
+    double m_scale;
+    double m_pointSize = 0;
+};
+
+void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnswers) {
+    for (const CCellPiece& piece : placed.cell.pieces) {
+        const QRectF rect(placed.x + piece.x, placed.y + piece.y, piece.width, piece.height);
+        switch (piece.kind) {
+        case CCellPiece::Kind::Text:
+            painter.Text(rect, piece.text);
+            break;
+        case CCellPiece::Kind::Blank:
+            painter.Box(rect.adjusted(0, BoxInset * rect.height(), 0, -BoxInset * rect.height()));
+            if (showsAnswers) {
+                painter.Text(rect, piece.text, Qt::AlignCenter | Qt::TextDontClip);
+            }
+            break;
+        case CCellPiece::Kind::Result:
+            if (showsAnswers) {
+                painter.Text(rect, piece.text);
+            }
+            break;
+        }
+    }
+}
+
+} // namespace
+
+QPageLayout PaperPageLayout(const CPaper& paper) {
+    const auto orientation = paper.Orientation() == PageOrientation::Landscape
+                                 ? QPageLayout::Landscape
+                                 : QPageLayout::Portrait;
+    return {PageSizeOf(paper.Size()), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point};
+}
+
+void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
+    CPointPainter points(painter, font);
+    for (const CPageLine& line : page.lines) {
+        points.SetSize(line.pointSize);
+        points.Text(QRectF(line.x, line.y, 0, 0), line.text,
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip);
+    }
+    points.SetSize(page.pointSize);
+    for (const CPlacedCell& placed : page.cells) {
+        if (!placed.number.empty()) {
+            points.Text(QRectF(placed.numberX, placed.y, 0, placed.cell.height), placed.number);
+        }
+        PaintCell(points, placed, page.showsAnswers);
+    }
+}
+
+bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const CPageLayout& pages,
+                const QFont& font, CInfoReceiver* receiver) {
+    bool completed = true;
+    RunBracketed(receiver, pages.PageCount() >= ProgressThreshold, PaintingCaption, [&] {
+        for (int32_t index = 1; index <= pages.PageCount(); ++index) {
+            if (index > 1) {
+                device.newPage();
+            }
+            PaintPage(painter, pages.Page(index), font);
+            if (receiver != nullptr) {
+                receiver->Process(index);
+                YieldToUserInterface();
+                if (receiver->IsCancelled()) {
+                    completed = false;
+                    return;
+                }
+            }
+        }
+    });
+    return completed;
+}
+
+} // namespace kelvo

@@ -1,0 +1,36 @@
+#include "ui/CPrintJob.h"
+
+#include "worksheet/SheetPages.h"
+
+#include <QFontInfo>
+
+namespace kelvo {
+
+namespace {
+
+double PointSize(const QFont& font) {
+    return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+}
+
+} // namespace
+
+CPrintJob::CPrintJob(std::vector<CQuestionSet> copies, const COutputSettings& layout,
+                     const QFont& font)
+    : m_questionSets(std::move(copies)), m_layout(layout), m_font(font), m_measure(font) {}
+
+CPrintJob::CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layout,
+                     const QFont& font)
+    : m_planSheets(std::move(copies)), m_layout(layout), m_font(font), m_measure(font) {}
+
+const CPageLayout& CPrintJob::LayOut(const CPageOptions& options) {
+    m_pages.reset();
+    if (m_planSheets.empty()) {
+        m_pages.emplace(
+            LayOutPages(m_questionSets, m_layout, options, m_measure, PointSize(m_font)));
+    } else {
+        m_pages.emplace(LayOutPages(m_planSheets, m_layout, options, m_measure, PointSize(m_font)));
+    }
+    return *m_pages;
+}
+
+} // namespace kelvo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "output/CFontMeasure.h"
+#include "output/CPageLayout.h"
+#include "worksheet/PlanSheet.h"
+#include "worksheet/Worksheet.h"
+
+#include <QFont>
+
+#include <optional>
+#include <vector>
+
+namespace kelvo {
+
+// The copies of a sheet on their way to paper, in the output font: a sheet
+// of one kind or of a plan, each copy with questions of its own. The pages
+// are laid out again for other page options.
+class CPrintJob {
+public:
+    CPrintJob(std::vector<CQuestionSet> copies, const COutputSettings& layout, const QFont& font);
+    CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layout, const QFont& font);
+
+    // Valid until the next call.
+    const CPageLayout& LayOut(const CPageOptions& options);
+    const QFont& Font() const { return m_font; }
+
+private:
+    std::vector<CQuestionSet> m_questionSets;
+    std::vector<CPlanSheet> m_planSheets;
+    COutputSettings m_layout;
+    QFont m_font;
+    CFontMeasure m_measure;
+    std::optional<CPageLayout> m_pages;
+};
+
+} // namespace kelvo

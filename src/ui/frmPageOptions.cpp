@@ -1,0 +1,98 @@
+#include "ui/frmPageOptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace kelvo {
+
+namespace {
+
+// In the order of PaperSize.
+const char16_t* const PaperNames[] = {u"A4（210 × 297 毫米）", u"A5（148 × 210 毫米）",
+                                      u"B5（176 × 250 毫米）", u"Letter（216 × 279 毫米）"};
+
+QString Text(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+template <class T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1StringView(name));
+    return widget;
+}
+
+} // namespace
+
+frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("frmPageOptions"));
+    setWindowTitle(Text(u"页面设置"));
+    cboPaper = Named(new QComboBox(this), "cboPaper");
+    for (const char16_t* name : PaperNames) {
+        cboPaper->addItem(Text(name));
+    }
+    cboPaper->setCurrentIndex(static_cast<int>(options.Paper().Size()));
+    optPortrait = Named(new QRadioButton(Text(u"纵向"), this), "optPortrait");
+    optLandscape = Named(new QRadioButton(Text(u"横向"), this), "optLandscape");
+    auto* orientation = new QButtonGroup(this);
+    orientation->addButton(optPortrait);
+    orientation->addButton(optLandscape);
+    (options.Paper().Orientation() == PageOrientation::Landscape ? optLandscape : optPortrait)
+        ->setChecked(true);
+    auto* orientationRow = new QHBoxLayout;
+    orientationRow->addWidget(optPortrait);
+    orientationRow->addWidget(optLandscape);
+    orientationRow->addStretch();
+    txtMargin = Named(new QSpinBox(this), "txtMargin");
+    txtMargin->setRange(static_cast<int>(CPaper::MinMarginMillimetres),
+                        static_cast<int>(CPaper::MaxMarginMillimetres));
+    txtMargin->setSuffix(Text(u" 毫米"));
+    txtMargin->setValue(static_cast<int>(std::lround(options.Paper().MarginMillimetres())));
+    txtCopies = Named(new QSpinBox(this), "txtCopies");
+    txtCopies->setRange(CPageOptions::MinCopies, CPageOptions::MaxCopies);
+    txtCopies->setValue(options.Copies());
+    txtCopies->setToolTip(Text(u"每一份都有自己的题目和答案"));
+    chkAnswerKey = Named(new QCheckBox(Text(u"题目后面附上答案页"), this), "chkAnswerKey");
+    chkAnswerKey->setChecked(options.IsAnswerKey());
+    chkNumbered = Named(new QCheckBox(Text(u"给题目编号"), this), "chkNumbered");
+    chkNumbered->setChecked(options.IsNumbered());
+
+    auto* form = new QFormLayout;
+    form->addRow(Text(u"纸张："), cboPaper);
+    form->addRow(Text(u"方向："), orientationRow);
+    form->addRow(Text(u"页边距："), txtMargin);
+    form->addRow(Text(u"份数："), txtCopies);
+    form->addRow(chkAnswerKey);
+    form->addRow(chkNumbered);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(Text(u"确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Text(u"取消"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(buttons);
+}
+
+CPageOptions frmPageOptions::Options() const {
+    CPageOptions options;
+    options.Paper().SetSize(static_cast<PaperSize>(cboPaper->currentIndex()));
+    options.Paper().SetOrientation(optLandscape->isChecked() ? PageOrientation::Landscape
+                                                             : PageOrientation::Portrait);
+    options.Paper().SetMarginMillimetres(txtMargin->value());
+    options.SetCopies(txtCopies->value());
+    options.SetIsAnswerKey(chkAnswerKey->isChecked());
+    options.SetIsNumbered(chkNumbered->isChecked());
+    return options;
+}
+
+} // namespace kelvo

@@ -1,0 +1,211 @@
+// The printed sheet end to end: the main window's buttons, the page options
+// and their file, the preview, and the PDF read back by poppler's tools.
+#include "MainWindowFixture.h"
+#include "output/CPagePreview.h"
+#include "support/KindFactory.h"
+#include "ui/frmPageOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace kelvo {
+namespace {
+
+class PagesTest : public MainWindowFixture {
+protected:
+    void Click(const char* name) const {
+        QTest::mouseClick(Find<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    // Sums below 200 in a 10 × 5 sheet.
+    void CreateAdditions() const {
+        window->ShowQuestionData(*testing::MakeKind({{1, 99}, {1, 99}}, {u"＋$$$"}, {0, 200}));
+        Click("cmdCreate");
+    }
+    void SetPageOptions(const std::function<void(frmPageOptions&)>& change) const {
+        window->SetPageOptionsRunner([&](frmPageOptions& dialog) {
+            change(dialog);
+            return true;
+        });
+        Click("cmdPageOptions");
+    }
+    static QString Run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+};
+
+struct Cell {
+    int number;
+    QString first, second, result;
+};
+
+// Every "(n) a＋b=c" of a page in reading order; a blank operand is empty.
+std::vector<Cell> Cells(const QString& page) {
+    static const QRegularExpression cell(
+        QStringLiteral("\\((\\d+)\\)\\s*(\\d*)\\s*＋\\s*(\\d*)\\s*=\\s*(\\d+)"));
+    std::vector<Cell> cells;
+    for (const QString& line : page.split(u'\n')) {
+        for (auto match = cell.globalMatch(line); match.hasNext();) {
+            const auto found = match.next();
+            cells.push_back({found.captured(1).toInt(), found.captured(2), found.captured(3),
+                             found.captured(4)});
+        }
+    }
+    return cells;
+}
+
+TEST_F(PagesTest, ThePdfHasEachCopysQuestionsInOrderAndAKeyThatAnswersThem) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    CreateAdditions();
+    QTest::mouseClick(Find<QCheckBox>(QStringLiteral("chkFillQuestion")), Qt::LeftButton);
+    SetPageOptions([](frmPageOptions& dialog) { dialog.txtCopies->setValue(2); });
+    const QString path =
+        qEnvironmentVariable("KELVO_KEEP_PDF", m_folder.filePath(QStringLiteral("sheet.pdf")));
+    window->SetPdfPathChooser([&](const QString& suggestion) {
+        EXPECT_TRUE(suggestion.endsWith(QStringLiteral(".pdf")));
+        return path;
+    });
+    Click("cmdExportPdf");
+    ASSERT_TRUE(messages.empty()) << messages.front().toStdString();
+
+    const QStringList pages =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+            .split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 4);
+    std::vector<std::vector<Cell>> copies;
+    for (int index = 0; index < 4; ++index) {
+        const std::vector<Cell> cells = Cells(pages[index]);
+        ASSERT_EQ(cells.size(), 50U) << index;
+        for (int i = 0; i < 50; ++i) {
+            EXPECT_EQ(cells[static_cast<size_t>(i)].number, i + 1);
+        }
+        EXPECT_EQ(pages[index].contains(QStringLiteral("答案")), index >= 2);
+        // The glyph of 页 comes back as the radical ⻚ it shares.
+        EXPECT_TRUE(
+            pages[index].contains(QRegularExpression(QStringLiteral("第 1 [页⻚] / 共 1 [页⻚]"))));
+        copies.push_back(cells);
+    }
+    EXPECT_NE(copies[0][0].result + copies[0][1].result, copies[1][0].result + copies[1][1].result);
+    for (int copy = 0; copy < 2; ++copy) {
+        for (size_t i = 0; i < 50; ++i) {
+            const Cell& asked = copies[static_cast<size_t>(copy)][i];
+            const Cell& answered = copies[static_cast<size_t>(copy) + 2][i];
+            EXPECT_EQ(answered.first.toInt() + answered.second.toInt(), answered.result.toInt());
+            // One operand blank on the sheet, the same one the key fills in.
+            EXPECT_NE(asked.first.isEmpty(), asked.second.isEmpty());
+            EXPECT_EQ(asked.result, answered.result);
+            EXPECT_TRUE(asked.first.isEmpty() || asked.first == answered.first);
+            EXPECT_TRUE(asked.second.isEmpty() || asked.second == answered.second);
+        }
+    }
+
+    EXPECT_TRUE(Run(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression(
+                        QStringLiteral("Page size:\\s+595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)"))));
+    const QStringList fonts =
+        Run(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GT(fonts.size(), 2);
+    for (const QString& font : fonts.mid(2)) {
+        const QStringList fields = font.split(u' ', Qt::SkipEmptyParts);
+        ASSERT_GE(fields.size(), 5);
+        EXPECT_EQ(fields[fields.size() - 5], QStringLiteral("yes")) << font.toStdString();
+    }
+}
+
+TEST_F(PagesTest, PageOptionsAreKeptInTheirOwnFileAndABadOneSaysSo) {
+    SetPageOptions([](frmPageOptions& dialog) {
+        dialog.cboPaper->setCurrentIndex(1);
+        dialog.optLandscape->click();
+        dialog.txtMargin->setValue(20);
+        dialog.txtCopies->setValue(50);
+        dialog.chkNumbered->click();
+    });
+    const CPageOptions chosen = window->PageOptions();
+    EXPECT_EQ(chosen.Paper().Size(), PaperSize::A5);
+    EXPECT_EQ(chosen.Paper().Orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(chosen.Paper().MarginMillimetres(), 20);
+    EXPECT_EQ(chosen.Copies(), 50);
+    EXPECT_FALSE(chosen.IsNumbered());
+    EXPECT_TRUE(chosen.IsAnswerKey());
+    window.reset();
+    EXPECT_TRUE(MakeWindow()->PageOptions() == chosen);
+
+    QFile file(m_folder.filePath(QStringLiteral("KelvoPage.json")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"format": "kelvo-page", "version": 1, "paper": "A3"})");
+    file.close();
+    window = MakeWindow();
+    EXPECT_TRUE(window->PageOptions() == CPageOptions());
+    EXPECT_TRUE(Find<QLabel>(QStringLiteral("lblStatus"))
+                    ->text()
+                    .startsWith(QStringLiteral("页面设置没有恢复")));
+}
+
+// Twenty wide columns cannot fit upright even at 9 pt; the preview says so and
+// landscape, once taken, is kept.
+TEST_F(PagesTest, ThePreviewSaysWhenRowsDoNotFitAndOffersLandscape) {
+    EnterText(Box("txtSettings", 1), QStringLiteral("20"));
+    EnterText(Box("txtSettings", 3), QStringLiteral("50"));
+    CreateAdditions();
+    bool warned = false;
+    window->SetPreviewRunner([&](CPagePreview& preview) {
+        warned = preview.FitWarning().isVisibleTo(&preview.Dialog());
+        QTest::mouseClick(&preview.LandscapeButton(), Qt::LeftButton);
+    });
+    Click("cmdPreview");
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Landscape);
+
+    EnterText(Box("txtSettings", 3), QStringLiteral("1"));
+    EnterText(Box("txtSettings", 1), QStringLiteral("5"));
+    Click("cmdCreate");
+    window->SetPreviewRunner([&](CPagePreview& preview) {
+        warned = preview.FitWarning().isVisibleTo(&preview.Dialog());
+    });
+    Click("cmdPreview");
+    EXPECT_FALSE(warned);
+}
+
+TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
+    window->SetPdfPathChooser([](const QString&) -> QString {
+        ADD_FAILURE() << "no file is asked for";
+        return {};
+    });
+    Click("cmdExportPdf");
+    EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能导出PDF。"));
+    Click("cmdPreview");
+    EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能打印预览。"));
+}
+
+// Eight columns fit only on paper on its side: the PDF takes it and says so.
+TEST_F(PagesTest, APdfTooWideForUprightPaperIsTurned) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    EnterText(Box("txtSettings", 1), QStringLiteral("8"));
+    CreateAdditions();
+    const QString path = m_folder.filePath(QStringLiteral("wide.pdf"));
+    window->SetPdfPathChooser([&](const QString&) { return path; });
+    Click("cmdExportPdf");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("改用了横向纸张")));
+    EXPECT_TRUE(Run(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression(
+                        QStringLiteral("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)"))));
+    EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Portrait);
+}
+
+} // namespace
+} // namespace kelvo
