@@ -5,6 +5,7 @@
 #include "ui/frmPageOptions.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -124,6 +125,23 @@ TEST_F(ColumnFormPdfTest, UnitsStandUnderUnitsOnTheSheetAndInItsKey) {
             EXPECT_EQ(digits.mid(1).toInt(), digits.left(1).toInt() * answer);
         }
     }
+}
+
+// Kept with the other page options; a file from before it has none and loads.
+TEST_F(ColumnFormPdfTest, ColumnFormIsKeptWithThePageOptions) {
+    EXPECT_TRUE(window->PageOptions().IsColumnForm());
+    window.reset();
+    window = MakeWindow();
+    EXPECT_TRUE(window->PageOptions().IsColumnForm());
+
+    QFile file(m_folder.filePath(QStringLiteral("KelvoPage.json")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"format": "kelvo-page", "version": 1, "paper": "A5", "landscape": false,
+                   "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 2})");
+    file.close();
+    window = MakeWindow();
+    EXPECT_EQ(window->PageOptions().Paper().Size(), PaperSize::A5);
+    EXPECT_FALSE(window->PageOptions().IsColumnForm());
 }
 
 TEST_F(ColumnFormPdfTest, ThePreviewNotesQuestionsThatStayOnOneLine) {
