@@ -47,8 +47,8 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
             const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
             std::u16string answer = DecimalText(value);
             cell.width += m_blankGap;
-            AppendSlot(cell, CCellPiece::Kind::Blank, SlotWidth(reserved, answer) + 2 * m_blankGap,
-                       std::move(answer));
+            const double width = SlotWidth(reserved, answer) + 2 * m_blankGap;
+            AppendSlot(cell, CCellPiece::Kind::Blank, width, std::move(answer));
             cell.width += m_blankGap;
         } else {
             AppendDecimalText(run, value);
@@ -61,8 +61,8 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     } else {
         AppendRun(cell, run);
         std::u16string answer = DecimalText(question.ResultValue());
-        AppendSlot(cell, CCellPiece::Kind::Result, SlotWidth(m_resultWidth, answer),
-                   std::move(answer));
+        const double width = SlotWidth(m_resultWidth, answer);
+        AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(answer));
     }
     return cell;
 }
