@@ -45,6 +45,7 @@ int32_t QuestionCount(const COutputSettings& layout) {
 std::vector<const CQuestionSet*> PartOfEveryCopy(const std::vector<CPlanSheet>& copies,
                                                  size_t index) {
     std::vector<const CQuestionSet*> sets;
+    sets.reserve(copies.size());
     for (const CPlanSheet& copy : copies) {
         sets.push_back(&copy.parts.at(index).questionSet);
     }
@@ -70,6 +71,7 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
         std::vector<const CQuestionSet*> sets;
+        sets.reserve(copies.size());
         for (const CQuestionSet& copy : copies) {
             sets.push_back(&copy);
             printCopies.push_back({Questions(copy)});
