@@ -13,26 +13,25 @@
 namespace kelvo {
 namespace {
 
-COutputSettings Layout(int32_t rows) {
+COutputSettings Layout(int32_t rows, int32_t columns) {
     COutputSettings layout;
     layout.SetTitle(u"  姓名：                   时间：                   得分：");
     layout.SetRowCount(rows);
-    layout.SetColumnCount(5);
+    layout.SetColumnCount(columns);
     layout.SetRowSpacing(1);
     layout.SetColumnSpacing(6);
     layout.SetRowCountPerTitle(10);
     return layout;
 }
 
-void RunPdf(benchmark::State& state, int32_t rows) {
+void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings& layout,
+            const CPageOptions& options) {
     CPreCreatedQuestions presets;
     presets.Load();
-    const COutputSettings layout = Layout(rows);
     const std::vector<CQuestionSet> copies{
-        MakeQuestions(*presets.Item(u"100以内的连加减"), rows * 5, nullptr)};
+        MakeQuestions(*presets.Item(kind), layout.RowCount() * layout.ColumnCount(), nullptr)};
     const QFont font(QStringLiteral("Noto Sans Mono CJK SC"), 12);
     const CFontMeasure measure(font);
-    const CPageOptions options;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
     int32_t pageCount = 0;
@@ -49,14 +48,21 @@ void RunPdf(benchmark::State& state, int32_t rows) {
 }
 
 void BM_Pdf_TenByFiveWithKey(benchmark::State& state) {
-    RunPdf(state, 10);
+    RunPdf(state, u"100以内的连加减", Layout(10, 5), CPageOptions());
 }
 BENCHMARK(BM_Pdf_TenByFiveWithKey)->Unit(benchmark::kMillisecond);
 
 void BM_Pdf_FiveThousandByFiveWithKey(benchmark::State& state) {
-    RunPdf(state, 5000);
+    RunPdf(state, u"100以内的连加减", Layout(5000, 5), CPageOptions());
 }
 BENCHMARK(BM_Pdf_FiveThousandByFiveWithKey)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_Pdf_TenByFourColumnFormWithKey(benchmark::State& state) {
+    CPageOptions options;
+    options.SetIsColumnForm(true);
+    RunPdf(state, u"两位数乘以两位数", Layout(10, 4), options);
+}
+BENCHMARK(BM_Pdf_TenByFourColumnFormWithKey)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kelvo

@@ -15,6 +15,9 @@ struct CCellPiece {
         Blank,
         // Room for the result after "="; its text is shown where answers are.
         Result,
+        // A line filled over the whole piece: the rule under a column sum, the
+        // bracket of a long division.
+        Rule,
     };
 
     Kind kind = Kind::Text;

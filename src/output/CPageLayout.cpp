@@ -73,12 +73,20 @@ int32_t CPageLayout::PageCount() const {
 }
 
 int32_t CPageLayout::Columns(size_t section) const {
-    return std::clamp(m_layout.ColumnCount(), 1, std::max(m_sections[section].questionCount, 1));
+    return m_grids[section].columns;
 }
 
 int32_t CPageLayout::Rows(size_t section) const {
     const int32_t columns = Columns(section);
     return (m_sections[section].questionCount + columns - 1) / columns;
+}
+
+// For the grid's cells as measured; at least one, at most one a question.
+int32_t CPageLayout::FittingColumns(size_t section) const {
+    const double pitch = m_numberWidth + m_numberGap + m_grids[section].cellWidth + m_columnGap;
+    const double room = m_options.Paper().PrintableWidth() + WidthTolerance + m_columnGap;
+    const auto columns = static_cast<int32_t>(std::floor(room / pitch));
+    return std::clamp(columns, 1, std::max(m_sections[section].questionCount, 1));
 }
 
 // Sets every grid's measures for the size and gives the width of the widest row.
@@ -106,7 +114,11 @@ double CPageLayout::RowWidth(double pointSize) {
                 }
             }
         }
-        const int32_t columns = Columns(section);
+        grid.columns = m_sections[section].fillsWidth
+                           ? FittingColumns(section)
+                           : std::clamp(m_layout.ColumnCount(), 1,
+                                        std::max(m_sections[section].questionCount, 1));
+        const int32_t columns = grid.columns;
         widest = std::max(widest, columns * (m_numberWidth + m_numberGap + grid.cellWidth) +
                                       (columns - 1) * m_columnGap);
     }

@@ -23,6 +23,9 @@ struct CPrintSection {
     // How many of each copy's questions of the section go on paper.
     int32_t questionCount = 0;
     CellMakerFactory cells;
+    // As many columns as the printable width holds, for cells too tall to
+    // stand in the layout's grid (column form); else the layout's columns.
+    bool fillsWidth = false;
 };
 
 // The questions of one section in one copy and the operands they blank. Both
@@ -80,6 +83,7 @@ private:
     struct Grid {
         double cellWidth = 0;
         double cellHeight = 0;
+        int32_t columns = 1;
         // From one column's left to the next's.
         double pitch = 0;
         // The number of the section's first question, less one.
@@ -88,6 +92,7 @@ private:
 
     int32_t Columns(size_t section) const;
     int32_t Rows(size_t section) const;
+    int32_t FittingColumns(size_t section) const;
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
     void SpreadColumns();

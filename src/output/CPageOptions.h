@@ -8,7 +8,8 @@ namespace kelvo {
 
 // How a worksheet goes onto paper, beside its layout: the paper, whether an
 // answer key follows on pages of its own, whether the questions are numbered,
-// and how many copies (each with questions of its own) are made.
+// how many copies (each with questions of its own) are made, and whether
+// questions are written in column form.
 class CPageOptions {
 public:
     static constexpr int32_t MinCopies = 1, MaxCopies = 50;
@@ -22,6 +23,9 @@ public:
     void SetIsNumbered(bool value) { m_isNumbered = value; }
     int32_t Copies() const { return m_copies; }
     void SetCopies(int32_t value) { m_copies = value; }
+    // "竖式": two-operand questions in column form.
+    bool IsColumnForm() const { return m_isColumnForm; }
+    void SetIsColumnForm(bool value) { m_isColumnForm = value; }
 
     bool operator==(const CPageOptions&) const = default;
 
@@ -30,6 +34,7 @@ private:
     bool m_isAnswerKey = true;
     bool m_isNumbered = true;
     int32_t m_copies = 1;
+    bool m_isColumnForm = false;
 };
 
 } // namespace kelvo

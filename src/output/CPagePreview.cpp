@@ -36,8 +36,14 @@ CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, con
     m_cmdLandscape->setObjectName(QStringLiteral("cmdLandscape"));
     barLayout->addWidget(m_lblFitWarning, 1);
     barLayout->addWidget(m_cmdLandscape);
+    m_lblNote = new QLabel(&m_dialog);
+    m_lblNote->setObjectName(QStringLiteral("lblNote"));
+    m_lblNote->setWordWrap(true);
+    m_lblNote->setContentsMargins(9, 3, 9, 3);
+    m_lblNote->hide();
     if (auto* box = qobject_cast<QBoxLayout*>(m_dialog.layout())) {
         box->insertWidget(1, m_fitBar);
+        box->insertWidget(2, m_lblNote);
     }
     QObject::connect(m_cmdLandscape, &QPushButton::clicked, &m_dialog, [this] { TakeLandscape(); });
     QObject::connect(&m_dialog, &QPrintPreviewDialog::paintRequested, &m_dialog,
@@ -56,6 +62,11 @@ void CPagePreview::LayOut() {
     const bool isUpright = m_options.Paper().Orientation() == PageOrientation::Portrait;
     m_lblFitWarning->setText(isUpright ? NoFitText : NoFitOnItsSideText);
     m_cmdLandscape->setVisible(isUpright);
+}
+
+void CPagePreview::ShowNote(const QString& strNote) {
+    m_lblNote->setText(strNote);
+    m_lblNote->setVisible(!strNote.isEmpty());
 }
 
 void CPagePreview::TakeLandscape() {

@@ -18,7 +18,8 @@ class CPageLayout;
 // "打印预览": the pages as they will print, with the dialog's print button
 // going to the platform's print dialog. When even the smallest font leaves a
 // row wider than the paper, a line above the pages says so and offers
-// landscape paper; taking it lays the pages out again.
+// landscape paper; taking it lays the pages out again. A note on the form of
+// the questions may stand above them too.
 class CPagePreview {
 public:
     // Lays the sheet out for the options; what it returns lives until the next call.
@@ -35,6 +36,9 @@ public:
     const CPageOptions& Options() const { return m_options; }
     // The line above the pages; hidden while the rows fit.
     const QLabel& FitWarning() const { return *m_lblFitWarning; }
+    // A remark on the form of the questions above the pages; none when empty.
+    void ShowNote(const QString& strNote);
+    const QLabel& Note() const { return *m_lblNote; }
     QPushButton& LandscapeButton() const { return *m_cmdLandscape; }
 
 private:
@@ -50,6 +54,7 @@ private:
     QWidget* m_fitBar = nullptr;
     QLabel* m_lblFitWarning = nullptr;
     QPushButton* m_cmdLandscape = nullptr;
+    QLabel* m_lblNote = nullptr;
 };
 
 } // namespace kelvo

@@ -8,6 +8,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace kelvo {
 
 namespace {
@@ -20,6 +22,9 @@ constexpr double BoxLineWidth = 0.6;
 // The part of a line's height the box leaves free above and below it.
 constexpr double BoxInset = 0.08;
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip;
+// Answers stand out from the questions as a teacher's red pen does, and stay
+// dark enough for a black-and-white printer.
+const QColor AnswerColour(0xB0, 0x00, 0x00);
 
 QPageSize PageSizeOf(PaperSize size) {
     switch (size) {
@@ -62,6 +67,15 @@ public:
         m_painter.drawText(Scaled(rect), flags, kelvo::Text(text));
     }
 
+    void Answer(QRectF rect, const std::u16string& text, int flags = TextFlags) {
+        const QPen pen = m_painter.pen();
+        m_painter.setPen(AnswerColour);
+        Text(rect, text, flags);
+        m_painter.setPen(pen);
+    }
+
+    void Fill(QRectF rect) { m_painter.fillRect(Scaled(rect), Qt::black); }
+
     void Box(QRectF rect) { m_painter.drawRect(Scaled(rect)); }
 
 private:
@@ -86,16 +100,31 @@ void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnsw
         case CCellPiece::Kind::Blank:
             painter.Box(rect.adjusted(0, BoxInset * rect.height(), 0, -BoxInset * rect.height()));
             if (showsAnswers) {
-                painter.Text(rect, piece.text, Qt::AlignCenter | Qt::TextDontClip);
+                painter.Answer(rect, piece.text, Qt::AlignCenter | Qt::TextDontClip);
             }
             break;
         case CCellPiece::Kind::Result:
             if (showsAnswers) {
-                painter.Text(rect, piece.text);
+                painter.Answer(rect, piece.text);
             }
+            break;
+        case CCellPiece::Kind::Rule:
+            painter.Fill(rect);
             break;
         }
     }
+}
+
+// Level with the cell's first line, for a cell of several lines (column form).
+QRectF NumberRect(const CPlacedCell& placed) {
+    const auto& pieces = placed.cell.pieces;
+    const auto first = std::find_if(pieces.begin(), pieces.end(), [](const CCellPiece& piece) {
+        return piece.kind != CCellPiece::Kind::Rule;
+    });
+    if (first == pieces.end()) {
+        return {placed.numberX, placed.y, 0, placed.cell.height};
+    }
+    return {placed.numberX, placed.y + first->y, 0, first->height};
 }
 
 } // namespace
@@ -117,7 +146,7 @@ void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
     points.SetSize(page.pointSize);
     for (const CPlacedCell& placed : page.cells) {
         if (!placed.number.empty()) {
-            points.Text(QRectF(placed.numberX, placed.y, 0, placed.cell.height), placed.number);
+            points.Text(NumberRect(placed), placed.number);
         }
         PaintCell(points, placed, page.showsAnswers);
     }

@@ -33,4 +33,10 @@ const CPageLayout& CPrintJob::LayOut(const CPageOptions& options) {
     return *m_pages;
 }
 
+QString CPrintJob::Note(const CPageOptions& options) const {
+    return QString::fromStdU16String(m_planSheets.empty()
+                                         ? ColumnFormNote(m_questionSets, m_layout, options)
+                                         : ColumnFormNote(m_planSheets, options));
+}
+
 } // namespace kelvo

@@ -23,6 +23,8 @@ public:
     // Valid until the next call.
     const CPageLayout& LayOut(const CPageOptions& options);
     const QFont& Font() const { return m_font; }
+    // What the preview says of the form of the questions; empty for nothing.
+    QString Note(const CPageOptions& options) const;
 
 private:
     std::vector<CQuestionSet> m_questionSets;

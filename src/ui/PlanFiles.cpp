@@ -164,9 +164,12 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
     const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
                               CPageOptions::MaxCopies);
+    // Files written before column form was offered have no "columnForm".
+    const QJsonValue columnForm = object.value(QStringLiteral("columnForm"));
     const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
                           object.value(QStringLiteral("answerKey")).isBool() &&
-                          object.value(QStringLiteral("numbered")).isBool();
+                          object.value(QStringLiteral("numbered")).isBool() &&
+                          (columnForm.isUndefined() || columnForm.isBool());
     if (paper == std::end(PaperNames) || !margin.isDouble() ||
         margin.toDouble() < CPaper::MinMarginMillimetres ||
         margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
@@ -181,6 +184,7 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetIsAnswerKey(object.value(QStringLiteral("answerKey")).toBool());
     options.SetIsNumbered(object.value(QStringLiteral("numbered")).toBool());
     options.SetCopies(*copies);
+    options.SetIsColumnForm(columnForm.toBool());
     return options;
 }
 
@@ -292,7 +296,8 @@ bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
          {QStringLiteral("marginMillimetres"), paper.MarginMillimetres()},
          {QStringLiteral("answerKey"), options.IsAnswerKey()},
          {QStringLiteral("numbered"), options.IsNumbered()},
-         {QStringLiteral("copies"), options.Copies()}},
+         {QStringLiteral("copies"), options.Copies()},
+         {QStringLiteral("columnForm"), options.IsColumnForm()}},
         strMessage);
 }
 

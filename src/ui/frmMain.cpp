@@ -415,6 +415,7 @@ void frmMain::PreviewPages() {
     CPagePreview preview(
         [&](const CPageOptions& options) -> const CPageLayout& { return job->LayOut(options); },
         m_pageOptions, job->Font(), this);
+    preview.ShowNote(job->Note(m_pageOptions));
     m_runPreview(preview);
     // Landscape taken in the preview stays for the next sheet.
     if (!(preview.Options() == m_pageOptions)) {

@@ -65,6 +65,9 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     chkAnswerKey->setChecked(options.IsAnswerKey());
     chkNumbered = Named(new QCheckBox(Text(u"给题目编号"), this), "chkNumbered");
     chkNumbered->setChecked(options.IsNumbered());
+    chkColumnForm = Named(new QCheckBox(Text(u"竖式"), this), "chkColumnForm");
+    chkColumnForm->setChecked(options.IsColumnForm());
+    chkColumnForm->setToolTip(Text(u"两个数的算式列成竖式；三个数、四个数的算式仍写在一行上"));
 
     auto* form = new QFormLayout;
     form->addRow(Text(u"纸张："), cboPaper);
@@ -73,6 +76,7 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     form->addRow(Text(u"份数："), txtCopies);
     form->addRow(chkAnswerKey);
     form->addRow(chkNumbered);
+    form->addRow(chkColumnForm);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(Text(u"确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(Text(u"取消"));
@@ -92,6 +96,7 @@ CPageOptions frmPageOptions::Options() const {
     options.SetCopies(txtCopies->value());
     options.SetIsAnswerKey(chkAnswerKey->isChecked());
     options.SetIsNumbered(chkNumbered->isChecked());
+    options.SetIsColumnForm(chkColumnForm->isChecked());
     return options;
 }
 

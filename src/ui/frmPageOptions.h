@@ -25,6 +25,7 @@ public:
     QSpinBox* txtMargin = nullptr;
     QCheckBox* chkAnswerKey = nullptr;
     QCheckBox* chkNumbered = nullptr;
+    QCheckBox* chkColumnForm = nullptr;
     QSpinBox* txtCopies = nullptr;
 };
 

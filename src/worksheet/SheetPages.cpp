@@ -1,22 +1,65 @@
 #include "worksheet/SheetPages.h"
 
 #include "foundation/RuntimeError.h"
+#include "output/CColumnCellMaker.h"
+#include "output/CColumnExtent.h"
 #include "output/CLineCellMaker.h"
 #include "output/CSlotLengths.h"
+
+#include <algorithm>
 
 namespace kelvo {
 
 namespace {
 
-CPrintSection Section(std::u16string heading, const CQuestionSet& questionSet, int32_t count,
-                      const COutputSettings& layout, const CTextMeasure& measure) {
-    return {std::move(heading), count,
-            CLineCellMaker::Factory(measure, CSlotLengths::Of(*questionSet.templates.front()),
-                                    layout.IsFillQuestions())};
+constexpr std::u16string_view LineQuestionsNote = u"三个数或四个数的算式不列竖式，仍写在一行上。";
+
+// In column form (when the section has two-operand questions) its cells fit
+// the largest question of every copy, and as many columns as the paper holds.
+CPrintSection Section(std::u16string heading, const std::vector<const CQuestionSet*>& copies,
+                      int32_t count, const COutputSettings& layout, const CPageOptions& options,
+                      const CTextMeasure& measure) {
+    const CSlotLengths lengths = CSlotLengths::Of(*copies.front()->templates.front());
+    const bool isFill = layout.IsFillQuestions();
+    CColumnExtent extent;
+    if (options.IsColumnForm()) {
+        for (const CQuestionSet* copy : copies) {
+            extent.Include(copy->questions, count);
+        }
+    }
+    if (!extent.HasColumns()) {
+        return {std::move(heading), count, CLineCellMaker::Factory(measure, lengths, isFill)};
+    }
+    return {std::move(heading), count, CColumnCellMaker::Factory(measure, extent, lengths, isFill),
+            true};
 }
 
 CPrintQuestions Questions(const CQuestionSet& questionSet) {
     return {&questionSet.questions, &questionSet.blanks};
+}
+
+int32_t QuestionCount(const COutputSettings& layout) {
+    return CheckedMultiply(layout.RowCount(), layout.ColumnCount());
+}
+
+std::vector<const CQuestionSet*> PartOfEveryCopy(const std::vector<CPlanSheet>& copies,
+                                                 size_t index) {
+    std::vector<const CQuestionSet*> sets;
+    sets.reserve(copies.size());
+    for (const CPlanSheet& copy : copies) {
+        sets.push_back(&copy.parts.at(index).questionSet);
+    }
+    return sets;
+}
+
+bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
+    const int32_t last = std::min(count, questionSet.questions.Count());
+    for (int32_t index = 1; index <= last; ++index) {
+        if (!CColumnExtent::IsColumnQuestion(*questionSet.questions.Item(index))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -27,12 +70,13 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
-        sections.push_back(Section({}, copies.front(),
-                                   CheckedMultiply(layout.RowCount(), layout.ColumnCount()), layout,
-                                   measure));
+        std::vector<const CQuestionSet*> sets;
+        sets.reserve(copies.size());
         for (const CQuestionSet& copy : copies) {
+            sets.push_back(&copy);
             printCopies.push_back({Questions(copy)});
         }
+        sections.push_back(Section({}, sets, QuestionCount(layout), layout, options, measure));
     }
     return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
 }
@@ -43,9 +87,11 @@ CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSett
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
-        for (const CSheetPart& part : copies.front().parts) {
-            sections.push_back(Section(part.heading, part.questionSet,
-                                       part.questionSet.questions.Count(), layout, measure));
+        for (size_t index = 0; index < copies.front().parts.size(); ++index) {
+            const CSheetPart& part = copies.front().parts[index];
+            sections.push_back(Section(part.heading, PartOfEveryCopy(copies, index),
+                                       part.questionSet.questions.Count(), layout, options,
+                                       measure));
         }
         for (const CPlanSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
@@ -55,6 +101,26 @@ CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSett
         }
     }
     return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+}
+
+std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,
+                              const COutputSettings& layout, const CPageOptions& options) {
+    const bool hasLine = std::any_of(copies.begin(), copies.end(), [&](const CQuestionSet& copy) {
+        return HasLineQuestions(copy, QuestionCount(layout));
+    });
+    return options.IsColumnForm() && hasLine ? std::u16string(LineQuestionsNote) : u"";
+}
+
+std::u16string ColumnFormNote(const std::vector<CPlanSheet>& copies, const CPageOptions& options) {
+    for (const CPlanSheet& copy : copies) {
+        for (const CSheetPart& part : copy.parts) {
+            if (options.IsColumnForm() &&
+                HasLineQuestions(part.questionSet, part.questionSet.questions.Count())) {
+                return std::u16string(LineQuestionsNote);
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace kelvo

@@ -1,5 +1,6 @@
 // The sheet on paper: every copy of it (each with questions of its own) laid
-// out on pages by CPageLayout, every section's questions in cells on one line.
+// out on pages by CPageLayout, every section's questions in cells on one line,
+// or with the page option "竖式" its two-operand questions in column form.
 //
 //   copies of a CQuestionSet or a CPlanSheet + COutputSettings + CPageOptions
 //       --LayOutPages--> CPageLayout --Page(n)--> CPage, drawn by the Qt side
@@ -9,6 +10,7 @@
 #include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 
+#include <string>
 #include <vector>
 
 namespace kelvo {
@@ -23,5 +25,11 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
 // A sheet of a plan: every question of every part, each part under its heading.
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
                         const CPageOptions& options, const CTextMeasure& measure, double pointSize);
+
+// With "竖式", what the preview says when some questions stay on one line
+// (three or four operands); empty otherwise.
+std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,
+                              const COutputSettings& layout, const CPageOptions& options);
+std::u16string ColumnFormNote(const std::vector<CPlanSheet>& copies, const CPageOptions& options);
 
 } // namespace kelvo

@@ -4,7 +4,7 @@
 #include "foundation/TextNumber.h"
 #include "number/OperatorCodes.h"
 #include "output/CLineCellMaker.h"
-#include "output/CTextMeasure.h"
+#include "output/FixedWidthMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +16,6 @@
 
 namespace kelvo {
 namespace {
-
-// Latin text half an em wide a character, everything else a whole em.
-class CFixedWidthMeasure : public CTextMeasure {
-public:
-    double TextWidth(std::u16string_view text, double pointSize) const override {
-        double ems = 0;
-        for (char16_t unit : text) {
-            ems += unit < 0x80 ? 0.5 : 1.0;
-        }
-        return ems * pointSize;
-    }
-    double LineHeight(double pointSize) const override { return 1.25 * pointSize; }
-};
 
 // Question i is "i＋first=i+first", so that every cell tells which question it holds.
 QuestionList Questions(int32_t count, int32_t first = 1) {

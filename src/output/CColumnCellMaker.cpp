@@ -1,0 +1,170 @@
+#include "output/CColumnCellMaker.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/CExprValue.h"
+#include "number/OperatorCodes.h"
+#include "output/CTextMeasure.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+// A place is half as wide again as a digit, a row a fifth taller than a line.
+constexpr double PitchPerDigit = 1.5;
+constexpr double RowPerLine = 1.2;
+// The room a rule takes between two rows, and its thickness.
+constexpr double RuleGapPerRow = 0.4;
+constexpr double RuleThicknessPerPoint = 0.05;
+// A long division works each digit of the 商 in two lines: the product taken
+// away, and what is left with the next digit brought down.
+constexpr int32_t WorkingLinesPerDigit = 2;
+
+} // namespace
+
+CColumnCellMaker::CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
+                                   const CSlotLengths& lengths, bool isFill, double pointSize)
+    : m_measure(measure), m_extent(extent), m_isFill(isFill), m_pointSize(pointSize),
+      m_lineHeight(measure.LineHeight(pointSize)), m_rowHeight(RowPerLine * m_lineHeight),
+      m_ruleGap(RuleGapPerRow * m_rowHeight), m_ruleThickness(RuleThicknessPerPoint * pointSize),
+      m_pitch(PitchPerDigit * measure.TextWidth(u"0", pointSize)),
+      m_lineCells(measure, lengths, isFill, pointSize) {
+    double operatorWidth = 0;
+    for (int32_t code : {Op::Plus, Op::Minus, Op::Times}) {
+        operatorWidth = std::max(operatorWidth, measure.TextWidth(OperatorText(code), pointSize));
+    }
+    m_operatorSlot = operatorWidth + m_pitch / 2;
+    if (extent.places > 0) {
+        m_cellWidth = m_operatorSlot + extent.places * m_pitch;
+        m_cellHeight = extent.partialLines > 0 ? RowTop(3 + extent.partialLines, 2) : RowTop(3, 1);
+    }
+    if (extent.dividendPlaces > 0) {
+        const int32_t places = extent.divisorPlaces + 1 + extent.dividendPlaces;
+        m_cellWidth = std::max(m_cellWidth, places * m_pitch);
+        m_cellHeight =
+            std::max(m_cellHeight, RowTop(2 + WorkingLinesPerDigit * extent.quotientPlaces, 1));
+    }
+}
+
+CellMakerFactory CColumnCellMaker::Factory(const CTextMeasure& measure, const CColumnExtent& extent,
+                                           const CSlotLengths& lengths, bool isFill) {
+    return [&measure, extent, lengths, isFill](double pointSize) {
+        return std::make_unique<const CColumnCellMaker>(measure, extent, lengths, isFill,
+                                                        pointSize);
+    };
+}
+
+CCell CColumnCellMaker::Make(const CExprValue& question, int32_t blank) const {
+    if (!CColumnExtent::IsColumnQuestion(question)) {
+        return m_lineCells.Make(question, blank);
+    }
+    CCell cell;
+    cell.width = m_cellWidth;
+    cell.height = m_cellHeight;
+    const auto operands = question.OperandValues();
+    const int32_t code = operands[1][0];
+    if (code == Op::Divide) {
+        AppendDivision(cell, operands[0][1], operands[1][1], question.ResultValue());
+    } else {
+        AppendColumn(cell, operands[0][1], code, operands[1][1], question.ResultValue());
+    }
+    return cell;
+}
+
+// The top of a row below so many rows and rules.
+double CColumnCellMaker::RowTop(double rows, int32_t rules) const {
+    return rows * m_rowHeight + rules * m_ruleGap;
+}
+
+// Places count from 0 for the units, leftwards from the right edge.
+double CColumnCellMaker::PlaceLeft(double right, int32_t place) const {
+    return right - (place + 1) * m_pitch;
+}
+
+void CColumnCellMaker::AppendColumn(CCell& cell, int32_t upper, int32_t code, int32_t lower,
+                                    int32_t result) const {
+    const double right = m_cellWidth;
+    const double left = right - m_extent.places * m_pitch - m_operatorSlot;
+    AppendDigits(cell, DecimalText(upper), right, RowTop(0, 0), CCellPiece::Kind::Text);
+    const std::u16string lowerDigits = DecimalText(lower);
+    const std::u16string_view operatorText = OperatorText(code);
+    const double operatorWidth = m_measure.TextWidth(operatorText, m_pointSize);
+    AppendText(cell, CCellPiece::Kind::Text, left + operatorWidth / 2, RowTop(1, 0),
+               std::u16string(operatorText));
+    AppendDigits(cell, lowerDigits, right, RowTop(1, 0), CCellPiece::Kind::Text);
+    AppendLine(cell, left, right, RowTop(2, 0) + m_ruleGap / 2);
+    double answerTop = RowTop(2, 1);
+    if (code == Op::Times && lowerDigits.size() > 1) {
+        const double partialLines = static_cast<double>(lowerDigits.size());
+        AppendLine(cell, left, right, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
+        answerTop = RowTop(2 + partialLines, 2);
+    }
+    AppendAnswer(cell, result, m_extent.places, right, answerTop);
+}
+
+void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
+                                      int32_t quotient) const {
+    const double right = m_cellWidth;
+    const double dividendLeft = right - m_extent.dividendPlaces * m_pitch;
+    const double bracket = dividendLeft - m_pitch / 2;
+    const double topLine = RowTop(1, 0) + m_ruleGap / 2;
+    AppendAnswer(cell, quotient, m_extent.dividendPlaces, right, RowTop(0, 0));
+    AppendLine(cell, bracket - m_ruleThickness / 2, right, topLine);
+    cell.pieces.push_back({CCellPiece::Kind::Rule,
+                           bracket - m_ruleThickness / 2,
+                           topLine,
+                           m_ruleThickness,
+                           RowTop(2, 1) - topLine,
+                           {}});
+    AppendDigits(cell, DecimalText(divisor), dividendLeft - m_pitch, RowTop(1, 1),
+                 CCellPiece::Kind::Text);
+    AppendDigits(cell, DecimalText(dividend), right, RowTop(1, 1), CCellPiece::Kind::Text);
+}
+
+// One piece a digit, the last one in the place that ends at right.
+void CColumnCellMaker::AppendDigits(CCell& cell, const std::u16string& digits, double right,
+                                    double top, CCellPiece::Kind kind) const {
+    const auto count = static_cast<int32_t>(digits.size());
+    for (int32_t i = 0; i < count; ++i) {
+        const double centre = PlaceLeft(right, count - 1 - i) + m_pitch / 2;
+        AppendText(cell, kind, centre, top, std::u16string(1, digits[static_cast<size_t>(i)]));
+    }
+}
+
+// In fill-in form a box over every place of the room, each holding its digit
+// of the answer (or nothing), so that the boxes do not tell how long the
+// answer is.
+void CColumnCellMaker::AppendAnswer(CCell& cell, int32_t answer, int32_t places, double right,
+                                    double top) const {
+    const std::u16string digits = DecimalText(answer);
+    if (!m_isFill) {
+        AppendDigits(cell, digits, right, top, CCellPiece::Kind::Result);
+        return;
+    }
+    const auto count = static_cast<int32_t>(digits.size());
+    for (int32_t place = std::max(places, count) - 1; place >= 0; --place) {
+        std::u16string text;
+        if (place < count) {
+            text = digits[static_cast<size_t>(count - 1 - place)];
+        }
+        cell.pieces.push_back({CCellPiece::Kind::Blank, PlaceLeft(right, place), top, m_pitch,
+                               m_rowHeight, std::move(text)});
+    }
+}
+
+// Text centred on a place, as wide as measured, in the middle of its row.
+void CColumnCellMaker::AppendText(CCell& cell, CCellPiece::Kind kind, double centre, double top,
+                                  std::u16string text) const {
+    const double width = m_measure.TextWidth(text, m_pointSize);
+    cell.pieces.push_back({kind, centre - width / 2, top + (m_rowHeight - m_lineHeight) / 2, width,
+                           m_lineHeight, std::move(text)});
+}
+
+// A rule across, centred on y.
+void CColumnCellMaker::AppendLine(CCell& cell, double left, double right, double y) const {
+    cell.pieces.push_back(
+        {CCellPiece::Kind::Rule, left, y - m_ruleThickness / 2, right - left, m_ruleThickness, {}});
+}
+
+} // namespace kelvo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "output/CCellMaker.h"
+#include "output/CColumnExtent.h"
+#include "output/CLineCellMaker.h"
+#include "output/CSlotLengths.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kelvo {
+
+class CExprValue;
+class CTextMeasure;
+
+// Cells of two-operand questions written in column form (竖式). Every digit
+// stands in a place of its own, units under units, a place a little wider
+// than a digit so that a pupil's handwriting fits:
+//
+//        4 7                [2 1]   the 商
+//    ×   2 3             ┌──────
+//    ───────          6  │ 1 2 6
+//    [partial]              working, two lines
+//    [partial]              a digit of the 商
+//    ───────
+//    [1 0 8 1]
+//
+// The operator stands left of the lower operand, a rule under it, and the
+// room for the answer under the rule; a product whose second factor has more
+// than one digit has a line for each partial product and a second rule above
+// its own line. A division has its divisor left of the bracket, the dividend
+// under its top line and the room for the 商 above. The answer (the product,
+// the 商) comes as Result pieces, or as Blank boxes over every place of the
+// room in fill-in form: there the blank is always the answer, since a column
+// is worked from its operands. Every cell of a sheet is as large as the
+// sheet's largest question needs. Questions of three or four operands stay on
+// one line, as CLineCellMaker writes them.
+class CColumnCellMaker : public CCellMaker {
+public:
+    CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
+                     const CSlotLengths& lengths, bool isFill, double pointSize);
+
+    // Of the column cells.
+    double CellWidth() const { return m_cellWidth; }
+    double CellHeight() const { return m_cellHeight; }
+    // blank: the operand left blank in fill-in form, for a question on one line.
+    CCell Make(const CExprValue& question, int32_t blank) const override;
+
+    // Column cells of the extent at any size; the measure must outlive it.
+    static CellMakerFactory Factory(const CTextMeasure& measure, const CColumnExtent& extent,
+                                    const CSlotLengths& lengths, bool isFill);
+
+private:
+    double RowTop(double rows, int32_t rules) const;
+    double PlaceLeft(double right, int32_t place) const;
+    void AppendColumn(CCell& cell, int32_t upper, int32_t code, int32_t lower,
+                      int32_t result) const;
+    void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor, int32_t quotient) const;
+    void AppendDigits(CCell& cell, const std::u16string& digits, double right, double top,
+                      CCellPiece::Kind kind) const;
+    void AppendAnswer(CCell& cell, int32_t answer, int32_t places, double right, double top) const;
+    void AppendText(CCell& cell, CCellPiece::Kind kind, double centre, double top,
+                    std::u16string text) const;
+    void AppendLine(CCell& cell, double left, double right, double y) const;
+
+    const CTextMeasure& m_measure;
+    CColumnExtent m_extent;
+    bool m_isFill;
+    double m_pointSize;
+    double m_lineHeight;
+    double m_rowHeight;
+    double m_ruleGap;
+    double m_ruleThickness;
+    double m_pitch;
+    double m_operatorSlot;
+    double m_cellWidth = 0;
+    double m_cellHeight = 0;
+    CLineCellMaker m_lineCells;
+};
+
+} // namespace kelvo
