@@ -4,11 +4,13 @@
 #include "generation/CInfoReceiver.h"
 #include "output/CPageLayout.h"
 
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace kelvo {
 
@@ -21,7 +23,7 @@ constexpr int32_t ProgressThreshold = 10;
 constexpr double BoxLineWidth = 0.6;
 // The part of a line's height the box leaves free above and below it.
 constexpr double BoxInset = 0.08;
-constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip;
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter;
 // Answers stand out from the questions as a teacher's red pen does, and stay
 // dark enough for a black-and-white printer.
 const QColor AnswerColour(0xB0, 0x00, 0x00);
@@ -60,11 +62,24 @@ public:
             m_pointSize = pointSize;
             m_font.setPointSizeF(pointSize);
             m_painter.setFont(m_font);
+            m_metrics.emplace(m_font, m_painter.device());
         }
     }
 
+    // Placed by its baseline: a sheet has tens of thousands of these, and
+    // drawing at a point skips the painter's text formatting.
     void Text(QRectF rect, const std::u16string& text, int flags = TextFlags) {
-        m_painter.drawText(Scaled(rect), flags, kelvo::Text(text));
+        const QString shown = kelvo::Text(text);
+        const QRectF scaled = Scaled(rect);
+        double x = scaled.left();
+        if ((flags & Qt::AlignHCenter) != 0) {
+            x = scaled.center().x() - m_metrics->horizontalAdvance(shown) / 2;
+        }
+        double top = scaled.top();
+        if ((flags & Qt::AlignVCenter) != 0) {
+            top = scaled.center().y() - m_metrics->height() / 2;
+        }
+        m_painter.drawText(QPointF(x, top + m_metrics->ascent()), shown);
     }
 
     void Answer(QRectF rect, const std::u16string& text, int flags = TextFlags) {
@@ -88,6 +103,7 @@ private:
     QFont m_font;
     double m_scale;
     double m_pointSize = 0;
+    std::optional<QFontMetricsF> m_metrics;
 };
 
 void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnswers) {
@@ -100,7 +116,7 @@ void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnsw
         case CCellPiece::Kind::Blank:
             painter.Box(rect.adjusted(0, BoxInset * rect.height(), 0, -BoxInset * rect.height()));
             if (showsAnswers) {
-                painter.Answer(rect, piece.text, Qt::AlignCenter | Qt::TextDontClip);
+                painter.Answer(rect, piece.text, Qt::AlignCenter);
             }
             break;
         case CCellPiece::Kind::Result:
@@ -140,8 +156,7 @@ void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
     CPointPainter points(painter, font);
     for (const CPageLine& line : page.lines) {
         points.SetSize(line.pointSize);
-        points.Text(QRectF(line.x, line.y, 0, 0), line.text,
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip);
+        points.Text(QRectF(line.x, line.y, 0, 0), line.text, Qt::AlignLeft | Qt::AlignTop);
     }
     points.SetSize(page.pointSize);
     for (const CPlacedCell& placed : page.cells) {

@@ -13,7 +13,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr int PdfResolution = 1200;
+constexpr int PdfResolution = 600;
 
 } // namespace
 
