@@ -1,5 +1,6 @@
 // A sheet with its answer key to PDF as "导出PDF" writes it: laying out the
 // pages in the output font and painting them into the file.
+#include "LargestSheet.h"
 #include "output/CFontMeasure.h"
 #include "output/PdfExport.h"
 #include "question/CPreCreatedQuestions.h"
@@ -12,17 +13,6 @@
 
 namespace kelvo {
 namespace {
-
-COutputSettings Layout(int32_t rows, int32_t columns) {
-    COutputSettings layout;
-    layout.SetTitle(u"  姓名：                   时间：                   得分：");
-    layout.SetRowCount(rows);
-    layout.SetColumnCount(columns);
-    layout.SetRowSpacing(1);
-    layout.SetColumnSpacing(6);
-    layout.SetRowCountPerTitle(10);
-    return layout;
-}
 
 void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings& layout,
             const CPageOptions& options) {
@@ -48,19 +38,19 @@ void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings
 }
 
 void BM_Pdf_TenByFiveWithKey(benchmark::State& state) {
-    RunPdf(state, u"100以内的连加减", Layout(10, 5), CPageOptions());
+    RunPdf(state, u"100以内的连加减", bench::DefaultSheet(10, 5), CPageOptions());
 }
 BENCHMARK(BM_Pdf_TenByFiveWithKey)->Unit(benchmark::kMillisecond);
 
 void BM_Pdf_FiveThousandByFiveWithKey(benchmark::State& state) {
-    RunPdf(state, u"100以内的连加减", Layout(5000, 5), CPageOptions());
+    RunPdf(state, u"100以内的连加减", bench::DefaultSheet(5000, 5), CPageOptions());
 }
 BENCHMARK(BM_Pdf_FiveThousandByFiveWithKey)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 void BM_Pdf_TenByFourColumnFormWithKey(benchmark::State& state) {
     CPageOptions options;
     options.SetIsColumnForm(true);
-    RunPdf(state, u"两位数乘以两位数", Layout(10, 4), options);
+    RunPdf(state, u"两位数乘以两位数", bench::DefaultSheet(10, 4), options);
 }
 BENCHMARK(BM_Pdf_TenByFourColumnFormWithKey)->Unit(benchmark::kMillisecond);
 
