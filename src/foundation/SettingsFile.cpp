@@ -1,15 +1,9 @@
 #include "foundation/SettingsFile.h"
 
+#include "foundation/KeptFile.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsText.h"
 #include "foundation/TextNumber.h"
-
-#include <cerrno>
-#include <random>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kelvo {
 
@@ -80,127 +74,16 @@ void CSettingsWriter::EndLine() {
     m_bytes += "\r\n";
 }
 
-namespace {
-
-// Closes a file descriptor on every way out.
-class CFileDescriptor {
-public:
-    explicit CFileDescriptor(int fd) : m_fd(fd) {}
-    ~CFileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-
-    int Get() const { return m_fd; }
-    // Closes now; false when the close reports an error (a write that failed late).
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-// A name beside the settings file that no other save picks: the process and a
-// random number; the exclusive creation rejects the rare clash.
-std::filesystem::path TemporaryName(const std::filesystem::path& path) {
-    std::random_device device;
-    std::filesystem::path temporary = path;
-    temporary += "." + std::to_string(::getpid()) + "." + std::to_string(device()) + ".tmp";
-    return temporary;
-}
-
-// A new file of its own, never an existing name or a link planted there.
-int CreateTemporary(const std::filesystem::path& path, std::filesystem::path& temporary) {
-    constexpr int Tries = 16;
-    for (int i = 0; i < Tries; ++i) {
-        temporary = TemporaryName(path);
-        const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-// The new file keeps the permissions the user gave the old one.
-bool KeepPermissions(int fd, const std::filesystem::path& path) {
-    struct stat old {};
-    if (::stat(path.c_str(), &old) != 0) {
-        return errno == ENOENT;
-    }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// The rename itself reaches the disk only with its folder.
-void SyncFolder(const std::filesystem::path& path) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    CFileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.Get() >= 0) {
-        ::fsync(directory.Get());
-    }
-}
-
-} // namespace
-
 std::optional<std::string> ReadSettingsFile(const std::filesystem::path& path) {
-    // Without O_NONBLOCK a named pipe would wait for a writer for ever.
-    CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    CFileRead read = ReadKeptFile(path, SettingsFileLimit);
+    if (read.error != EFileError::None) {
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return std::nullopt;
-        }
-        if (n == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, static_cast<size_t>(n));
-    }
+    return std::move(read.bytes);
 }
 
 bool ReplaceSettingsFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temporary;
-    CFileDescriptor file(CreateTemporary(path, temporary));
-    if (file.Get() < 0) {
-        return false;
-    }
-    const bool written = WriteAll(file.Get(), bytes) && KeepPermissions(file.Get(), path) &&
-                         ::fsync(file.Get()) == 0;
-    if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(path);
-    return true;
+    return ReplaceKeptFile(path, bytes) == EFileError::None;
 }
 
 } // namespace kelvo

@@ -58,14 +58,14 @@ private:
     std::string m_bytes;
 };
 
+// A settings file holds a few kilobytes; a larger file is not one.
+inline constexpr std::size_t SettingsFileLimit = 1024 * 1024;
+
 // The whole file, or nothing when it does not exist, is no regular file (a
-// folder, a named pipe) or cannot be read.
+// folder, a named pipe), is larger than SettingsFileLimit or cannot be read.
 std::optional<std::string> ReadSettingsFile(const std::filesystem::path& path);
 
-// Writes `bytes` to a new temporary file of a unique name beside `path`,
-// created exclusively, flushed to the disk and given the old file's
-// permissions, and only then renames it over the old file: a reader sees the
-// old file or the new one, never a part, even while another program saves.
+// Replaces the file whole, as ReplaceKeptFile does.
 bool ReplaceSettingsFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace kelvo
