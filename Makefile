@@ -1,10 +1,15 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps run test tidy package bench fuzz clean
+.PHONY: deps run-deps program run test tidy package bench fuzz clean
 
 # Seconds of fuzzing: the test command runs 60, `make fuzz FUZZ_SECONDS=600` longer.
 FUZZ_SECONDS ?= 60
 
 CONFIGURE_DEV = cmake --preset dev -DKELVO_BUILD_TESTS=ON -DKELVO_BUILD_BENCHMARKS=ON >/dev/null
+# The program alone needs neither GoogleTest nor Google Benchmark, so a new build
+# folder is configured without them; one that the test command configured keeps
+# them, since switching them off and on again would rebuild the folder each time.
+CONFIGURE_PROGRAM = [ -f build/dev/CMakeCache.txt ] \
+	|| cmake --preset dev -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCHMARKS=OFF >/dev/null
 # Static analysis over src/ with the checks of .clang-tidy; quiet when clean.
 TIDY = run-clang-tidy -p build/dev -quiet -j "$$(nproc)" '/src/' >build/dev/clang-tidy.log 2>&1 \
 	|| { cat build/dev/clang-tidy.log; exit 1; }
@@ -15,9 +20,11 @@ deps:
 run-deps:
 	@scripts/install-deps run
 
-run: run-deps
-	cmake --preset dev -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCHMARKS=OFF >/dev/null
+program: run-deps
+	$(CONFIGURE_PROGRAM)
 	cmake --build --preset dev --target kelvo
+
+run: program
 	build/dev/kelvo
 
 test: deps
@@ -27,6 +34,7 @@ test: deps
 	$(TIDY)
 	ctest --preset dev
 	scripts/check-package
+	scripts/check-clean-root
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
@@ -37,8 +45,8 @@ tidy: deps
 	cmake --build --preset dev
 	$(TIDY)
 
-package: deps
-	$(CONFIGURE_DEV)
+package: run-deps
+	$(CONFIGURE_PROGRAM)
 	cmake --build --preset dev --target package
 
 bench: deps
