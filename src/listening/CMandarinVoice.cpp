@@ -28,7 +28,10 @@ CMandarinVoice* CMandarinVoice::Shared() {
         // Without DONT_EXIT the library ends the program when its data is missing.
         const int sampleRate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (sampleRate <= 0 || espeak_SetVoiceByName("cmn") != EE_OK) {
+        // The plain "cmn" voice of this library's version reads many characters
+        // as their pinyin spelled in English ("三" as "san one"); the pinyin
+        // voice speaks the same characters in Mandarin.
+        if (sampleRate <= 0 || espeak_SetVoiceByName("cmn-latn-pinyin") != EE_OK) {
             return nullptr;
         }
         espeak_SetSynthCallback(CollectSamples);

@@ -12,7 +12,7 @@ struct CSpeech {
     std::vector<int16_t> samples;
 };
 
-// eSpeak NG's Mandarin voice ("cmn"), synthesising into memory. The library
+// eSpeak NG's Mandarin voice, synthesising into memory. The library
 // holds one voice for the whole program, so there is one of these, opened
 // the first time it is asked for.
 class CMandarinVoice {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace kelvo {
@@ -18,5 +20,8 @@ public:
     // How fast it reads, in syllables per minute.
     virtual void SetRate(int32_t syllablesPerMinute) = 0;
 };
+
+// Opens the voice when it is first needed; nullptr when there is none.
+using SpeakerOpener = std::function<std::unique_ptr<CSpeaker>()>;
 
 } // namespace kelvo

@@ -18,8 +18,6 @@ class frmListening;
 // current number and which buttons apply.
 class CtrlsListening {
 public:
-    // Nullptr when there is no voice.
-    using SpeakerOpener = std::function<std::unique_ptr<CSpeaker>()>;
     using Clock = std::function<CListeningRound::Time()>;
 
     CtrlsListening(frmListening& form, CListeningQuestions questions, SpeakerOpener openSpeaker,

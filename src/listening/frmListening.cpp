@@ -35,8 +35,8 @@ QString Text(const char16_t* text) {
 
 } // namespace
 
-frmListening::frmListening(QWidget* owner, CListeningQuestions questions,
-                           CtrlsListening::SpeakerOpener openSpeaker, CtrlsListening::Clock clock)
+frmListening::frmListening(QWidget* owner, CListeningQuestions questions, SpeakerOpener openSpeaker,
+                           CtrlsListening::Clock clock)
     : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmListening"));

@@ -23,8 +23,8 @@ namespace kelvo {
 class frmListening : public QWidget {
 public:
     // Opens as a window of its own, owned by `owner`, deleted when closed.
-    frmListening(QWidget* owner, CListeningQuestions questions,
-                 CtrlsListening::SpeakerOpener openSpeaker, CtrlsListening::Clock clock);
+    frmListening(QWidget* owner, CListeningQuestions questions, SpeakerOpener openSpeaker,
+                 CtrlsListening::Clock clock);
     ~frmListening() override;
 
     QLabel* lblNumber = nullptr;

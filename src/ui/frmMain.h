@@ -80,7 +80,7 @@ public:
     void SetPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
     void SetPageOptionsRunner(PageOptionsRunner runner) { m_runPageOptions = std::move(runner); }
     // Tests give 听算 a voice and a clock of their own.
-    void SetSpeakerOpener(CtrlsListening::SpeakerOpener opener) {
+    void SetSpeakerOpener(SpeakerOpener opener) {
         m_openSpeaker = std::move(opener);
     }
     void SetListeningClock(CtrlsListening::Clock clock) { m_listeningClock = std::move(clock); }
@@ -210,7 +210,7 @@ private:
     PdfPathChooser m_choosePdfPath;
     PreviewRunner m_runPreview;
     PageOptionsRunner m_runPageOptions;
-    CtrlsListening::SpeakerOpener m_openSpeaker;
+    SpeakerOpener m_openSpeaker;
     CtrlsListening::Clock m_listeningClock;
     QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
