@@ -139,7 +139,7 @@ bool CtrlsListening::OpenSpeaker() {
 void CtrlsListening::ShowState() {
     const State state = m_round ? m_round->CurrentState() : State::Ready;
     const int32_t current = m_round ? m_round->Current() : 0;
-    m_form.lblNumber->setText(current > 0 ? QString::number(current) : QStringLiteral("–"));
+    m_form.lblNumber->setText(current > 0 ? QString::number(current) : QString());
     m_form.lblStatus->setText(StatusText(state));
     const bool isIdle = state == State::Ready || state == State::Finished;
     m_form.cmdStart->setEnabled(isIdle && !m_questions.spoken.empty());

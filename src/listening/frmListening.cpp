@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -85,13 +85,15 @@ void frmListening::SetupUi() {
     readings->addButton(optReadTwice);
     cboRate = Named<QComboBox>("cboRate");
     cboRate->addItems({Text(u"慢"), Text(u"中"), Text(u"快")});
-    auto* settings = new QGridLayout;
-    settings->addWidget(new QLabel(Text(u"每题间隔：")), 0, 0);
-    settings->addWidget(txtPace, 0, 1);
-    settings->addWidget(optReadOnce, 0, 2);
-    settings->addWidget(optReadTwice, 0, 3);
-    settings->addWidget(new QLabel(Text(u"语速：")), 1, 0);
-    settings->addWidget(cboRate, 1, 1);
+    auto* readingRow = new QHBoxLayout;
+    readingRow->addWidget(optReadOnce);
+    readingRow->addWidget(optReadTwice);
+    readingRow->addStretch();
+    auto* settings = new QFormLayout;
+    settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    settings->addRow(Text(u"每题间隔："), txtPace);
+    settings->addRow(Text(u"每题读："), readingRow);
+    settings->addRow(Text(u"语速："), cboRate);
 
     cmdAnswerSheetPdf = Named<QPushButton>("cmdAnswerSheetPdf", Text(u"答题纸PDF"));
     cmdPrintAnswerSheet = Named<QPushButton>("cmdPrintAnswerSheet", Text(u"打印答题纸"));
