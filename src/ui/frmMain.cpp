@@ -253,6 +253,8 @@ void frmMain::ConnectCommands() {
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
     }
+    connect(m_ui.settingsPanel.chkFillQuestion, &QCheckBox::stateChanged, this,
+            [this] { CloseListening(); });
     connect(m_ui.cmdHelp, &QPushButton::clicked, this, [this] { Handle([&] { ShowHelp(); }); });
     connect(m_ui.cmdTraining, &QPushButton::clicked, this,
             [this] { Handle([&] { OpenTraining(); }); });
@@ -314,6 +316,7 @@ void frmMain::OnOperatorChanged(int index) {
 
 // With sections in the plan the plan is made; else the panel's kind.
 void frmMain::Create() {
+    CloseListening();
     m_strWorksheet.clear();
     m_questionSet = {};
     m_planSheet.reset();
@@ -532,12 +535,9 @@ void frmMain::OpenTraining() {
     m_training->activateWindow();
 }
 
-// The round reads the sheet as it stands; a new Create leaves an open round
-// with the questions it started with.
+// The round reads the sheet as it stands, in the form it is shown in.
 void frmMain::OpenListening() {
-    if (m_listening) {
-        m_listening->close();
-    }
+    CloseListening();
     const bool isFill = m_ctrlsSettings->OutputSettings()->IsFillQuestions();
     CListeningQuestions questions;
     if (m_planSheet && m_planSheet->HasQuestions()) {
@@ -556,6 +556,14 @@ void frmMain::OpenListening() {
     connect(m_listening->cmdPrintAnswerSheet, &QPushButton::clicked, this,
             [this] { RunJob([&] { PreviewPages(PrintedPages::AnswerSheet); }); });
     m_listening->show();
+}
+
+// A round and its answer sheet belong to one sheet in one form: a new sheet or
+// the other form ends them.
+void frmMain::CloseListening() {
+    if (m_listening) {
+        m_listening->close();
+    }
 }
 
 void frmMain::OpenGuide(int index) {

@@ -80,9 +80,7 @@ public:
     void SetPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
     void SetPageOptionsRunner(PageOptionsRunner runner) { m_runPageOptions = std::move(runner); }
     // Tests give 听算 a voice and a clock of their own.
-    void SetSpeakerOpener(SpeakerOpener opener) {
-        m_openSpeaker = std::move(opener);
-    }
+    void SetSpeakerOpener(SpeakerOpener opener) { m_openSpeaker = std::move(opener); }
     void SetListeningClock(CtrlsListening::Clock clock) { m_listeningClock = std::move(clock); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
@@ -155,6 +153,7 @@ private:
     void ShowHelp();
     void OpenTraining();
     void OpenListening();
+    void CloseListening();
     void OpenGuide(int index);
 
     // Kelvo's own files beside the settings file.

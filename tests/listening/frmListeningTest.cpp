@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -97,6 +98,11 @@ TEST_F(ListeningTest, TheRoundIsStartedPausedResumedAndStoppedByItsButtons) {
     EXPECT_FALSE(form->cmdStop->isEnabled());
     TickAt(*form, 200s);
     EXPECT_EQ(speaker->spoken.size(), 4U);
+
+    // A new sheet ends the window of the old one.
+    const QPointer<frmListening> open = form;
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+    EXPECT_TRUE(open.isNull() || !open->isVisible());
 }
 
 TEST_F(ListeningTest, WithoutAVoiceTheWindowSaysWhatToInstall) {
