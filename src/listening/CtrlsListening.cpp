@@ -106,7 +106,7 @@ void CtrlsListening::DoReadTwiceToggled(bool checked) {
     }
 }
 
-void CtrlsListening::DoRateChanged(int /*index*/) {
+void CtrlsListening::DoRateChanged() {
     if (m_speaker) {
         m_speaker->SetRate(Rate());
     }

@@ -31,7 +31,7 @@ public:
     void DoStopClicked();
     void DoPaceChanged(int seconds);
     void DoReadTwiceToggled(bool checked);
-    void DoRateChanged(int index);
+    void DoRateChanged();
     void DoTimered();
 
     const CListeningRound* Round() const { return m_round ? &*m_round : nullptr; }

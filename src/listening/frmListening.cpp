@@ -125,8 +125,7 @@ void frmListening::ConnectControls() {
             [&ctrls](int seconds) { ctrls.DoPaceChanged(seconds); });
     connect(optReadTwice, &QRadioButton::toggled, this,
             [&ctrls](bool checked) { ctrls.DoReadTwiceToggled(checked); });
-    connect(cboRate, &QComboBox::currentIndexChanged, this,
-            [&ctrls](int index) { ctrls.DoRateChanged(index); });
+    connect(cboRate, &QComboBox::currentIndexChanged, this, [&ctrls] { ctrls.DoRateChanged(); });
     connect(timRound, &QTimer::timeout, this, [&ctrls] { ctrls.DoTimered(); });
 }
 

@@ -7,6 +7,7 @@
 #include "support/KindFactory.h"
 #include "ui/MainWindowFixture.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -77,6 +78,9 @@ TEST_F(ListeningTest, TheRoundIsStartedPausedResumedAndStoppedByItsButtons) {
     EXPECT_TRUE(speaker->spoken[0].starts_with(u"第一题，"));
     EXPECT_TRUE(speaker->spoken[0].ends_with(u"等于"));
     EXPECT_EQ(form->lblNumber->text(), QStringLiteral("1"));
+    EXPECT_EQ(speaker->rate, 140);
+    QTest::keyClick(form->cboRate, Qt::Key_Down);
+    EXPECT_EQ(speaker->rate, 180);
     TickAt(*form, 7900ms);
     EXPECT_EQ(form->lblNumber->text(), QStringLiteral("1"));
     TickAt(*form, 8s);
