@@ -7,6 +7,7 @@
 #include "support/KindFactory.h"
 #include "ui/MainWindowFixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -107,6 +108,18 @@ TEST_F(ListeningTest, TheRoundIsStartedPausedResumedAndStoppedByItsButtons) {
     const QPointer<frmListening> open = form;
     QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
     EXPECT_TRUE(open.isNull() || !open->isVisible());
+}
+
+TEST_F(ListeningTest, FillInQuestionsAreReadWithTheBlankTheSheetShows) {
+    CreateAdditions();
+    QTest::mouseClick(Find<QCheckBox>(QStringLiteral("chkFillQuestion")), Qt::LeftButton);
+    frmListening* form = OpenListening();
+    ASSERT_NE(form, nullptr);
+    Click(form->cmdStart);
+    ASSERT_NE(speaker, nullptr);
+    const std::u16string& spoken = speaker->spoken.at(0);
+    EXPECT_NE(spoken.find(u"几"), std::u16string::npos);
+    EXPECT_FALSE(spoken.ends_with(u"等于"));
 }
 
 TEST_F(ListeningTest, WithoutAVoiceTheWindowSaysWhatToInstall) {
