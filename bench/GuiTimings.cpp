@@ -1,10 +1,11 @@
 // Times the main window (start-up, Create) and renders it, the training window,
-// the mistake book and score history over a week of drills, and the font
-// dialog to PNG files for a visual check.
+// the mistake book and score history over a week of drills, the 听算 window and
+// the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
 #include "history/CDrillHistory.h"
 #include "history/frmMistakeBook.h"
 #include "history/frmScoreHistory.h"
+#include "listening/frmListening.h"
 #include "number/OperatorCodes.h"
 #include "output/CPagePreview.h"
 #include "output/frmFont.h"
@@ -119,6 +120,15 @@ void SavePages(kelvo::frmMain& window, const QString& folder) {
     window.findChild<QPushButton*>(QStringLiteral("cmdPageOptions"))->click();
 }
 
+// The 听算 window of the created sheet, as its button opens it.
+void SaveListening(kelvo::frmMain& window, const QString& folder) {
+    window.findChild<QPushButton*>(QStringLiteral("cmdListening"))->click();
+    kelvo::frmListening& listening = *window.ListeningWindow();
+    QApplication::processEvents();
+    Save(listening, folder, "kelvo-listening.png");
+    listening.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -160,6 +170,7 @@ int main(int argc, char* argv[]) {
     std::printf("Create 10 x 5 (custom type): %.2f ms\n", clock.nsecsElapsed() / 1e6);
     Save(*window, folder, "kelvo-created.png");
     SavePages(*window, folder);
+    SaveListening(*window, folder);
 
     window->findChild<QCheckBox*>(QStringLiteral("chkShowAnswer"))->setChecked(true);
     window->findChild<QCheckBox*>(QStringLiteral("chkFillQuestion"))->setChecked(true);

@@ -4,6 +4,8 @@
 #include "generation/CExpression.h"
 #include "generation/GenerationDriver.h"
 #include "history/CDrillHistory.h"
+#include "listening/CMandarinSpeaker.h"
+#include "listening/ChineseReading.h"
 #include "training/AnswerChoices.h"
 #include "training/CClickLabel.h"
 #include "training/frmTraining.h"
@@ -51,7 +53,8 @@ QString GradeCaption(int32_t iWrong) {
 }
 
 CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history)
-    : m_form(form), m_questions(std::move(questions)), m_history(history), m_ctrlsTimer(form) {}
+    : m_form(form), m_questions(std::move(questions)), m_history(history), m_ctrlsTimer(form),
+      m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
     m_bQuestionsReady = CreateQuestions();
@@ -106,6 +109,21 @@ void CtrlsTraining::DoStartClicked() {
     if (m_iMode != kScoreOnly) {
         m_ctrlsTimer.Start(m_iMode, kTickMilliseconds, *this);
     }
+    StartReading();
+}
+
+void CtrlsTraining::StartReading() {
+    if (!m_form.chkReadAloud->isChecked()) {
+        return;
+    }
+    std::vector<std::u16string> spoken;
+    spoken.reserve(m_drill.questions.size());
+    for (const DrillQuestion& question : m_drill.questions) {
+        spoken.push_back(SpokenQuestion(*question.kept.question, 0));
+    }
+    if (!m_reader.Start(std::move(spoken))) {
+        m_form.lblInfo->setText(QString::fromUtf16(NoMandarinVoiceText));
+    }
 }
 
 void CtrlsTraining::DoFinishClicked() {
@@ -117,6 +135,7 @@ void CtrlsTraining::DoFinishClicked() {
     } else {
         m_ctrlsTimer.Finish();
     }
+    m_reader.Stop();
     m_form.cmdFinish->setEnabled(false);
     m_form.cmdCreate->setEnabled(true);
     EnableModes(true);
@@ -146,6 +165,7 @@ void CtrlsTraining::DoQuestionsClicked(int32_t index) {
     QuestionSlot& slot = m_arrSlots[static_cast<size_t>(index / 3)];
     slot.bWrong = index != slot.iAnswerLabel;
     slot.iChosen = index % 3 - 1;
+    m_reader.Answered(index / 3);
 }
 
 void CtrlsTraining::DoModesClicked(int32_t index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/DrillRecord.h"
+#include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
 #include "training/QuestionSource.h"
 
@@ -39,6 +40,8 @@ public:
     void DoTimered();
     void DoKeyDown(int32_t keyCode);
     bool IsDoingtraining() const { return m_bIsDoingTraining; }
+    // Tests give "读题" a voice of their own.
+    CDrillReader& Reader() { return m_reader; }
 
 private:
     struct QuestionSlot {
@@ -74,6 +77,7 @@ private:
     void RecordDrill(int32_t iWrong);
     void ShowHistoryMessage();
     void EnableModes(bool bEnabled);
+    void StartReading();
     QColor BackColor() const;
 
     frmTraining& m_form;
@@ -84,6 +88,7 @@ private:
     bool m_bQuestionsReady = false;
     int32_t m_iMode = kTimeLimited;
     CtrlsTimer m_ctrlsTimer;
+    CDrillReader m_reader;
     std::array<QuestionSlot, 30> m_arrSlots{};
 };
 

@@ -245,6 +245,11 @@ QWidget* frmTraining::CreateSidePanel() {
         QStringLiteral("勾选后，错误的选项是这道题常见的算错结果，例如忘了进位、忘了借位、"
                        "差十、口诀背串。下次出题时起作用。"));
     column->addWidget(chkTeachingChoices);
+    // Off, the drill is silent as it always was.
+    chkReadAloud = Named(new QCheckBox(QStringLiteral("读题")), QStringLiteral("chkReadAloud"));
+    chkReadAloud->setToolTip(
+        QStringLiteral("勾选后，开始做题时用普通话读第一题，每答一题就读下一题。"));
+    column->addWidget(chkReadAloud);
 
     cmdCreate = Named(new QPushButton(QStringLiteral("出题（C 键）")), QStringLiteral("cmdCreate"));
     cmdStart = Named(new QPushButton(QStringLiteral("开始（S 键）")), QStringLiteral("cmdStart"));

@@ -73,6 +73,7 @@ public:
     QLabel* lblProgress2 = nullptr;
     QLabel* lblTimerCounter = nullptr;
     QCheckBox* chkTeachingChoices = nullptr;
+    QCheckBox* chkReadAloud = nullptr;
     QPushButton* cmdMistakeBook = nullptr;
     QPushButton* cmdScoreHistory = nullptr;
 

@@ -12,13 +12,18 @@
 
 namespace kelvo {
 
+// What goes on paper: the questions, or the 听算 answer sheet of them.
+enum class PrintedPages { Sheet, AnswerSheet };
+
 // The copies of a sheet on their way to paper, in the output font: a sheet
 // of one kind or of a plan, each copy with questions of its own. The pages
 // are laid out again for other page options.
 class CPrintJob {
 public:
-    CPrintJob(std::vector<CQuestionSet> copies, const COutputSettings& layout, const QFont& font);
-    CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layout, const QFont& font);
+    CPrintJob(std::vector<CQuestionSet> copies, const COutputSettings& layout, const QFont& font,
+              PrintedPages printed);
+    CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layout, const QFont& font,
+              PrintedPages printed);
 
     // Valid until the next call.
     const CPageLayout& LayOut(const CPageOptions& options);
@@ -31,6 +36,7 @@ private:
     std::vector<CPlanSheet> m_planSheets;
     COutputSettings m_layout;
     QFont m_font;
+    PrintedPages m_printed;
     CFontMeasure m_measure;
     std::optional<CPageLayout> m_pages;
 };

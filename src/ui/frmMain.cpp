@@ -2,6 +2,9 @@
 
 #include "foundation/UserInterfaceYield.h"
 #include "history/CDrillHistory.h"
+#include "listening/CMandarinSpeaker.h"
+#include "listening/ListeningSheet.h"
+#include "listening/frmListening.h"
 #include "output/CPagePreview.h"
 #include "output/PdfExport.h"
 #include "output/WorksheetPrint.h"
@@ -53,6 +56,7 @@ const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
 const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
 const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
+const char16_t* const NoSheetForListening = u"当前还没有生成题目，生成题目后才能听算。";
 const char16_t* const TurnedForPdf =
     u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
 const char16_t* const TooWideForPdf =
@@ -111,6 +115,10 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
       }),
       m_runPreview([](CPagePreview& preview) { preview.Dialog().exec(); }),
       m_runPageOptions([](frmPageOptions& dialog) { return dialog.exec() == QDialog::Accepted; }),
+      m_openSpeaker(&CMandarinSpeaker::Open), m_listeningClock([] {
+          return std::chrono::duration_cast<CListeningRound::Time>(
+              std::chrono::steady_clock::now().time_since_epoch());
+      }),
       m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
@@ -245,6 +253,8 @@ void frmMain::ConnectCommands() {
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
     }
+    connect(m_ui.settingsPanel.chkFillQuestion, &QCheckBox::stateChanged, this,
+            [this] { CloseListening(); });
     connect(m_ui.cmdHelp, &QPushButton::clicked, this, [this] { Handle([&] { ShowHelp(); }); });
     connect(m_ui.cmdTraining, &QPushButton::clicked, this,
             [this] { Handle([&] { OpenTraining(); }); });
@@ -252,9 +262,11 @@ void frmMain::ConnectCommands() {
             [this] { Handle([&] { ChooseOutputFont(); }); });
     connect(m_ui.cmdPrint, &QPushButton::clicked, this, [this] { Handle([&] { Print(); }); });
     connect(m_ui.cmdPreview, &QPushButton::clicked, this,
-            [this] { RunJob([&] { PreviewPages(); }); });
+            [this] { RunJob([&] { PreviewPages(PrintedPages::Sheet); }); });
     connect(m_ui.cmdExportPdf, &QPushButton::clicked, this,
-            [this] { RunJob([&] { ExportPdf(); }); });
+            [this] { RunJob([&] { ExportPdf(PrintedPages::Sheet); }); });
+    connect(m_ui.cmdListening, &QPushButton::clicked, this,
+            [this] { Handle([&] { OpenListening(); }); });
     connect(m_ui.cmdPageOptions, &QPushButton::clicked, this,
             [this] { Handle([&] { EditPageOptions(); }); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
@@ -304,6 +316,7 @@ void frmMain::OnOperatorChanged(int index) {
 
 // With sections in the plan the plan is made; else the panel's kind.
 void frmMain::Create() {
+    CloseListening();
     m_strWorksheet.clear();
     m_questionSet = {};
     m_planSheet.reset();
@@ -379,36 +392,39 @@ void frmMain::Print() {
                    m_wordProcessor);
 }
 
-std::unique_ptr<CPrintJob> frmMain::MakePrintJob(const char16_t* strNoSheetText) {
+std::unique_ptr<CPrintJob> frmMain::MakePrintJob(const char16_t* strNoSheetText,
+                                                 PrintedPages printed) {
     const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
     const QFont& font = m_ui.txtOutput->font();
+    // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
+    const int32_t copyCount = printed == PrintedPages::Sheet ? m_pageOptions.Copies() : 1;
     m_cancelRequested = false;
     if (m_planSheet && m_planSheet->HasQuestions()) {
         std::vector<CPlanSheet> copies{*m_planSheet};
-        while (static_cast<int32_t>(copies.size()) < m_pageOptions.Copies()) {
+        while (static_cast<int32_t>(copies.size()) < copyCount) {
             copies.push_back(MakePlanSheet(*m_createdPlan, this));
             if (m_cancelRequested || !copies.back().HasQuestions()) {
                 return nullptr;
             }
         }
-        return std::make_unique<CPrintJob>(std::move(copies), *layout, font);
+        return std::make_unique<CPrintJob>(std::move(copies), *layout, font, printed);
     }
     if (!m_questionSet.HasQuestions()) {
         ShowOutput(QString::fromUtf16(strNoSheetText));
         return nullptr;
     }
     std::vector<CQuestionSet> copies{m_questionSet};
-    while (static_cast<int32_t>(copies.size()) < m_pageOptions.Copies()) {
+    while (static_cast<int32_t>(copies.size()) < copyCount) {
         copies.push_back(MakeQuestions(*m_createdKind, m_questionSet.questions.Count(), this));
         if (m_cancelRequested) {
             return nullptr;
         }
     }
-    return std::make_unique<CPrintJob>(std::move(copies), *layout, font);
+    return std::make_unique<CPrintJob>(std::move(copies), *layout, font, printed);
 }
 
-void frmMain::PreviewPages() {
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPreview);
+void frmMain::PreviewPages(PrintedPages printed) {
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPreview, printed);
     if (!job) {
         return;
     }
@@ -423,10 +439,11 @@ void frmMain::PreviewPages() {
     }
 }
 
-void frmMain::ExportPdf() {
+void frmMain::ExportPdf(PrintedPages printed) {
     const QString strSuggestion =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QString::fromUtf16(u"口算练习.pdf"));
+            .filePath(QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf"
+                                                                        : u"听算答题纸.pdf"));
     if (!(m_planSheet && m_planSheet->HasQuestions()) && !m_questionSet.HasQuestions()) {
         ShowOutput(QString::fromUtf16(NoSheetForPdf));
         return;
@@ -435,7 +452,7 @@ void frmMain::ExportPdf() {
     if (strPath.isEmpty()) {
         return;
     }
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPdf);
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPdf, printed);
     if (!job) {
         return;
     }
@@ -501,6 +518,10 @@ frmTraining* frmMain::TrainingWindow() const {
     return m_training;
 }
 
+frmListening* frmMain::ListeningWindow() const {
+    return m_listening;
+}
+
 // One training window at a time; it drills the kind of question the panel
 // describes at the moment it creates its questions.
 void frmMain::OpenTraining() {
@@ -512,6 +533,37 @@ void frmMain::OpenTraining() {
     m_training->show();
     m_training->raise();
     m_training->activateWindow();
+}
+
+// The round reads the sheet as it stands, in the form it is shown in.
+void frmMain::OpenListening() {
+    CloseListening();
+    const bool isFill = m_ctrlsSettings->OutputSettings()->IsFillQuestions();
+    CListeningQuestions questions;
+    if (m_planSheet && m_planSheet->HasQuestions()) {
+        questions = ListeningQuestions(*m_planSheet, isFill);
+    } else if (m_questionSet.HasQuestions()) {
+        const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
+        questions =
+            ListeningQuestions(m_questionSet, layout->RowCount() * layout->ColumnCount(), isFill);
+    } else {
+        ShowOutput(QString::fromUtf16(NoSheetForListening));
+        return;
+    }
+    m_listening = new frmListening(this, std::move(questions), m_openSpeaker, m_listeningClock);
+    connect(m_listening->cmdAnswerSheetPdf, &QPushButton::clicked, this,
+            [this] { RunJob([&] { ExportPdf(PrintedPages::AnswerSheet); }); });
+    connect(m_listening->cmdPrintAnswerSheet, &QPushButton::clicked, this,
+            [this] { RunJob([&] { PreviewPages(PrintedPages::AnswerSheet); }); });
+    m_listening->show();
+}
+
+// A round and its answer sheet belong to one sheet in one form: a new sheet or
+// the other form ends them.
+void frmMain::CloseListening() {
+    if (m_listening) {
+        m_listening->close();
+    }
 }
 
 void frmMain::OpenGuide(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CInfoReceiver.h"
+#include "listening/CtrlsListening.h"
 #include "output/CPageOptions.h"
 #include "output/ControlFont.h"
 #include "output/WordProcessorHost.h"
@@ -29,6 +30,8 @@ namespace kelvo {
 class CDrillHistory;
 class CPagePreview;
 class CPrintJob;
+class frmListening;
+enum class PrintedPages;
 class frmPageOptions;
 class frmTraining;
 
@@ -76,6 +79,9 @@ public:
     void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdfPath = std::move(chooser); }
     void SetPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
     void SetPageOptionsRunner(PageOptionsRunner runner) { m_runPageOptions = std::move(runner); }
+    // Tests give 听算 a voice and a clock of their own.
+    void SetSpeakerOpener(SpeakerOpener opener) { m_openSpeaker = std::move(opener); }
+    void SetListeningClock(CtrlsListening::Clock clock) { m_listeningClock = std::move(clock); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
 
@@ -110,6 +116,8 @@ public:
     bool IsBusy() const { return m_busy; }
     // The open training window, or none.
     frmTraining* TrainingWindow() const;
+    // The open 听算 window, or none.
+    frmListening* ListeningWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,17 +141,19 @@ private:
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
-    void PreviewPages();
-    void ExportPdf();
+    void PreviewPages(PrintedPages printed);
+    void ExportPdf(PrintedPages printed);
     void EditPageOptions();
     void KeepPageOptions(const CPageOptions& options);
     void LoadPageOptions();
     // The copies of the last sheet, the first as shown and the others made
     // anew; none without a sheet or when the user cancelled.
-    std::unique_ptr<CPrintJob> MakePrintJob(const char16_t* strNoSheetText);
+    std::unique_ptr<CPrintJob> MakePrintJob(const char16_t* strNoSheetText, PrintedPages printed);
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
+    void OpenListening();
+    void CloseListening();
     void OpenGuide(int index);
 
     // Kelvo's own files beside the settings file.
@@ -199,6 +209,8 @@ private:
     PdfPathChooser m_choosePdfPath;
     PreviewRunner m_runPreview;
     PageOptionsRunner m_runPageOptions;
+    SpeakerOpener m_openSpeaker;
+    CtrlsListening::Clock m_listeningClock;
     QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     std::optional<int32_t> m_iPendingProgress;
@@ -206,6 +218,7 @@ private:
     bool m_busy = false;
     bool m_closePending = false;
     QPointer<frmTraining> m_training;
+    QPointer<frmListening> m_listening;
 };
 
 } // namespace kelvo

@@ -70,6 +70,7 @@ struct frmMainUi {
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdExportPdf = nullptr;
+    QPushButton* cmdListening = nullptr;
     QPushButton* cmdPageOptions = nullptr;
     QPushButton* cmdCreate = nullptr;
     QPushButton* cmdTraining = nullptr;

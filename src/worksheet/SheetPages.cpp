@@ -1,6 +1,7 @@
 #include "worksheet/SheetPages.h"
 
 #include "foundation/RuntimeError.h"
+#include "output/CAnswerCellMaker.h"
 #include "output/CColumnCellMaker.h"
 #include "output/CColumnExtent.h"
 #include "output/CLineCellMaker.h"
@@ -14,12 +15,18 @@ namespace {
 
 constexpr std::u16string_view LineQuestionsNote = u"三个数或四个数的算式不列竖式，仍写在一行上。";
 
+// What stands in a question's place: the question, or a box for its answer.
+enum class SheetCells { Questions, AnswerBoxes };
+
 // In column form (when the section has two-operand questions) its cells fit
 // the largest question of every copy, and as many columns as the paper holds.
 CPrintSection Section(std::u16string heading, const std::vector<const CQuestionSet*>& copies,
                       int32_t count, const COutputSettings& layout, const CPageOptions& options,
-                      const CTextMeasure& measure) {
+                      const CTextMeasure& measure, SheetCells cells) {
     const CSlotLengths lengths = CSlotLengths::Of(*copies.front()->templates.front());
+    if (cells == SheetCells::AnswerBoxes) {
+        return {std::move(heading), count, CAnswerCellMaker::Factory(measure, lengths)};
+    }
     const bool isFill = layout.IsFillQuestions();
     CColumnExtent extent;
     if (options.IsColumnForm()) {
@@ -62,11 +69,9 @@ bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
     return false;
 }
 
-} // namespace
-
-CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
+CPageLayout LayOut(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
+                   const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                   SheetCells cells) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -76,22 +81,23 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
             sets.push_back(&copy);
             printCopies.push_back({Questions(copy)});
         }
-        sections.push_back(Section({}, sets, QuestionCount(layout), layout, options, measure));
+        sections.push_back(
+            Section({}, sets, QuestionCount(layout), layout, options, measure, cells));
     }
     return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
 }
 
-CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
+CPageLayout LayOut(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+                   const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                   SheetCells cells) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
         for (size_t index = 0; index < copies.front().parts.size(); ++index) {
             const CSheetPart& part = copies.front().parts[index];
             sections.push_back(Section(part.heading, PartOfEveryCopy(copies, index),
-                                       part.questionSet.questions.Count(), layout, options,
-                                       measure));
+                                       part.questionSet.questions.Count(), layout, options, measure,
+                                       cells));
         }
         for (const CPlanSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
@@ -101,6 +107,41 @@ CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSett
         }
     }
     return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+}
+
+// Boxes are numbered, so the pupil writes each answer under the number heard.
+CPageOptions AnswerSheetOptions(CPageOptions options) {
+    options.SetIsNumbered(true);
+    options.SetIsColumnForm(false);
+    return options;
+}
+
+} // namespace
+
+CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
+                        const CPageOptions& options, const CTextMeasure& measure,
+                        double pointSize) {
+    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions);
+}
+
+CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+                        const CPageOptions& options, const CTextMeasure& measure,
+                        double pointSize) {
+    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions);
+}
+
+CPageLayout LayOutAnswerSheet(const std::vector<CQuestionSet>& copies,
+                              const COutputSettings& layout, const CPageOptions& options,
+                              const CTextMeasure& measure, double pointSize) {
+    return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
+                  SheetCells::AnswerBoxes);
+}
+
+CPageLayout LayOutAnswerSheet(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+                              const CPageOptions& options, const CTextMeasure& measure,
+                              double pointSize) {
+    return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
+                  SheetCells::AnswerBoxes);
 }
 
 std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,

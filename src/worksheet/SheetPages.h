@@ -26,6 +26,16 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
                         const CPageOptions& options, const CTextMeasure& measure, double pointSize);
 
+// The 听算 answer sheet of the same copies: in place of each question only its
+// number and a box for the answer (the key, when asked, has the answers in the
+// boxes), the questions numbered and on one line whatever the options say.
+CPageLayout LayOutAnswerSheet(const std::vector<CQuestionSet>& copies,
+                              const COutputSettings& layout, const CPageOptions& options,
+                              const CTextMeasure& measure, double pointSize);
+CPageLayout LayOutAnswerSheet(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+                              const CPageOptions& options, const CTextMeasure& measure,
+                              double pointSize);
+
 // With "竖式", what the preview says when some questions stay on one line
 // (three or four operands); empty otherwise.
 std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,

@@ -1,8 +1,11 @@
 #include "TrainingFixture.h"
 
 #include "foundation/RuntimeError.h"
+#include "listening/ChineseReading.h"
+#include "listening/FakeSpeaker.h"
 #include "training/frmTrainingHelp.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -505,6 +508,37 @@ TEST_F(frmTrainingTest, QuestionFramesFollowTheFontWithinTheScreen) {
         EXPECT_EQ(form.size(), first) << c.kind << ": back at 12 pt";
         CloseWindow();
     }
+}
+
+// "读题": the first question as the drill starts, the next once the one being
+// read is answered, and nothing for answers to others.
+TEST_F(frmTrainingTest, ReadAloudFollowsThePupilFromQuestionToQuestion) {
+    frmTraining& form = Open();
+    testing::CFakeSpeaker* speaker = nullptr;
+    form.Controller().Reader().SetSpeakerOpener([&speaker]() -> std::unique_ptr<CSpeaker> {
+        auto made = std::make_unique<testing::CFakeSpeaker>();
+        speaker = made.get();
+        return made;
+    });
+    EXPECT_FALSE(form.chkReadAloud->isChecked());
+    // On the box itself: the check box is as wide as its column.
+    QTest::mouseClick(form.chkReadAloud, Qt::LeftButton, {},
+                      QPoint(5, form.chkReadAloud->height() / 2));
+    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    ASSERT_NE(speaker, nullptr);
+    const auto spokenAt = [&](int slot) {
+        const int second = Label(3 * slot)->text().chopped(1).split(u'＋').at(1).toInt();
+        return u"第" + SpokenNumber(slot + 1) + u"题，九加" + SpokenNumber(second) + u"等于";
+    };
+    ASSERT_EQ(speaker->spoken.size(), 1U);
+    EXPECT_EQ(speaker->spoken[0], spokenAt(0));
+    Click(RightLabel(5));
+    Click(WrongLabel(0));
+    Click(RightLabel(0));
+    ASSERT_EQ(speaker->spoken.size(), 2U);
+    EXPECT_EQ(speaker->spoken[1], spokenAt(1));
+    QTest::mouseClick(form.cmdFinish, Qt::LeftButton);
+    EXPECT_FALSE(speaker->IsSpeaking());
 }
 
 } // namespace

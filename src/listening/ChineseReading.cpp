@@ -1,0 +1,79 @@
+#include "listening/ChineseReading.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/CExprValue.h"
+#include "number/OperatorCodes.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr int32_t TenThousand = 10000;
+
+std::u16string_view SpokenOperator(int32_t code) {
+    switch (code) {
+    case Op::Plus:
+        return u"加";
+    case Op::Minus:
+        return u"减";
+    case Op::Times:
+        return u"乘";
+    case Op::Divide:
+        return u"除以";
+    default:
+        return {};
+    }
+}
+
+// Every 2 as 二, as in ordinals: 二百, 第二十二.
+std::u16string Numeral(int32_t value) {
+    if (value == 0) {
+        return u"零";
+    }
+    if (value < TenThousand) {
+        return ChineseNumeral(value);
+    }
+    std::u16string text = Numeral(value / TenThousand) + u"万";
+    const int32_t rest = value % TenThousand;
+    if (rest == 0) {
+        return text;
+    }
+    if (rest < 1000) {
+        // 一万零一十: inside a number ten keeps its 一.
+        text += rest >= 10 && rest < 20 ? u"零一" : u"零";
+    }
+    return text + ChineseNumeral(rest);
+}
+
+} // namespace
+
+std::u16string SpokenNumber(int32_t value) {
+    std::u16string text = Numeral(value);
+    if (text.size() > 1 && text[0] == u'二' && text[1] != u'十') {
+        text[0] = u'两';
+    }
+    return text;
+}
+
+std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
+    std::u16string text;
+    const auto operands = question.OperandValues();
+    for (size_t k = 0; k < operands.size(); ++k) {
+        const auto& [code, value] = operands[k];
+        if (k > 0) {
+            text += SpokenOperator(code);
+        }
+        text += static_cast<int32_t>(k + 1) == blank ? u"几" : SpokenNumber(value);
+    }
+    text += u"等于";
+    if (blank > 0) {
+        text += SpokenNumber(question.ResultValue());
+    }
+    return text;
+}
+
+std::u16string SpokenItem(int32_t number, const std::u16string& question) {
+    return u"第" + Numeral(number) + u"题，" + question;
+}
+
+} // namespace kelvo

@@ -1,0 +1,26 @@
+// How a 听算 round says its questions: in the words a teacher reads mental
+// arithmetic aloud with, so that a Mandarin voice speaks them as written.
+//
+//   CExprValue --SpokenQuestion--> "三十七加五等于" --SpokenItem--> "第三题，三十七加五等于"
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kelvo {
+
+class CExprValue;
+
+// A quantity as it is said: 零, 十一, 一百零五, 一千零一十, 两千, 一万. A 2 that
+// leads before 百, 千 or 万 is 两; everywhere else it is 二. Not negative.
+std::u16string SpokenNumber(int32_t value);
+
+// The question without its answer: its numbers, 加, 减, 乘, 除以 and 等于. In
+// fill-in form (blank: the 1-based operand left blank, 0 outside it) the
+// blank is 几 and the result is said: "七加几等于二十".
+std::u16string SpokenQuestion(const CExprValue& question, int32_t blank);
+
+// The question under its 1-based number: "第三题，三十七加五等于".
+std::u16string SpokenItem(int32_t number, const std::u16string& question);
+
+} // namespace kelvo

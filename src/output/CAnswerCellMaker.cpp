@@ -1,0 +1,54 @@
+#include "output/CAnswerCellMaker.h"
+
+#include "foundation/TextNumber.h"
+#include "generation/CExprValue.h"
+#include "output/CTextMeasure.h"
+
+#include <algorithm>
+
+namespace kelvo {
+
+namespace {
+
+// Handwriting is larger than print: the box holds two digits more than the
+// longest answer, at least five, and is half a line taller than the text.
+constexpr int32_t SpareDigits = 2;
+constexpr int32_t MinDigits = 5;
+constexpr double HeightPerLine = 1.5;
+
+int32_t LongestAnswer(const CSlotLengths& lengths) {
+    int32_t longest = lengths.result;
+    for (int32_t digits : lengths.operands) {
+        longest = std::max(longest, digits);
+    }
+    return longest;
+}
+
+} // namespace
+
+CAnswerCellMaker::CAnswerCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths,
+                                   double pointSize)
+    : m_width(measure.TextWidth(
+          std::u16string(
+              static_cast<size_t>(std::max(LongestAnswer(lengths) + SpareDigits, MinDigits)), u'0'),
+          pointSize)),
+      m_height(HeightPerLine * measure.LineHeight(pointSize)) {}
+
+CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure,
+                                           const CSlotLengths& lengths) {
+    return [&measure, lengths](double pointSize) {
+        return std::make_unique<const CAnswerCellMaker>(measure, lengths, pointSize);
+    };
+}
+
+CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
+    const auto operands = question.OperandValues();
+    const bool isBlank = blank > 0 && static_cast<size_t>(blank) <= operands.size();
+    const int32_t answer =
+        isBlank ? operands[static_cast<size_t>(blank - 1)][1] : question.ResultValue();
+    return {m_width,
+            m_height,
+            {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, DecimalText(answer)}}};
+}
+
+} // namespace kelvo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "output/CCellMaker.h"
+#include "output/CSlotLengths.h"
+
+namespace kelvo {
+
+class CTextMeasure;
+
+// Cells of a 听算 answer sheet: no question, only a box for the answer the
+// pupil heard the question of, roomy enough to write in by hand. The box
+// carries the answer (the blank operand in fill-in form, else the result)
+// for the answer key.
+class CAnswerCellMaker : public CCellMaker {
+public:
+    CAnswerCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, double pointSize);
+
+    CCell Make(const CExprValue& question, int32_t blank) const override;
+
+    // Answer cells at any size; the measure must outlive it.
+    static CellMakerFactory Factory(const CTextMeasure& measure, const CSlotLengths& lengths);
+
+private:
+    double m_width;
+    double m_height;
+};
+
+} // namespace kelvo

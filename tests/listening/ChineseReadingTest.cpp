@@ -1,0 +1,114 @@
+#include "listening/ChineseReading.h"
+
+#include "generation/CExprValue.h"
+#include "number/OperatorCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvo {
+namespace {
+
+// Reads a spoken number back by the rules of the language, not of the code
+// under test: a digit waits for its unit, 十 alone is ten, 万 multiplies all
+// before it, 零 only keeps the place.
+int32_t ValueOf(const std::u16string& text) {
+    const std::u16string digits = u"零一二三四五六七八九";
+    int32_t total = 0;
+    int32_t section = 0;
+    int32_t digit = 0;
+    bool hasDigit = false;
+    for (char16_t c : text) {
+        if (c == u'两') {
+            c = u'二';
+        }
+        if (const size_t d = digits.find(c); d != std::u16string::npos) {
+            digit = static_cast<int32_t>(d);
+            hasDigit = d > 0;
+        } else if (c == u'万') {
+            total = (section + digit) * 10000;
+            section = digit = 0;
+            hasDigit = false;
+        } else {
+            const int32_t unit = c == u'十' ? 10 : c == u'百' ? 100 : c == u'千' ? 1000 : -1;
+            EXPECT_GT(unit, 0) << "not a numeral: " << static_cast<int>(c);
+            section += (hasDigit ? digit : 1) * unit;
+            digit = 0;
+            hasDigit = false;
+        }
+    }
+    return total + section + digit;
+}
+
+TEST(ChineseReadingTest, EveryNumberOfAQuestionReadsBackAndKeepsTheRules) {
+    for (int32_t n = 0; n <= 10000; ++n) {
+        const std::u16string text = SpokenNumber(n);
+        const std::string decimal = std::to_string(n);
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(ValueOf(text), n) << n;
+        // A run of zeros between digits is one 零; zeros at the end are silent.
+        const std::string inner = decimal.substr(0, decimal.find_last_not_of('0') + 1);
+        const bool hasInnerZero = n > 0 && inner.find('0') != std::string::npos;
+        EXPECT_EQ(text.find(u'零') != std::u16string::npos, n == 0 || hasInnerZero) << n;
+        EXPECT_EQ(text.find(u"零零"), std::u16string::npos) << n;
+        // Ten to nineteen start with 十; nothing starts with 一十.
+        EXPECT_EQ(text.front() == u'十', n >= 10 && n <= 19) << n;
+        EXPECT_NE(text.rfind(u"一十", 0), 0U) << n;
+        // 两 only leads, and only before a hundred or more.
+        const bool leadsWithTwo = n >= 200 && decimal.front() == '2';
+        EXPECT_EQ(text.find(u'两'), leadsWithTwo ? 0 : std::u16string::npos) << n;
+    }
+}
+
+TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
+    const std::pair<int32_t, const char16_t*> numbers[] = {
+        {0, u"零"},
+        {2, u"二"},
+        {10, u"十"},
+        {22, u"二十二"},
+        {37, u"三十七"},
+        {105, u"一百零五"},
+        {110, u"一百一十"},
+        {200, u"两百"},
+        {1010, u"一千零一十"},
+        {2000, u"两千"},
+        {2022, u"两千零二十二"},
+        {10000, u"一万"},
+        {10010, u"一万零一十"},
+        {20000, u"两万"},
+    };
+    for (const auto& [value, text] : numbers) {
+        EXPECT_EQ(SpokenNumber(value), text) << value;
+    }
+
+    struct Case {
+        std::vector<CExprValue::OperandValue> operands;
+        int32_t result;
+        int32_t blank;
+        const char16_t* spoken;
+    };
+    const Case questions[] = {
+        {{{0, 37}, {Op::Plus, 5}}, 42, 0, u"三十七加五等于"},
+        {{{0, 100}, {Op::Minus, 20}}, 80, 0, u"一百减二十等于"},
+        {{{0, 7}, {Op::Times, 8}}, 56, 0, u"七乘八等于"},
+        {{{0, 72}, {Op::Divide, 8}}, 9, 0, u"七十二除以八等于"},
+        {{{0, 7}, {Op::Plus, 13}}, 20, 2, u"七加几等于二十"},
+        {{{0, 5}, {Op::Times, 4}}, 20, 1, u"几乘四等于二十"},
+        {{{0, 12}, {Op::Plus, 3}, {Op::Minus, 5}, {Op::Divide, 1}},
+         10,
+         0,
+         u"十二加三减五除以一等于"},
+    };
+    for (const Case& c : questions) {
+        CExprValue question;
+        question.CreateFrom(c.operands, c.result);
+        EXPECT_EQ(SpokenQuestion(question, c.blank), c.spoken);
+    }
+    EXPECT_EQ(SpokenItem(3, u"七乘八等于"), u"第三题，七乘八等于");
+    EXPECT_EQ(SpokenItem(200, u"七乘八等于"), u"第二百题，七乘八等于");
+}
+
+} // namespace
+} // namespace kelvo
