@@ -108,12 +108,22 @@ HANDLE CreateTemporary(const std::filesystem::path& path, std::filesystem::path&
 }
 
 // Access rights the old file inherits from its folder the new one inherits
-// too; rights of its own are copied.
+// too; rights of its own are copied. A drive without access rights (a memory
+// stick formatted FAT) has none to keep.
 bool KeepAccessRights(HANDLE file, const std::filesystem::path& path) {
+    DWORD volumeFlags = 0;
+    if (::GetVolumeInformationByHandleW(file, nullptr, 0, nullptr, nullptr, &volumeFlags, nullptr,
+                                        0) == 0 ||
+        (volumeFlags & FILE_PERSISTENT_ACLS) == 0) {
+        return true;
+    }
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (::GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                                nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+    const DWORD found =
+        ::GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                nullptr, &dacl, nullptr, &descriptor);
+    if (found != ERROR_SUCCESS) {
+        ::SetLastError(found);
         return false;
     }
     SECURITY_DESCRIPTOR_CONTROL control = 0;
@@ -126,12 +136,16 @@ bool KeepAccessRights(HANDLE file, const std::filesystem::path& path) {
         ::SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | inheritance, nullptr,
                           nullptr, dacl, nullptr);
     ::LocalFree(descriptor);
+    ::SetLastError(result);
     return result == ERROR_SUCCESS;
 }
 
 // The new file keeps what the user gave the old one: its attributes (hidden,
 // say) and its access rights. A link, or no file at all, has nothing to keep.
+// A read-only file stays as it is: the rename over it is refused.
 bool KeepAttributes(HANDLE file, const std::filesystem::path& path) {
+    constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return ::GetLastError() == ERROR_FILE_NOT_FOUND;
@@ -140,7 +154,7 @@ bool KeepAttributes(HANDLE file, const std::filesystem::path& path) {
         return true;
     }
     FILE_BASIC_INFO basic{};
-    basic.FileAttributes = attributes;
+    basic.FileAttributes = attributes & Kept;
     return ::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != 0 &&
            KeepAccessRights(file, path);
 }

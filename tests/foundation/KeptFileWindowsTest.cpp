@@ -70,6 +70,20 @@ TEST(KeptFileWindowsTest, TheNewFileKeepsTheOldOnesAttributesAndAccessRights) {
     EXPECT_EQ(AccessRights(path), rights);
 }
 
+TEST(KeptFileWindowsTest, AReadOnlyFileIsLeftAsItWasAndNoTemporaryRemains) {
+    test::CTemporaryDirectory directory;
+    const auto path = directory.Path() / "Kelvo.ini";
+    std::ofstream(path, std::ios::binary) << "old";
+    ASSERT_NE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY), 0);
+
+    EXPECT_EQ(ReplaceKeptFile(path, "new\r\n"), EFileError::Denied);
+    EXPECT_EQ(ReadKeptFile(path, 100).bytes, "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // A link in the kept file's place is neither read nor written through: a
 // save puts a file of its own there and leaves the link's target as it was.
 TEST(KeptFileWindowsTest, ALinkInTheFilesPlaceIsReplacedAndItsTargetKept) {
