@@ -142,7 +142,6 @@ bool KeepAccessRights(HANDLE file, const std::filesystem::path& path) {
 
 // The new file keeps what the user gave the old one: its attributes (hidden,
 // say) and its access rights. A link, or no file at all, has nothing to keep.
-// A read-only file stays as it is: the rename over it is refused.
 bool KeepAttributes(HANDLE file, const std::filesystem::path& path) {
     constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -157,6 +156,14 @@ bool KeepAttributes(HANDLE file, const std::filesystem::path& path) {
     basic.FileAttributes = attributes & Kept;
     return ::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != 0 &&
            KeepAccessRights(file, path);
+}
+
+// The user's own mark that a file must not change: Windows refuses to
+// rename over it, Wine would not, so it is asked first.
+bool IsReadOnly(const std::filesystem::path& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
 }
 
 } // namespace
@@ -198,6 +205,9 @@ CFileRead ReadKeptFile(const std::filesystem::path& path, std::size_t maxBytes) 
 }
 
 EFileError ReplaceKeptFile(const std::filesystem::path& path, std::string_view bytes) {
+    if (IsReadOnly(path)) {
+        return EFileError::Denied;
+    }
     std::filesystem::path temporary;
     CFileHandle file(CreateTemporary(path, temporary));
     if (!file.IsOpen()) {
