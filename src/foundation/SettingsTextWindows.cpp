@@ -9,8 +9,8 @@ namespace kelvo {
 namespace {
 
 // GB18030 by Windows' own number for it. Wine has only the code page 936 it
-// extends: there the same bytes are written for every character of 936, and
-// a character outside it is written as "?".
+// extends: there the bytes are 936's, the same for every Chinese character,
+// and a character outside 936 is written as "?".
 UINT CodePage() {
     static const UINT codePage = ::IsValidCodePage(54936) != 0 ? 54936 : 936;
     return codePage;
