@@ -1,5 +1,5 @@
 # Thin front end over the CMake presets; see README.md.
-.PHONY: deps run-deps program run test tidy package bench fuzz clean
+.PHONY: deps run-deps program run test windows tidy package bench fuzz clean
 
 # Seconds of fuzzing: the test command runs 60, `make fuzz FUZZ_SECONDS=600` longer.
 FUZZ_SECONDS ?= 60
@@ -39,6 +39,12 @@ test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 	scripts/fuzz 60
+	scripts/windows-core
+
+# The model and its tests built for Windows and run under Wine, with the
+# files exchanged between the Windows and the Linux build.
+windows: deps
+	scripts/windows-core
 
 tidy: deps
 	$(CONFIGURE_DEV)

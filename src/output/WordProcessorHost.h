@@ -1,6 +1,7 @@
 // Where the word processor's program is and how it is started: the only parts of the
 // export that differ from one platform to the next. Here "word.Application" is
-// LibreOffice Writer and "wps.Application" is WPS Office, both found on the PATH.
+// LibreOffice Writer and "wps.Application" is WPS Office, both found on the PATH;
+// WordProcessorHostWindows.cpp is Windows' side, through COM.
 #pragma once
 
 #include <QString>

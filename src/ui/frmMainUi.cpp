@@ -205,8 +205,12 @@ QGroupBox* SetupPlanPanel(CPlanPanel& panel, QWidget* form) {
 
 } // namespace
 
+// Noto's monospaced Chinese font where it is installed (Debian), else 宋体,
+// which every Chinese Windows has.
 QFont DefaultOutputFont() {
-    QFont font(QStringLiteral("Noto Sans Mono CJK SC"), 12);
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("宋体")});
+    font.setPointSize(12);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }
