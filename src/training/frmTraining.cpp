@@ -211,12 +211,7 @@ QWidget* frmTraining::CreateCountdownBar() {
     return bar;
 }
 
-QWidget* frmTraining::CreateSidePanel() {
-    auto* panel = new QWidget;
-    panel->setFixedWidth(kSidePanelWidth);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-
+QWidget* frmTraining::CreateModeOptions() {
     Frame3 = Named(new QGroupBox, QStringLiteral("Frame3"));
     const QStringList modeCaptions{QStringLiteral("限时"), QStringLiteral("计时模式"),
                                    QStringLiteral("计分模式")};
@@ -239,7 +234,32 @@ QWidget* frmTraining::CreateSidePanel() {
     modes->addLayout(timeRow);
     modes->addWidget(optModes[1]);
     modes->addWidget(optModes[2]);
-    column->addWidget(Frame3);
+    return Frame3;
+}
+
+QWidget* frmTraining::CreateResultPanel() {
+    Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
+    Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
+    Label4->setAlignment(Qt::AlignCenter);
+    lblCorrect = ResultLabel("lblCorrect");
+    lblWrong = ResultLabel("lblWrong");
+    lblScore = ResultLabel("lblScore");
+    lblSeconds = ResultLabel("lblSeconds");
+    lblGrade = ResultLabel("lblGrade");
+    auto* results = new QVBoxLayout(Frame2);
+    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
+        results->addWidget(label);
+    }
+    return Frame2;
+}
+
+QWidget* frmTraining::CreateSidePanel() {
+    auto* panel = new QWidget;
+    panel->setFixedWidth(kSidePanelWidth);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    column->addWidget(CreateModeOptions());
     // Off, the wrong choices are drawn as they always were.
     chkTeachingChoices = Named(new QCheckBox(QStringLiteral("错误选项用常见错误")),
                                QStringLiteral("chkTeachingChoices"));
@@ -262,19 +282,7 @@ QWidget* frmTraining::CreateSidePanel() {
     column->addWidget(cmdStart);
     column->addWidget(cmdFinish);
 
-    Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
-    Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
-    Label4->setAlignment(Qt::AlignCenter);
-    lblCorrect = ResultLabel("lblCorrect");
-    lblWrong = ResultLabel("lblWrong");
-    lblScore = ResultLabel("lblScore");
-    lblSeconds = ResultLabel("lblSeconds");
-    lblGrade = ResultLabel("lblGrade");
-    auto* results = new QVBoxLayout(Frame2);
-    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
-        results->addWidget(label);
-    }
-    column->addWidget(Frame2);
+    column->addWidget(CreateResultPanel());
     cmdMistakeBook =
         Named(new QPushButton(QStringLiteral("错题本")), QStringLiteral("cmdMistakeBook"));
     cmdScoreHistory =

@@ -98,6 +98,8 @@ protected:
 private:
     QWidget* CreateQuestionArea();
     QWidget* CreateSidePanel();
+    QWidget* CreateModeOptions();
+    QWidget* CreateResultPanel();
     QWidget* CreateCountdownBar();
     // The question frames follow the font and the texts: gaps of the font's size,
     // all frames as wide as the widest.
