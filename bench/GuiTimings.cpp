@@ -46,7 +46,7 @@ void Save(QWidget& window, const QString& folder, const char* name) {
 void SeedWeek(const QString& path) {
     QDateTime now;
     kelvo::CDrillHistory history(path, [&now] { return now; });
-    const std::array<QString, 2> kinds{QStringLiteral("20以内的加法"), QStringLiteral("乘法口诀")};
+    const std::array<std::u16string, 2> kinds{u"20以内的加法", u"乘法口诀"};
     kelvo::CValueLimit limit;
     limit.Init(0, 100, 1, 1);
     for (int day = 0; day < 7; ++day) {
@@ -73,12 +73,12 @@ void SeedWeek(const QString& path) {
 
 // The history windows of the training window, as its buttons open them.
 void SaveHistoryWindows(kelvo::frmTraining& training, const QString& folder) {
-    training.cmdScoreHistory->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdScoreHistory"))->click();
     auto* scores = training.findChild<kelvo::frmScoreHistory*>();
     QApplication::processEvents();
     Save(*scores, folder, "kelvo-score-history.png");
     scores->close();
-    training.cmdMistakeBook->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdMistakeBook"))->click();
     auto* book = training.findChild<kelvo::frmMistakeBook*>();
     QApplication::processEvents();
     Save(*book, folder, "kelvo-mistake-book.png");
@@ -92,11 +92,14 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     kelvo::frmTraining& training = *window.TrainingWindow();
     QApplication::processEvents();
     Save(training, folder, "kelvo-training.png");
-    training.cmdStart->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
     for (int slot = 0; slot < kelvo::frmTraining::kSlotCount; slot += 3) {
-        emit training.lblQuestions[static_cast<size_t>(3 * slot + 1 + slot % 2)]->clicked();
+        emit training
+            .findChild<kelvo::CClickLabel*>(
+                QStringLiteral("lblQuestions_%1").arg(3 * slot + 1 + slot % 2))
+            ->clicked();
     }
-    training.cmdFinish->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
     Save(training, folder, "kelvo-training-graded.png");
     SaveHistoryWindows(training, folder);
     training.close();

@@ -15,8 +15,7 @@ namespace {
 
 // A drill with every question missed, the most a drill writes.
 CDrillRecord AllMissed(int32_t drill) {
-    CDrillRecord record{
-        {QStringLiteral("20以内的进位加法"), 2, 60, 60, 0, 30, 0, QStringLiteral("婴儿")}, {}, {}};
+    CDrillRecord record{{u"20以内的进位加法", 2, 60, 60, 0, 30, 0, u"婴儿"}, {}, {}};
     CValueLimit limit;
     limit.Init(1, 20, 1, 1);
     for (int32_t k = 0; k < 30; ++k) {

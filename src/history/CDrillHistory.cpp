@@ -160,9 +160,10 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
             m_db, QStringLiteral("INSERT INTO drills (finished_at, kind, mode, time_limit, "
                                  "seconds_used, right_count, wrong_count, score, grade) "
                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        Run(drill, {time, result.kind, result.mode, OptionalValue(result.timeLimit),
-                    OptionalValue(result.secondsUsed), result.right, result.wrong, result.score,
-                    result.grade});
+        Run(drill,
+            {time, QString::fromStdU16String(result.kind), result.mode,
+             OptionalValue(result.timeLimit), OptionalValue(result.secondsUsed), result.right,
+             result.wrong, result.score, QString::fromStdU16String(result.grade)});
         const QVariant drillId = drill.lastInsertId();
 
         QSqlQuery missed = Prepared(m_db, QStringLiteral("INSERT INTO missed_questions (drill_id, "
@@ -196,9 +197,9 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
                            "result_multiple = excluded.result_multiple"));
         for (const CMissedQuestion& question : record.missed) {
             const CKeptQuestion& kept = question.kept;
-            Run(keep, {kept.kind, OperandsText(*kept.question), kept.question->ResultValue(),
-                       kept.resultLimit.LowerLimit(), kept.resultLimit.UpperLimit(),
-                       kept.resultLimit.MultipleOf(), time});
+            Run(keep, {QString::fromStdU16String(kept.kind), OperandsText(*kept.question),
+                       kept.question->ResultValue(), kept.resultLimit.LowerLimit(),
+                       kept.resultLimit.UpperLimit(), kept.resultLimit.MultipleOf(), time});
         }
         Execute(m_db, QStringLiteral("COMMIT"));
     });
@@ -228,7 +229,7 @@ std::vector<CBookEntry> CDrillHistory::ReadBook(const QString& strOrder, int32_t
                 continue;
             }
             entries.push_back({query.value(0).toLongLong(),
-                               {query.value(1).toString(), std::move(question),
+                               {query.value(1).toString().toStdU16String(), std::move(question),
                                 ResultLimit(query.value(4).toInt(), query.value(5).toInt(),
                                             query.value(6).toInt())},
                                query.value(7).toInt(),
@@ -252,9 +253,10 @@ std::vector<CPastDrill> CDrillHistory::Drills() {
         while (query.next()) {
             drills.push_back(
                 {QDateTime::fromString(query.value(0).toString(), TimeFormat()),
-                 {query.value(1).toString(), query.value(2).toInt(), OptionalInt(query.value(3)),
-                  OptionalInt(query.value(4)), query.value(5).toInt(), query.value(6).toInt(),
-                  query.value(7).toInt(), query.value(8).toString()}});
+                 {query.value(1).toString().toStdU16String(), query.value(2).toInt(),
+                  OptionalInt(query.value(3)), OptionalInt(query.value(4)), query.value(5).toInt(),
+                  query.value(6).toInt(), query.value(7).toInt(),
+                  query.value(8).toString().toStdU16String()}});
         }
         CheckRead(query);
     });

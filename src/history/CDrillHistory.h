@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DrillRecord.h"
+#include "history/HistoryEntries.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>

@@ -90,7 +90,7 @@ int frmMistakeBook::ShowBook(CDrillHistory& history) {
     QTreeWidgetItem* kind = nullptr;
     for (size_t i = 0; i < book.size(); ++i) {
         if (i == 0 || book[i].kept.kind != book[i - 1].kept.kind) {
-            kind = KindItem(*treMistakes, book[i].kept.kind);
+            kind = KindItem(*treMistakes, QString::fromStdU16String(book[i].kept.kind));
         }
         AddEntry(*kind, book[i]);
     }

@@ -96,7 +96,7 @@ QValueAxis* ScoreAxis() {
 std::map<QDate, double> DailyScores(const std::vector<CPastDrill>& drills, const QString& strKind) {
     std::map<QDate, std::pair<int64_t, int>> sums;
     for (const CPastDrill& drill : drills) {
-        if (drill.result.kind == strKind) {
+        if (QString::fromStdU16String(drill.result.kind) == strKind) {
             auto& [total, count] = sums[drill.finishedAt.date()];
             total += drill.result.score;
             ++count;
@@ -113,8 +113,9 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
     setWindowTitle(QStringLiteral("成绩记录"));
     m_drills = history.Drills();
     for (const CPastDrill& drill : m_drills) {
-        if (!m_kinds.contains(drill.result.kind)) {
-            m_kinds.append(drill.result.kind);
+        const QString kind = QString::fromStdU16String(drill.result.kind);
+        if (!m_kinds.contains(kind)) {
+            m_kinds.append(kind);
         }
     }
     cboKinds = new QComboBox;
@@ -179,7 +180,8 @@ void frmScoreHistory::ShowTable(const QString& strKind) {
     tblDrills->setRowCount(0);
     for (const CPastDrill& drill : m_drills) {
         const CDrillResult& result = drill.result;
-        if (!strKind.isEmpty() && result.kind != strKind) {
+        const QString kind = QString::fromStdU16String(result.kind);
+        if (!strKind.isEmpty() && kind != strKind) {
             continue;
         }
         const int row = tblDrills->rowCount();
@@ -187,13 +189,13 @@ void frmScoreHistory::ShowTable(const QString& strKind) {
         tblDrills->setItem(
             row, TimeColumn,
             Cell(drill.finishedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), false));
-        tblDrills->setItem(row, KindColumn, Cell(result.kind, false));
+        tblDrills->setItem(row, KindColumn, Cell(kind, false));
         tblDrills->setItem(row, ModeColumn, Cell(ModeName(result.mode), false));
         tblDrills->setItem(row, SecondsColumn, Cell(SecondsText(result), false));
         tblDrills->setItem(row, RightColumn, Cell(QString::number(result.right), true));
         tblDrills->setItem(row, WrongColumn, Cell(QString::number(result.wrong), true));
         tblDrills->setItem(row, ScoreColumn, Cell(QString::number(result.score), true));
-        tblDrills->setItem(row, GradeColumn, Cell(result.grade, true));
+        tblDrills->setItem(row, GradeColumn, Cell(QString::fromStdU16String(result.grade), true));
     }
 }
 

@@ -2,10 +2,8 @@
 
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
-#include "widgets/CNumberBox.h"
 
-#include <QLabel>
-#include <QTimer>
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
@@ -13,23 +11,17 @@
 namespace kelvo {
 namespace {
 
-constexpr int32_t kTimed = 1;
-constexpr int32_t kTimeLimited = 2;
-
-void SetBarWidth(QLabel& bar, int32_t width) {
-    bar.resize(width, bar.height());
-}
+constexpr int32_t kTimed = CDrill::kTimed;
+constexpr int32_t kTimeLimited = CDrill::kTimeLimited;
 
 } // namespace
 
-CtrlsTimer::CtrlsTimer(frmTraining& form)
-    : m_form(form), m_iFullWidth(form.lblCountdownProgress->width()),
-      m_lblProgress(form.lblCountdownProgress), m_lblCounter(form.lblTimerCounter) {}
+CtrlsTimer::CtrlsTimer(frmTraining& form) : m_form(form), m_iFullWidth(form.CountdownBarWidth()) {}
 
 void CtrlsTimer::Reset() {
     m_iRemaining = 0;
-    SetBarWidth(*m_lblProgress, m_iFullWidth);
-    m_lblCounter->clear();
+    m_form.ShowCountdownBar(m_iFullWidth);
+    m_form.ShowCounter({});
 }
 
 void CtrlsTimer::Start(int32_t iMode, int32_t iInterval, CtrlsTraining& owner) {
@@ -38,17 +30,17 @@ void CtrlsTimer::Start(int32_t iMode, int32_t iInterval, CtrlsTraining& owner) {
     if (m_iMode == kTimeLimited) {
         // The box reads as a whole number within 1..9999 whatever it shows, so
         // the step has no zero divisor and the milliseconds fit easily.
-        m_iSeconds = m_form.txtTime->Value();
+        m_iSeconds = m_form.TimeLimit();
         m_iRemaining = m_iSeconds;
         m_iWidth = m_iFullWidth;
         m_iStep = static_cast<int32_t>(
             std::floor(static_cast<double>(m_iFullWidth) / (m_iSeconds * 1000.0) * iInterval));
-        m_lblCounter->setNum(m_iRemaining);
+        m_form.ShowCounter(QString::number(m_iRemaining));
     } else if (m_iMode == kTimed) {
         m_iSeconds = 0;
-        m_lblCounter->setText(QStringLiteral("0"));
+        m_form.ShowCounter(QStringLiteral("0"));
     }
-    m_form.timTimer->start(iInterval);
+    m_form.StartTicks(iInterval);
 }
 
 void CtrlsTimer::DoTimered() {
@@ -61,7 +53,7 @@ void CtrlsTimer::DoTimered() {
 
 void CtrlsTimer::Finish() {
     Stop();
-    m_form.lblSeconds->setText(QStringLiteral("用时：%1秒").arg(SecondsUsed()));
+    m_form.ShowSecondsUsed(SecondsUsed());
 }
 
 int32_t CtrlsTimer::SecondsUsed() const {
@@ -72,12 +64,12 @@ int32_t CtrlsTimer::SecondsUsed() const {
 }
 
 void CtrlsTimer::Stop() {
-    m_form.timTimer->stop();
+    m_form.StopTicks();
 }
 
 void CtrlsTimer::CountUp() {
     ++m_iSeconds;
-    m_lblCounter->setNum(m_iSeconds);
+    m_form.ShowCounter(QString::number(m_iSeconds));
 }
 
 void CtrlsTimer::CountDown() {
@@ -88,9 +80,9 @@ void CtrlsTimer::CountDown() {
         m_owner->DoFinishClicked();
         return;
     }
-    m_lblCounter->setNum(m_iRemaining);
+    m_form.ShowCounter(QString::number(m_iRemaining));
     m_iWidth = std::max(0, m_iWidth - m_iStep);
-    SetBarWidth(*m_lblProgress, m_iWidth);
+    m_form.ShowCountdownBar(m_iWidth);
 }
 
 } // namespace kelvo

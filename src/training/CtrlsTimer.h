@@ -2,14 +2,12 @@
 
 #include <cstdint>
 
-class QLabel;
-
 namespace kelvo {
 
 class CtrlsTraining;
 class frmTraining;
 
-// The clock of a drill on the window's timTimer. Mode 2 counts down from the
+// The clock of a drill on the window's ticks. Mode 2 counts down from the
 // time box's limit, shrinks the bar and ends the drill when the time is up;
 // mode 1 counts seconds up. Every tick goes through DoTimered.
 class CtrlsTimer {
@@ -34,8 +32,6 @@ private:
     frmTraining& m_form;
     int32_t m_iMode = 2;
     int32_t m_iFullWidth;
-    QLabel* m_lblProgress;
-    QLabel* m_lblCounter;
     CtrlsTraining* m_owner = nullptr;
     int32_t m_iSeconds = 0;
     int32_t m_iRemaining = 0;

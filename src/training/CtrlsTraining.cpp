@@ -6,172 +6,121 @@
 #include "history/CDrillHistory.h"
 #include "listening/CMandarinSpeaker.h"
 #include "listening/ChineseReading.h"
-#include "training/AnswerChoices.h"
-#include "training/CClickLabel.h"
 #include "training/frmTraining.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <algorithm>
-#include <cmath>
+#include <array>
 #include <unordered_map>
 
 namespace kelvo {
 namespace {
 
-constexpr int32_t kQuestionCount = frmTraining::kSlotCount;
+constexpr int32_t kQuestionCount = CDrill::kQuestionCount;
 constexpr int32_t kTickMilliseconds = 1000;
 constexpr int32_t kKeyStart = 83;
 constexpr int32_t kKeyFinish = 70;
 constexpr int32_t kKeyCreate = 67;
 
-const QColor kChosen(0, 255, 0);
-const QColor kMissed(255, 0, 0);
-
-int32_t DrillScore(int32_t iWrong) {
-    return static_cast<int32_t>(std::floor((kQuestionCount - iWrong) * 100.0 / kQuestionCount));
-}
-
 } // namespace
-
-QString GradeName(int32_t iWrong) {
-    // Index = wrong questions; 7 to 10, 11 to 15 and 16 or more share a grade.
-    static const std::array<const char16_t*, 7> kTopGrades{u"状元",   u"榜眼", u"探花", u"进士",
-                                                           u"同进士", u"举人", u"秀才"};
-    const char16_t* grade = iWrong <= 6    ? kTopGrades[static_cast<size_t>(iWrong)]
-                            : iWrong <= 10 ? u"童生"
-                            : iWrong <= 15 ? u"启蒙"
-                                           : u"婴儿";
-    return QString::fromUtf16(grade);
-}
-
-QString GradeCaption(int32_t iWrong) {
-    return QStringLiteral("等级：") + GradeName(iWrong);
-}
 
 CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history)
     : m_form(form), m_questions(std::move(questions)), m_history(history), m_ctrlsTimer(form),
       m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
-    m_bQuestionsReady = CreateQuestions();
-    if (m_bQuestionsReady) {
-        m_form.cmdStart->setEnabled(true);
-    }
+    CreateQuestions();
 }
 
 void CtrlsTraining::DoCreateClicked() {
-    m_bQuestionsReady = CreateQuestions();
-    if (m_bQuestionsReady) {
+    if (CreateQuestions()) {
         ShowReady();
     }
 }
 
 void CtrlsTraining::DoReviewClicked() {
-    if (m_bIsDoingTraining) {
+    if (m_drill.IsRunning()) {
         return;
     }
-    m_bQuestionsReady = CreateReviewQuestions();
-    if (m_bQuestionsReady) {
+    if (CreateReviewQuestions()) {
         ShowReady();
-        m_form.lblInfo->setText(QStringLiteral("错题重练：错题本里的题目，按“开始”做题。"));
+        m_form.ShowInfo(QStringLiteral("错题重练：错题本里的题目，按“开始”做题。"));
     }
 }
 
 void CtrlsTraining::ShowReady() {
-    m_form.cmdStart->setEnabled(true);
-    ClearResultLabels();
-    m_form.lblCountdownProgress->resize(m_form.lblProgress2->width(),
-                                        m_form.lblCountdownProgress->height());
+    m_form.EnableStart(true);
+    m_form.ClearResults();
+    m_form.ShowCountdownBar(m_form.CountdownBarWidth());
 }
 
 void CtrlsTraining::DoStartClicked() {
-    m_form.cmdStart->setEnabled(false);
-    m_form.cmdCreate->setEnabled(false);
-    m_form.cmdFinish->setEnabled(true);
-    if (!m_bQuestionsReady) {
-        m_bQuestionsReady = CreateQuestions();
-        if (!m_bQuestionsReady) {
-            return;
-        }
+    m_form.EnableStart(false);
+    m_form.EnableCreate(false);
+    m_form.EnableFinish(true);
+    if (!m_drill.IsReady() && !CreateQuestions()) {
+        return;
     }
-    ClearResultLabels();
+    m_form.ClearResults();
     // A restart with S may follow a change of mode: no clock of the last start
     // may tick on.
     m_ctrlsTimer.Stop();
     m_ctrlsTimer.Reset();
-    m_bIsDoingTraining = true;
+    m_drill.Start();
     // The drill keeps the mode it was started in.
-    EnableModes(false);
-    if (m_iMode != kScoreOnly) {
-        m_ctrlsTimer.Start(m_iMode, kTickMilliseconds, *this);
+    m_form.EnableModes(false);
+    if (m_drill.Mode() != kScoreOnly) {
+        m_ctrlsTimer.Start(m_drill.Mode(), kTickMilliseconds, *this);
     }
     StartReading();
 }
 
 void CtrlsTraining::StartReading() {
-    if (!m_form.chkReadAloud->isChecked()) {
+    if (!m_form.IsReadingAloud()) {
         return;
     }
     std::vector<std::u16string> spoken;
-    spoken.reserve(m_drill.questions.size());
-    for (const DrillQuestion& question : m_drill.questions) {
-        spoken.push_back(SpokenQuestion(*question.kept.question, 0));
+    spoken.reserve(m_drill.Slots().size());
+    for (const CDrillSlot& slot : m_drill.Slots()) {
+        spoken.push_back(SpokenQuestion(*slot.question.kept.question, 0));
     }
     if (!m_reader.Start(std::move(spoken))) {
-        m_form.lblInfo->setText(QString::fromUtf16(NoMandarinVoiceText));
+        m_form.ShowInfo(QString::fromUtf16(NoMandarinVoiceText));
     }
 }
 
 void CtrlsTraining::DoFinishClicked() {
-    if (!m_bIsDoingTraining) {
+    if (!m_drill.IsRunning()) {
         return;
     }
-    if (m_iMode == kScoreOnly) {
+    if (m_drill.Mode() == kScoreOnly) {
         m_ctrlsTimer.Stop();
     } else {
         m_ctrlsTimer.Finish();
     }
     m_reader.Stop();
-    m_form.cmdFinish->setEnabled(false);
-    m_form.cmdCreate->setEnabled(true);
-    EnableModes(true);
-    m_bIsDoingTraining = false;
-    m_bQuestionsReady = false;
+    m_form.EnableFinish(false);
+    m_form.EnableCreate(true);
+    m_form.EnableModes(true);
+    m_drill.Finish();
     // Graded first: the drill counts even when it cannot be recorded.
-    RecordDrill(ShowResults());
+    ShowResults();
+    RecordDrill();
 }
 
+// Labels come in threes per question frame: the question, then its two choices.
 void CtrlsTraining::DoQuestionsClicked(int32_t index) {
-    if (!m_bIsDoingTraining) {
+    const int32_t slot = index / 3;
+    const int32_t choice = index % 3 - 1;
+    if (!m_drill.Choose(slot, choice)) {
         return;
     }
-    int32_t other = 0;
-    switch (index % 3) {
-    case 1:
-        other = index + 1;
-        break;
-    case 2:
-        other = index - 1;
-        break;
-    default:
-        return;
-    }
-    m_form.lblQuestions[static_cast<size_t>(index)]->SetBackColor(kChosen);
-    m_form.lblQuestions[static_cast<size_t>(other)]->SetBackColor(BackColor());
-    QuestionSlot& slot = m_arrSlots[static_cast<size_t>(index / 3)];
-    slot.bWrong = index != slot.iAnswerLabel;
-    slot.iChosen = index % 3 - 1;
-    m_reader.Answered(index / 3);
+    m_form.ShowChoice(slot, choice);
+    m_reader.Answered(slot);
 }
 
 void CtrlsTraining::DoModesClicked(int32_t index) {
     static constexpr std::array<int32_t, 3> kModes{kTimeLimited, kTimed, kScoreOnly};
     if (index >= 0 && index < static_cast<int32_t>(kModes.size())) {
-        m_iMode = kModes[static_cast<size_t>(index)];
+        m_drill.SetMode(kModes[static_cast<size_t>(index)]);
     }
 }
 
@@ -180,11 +129,11 @@ void CtrlsTraining::DoTimered() {
 }
 
 void CtrlsTraining::DoKeyDown(int32_t keyCode) {
-    if (keyCode == kKeyStart && m_bQuestionsReady) {
+    if (keyCode == kKeyStart && m_drill.IsReady()) {
         DoStartClicked();
-    } else if (keyCode == kKeyFinish && m_bIsDoingTraining) {
+    } else if (keyCode == kKeyFinish && m_drill.IsRunning()) {
         DoFinishClicked();
-    } else if (keyCode == kKeyCreate && !m_bIsDoingTraining) {
+    } else if (keyCode == kKeyCreate && !m_drill.IsRunning()) {
         DoCreateClicked();
     }
 }
@@ -192,49 +141,54 @@ void CtrlsTraining::DoKeyDown(int32_t keyCode) {
 bool CtrlsTraining::CreateQuestions() {
     PrepareQuestionArea();
     const CQuestionSet questionSet = m_questions(kQuestionCount);
-    m_drill = {QString::fromStdU16String(questionSet.title), {}};
+    std::vector<CDrillQuestion> questions;
     if (questionSet.HasQuestions()) {
         const CValueLimit& limit = *questionSet.templates.front()->ResultOperand()->Limit();
         for (int32_t i = 1; i <= questionSet.questions.Count(); ++i) {
-            m_drill.questions.push_back({{m_drill.kind, questionSet.questions.Item(i), limit}});
+            questions.push_back({{questionSet.title, questionSet.questions.Item(i), limit}});
         }
     }
-    return ShowDrill(QStringLiteral("无法生成试题，可能您设计的算式有错误，请到主窗口修改算式。"));
+    return ShowDrill(questionSet.title, std::move(questions),
+                     QStringLiteral("无法生成试题，可能您设计的算式有错误，请到主窗口修改算式。"));
 }
 
 bool CtrlsTraining::CreateReviewQuestions() {
     PrepareQuestionArea();
-    m_drill = ReviewDrill();
-    return ShowDrill(QStringLiteral("错题本里没有题目。"));
+    return ShowDrill(u"错题重练", ReviewQuestions(), QStringLiteral("错题本里没有题目。"));
 }
 
 void CtrlsTraining::PrepareQuestionArea() {
-    ClearQuestionLabels();
-    m_form.cmdStart->setEnabled(false);
-    m_form.lblInfo->clear();
+    m_form.ClearQuestions();
+    m_form.EnableStart(false);
+    m_form.ShowInfo({});
 }
 
-bool CtrlsTraining::ShowDrill(const QString& strFailure) {
-    if (m_drill.questions.empty()) {
-        m_form.lblInfo->setText(strFailure);
+bool CtrlsTraining::ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,
+                              const QString& strFailure) {
+    m_drill.Prepare(std::move(kind), std::move(questions), m_form.IsTeachingChoices());
+    if (!m_drill.IsReady()) {
+        m_form.ShowInfo(strFailure);
         return false;
     }
-    const auto shown = std::min(m_drill.questions.size(), static_cast<size_t>(kQuestionCount));
-    for (size_t k = 0; k < shown; ++k) {
-        ShowQuestion(m_drill.questions[k], static_cast<int32_t>(k));
+    const std::vector<CDrillSlot>& frames = m_drill.Slots();
+    for (size_t k = 0; k < frames.size(); ++k) {
+        m_form.ShowQuestion(static_cast<int32_t>(k),
+                            QString::fromStdU16String(
+                                frames[k].question.kept.question->LeftPartToString().ToString()),
+                            frames[k].choices.Values);
     }
-    m_form.cmdStart->setEnabled(true);
+    m_form.EnableStart(true);
     return true;
 }
 
 // The book's questions in random order, repeated up to 30 as a drill of a kind
 // with fewer questions is.
-CtrlsTraining::Drill CtrlsTraining::ReviewDrill() {
+std::vector<CDrillQuestion> CtrlsTraining::ReviewQuestions() {
     const std::vector<CBookEntry> entries = m_history.ReviewEntries(kQuestionCount);
     ShowHistoryMessage();
-    Drill drill{QStringLiteral("错题重练"), {}};
+    std::vector<CDrillQuestion> questions;
     if (entries.empty()) {
-        return drill;
+        return questions;
     }
     QuestionList order;
     std::unordered_map<const CExprValue*, const CBookEntry*> entryOf;
@@ -246,89 +200,25 @@ CtrlsTraining::Drill CtrlsTraining::ReviewDrill() {
     ShuffleAndFill(order, 1, order.Count(), kQuestionCount, nullptr);
     for (int32_t i = 1; i <= order.Count(); ++i) {
         const CBookEntry& entry = *entryOf.at(order.Item(i).get());
-        drill.questions.push_back({entry.kept, entry.id});
+        questions.push_back({entry.kept, entry.id});
     }
-    return drill;
+    return questions;
 }
 
-void CtrlsTraining::ClearQuestionLabels() {
-    for (CClickLabel* label : m_form.lblQuestions) {
-        label->clear();
-        label->SetBackColor(BackColor());
-    }
-}
-
-void CtrlsTraining::ShowQuestion(const DrillQuestion& question, int32_t k) {
-    const CExprValue& value = *question.kept.question;
-    const CValueLimit& limit = question.kept.resultLimit;
-    const AnswerChoices choices = m_form.chkTeachingChoices->isChecked()
-                                      ? MakeTeachingChoices(value, limit)
-                                      : MakeAnswerChoices(value.ResultValue(), limit);
-    const auto first = 3 * static_cast<size_t>(k);
-    m_form.lblQuestions[first]->setText(
-        QString::fromStdU16String(value.LeftPartToString().ToString()));
-    for (size_t c = 0; c < 2; ++c) {
-        CClickLabel* label = m_form.lblQuestions[first + 1 + c];
-        label->setNum(choices.Values[c]);
-        label->SetBackColor(BackColor());
-    }
-    QuestionSlot& slot = m_arrSlots[static_cast<size_t>(k)];
-    slot.bWrong = true;
-    slot.iAnswer = choices.Values[static_cast<size_t>(choices.RightIndex)];
-    slot.iAnswerLabel = 3 * k + choices.RightIndex + 1;
-    slot.iChoices = choices.Values;
-    slot.iChosen = -1;
-}
-
-void CtrlsTraining::ClearResultLabels() {
-    for (QLabel* label :
-         {m_form.lblCorrect, m_form.lblWrong, m_form.lblScore, m_form.lblTimerCounter,
-          m_form.lblSeconds, m_form.lblInfo, m_form.lblGrade}) {
-        label->clear();
-    }
-}
-
-int32_t CtrlsTraining::ShowResults() {
-    int32_t wrong = 0;
-    for (const QuestionSlot& slot : m_arrSlots) {
-        if (slot.bWrong) {
-            ++wrong;
-            m_form.lblQuestions[static_cast<size_t>(slot.iAnswerLabel)]->SetBackColor(kMissed);
+void CtrlsTraining::ShowResults() {
+    const std::vector<CDrillSlot>& frames = m_drill.Slots();
+    for (size_t k = 0; k < frames.size(); ++k) {
+        if (!frames[k].IsRight()) {
+            m_form.ShowMissed(static_cast<int32_t>(k), frames[k].choices.RightIndex);
         }
     }
-    m_form.lblCorrect->setText(QStringLiteral("正确：%1").arg(kQuestionCount - wrong));
-    m_form.lblWrong->setText(QStringLiteral("错误：%1").arg(wrong));
-    m_form.lblScore->setText(QStringLiteral("得分：%1分").arg(DrillScore(wrong)));
-    m_form.lblGrade->setText(GradeCaption(wrong));
-    return wrong;
+    const int32_t wrong = m_drill.Wrong();
+    m_form.ShowResults(kQuestionCount - wrong, wrong, DrillScore(wrong),
+                       QString::fromStdU16String(GradeName(wrong)));
 }
 
-void CtrlsTraining::RecordDrill(int32_t iWrong) {
-    CDrillRecord record{{m_drill.kind, m_iMode, std::nullopt, std::nullopt, kQuestionCount - iWrong,
-                         iWrong, DrillScore(iWrong), GradeName(iWrong)},
-                        {},
-                        {}};
-    if (m_iMode != kScoreOnly) {
-        record.result.secondsUsed = m_ctrlsTimer.SecondsUsed();
-    }
-    if (m_iMode == kTimeLimited) {
-        record.result.timeLimit = m_ctrlsTimer.TimeLimit();
-    }
-    const auto shown = std::min(m_drill.questions.size(), m_arrSlots.size());
-    for (size_t k = 0; k < shown; ++k) {
-        const QuestionSlot& slot = m_arrSlots[k];
-        const DrillQuestion& question = m_drill.questions[k];
-        if (slot.bWrong) {
-            record.missed.push_back(
-                {question.kept,
-                 slot.iChosen < 0
-                     ? std::nullopt
-                     : std::optional<int32_t>(slot.iChoices[static_cast<size_t>(slot.iChosen)])});
-        } else if (question.iBookId != 0) {
-            record.reviewedRight.push_back(question.iBookId);
-        }
-    }
-    m_history.Record(record);
+void CtrlsTraining::RecordDrill() {
+    m_history.Record(m_drill.Record(m_ctrlsTimer.TimeLimit(), m_ctrlsTimer.SecondsUsed()));
     ShowHistoryMessage();
 }
 
@@ -337,16 +227,6 @@ void CtrlsTraining::ShowHistoryMessage() {
     if (!message.isEmpty()) {
         m_form.ShowMessage(message);
     }
-}
-
-void CtrlsTraining::EnableModes(bool bEnabled) {
-    for (QRadioButton* option : m_form.optModes) {
-        option->setEnabled(bEnabled);
-    }
-}
-
-QColor CtrlsTraining::BackColor() const {
-    return m_form.palette().color(QPalette::Window);
 }
 
 } // namespace kelvo

@@ -1,10 +1,7 @@
 #include "training/TrainingSettings.h"
 
-#include "output/ControlFont.h"
 #include "question/CConfig.h"
-#include "training/CClickLabel.h"
 #include "training/frmTraining.h"
-#include "widgets/CNumberBox.h"
 
 #include <memory>
 
@@ -20,18 +17,16 @@ bool IsUsable(const std::shared_ptr<CFont>& font) {
 void UpdateTrainingView(const CConfig& config, frmTraining& form) {
     const auto saved =
         IsUsable(config.TrainingFont()) ? config.TrainingFont() : CConfig::DefaultTrainingFont();
-    for (CClickLabel* label : form.lblQuestions) {
-        ApplyFontToControl(*saved, *label);
-    }
+    form.ApplyQuestionFont(*saved);
     const int32_t seconds = config.TrainingTime() >= CConfig::MinTrainingTime
                                 ? config.TrainingTime()
                                 : CConfig::DefaultTrainingTime;
-    form.txtTime->SetValue(seconds);
+    form.SetTimeLimit(seconds);
 }
 
 void UpdateTrainingConfig(CConfig& config, frmTraining& form) {
-    config.SetTrainingFont(FontFromControl(*form.lblQuestions[0]));
-    config.SetTrainingTime(form.txtTime->Value());
+    config.SetTrainingFont(form.QuestionFont());
+    config.SetTrainingTime(form.TimeLimit());
 }
 
 } // namespace kelvo

@@ -38,6 +38,8 @@ constexpr int kBarHeight = 14;
 constexpr int kSidePanelWidth = 190;
 
 const QColor kBarColor(0, 120, 215);
+const QColor kChosen(0, 255, 0);
+const QColor kMissed(255, 0, 0);
 const QColor kBarBackground(210, 210, 210);
 
 template <class Widget>
@@ -209,12 +211,7 @@ QWidget* frmTraining::CreateCountdownBar() {
     return bar;
 }
 
-QWidget* frmTraining::CreateSidePanel() {
-    auto* panel = new QWidget;
-    panel->setFixedWidth(kSidePanelWidth);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-
+QWidget* frmTraining::CreateModeOptions() {
     Frame3 = Named(new QGroupBox, QStringLiteral("Frame3"));
     const QStringList modeCaptions{QStringLiteral("限时"), QStringLiteral("计时模式"),
                                    QStringLiteral("计分模式")};
@@ -237,7 +234,32 @@ QWidget* frmTraining::CreateSidePanel() {
     modes->addLayout(timeRow);
     modes->addWidget(optModes[1]);
     modes->addWidget(optModes[2]);
-    column->addWidget(Frame3);
+    return Frame3;
+}
+
+QWidget* frmTraining::CreateResultPanel() {
+    Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
+    Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
+    Label4->setAlignment(Qt::AlignCenter);
+    lblCorrect = ResultLabel("lblCorrect");
+    lblWrong = ResultLabel("lblWrong");
+    lblScore = ResultLabel("lblScore");
+    lblSeconds = ResultLabel("lblSeconds");
+    lblGrade = ResultLabel("lblGrade");
+    auto* results = new QVBoxLayout(Frame2);
+    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
+        results->addWidget(label);
+    }
+    return Frame2;
+}
+
+QWidget* frmTraining::CreateSidePanel() {
+    auto* panel = new QWidget;
+    panel->setFixedWidth(kSidePanelWidth);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    column->addWidget(CreateModeOptions());
     // Off, the wrong choices are drawn as they always were.
     chkTeachingChoices = Named(new QCheckBox(QStringLiteral("错误选项用常见错误")),
                                QStringLiteral("chkTeachingChoices"));
@@ -260,19 +282,7 @@ QWidget* frmTraining::CreateSidePanel() {
     column->addWidget(cmdStart);
     column->addWidget(cmdFinish);
 
-    Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
-    Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
-    Label4->setAlignment(Qt::AlignCenter);
-    lblCorrect = ResultLabel("lblCorrect");
-    lblWrong = ResultLabel("lblWrong");
-    lblScore = ResultLabel("lblScore");
-    lblSeconds = ResultLabel("lblSeconds");
-    lblGrade = ResultLabel("lblGrade");
-    auto* results = new QVBoxLayout(Frame2);
-    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
-        results->addWidget(label);
-    }
-    column->addWidget(Frame2);
+    column->addWidget(CreateResultPanel());
     cmdMistakeBook =
         Named(new QPushButton(QStringLiteral("错题本")), QStringLiteral("cmdMistakeBook"));
     cmdScoreHistory =
@@ -337,7 +347,7 @@ void frmTraining::ChooseFont() {
 
 // Both open over the training window without stopping a running drill.
 void frmTraining::ShowMistakeBook() {
-    auto* book = new frmMistakeBook(m_history, !m_ctrls->IsDoingtraining(), this);
+    auto* book = new frmMistakeBook(m_history, !m_ctrls->IsDoingTraining(), this);
     book->setAttribute(Qt::WA_DeleteOnClose);
     connect(book, &frmMistakeBook::reviewRequested, this,
             [this] { Forward([this] { m_ctrls->DoReviewClicked(); }); });
@@ -353,6 +363,123 @@ void frmTraining::ShowScoreHistory() {
 void frmTraining::ShowHelp() {
     frmTrainingHelp help(this);
     help.exec();
+}
+
+void frmTraining::ClearQuestions() {
+    for (CClickLabel* label : lblQuestions) {
+        label->clear();
+        label->SetBackColor(palette().color(QPalette::Window));
+    }
+}
+
+void frmTraining::ShowQuestion(int32_t slot, const QString& strQuestion,
+                               const std::array<int32_t, 2>& choices) {
+    const auto first = 3 * static_cast<size_t>(slot);
+    lblQuestions.at(first)->setText(strQuestion);
+    for (size_t c = 0; c < choices.size(); ++c) {
+        CClickLabel* label = lblQuestions.at(first + 1 + c);
+        label->setNum(choices[c]);
+        label->SetBackColor(palette().color(QPalette::Window));
+    }
+}
+
+void frmTraining::ShowChoice(int32_t slot, int32_t choice) {
+    const auto first = 3 * static_cast<size_t>(slot) + 1;
+    lblQuestions.at(first + static_cast<size_t>(choice))->SetBackColor(kChosen);
+    lblQuestions.at(first + static_cast<size_t>(1 - choice))
+        ->SetBackColor(palette().color(QPalette::Window));
+}
+
+void frmTraining::ShowMissed(int32_t slot, int32_t rightChoice) {
+    lblQuestions.at(3 * static_cast<size_t>(slot) + 1 + static_cast<size_t>(rightChoice))
+        ->SetBackColor(kMissed);
+}
+
+void frmTraining::ShowResults(int32_t right, int32_t wrong, int32_t score,
+                              const QString& strGrade) {
+    lblCorrect->setText(QStringLiteral("正确：%1").arg(right));
+    lblWrong->setText(QStringLiteral("错误：%1").arg(wrong));
+    lblScore->setText(QStringLiteral("得分：%1分").arg(score));
+    lblGrade->setText(QStringLiteral("等级：") + strGrade);
+}
+
+void frmTraining::ShowSecondsUsed(int32_t seconds) {
+    lblSeconds->setText(QStringLiteral("用时：%1秒").arg(seconds));
+}
+
+void frmTraining::ClearResults() {
+    for (QLabel* label :
+         {lblCorrect, lblWrong, lblScore, lblTimerCounter, lblSeconds, lblInfo, lblGrade}) {
+        label->clear();
+    }
+}
+
+void frmTraining::ShowInfo(const QString& strText) {
+    lblInfo->setText(strText);
+}
+
+void frmTraining::ShowCounter(const QString& strText) {
+    lblTimerCounter->setText(strText);
+}
+
+void frmTraining::ShowCountdownBar(int32_t width) {
+    lblCountdownProgress->resize(width, lblCountdownProgress->height());
+}
+
+int32_t frmTraining::CountdownBarWidth() const {
+    return lblProgress2->width();
+}
+
+void frmTraining::StartTicks(int32_t milliseconds) {
+    timTimer->start(milliseconds);
+}
+
+void frmTraining::StopTicks() {
+    timTimer->stop();
+}
+
+void frmTraining::EnableCreate(bool bEnabled) {
+    cmdCreate->setEnabled(bEnabled);
+}
+
+void frmTraining::EnableStart(bool bEnabled) {
+    cmdStart->setEnabled(bEnabled);
+}
+
+void frmTraining::EnableFinish(bool bEnabled) {
+    cmdFinish->setEnabled(bEnabled);
+}
+
+void frmTraining::EnableModes(bool bEnabled) {
+    for (QRadioButton* option : optModes) {
+        option->setEnabled(bEnabled);
+    }
+}
+
+bool frmTraining::IsTeachingChoices() const {
+    return chkTeachingChoices->isChecked();
+}
+
+bool frmTraining::IsReadingAloud() const {
+    return chkReadAloud->isChecked();
+}
+
+int32_t frmTraining::TimeLimit() const {
+    return txtTime->Value();
+}
+
+void frmTraining::SetTimeLimit(int32_t seconds) {
+    txtTime->SetValue(seconds);
+}
+
+std::shared_ptr<CFont> frmTraining::QuestionFont() const {
+    return FontFromControl(*lblQuestions[0]);
+}
+
+void frmTraining::ApplyQuestionFont(const CFont& font) {
+    for (CClickLabel* label : lblQuestions) {
+        ApplyFontToControl(font, *label);
+    }
 }
 
 void frmTraining::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,9 @@
 // The on-screen drill. frmTraining shows 30 questions with two answer choices
 // each and forwards every user event to its controller CtrlsTraining, which
 // takes its questions from the main window's kind (through QuestionSource),
-// grades the drill and runs the clock CtrlsTimer on the
-// window's timTimer. The training font and time limit come from the main
+// leaves the drill's rules to CDrill, runs the clock CtrlsTimer on the
+// window's ticks and tells the window what to show. Tests find the controls by
+// their object names. The training font and time limit come from the main
 // window's configuration when the window opens and go back to it when it closes.
 // Every graded drill is recorded in the drill history, which the windows
 // 错题本 and 成绩记录 show; a review drill comes from the mistake book.
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class QCheckBox;
@@ -29,6 +31,7 @@ namespace kelvo {
 
 class CClickLabel;
 class CConfig;
+class CFont;
 class CDrillHistory;
 class CNumberBox;
 class CtrlsTraining;
@@ -45,6 +48,73 @@ public:
     // and time limit in `config`. Graded drills go into `history`.
     frmTraining(QWidget* owner, QuestionSource questions, CConfig& config, CDrillHistory& history);
     ~frmTraining() override;
+
+    // What the controllers show. The window decides only how: colours, texts
+    // around the numbers, which label holds what.
+    void ClearQuestions();
+    void ShowQuestion(int32_t slot, const QString& strQuestion,
+                      const std::array<int32_t, 2>& choices);
+    // The taken choice green, the other one plain.
+    void ShowChoice(int32_t slot, int32_t choice);
+    // The right choice of a missed question red.
+    void ShowMissed(int32_t slot, int32_t rightChoice);
+    void ShowResults(int32_t right, int32_t wrong, int32_t score, const QString& strGrade);
+    void ShowSecondsUsed(int32_t seconds);
+    // Empties the results, the clock's counter and the information line.
+    void ClearResults();
+    void ShowInfo(const QString& strText);
+    void ShowCounter(const QString& strText);
+    void ShowCountdownBar(int32_t width);
+    // The countdown bar's full width.
+    int32_t CountdownBarWidth() const;
+    void StartTicks(int32_t milliseconds);
+    void StopTicks();
+    void EnableCreate(bool bEnabled);
+    void EnableStart(bool bEnabled);
+    void EnableFinish(bool bEnabled);
+    void EnableModes(bool bEnabled);
+    bool IsTeachingChoices() const;
+    bool IsReadingAloud() const;
+    // The time box, read as a whole number within its range.
+    int32_t TimeLimit() const;
+    void SetTimeLimit(int32_t seconds);
+    // The font of all 90 question labels.
+    std::shared_ptr<CFont> QuestionFont() const;
+    void ApplyQuestionFont(const CFont& font);
+
+    CtrlsTraining& Controller() { return *m_ctrls; }
+    // Tests record the error messages instead of showing them.
+    void SetMessageBox(CErrorBoundary::MessageBox messageBox) {
+        m_errors.SetMessageBox(std::move(messageBox));
+    }
+    void ShowMessage(const QString& strText) const { m_errors.Show(strText); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* CreateQuestionArea();
+    QWidget* CreateSidePanel();
+    QWidget* CreateModeOptions();
+    QWidget* CreateResultPanel();
+    QWidget* CreateCountdownBar();
+    // The question frames follow the font and the texts: gaps of the font's size,
+    // all frames as wide as the widest.
+    void FitQuestionFrames();
+    // The question area takes at most what the screen leaves; beyond, it scrolls.
+    void BoundQuestionArea();
+    void ConnectEvents();
+    void OnModesClicked(int index);
+    void ShowHelp();
+    void ChooseFont();
+    void ShowMistakeBook();
+    void ShowScoreHistory();
+    // Runs one event of the controller through the error boundary.
+    template <class Action>
+    void Forward(Action action);
 
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdShowHelp = nullptr;
@@ -76,38 +146,6 @@ public:
     QCheckBox* chkReadAloud = nullptr;
     QPushButton* cmdMistakeBook = nullptr;
     QPushButton* cmdScoreHistory = nullptr;
-
-    CtrlsTraining& Controller() { return *m_ctrls; }
-    // Tests record the error messages instead of showing them.
-    void SetMessageBox(CErrorBoundary::MessageBox messageBox) {
-        m_errors.SetMessageBox(std::move(messageBox));
-    }
-    void ShowMessage(const QString& strText) const { m_errors.Show(strText); }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* CreateQuestionArea();
-    QWidget* CreateSidePanel();
-    QWidget* CreateCountdownBar();
-    // The question frames follow the font and the texts: gaps of the font's size,
-    // all frames as wide as the widest.
-    void FitQuestionFrames();
-    // The question area takes at most what the screen leaves; beyond, it scrolls.
-    void BoundQuestionArea();
-    void ConnectEvents();
-    void OnModesClicked(int index);
-    void ShowHelp();
-    void ChooseFont();
-    void ShowMistakeBook();
-    void ShowScoreHistory();
-    // Runs one event of the controller through the error boundary.
-    template <class Action>
-    void Forward(Action action);
 
     CConfig& m_config;
     CDrillHistory& m_history;

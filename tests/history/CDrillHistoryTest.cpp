@@ -29,14 +29,14 @@ TEST_F(CDrillHistoryTest, AFinishedDrillKeepsItsRowItsMissedQuestionsAndTheirBoo
     EXPECT_EQ(drills[0].result.mode, 3);
     EXPECT_FALSE(drills[0].result.timeLimit.has_value());
     const CDrillResult& first = drills[1].result;
-    EXPECT_EQ(first.kind, NineAdd);
+    EXPECT_EQ(QString::fromStdU16String(first.kind), NineAdd);
     EXPECT_EQ(first.mode, 2);
     EXPECT_EQ(first.timeLimit, 60);
     EXPECT_EQ(first.secondsUsed, 42);
     EXPECT_EQ(first.right, 28);
     EXPECT_EQ(first.wrong, 2);
     EXPECT_EQ(first.score, 93);
-    EXPECT_EQ(first.grade, QStringLiteral("童生"));
+    EXPECT_EQ(QString::fromStdU16String(first.grade), QStringLiteral("童生"));
 
     EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(operands || '=' || answer || ' ' || "
                                  "ifnull(choice, '-'), ';') FROM missed_questions")),
@@ -103,7 +103,7 @@ TEST_F(CDrillHistoryTest, AReviewTakesTheMostMissedThenTheLatestAndTheBookGroups
         QStringList list;
         for (const CBookEntry& entry : entries) {
             list.append(
-                entry.kept.kind + u' ' +
+                QString::fromStdU16String(entry.kept.kind) + u' ' +
                 QString::fromStdU16String(entry.kept.question->LeftPartToString().ToString()));
         }
         return list.join(u'|');
@@ -136,7 +136,7 @@ TEST_F(CDrillHistoryTest, AFileOfTheFirstVersionKeepsItsDrillsAndFillsTheBook) {
     ASSERT_EQ(m_history->Drills().size(), 2u);
     const std::vector<CBookEntry> book = m_history->MistakeBook();
     ASSERT_EQ(book.size(), 1u);
-    EXPECT_EQ(book[0].kept.kind, NineAdd);
+    EXPECT_EQ(QString::fromStdU16String(book[0].kept.kind), NineAdd);
     EXPECT_EQ(book[0].missed, 2);
     EXPECT_EQ(book[0].lastMissed, QDateTime(QDate(2024, 5, 2), QTime(8, 0)));
     EXPECT_EQ(book[0].kept.resultLimit.UpperLimit(), 10000);

@@ -26,14 +26,14 @@ inline std::shared_ptr<const CExprValue> Question(int32_t a, int32_t op, int32_t
 inline CKeptQuestion Kept(const QString& kind, std::shared_ptr<const CExprValue> question) {
     CValueLimit limit;
     limit.Init(0, 100, 1, 1);
-    return {kind, std::move(question), limit};
+    return {kind.toStdU16String(), std::move(question), limit};
 }
 
 // A graded drill of 30 questions with the given misses.
 inline CDrillRecord Drill(const QString& kind, std::vector<CMissedQuestion> missed,
                           std::vector<int64_t> reviewedRight = {}) {
     const auto wrong = static_cast<int32_t>(missed.size());
-    return {{kind, 2, 60, 42, 30 - wrong, wrong, (30 - wrong) * 100 / 30, QStringLiteral("童生")},
+    return {{kind.toStdU16String(), 2, 60, 42, 30 - wrong, wrong, (30 - wrong) * 100 / 30, u"童生"},
             std::move(missed),
             std::move(reviewedRight)};
 }

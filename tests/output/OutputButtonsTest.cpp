@@ -122,8 +122,8 @@ class TrainingFontButtonTest : public test::TrainingWindowTest {};
 TEST_F(TrainingFontButtonTest, ChangesAllNinetyQuestionLabelsAndTheConfigurationKeepsIt) {
     frmTraining& form = Open();
     AnswerNextFontDialog("cmdOK");
-    form.cmdFont->click();
-    for (CClickLabel* pLabel : form.lblQuestions)
+    test::Ui(form).cmdFont->click();
+    for (CClickLabel* pLabel : test::Ui(form).lblQuestions)
         ExpectChosenFont(*pLabel, 0);
 
     CloseWindow();

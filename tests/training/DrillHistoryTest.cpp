@@ -19,8 +19,8 @@ QString Text(const CExprValue& question) {
 
 TEST_F(DrillHistoryTest, EveryWayOfFinishingRecordsTheDrillAndItsMisses) {
     frmTraining& form = Open();
-    form.txtTime->setText(QStringLiteral("2"));
-    const std::vector<std::function<void()>> finishes{[&] { form.cmdFinish->click(); },
+    Ui(form).txtTime->setText(QStringLiteral("2"));
+    const std::vector<std::function<void()>> finishes{[&] { Ui(form).cmdFinish->click(); },
                                                       [&] { Key(Qt::Key_F); },
                                                       [&] {
                                                           for (int tick = 0; tick < 2; ++tick) {
@@ -37,22 +37,22 @@ TEST_F(DrillHistoryTest, EveryWayOfFinishingRecordsTheDrillAndItsMisses) {
         }
         Tick();
         finishes[drill]();
-        ASSERT_EQ(form.lblGrade->text(), QStringLiteral("等级：探花")) << drill;
+        ASSERT_EQ(Ui(form).lblGrade->text(), QStringLiteral("等级：探花")) << drill;
 
         const std::vector<CPastDrill> drills = m_history->Drills();
         ASSERT_EQ(drills.size(), drill + 1);
         const CDrillResult& result = drills.front().result;
-        EXPECT_EQ(result.kind, QStringLiteral("9加几"));
+        EXPECT_EQ(QString::fromStdU16String(result.kind), QStringLiteral("9加几"));
         EXPECT_EQ(result.mode, CtrlsTraining::kTimeLimited);
         EXPECT_EQ(result.timeLimit, 2);
         EXPECT_EQ(result.secondsUsed, drill == 2 ? 2 : 1);
         EXPECT_EQ(std::tuple(result.right, result.wrong, result.score), std::tuple(28, 2, 93));
-        EXPECT_EQ(result.grade, QStringLiteral("探花"));
+        EXPECT_EQ(QString::fromStdU16String(result.grade), QStringLiteral("探花"));
         const std::vector<CBookEntry> book = m_history->MistakeBook();
         QStringList kept;
         for (const CBookEntry& entry : book) {
             kept.append(Text(*entry.kept.question));
-            EXPECT_EQ(entry.kept.kind, QStringLiteral("9加几"));
+            EXPECT_EQ(QString::fromStdU16String(entry.kept.kind), QStringLiteral("9加几"));
             EXPECT_EQ(entry.kept.resultLimit.UpperLimit(), 19);
         }
         EXPECT_TRUE(kept.contains(Label(0)->text()));
@@ -72,20 +72,20 @@ TEST_F(DrillHistoryTest, AReviewDrillAsksTheBookUntilItsQuestionsAreLearnt) {
         auto question = std::make_shared<CExprValue>();
         const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, a}, {Op::Plus, b}}};
         question->CreateFrom(operands, a + b);
-        missed.push_back({{kind, question, limit}, std::nullopt});
+        missed.push_back({{kind.toStdU16String(), question, limit}, std::nullopt});
     }
     ASSERT_TRUE(
-        m_history->Record({{kind, 3, {}, {}, 28, 2, 93, QStringLiteral("探花")}, missed, {}}));
+        m_history->Record({{kind.toStdU16String(), 3, {}, {}, 28, 2, 93, u"探花"}, missed, {}}));
 
     frmTraining& form = Open();
     for (int day = 0; day < 2; ++day) {
-        form.cmdMistakeBook->click();
+        Ui(form).cmdMistakeBook->click();
         auto* book = form.findChild<frmMistakeBook*>();
         ASSERT_NE(book, nullptr);
         book->cmdReview->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(form.findChild<frmMistakeBook*>(), nullptr);
-        ASSERT_TRUE(form.cmdStart->isEnabled());
+        ASSERT_TRUE(Ui(form).cmdStart->isEnabled());
         for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
             EXPECT_TRUE(Label(3 * slot)->text() == QStringLiteral("8＋5=") ||
                         Label(3 * slot)->text() == QStringLiteral("7＋6="))
@@ -94,12 +94,13 @@ TEST_F(DrillHistoryTest, AReviewDrillAsksTheBookUntilItsQuestionsAreLearnt) {
         Key(Qt::Key_S);
         Answer(0);
         Key(Qt::Key_F);
-        EXPECT_EQ(m_history->Drills().front().result.kind, QStringLiteral("错题重练"));
+        EXPECT_EQ(QString::fromStdU16String(m_history->Drills().front().result.kind),
+                  QStringLiteral("错题重练"));
         EXPECT_EQ(m_history->MistakeBook().size(), day == 0 ? 2u : 0u);
         m_now = m_now.addDays(1);
     }
     // An empty book has nothing to review.
-    form.cmdMistakeBook->click();
+    Ui(form).cmdMistakeBook->click();
     EXPECT_FALSE(form.findChild<frmMistakeBook*>()->cmdReview->isEnabled());
 }
 
@@ -115,9 +116,9 @@ TEST_F(DrillHistoryTest, AnUnwritableHistoryIsReportedOnceAndTheDrillsAreGraded)
         Key(Qt::Key_S);
         Answer(1);
         Key(Qt::Key_F);
-        EXPECT_EQ(form.lblScore->text(), QStringLiteral("得分：96分"));
-        EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：榜眼"));
-        EXPECT_TRUE(form.cmdCreate->isEnabled());
+        EXPECT_EQ(Ui(form).lblScore->text(), QStringLiteral("得分：96分"));
+        EXPECT_EQ(Ui(form).lblGrade->text(), QStringLiteral("等级：榜眼"));
+        EXPECT_TRUE(Ui(form).cmdCreate->isEnabled());
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("成绩记录文件无法打开或写入。训练照常进行")));
@@ -125,8 +126,8 @@ TEST_F(DrillHistoryTest, AnUnwritableHistoryIsReportedOnceAndTheDrillsAreGraded)
 
 TEST_F(DrillHistoryTest, ChoicesThatTeachOfferTheForgottenCarryFromTheNextCreate) {
     frmTraining& form = Open();
-    EXPECT_FALSE(form.chkTeachingChoices->isChecked());
-    QTest::mouseClick(form.chkTeachingChoices, Qt::LeftButton);
+    EXPECT_FALSE(Ui(form).chkTeachingChoices->isChecked());
+    QTest::mouseClick(Ui(form).chkTeachingChoices, Qt::LeftButton);
     Key(Qt::Key_C);
     // 9 + b carries for b up to 9 (9＋4 → 3); 9＋10 is off by ten (→ 9).
     for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {

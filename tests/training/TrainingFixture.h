@@ -7,6 +7,7 @@
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
+#include "training/TrainingControls.h"
 #include "training/frmTraining.h"
 #include "widgets/CNumberBox.h"
 
@@ -79,7 +80,9 @@ protected:
     }
 
     frmTraining& Form() { return *m_form; }
-    CClickLabel* Label(int index) { return m_form->lblQuestions[static_cast<size_t>(index)]; }
+    CClickLabel* Label(int index) {
+        return m_form->findChild<CClickLabel*>(QStringLiteral("lblQuestions_%1").arg(index));
+    }
     void Click(int index) { QTest::mouseClick(Label(index), Qt::LeftButton); }
     void Key(Qt::Key key) { QTest::keyClick(m_form.data(), key); }
     void Tick() { m_form->Controller().DoTimered(); }

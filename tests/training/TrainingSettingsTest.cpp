@@ -30,7 +30,7 @@ void CollectMainWindow(CConfig& config) {
 }
 
 void ExpectFontOnAllLabels(frmTraining& form, const QString& family, int size) {
-    for (CClickLabel* label : form.lblQuestions) {
+    for (CClickLabel* label : Ui(form).lblQuestions) {
         ASSERT_EQ(label->font().family(), family) << label->objectName().toStdString();
         ASSERT_EQ(label->font().pointSize(), size) << label->objectName().toStdString();
     }
@@ -42,13 +42,13 @@ TEST_F(TrainingSettingsTest, WithoutAFileTheDefaultsStand) {
     ExpectFontOnAllLabels(form, QStringLiteral("Verdana"), 14);
     EXPECT_EQ(Label(0)->font().weight(), QFont::Normal);
     EXPECT_EQ(Label(0)->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(form.txtTime->text(), QStringLiteral("60"));
+    EXPECT_EQ(Ui(form).txtTime->text(), QStringLiteral("60"));
 }
 
 TEST_F(TrainingSettingsTest, FontAndTimeLimitSurviveARestart) {
     m_config->Load();
     frmTraining& form = Open();
-    for (CClickLabel* label : form.lblQuestions) {
+    for (CClickLabel* label : Ui(form).lblQuestions) {
         QFont font(QStringLiteral("DejaVu Serif"), 18, QFont::Bold, true);
         font.setUnderline(true);
         label->setFont(font);
@@ -56,7 +56,7 @@ TEST_F(TrainingSettingsTest, FontAndTimeLimitSurviveARestart) {
         colours.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(colours);
     }
-    form.txtTime->setText(QStringLiteral("30"));
+    Ui(form).txtTime->setText(QStringLiteral("30"));
     CloseWindow();
     CollectMainWindow(*m_config);
     m_config->Save();
@@ -71,13 +71,13 @@ TEST_F(TrainingSettingsTest, FontAndTimeLimitSurviveARestart) {
     EXPECT_TRUE(font.underline());
     EXPECT_FALSE(font.strikeOut());
     EXPECT_EQ(Label(89)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(reopened.txtTime->text(), QStringLiteral("30"));
+    EXPECT_EQ(Ui(reopened).txtTime->text(), QStringLiteral("30"));
     EXPECT_EQ(m_config->TrainingFont()->Color(), 0xFF0000);
 }
 
 TEST_F(TrainingSettingsTest, ClosingStoresTheTimeAsTheClockReadsIt) {
     frmTraining& form = Open();
-    form.txtTime->setText(QStringLiteral("12.5"));
+    Ui(form).txtTime->setText(QStringLiteral("12.5"));
     CloseWindow();
     EXPECT_EQ(m_config->TrainingTime(), 12);
     EXPECT_EQ(m_config->TrainingFont()->Name(), u"Verdana");
@@ -101,7 +101,7 @@ TEST_F(TrainingSettingsTest, AnEmptyFontOrNoTimeGiveWayToTheDefaults) {
     m_config->SetTrainingTime(0);
     frmTraining& form = Open();
     ExpectFontOnAllLabels(form, QStringLiteral("Verdana"), 14);
-    EXPECT_EQ(form.txtTime->text(), QStringLiteral("60"));
+    EXPECT_EQ(Ui(form).txtTime->text(), QStringLiteral("60"));
 
     delete m_form.data();
     m_config->SetTrainingFont(nullptr);

@@ -30,9 +30,9 @@ struct Buttons {
 };
 
 void ExpectButtons(frmTraining& form, Buttons expected, const char* state) {
-    EXPECT_EQ(form.cmdStart->isEnabled(), expected.start) << state;
-    EXPECT_EQ(form.cmdCreate->isEnabled(), expected.create) << state;
-    EXPECT_EQ(form.cmdFinish->isEnabled(), expected.finish) << state;
+    EXPECT_EQ(Ui(form).cmdStart->isEnabled(), expected.start) << state;
+    EXPECT_EQ(Ui(form).cmdCreate->isEnabled(), expected.create) << state;
+    EXPECT_EQ(Ui(form).cmdFinish->isEnabled(), expected.finish) << state;
 }
 
 constexpr Buttons kNoQuestions{false, true, false};
@@ -67,32 +67,32 @@ TEST_F(frmTrainingTest, ShowsEveryControlWithItsNameAndCaption) {
                              "lblCountdownProgress", "lblTimerCounter"}) {
         EXPECT_NE(form.findChild<QObject*>(QLatin1String(name)), nullptr) << name;
     }
-    EXPECT_TRUE(form.optModes[0]->isChecked());
+    EXPECT_TRUE(Ui(form).optModes[0]->isChecked());
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lblQuestions_89")), Label(89));
-    EXPECT_TRUE(form.Label1->wordWrap());
-    EXPECT_TRUE(form.Label1->text().startsWith(QStringLiteral("注意：训练题目是根据主窗口")));
-    EXPECT_FALSE(form.timTimer->isActive());
-    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+    EXPECT_TRUE(Ui(form).Label1->wordWrap());
+    EXPECT_TRUE(Ui(form).Label1->text().startsWith(QStringLiteral("注意：训练题目是根据主窗口")));
+    EXPECT_FALSE(Ui(form).timTimer->isActive());
+    EXPECT_EQ(Ui(form).lblCountdownProgress->width(), Ui(form).lblProgress2->width());
 }
 
 TEST_F(frmTrainingTest, QuestionFramesStandInTwoColumnsOfFifteen) {
     frmTraining& form = Open();
-    const QRect first = form.fraQuestions[0]->geometry();
+    const QRect first = Ui(form).fraQuestions[0]->geometry();
     for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
         QFrame* frame = form.findChild<QFrame*>(QStringLiteral("fraQuestions_%1").arg(slot));
-        ASSERT_EQ(frame, form.fraQuestions[slot]);
+        ASSERT_EQ(frame, Ui(form).fraQuestions[slot]);
         EXPECT_EQ(frame->size(), first.size()) << slot;
-        const QWidget* column = form.fraQuestions[slot < 15 ? 0 : 15];
+        const QWidget* column = Ui(form).fraQuestions[slot < 15 ? 0 : 15];
         EXPECT_EQ(frame->x(), column->x()) << slot;
         if (slot % 15 != 0) {
-            EXPECT_GT(frame->y(), form.fraQuestions[slot - 1]->y()) << slot;
+            EXPECT_GT(frame->y(), Ui(form).fraQuestions[slot - 1]->y()) << slot;
         }
         // Question, then the first and the second choice, left to right.
         EXPECT_LT(Label(3 * slot)->x(), Label(3 * slot + 1)->x());
         EXPECT_LT(Label(3 * slot + 1)->x(), Label(3 * slot + 2)->x());
         EXPECT_GT(Label(3 * slot)->width(), 2 * Label(3 * slot + 1)->width());
     }
-    EXPECT_GT(form.fraQuestions[15]->x(), form.fraQuestions[0]->x());
+    EXPECT_GT(Ui(form).fraQuestions[15]->x(), Ui(form).fraQuestions[0]->x());
 }
 
 TEST_F(frmTrainingTest, CreateStartAndFinishFollowTheStateTable) {
@@ -100,27 +100,28 @@ TEST_F(frmTrainingTest, CreateStartAndFinishFollowTheStateTable) {
     ExpectButtons(form, kReady, "after load");
     EXPECT_FALSE(Label(0)->text().isEmpty());
 
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdStart, Qt::LeftButton);
     ExpectButtons(form, kInDrill, "in drill");
-    EXPECT_TRUE(form.Controller().IsDoingtraining());
-    EXPECT_TRUE(form.timTimer->isActive());
-    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("60"));
+    EXPECT_TRUE(form.Controller().IsDoingTraining());
+    EXPECT_TRUE(Ui(form).timTimer->isActive());
+    EXPECT_EQ(Ui(form).lblTimerCounter->text(), QStringLiteral("60"));
 
-    QTest::mouseClick(form.cmdFinish, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdFinish, Qt::LeftButton);
     ExpectButtons(form, kGraded, "graded");
-    EXPECT_FALSE(form.Controller().IsDoingtraining());
-    EXPECT_FALSE(form.timTimer->isActive());
-    EXPECT_FALSE(form.lblGrade->text().isEmpty());
+    EXPECT_FALSE(form.Controller().IsDoingTraining());
+    EXPECT_FALSE(Ui(form).timTimer->isActive());
+    EXPECT_FALSE(Ui(form).lblGrade->text().isEmpty());
 
     Tick();
-    form.lblCountdownProgress->resize(7, form.lblCountdownProgress->height());
-    QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+    Ui(form).lblCountdownProgress->resize(7, Ui(form).lblCountdownProgress->height());
+    QTest::mouseClick(Ui(form).cmdCreate, Qt::LeftButton);
     ExpectButtons(form, kReady, "created again");
-    for (QLabel* label : {form.lblCorrect, form.lblWrong, form.lblScore, form.lblSeconds,
-                          form.lblGrade, form.lblTimerCounter, form.lblInfo}) {
+    for (QLabel* label :
+         {Ui(form).lblCorrect, Ui(form).lblWrong, Ui(form).lblScore, Ui(form).lblSeconds,
+          Ui(form).lblGrade, Ui(form).lblTimerCounter, Ui(form).lblInfo}) {
         EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
     }
-    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+    EXPECT_EQ(Ui(form).lblCountdownProgress->width(), Ui(form).lblProgress2->width());
     for (int index = 0; index < frmTraining::kLabelCount; ++index) {
         EXPECT_EQ(Label(index)->BackColor(), Window()) << index;
     }
@@ -130,7 +131,7 @@ TEST_F(frmTrainingTest, KeysActOnlyInTheirStates) {
     frmTraining& form = Open();
     Key(Qt::Key_F);
     ExpectButtons(form, kReady, "F outside a drill");
-    EXPECT_TRUE(form.lblGrade->text().isEmpty());
+    EXPECT_TRUE(Ui(form).lblGrade->text().isEmpty());
 
     Key(Qt::Key_S);
     ExpectButtons(form, kInDrill, "S in Ready");
@@ -143,7 +144,7 @@ TEST_F(frmTrainingTest, KeysActOnlyInTheirStates) {
 
     Key(Qt::Key_S);
     ExpectButtons(form, kGraded, "S after finish");
-    EXPECT_FALSE(form.Controller().IsDoingtraining());
+    EXPECT_FALSE(form.Controller().IsDoingTraining());
     Key(Qt::Key_C);
     ExpectButtons(form, kReady, "C after finish");
     Key(Qt::Key_X);
@@ -156,21 +157,21 @@ TEST_F(frmTrainingTest, SWithinADrillStartsItOverAndKeepsTheChoices) {
     Click(RightLabel(0));
     Tick();
     Tick();
-    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("58"));
+    EXPECT_EQ(Ui(form).lblTimerCounter->text(), QStringLiteral("58"));
     Key(Qt::Key_S);
-    EXPECT_EQ(form.lblTimerCounter->text(), QStringLiteral("60"));
-    EXPECT_EQ(form.lblCountdownProgress->width(), form.lblProgress2->width());
+    EXPECT_EQ(Ui(form).lblTimerCounter->text(), QStringLiteral("60"));
+    EXPECT_EQ(Ui(form).lblCountdownProgress->width(), Ui(form).lblProgress2->width());
     EXPECT_EQ(Label(RightLabel(0))->BackColor(), kGreen);
     Key(Qt::Key_F);
-    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：29"));
+    EXPECT_EQ(Ui(form).lblWrong->text(), QStringLiteral("错误：29"));
 }
 
 TEST_F(frmTrainingTest, DrillKeysWorkWhileTheTimeBoxHasTheFocus) {
     frmTraining& form = Open();
-    QTest::keyClick(form.txtTime, Qt::Key_S);
+    QTest::keyClick(Ui(form).txtTime, Qt::Key_S);
     ExpectButtons(form, kInDrill, "S typed into the box");
-    EXPECT_EQ(form.txtTime->text(), QStringLiteral("60"));
-    QTest::keyClick(form.cmdFinish, Qt::Key_F);
+    EXPECT_EQ(Ui(form).txtTime->text(), QStringLiteral("60"));
+    QTest::keyClick(Ui(form).cmdFinish, Qt::Key_F);
     ExpectButtons(form, kGraded, "F on a button");
 }
 
@@ -179,10 +180,10 @@ TEST_F(frmTrainingTest, CreateStartFinishByKeysAloneGradesThirtyWrong) {
     Key(Qt::Key_C);
     Key(Qt::Key_S);
     Key(Qt::Key_F);
-    EXPECT_EQ(form.lblCorrect->text(), QStringLiteral("正确：0"));
-    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：30"));
-    EXPECT_EQ(form.lblScore->text(), QStringLiteral("得分：0分"));
-    EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：婴儿"));
+    EXPECT_EQ(Ui(form).lblCorrect->text(), QStringLiteral("正确：0"));
+    EXPECT_EQ(Ui(form).lblWrong->text(), QStringLiteral("错误：30"));
+    EXPECT_EQ(Ui(form).lblScore->text(), QStringLiteral("得分：0分"));
+    EXPECT_EQ(Ui(form).lblGrade->text(), QStringLiteral("等级：婴儿"));
     for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
         EXPECT_EQ(Label(RightLabel(slot))->BackColor(), kRed) << slot;
         EXPECT_EQ(Label(WrongLabel(slot))->BackColor(), Window()) << slot;
@@ -208,7 +209,7 @@ TEST_F(frmTrainingTest, ClicksCountOnlyOnChoicesDuringADrill) {
 
     Key(Qt::Key_F);
     // Slot 1 ends right, slot 2 wrong: the last click counts.
-    EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：29"));
+    EXPECT_EQ(Ui(form).lblWrong->text(), QStringLiteral("错误：29"));
     EXPECT_EQ(Label(WrongLabel(2))->BackColor(), kGreen);
     EXPECT_EQ(Label(RightLabel(2))->BackColor(), kRed);
     EXPECT_EQ(Label(RightLabel(1))->BackColor(), kGreen);
@@ -235,10 +236,10 @@ TEST_F(frmTrainingTest, ScoreAndGradeFollowTheNumberOfWrongQuestions) {
         Key(Qt::Key_S);
         Answer(c.wrong);
         Key(Qt::Key_F);
-        EXPECT_EQ(form.lblCorrect->text(), QStringLiteral("正确：%1").arg(30 - c.wrong));
-        EXPECT_EQ(form.lblWrong->text(), QStringLiteral("错误：%1").arg(c.wrong));
-        EXPECT_EQ(form.lblScore->text(), QStringLiteral("得分：%1分").arg(c.score));
-        EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：") + QString::fromUtf16(c.grade))
+        EXPECT_EQ(Ui(form).lblCorrect->text(), QStringLiteral("正确：%1").arg(30 - c.wrong));
+        EXPECT_EQ(Ui(form).lblWrong->text(), QStringLiteral("错误：%1").arg(c.wrong));
+        EXPECT_EQ(Ui(form).lblScore->text(), QStringLiteral("得分：%1分").arg(c.score));
+        EXPECT_EQ(Ui(form).lblGrade->text(), QStringLiteral("等级：") + QString::fromUtf16(c.grade))
             << c.wrong;
     }
 }
@@ -263,14 +264,14 @@ TEST_F(frmTrainingTest, FewDistinctQuestionsRepeatWithTheirOwnChoices) {
     EXPECT_TRUE(questions.count(QStringLiteral("9＋10=")));
     // Thirty independent draws of order and wrong answer are not all alike.
     EXPECT_GT(drawn.size(), 3u);
-    EXPECT_TRUE(form.cmdStart->isEnabled());
+    EXPECT_TRUE(Ui(form).cmdStart->isEnabled());
 }
 
 TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
     m_templates = {AdditionTemplate(9, 9, 1, 10, 50, 60)};
     frmTraining& form = Open();
     ExpectButtons(form, kNoQuestions, "impossible kind");
-    EXPECT_EQ(form.lblInfo->text(),
+    EXPECT_EQ(Ui(form).lblInfo->text(),
               QStringLiteral("无法生成试题，可能您设计的算式有错误，请到主窗口修改算式。"));
     Key(Qt::Key_S);
     ExpectButtons(form, kNoQuestions, "S without questions");
@@ -283,7 +284,7 @@ TEST_F(frmTrainingTest, NoQuestionsShowTheMessageAndKeepStartDisabled) {
     m_templates = NineAddTemplates();
     Key(Qt::Key_C);
     ExpectButtons(form, kReady, "kind mended in the main window");
-    EXPECT_TRUE(form.lblInfo->text().isEmpty());
+    EXPECT_TRUE(Ui(form).lblInfo->text().isEmpty());
 }
 
 // Whatever a handler throws becomes one message; the next click works again.
@@ -303,10 +304,10 @@ TEST_F(frmTrainingTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
     form.SetMessageBox([&](const QString& text) { messages.push_back(text); });
     for (const Case& c : cases) {
         m_sourceFailure = c.failure;
-        QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+        QTest::mouseClick(Ui(form).cmdCreate, Qt::LeftButton);
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(messages.back(), c.message);
-        QTest::mouseClick(form.cmdCreate, Qt::LeftButton);
+        QTest::mouseClick(Ui(form).cmdCreate, Qt::LeftButton);
         ExpectButtons(form, kReady, "after the error");
     }
     EXPECT_EQ(messages.size(), 3u);
@@ -322,60 +323,60 @@ TEST_F(frmTrainingTest, TheTimeBoxHoldsOneToNineThousandNineHundredNinetyNineSec
     // ".5" of "1235.5" is never read.
     for (const Case& c : {Case{"99999", "9999"}, Case{"0", "1"}, Case{"0.4", "1"}, Case{"  7", "7"},
                           Case{"", "7"}, Case{"a3b0", "30"}, Case{"1235.5", "1235"}}) {
-        form.txtTime->clear();
-        QTest::keyClicks(form.txtTime, QLatin1String(c.typed));
+        Ui(form).txtTime->clear();
+        QTest::keyClicks(Ui(form).txtTime, QLatin1String(c.typed));
         QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(form.txtTime, &leave);
-        EXPECT_EQ(form.txtTime->text(), QLatin1String(c.kept)) << c.typed;
+        QApplication::sendEvent(Ui(form).txtTime, &leave);
+        EXPECT_EQ(Ui(form).txtTime->text(), QLatin1String(c.kept)) << c.typed;
     }
 }
 
 TEST_F(frmTrainingTest, OtherModesHideTheTimeBoxAndRenameTheFirstOption) {
     frmTraining& form = Open();
     for (int index : {1, 2}) {
-        form.optModes[index]->click();
-        EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时模式"));
-        EXPECT_TRUE(form.txtTime->isHidden());
-        EXPECT_TRUE(form.lblSecond->isHidden());
+        Ui(form).optModes[index]->click();
+        EXPECT_EQ(Ui(form).optModes[0]->text(), QStringLiteral("限时模式"));
+        EXPECT_TRUE(Ui(form).txtTime->isHidden());
+        EXPECT_TRUE(Ui(form).lblSecond->isHidden());
     }
-    form.optModes[0]->click();
-    EXPECT_EQ(form.optModes[0]->text(), QStringLiteral("限时"));
-    EXPECT_FALSE(form.txtTime->isHidden());
-    EXPECT_FALSE(form.lblSecond->isHidden());
+    Ui(form).optModes[0]->click();
+    EXPECT_EQ(Ui(form).optModes[0]->text(), QStringLiteral("限时"));
+    EXPECT_FALSE(Ui(form).txtTime->isHidden());
+    EXPECT_FALSE(Ui(form).lblSecond->isHidden());
 }
 
 TEST_F(frmTrainingTest, ScoreOnlyModeRunsNoClock) {
     frmTraining& form = Open();
-    form.optModes[2]->click();
+    Ui(form).optModes[2]->click();
     Key(Qt::Key_S);
-    EXPECT_FALSE(form.timTimer->isActive());
+    EXPECT_FALSE(Ui(form).timTimer->isActive());
     Key(Qt::Key_F);
-    EXPECT_TRUE(form.lblSeconds->text().isEmpty());
-    EXPECT_EQ(form.lblGrade->text(), QStringLiteral("等级：婴儿"));
+    EXPECT_TRUE(Ui(form).lblSeconds->text().isEmpty());
+    EXPECT_EQ(Ui(form).lblGrade->text(), QStringLiteral("等级：婴儿"));
 }
 
 TEST_F(frmTrainingTest, ModeOptionsAreLockedDuringADrill) {
     frmTraining& form = Open();
     const auto expectOptionsEnabled = [&form](bool enabled, const char* state) {
-        for (QRadioButton* option : form.optModes) {
+        for (QRadioButton* option : Ui(form).optModes) {
             EXPECT_EQ(option->isEnabled(), enabled) << state;
         }
     };
     for (int mode : {0, 1, 2}) {
         SCOPED_TRACE(mode);
-        form.optModes[mode]->click();
+        Ui(form).optModes[mode]->click();
         Key(Qt::Key_S);
         expectOptionsEnabled(false, "in a drill");
-        form.optModes[(mode + 1) % 3]->click();
-        EXPECT_TRUE(form.optModes[mode]->isChecked());
+        Ui(form).optModes[(mode + 1) % 3]->click();
+        EXPECT_TRUE(Ui(form).optModes[mode]->isChecked());
         Key(Qt::Key_S);
         expectOptionsEnabled(false, "started over");
-        EXPECT_EQ(form.timTimer->isActive(), mode != 2);
+        EXPECT_EQ(Ui(form).timTimer->isActive(), mode != 2);
         Tick();
         Key(Qt::Key_F);
         expectOptionsEnabled(true, "graded");
-        EXPECT_FALSE(form.timTimer->isActive());
-        EXPECT_EQ(form.lblSeconds->text(), mode == 2 ? QString() : QStringLiteral("用时：1秒"));
+        EXPECT_FALSE(Ui(form).timTimer->isActive());
+        EXPECT_EQ(Ui(form).lblSeconds->text(), mode == 2 ? QString() : QStringLiteral("用时：1秒"));
         Key(Qt::Key_C);
     }
 }
@@ -384,18 +385,18 @@ TEST_F(frmTrainingTest, FinishOutsideADrillDoesNothing) {
     frmTraining& form = Open();
     form.Controller().DoFinishClicked();
     ExpectButtons(form, kReady, "finish in Ready");
-    EXPECT_TRUE(form.lblGrade->text().isEmpty());
-    EXPECT_TRUE(form.lblSeconds->text().isEmpty());
+    EXPECT_TRUE(Ui(form).lblGrade->text().isEmpty());
+    EXPECT_TRUE(Ui(form).lblSeconds->text().isEmpty());
 }
 
 TEST_F(frmTrainingTest, ClosingDuringADrillGradesNothingAndStopsTheClock) {
     frmTraining& form = Open();
     Key(Qt::Key_S);
-    QTimer* timer = form.timTimer;
+    QTimer* timer = Ui(form).timTimer;
     QSignalSpy deleted(&form, &QObject::destroyed);
-    QTest::mouseClick(form.cmdExit, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdExit, Qt::LeftButton);
     EXPECT_FALSE(timer->isActive());
-    EXPECT_TRUE(form.lblGrade->text().isEmpty());
+    EXPECT_TRUE(Ui(form).lblGrade->text().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(deleted.count(), 1);
 }
@@ -432,7 +433,7 @@ TEST_F(frmTrainingTest, HelpOpensModallyOverTheWindow) {
             help->close();
         }
     });
-    QTest::mouseClick(form.cmdShowHelp, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdShowHelp, Qt::LeftButton);
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(owner, &form);
 }
@@ -445,7 +446,7 @@ void ChooseFontSize(frmTraining& form, int size) {
         dialog->findChild<QSpinBox*>(QStringLiteral("spnFontSize"))->setValue(size);
         dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
-    QTest::mouseClick(form.cmdFont, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdFont, Qt::LeftButton);
     QApplication::processEvents();
 }
 
@@ -499,7 +500,7 @@ TEST_F(frmTrainingTest, QuestionFramesFollowTheFontWithinTheScreen) {
                 ASSERT_GE(choice1.first - question.second, gap) << slot;
                 ASSERT_GE(choice2.first - choice1.second, gap) << slot;
                 ASSERT_LE(choice2.second, Label(3 * slot + 2)->geometry().right()) << slot;
-                ASSERT_EQ(form.fraQuestions[slot]->width(), form.fraQuestions[0]->width());
+                ASSERT_EQ(Ui(form).fraQuestions[slot]->width(), Ui(form).fraQuestions[0]->width());
             }
             if (first.isEmpty()) {
                 first = form.size();
@@ -520,11 +521,11 @@ TEST_F(frmTrainingTest, ReadAloudFollowsThePupilFromQuestionToQuestion) {
         speaker = made.get();
         return made;
     });
-    EXPECT_FALSE(form.chkReadAloud->isChecked());
+    EXPECT_FALSE(Ui(form).chkReadAloud->isChecked());
     // On the box itself: the check box is as wide as its column.
-    QTest::mouseClick(form.chkReadAloud, Qt::LeftButton, {},
-                      QPoint(5, form.chkReadAloud->height() / 2));
-    QTest::mouseClick(form.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).chkReadAloud, Qt::LeftButton, {},
+                      QPoint(5, Ui(form).chkReadAloud->height() / 2));
+    QTest::mouseClick(Ui(form).cmdStart, Qt::LeftButton);
     ASSERT_NE(speaker, nullptr);
     const auto spokenAt = [&](int slot) {
         const int second = Label(3 * slot)->text().chopped(1).split(u'＋').at(1).toInt();
@@ -537,7 +538,7 @@ TEST_F(frmTrainingTest, ReadAloudFollowsThePupilFromQuestionToQuestion) {
     Click(RightLabel(0));
     ASSERT_EQ(speaker->spoken.size(), 2U);
     EXPECT_EQ(speaker->spoken[1], spokenAt(1));
-    QTest::mouseClick(form.cmdFinish, Qt::LeftButton);
+    QTest::mouseClick(Ui(form).cmdFinish, Qt::LeftButton);
     EXPECT_FALSE(speaker->IsSpeaking());
 }
 

@@ -3,6 +3,7 @@
 #include "history/CDrillHistory.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
+#include "training/TrainingControls.h"
 #include "training/frmTraining.h"
 
 #include <QFile>
@@ -174,7 +175,7 @@ TEST_F(TrainingFromMainTest, OneTrainingWindowDrillsThePanelsKindOfQuestion) {
     ASSERT_NE(training, nullptr);
     EXPECT_TRUE(training->isVisible());
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_TRUE(training->lblQuestions[0]->text().startsWith(QString::fromUtf16(u"9＋")));
+    EXPECT_TRUE(test::Ui(*training).lblQuestions[0]->text().startsWith(QString::fromUtf16(u"9＋")));
     button->click();
     EXPECT_EQ(window->TrainingWindow(), training);
 }
@@ -188,21 +189,22 @@ TEST_F(TrainingFromMainTest, DrillsAreRecordedUnderThePresetOrTheKindInWords) {
     for (const char* upper : {"", "9"}) {
         if (*upper != '\0') {
             EnterText(Box("txtLimits", 3), QString::fromLatin1(upper));
-            training->cmdCreate->click();
+            test::Ui(*training).cmdCreate->click();
         }
-        training->cmdStart->click();
-        training->cmdFinish->click();
+        test::Ui(*training).cmdStart->click();
+        test::Ui(*training).cmdFinish->click();
     }
     const std::vector<CPastDrill> drills = CDrillHistory(HistoryPath()).Drills();
     ASSERT_EQ(drills.size(), 2u);
-    EXPECT_EQ(drills[1].result.kind, QStringLiteral("9加几"));
-    EXPECT_EQ(drills[0].result.kind, QStringLiteral("9～9＋1～9，得数0～19"));
+    EXPECT_EQ(QString::fromStdU16String(drills[1].result.kind), QStringLiteral("9加几"));
+    EXPECT_EQ(QString::fromStdU16String(drills[0].result.kind),
+              QStringLiteral("9～9＋1～9，得数0～19"));
 }
 
 TEST_F(TrainingFromMainTest, ClosingTheMainWindowSavesTheOpenTrainingWindowsSettings) {
     Find<QPushButton>(QStringLiteral("cmdTraining"))->click();
     ASSERT_NE(window->TrainingWindow(), nullptr);
-    window->TrainingWindow()->txtTime->setText(QStringLiteral("30"));
+    test::Ui(*window->TrainingWindow()).txtTime->setText(QStringLiteral("30"));
     window->close();
     CConfig config(SettingsPath().toStdU16String());
     ASSERT_TRUE(config.Load());

@@ -1,10 +1,10 @@
-#include "training/AnswerChoices.h"
+#include "drill/AnswerChoices.h"
 
+#include "drill/TypicalSlip.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
-#include "training/TypicalSlip.h"
 
 #include <cmath>
 

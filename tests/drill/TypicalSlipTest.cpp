@@ -1,14 +1,16 @@
-#include "training/TypicalSlip.h"
+#include "drill/TypicalSlip.h"
 
+#include "drill/AnswerChoices.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
 #include "number/OperatorCodes.h"
-#include "training/AnswerChoices.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace kelvo {
@@ -55,6 +57,16 @@ constexpr int32_t M = Op::Minus;
 constexpr int32_t T = Op::Times;
 constexpr int32_t D = Op::Divide;
 
+// "27plus15_upto100": the question and the top of the result range.
+std::string CaseName(const ::testing::TestParamInfo<SlipCase>& info) {
+    static constexpr std::array<const char*, 5> kWords{"", "plus", "minus", "times", "by"};
+    std::string name;
+    for (const auto& [op, value] : info.param.operands) {
+        name += kWords.at(static_cast<size_t>(op)) + std::to_string(value);
+    }
+    return name + "_upto" + std::to_string(info.param.upper);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Questions, TypicalSlipTest,
     ::testing::Values(
@@ -67,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         SlipCase{{{0, 7}, {T, 8}}, 56, 100, {48, 49, 63, 64}}, // table neighbours
         SlipCase{{{0, 9}, {T, 1}}, 9, 100, {18, 8}}, SlipCase{{{0, 12}, {T, 3}}, 36, 100, {}},
         SlipCase{{{0, 56}, {D, 8}}, 7, 100, {6, 8}}, SlipCase{{{0, 9}, {D, 9}}, 1, 100, {2}},
-        SlipCase{{{0, 20}, {P, 5}, {P, 17}}, 42, 100, {}}));
+        SlipCase{{{0, 20}, {P, 5}, {P, 17}}, 42, 100, {}}),
+    CaseName);
 
 } // namespace
 } // namespace kelvo

@@ -1,4 +1,4 @@
-#include "training/AnswerChoices.h"
+#include "drill/AnswerChoices.h"
 
 #include "foundation/RandomSource.h"
 #include "number/CValueLimit.h"

@@ -1,4 +1,4 @@
-#include "training/TypicalSlip.h"
+#include "drill/TypicalSlip.h"
 
 #include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"

@@ -1,0 +1,130 @@
+#include "drill/CDrill.h"
+
+#include "foundation/RandomSource.h"
+#include "number/OperatorCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+namespace kelvo {
+namespace {
+
+// Question k is k＋1=, kept as the mistake-book entry 100 + k from `firstBook` on.
+std::vector<CDrillQuestion> Questions(int32_t count, int32_t firstBook) {
+    CValueLimit limit;
+    limit.Init(0, 100, 1, 1);
+    std::vector<CDrillQuestion> questions;
+    for (int32_t k = 0; k < count; ++k) {
+        auto question = std::make_shared<CExprValue>();
+        const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, k}, {Op::Plus, 1}}};
+        question->CreateFrom(operands, k + 1);
+        questions.push_back({{u"加1", std::move(question), limit}, k >= firstBook ? 100 + k : 0});
+    }
+    return questions;
+}
+
+int32_t WrongChoice(const CDrillSlot& slot) {
+    return 1 - slot.choices.RightIndex;
+}
+
+class CDrillTest : public ::testing::Test {
+protected:
+    void SetUp() override { SeedRandom(5); }
+    void TearDown() override { UseClockForRandomReseed(); }
+};
+
+TEST_F(CDrillTest, ScoreAndGradeFollowTheWrongCount) {
+    static constexpr std::array<const char16_t*, 31> kGrades{
+        u"状元", u"榜眼", u"探花", u"进士", u"同进士", u"举人", u"秀才", u"童生",
+        u"童生", u"童生", u"童生", u"启蒙", u"启蒙",   u"启蒙", u"启蒙", u"启蒙",
+        u"婴儿", u"婴儿", u"婴儿", u"婴儿", u"婴儿",   u"婴儿", u"婴儿", u"婴儿",
+        u"婴儿", u"婴儿", u"婴儿", u"婴儿", u"婴儿",   u"婴儿", u"婴儿"};
+    for (int32_t wrong = 0; wrong <= 30; ++wrong) {
+        EXPECT_EQ(DrillScore(wrong), static_cast<int32_t>(std::floor((30 - wrong) / 0.3 + 1e-9)))
+            << wrong;
+        EXPECT_EQ(GradeName(wrong), kGrades[static_cast<size_t>(wrong)]) << wrong;
+    }
+}
+
+// 30 review questions from the tenth on: 0–9 right, 10–19 wrong, 20–29 right
+// but 25–29 unanswered.
+TEST_F(CDrillTest, AScriptedDrillIsGradedAndRecorded) {
+    struct ModeCase {
+        int32_t mode;
+        std::optional<int32_t> timeLimit;
+        std::optional<int32_t> secondsUsed;
+    };
+    for (const ModeCase& c :
+         {ModeCase{CDrill::kTimeLimited, 60, 42}, ModeCase{CDrill::kTimed, std::nullopt, 42},
+          ModeCase{CDrill::kScoreOnly, std::nullopt, std::nullopt}}) {
+        SCOPED_TRACE(c.mode);
+        CDrill drill;
+        drill.SetMode(c.mode);
+        drill.Prepare(u"加1", Questions(30, 10), false);
+        ASSERT_TRUE(drill.IsReady());
+        EXPECT_FALSE(drill.Choose(0, 0)) << "before the start";
+        drill.Start();
+        for (int32_t k = 0; k < 25; ++k) {
+            const CDrillSlot& slot = drill.Slots()[static_cast<size_t>(k)];
+            EXPECT_EQ(slot.choices.Values[static_cast<size_t>(slot.choices.RightIndex)], k + 1);
+            // A second thought replaces the first.
+            ASSERT_TRUE(drill.Choose(k, slot.choices.RightIndex));
+            ASSERT_TRUE(drill.Choose(k, k / 10 == 1 ? WrongChoice(slot) : slot.choices.RightIndex));
+        }
+        EXPECT_FALSE(drill.Choose(0, -1));
+        EXPECT_FALSE(drill.Choose(30, 0));
+        drill.Start();
+        EXPECT_EQ(drill.Wrong(), 15) << "a restart keeps the answers";
+        drill.Finish();
+        EXPECT_FALSE(drill.IsRunning());
+        EXPECT_FALSE(drill.IsReady());
+        EXPECT_FALSE(drill.Choose(0, 0)) << "after the finish";
+
+        const CDrillRecord record = drill.Record(60, 42);
+        const CDrillResult& result = record.result;
+        EXPECT_EQ(result.kind, u"加1");
+        EXPECT_EQ(result.mode, c.mode);
+        EXPECT_EQ(result.timeLimit, c.timeLimit);
+        EXPECT_EQ(result.secondsUsed, c.secondsUsed);
+        EXPECT_EQ(result.right, 15);
+        EXPECT_EQ(result.wrong, 15);
+        EXPECT_EQ(result.score, 50);
+        EXPECT_EQ(result.grade, u"启蒙");
+        ASSERT_EQ(record.missed.size(), 15U);
+        for (size_t m = 0; m < record.missed.size(); ++m) {
+            const CDrillSlot& slot = drill.Slots()[m < 10 ? m + 10 : m + 15];
+            EXPECT_EQ(record.missed[m].kept.question, slot.question.kept.question);
+            EXPECT_EQ(
+                record.missed[m].choice,
+                m < 10 ? std::optional(slot.choices.Values[static_cast<size_t>(WrongChoice(slot))])
+                       : std::nullopt);
+        }
+        EXPECT_EQ(record.reviewedRight, (std::vector<int64_t>{120, 121, 122, 123, 124}));
+    }
+}
+
+TEST_F(CDrillTest, ThirtyFramesCountWhateverTheNumberOfQuestions) {
+    struct SizeCase {
+        int32_t questions;
+        size_t slots;
+        bool ready;
+    };
+    for (const SizeCase& c :
+         {SizeCase{0, 0, false}, SizeCase{4, 4, true}, SizeCase{45, 30, true}}) {
+        CDrill drill;
+        drill.Prepare(u"加1", Questions(c.questions, c.questions), true);
+        EXPECT_EQ(drill.Slots().size(), c.slots) << c.questions;
+        EXPECT_EQ(drill.IsReady(), c.ready) << c.questions;
+        drill.Start();
+        for (size_t k = 0; k < drill.Slots().size(); ++k) {
+            drill.Choose(static_cast<int32_t>(k), drill.Slots()[k].choices.RightIndex);
+        }
+        drill.Finish();
+        EXPECT_EQ(drill.Wrong(), 30 - static_cast<int32_t>(c.slots)) << c.questions;
+    }
+}
+
+} // namespace
+} // namespace kelvo
