@@ -14,7 +14,7 @@ namespace kelvo {
 
 // Drives the sheet-plan controls of the main window: adds the kind the panel
 // shows with the count of its box, lists the sections with their counts and
-// the different questions each kind admits, moves, edits, removes and clears
+// the different questions each kind admits (worked out one kind at a time), moves, edits, removes and clears
 // them, and opens and saves plan files. It owns the plan.
 class CtrlsPlan {
 public:
@@ -33,6 +33,10 @@ public:
     void DoCellEdited(int row, int column);
     void DoMixToggled();
     void DoSelectionChanged();
+    // Works out the admitted count of the first section still without one and
+    // shows it; false when every section has its count. A plan shown by
+    // SetPlan has none yet, so that a long plan never holds up the window.
+    bool DoCountNextAdmitted();
 
     // What the user is told before the plan is made: the sections whose kind
     // admits fewer questions than they want; empty when none.

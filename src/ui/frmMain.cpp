@@ -51,6 +51,9 @@ constexpr int InfoTopInOutput = 136;
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
+const QString StoreLockFileName = QStringLiteral("Kelvo.lock");
+const char16_t* const UsedElsewhereNote =
+    u"另一个Kelvo正在使用同样的文件：这次对试卷、题型和页面设置的改动不会保存。";
 const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
 const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
 const char16_t* const TurnedForPdf =
@@ -121,12 +124,19 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
     m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
+    const bool isUsedElsewhere = LockStoreFiles();
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
-        m_ui.cboQuestionType, m_precreatedQuestions, StoreFilePath(SavedKindsFileName));
+        m_ui.cboQuestionType, m_precreatedQuestions,
+        CKeptDocument(StoreFilePath(SavedKindsFileName), isUsedElsewhere));
+    m_lastPlanFile.emplace(StoreFilePath(LastPlanFileName), isUsedElsewhere);
+    m_pageOptionsFile.emplace(StoreFilePath(PageOptionsFileName), isUsedElsewhere);
     ConnectPanel();
     ConnectCommands();
     ConnectPlan();
     ConnectLinks();
+    m_admittedCounter.setInterval(0);
+    connect(&m_admittedCounter, &QTimer::timeout, this,
+            [this] { Handle([&] { CountNextAdmitted(); }); });
     m_history = std::make_unique<CDrillHistory>(std::move(strHistoryPath));
     Handle([&] {
         LoadPresets();
@@ -136,10 +146,11 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
         if (m_config->Load()) {
             UpdateMainView(*m_config, *this);
         }
-        // A kinds file that cannot serve is said on the status line.
-        ShowStatus(m_ctrlsQuestionTypes->Load().toStdU16String());
-        RestoreLastPlan();
-        LoadPageOptions();
+        // Files that cannot serve are said on the status line.
+        QStringList notes{isUsedElsewhere ? QString::fromUtf16(UsedElsewhereNote) : QString(),
+                          m_ctrlsQuestionTypes->Load(), RestoreLastPlan(), LoadPageOptions()};
+        notes.removeAll(QString());
+        ShowStatus(notes.join(u' ').toStdU16String());
     });
     FitIntoScreen();
 }
@@ -177,6 +188,13 @@ void frmMain::YieldToEvents() {
     } else {
         ProcessEventsWithoutInput();
     }
+}
+
+bool frmMain::LockStoreFiles() {
+    m_storeLock = std::make_unique<QLockFile>(StoreFilePath(StoreLockFileName));
+    // Kelvo runs for hours: its lock never goes stale while it runs.
+    m_storeLock->setStaleLockTime(0);
+    return !m_storeLock->tryLock(0) && m_storeLock->error() == QLockFile::LockFailedError;
 }
 
 QString frmMain::DefaultSettingsPath() {
@@ -468,24 +486,28 @@ void frmMain::EditPageOptions() {
 
 void frmMain::KeepPageOptions(const CPageOptions& options) {
     m_pageOptions = options;
-    QString strMessage;
-    if (!WritePageOptionsFile(StoreFilePath(PageOptionsFileName), m_pageOptions, strMessage)) {
+    QString strMessage = m_pageOptionsFile->Refusal();
+    if (strMessage.isEmpty()) {
+        WritePageOptionsFile(m_pageOptionsFile->Path(), m_pageOptions, strMessage);
+    }
+    if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
     }
 }
 
-// Options that cannot be read leave the defaults and say so on the status line.
-void frmMain::LoadPageOptions() {
-    const QString strPath = StoreFilePath(PageOptionsFileName);
-    if (!QFileInfo::exists(strPath)) {
-        return;
-    }
+// Options that cannot be read leave the defaults.
+QString frmMain::LoadPageOptions() {
     QString strMessage;
-    if (auto options = ReadPageOptionsFile(strPath, strMessage)) {
+    EReadFault fault = EReadFault::None;
+    if (auto options = ReadPageOptionsFile(m_pageOptionsFile->Path(), strMessage, fault)) {
         m_pageOptions = *options;
-    } else {
-        ShowStatus(u"页面设置没有恢复：" + strMessage.toStdU16String());
+        return {};
     }
+    if (fault == EReadFault::Missing) {
+        return {};
+    }
+    return QString::fromUtf16(u"页面设置没有恢复：") + strMessage +
+           m_pageOptionsFile->HandleFault(fault);
 }
 
 void frmMain::ShowOutput(const QString& strText) {
@@ -582,6 +604,7 @@ void frmMain::OpenPlan() {
     if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
     }
+    m_admittedCounter.start();
 }
 
 void frmMain::SavePlan() {
@@ -596,15 +619,25 @@ void frmMain::SavePlan() {
     }
 }
 
-// The plan of the last run comes back; one that cannot is said on the status line.
-void frmMain::RestoreLastPlan() {
-    const QString strPath = StoreFilePath(LastPlanFileName);
-    if (!QFileInfo::exists(strPath)) {
-        return;
+// The plan of the last run comes back, or the user is told why not.
+QString frmMain::RestoreLastPlan() {
+    QString strMessage;
+    EReadFault fault = EReadFault::None;
+    if (auto plan = ReadPlanFile(m_lastPlanFile->Path(), strMessage, fault)) {
+        m_ctrlsPlan->SetPlan(std::move(*plan));
+        m_admittedCounter.start();
+        return {};
     }
-    const QString strMessage = m_ctrlsPlan->Open(strPath);
-    if (!strMessage.isEmpty()) {
-        ShowStatus(u"上次的试卷没有恢复：" + strMessage.toStdU16String());
+    if (fault == EReadFault::Missing) {
+        return {};
+    }
+    return QString::fromUtf16(u"上次的试卷没有恢复：") + strMessage +
+           m_lastPlanFile->HandleFault(fault);
+}
+
+void frmMain::CountNextAdmitted() {
+    if (!m_busy && !m_ctrlsPlan->DoCountNextAdmitted()) {
+        m_admittedCounter.stop();
     }
 }
 
@@ -662,8 +695,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
         UpdateMainConfig(*m_config, *this);
         m_config->Save();
         // Like the settings, the last plan is kept silently or not at all.
-        QString strMessage;
-        WritePlanFile(StoreFilePath(LastPlanFileName), m_ctrlsPlan->Plan(), strMessage);
+        if (m_lastPlanFile->Refusal().isEmpty()) {
+            QString strMessage;
+            WritePlanFile(m_lastPlanFile->Path(), m_ctrlsPlan->Plan(), strMessage);
+        }
+        // Everything is saved: another Kelvo may take the files now.
+        m_storeLock->unlock();
     });
     event->accept();
 }
