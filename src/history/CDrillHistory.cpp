@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtEndian>
 
 #include <initializer_list>
 #include <utility>
@@ -366,8 +366,9 @@ CDrillHistory::Outcome CDrillHistory::CheckAndUpgrade() {
     // added, no journal switched.
     try {
         const int tables = CountOf(query, QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        const int drills = CountOf(query, QStringLiteral("SELECT count(*) FROM sqlite_master "
-                                                         "WHERE type = 'table' AND name = 'drills'"));
+        const int drills =
+            CountOf(query, QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                          "WHERE type = 'table' AND name = 'drills'"));
         if ((version == 0 && tables > 0) || (version > 0 && drills == 0)) {
             return Outcome::Foreign;
         }
@@ -390,9 +391,9 @@ void CDrillHistory::Close() {
 
 bool CDrillHistory::MoveAside() {
     Close();
-    const std::string stamp =
-        m_clock().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    const auto asidePath = SetAsideKeptFile(std::filesystem::path(m_strPath.toStdU16String()), stamp);
+    const std::string stamp = m_clock().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    const auto asidePath =
+        SetAsideKeptFile(std::filesystem::path(m_strPath.toStdU16String()), stamp);
     if (!asidePath) {
         return false;
     }

@@ -36,8 +36,8 @@ QString CKeptDocument::HandleFault(EReadFault fault) {
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     const auto aside = SetAsideKeptFile(std::filesystem::path(m_strPath.toStdU16String()), stamp);
     if (!aside) {
-        m_strRefusal = QString::fromUtf16(u"文件“%1”无法改名保留，这次不会改写它。")
-                           .arg(Shown(m_strPath));
+        m_strRefusal =
+            QString::fromUtf16(u"文件“%1”无法改名保留，这次不会改写它。").arg(Shown(m_strPath));
         return m_strRefusal;
     }
     return QString::fromUtf16(u"原文件已改名保留为“%1”。")

@@ -22,13 +22,14 @@ CPrintJob::CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layo
                      const QFont& font)
     : m_planSheets(std::move(copies)), m_layout(layout), m_font(font), m_measure(font) {}
 
-const CPageLayout& CPrintJob::LayOut(const CPageOptions& options) {
+const CPageLayout& CPrintJob::LayOut(const CPageOptions& options, const CInfoReceiver* receiver) {
     m_pages.reset();
     if (m_planSheets.empty()) {
         m_pages.emplace(
-            LayOutPages(m_questionSets, m_layout, options, m_measure, PointSize(m_font)));
+            LayOutPages(m_questionSets, m_layout, options, m_measure, PointSize(m_font), receiver));
     } else {
-        m_pages.emplace(LayOutPages(m_planSheets, m_layout, options, m_measure, PointSize(m_font)));
+        m_pages.emplace(
+            LayOutPages(m_planSheets, m_layout, options, m_measure, PointSize(m_font), receiver));
     }
     return *m_pages;
 }

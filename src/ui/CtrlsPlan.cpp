@@ -79,9 +79,9 @@ void CtrlsPlan::DoSelectionChanged() {
 
 bool CtrlsPlan::DoCountNextAdmitted() {
     const auto& sections = m_plan.Sections();
-    const auto pending = std::find_if(sections.begin(), sections.end(), [this](const auto& section) {
-        return !m_admitted.contains(section.kind);
-    });
+    const auto pending =
+        std::find_if(sections.begin(), sections.end(),
+                     [this](const auto& section) { return !m_admitted.contains(section.kind); });
     if (pending == sections.end()) {
         return false;
     }

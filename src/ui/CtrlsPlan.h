@@ -14,8 +14,8 @@ namespace kelvo {
 
 // Drives the sheet-plan controls of the main window: adds the kind the panel
 // shows with the count of its box, lists the sections with their counts and
-// the different questions each kind admits (worked out one kind at a time), moves, edits, removes and clears
-// them, and opens and saves plan files. It owns the plan.
+// the different questions each kind admits (worked out one kind at a time), moves, edits, removes
+// and clears them, and opens and saves plan files. It owns the plan.
 class CtrlsPlan {
 public:
     explicit CtrlsPlan(const CPlanPanel& panel);

@@ -7,8 +7,7 @@
 namespace kelvo {
 
 CtrlsQuestionTypes::CtrlsQuestionTypes(QComboBox* cboQuestionType,
-                                       const CPreCreatedQuestions& presets,
-                                       CKeptDocument kindsFile)
+                                       const CPreCreatedQuestions& presets, CKeptDocument kindsFile)
     : m_list(cboQuestionType), m_presets(presets), m_kindsFile(std::move(kindsFile)) {}
 
 const CQuestionData* CtrlsQuestionTypes::EntryAt(int index) const {

@@ -260,11 +260,13 @@ std::optional<T> Checked(std::optional<T> content, const QString& strPath,
     return content;
 }
 
-bool WriteDocument(const QString& strPath, const CFileKind& fileKind, QJsonObject object,
-                   QString& strMessage) {
+QByteArray DocumentBytes(const CFileKind& fileKind, QJsonObject object) {
     object.insert(QStringLiteral("format"), fileKind.format);
     object.insert(QStringLiteral("version"), PlanFileVersion);
-    const QByteArray bytes = QJsonDocument(object).toJson();
+    return QJsonDocument(object).toJson();
+}
+
+bool WriteDocument(const QString& strPath, const QByteArray& bytes, QString& strMessage) {
     const EFileError error =
         ReplaceKeptFile(FilePath(strPath), std::string_view(bytes.constData(), bytes.size()));
     if (error != EFileError::None) {
@@ -294,16 +296,18 @@ std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessa
     return bytes ? PlanFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
 }
 
-bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage) {
+QByteArray PlanFileBytes(const CSheetPlan& plan) {
     QJsonArray sections;
     for (const CSheetSection& section : plan.Sections()) {
         sections.append(QJsonObject{{QStringLiteral("count"), section.count},
                                     {QStringLiteral("kind"), KindToJson(*section.kind)}});
     }
-    return WriteDocument(
-        strPath, PlanFile,
-        {{QStringLiteral("mixed"), plan.IsMixed()}, {QStringLiteral("sections"), sections}},
-        strMessage);
+    return DocumentBytes(PlanFile, {{QStringLiteral("mixed"), plan.IsMixed()},
+                                    {QStringLiteral("sections"), sections}});
+}
+
+bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage) {
+    return WriteDocument(strPath, PlanFileBytes(plan), strMessage);
 }
 
 std::optional<CSavedKinds> KindsFromBytes(const QByteArray& bytes, const QString& strPath,
@@ -323,20 +327,24 @@ std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMes
     return bytes ? KindsFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
 }
 
-bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage) {
+QByteArray KindsFileBytes(const CSavedKinds& kinds) {
     QJsonArray list;
     for (const auto& kind : kinds.Kinds()) {
         list.append(KindToJson(*kind));
     }
-    return WriteDocument(strPath, KindsFile, {{QStringLiteral("kinds"), list}}, strMessage);
+    return DocumentBytes(KindsFile, {{QStringLiteral("kinds"), list}});
+}
+
+bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage) {
+    return WriteDocument(strPath, KindsFileBytes(kinds), strMessage);
 }
 
 std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const QString& strPath,
                                                  QString& strMessage, EReadFault& fault) {
     const auto object = DocumentObject(bytes, strPath, PageOptionsFile, strMessage, fault);
-    return object ? Checked(PageOptionsFromJson(*object), strPath, PageOptionsFile, strMessage,
-                            fault)
-                  : std::nullopt;
+    return object
+               ? Checked(PageOptionsFromJson(*object), strPath, PageOptionsFile, strMessage, fault)
+               : std::nullopt;
 }
 
 std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
@@ -345,19 +353,22 @@ std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString&
     return bytes ? PageOptionsFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
 }
 
-bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
-                          QString& strMessage) {
+QByteArray PageOptionsFileBytes(const CPageOptions& options) {
     const CPaper& paper = options.Paper();
-    return WriteDocument(
-        strPath, PageOptionsFile,
+    return DocumentBytes(
+        PageOptionsFile,
         {{QStringLiteral("paper"), PaperNames[static_cast<size_t>(paper.Size())]},
          {QStringLiteral("landscape"), paper.Orientation() == PageOrientation::Landscape},
          {QStringLiteral("marginMillimetres"), paper.MarginMillimetres()},
          {QStringLiteral("answerKey"), options.IsAnswerKey()},
          {QStringLiteral("numbered"), options.IsNumbered()},
          {QStringLiteral("copies"), options.Copies()},
-         {QStringLiteral("columnForm"), options.IsColumnForm()}},
-        strMessage);
+         {QStringLiteral("columnForm"), options.IsColumnForm()}});
+}
+
+bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
+                          QString& strMessage) {
+    return WriteDocument(strPath, PageOptionsFileBytes(options), strMessage);
 }
 
 } // namespace kelvo

@@ -48,13 +48,16 @@ std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString&
                                                 EReadFault& fault);
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options, QString& strMessage);
 
-// The same readers over bytes already in memory; `strPath` only names the
-// file in the message.
+// The same readers and writers over bytes in memory; `strPath` only names
+// the file in the message.
 std::optional<CSheetPlan> PlanFromBytes(const QByteArray& bytes, const QString& strPath,
                                         QString& strMessage, EReadFault& fault);
 std::optional<CSavedKinds> KindsFromBytes(const QByteArray& bytes, const QString& strPath,
                                           QString& strMessage, EReadFault& fault);
 std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const QString& strPath,
                                                  QString& strMessage, EReadFault& fault);
+QByteArray PlanFileBytes(const CSheetPlan& plan);
+QByteArray KindsFileBytes(const CSavedKinds& kinds);
+QByteArray PageOptionsFileBytes(const CPageOptions& options);
 
 } // namespace kelvo

@@ -61,6 +61,8 @@ const char16_t* const TurnedForPdf =
 const char16_t* const TooWideForPdf =
     u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
     u"请减少列数或列间距后再导出。";
+const char16_t* const LayingOutCaption = u"正在排版";
+const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
 const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
@@ -457,14 +459,26 @@ void frmMain::ExportPdf() {
     if (!job) {
         return;
     }
+    // The layout of a long job shows its progress, and its "取消" is heeded.
+    const auto layOut = [&](const CPageOptions& options) -> const CPageLayout& {
+        BeginProgress(QString::fromUtf16(LayingOutCaption));
+        const CPageLayout& laidOut = job->LayOut(options, this);
+        EndProgress();
+        return laidOut;
+    };
     // A sheet too wide for upright paper goes on its side rather than be cut.
     CPageOptions options = m_pageOptions;
-    const CPageLayout* pages = &job->LayOut(options);
+    const CPageLayout* pages = &layOut(options);
     QString strNotice;
-    if (!pages->Fits() && options.Paper().Orientation() == PageOrientation::Portrait) {
+    if (!pages->IsCancelled() && !pages->Fits() &&
+        options.Paper().Orientation() == PageOrientation::Portrait) {
         options.Paper().SetOrientation(PageOrientation::Landscape);
-        pages = &job->LayOut(options);
+        pages = &layOut(options);
         strNotice = QString::fromUtf16(TurnedForPdf);
+    }
+    if (pages->IsCancelled()) {
+        ShowMessage(QString::fromUtf16(CancelledPdf));
+        return;
     }
     if (!pages->Fits()) {
         strNotice = QString::fromUtf16(TooWideForPdf);

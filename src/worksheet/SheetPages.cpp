@@ -65,8 +65,8 @@ bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
 } // namespace
 
 CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -78,12 +78,13 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
         }
         sections.push_back(Section({}, sets, QuestionCount(layout), layout, options, measure));
     }
-    return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+    return {layout,    options, std::move(sections), std::move(printCopies), measure,
+            pointSize, receiver};
 }
 
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -100,7 +101,8 @@ CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSett
             }
         }
     }
-    return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+    return {layout,    options, std::move(sections), std::move(printCopies), measure,
+            pointSize, receiver};
 }
 
 std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,

@@ -20,7 +20,9 @@ TEST(KeptFileTest, SettingAsideTakesTheFirstFreeNameAndNeverReplacesAnother) {
     test::CTemporaryDirectory directory;
     const auto path = directory.Path() / "KelvoPlan.json";
     std::ofstream(path, std::ios::binary) << "unreadable";
-    const auto taken = [&](const char* suffix) { return directory.Path() / (std::string("KelvoPlan.json.damaged-20261208-160400") + suffix); };
+    const auto taken = [&](const char* suffix) {
+        return directory.Path() / (std::string("KelvoPlan.json.damaged-20261208-160400") + suffix);
+    };
     std::ofstream(taken(""), std::ios::binary) << "first";
     std::ofstream(taken("-2"), std::ios::binary) << "second";
     std::filesystem::create_symlink(taken(""), taken("-3"));

@@ -53,14 +53,15 @@ TEST_F(KeptFilesTest, FilesThatCannotServeAreSetAsideBeforeAnythingIsWritten) {
     }
     window = MakeWindow();
     for (const char* name : StoreFiles) {
-        EXPECT_TRUE(Status().contains(StorePath(QString::fromLatin1(name)) +
-                                      QStringLiteral(".damaged-")))
+        EXPECT_TRUE(
+            Status().contains(StorePath(QString::fromLatin1(name)) + QStringLiteral(".damaged-")))
             << Status().toStdString();
     }
     EXPECT_TRUE(SaveEverything().isEmpty());
     for (const char* name : StoreFiles) {
-        const QStringList aside = QDir(m_folder.path())
-                                      .entryList({QString::fromLatin1(name) + QStringLiteral(".damaged-*")});
+        const QStringList aside =
+            QDir(m_folder.path())
+                .entryList({QString::fromLatin1(name) + QStringLiteral(".damaged-*")});
         ASSERT_EQ(aside.size(), 1) << name;
         EXPECT_EQ(Bytes(aside.front()), QByteArray("damaged ") + name);
         EXPECT_NE(Bytes(QString::fromLatin1(name)), QByteArray("<no file>")) << name;
