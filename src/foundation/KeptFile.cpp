@@ -26,16 +26,23 @@ std::optional<std::filesystem::path> SetAsideKeptFile(const std::filesystem::pat
     for (int n = 1;; ++n) {
         std::filesystem::path aside =
             path.parent_path() / (n == 1 ? base : base + "-" + std::to_string(n));
+        // A link is made only under a free name, so nothing is ever replaced.
         std::error_code error;
-        // A link counts as taken too: nothing is ever renamed over a name in use.
+        std::filesystem::create_hard_link(path, aside, error);
+        if (error == std::errc::file_exists) {
+            continue;
+        }
+        if (!error) {
+            std::filesystem::remove(path, error);
+            return error ? std::nullopt : std::optional(aside);
+        }
+        // A folder, or a file system without links: the name is looked at
+        // just before the rename.
         if (std::filesystem::exists(std::filesystem::symlink_status(aside, error))) {
             continue;
         }
         std::filesystem::rename(path, aside, error);
-        if (error) {
-            return std::nullopt;
-        }
-        return aside;
+        return error ? std::nullopt : std::optional(aside);
     }
 }
 

@@ -36,6 +36,11 @@ TEST(KeptFileTest, SettingAsideTakesTheFirstFreeNameAndNeverReplacesAnother) {
     EXPECT_EQ(Contents(taken("-2")), "second");
 
     EXPECT_EQ(SetAsideKeptFile(path, "20261208-160400"), std::nullopt) << "nothing left to move";
+
+    // A folder cannot be linked; it is renamed to the next free name.
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(SetAsideKeptFile(path, "20261208-160400"), taken("-5"));
+    EXPECT_TRUE(std::filesystem::is_directory(taken("-5")));
 }
 
 TEST(KeptFileTest, EveryReasonIsSaidInChinese) {
