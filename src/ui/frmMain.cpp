@@ -152,7 +152,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
         QStringList notes{isUsedElsewhere ? QString::fromUtf16(UsedElsewhereNote) : QString(),
                           m_ctrlsQuestionTypes->Load(), RestoreLastPlan(), LoadPageOptions()};
         notes.removeAll(QString());
-        ShowStatus(notes.join(u' ').toStdU16String());
+        ShowStatus(notes.join(u'\n').toStdU16String());
     });
     FitIntoScreen();
 }
