@@ -649,9 +649,14 @@ QString frmMain::RestoreLastPlan() {
            m_lastPlanFile->HandleFault(fault);
 }
 
+// A count that fails stops the counting rather than fail again at every turn.
 void frmMain::CountNextAdmitted() {
-    if (!m_busy && !m_ctrlsPlan->DoCountNextAdmitted()) {
-        m_admittedCounter.stop();
+    if (m_busy) {
+        return;
+    }
+    m_admittedCounter.stop();
+    if (m_ctrlsPlan->DoCountNextAdmitted()) {
+        m_admittedCounter.start();
     }
 }
 
