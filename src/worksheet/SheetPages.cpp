@@ -78,8 +78,8 @@ CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSe
         }
         sections.push_back(Section({}, sets, QuestionCount(layout), layout, options, measure));
     }
-    return {layout,    options, std::move(sections), std::move(printCopies), measure,
-            pointSize, receiver};
+    return CPageLayout(layout, options, std::move(sections), std::move(printCopies), measure,
+                       pointSize, receiver);
 }
 
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
@@ -101,8 +101,8 @@ CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSett
             }
         }
     }
-    return {layout,    options, std::move(sections), std::move(printCopies), measure,
-            pointSize, receiver};
+    return CPageLayout(layout, options, std::move(sections), std::move(printCopies), measure,
+                       pointSize, receiver);
 }
 
 std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,
