@@ -24,10 +24,14 @@ void CtrlsPlan::SetPlan(CSheetPlan plan) {
     ShowPlan(m_plan.IsEmpty() ? -1 : 0);
 }
 
-void CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
+QString CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
+    if (m_plan.Sections().size() >= MaxPlanSections) {
+        return QString::fromUtf16(u"试卷最多有 %1 节，不能再加入。").arg(MaxPlanSections);
+    }
     Admitted(kind);
     m_plan.Add(std::move(kind), m_panel.txtSectionCount->Value());
     ShowPlan(static_cast<int>(m_plan.Sections().size()) - 1);
+    return {};
 }
 
 void CtrlsPlan::DoMoveClicked(int delta) {

@@ -24,7 +24,8 @@ public:
     // Shows the plan in place of the current one.
     void SetPlan(CSheetPlan plan);
 
-    void DoAddClicked(std::shared_ptr<const CQuestionData> kind);
+    // A message when the plan is full: no plan file holds more sections.
+    QString DoAddClicked(std::shared_ptr<const CQuestionData> kind);
     // -1 moves the selected section up, +1 down.
     void DoMoveClicked(int delta);
     void DoRemoveClicked();

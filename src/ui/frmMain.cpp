@@ -565,7 +565,7 @@ void frmMain::OpenGuide(int index) {
 void frmMain::ConnectPlan() {
     const CPlanPanel& panel = m_ui.planPanel;
     connect(panel.cmdAddSection, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoAddClicked(CurrentKind()); }); });
+            [this] { Handle([&] { AddSection(); }); });
     connect(panel.cmdSectionUp, &QPushButton::clicked, this,
             [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(-1); }); });
     connect(panel.cmdSectionDown, &QPushButton::clicked, this,
@@ -592,6 +592,13 @@ QString frmMain::StoreFilePath(const QString& strFileName) const {
     return QFileInfo(QString::fromStdU16String(m_config->Path().u16string()))
         .dir()
         .filePath(strFileName);
+}
+
+void frmMain::AddSection() {
+    const QString strMessage = m_ctrlsPlan->DoAddClicked(CurrentKind());
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
 }
 
 void frmMain::SaveKind() {

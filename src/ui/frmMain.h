@@ -155,6 +155,7 @@ private:
     // The kind the panel shows, under the name of the entry it came from while
     // it still shows that entry.
     std::shared_ptr<const CQuestionData> CurrentKind() const;
+    void AddSection();
     void SaveKind();
     void OpenPlan();
     void SavePlan();

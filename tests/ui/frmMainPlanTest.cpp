@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "support/KindFactory.h"
 #include "ui/PlanFiles.h"
 
 #include <QFile>
@@ -184,6 +185,22 @@ TEST_F(PlanTest, APlanFileOpensAsSavedAndABadOneChangesNothing) {
         EXPECT_TRUE(messages.front().contains(Q(c.message))) << messages.front().toStdString();
         EXPECT_EQ(Rows(), before);
     }
+}
+
+// The plan never grows beyond what its file may hold at the next start.
+TEST_F(PlanTest, AFullPlanTakesNoMoreSections) {
+    CSheetPlan plan;
+    for (size_t k = 0; k < MaxPlanSections; ++k) {
+        plan.Add(testing::MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {2, 18}, 0, u"甲"), 1);
+    }
+    window->close();
+    QString message;
+    ASSERT_TRUE(WritePlanFile(PlanPath("KelvoPlan.json"), plan, message));
+    window = MakeWindow();
+    AddSection(u"9加几", 3);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.front(), Q(u"试卷最多有 500 节，不能再加入。"));
+    EXPECT_EQ(Table()->rowCount(), 500);
 }
 
 TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
