@@ -50,6 +50,9 @@ QString CtrlsQuestionTypes::Save(std::shared_ptr<const CQuestionData> kind) {
     }
     CSavedKinds kinds = m_savedKinds;
     const size_t place = kinds.Put(std::move(kind));
+    if (kinds.Kinds().size() > MaxSavedKinds) {
+        return QString::fromUtf16(u"最多能保存 %1 个题型，不能再保存新的题型。").arg(MaxSavedKinds);
+    }
     QString strMessage;
     if (!WriteKindsFile(m_kindsFile.Path(), kinds, strMessage)) {
         return strMessage;

@@ -26,8 +26,8 @@ public:
     // says why a file could not serve, and where it was set aside.
     QString Load();
     // Saves the kind under its title, in place of a kind of that name, and
-    // picks it in the list; a message says why not (a preset's name, a file
-    // that cannot or may not be written), and then nothing changed.
+    // picks it in the list; a message says why not (a preset's name, a full
+    // list, a file that cannot or may not be written), and then nothing changed.
     QString Save(std::shared_ptr<const CQuestionData> kind);
 
 private:

@@ -187,19 +187,32 @@ TEST_F(PlanTest, APlanFileOpensAsSavedAndABadOneChangesNothing) {
     }
 }
 
-// The plan never grows beyond what its file may hold at the next start.
-TEST_F(PlanTest, AFullPlanTakesNoMoreSections) {
+// The plan and the saved kinds never grow beyond what their files may hold
+// at the next start; a kind saved again under its name still replaces it.
+TEST_F(PlanTest, AFullPlanOrListOfKindsTakesNoMore) {
     CSheetPlan plan;
-    for (size_t k = 0; k < MaxPlanSections; ++k) {
-        plan.Add(testing::MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {2, 18}, 0, u"甲"), 1);
+    CSavedKinds kinds;
+    for (size_t k = 0; k < MaxSavedKinds; ++k) {
+        const auto kind = testing::MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {2, 18}, 0,
+                                            u"题型" + QString::number(k).toStdU16String());
+        if (k < MaxPlanSections) {
+            plan.Add(kind, 1);
+        }
+        kinds.Put(kind);
     }
     window->close();
     QString message;
     ASSERT_TRUE(WritePlanFile(PlanPath("KelvoPlan.json"), plan, message));
+    ASSERT_TRUE(WriteKindsFile(PlanPath("KelvoKinds.json"), kinds, message));
     window = MakeWindow();
+    window->SetNameAsker([this](const QString&) { return kindName; });
     AddSection(u"9加几", 3);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front(), Q(u"试卷最多有 500 节，不能再加入。"));
+    kindName = Q(u"新题型");
+    Click("cmdSaveKind");
+    kindName = Q(u"题型7");
+    Click("cmdSaveKind");
+    EXPECT_EQ(messages, (std::vector<QString>{Q(u"试卷最多有 500 节，不能再加入。"),
+                                              Q(u"最多能保存 5000 个题型，不能再保存新的题型。")}));
     EXPECT_EQ(Table()->rowCount(), 500);
 }
 
