@@ -12,6 +12,7 @@
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"
+#include "ui/PlanFiles.h"
 #include "ui/frmMain.h"
 #include "ui/frmPageOptions.h"
 
@@ -20,6 +21,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -132,6 +137,60 @@ void SaveListening(kelvo::frmMain& window, const QString& folder) {
     listening.close();
 }
 
+// 1～99 four times with every operator, as the slowest kind to count.
+std::shared_ptr<const kelvo::CQuestionData> FourOperandKind() {
+    auto kind = std::make_shared<kelvo::CQuestionData>();
+    kind->SetTitle(u"四个数的加减乘除");
+    for (int k = 0; k < 4; ++k) {
+        auto limit = std::make_shared<kelvo::CValueLimit>();
+        limit->Init(1, 99, 1, 1);
+        kind->AddLimit(limit);
+        if (k > 0) {
+            kind->AddOperator(u"＋－×÷");
+        }
+    }
+    auto result = std::make_shared<kelvo::CValueLimit>();
+    result->Init(0, 10000, 1, 1);
+    kind->SetResultLimit(result);
+    return kind;
+}
+
+// Start-up with a plan of four-operand sections and a kinds file of as many
+// kinds as given, their counts worked out after the window shows.
+void TimeStartupWithLargeFiles(size_t sections, qsizetype kinds) {
+    QTemporaryDir folder;
+    kelvo::CSheetPlan plan;
+    for (size_t k = 0; k < sections; ++k) {
+        plan.Add(FourOperandKind(), 20);
+    }
+    QString message;
+    kelvo::WritePlanFile(folder.filePath(QStringLiteral("KelvoPlan.json")), plan, message);
+    kelvo::CSavedKinds one;
+    one.Put(FourOperandKind());
+    QJsonObject document = QJsonDocument::fromJson(kelvo::KindsFileBytes(one)).object();
+    QJsonArray list;
+    for (qsizetype k = 0; k < kinds; ++k) {
+        QJsonObject kind = document.value(QStringLiteral("kinds")).toArray().first().toObject();
+        kind.insert(QStringLiteral("title"), QStringLiteral("题型%1").arg(k));
+        list.append(kind);
+    }
+    document.insert(QStringLiteral("kinds"), list);
+    QFile file(folder.filePath(QStringLiteral("KelvoKinds.json")));
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(document).toJson());
+    file.close();
+
+    QElapsedTimer clock;
+    clock.start();
+    kelvo::frmMain window(folder.filePath(QStringLiteral("Kelvo.ini")),
+                          folder.filePath(QStringLiteral("KelvoHistory.sqlite")));
+    window.show();
+    QApplication::processEvents();
+    std::printf("start-up to a shown window, a plan of %zu four-operand sections and %lld kinds: "
+                "%.1f ms\n",
+                sections, static_cast<long long>(kinds), clock.nsecsElapsed() / 1e6);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -227,6 +286,8 @@ int main(int argc, char* argv[]) {
     clock.restart();
     create->click();
     std::printf("Create a plan of three sections: %.2f ms\n", clock.nsecsElapsed() / 1e6);
+    TimeStartupWithLargeFiles(kelvo::MaxPlanSections, kelvo::MaxSavedKinds);
+    TimeStartupWithLargeFiles(1000, 100000);
     Save(*window, folder, "kelvo-plan.png");
     window->findChild<QPushButton*>(QStringLiteral("cmdClearPlan"))->click();
 

@@ -2,12 +2,15 @@
 
 #include "history/HistorySchema.h"
 
+#include "foundation/KeptFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtEndian>
 
 #include <initializer_list>
 #include <utility>
@@ -21,7 +24,6 @@ constexpr int BusyMilliseconds = 100;
 // SQLite's primary result codes of the failures told apart.
 constexpr int SqliteBusy = 5;
 constexpr int SqliteLocked = 6;
-constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
 QString TimeFormat() {
@@ -117,6 +119,37 @@ CValueLimit ResultLimit(int32_t iLower, int32_t iUpper, int32_t iMultiple) {
 
 int SqliteCode(const QSqlError& error) {
     return error.nativeErrorCode().toInt() & 0xff;
+}
+
+// What the file's header says where this SQLite cannot read the file: a file
+// format of a later SQLite, or a schema of a later Kelvo.
+bool HasNewerHeader(const QString& strPath) {
+    constexpr qint64 HeaderSize = 100;
+    QFile file(strPath);
+    if (!QFileInfo(strPath).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray header = file.read(HeaderSize);
+    if (header.size() < HeaderSize || !header.startsWith("SQLite format 3")) {
+        return false;
+    }
+    const auto byteAt = [&](int offset) { return static_cast<uint8_t>(header[offset]); };
+    const auto numberAt = [&](int offset) {
+        return qFromBigEndian<qint32>(header.constData() + offset);
+    };
+    constexpr uint8_t LatestFileFormat = 2;
+    constexpr qint32 LatestSchemaFormat = 4;
+    return byteAt(18) > LatestFileFormat || byteAt(19) > LatestFileFormat ||
+           numberAt(44) > LatestSchemaFormat || numberAt(60) > HistorySchemaVersion;
+}
+
+int CountOf(QSqlQuery& query, const QString& strSql) {
+    if (!query.exec(strSql) || !query.next()) {
+        throw SqlFailure{query.lastError()};
+    }
+    const int count = query.value(0).toInt();
+    query.finish();
+    return count;
 }
 
 } // namespace
@@ -270,6 +303,10 @@ QString CDrillHistory::TakeMessage() {
 template <class Operation>
 bool CDrillHistory::Use(Operation operation) {
     Outcome outcome = OpenAndRun(operation);
+    if ((outcome == Outcome::Damaged || outcome == Outcome::Unusable) &&
+        HasNewerHeader(m_strPath)) {
+        outcome = Outcome::Newer;
+    }
     if (outcome == Outcome::Damaged) {
         outcome = MoveAside() ? OpenAndRun(operation) : Outcome::Unusable;
     }
@@ -321,8 +358,24 @@ CDrillHistory::Outcome CDrillHistory::CheckAndUpgrade() {
     }
     const int32_t version = query.value(0).toInt();
     query.finish();
+    if (version < 0) {
+        return Outcome::Damaged;
+    }
     if (version > HistorySchemaVersion) {
         return Outcome::Newer;
+    }
+    // Another program's database of the same name is never changed: no table
+    // added, no journal switched.
+    try {
+        const int tables = CountOf(query, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        const int drills =
+            CountOf(query, QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                          "WHERE type = 'table' AND name = 'drills'"));
+        if ((version == 0 && tables > 0) || (version > 0 && drills == 0)) {
+            return Outcome::Foreign;
+        }
+    } catch (const SqlFailure& failure) {
+        return Classify(failure.error);
     }
     // A commit appends to the write-ahead log without waiting for the disk;
     // a crash may lose the last drill, never the file.
@@ -340,15 +393,13 @@ void CDrillHistory::Close() {
 
 bool CDrillHistory::MoveAside() {
     Close();
-    const QString stamp = m_clock().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = QStringLiteral("%1.damaged-%2").arg(m_strPath, stamp);
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = QStringLiteral("%1.damaged-%2-%3").arg(m_strPath, stamp).arg(n);
-    }
-    // rename() never replaces an existing file.
-    if (!QFile::rename(m_strPath, aside)) {
+    const std::string stamp = m_clock().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    const auto asidePath =
+        SetAsideKeptFile(std::filesystem::path(m_strPath.toStdU16String()), stamp);
+    if (!asidePath) {
         return false;
     }
+    const QString aside = QString::fromStdU16String(asidePath->u16string());
     // A journal left beside the new file would be played into it.
     for (const QString& companion :
          {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
@@ -379,6 +430,11 @@ void CDrillHistory::Report(Outcome outcome) {
     case Outcome::Newer:
         text = QStringLiteral("成绩记录文件是较新版本的 Kelvo 写的，这个版本不能使用它。训练照常"
                               "进行，但成绩和错题不会记录。\n文件：%1")
+                   .arg(file);
+        break;
+    case Outcome::Foreign:
+        text = QStringLiteral("成绩记录文件不是Kelvo的成绩记录，Kelvo不会改动它。训练照常进行，"
+                              "但成绩和错题不会记录。\n文件：%1")
                    .arg(file);
         break;
     case Outcome::Damaged:

@@ -15,10 +15,9 @@ namespace kelvo {
 
 // The drill history in one SQLite file, opened on first use. Nothing here may
 // cost a drill: a file that cannot be opened or written, is locked by another
-// program or comes from a newer Kelvo leaves the operation undone and a
-// message for the user (once, until the history works again); a damaged file
-// is moved aside, never overwritten, and a new one takes its place. A lock is
-// waited for only a moment.
+// program, comes from a newer Kelvo or is another program's database leaves the operation undone
+// and a message for the user (once, until the history works again); a damaged file is moved aside,
+// never overwritten, and a new one takes its place. A lock is waited for only a moment.
 class CDrillHistory {
 public:
     using Clock = std::function<QDateTime()>;
@@ -46,7 +45,7 @@ public:
     const QString& Path() const { return m_strPath; }
 
 private:
-    enum class Outcome { Done, Damaged, Locked, Unusable, Newer };
+    enum class Outcome { Done, Damaged, Locked, Unusable, Newer, Foreign };
 
     static Outcome Classify(const QSqlError& error);
     template <class Operation>

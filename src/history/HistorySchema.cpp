@@ -48,6 +48,12 @@ QSqlError UpgradeHistorySchema(QSqlDatabase& db, int32_t version) {
     }
     const int32_t from = query.value(0).toInt();
     query.finish();
+    // No version of Kelvo wrote a negative one: the file is damaged.
+    if (from < 0) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return {QString(), QStringLiteral("negative schema version"), QSqlError::UnknownError,
+                QString::number(SqliteCorrupt)};
+    }
     for (int32_t step = from; step < version; ++step) {
         for (const char* statement : Steps[static_cast<size_t>(step)]) {
             if (!query.exec(QString::fromLatin1(statement))) {

@@ -12,8 +12,12 @@ namespace kelvo {
 // a new step.
 constexpr int32_t HistorySchemaVersion = 2;
 
+// SQLite's primary result code of a damaged file.
+constexpr int SqliteCorrupt = 11;
+
 // Takes the file from its version up to `version` in one transaction; a file
-// at or above it is left alone. An invalid error when it went well.
+// at or above it is left alone, one below zero is damaged (SqliteCorrupt). An invalid error when it
+// went well.
 QSqlError UpgradeHistorySchema(QSqlDatabase& db, int32_t version);
 
 } // namespace kelvo

@@ -3,6 +3,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "foundation/UserInterfaceYield.h"
+#include "generation/CInfoReceiver.h"
 #include "output/CTextMeasure.h"
 
 #include <algorithm>
@@ -42,9 +43,11 @@ std::u16string CopyText(int32_t copy) {
 
 CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& options,
                          std::vector<CPrintSection> sections, std::vector<CPrintCopy> copies,
-                         const CTextMeasure& measure, double pointSize)
+                         const CTextMeasure& measure, double pointSize,
+                         const CInfoReceiver* receiver)
     : m_layout(layout), m_options(options), m_sections(std::move(sections)),
-      m_copies(std::move(copies)), m_measure(measure), m_grids(m_sections.size()) {
+      m_copies(std::move(copies)), m_measure(measure), m_receiver(receiver),
+      m_grids(m_sections.size()) {
     int32_t numbered = 0;
     for (size_t section = 0; section < m_sections.size(); ++section) {
         int32_t& count = m_sections[section].questionCount;
@@ -61,6 +64,9 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
         return;
     }
     m_pointSize = FitPointSize(pointSize);
+    if (m_isCancelled) {
+        return;
+    }
     SpreadColumns();
     m_lineHeight = m_measure.LineHeight(m_pointSize);
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
@@ -89,7 +95,14 @@ int32_t CPageLayout::FittingColumns(size_t section) const {
     return std::clamp(columns, 1, std::max(m_sections[section].questionCount, 1));
 }
 
-// Sets every grid's measures for the size and gives the width of the widest row.
+bool CPageLayout::IsCancelledAtYield() {
+    YieldToUserInterface();
+    m_isCancelled = m_receiver != nullptr && m_receiver->IsCancelled();
+    return m_isCancelled;
+}
+
+// Sets every grid's measures for the size and gives the width of the widest
+// row; stops where the user cancelled.
 double CPageLayout::RowWidth(double pointSize) {
     const int32_t lastNumber = m_grids.back().numberOffset + m_sections.back().questionCount;
     m_numberWidth =
@@ -109,8 +122,8 @@ double CPageLayout::RowWidth(double pointSize) {
                                                Blank(copy[section], question));
                 grid.cellWidth = std::max(grid.cellWidth, cell.width);
                 grid.cellHeight = std::max(grid.cellHeight, cell.height);
-                if (question % YieldInterval == 0) {
-                    YieldToUserInterface();
+                if (question % YieldInterval == 0 && IsCancelledAtYield()) {
+                    return widest;
                 }
             }
         }
@@ -132,7 +145,7 @@ double CPageLayout::FitPointSize(double chosen) {
     const double smallest = std::min(chosen, MinPointSize);
     double size = chosen;
     double width = RowWidth(size);
-    while (width > printable && size > smallest) {
+    while (width > printable && size > smallest && !m_isCancelled) {
         const double estimate = std::floor(size * printable / width / SizeStep) * SizeStep;
         size = std::max(std::min(estimate, size - SizeStep), smallest);
         width = RowWidth(size);

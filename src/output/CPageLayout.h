@@ -13,6 +13,7 @@
 
 namespace kelvo {
 
+class CInfoReceiver;
 class CTextMeasure;
 
 // A section of a sheet, the same in every copy.
@@ -53,16 +54,20 @@ class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
 
-    // Every copy has one entry per section.
+    // Every copy has one entry per section. The receiver (may be nullptr) is
+    // asked after every yield whether the user cancelled; a cancelled layout
+    // has no pages.
     CPageLayout(const COutputSettings& layout, const CPageOptions& options,
                 std::vector<CPrintSection> sections, std::vector<CPrintCopy> copies,
-                const CTextMeasure& measure, double pointSize);
+                const CTextMeasure& measure, double pointSize,
+                const CInfoReceiver* receiver = nullptr);
 
     // The size the questions are set in.
     double PointSize() const { return m_pointSize; }
     // False when even the smallest size leaves a row wider than the paper.
     bool Fits() const { return m_fits; }
     const CPageOptions& Options() const { return m_options; }
+    bool IsCancelled() const { return m_isCancelled; }
     // Question pages of one copy; its key has as many.
     int32_t PagesPerCopy() const { return static_cast<int32_t>(m_plan.size()); }
     int32_t PageCount() const;
@@ -93,6 +98,7 @@ private:
     int32_t Columns(size_t section) const;
     int32_t Rows(size_t section) const;
     int32_t FittingColumns(size_t section) const;
+    bool IsCancelledAtYield();
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
     void SpreadColumns();
@@ -110,6 +116,8 @@ private:
     std::vector<CPrintSection> m_sections;
     std::vector<CPrintCopy> m_copies;
     const CTextMeasure& m_measure;
+    const CInfoReceiver* m_receiver;
+    bool m_isCancelled = false;
     double m_pointSize = 0;
     bool m_fits = true;
     double m_footerSize = 0;

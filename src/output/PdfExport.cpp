@@ -1,5 +1,6 @@
 #include "output/PdfExport.h"
 
+#include "foundation/KeptFile.h"
 #include "generation/CInfoReceiver.h"
 #include "output/CPageLayout.h"
 #include "output/PagePainting.h"
@@ -9,11 +10,19 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace kelvo {
 
 namespace {
 
 constexpr int PdfResolution = 600;
+
+// The system's reason of the failure just reported, in Chinese.
+QString SystemReason() {
+    const std::error_code error(errno, std::generic_category());
+    return QString::fromStdU16String(FileErrorText(FileErrorOf(error), 0));
+}
 
 } // namespace
 
@@ -22,7 +31,7 @@ bool ExportPdf(const CPageLayout& pages, const QFont& font, const QString& strPa
     const QString strShownPath = QDir::toNativeSeparators(strPath);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) {
-        strError = QStringLiteral("无法写入文件 %1：%2").arg(strShownPath, file.errorString());
+        strError = QStringLiteral("无法写入文件 %1：%2。").arg(strShownPath, SystemReason());
         return false;
     }
     bool completed = false;
@@ -45,7 +54,7 @@ bool ExportPdf(const CPageLayout& pages, const QFont& font, const QString& strPa
         return false;
     }
     if (!file.commit()) {
-        strError = QStringLiteral("无法保存文件 %1：%2").arg(strShownPath, file.errorString());
+        strError = QStringLiteral("无法保存文件 %1：%2。").arg(strShownPath, SystemReason());
         return false;
     }
     return true;

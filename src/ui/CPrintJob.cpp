@@ -24,18 +24,20 @@ CPrintJob::CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layo
     : m_planSheets(std::move(copies)), m_layout(layout), m_font(font), m_printed(printed),
       m_measure(font) {}
 
-const CPageLayout& CPrintJob::LayOut(const CPageOptions& options) {
+const CPageLayout& CPrintJob::LayOut(const CPageOptions& options, const CInfoReceiver* receiver) {
     m_pages.reset();
     const double pointSize = PointSize(m_font);
     const bool isSheet = m_printed == PrintedPages::Sheet;
     if (m_planSheets.empty()) {
         m_pages.emplace(
-            isSheet ? LayOutPages(m_questionSets, m_layout, options, m_measure, pointSize)
-                    : LayOutAnswerSheet(m_questionSets, m_layout, options, m_measure, pointSize));
+            isSheet ? LayOutPages(m_questionSets, m_layout, options, m_measure, pointSize, receiver)
+                    : LayOutAnswerSheet(m_questionSets, m_layout, options, m_measure, pointSize,
+                                        receiver));
     } else {
         m_pages.emplace(
-            isSheet ? LayOutPages(m_planSheets, m_layout, options, m_measure, pointSize)
-                    : LayOutAnswerSheet(m_planSheets, m_layout, options, m_measure, pointSize));
+            isSheet ? LayOutPages(m_planSheets, m_layout, options, m_measure, pointSize, receiver)
+                    : LayOutAnswerSheet(m_planSheets, m_layout, options, m_measure, pointSize,
+                                        receiver));
     }
     return *m_pages;
 }

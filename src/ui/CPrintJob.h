@@ -25,8 +25,8 @@ public:
     CPrintJob(std::vector<CPlanSheet> copies, const COutputSettings& layout, const QFont& font,
               PrintedPages printed);
 
-    // Valid until the next call.
-    const CPageLayout& LayOut(const CPageOptions& options);
+    // Valid until the next call; the receiver (may be nullptr) can cancel it.
+    const CPageLayout& LayOut(const CPageOptions& options, const CInfoReceiver* receiver = nullptr);
     const QFont& Font() const { return m_font; }
     // What the preview says of the form of the questions; empty for nothing.
     QString Note(const CPageOptions& options) const;

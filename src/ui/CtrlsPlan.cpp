@@ -24,9 +24,14 @@ void CtrlsPlan::SetPlan(CSheetPlan plan) {
     ShowPlan(m_plan.IsEmpty() ? -1 : 0);
 }
 
-void CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
+QString CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
+    if (m_plan.Sections().size() >= MaxPlanSections) {
+        return QString::fromUtf16(u"试卷最多有 %1 节，不能再加入。").arg(MaxPlanSections);
+    }
+    Admitted(kind);
     m_plan.Add(std::move(kind), m_panel.txtSectionCount->Value());
     ShowPlan(static_cast<int>(m_plan.Sections().size()) - 1);
+    return {};
 }
 
 void CtrlsPlan::DoMoveClicked(int delta) {
@@ -76,6 +81,25 @@ void CtrlsPlan::DoSelectionChanged() {
     m_panel.cmdClearPlan->setEnabled(last >= 0);
 }
 
+bool CtrlsPlan::DoCountNextAdmitted() {
+    const auto& sections = m_plan.Sections();
+    const auto pending =
+        std::find_if(sections.begin(), sections.end(),
+                     [this](const auto& section) { return !m_admitted.contains(section.kind); });
+    if (pending == sections.end()) {
+        return false;
+    }
+    const std::shared_ptr<const CQuestionData> kind = pending->kind;
+    Admitted(kind);
+    const QSignalBlocker blocker(m_panel.tblPlan);
+    for (size_t k = 0; k < sections.size(); ++k) {
+        if (sections[k].kind == kind) {
+            ShowSection(static_cast<int>(k), sections[k]);
+        }
+    }
+    return true;
+}
+
 std::u16string CtrlsPlan::RepetitionWarning() {
     std::vector<CAdmittedCount> admitted;
     for (const CSheetSection& section : m_plan.Sections()) {
@@ -86,7 +110,8 @@ std::u16string CtrlsPlan::RepetitionWarning() {
 
 QString CtrlsPlan::Open(const QString& strPath) {
     QString strMessage;
-    if (auto plan = ReadPlanFile(strPath, strMessage)) {
+    EReadFault fault = EReadFault::None;
+    if (auto plan = ReadPlanFile(strPath, strMessage, fault)) {
         SetPlan(std::move(*plan));
     }
     return strMessage;
@@ -131,8 +156,15 @@ void CtrlsPlan::ShowSection(int row, const CSheetSection& section) {
     title->setText(strTitle);
     title->setToolTip(strTitle);
     Cell(row, CountColumn)->setData(Qt::EditRole, section.count);
-    const CAdmittedCount& admitted = Admitted(section.kind);
     QTableWidgetItem* shown = Cell(row, AdmittedColumn);
+    const auto counted = m_admitted.find(section.kind);
+    if (counted == m_admitted.end()) {
+        shown->setText({});
+        shown->setToolTip({});
+        shown->setData(Qt::ForegroundRole, QVariant());
+        return;
+    }
+    const CAdmittedCount& admitted = counted->second;
     shown->setText(QString::fromStdU16String(AdmittedCountText(admitted)));
     const std::u16string warning = kelvo::RepetitionWarning(admitted, section.count);
     shown->setToolTip(QString::fromStdU16String(warning));

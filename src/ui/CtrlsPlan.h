@@ -14,8 +14,8 @@ namespace kelvo {
 
 // Drives the sheet-plan controls of the main window: adds the kind the panel
 // shows with the count of its box, lists the sections with their counts and
-// the different questions each kind admits, moves, edits, removes and clears
-// them, and opens and saves plan files. It owns the plan.
+// the different questions each kind admits (worked out one kind at a time), moves, edits, removes
+// and clears them, and opens and saves plan files. It owns the plan.
 class CtrlsPlan {
 public:
     explicit CtrlsPlan(const CPlanPanel& panel);
@@ -24,7 +24,8 @@ public:
     // Shows the plan in place of the current one.
     void SetPlan(CSheetPlan plan);
 
-    void DoAddClicked(std::shared_ptr<const CQuestionData> kind);
+    // A message when the plan is full: no plan file holds more sections.
+    QString DoAddClicked(std::shared_ptr<const CQuestionData> kind);
     // -1 moves the selected section up, +1 down.
     void DoMoveClicked(int delta);
     void DoRemoveClicked();
@@ -33,6 +34,10 @@ public:
     void DoCellEdited(int row, int column);
     void DoMixToggled();
     void DoSelectionChanged();
+    // Works out the admitted count of the first section still without one and
+    // shows it; false when every section has its count. A plan shown by
+    // SetPlan has none yet, so that a long plan never holds up the window.
+    bool DoCountNextAdmitted();
 
     // What the user is told before the plan is made: the sections whose kind
     // admits fewer questions than they want; empty when none.

@@ -2,14 +2,13 @@
 
 #include "ui/PlanFiles.h"
 
-#include <QFileInfo>
 #include <QSignalBlocker>
 
 namespace kelvo {
 
 CtrlsQuestionTypes::CtrlsQuestionTypes(QComboBox* cboQuestionType,
-                                       const CPreCreatedQuestions& presets, QString strKindsPath)
-    : m_list(cboQuestionType), m_presets(presets), m_strKindsPath(std::move(strKindsPath)) {}
+                                       const CPreCreatedQuestions& presets, CKeptDocument kindsFile)
+    : m_list(cboQuestionType), m_presets(presets), m_kindsFile(std::move(kindsFile)) {}
 
 const CQuestionData* CtrlsQuestionTypes::EntryAt(int index) const {
     const int presetCount = m_presets.Questions().Count();
@@ -27,10 +26,13 @@ const CQuestionData* CtrlsQuestionTypes::EntryAt(int index) const {
 
 QString CtrlsQuestionTypes::Load() {
     QString strMessage;
-    if (QFileInfo::exists(m_strKindsPath)) {
-        if (auto kinds = ReadKindsFile(m_strKindsPath, strMessage)) {
-            m_savedKinds = std::move(*kinds);
-        }
+    EReadFault fault = EReadFault::None;
+    if (auto kinds = ReadKindsFile(m_kindsFile.Path(), strMessage, fault)) {
+        m_savedKinds = std::move(*kinds);
+    } else if (fault == EReadFault::Missing) {
+        strMessage.clear();
+    } else {
+        strMessage += m_kindsFile.HandleFault(fault);
     }
     ShowSavedKinds();
     return strMessage;
@@ -43,10 +45,16 @@ QString CtrlsQuestionTypes::Save(std::shared_ptr<const CQuestionData> kind) {
     if (same >= 0 && same < presetCount) {
         return QString::fromUtf16(u"预设题型中已有“%1”，请换一个名称。").arg(strName);
     }
+    if (!m_kindsFile.Refusal().isEmpty()) {
+        return m_kindsFile.Refusal();
+    }
     CSavedKinds kinds = m_savedKinds;
     const size_t place = kinds.Put(std::move(kind));
+    if (kinds.Kinds().size() > MaxSavedKinds) {
+        return QString::fromUtf16(u"最多能保存 %1 个题型，不能再保存新的题型。").arg(MaxSavedKinds);
+    }
     QString strMessage;
-    if (!WriteKindsFile(m_strKindsPath, kinds, strMessage)) {
+    if (!WriteKindsFile(m_kindsFile.Path(), kinds, strMessage)) {
         return strMessage;
     }
     m_savedKinds = std::move(kinds);

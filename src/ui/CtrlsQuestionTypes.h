@@ -2,6 +2,7 @@
 
 #include "question/CPreCreatedQuestions.h"
 #include "question/CSavedKinds.h"
+#include "ui/CKeptDocument.h"
 
 #include <QComboBox>
 #include <QString>
@@ -16,17 +17,17 @@ namespace kelvo {
 class CtrlsQuestionTypes {
 public:
     CtrlsQuestionTypes(QComboBox* cboQuestionType, const CPreCreatedQuestions& presets,
-                       QString strKindsPath);
+                       CKeptDocument kindsFile);
 
     // The preset or saved kind at a place of the list; none for a separator.
     const CQuestionData* EntryAt(int index) const;
 
     // Lists the kinds of the kinds file. No file yet is no fault; a message
-    // says why a file could not serve.
+    // says why a file could not serve, and where it was set aside.
     QString Load();
     // Saves the kind under its title, in place of a kind of that name, and
-    // picks it in the list; a message says why not (a preset's name, a file
-    // that cannot be written), and then nothing changed.
+    // picks it in the list; a message says why not (a preset's name, a full
+    // list, a file that cannot or may not be written), and then nothing changed.
     QString Save(std::shared_ptr<const CQuestionData> kind);
 
 private:
@@ -34,7 +35,7 @@ private:
 
     QComboBox* m_list;
     const CPreCreatedQuestions& m_presets;
-    QString m_strKindsPath;
+    CKeptDocument m_kindsFile;
     CSavedKinds m_savedKinds;
 };
 

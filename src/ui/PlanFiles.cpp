@@ -1,13 +1,12 @@
 #include "ui/PlanFiles.h"
 
+#include "foundation/KeptFile.h"
 #include "number/OperatorCodes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -17,15 +16,18 @@ namespace kelvo {
 
 namespace {
 
-// What a file holds, and how the messages call it.
+// What a file holds, how the messages call it and the largest file a read
+// takes: room for the most sections or kinds with long titles.
 struct CFileKind {
     QLatin1StringView format;
     const char16_t* name;
+    std::size_t maxBytes;
 };
 
-const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷"};
-const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型"};
-const CFileKind PageOptionsFile{QLatin1StringView("kelvo-page"), u"页面设置"};
+constexpr std::size_t Kilobyte = 1024;
+const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷", 1024 * Kilobyte};
+const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型", 4096 * Kilobyte};
+const CFileKind PageOptionsFile{QLatin1StringView("kelvo-page"), u"页面设置", 64 * Kilobyte};
 
 // The paper sizes by their names in the file, in the order of PaperSize.
 const QLatin1StringView PaperNames[] = {QLatin1StringView("A4"), QLatin1StringView("A5"),
@@ -33,6 +35,10 @@ const QLatin1StringView PaperNames[] = {QLatin1StringView("A4"), QLatin1StringVi
 
 QString Shown(const QString& strPath) {
     return QDir::toNativeSeparators(strPath);
+}
+
+std::filesystem::path FilePath(const QString& strPath) {
+    return {strPath.toStdU16String()};
 }
 
 QString DamagedMessage(const QString& strPath, const CFileKind& fileKind) {
@@ -188,41 +194,84 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     return options;
 }
 
-// The document's object once it is readable, Kelvo's file of that kind and of
-// a version this program knows.
-std::optional<QJsonObject> ReadDocument(const QString& strPath, const CFileKind& fileKind,
-                                        QString& strMessage) {
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        strMessage = QString::fromUtf16(u"无法读取文件“%1”。").arg(Shown(strPath));
-        return std::nullopt;
+// The file's bytes when it is a regular file within its size.
+std::optional<QByteArray> ReadBytes(const QString& strPath, const CFileKind& fileKind,
+                                    QString& strMessage, EReadFault& fault) {
+    const CFileRead read = ReadKeptFile(FilePath(strPath), fileKind.maxBytes);
+    if (read.error == EFileError::None) {
+        fault = EReadFault::None;
+        return QByteArray::fromStdString(read.bytes);
     }
+    fault = read.error == EFileError::NotFound ? EReadFault::Missing : EReadFault::Unusable;
+    strMessage = QString::fromUtf16(u"无法读取文件“%1”：%2。")
+                     .arg(Shown(strPath),
+                          QString::fromStdU16String(FileErrorText(read.error, fileKind.maxBytes)));
+    return std::nullopt;
+}
+
+// The document's object once it is Kelvo's file of that kind and of a version
+// this program knows.
+std::optional<QJsonObject> DocumentObject(const QByteArray& bytes, const QString& strPath,
+                                          const CFileKind& fileKind, QString& strMessage,
+                                          EReadFault& fault) {
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     const QJsonObject object = document.object();
     const auto version =
         Whole(object.value(QStringLiteral("version")), 1, std::numeric_limits<int32_t>::max());
     if (error.error != QJsonParseError::NoError || !document.isObject() ||
         object.value(QStringLiteral("format")).toString() != fileKind.format || !version) {
+        fault = EReadFault::Unusable;
         strMessage = DamagedMessage(strPath, fileKind);
         return std::nullopt;
     }
     if (*version > PlanFileVersion) {
+        fault = EReadFault::Newer;
         strMessage = QString::fromUtf16(u"文件“%1”是较新版本的Kelvo保存的，这个版本无法打开。")
                          .arg(Shown(strPath));
         return std::nullopt;
     }
+    fault = EReadFault::None;
     return object;
 }
 
-bool WriteDocument(const QString& strPath, const CFileKind& fileKind, QJsonObject object,
-                   QString& strMessage) {
+// A list (sections or kinds) within its bound, so that no file can hold the
+// start-up for long.
+bool IsWithinBound(const QJsonObject& object, const QString& strKey, std::size_t bound,
+                   const char16_t* tooMany, const QString& strPath, QString& strMessage,
+                   EReadFault& fault) {
+    const auto count = static_cast<std::size_t>(object.value(strKey).toArray().size());
+    if (count <= bound) {
+        return true;
+    }
+    fault = EReadFault::Unusable;
+    strMessage = QString::fromUtf16(tooMany).arg(Shown(strPath)).arg(count).arg(bound);
+    return false;
+}
+
+// The content read from a document, or the fault of a damaged one.
+template <class T>
+std::optional<T> Checked(std::optional<T> content, const QString& strPath,
+                         const CFileKind& fileKind, QString& strMessage, EReadFault& fault) {
+    if (!content) {
+        fault = EReadFault::Unusable;
+        strMessage = DamagedMessage(strPath, fileKind);
+    }
+    return content;
+}
+
+QByteArray DocumentBytes(const CFileKind& fileKind, QJsonObject object) {
     object.insert(QStringLiteral("format"), fileKind.format);
     object.insert(QStringLiteral("version"), PlanFileVersion);
-    QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(object).toJson()) < 0 ||
-        !file.commit()) {
-        strMessage = QString::fromUtf16(u"无法保存文件“%1”。").arg(Shown(strPath));
+    return QJsonDocument(object).toJson();
+}
+
+bool WriteDocument(const QString& strPath, const QByteArray& bytes, QString& strMessage) {
+    const EFileError error =
+        ReplaceKeptFile(FilePath(strPath), std::string_view(bytes.constData(), bytes.size()));
+    if (error != EFileError::None) {
+        strMessage = QString::fromUtf16(u"无法保存文件“%1”：%2。")
+                         .arg(Shown(strPath), QString::fromStdU16String(FileErrorText(error, 0)));
         return false;
     }
     return true;
@@ -230,75 +279,96 @@ bool WriteDocument(const QString& strPath, const CFileKind& fileKind, QJsonObjec
 
 } // namespace
 
-std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessage) {
-    const auto object = ReadDocument(strPath, PlanFile, strMessage);
-    if (!object) {
+std::optional<CSheetPlan> PlanFromBytes(const QByteArray& bytes, const QString& strPath,
+                                        QString& strMessage, EReadFault& fault) {
+    const auto object = DocumentObject(bytes, strPath, PlanFile, strMessage, fault);
+    if (!object || !IsWithinBound(*object, QStringLiteral("sections"), MaxPlanSections,
+                                  u"文件“%1”里的试卷有 %2 节，超过了 %3 节的上限，没有打开。",
+                                  strPath, strMessage, fault)) {
         return std::nullopt;
     }
-    auto plan = PlanFromJson(*object);
-    if (!plan) {
-        strMessage = DamagedMessage(strPath, PlanFile);
-    }
-    return plan;
+    return Checked(PlanFromJson(*object), strPath, PlanFile, strMessage, fault);
 }
 
-bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage) {
+std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessage,
+                                       EReadFault& fault) {
+    const auto bytes = ReadBytes(strPath, PlanFile, strMessage, fault);
+    return bytes ? PlanFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
+}
+
+QByteArray PlanFileBytes(const CSheetPlan& plan) {
     QJsonArray sections;
     for (const CSheetSection& section : plan.Sections()) {
         sections.append(QJsonObject{{QStringLiteral("count"), section.count},
                                     {QStringLiteral("kind"), KindToJson(*section.kind)}});
     }
-    return WriteDocument(
-        strPath, PlanFile,
-        {{QStringLiteral("mixed"), plan.IsMixed()}, {QStringLiteral("sections"), sections}},
-        strMessage);
+    return DocumentBytes(PlanFile, {{QStringLiteral("mixed"), plan.IsMixed()},
+                                    {QStringLiteral("sections"), sections}});
 }
 
-std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage) {
-    const auto object = ReadDocument(strPath, KindsFile, strMessage);
-    if (!object) {
+bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage) {
+    return WriteDocument(strPath, PlanFileBytes(plan), strMessage);
+}
+
+std::optional<CSavedKinds> KindsFromBytes(const QByteArray& bytes, const QString& strPath,
+                                          QString& strMessage, EReadFault& fault) {
+    const auto object = DocumentObject(bytes, strPath, KindsFile, strMessage, fault);
+    if (!object || !IsWithinBound(*object, QStringLiteral("kinds"), MaxSavedKinds,
+                                  u"文件“%1”里有 %2 个题型，超过了 %3 个的上限，没有打开。",
+                                  strPath, strMessage, fault)) {
         return std::nullopt;
     }
-    auto kinds = KindsFromJson(*object);
-    if (!kinds) {
-        strMessage = DamagedMessage(strPath, KindsFile);
-    }
-    return kinds;
+    return Checked(KindsFromJson(*object), strPath, KindsFile, strMessage, fault);
 }
 
-bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage) {
+std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage,
+                                         EReadFault& fault) {
+    const auto bytes = ReadBytes(strPath, KindsFile, strMessage, fault);
+    return bytes ? KindsFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
+}
+
+QByteArray KindsFileBytes(const CSavedKinds& kinds) {
     QJsonArray list;
     for (const auto& kind : kinds.Kinds()) {
         list.append(KindToJson(*kind));
     }
-    return WriteDocument(strPath, KindsFile, {{QStringLiteral("kinds"), list}}, strMessage);
+    return DocumentBytes(KindsFile, {{QStringLiteral("kinds"), list}});
 }
 
-std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage) {
-    const auto object = ReadDocument(strPath, PageOptionsFile, strMessage);
-    if (!object) {
-        return std::nullopt;
-    }
-    auto options = PageOptionsFromJson(*object);
-    if (!options) {
-        strMessage = DamagedMessage(strPath, PageOptionsFile);
-    }
-    return options;
+bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage) {
+    return WriteDocument(strPath, KindsFileBytes(kinds), strMessage);
 }
 
-bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
-                          QString& strMessage) {
+std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const QString& strPath,
+                                                 QString& strMessage, EReadFault& fault) {
+    const auto object = DocumentObject(bytes, strPath, PageOptionsFile, strMessage, fault);
+    return object
+               ? Checked(PageOptionsFromJson(*object), strPath, PageOptionsFile, strMessage, fault)
+               : std::nullopt;
+}
+
+std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
+                                                EReadFault& fault) {
+    const auto bytes = ReadBytes(strPath, PageOptionsFile, strMessage, fault);
+    return bytes ? PageOptionsFromBytes(*bytes, strPath, strMessage, fault) : std::nullopt;
+}
+
+QByteArray PageOptionsFileBytes(const CPageOptions& options) {
     const CPaper& paper = options.Paper();
-    return WriteDocument(
-        strPath, PageOptionsFile,
+    return DocumentBytes(
+        PageOptionsFile,
         {{QStringLiteral("paper"), PaperNames[static_cast<size_t>(paper.Size())]},
          {QStringLiteral("landscape"), paper.Orientation() == PageOrientation::Landscape},
          {QStringLiteral("marginMillimetres"), paper.MarginMillimetres()},
          {QStringLiteral("answerKey"), options.IsAnswerKey()},
          {QStringLiteral("numbered"), options.IsNumbered()},
          {QStringLiteral("copies"), options.Copies()},
-         {QStringLiteral("columnForm"), options.IsColumnForm()}},
-        strMessage);
+         {QStringLiteral("columnForm"), options.IsColumnForm()}});
+}
+
+bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
+                          QString& strMessage) {
+    return WriteDocument(strPath, PageOptionsFileBytes(options), strMessage);
 }
 
 } // namespace kelvo

@@ -4,8 +4,10 @@
 #include "question/CSavedKinds.h"
 #include "worksheet/CSheetPlan.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 
 namespace kelvo {
@@ -22,18 +24,40 @@ namespace kelvo {
 //           "operators": ["＋$$$", …], "result": {…}, "cbr": 1}
 //
 // A read gives the whole content or nothing, with a message in Chinese for
-// the user: the file cannot be read, is damaged or not Kelvo's, or comes from
-// a later version. A write replaces the old file only once the new one is
-// complete, and says so when it cannot.
+// the user and its fault: the file is missing, cannot serve (cannot be read,
+// too large, damaged or not Kelvo's, more sections or kinds than a start-up
+// should wait for) or comes from a later version. Files are read and written
+// by the kept-file rule: only a regular file is read, and a write replaces
+// the old file (or a link) only once the new one is complete, and says so
+// when it cannot.
 constexpr int PlanFileVersion = 1;
+constexpr std::size_t MaxPlanSections = 500;
+constexpr std::size_t MaxSavedKinds = 5000;
 
-std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessage);
+enum class EReadFault { None, Missing, Unusable, Newer };
+
+std::optional<CSheetPlan> ReadPlanFile(const QString& strPath, QString& strMessage,
+                                       EReadFault& fault);
 bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strMessage);
 
-std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage);
+std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage,
+                                         EReadFault& fault);
 bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage);
 
-std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage);
+std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
+                                                EReadFault& fault);
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options, QString& strMessage);
+
+// The same readers and writers over bytes in memory; `strPath` only names
+// the file in the message.
+std::optional<CSheetPlan> PlanFromBytes(const QByteArray& bytes, const QString& strPath,
+                                        QString& strMessage, EReadFault& fault);
+std::optional<CSavedKinds> KindsFromBytes(const QByteArray& bytes, const QString& strPath,
+                                          QString& strMessage, EReadFault& fault);
+std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const QString& strPath,
+                                                 QString& strMessage, EReadFault& fault);
+QByteArray PlanFileBytes(const CSheetPlan& plan);
+QByteArray KindsFileBytes(const CSavedKinds& kinds);
+QByteArray PageOptionsFileBytes(const CPageOptions& options);
 
 } // namespace kelvo

@@ -54,6 +54,9 @@ constexpr int InfoTopInOutput = 136;
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
+const QString StoreLockFileName = QStringLiteral("Kelvo.lock");
+const char16_t* const UsedElsewhereNote =
+    u"另一个Kelvo正在使用同样的文件：这次对试卷、题型和页面设置的改动不会保存。";
 const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
 const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
 const char16_t* const NoSheetForListening = u"当前还没有生成题目，生成题目后才能听算。";
@@ -62,6 +65,8 @@ const char16_t* const TurnedForPdf =
 const char16_t* const TooWideForPdf =
     u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
     u"请减少列数或列间距后再导出。";
+const char16_t* const LayingOutCaption = u"正在排版";
+const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
 const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 // User input waits until the job ends; painting, timers and a close request
@@ -129,12 +134,19 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
     m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
+    const bool isUsedElsewhere = LockStoreFiles();
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
-        m_ui.cboQuestionType, m_precreatedQuestions, StoreFilePath(SavedKindsFileName));
+        m_ui.cboQuestionType, m_precreatedQuestions,
+        CKeptDocument(StoreFilePath(SavedKindsFileName), isUsedElsewhere));
+    m_lastPlanFile.emplace(StoreFilePath(LastPlanFileName), isUsedElsewhere);
+    m_pageOptionsFile.emplace(StoreFilePath(PageOptionsFileName), isUsedElsewhere);
     ConnectPanel();
     ConnectCommands();
     ConnectPlan();
     ConnectLinks();
+    m_admittedCounter.setInterval(0);
+    connect(&m_admittedCounter, &QTimer::timeout, this,
+            [this] { Handle([&] { CountNextAdmitted(); }); });
     m_history = std::make_unique<CDrillHistory>(std::move(strHistoryPath));
     Handle([&] {
         LoadPresets();
@@ -144,10 +156,11 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
         if (m_config->Load()) {
             UpdateMainView(*m_config, *this);
         }
-        // A kinds file that cannot serve is said on the status line.
-        ShowStatus(m_ctrlsQuestionTypes->Load().toStdU16String());
-        RestoreLastPlan();
-        LoadPageOptions();
+        // Files that cannot serve are said on the status line.
+        QStringList notes{isUsedElsewhere ? QString::fromUtf16(UsedElsewhereNote) : QString(),
+                          m_ctrlsQuestionTypes->Load(), RestoreLastPlan(), LoadPageOptions()};
+        notes.removeAll(QString());
+        ShowStatus(notes.join(u'\n').toStdU16String());
     });
     FitIntoScreen();
 }
@@ -185,6 +198,13 @@ void frmMain::YieldToEvents() {
     } else {
         ProcessEventsWithoutInput();
     }
+}
+
+bool frmMain::LockStoreFiles() {
+    m_storeLock = std::make_unique<QLockFile>(StoreFilePath(StoreLockFileName));
+    // Kelvo runs for hours: its lock never goes stale while it runs.
+    m_storeLock->setStaleLockTime(0);
+    return !m_storeLock->tryLock(0) && m_storeLock->error() == QLockFile::LockFailedError;
 }
 
 QString frmMain::DefaultSettingsPath() {
@@ -456,14 +476,26 @@ void frmMain::ExportPdf(PrintedPages printed) {
     if (!job) {
         return;
     }
+    // The layout of a long job shows its progress, and its "取消" is heeded.
+    const auto layOut = [&](const CPageOptions& options) -> const CPageLayout& {
+        BeginProgress(QString::fromUtf16(LayingOutCaption));
+        const CPageLayout& laidOut = job->LayOut(options, this);
+        EndProgress();
+        return laidOut;
+    };
     // A sheet too wide for upright paper goes on its side rather than be cut.
     CPageOptions options = m_pageOptions;
-    const CPageLayout* pages = &job->LayOut(options);
+    const CPageLayout* pages = &layOut(options);
     QString strNotice;
-    if (!pages->Fits() && options.Paper().Orientation() == PageOrientation::Portrait) {
+    if (!pages->IsCancelled() && !pages->Fits() &&
+        options.Paper().Orientation() == PageOrientation::Portrait) {
         options.Paper().SetOrientation(PageOrientation::Landscape);
-        pages = &job->LayOut(options);
+        pages = &layOut(options);
         strNotice = QString::fromUtf16(TurnedForPdf);
+    }
+    if (pages->IsCancelled()) {
+        ShowMessage(QString::fromUtf16(CancelledPdf));
+        return;
     }
     if (!pages->Fits()) {
         strNotice = QString::fromUtf16(TooWideForPdf);
@@ -485,24 +517,28 @@ void frmMain::EditPageOptions() {
 
 void frmMain::KeepPageOptions(const CPageOptions& options) {
     m_pageOptions = options;
-    QString strMessage;
-    if (!WritePageOptionsFile(StoreFilePath(PageOptionsFileName), m_pageOptions, strMessage)) {
+    QString strMessage = m_pageOptionsFile->Refusal();
+    if (strMessage.isEmpty()) {
+        WritePageOptionsFile(m_pageOptionsFile->Path(), m_pageOptions, strMessage);
+    }
+    if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
     }
 }
 
-// Options that cannot be read leave the defaults and say so on the status line.
-void frmMain::LoadPageOptions() {
-    const QString strPath = StoreFilePath(PageOptionsFileName);
-    if (!QFileInfo::exists(strPath)) {
-        return;
-    }
+// Options that cannot be read leave the defaults.
+QString frmMain::LoadPageOptions() {
     QString strMessage;
-    if (auto options = ReadPageOptionsFile(strPath, strMessage)) {
+    EReadFault fault = EReadFault::None;
+    if (auto options = ReadPageOptionsFile(m_pageOptionsFile->Path(), strMessage, fault)) {
         m_pageOptions = *options;
-    } else {
-        ShowStatus(u"页面设置没有恢复：" + strMessage.toStdU16String());
+        return {};
     }
+    if (fault == EReadFault::Missing) {
+        return {};
+    }
+    return QString::fromUtf16(u"页面设置没有恢复：") + strMessage +
+           m_pageOptionsFile->HandleFault(fault);
 }
 
 void frmMain::ShowOutput(const QString& strText) {
@@ -581,7 +617,7 @@ void frmMain::OpenGuide(int index) {
 void frmMain::ConnectPlan() {
     const CPlanPanel& panel = m_ui.planPanel;
     connect(panel.cmdAddSection, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoAddClicked(CurrentKind()); }); });
+            [this] { Handle([&] { AddSection(); }); });
     connect(panel.cmdSectionUp, &QPushButton::clicked, this,
             [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(-1); }); });
     connect(panel.cmdSectionDown, &QPushButton::clicked, this,
@@ -610,6 +646,13 @@ QString frmMain::StoreFilePath(const QString& strFileName) const {
         .filePath(strFileName);
 }
 
+void frmMain::AddSection() {
+    const QString strMessage = m_ctrlsPlan->DoAddClicked(CurrentKind());
+    if (!strMessage.isEmpty()) {
+        ShowMessage(strMessage);
+    }
+}
+
 void frmMain::SaveKind() {
     const QString strName =
         m_askKindName(QString::fromStdU16String(CurrentKind()->Title())).trimmed();
@@ -634,6 +677,7 @@ void frmMain::OpenPlan() {
     if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
     }
+    m_admittedCounter.start();
 }
 
 void frmMain::SavePlan() {
@@ -648,15 +692,30 @@ void frmMain::SavePlan() {
     }
 }
 
-// The plan of the last run comes back; one that cannot is said on the status line.
-void frmMain::RestoreLastPlan() {
-    const QString strPath = StoreFilePath(LastPlanFileName);
-    if (!QFileInfo::exists(strPath)) {
+// The plan of the last run comes back, or the user is told why not.
+QString frmMain::RestoreLastPlan() {
+    QString strMessage;
+    EReadFault fault = EReadFault::None;
+    if (auto plan = ReadPlanFile(m_lastPlanFile->Path(), strMessage, fault)) {
+        m_ctrlsPlan->SetPlan(std::move(*plan));
+        m_admittedCounter.start();
+        return {};
+    }
+    if (fault == EReadFault::Missing) {
+        return {};
+    }
+    return QString::fromUtf16(u"上次的试卷没有恢复：") + strMessage +
+           m_lastPlanFile->HandleFault(fault);
+}
+
+// A count that fails stops the counting rather than fail again at every turn.
+void frmMain::CountNextAdmitted() {
+    if (m_busy) {
         return;
     }
-    const QString strMessage = m_ctrlsPlan->Open(strPath);
-    if (!strMessage.isEmpty()) {
-        ShowStatus(u"上次的试卷没有恢复：" + strMessage.toStdU16String());
+    m_admittedCounter.stop();
+    if (m_ctrlsPlan->DoCountNextAdmitted()) {
+        m_admittedCounter.start();
     }
 }
 
@@ -714,8 +773,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
         UpdateMainConfig(*m_config, *this);
         m_config->Save();
         // Like the settings, the last plan is kept silently or not at all.
-        QString strMessage;
-        WritePlanFile(StoreFilePath(LastPlanFileName), m_ctrlsPlan->Plan(), strMessage);
+        if (m_lastPlanFile->Refusal().isEmpty()) {
+            QString strMessage;
+            WritePlanFile(m_lastPlanFile->Path(), m_ctrlsPlan->Plan(), strMessage);
+        }
+        // Everything is saved: another Kelvo may take the files now.
+        m_storeLock->unlock();
     });
     event->accept();
 }

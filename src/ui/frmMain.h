@@ -7,6 +7,7 @@
 #include "output/WordProcessorHost.h"
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
+#include "ui/CKeptDocument.h"
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsPlan.h"
 #include "ui/CtrlsQuestionTypes.h"
@@ -16,7 +17,9 @@
 #include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 
+#include <QLockFile>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -145,7 +148,8 @@ private:
     void ExportPdf(PrintedPages printed);
     void EditPageOptions();
     void KeepPageOptions(const CPageOptions& options);
-    void LoadPageOptions();
+    // What the user is told at start-up; empty when the options came back or there were none.
+    QString LoadPageOptions();
     // The copies of the last sheet, the first as shown and the others made
     // anew; none without a sheet or when the user cancelled.
     std::unique_ptr<CPrintJob> MakePrintJob(const char16_t* strNoSheetText, PrintedPages printed);
@@ -161,10 +165,16 @@ private:
     // The kind the panel shows, under the name of the entry it came from while
     // it still shows that entry.
     std::shared_ptr<const CQuestionData> CurrentKind() const;
+    void AddSection();
     void SaveKind();
     void OpenPlan();
     void SavePlan();
-    void RestoreLastPlan();
+    QString RestoreLastPlan();
+    // The counts of a restored or opened plan: one kind per turn of the event
+    // loop once the window shows, never during a job.
+    void CountNextAdmitted();
+    // Holds the lock on Kelvo's own files; true when another Kelvo holds it.
+    bool LockStoreFiles();
     void ShowSiteTips();
     void HideSiteTips();
     void PlaceOverlays();
@@ -193,6 +203,12 @@ private:
     std::unique_ptr<CDrillHistory> m_history;
     std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
     std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
+    // Kept while the window is open, so that a second Kelvo on the same files
+    // leaves the plan, kinds and page files to this one.
+    std::unique_ptr<QLockFile> m_storeLock;
+    std::optional<CKeptDocument> m_lastPlanFile;
+    std::optional<CKeptDocument> m_pageOptionsFile;
+    QTimer m_admittedCounter;
     // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;
     std::optional<CPlanSheet> m_planSheet;

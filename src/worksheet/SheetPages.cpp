@@ -71,7 +71,7 @@ bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
 
 CPageLayout LayOut(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
                    const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                   SheetCells cells) {
+                   SheetCells cells, const CInfoReceiver* receiver) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -84,12 +84,13 @@ CPageLayout LayOut(const std::vector<CQuestionSet>& copies, const COutputSetting
         sections.push_back(
             Section({}, sets, QuestionCount(layout), layout, options, measure, cells));
     }
-    return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+    return CPageLayout(layout, options, std::move(sections), std::move(printCopies), measure,
+                       pointSize, receiver);
 }
 
 CPageLayout LayOut(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
                    const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                   SheetCells cells) {
+                   SheetCells cells, const CInfoReceiver* receiver) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -106,7 +107,8 @@ CPageLayout LayOut(const std::vector<CPlanSheet>& copies, const COutputSettings&
             }
         }
     }
-    return {layout, options, std::move(sections), std::move(printCopies), measure, pointSize};
+    return CPageLayout(layout, options, std::move(sections), std::move(printCopies), measure,
+                       pointSize, receiver);
 }
 
 // Boxes are numbered, so the pupil writes each answer under the number heard.
@@ -119,29 +121,30 @@ CPageOptions AnswerSheetOptions(CPageOptions options) {
 } // namespace
 
 CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
-    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions);
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver) {
+    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver);
 }
 
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure,
-                        double pointSize) {
-    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions);
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver) {
+    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver);
 }
 
 CPageLayout LayOutAnswerSheet(const std::vector<CQuestionSet>& copies,
                               const COutputSettings& layout, const CPageOptions& options,
-                              const CTextMeasure& measure, double pointSize) {
+                              const CTextMeasure& measure, double pointSize,
+                              const CInfoReceiver* receiver) {
     return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
-                  SheetCells::AnswerBoxes);
+                  SheetCells::AnswerBoxes, receiver);
 }
 
 CPageLayout LayOutAnswerSheet(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options, const CTextMeasure& measure,
-                              double pointSize) {
+                              double pointSize, const CInfoReceiver* receiver) {
     return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
-                  SheetCells::AnswerBoxes);
+                  SheetCells::AnswerBoxes, receiver);
 }
 
 std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,

@@ -15,26 +15,31 @@
 
 namespace kelvo {
 
+class CInfoReceiver;
 class CTextMeasure;
 
 // A sheet of one kind: the layout's rows × columns of each copy. The copies
-// and the measure must outlive the pages.
+// and the measure must outlive the pages; the receiver (may be nullptr) can
+// cancel the layout.
 CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure, double pointSize);
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver = nullptr);
 
 // A sheet of a plan: every question of every part, each part under its heading.
 CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure, double pointSize);
+                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
+                        const CInfoReceiver* receiver = nullptr);
 
 // The 听算 answer sheet of the same copies: in place of each question only its
 // number and a box for the answer (the key, when asked, has the answers in the
 // boxes), the questions numbered and on one line whatever the options say.
 CPageLayout LayOutAnswerSheet(const std::vector<CQuestionSet>& copies,
                               const COutputSettings& layout, const CPageOptions& options,
-                              const CTextMeasure& measure, double pointSize);
+                              const CTextMeasure& measure, double pointSize,
+                              const CInfoReceiver* receiver = nullptr);
 CPageLayout LayOutAnswerSheet(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options, const CTextMeasure& measure,
-                              double pointSize);
+                              double pointSize, const CInfoReceiver* receiver = nullptr);
 
 // With "竖式", what the preview says when some questions stay on one line
 // (three or four operands); empty otherwise.

@@ -166,6 +166,50 @@ TEST_F(CDrillHistoryTest, ADamagedFileIsMovedAsideAndANewOneKeepsTheDrill) {
     EXPECT_EQ(m_history->Drills().size(), 1u);
 }
 
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+// A file in a state no Kelvo leaves: a negative or later schema version, a later
+// SQLite file format, another program's tables. A Kelvo-looking file is
+// damaged and set aside whole; any other is left byte for byte as it was, and
+// the drill is graded either way.
+TEST_F(CDrillHistoryTest, AFileOfAnUnknownVersionOrAnotherProgramIsNeverChangedNorCrashes) {
+    const struct {
+        const char* arrange;
+        int fileFormatByte; // written over offsets 18 and 19 when not 0
+        const char* message;
+        bool isSetAside;
+    } cases[] = {
+        {"PRAGMA user_version = -3", 0, "成绩记录文件已损坏", true},
+        {"PRAGMA user_version = -2000000000", 0, "成绩记录文件已损坏", true},
+        {"CREATE TABLE pupils (name TEXT)", 0, "成绩记录文件不是Kelvo的成绩记录", false},
+        {"CREATE TABLE drills (id INTEGER)", 0, "成绩记录文件不是Kelvo的成绩记录", false},
+        {"CREATE TABLE t (x)", 3, "成绩记录文件是较新版本的 Kelvo 写的", false},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(DatabasePath());
+        Sql(QString::fromLatin1(c.arrange));
+        if (c.fileFormatByte != 0) {
+            QFile file(DatabasePath());
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            file.seek(18);
+            file.write(QByteArray(2, static_cast<char>(c.fileFormatByte)));
+        }
+        const QByteArray before = Bytes(DatabasePath());
+        m_history = std::make_unique<CDrillHistory>(DatabasePath(), [this] { return m_now; });
+
+        EXPECT_EQ(m_history->Record(Drill(NineAdd, {})), c.isSetAside) << c.arrange;
+        EXPECT_TRUE(m_history->TakeMessage().startsWith(QString::fromUtf8(c.message))) << c.arrange;
+        m_history.reset();
+        const QString aside = DatabasePath() + QStringLiteral(".damaged-20240603-183000");
+        EXPECT_EQ(Bytes(c.isSetAside ? aside : DatabasePath()), before) << c.arrange;
+        EXPECT_FALSE(QFileInfo::exists(DatabasePath() + QStringLiteral("-wal"))) << c.arrange;
+        QFile::remove(aside);
+    }
+}
+
 struct UnusableCase {
     const char* name;
     // Makes the file at `path` unusable, or moves `path` where it is; the

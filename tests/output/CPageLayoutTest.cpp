@@ -2,6 +2,8 @@
 
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
+#include "foundation/UserInterfaceYield.h"
+#include "generation/CInfoReceiver.h"
 #include "number/OperatorCodes.h"
 #include "output/CLineCellMaker.h"
 #include "output/FixedWidthMeasure.h"
@@ -70,7 +72,8 @@ const CSlotLengths Lengths{{4, 4}, 5};
 
 struct Fixture {
     explicit Fixture(const Sheet& sheet, const CPageOptions& options = Options(),
-                     int32_t copies = 1, double pointSize = 12)
+                     int32_t copies = 1, double pointSize = 12,
+                     const CInfoReceiver* receiver = nullptr)
         : layout(Layout(sheet)) {
         const int32_t count = sheet.rows * sheet.columns;
         for (int32_t copy = 1; copy <= copies; ++copy) {
@@ -84,7 +87,7 @@ struct Fixture {
         std::vector<CPrintSection> sections{
             {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill)}};
         pages.emplace(layout, options, std::move(sections), std::move(printCopies), measure,
-                      pointSize);
+                      pointSize, receiver);
     }
 
     CFixedWidthMeasure measure;
@@ -104,6 +107,31 @@ std::u16string CellText(const CPlacedCell& placed) {
 
 std::u16string Footer(int32_t number, int32_t count) {
     return u"第 " + DecimalText(number) + u" 页 / 共 " + DecimalText(count) + u" 页";
+}
+
+// A cancel can only come in a yield, and the layout stops at the very next
+// question: of 3 copies of 5000 questions, it measures no more after it.
+TEST(CPageLayoutTest, ACancelStopsTheLayoutAtTheYieldItCameIn) {
+    struct CCanceller : CInfoReceiver {
+        bool isCancelled = false;
+        bool IsCancelled() const override { return isCancelled; }
+    };
+    CCanceller canceller;
+    int yields = 0;
+    SetYieldHook([&] {
+        ++yields;
+        canceller.isCancelled = true;
+    });
+    const Fixture fixture({.rows = 1000, .columns = 5}, Options(true), 3, 12, &canceller);
+    SetYieldHook(nullptr);
+    EXPECT_EQ(yields, 1);
+    EXPECT_TRUE(fixture.pages->IsCancelled());
+    EXPECT_EQ(fixture.pages->PageCount(), 0);
+
+    const CInfoReceiver never;
+    const Fixture whole({.rows = 1000, .columns = 5}, Options(true), 3, 12, &never);
+    EXPECT_FALSE(whole.pages->IsCancelled());
+    EXPECT_GT(whole.pages->PageCount(), 0);
 }
 
 TEST(CPageLayoutTest, PagesOpenWithTheTitleEndWithTheFooterAndNeverSplitATitleBlock) {

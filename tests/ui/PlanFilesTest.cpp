@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace kelvo {
 namespace {
 
@@ -48,6 +50,8 @@ class PlanFilesTest : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return m_folder.filePath(QString::fromLatin1(name)); }
 
+    EReadFault fault = EReadFault::None;
+
     QTemporaryDir m_folder;
 };
 
@@ -63,7 +67,7 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
              5000);
     QString message;
     ASSERT_TRUE(WritePlanFile(Path("plan.json"), plan, message));
-    const auto read = ReadPlanFile(Path("plan.json"), message);
+    const auto read = ReadPlanFile(Path("plan.json"), message, fault);
     ASSERT_TRUE(read.has_value()) << message.toStdString();
     EXPECT_EQ(Describe(*read), Describe(plan));
     EXPECT_TRUE(message.isEmpty());
@@ -71,12 +75,12 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     CSavedKinds kinds;
     kinds.Put(plan.Sections()[1].kind);
     ASSERT_TRUE(WriteKindsFile(Path("kinds.json"), kinds, message));
-    const auto readKinds = ReadKindsFile(Path("kinds.json"), message);
+    const auto readKinds = ReadKindsFile(Path("kinds.json"), message, fault);
     ASSERT_TRUE(readKinds.has_value());
     ASSERT_EQ(readKinds->Kinds().size(), 1u);
     EXPECT_EQ(readKinds->Kinds()[0]->Operator2(), u"$$×÷");
     // Each file is only what it says it is.
-    EXPECT_FALSE(ReadPlanFile(Path("kinds.json"), message).has_value());
+    EXPECT_FALSE(ReadPlanFile(Path("kinds.json"), message, fault).has_value());
 }
 
 TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
@@ -140,8 +144,9 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         file.write(QJsonDocument(damaged[i]).toJson());
         file.close();
         message.clear();
-        EXPECT_FALSE(ReadPlanFile(Path("changed.json"), message).has_value()) << i;
+        EXPECT_FALSE(ReadPlanFile(Path("changed.json"), message, fault).has_value()) << i;
         EXPECT_TRUE(message.contains(QString::fromUtf16(u"已损坏"))) << i;
+        EXPECT_EQ(fault, EReadFault::Unusable) << i;
     }
 }
 
@@ -154,6 +159,73 @@ TEST_F(PlanFilesTest, AFileThatCannotBeWrittenIsSaidAndTheOldOneStays) {
     ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("taken.json")));
     EXPECT_FALSE(WritePlanFile(Path("taken.json"), plan, message));
     EXPECT_TRUE(QFileInfo(Path("taken.json")).isDir());
+}
+
+// The three writers, each with what it writes.
+const std::function<bool(const QString&, QString&)> Writers[] = {
+    [](const QString& path, QString& message) { return WritePlanFile(path, {}, message); },
+    [](const QString& path, QString& message) { return WriteKindsFile(path, {}, message); },
+    [](const QString& path, QString& message) { return WritePageOptionsFile(path, {}, message); },
+};
+
+TEST_F(PlanFilesTest, AWriteReplacesALinkByAFileAndNeverWritesTheLinksTarget) {
+    QFile victim(Path("victim"));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("the link's target");
+    victim.close();
+    for (size_t i = 0; i < std::size(Writers); ++i) {
+        QFile::remove(Path("link.json"));
+        ASSERT_TRUE(QFile::link(Path("victim"), Path("link.json")));
+        QString message;
+        EXPECT_TRUE(Writers[i](Path("link.json"), message)) << i;
+        EXPECT_FALSE(QFileInfo(Path("link.json")).isSymLink()) << i;
+        ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+        EXPECT_EQ(victim.readAll(), "the link's target") << i;
+        victim.close();
+    }
+}
+
+// Named pipes are refused at once (a read that waited would hang the test);
+// plans and kinds files beyond their bounds are refused with the bound.
+TEST_F(PlanFilesTest, NamedPipesAndFilesBeyondTheBoundsAreRefusedWithAMessage) {
+    ASSERT_EQ(::mkfifo(Path("pipe.json").toLocal8Bit().constData(), 0600), 0);
+    QString message;
+    EXPECT_FALSE(ReadPlanFile(Path("pipe.json"), message, fault).has_value());
+    EXPECT_FALSE(ReadKindsFile(Path("pipe.json"), message, fault).has_value());
+    EXPECT_FALSE(ReadPageOptionsFile(Path("pipe.json"), message, fault).has_value());
+    EXPECT_EQ(fault, EReadFault::Unusable);
+    EXPECT_TRUE(message.endsWith(QString::fromUtf16(u"：这不是普通文件。")))
+        << message.toStdString();
+    EXPECT_FALSE(ReadPlanFile(Path("none.json"), message, fault).has_value());
+    EXPECT_EQ(fault, EReadFault::Missing);
+
+    const auto kind = MakeKind({{1, 20}, {1, 20}}, {u"＋$$$"}, {1, 20}, 1, u"甲");
+    CSheetPlan plan;
+    CSavedKinds kinds;
+    for (size_t k = 0; k < MaxSavedKinds; ++k) {
+        if (k < MaxPlanSections) {
+            plan.Add(kind, 1);
+        }
+        kinds.Put(MakeKind({{1, 20}, {1, 20}}, {u"＋$$$"}, {1, 20}, 1,
+                           u"题型" + QString::number(k).toStdU16String()));
+    }
+    ASSERT_TRUE(WritePlanFile(Path("plan.json"), plan, message));
+    ASSERT_TRUE(WriteKindsFile(Path("kinds.json"), kinds, message));
+    EXPECT_TRUE(ReadPlanFile(Path("plan.json"), message, fault).has_value());
+    EXPECT_TRUE(ReadKindsFile(Path("kinds.json"), message, fault).has_value());
+
+    plan.Add(kind, 1);
+    kinds.Put(kind);
+    ASSERT_TRUE(WritePlanFile(Path("plan.json"), plan, message));
+    ASSERT_TRUE(WriteKindsFile(Path("kinds.json"), kinds, message));
+    EXPECT_FALSE(ReadPlanFile(Path("plan.json"), message, fault).has_value());
+    EXPECT_TRUE(message.endsWith(QString::fromUtf16(u"有 501 节，超过了 500 节的上限，没有打开。")))
+        << message.toStdString();
+    EXPECT_FALSE(ReadKindsFile(Path("kinds.json"), message, fault).has_value());
+    EXPECT_TRUE(
+        message.endsWith(QString::fromUtf16(u"有 5001 个题型，超过了 5000 个的上限，没有打开。")))
+        << message.toStdString();
+    EXPECT_EQ(fault, EReadFault::Unusable);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -187,6 +188,17 @@ TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
     EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能导出PDF。"));
     Click("cmdPreview");
     EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能打印预览。"));
+}
+
+// The system's reason is said in Chinese, not in the system's own words.
+TEST_F(PagesTest, APdfThatCannotBeWrittenSaysWhyInChinese) {
+    CreateAdditions();
+    const QString path = m_folder.filePath(QStringLiteral("missing/sheet.pdf"));
+    window->SetPdfPathChooser([&](const QString&) { return path; });
+    Click("cmdExportPdf");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages.front(), QStringLiteral("无法写入文件 %1：文件或文件夹不存在。")
+                                    .arg(QDir::toNativeSeparators(path)));
 }
 
 // Eight columns fit only on paper on its side: the PDF takes it and says so.
