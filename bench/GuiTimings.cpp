@@ -2,13 +2,13 @@
 // the mistake book and score history over a week of drills, the 听算 window and
 // the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
+#include "dialogs/frmFont.h"
 #include "history/CDrillHistory.h"
 #include "history/frmMistakeBook.h"
 #include "history/frmScoreHistory.h"
-#include "listening/frmListening.h"
+#include "listeningui/frmListening.h"
 #include "number/OperatorCodes.h"
-#include "output/CPagePreview.h"
-#include "output/frmFont.h"
+#include "printing/CPagePreview.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/frmTraining.h"

@@ -1,8 +1,8 @@
 // A sheet with its answer key to PDF as "导出PDF" writes it: laying out the
 // pages in the output font and painting them into the file.
 #include "LargestSheet.h"
-#include "output/CFontMeasure.h"
-#include "output/PdfExport.h"
+#include "printing/CFontMeasure.h"
+#include "printing/PdfExport.h"
 #include "question/CPreCreatedQuestions.h"
 #include "worksheet/SheetPages.h"
 

@@ -4,8 +4,8 @@
 #include "generation/CExpression.h"
 #include "generation/GenerationDriver.h"
 #include "history/CDrillHistory.h"
-#include "listening/CMandarinSpeaker.h"
 #include "listening/ChineseReading.h"
+#include "listeningui/CMandarinSpeaker.h"
 #include "training/frmTraining.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "training/frmTraining.h"
 
+#include "dialogs/ControlFont.h"
 #include "history/frmMistakeBook.h"
 #include "history/frmScoreHistory.h"
-#include "output/ControlFont.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "output/CFontMeasure.h"
 #include "output/CPageLayout.h"
+#include "printing/CFontMeasure.h"
 #include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 

@@ -1,6 +1,6 @@
 #include "ui/MainConfigBinding.h"
 
-#include "output/ControlFont.h"
+#include "dialogs/ControlFont.h"
 #include "ui/frmMain.h"
 
 #include <algorithm>

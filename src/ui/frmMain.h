@@ -1,10 +1,10 @@
 #pragma once
 
+#include "dialogs/ControlFont.h"
 #include "generation/CInfoReceiver.h"
-#include "listening/CtrlsListening.h"
+#include "listeningui/CtrlsListening.h"
 #include "output/CPageOptions.h"
-#include "output/ControlFont.h"
-#include "output/WordProcessorHost.h"
+#include "printing/WordProcessorHost.h"
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CKeptDocument.h"

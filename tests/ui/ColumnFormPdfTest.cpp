@@ -1,7 +1,7 @@
 // Column form end to end: the page option, the PDF of a sheet and its key read
 // back by poppler's pdftotext, and the note of the preview.
 #include "MainWindowFixture.h"
-#include "output/CPagePreview.h"
+#include "printing/CPagePreview.h"
 #include "ui/frmPageOptions.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The printed sheet end to end: the main window's buttons, the page options
 // and their file, the preview, and the PDF read back by poppler's tools.
 #include "MainWindowFixture.h"
-#include "output/CPagePreview.h"
+#include "printing/CPagePreview.h"
 #include "support/KindFactory.h"
 #include "ui/frmPageOptions.h"
 

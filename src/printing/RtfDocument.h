@@ -1,0 +1,14 @@
+#pragma once
+
+#include "printing/CWordRange.h"
+
+#include <QByteArray>
+
+namespace kelvo {
+
+// A Rich Text Format document of the range: its whole text in its font, one paragraph
+// per line, every space kept. The file is plain ASCII: other characters are written as
+// UTF-16 code units (\u escapes, "?" for readers without Unicode).
+QByteArray RtfDocument(const CWordRange& content);
+
+} // namespace kelvo
