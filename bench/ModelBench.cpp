@@ -51,7 +51,7 @@ CStringBuilder FormatSheet(const TemplateList& templates, const QuestionList& qu
     formatter.SetSettings(LargestSheet(true, true));
     formatter.SetExprValues(&questions);
     formatter.SetBlanks(&blanks);
-    formatter.RepresentiveExpression(*templates.front());
+    formatter.RepresentativeExpression(*templates.front());
     return formatter.Format(nullptr);
 }
 

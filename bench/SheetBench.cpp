@@ -79,7 +79,7 @@ void RunSheet(benchmark::State& state, const CQuestionData& kind) {
         COutputFormatter formatter;
         formatter.SetSettings(settings);
         formatter.SetExprValues(&questions);
-        formatter.RepresentiveExpression(*templates.front());
+        formatter.RepresentativeExpression(*templates.front());
         const CStringBuilder text = formatter.Format(nullptr);
         length = text.Length();
         benchmark::DoNotOptimize(text.Ptr());

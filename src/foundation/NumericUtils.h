@@ -3,26 +3,8 @@
 #include "foundation/CTypedArray.h"
 
 #include <cstdint>
-#include <utility>
 
 namespace kelvo {
-
-// y when x > y, otherwise x (x on equality).
-template <class T>
-T MinValue(T x, T y) {
-    return x > y ? y : x;
-}
-
-// y when x < y, otherwise x (x on equality).
-template <class T>
-T MaxValue(T x, T y) {
-    return x < y ? y : x;
-}
-
-template <class T>
-void SwapValues(T& x, T& y) {
-    std::swap(x, y);
-}
 
 // a * b / gcd(a, b), the product checked in 32 bits; 0 when a or b is 0.
 int32_t LeastCommonMultiple(int32_t a, int32_t b);

@@ -140,8 +140,8 @@ bool CFactorization::GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFir
         const bool tabled = m >= 1 && static_cast<size_t>(m) <= m_factorTable.size();
         const int32_t factorsOfStep =
             tabled ? GetFactorsOf(m).Count() : CalcPrimeFactors(m).Count();
-        const int32_t stepFactors = MaxValue(factorsOfStep, 1);
-        factorCount = MaxValue(CheckedSubtract(factorCount, stepFactors), 1);
+        const int32_t stepFactors = std::max(factorsOfStep, 1);
+        factorCount = std::max(CheckedSubtract(factorCount, stepFactors), 1);
         first = FloorDivide(first, m);
         last = FloorDivide(last, m);
     }
@@ -243,7 +243,7 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
         tabled ? GetFactorsOf(dividend) : (computed = CalcPrimeFactors(dividend));
     // A divisor uses at least iFactorCount prime factors and leaves at least
     // iExcludedFactorCount for the other operand.
-    const int32_t smallestCount = MaxValue(iFactorCount, 0);
+    const int32_t smallestCount = std::max(iFactorCount, 0);
     const int32_t largestCount = CheckedSubtract(factors.Count(), iExcludedFactorCount);
     if (smallestCount == 0 && largestCount >= 0) {
         // The choice of no factor.
@@ -254,7 +254,7 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
         addFitting(ProductsOf(dividend, smallestCount, largestCount));
     } else {
         std::vector<int32_t> products;
-        for (int32_t k = MaxValue(smallestCount, 1); k <= largestCount; ++k) {
+        for (int32_t k = std::max(smallestCount, 1); k <= largestCount; ++k) {
             products.clear();
             CombineFactors(factors, k, 1, dividend, 1, products);
             addFitting(products);
@@ -288,8 +288,8 @@ const CLongArray& CFactorization::NumbersWithFactorCount(int32_t k) const {
 
 std::span<const int32_t> CFactorization::ProductsOf(int32_t n, int32_t kFirst,
                                                     int32_t kLast) const {
-    const int32_t first = MaxValue(kFirst, 1);
-    const int32_t last = MinValue(kLast, GetFactorsOf(n).Count());
+    const int32_t first = std::max(kFirst, 1);
+    const int32_t last = std::min(kLast, GetFactorsOf(n).Count());
     if (first > last) {
         return {};
     }

@@ -6,6 +6,7 @@
 #include "number/CFactorization.h"
 #include "number/OperatorCodes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kelvo {
@@ -14,7 +15,7 @@ namespace {
 
 // A product of two limits, clamped to the value ceiling before it can overflow.
 int64_t ClampedProduct(int32_t a, int32_t b) {
-    return MinValue<int64_t>(static_cast<int64_t>(a) * b, ValueCeiling);
+    return std::min<int64_t>(static_cast<int64_t>(a) * b, ValueCeiling);
 }
 
 // Digit draws list at most the ten values of a narrow range.
@@ -32,11 +33,11 @@ std::shared_ptr<CValueLimit> CValueLimit::Clone() const {
 }
 
 void CValueLimit::SetLowerLimit(int32_t value) {
-    m_lowerLimit = MaxValue(value, 0);
+    m_lowerLimit = std::max(value, 0);
 }
 
 void CValueLimit::SetMultipleOf(int32_t value) {
-    m_multipleOf = MinValue(value, ValueCeiling);
+    m_multipleOf = std::min(value, ValueCeiling);
     if (m_multipleOf < 1) {
         m_multipleOf = 1;
     }
@@ -58,14 +59,14 @@ int32_t CValueLimit::Count() const {
     }
     // first and last are multiples of the step, so the quotient is exact.
     const int64_t count = (static_cast<int64_t>(last) - first) / m_multipleOf + 1;
-    return CheckedNarrow(MaxValue<int64_t>(count, 0));
+    return CheckedNarrow(std::max<int64_t>(count, 0));
 }
 
 void CValueLimit::Init(int32_t iLower, int32_t iUpper, int32_t iMultipleOf, int32_t iFactorCount) {
-    m_upperLimit = MinValue(iUpper, ValueCeiling);
-    m_lowerLimit = MaxValue(0, iLower);
+    m_upperLimit = std::min(iUpper, ValueCeiling);
+    m_lowerLimit = std::max(0, iLower);
     SetMultipleOf(iMultipleOf);
-    m_factorCount = MaxValue(1, iFactorCount);
+    m_factorCount = std::max(1, iFactorCount);
 }
 
 // The range operations turn an invalid operand into the empty limit.
@@ -81,9 +82,9 @@ void CValueLimit::Plus(const CValueLimit& lim) {
     if (!ResetUnlessBothValid(lim)) {
         return;
     }
-    m_lowerLimit = MaxValue(0, CheckedAdd(m_lowerLimit, lim.m_lowerLimit));
-    m_upperLimit = MinValue(CheckedAdd(m_upperLimit, lim.m_upperLimit), ValueCeiling);
-    m_multipleOf = MinValue(m_multipleOf, lim.m_multipleOf);
+    m_lowerLimit = std::max(0, CheckedAdd(m_lowerLimit, lim.m_lowerLimit));
+    m_upperLimit = std::min(CheckedAdd(m_upperLimit, lim.m_upperLimit), ValueCeiling);
+    m_multipleOf = std::min(m_multipleOf, lim.m_multipleOf);
     m_factorCount = 1;
 }
 
@@ -91,9 +92,9 @@ void CValueLimit::Subtract(const CValueLimit& lim) {
     if (!ResetUnlessBothValid(lim)) {
         return;
     }
-    m_lowerLimit = MaxValue(0, CheckedSubtract(m_lowerLimit, lim.m_upperLimit));
+    m_lowerLimit = std::max(0, CheckedSubtract(m_lowerLimit, lim.m_upperLimit));
     m_upperLimit = CheckedSubtract(m_upperLimit, lim.m_lowerLimit);
-    m_multipleOf = MinValue(m_multipleOf, lim.m_multipleOf);
+    m_multipleOf = std::min(m_multipleOf, lim.m_multipleOf);
     m_factorCount = 1;
 }
 
@@ -111,7 +112,7 @@ void CValueLimit::Multiply(const CValueLimit& lim) {
     // 4 is the smallest number with two prime factors.
     const int64_t lower = ClampedProduct(m_lowerLimit, lim.m_lowerLimit);
     const int64_t upper = ClampedProduct(m_upperLimit, lim.m_upperLimit);
-    m_lowerLimit = static_cast<int32_t>(MaxValue<int64_t>(4, lower));
+    m_lowerLimit = static_cast<int32_t>(std::max<int64_t>(4, lower));
     m_upperLimit = static_cast<int32_t>(upper < 0 ? -1 : upper);
     m_multipleOf = static_cast<int32_t>(step);
     m_factorCount = CheckedAdd(m_factorCount, lim.m_factorCount);
@@ -134,10 +135,10 @@ void CValueLimit::Divide(const CValueLimit& lim) {
     }
     // Quotients 0 and 1 make no question, so the range starts at 2 and ends at
     // half the largest dividend.
-    m_lowerLimit = MaxValue(2, m_lowerLimit / lim.m_upperLimit);
-    m_upperLimit = MinValue(m_upperLimit / smallestDivisor, m_upperLimit / 2);
+    m_lowerLimit = std::max(2, m_lowerLimit / lim.m_upperLimit);
+    m_upperLimit = std::min(m_upperLimit / smallestDivisor, m_upperLimit / 2);
     m_multipleOf = LeastCommonMultiple(m_multipleOf, stepRatio) / stepRatio;
-    m_factorCount = MaxValue(1, CheckedSubtract(m_factorCount, lim.m_factorCount));
+    m_factorCount = std::max(1, CheckedSubtract(m_factorCount, lim.m_factorCount));
 }
 
 void CValueLimit::Intersect(const CValueLimit& lim) {
@@ -155,10 +156,10 @@ void CValueLimit::Intersect(const CValueLimit& lim) {
         Reset();
         return;
     }
-    m_lowerLimit = MaxValue(m_lowerLimit, lim.m_lowerLimit);
-    m_upperLimit = MinValue(m_upperLimit, lim.m_upperLimit);
+    m_lowerLimit = std::max(m_lowerLimit, lim.m_lowerLimit);
+    m_upperLimit = std::min(m_upperLimit, lim.m_upperLimit);
     m_multipleOf = step;
-    m_factorCount = MaxValue(m_factorCount, lim.m_factorCount);
+    m_factorCount = std::max(m_factorCount, lim.m_factorCount);
 }
 
 bool CValueLimit::GetRandomValue(int32_t& iResultValue) {
@@ -203,7 +204,7 @@ bool CValueLimit::GetRandomValueWithModulo(int32_t& iResultValue, int32_t iLower
     }
     // At least eleven consecutive values: every last digit occurs, 0 included.
     CValueLimit digits;
-    digits.Init(iLowerModulo, MinValue(iUpperModulo, 9), 1, 1);
+    digits.Init(iLowerModulo, std::min(iUpperModulo, 9), 1, 1);
     int32_t digit = -1;
     if (!digits.GetRandomValue(digit)) {
         return false;
@@ -272,7 +273,7 @@ bool CValueLimit::Include(int32_t v) const {
 }
 
 void CValueLimit::AddFactorCount(int32_t n) {
-    m_factorCount = MaxValue(1, CheckedAdd(m_factorCount, n));
+    m_factorCount = std::max(1, CheckedAdd(m_factorCount, n));
 }
 
 void CValueLimit::Reset() {

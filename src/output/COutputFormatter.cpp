@@ -49,7 +49,7 @@ int32_t DecimalLength(int32_t value) {
 
 } // namespace
 
-void COutputFormatter::RepresentiveExpression(const CExpression& expression) {
+void COutputFormatter::RepresentativeExpression(const CExpression& expression) {
     for (const auto& operand : expression.Operands()) {
         m_colOperandLengths.Add(DecimalLength(operand->UpperLimit()));
     }

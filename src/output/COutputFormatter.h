@@ -36,7 +36,7 @@ public:
 
     // Takes the widths of the blanks and of the hidden result from the upper
     // limits of the expression's operands and of its result operand.
-    void RepresentiveExpression(const CExpression& expression);
+    void RepresentativeExpression(const CExpression& expression);
     int32_t ResultLength() const { return m_resultLength; }
     void SetResultLength(int32_t value) { m_resultLength = value; }
     // The width of operand `index` (1-based).

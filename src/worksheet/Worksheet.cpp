@@ -47,7 +47,7 @@ std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSet
     formatter.SetSettings(std::make_shared<const COutputSettings>(layout));
     formatter.SetExprValues(&questionSet.questions);
     formatter.SetBlanks(&questionSet.blanks);
-    formatter.RepresentiveExpression(*questionSet.templates.front());
+    formatter.RepresentativeExpression(*questionSet.templates.front());
     return formatter.Format(receiver).ToString();
 }
 

@@ -14,16 +14,6 @@ CLongArray Primes() {
     return array;
 }
 
-TEST(NumericUtilsTest, MinAndMaxKeepTheFirstOnEquality) {
-    EXPECT_EQ(MinValue(3, 5), 3);
-    EXPECT_EQ(MaxValue(3, 5), 5);
-    int32_t a = 1;
-    int32_t b = 2;
-    SwapValues(a, b);
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(b, 1);
-}
-
 TEST(NumericUtilsTest, LeastCommonMultiple) {
     EXPECT_EQ(LeastCommonMultiple(4, 6), 12);
     EXPECT_EQ(LeastCommonMultiple(10, 100), 100);

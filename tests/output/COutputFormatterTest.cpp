@@ -86,7 +86,7 @@ std::u16string FormatText(const Layout& layout, const QuestionList& questions,
     formatter.SetSettings(Settings(layout));
     formatter.SetExprValues(&questions);
     formatter.SetBlanks(&blanks);
-    formatter.RepresentiveExpression(Representative({20, 9}, 99));
+    formatter.RepresentativeExpression(Representative({20, 9}, 99));
     return formatter.Format(receiver).ToString();
 }
 
@@ -150,7 +150,7 @@ TEST_F(COutputFormatterTest, AFillInCellBlanksTheOperandDrawnForIt) {
     formatter.SetExprValues(&questions);
     const BlankPositions blanks{3, 1, 4, 2, 3};
     formatter.SetBlanks(&blanks);
-    formatter.RepresentiveExpression(Representative({1000, 99, 9, 9}, 9999));
+    formatter.RepresentativeExpression(Representative({1000, 99, 9, 9}, 9999));
     EXPECT_EQ(formatter.Format(nullptr).ToString(), u"1000－20×(   )＋4=944\r\n"
                                                     u"(      )－20×3＋4=944\r\n"
                                                     u"1000－20×3＋(   )=944\r\n"
@@ -231,7 +231,7 @@ TEST_F(COutputFormatterTest, WithoutQuestionsTheTextIsEmpty) {
     EXPECT_EQ(formatter.ExprValues(), &empty);
 
     const QuestionList questions = ExampleQuestions();
-    formatter.RepresentiveExpression(Representative({20, 9}, 99));
+    formatter.RepresentativeExpression(Representative({20, 9}, 99));
     formatter.SetExprValues(&questions);
     EXPECT_EQ(formatter.Format(nullptr).ToString(), u"12＋5=  \r\n");
     EXPECT_EQ(formatter.ExprValues(), nullptr);
@@ -239,7 +239,7 @@ TEST_F(COutputFormatterTest, WithoutQuestionsTheTextIsEmpty) {
 
 TEST_F(COutputFormatterTest, TheRepresentativeExpressionGivesTheWidths) {
     COutputFormatter formatter;
-    formatter.RepresentiveExpression(Representative({20, 9}, 100));
+    formatter.RepresentativeExpression(Representative({20, 9}, 100));
     EXPECT_EQ(formatter.OperandLength(1), 2);
     EXPECT_EQ(formatter.OperandLength(2), 1);
     EXPECT_EQ(formatter.ResultLength(), 3);
