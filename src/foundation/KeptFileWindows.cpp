@@ -87,8 +87,11 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 std::filesystem::path TemporaryName(const std::filesystem::path& path) {
     std::random_device device;
     std::filesystem::path temporary = path;
-    temporary +=
-        "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(device()) + ".tmp";
+    temporary += ".";
+    temporary += std::to_string(::GetCurrentProcessId());
+    temporary += ".";
+    temporary += std::to_string(device());
+    temporary += ".tmp";
     return temporary;
 }
 
