@@ -110,21 +110,36 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     training.close();
 }
 
-// The preview of the created sheet at the screen's size, and the page options.
-void SavePages(kelvo::frmMain& window, const QString& folder) {
-    window.SetPreviewRunner([&](kelvo::CPagePreview& preview) {
-        preview.Dialog().resize(window.size());
+// The system's dialogs, except that messages are not waited for and the
+// preview (at the window's size) and the page options are photographed
+// rather than run.
+class CPhotographedDialogs : public kelvo::CSystemDialogs {
+public:
+    CPhotographedDialogs(QWidget* window, QString folder)
+        : CSystemDialogs(window), m_window(window), m_folder(std::move(folder)) {}
+
+    void Tell(const QString&) override {}
+    void RunPreview(kelvo::CPagePreview& preview) override {
+        preview.Dialog().resize(m_window->size());
         preview.Dialog().show();
         QApplication::processEvents();
-        Save(preview.Dialog(), folder, "kelvo-preview.png");
-    });
-    window.findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
-    window.SetPageOptionsRunner([&](kelvo::frmPageOptions& dialog) {
+        Save(preview.Dialog(), m_folder, "kelvo-preview.png");
+    }
+    bool RunPageOptions(kelvo::frmPageOptions& dialog) override {
         dialog.show();
         QApplication::processEvents();
-        Save(dialog, folder, "kelvo-page-options.png");
+        Save(dialog, m_folder, "kelvo-page-options.png");
         return false;
-    });
+    }
+
+private:
+    QWidget* m_window;
+    QString m_folder;
+};
+
+// The preview of the created sheet and the page options.
+void SavePages(kelvo::frmMain& window) {
+    window.findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
     window.findChild<QPushButton*>(QStringLiteral("cmdPageOptions"))->click();
 }
 
@@ -208,6 +223,8 @@ int main(int argc, char* argv[]) {
     auto window =
         std::make_unique<kelvo::frmMain>(settings.filePath(QStringLiteral("Kelvo.ini")),
                                          settings.filePath(QStringLiteral("KelvoHistory.sqlite")));
+    CPhotographedDialogs dialogs(window.get(), folder);
+    window->SetDialogs(dialogs);
     window->show();
     QApplication::processEvents();
     std::printf("application start to a shown window: %.1f ms\n", clock.nsecsElapsed() / 1e6);
@@ -231,7 +248,7 @@ int main(int argc, char* argv[]) {
     create->click();
     std::printf("Create 10 x 5 (custom type): %.2f ms\n", clock.nsecsElapsed() / 1e6);
     Save(*window, folder, "kelvo-created.png");
-    SavePages(*window, folder);
+    SavePages(*window);
     SaveListening(*window, folder);
 
     window->findChild<QCheckBox*>(QStringLiteral("chkShowAnswer"))->setChecked(true);
@@ -243,7 +260,6 @@ int main(int argc, char* argv[]) {
     auto* types = window->findChild<QComboBox*>(QStringLiteral("cboQuestionType"));
     window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_0"))->SetValue(5000);
     window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_1"))->SetValue(20);
-    window->SetMessageBox([](const QString&) {});
     double slowest = 0;
     double slowestProcessor = 0;
     QString slowestTitle;

@@ -18,8 +18,9 @@ void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings
             const CPageOptions& options) {
     CPreCreatedQuestions presets;
     presets.Load();
-    const std::vector<CQuestionSet> copies{
-        MakeQuestions(*presets.Item(kind), layout.RowCount() * layout.ColumnCount(), nullptr)};
+    const std::vector<CSheet> copies{DrawSheet(
+        CSheetPlan::OfOneKind(presets.Item(kind), layout.RowCount() * layout.ColumnCount()),
+        nullptr, nullptr)};
     const QFont font(QStringLiteral("Noto Sans Mono CJK SC"), 12);
     const CFontMeasure measure(font);
     QTemporaryDir folder;

@@ -46,17 +46,11 @@ void Append(CListeningQuestions& round, const CQuestionSet& questionSet, int32_t
 
 } // namespace
 
-CListeningQuestions ListeningQuestions(const CQuestionSet& questionSet, int32_t count,
-                                       bool isFill) {
-    CListeningQuestions round;
-    Append(round, questionSet, count, isFill);
-    return round;
-}
-
-CListeningQuestions ListeningQuestions(const CPlanSheet& sheet, bool isFill) {
+CListeningQuestions ListeningQuestions(const CSheet& sheet, const COutputSettings& layout) {
     CListeningQuestions round;
     for (const CSheetPart& part : sheet.parts) {
-        Append(round, part.questionSet, part.questionSet.questions.Count(), isFill);
+        Append(round, part.questionSet, ShownQuestionCount(sheet, part, layout),
+               layout.IsFillQuestions());
     }
     return round;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "worksheet/PlanSheet.h"
-#include "worksheet/Worksheet.h"
+#include "output/COutputSettings.h"
+#include "worksheet/Sheet.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,9 +19,8 @@ struct CListeningQuestions {
     std::chrono::seconds pace{0};
 };
 
-// The first count questions of a sheet of one kind (fewer when it has fewer).
-CListeningQuestions ListeningQuestions(const CQuestionSet& questionSet, int32_t count, bool isFill);
-// Every question of every part of a plan's sheet.
-CListeningQuestions ListeningQuestions(const CPlanSheet& sheet, bool isFill);
+// Every question the sheet shows under the layout, in the layout's form
+// (a fill-in question is read with its blank).
+CListeningQuestions ListeningQuestions(const CSheet& sheet, const COutputSettings& layout);
 
 } // namespace kelvo

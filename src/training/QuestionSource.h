@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/Worksheet.h"
+#include "worksheet/QuestionSet.h"
 
 #include <cstdint>
 #include <functional>

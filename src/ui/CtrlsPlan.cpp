@@ -1,7 +1,7 @@
 #include "ui/CtrlsPlan.h"
 
 #include "ui/PlanFiles.h"
-#include "worksheet/PlanSheet.h"
+#include "worksheet/Sheet.h"
 
 #include <QSignalBlocker>
 
@@ -28,7 +28,7 @@ QString CtrlsPlan::DoAddClicked(std::shared_ptr<const CQuestionData> kind) {
     if (m_plan.Sections().size() >= MaxPlanSections) {
         return QString::fromUtf16(u"试卷最多有 %1 节，不能再加入。").arg(MaxPlanSections);
     }
-    Admitted(kind);
+    m_counts.Of(kind);
     m_plan.Add(std::move(kind), m_panel.txtSectionCount->Value());
     ShowPlan(static_cast<int>(m_plan.Sections().size()) - 1);
     return {};
@@ -84,13 +84,14 @@ void CtrlsPlan::DoSelectionChanged() {
 bool CtrlsPlan::DoCountNextAdmitted() {
     const auto& sections = m_plan.Sections();
     const auto pending =
-        std::find_if(sections.begin(), sections.end(),
-                     [this](const auto& section) { return !m_admitted.contains(section.kind); });
+        std::find_if(sections.begin(), sections.end(), [this](const auto& section) {
+            return m_counts.Find(section.kind) == nullptr;
+        });
     if (pending == sections.end()) {
         return false;
     }
     const std::shared_ptr<const CQuestionData> kind = pending->kind;
-    Admitted(kind);
+    m_counts.Of(kind);
     const QSignalBlocker blocker(m_panel.tblPlan);
     for (size_t k = 0; k < sections.size(); ++k) {
         if (sections[k].kind == kind) {
@@ -98,14 +99,6 @@ bool CtrlsPlan::DoCountNextAdmitted() {
         }
     }
     return true;
-}
-
-std::u16string CtrlsPlan::RepetitionWarning() {
-    std::vector<CAdmittedCount> admitted;
-    for (const CSheetSection& section : m_plan.Sections()) {
-        admitted.push_back(Admitted(section.kind));
-    }
-    return PlanRepetitionWarning(m_plan, admitted);
 }
 
 QString CtrlsPlan::Open(const QString& strPath) {
@@ -141,11 +134,7 @@ void CtrlsPlan::ShowPlan(int selectedRow) {
         const QSignalBlocker mixBlocker(m_panel.chkMixSections);
         m_panel.chkMixSections->setChecked(m_plan.IsMixed());
     }
-    std::erase_if(m_admitted, [this](const auto& entry) {
-        return std::none_of(
-            m_plan.Sections().begin(), m_plan.Sections().end(),
-            [&](const CSheetSection& section) { return section.kind == entry.first; });
-    });
+    m_counts.KeepOnly(m_plan);
     DoSelectionChanged();
 }
 
@@ -157,16 +146,15 @@ void CtrlsPlan::ShowSection(int row, const CSheetSection& section) {
     title->setToolTip(strTitle);
     Cell(row, CountColumn)->setData(Qt::EditRole, section.count);
     QTableWidgetItem* shown = Cell(row, AdmittedColumn);
-    const auto counted = m_admitted.find(section.kind);
-    if (counted == m_admitted.end()) {
+    const CAdmittedCount* admitted = m_counts.Find(section.kind);
+    if (admitted == nullptr) {
         shown->setText({});
         shown->setToolTip({});
         shown->setData(Qt::ForegroundRole, QVariant());
         return;
     }
-    const CAdmittedCount& admitted = counted->second;
-    shown->setText(QString::fromStdU16String(AdmittedCountText(admitted)));
-    const std::u16string warning = kelvo::RepetitionWarning(admitted, section.count);
+    shown->setText(QString::fromStdU16String(AdmittedCountText(*admitted)));
+    const std::u16string warning = RepetitionWarning(*admitted, section.count);
     shown->setToolTip(QString::fromStdU16String(warning));
     shown->setData(Qt::ForegroundRole, warning.empty() ? QVariant() : QColor(Qt::darkRed));
 }
@@ -184,14 +172,6 @@ QTableWidgetItem* CtrlsPlan::Cell(int row, int column) {
         m_panel.tblPlan->setItem(row, column, item);
     }
     return item;
-}
-
-const CAdmittedCount& CtrlsPlan::Admitted(const std::shared_ptr<const CQuestionData>& kind) {
-    auto found = m_admitted.find(kind);
-    if (found == m_admitted.end()) {
-        found = m_admitted.emplace(kind, CountAdmittedQuestions(*kind)).first;
-    }
-    return found->second;
 }
 
 int CtrlsPlan::SelectedRow() const {

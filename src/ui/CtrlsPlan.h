@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -39,9 +38,9 @@ public:
     // SetPlan has none yet, so that a long plan never holds up the window.
     bool DoCountNextAdmitted();
 
-    // What the user is told before the plan is made: the sections whose kind
-    // admits fewer questions than they want; empty when none.
-    std::u16string RepetitionWarning();
+    // The different questions each kind admits, as far as worked out; a sheet
+    // made of the plan reads and adds to them.
+    CAdmittedCounts& Counts() { return m_counts; }
 
     // An empty message when done; else the plan stays as it was.
     QString Open(const QString& strPath);
@@ -51,13 +50,11 @@ private:
     void ShowPlan(int selectedRow);
     void ShowSection(int row, const CSheetSection& section);
     QTableWidgetItem* Cell(int row, int column);
-    const CAdmittedCount& Admitted(const std::shared_ptr<const CQuestionData>& kind);
     int SelectedRow() const;
 
     CPlanPanel m_panel;
     CSheetPlan m_plan;
-    // Kinds do not change once in a plan, so their counts are made once.
-    std::map<std::shared_ptr<const CQuestionData>, CAdmittedCount> m_admitted;
+    CAdmittedCounts m_counts;
 };
 
 } // namespace kelvo

@@ -20,13 +20,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLayout>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -36,7 +32,6 @@ frmMain* frmMain::s_yieldOwner = nullptr;
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Kelvo");
 // The designed window size, kept within the screen.
 constexpr QSize DesignedSize(1185, 929);
 // What a desktop's title bar and borders add around the window.
@@ -87,40 +82,7 @@ void KeepActiveColours(QWidget* widget) {
 } // namespace
 
 frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* parent)
-    : QWidget(parent), m_messageBox([this](const QString& strText) {
-          QMessageBox::warning(this, ApplicationTitle, strText);
-      }),
-      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      m_chooseFile([this](bool bSaving, const QString& strFolder) {
-          const QString strFilter = QString::fromUtf16(PlanFileFilter);
-          if (!bSaving) {
-              return QFileDialog::getOpenFileName(this, QString::fromUtf16(u"打开试卷"), strFolder,
-                                                  strFilter);
-          }
-          QString strPath = QFileDialog::getSaveFileName(this, QString::fromUtf16(u"保存试卷"),
-                                                         strFolder, strFilter);
-          if (!strPath.isEmpty() && QFileInfo(strPath).suffix().isEmpty()) {
-              strPath += QStringLiteral(".json");
-          }
-          return strPath;
-      }),
-      m_askKindName([this](const QString& strSuggestion) {
-          return QInputDialog::getText(this, QString::fromUtf16(u"保存题型"),
-                                       QString::fromUtf16(u"题型名称："), QLineEdit::Normal,
-                                       strSuggestion);
-      }),
-      m_choosePdfPath([this](const QString& strSuggestion) {
-          QString strPath =
-              QFileDialog::getSaveFileName(this, QString::fromUtf16(u"导出PDF"), strSuggestion,
-                                           QString::fromUtf16(u"PDF 文件 (*.pdf)"));
-          if (!strPath.isEmpty() && QFileInfo(strPath).suffix().isEmpty()) {
-              strPath += QStringLiteral(".pdf");
-          }
-          return strPath;
-      }),
-      m_runPreview([](CPagePreview& preview) { preview.Dialog().exec(); }),
-      m_runPageOptions([](frmPageOptions& dialog) { return dialog.exec() == QDialog::Accepted; }),
-      m_openSpeaker(&CMandarinSpeaker::Open), m_listeningClock([] {
+    : QWidget(parent), m_openSpeaker(&CMandarinSpeaker::Open), m_listeningClock([] {
           return std::chrono::duration_cast<CListeningRound::Time>(
               std::chrono::steady_clock::now().time_since_epoch());
       }),
@@ -338,61 +300,43 @@ void frmMain::OnOperatorChanged(int index) {
 void frmMain::Create() {
     CloseListening();
     m_strWorksheet.clear();
-    m_questionSet = {};
-    m_planSheet.reset();
-    m_createdKind.reset();
-    m_createdPlan.reset();
+    m_document.Clear();
     m_cancelRequested = false;
-    if (!m_ctrlsPlan->Plan().IsEmpty()) {
-        CreatePlan();
-        return;
-    }
-    const std::shared_ptr<CQuestionData> kind = m_ctrlsOperand->QuestionData();
     const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
-    ShowStatus(RepetitionWarning(CountAdmittedQuestions(*kind),
-                                 int64_t{layout->RowCount()} * layout->ColumnCount()));
-    CWorksheet worksheet = MakeWorksheet(*kind, *layout, this);
-    m_questionSet = std::move(worksheet.questionSet);
-    m_createdKind = kind;
-    ShowWorksheet(worksheet.text, m_questionSet.HasQuestions(), false);
-}
-
-void frmMain::CreatePlan() {
-    ShowStatus(m_ctrlsPlan->RepetitionWarning());
-    m_createdPlan = m_ctrlsPlan->Plan();
-    m_planSheet = MakePlanSheet(*m_createdPlan, this);
-    ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
-                  m_planSheet->HasQuestions(), false);
+    const CSheetPlan& plan = m_ctrlsPlan->Plan();
+    const CShownSheet shown = m_document.Create(
+        plan.IsEmpty()
+            ? CSheetPlan::OfOneKind(m_ctrlsOperand->QuestionData(),
+                                    CheckedMultiply(layout->RowCount(), layout->ColumnCount()))
+            : plan,
+        *layout, m_ctrlsPlan->Counts(), this);
+    ShowStatus(shown.repetitionWarning);
+    ShowWorksheet(shown, false);
 }
 
 // Without questions of a Create there is nothing to re-format.
 void frmMain::ShowQuestions(bool silent) {
     RunJob([&] {
-        if (m_planSheet && m_planSheet->HasQuestions()) {
-            ShowWorksheet(FormatPlanSheet(*m_planSheet, *m_ctrlsSettings->OutputSettings(), this),
-                          true, silent);
-        } else if (m_questionSet.HasQuestions()) {
-            ShowWorksheet(FormatWorksheet(m_questionSet, *m_ctrlsSettings->OutputSettings(), this),
-                          true, silent);
+        if (m_document.HasSheet()) {
+            ShowWorksheet(m_document.Show(*m_ctrlsSettings->OutputSettings(), this), silent);
         }
     });
 }
 
 // The text is the worksheet, or the reason there is none.
-void frmMain::ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent) {
-    if (!hasQuestions) {
-        ShowOutput(QString::fromStdU16String(strText));
+void frmMain::ShowWorksheet(const CShownSheet& shown, bool silent) {
+    if (!shown.hasQuestions) {
+        ShowOutput(QString::fromStdU16String(shown.text));
         return;
     }
-    m_strWorksheet = QString::fromStdU16String(strText);
+    m_strWorksheet = QString::fromStdU16String(shown.text);
     if (m_strWorksheet.size() > OutputBoxLimit && !silent) {
         ShowMessage(QString::fromUtf16(TooLongText));
     }
     // A job that stopped short says so above the sheet; the printed sheet stays as it is.
-    const QString status = QString::fromStdU16String(m_planSheet ? m_planSheet->statusLine
-                                                                 : StatusLine(m_questionSet));
-    const QString shown = m_strWorksheet.left(OutputBoxLimit);
-    ShowOutput(status.isEmpty() ? shown : status + QStringLiteral("\r\n") + shown);
+    const QString status = QString::fromStdU16String(shown.statusLine);
+    const QString shownText = m_strWorksheet.left(OutputBoxLimit);
+    ShowOutput(status.isEmpty() ? shownText : status + QStringLiteral("\r\n") + shownText);
 }
 
 void frmMain::ShowStatus(const std::u16string& strText) {
@@ -412,47 +356,34 @@ void frmMain::Print() {
                    m_wordProcessor);
 }
 
-std::unique_ptr<CPrintJob> frmMain::MakePrintJob(const char16_t* strNoSheetText,
-                                                 PrintedPages printed) {
-    const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
-    const QFont& font = m_ui.txtOutput->font();
+std::unique_ptr<CPrintJob> frmMain::MakePrintJob(PrintedPages printed) {
     // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
     const int32_t copyCount = printed == PrintedPages::Sheet ? m_pageOptions.Copies() : 1;
     m_cancelRequested = false;
-    if (m_planSheet && m_planSheet->HasQuestions()) {
-        std::vector<CPlanSheet> copies{*m_planSheet};
-        while (static_cast<int32_t>(copies.size()) < copyCount) {
-            copies.push_back(MakePlanSheet(*m_createdPlan, this));
-            if (m_cancelRequested || !copies.back().HasQuestions()) {
-                return nullptr;
-            }
-        }
-        return std::make_unique<CPrintJob>(std::move(copies), *layout, font, printed);
-    }
-    if (!m_questionSet.HasQuestions()) {
-        ShowOutput(QString::fromUtf16(strNoSheetText));
+    std::vector<CSheet> copies = m_document.Copies(copyCount, this);
+    if (copies.empty()) {
         return nullptr;
     }
-    std::vector<CQuestionSet> copies{m_questionSet};
-    while (static_cast<int32_t>(copies.size()) < copyCount) {
-        copies.push_back(MakeQuestions(*m_createdKind, m_questionSet.questions.Count(), this));
-        if (m_cancelRequested) {
-            return nullptr;
-        }
-    }
-    return std::make_unique<CPrintJob>(std::move(copies), *layout, font, printed);
+    return std::make_unique<CPrintJob>(std::move(copies), *m_ctrlsSettings->OutputSettings(),
+                                       m_ui.txtOutput->font(), printed);
 }
 
 void frmMain::PreviewPages(PrintedPages printed) {
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPreview, printed);
+    if (!m_document.HasSheet()) {
+        ShowOutput(QString::fromUtf16(NoSheetForPreview));
+        return;
+    }
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
     if (!job) {
         return;
     }
     CPagePreview preview(
-        [&](const CPageOptions& options) -> const CPageLayout& { return job->LayOut(options); },
+        [&](const CPageOptions& options) -> const CPageLayout& {
+            return job->Print().LayOut(options);
+        },
         m_pageOptions, job->Font(), this);
-    preview.ShowNote(job->Note(m_pageOptions));
-    m_runPreview(preview);
+    preview.ShowNote(QString::fromStdU16String(job->Print().Note(m_pageOptions)));
+    m_dialogs->RunPreview(preview);
     // Landscape taken in the preview stays for the next sheet.
     if (!(preview.Options() == m_pageOptions)) {
         KeepPageOptions(preview.Options());
@@ -460,57 +391,44 @@ void frmMain::PreviewPages(PrintedPages printed) {
 }
 
 void frmMain::ExportPdf(PrintedPages printed) {
+    if (!m_document.HasSheet()) {
+        ShowOutput(QString::fromUtf16(NoSheetForPdf));
+        return;
+    }
     const QString strSuggestion =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf"
                                                                         : u"听算答题纸.pdf"));
-    if (!(m_planSheet && m_planSheet->HasQuestions()) && !m_questionSet.HasQuestions()) {
-        ShowOutput(QString::fromUtf16(NoSheetForPdf));
-        return;
-    }
-    const QString strPath = m_choosePdfPath(strSuggestion);
+    const QString strPath =
+        m_dialogs->ChooseFile({true, QString::fromUtf16(u"导出PDF"), strSuggestion,
+                               QString::fromUtf16(u"PDF 文件 (*.pdf)")});
     if (strPath.isEmpty()) {
         return;
     }
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(NoSheetForPdf, printed);
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
     if (!job) {
         return;
     }
     // The layout of a long job shows its progress, and its "取消" is heeded.
-    const auto layOut = [&](const CPageOptions& options) -> const CPageLayout& {
-        BeginProgress(QString::fromUtf16(LayingOutCaption));
-        const CPageLayout& laidOut = job->LayOut(options, this);
-        EndProgress();
-        return laidOut;
-    };
-    // A sheet too wide for upright paper goes on its side rather than be cut.
-    CPageOptions options = m_pageOptions;
-    const CPageLayout* pages = &layOut(options);
-    QString strNotice;
-    if (!pages->IsCancelled() && !pages->Fits() &&
-        options.Paper().Orientation() == PageOrientation::Portrait) {
-        options.Paper().SetOrientation(PageOrientation::Landscape);
-        pages = &layOut(options);
-        strNotice = QString::fromUtf16(TurnedForPdf);
-    }
-    if (pages->IsCancelled()) {
+    BeginProgress(QString::fromUtf16(LayingOutCaption));
+    PdfPaper paper = PdfPaper::AsChosen;
+    const CPageLayout& pages = job->Print().LayOutPdf(m_pageOptions, this, paper);
+    EndProgress();
+    if (pages.IsCancelled()) {
         ShowMessage(QString::fromUtf16(CancelledPdf));
         return;
     }
-    if (!pages->Fits()) {
-        strNotice = QString::fromUtf16(TooWideForPdf);
-    }
     QString strError;
-    if (!kelvo::ExportPdf(*pages, job->Font(), strPath, this, strError)) {
+    if (!kelvo::ExportPdf(pages, job->Font(), strPath, this, strError)) {
         ShowMessage(strError);
-    } else if (!strNotice.isEmpty()) {
-        ShowMessage(strNotice);
+    } else if (paper != PdfPaper::AsChosen) {
+        ShowMessage(QString::fromUtf16(paper == PdfPaper::Turned ? TurnedForPdf : TooWideForPdf));
     }
 }
 
 void frmMain::EditPageOptions() {
     frmPageOptions dialog(m_pageOptions, this);
-    if (m_runPageOptions(dialog)) {
+    if (m_dialogs->RunPageOptions(dialog)) {
         KeepPageOptions(dialog.Options());
     }
 }
@@ -574,18 +492,12 @@ void frmMain::OpenTraining() {
 // The round reads the sheet as it stands, in the form it is shown in.
 void frmMain::OpenListening() {
     CloseListening();
-    const bool isFill = m_ctrlsSettings->OutputSettings()->IsFillQuestions();
-    CListeningQuestions questions;
-    if (m_planSheet && m_planSheet->HasQuestions()) {
-        questions = ListeningQuestions(*m_planSheet, isFill);
-    } else if (m_questionSet.HasQuestions()) {
-        const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
-        questions =
-            ListeningQuestions(m_questionSet, layout->RowCount() * layout->ColumnCount(), isFill);
-    } else {
+    if (!m_document.HasSheet()) {
         ShowOutput(QString::fromUtf16(NoSheetForListening));
         return;
     }
+    CListeningQuestions questions =
+        ListeningQuestions(m_document.Sheet(), *m_ctrlsSettings->OutputSettings());
     m_listening = new frmListening(this, std::move(questions), m_openSpeaker, m_listeningClock);
     connect(m_listening->cmdAnswerSheetPdf, &QPushButton::clicked, this,
             [this] { RunJob([&] { ExportPdf(PrintedPages::AnswerSheet); }); });
@@ -607,7 +519,7 @@ void frmMain::OpenGuide(int index) {
     if (index != 0) {
         url.setFragment(QStringLiteral("settings"));
     }
-    if (!m_openUrl(url)) {
+    if (!m_dialogs->OpenUrl(url)) {
         ShowMessage(
             QString::fromUtf16(u"没有找到能打开使用指南的浏览器。使用指南在本机的位置：\n%1")
                 .arg(QDir::toNativeSeparators(GuidePath())));
@@ -655,7 +567,10 @@ void frmMain::AddSection() {
 
 void frmMain::SaveKind() {
     const QString strName =
-        m_askKindName(QString::fromStdU16String(CurrentKind()->Title())).trimmed();
+        m_dialogs
+            ->AskText(QString::fromUtf16(u"保存题型"), QString::fromUtf16(u"题型名称："),
+                      QString::fromStdU16String(CurrentKind()->Title()))
+            .trimmed();
     if (strName.isEmpty()) {
         return;
     }
@@ -668,7 +583,9 @@ void frmMain::SaveKind() {
 }
 
 void frmMain::OpenPlan() {
-    const QString strPath = m_chooseFile(false, m_strPlanFolder);
+    const QString strPath =
+        m_dialogs->ChooseFile({false, QString::fromUtf16(u"打开试卷"), m_strPlanFolder,
+                               QString::fromUtf16(PlanFileFilter)});
     if (strPath.isEmpty()) {
         return;
     }
@@ -681,7 +598,9 @@ void frmMain::OpenPlan() {
 }
 
 void frmMain::SavePlan() {
-    const QString strPath = m_chooseFile(true, m_strPlanFolder);
+    const QString strPath =
+        m_dialogs->ChooseFile({true, QString::fromUtf16(u"保存试卷"), m_strPlanFolder,
+                               QString::fromUtf16(PlanFileFilter)});
     if (strPath.isEmpty()) {
         return;
     }
@@ -843,7 +762,7 @@ void frmMain::RunJob(F&& job) {
 }
 
 void frmMain::ShowMessage(const QString& strText) {
-    m_messageBox(strText);
+    m_dialogs->Tell(strText);
 }
 
 } // namespace kelvo

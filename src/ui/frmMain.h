@@ -8,22 +8,21 @@
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CKeptDocument.h"
+#include "ui/CUserDialogs.h"
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsPlan.h"
 #include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
-#include "worksheet/PlanSheet.h"
-#include "worksheet/Worksheet.h"
+#include "worksheet/CSheetDocument.h"
+#include "worksheet/CSheetPrint.h"
 
 #include <QLockFile>
 #include <QPointer>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,36 +30,20 @@
 namespace kelvo {
 
 class CDrillHistory;
-class CPagePreview;
 class CPrintJob;
 class frmListening;
-enum class PrintedPages;
-class frmPageOptions;
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
-// settings controllers, preset list, settings file, the questions and
-// worksheet of the last Create) and forwards its control events to the
-// controllers; the worksheet itself is made by the core (MakeWorksheet).
+// settings controllers, preset list, settings file, the sheet document) and
+// forwards its control events to the controllers; the sheet is made, copied
+// and laid out by the core's CSheetDocument, and what the user is asked goes
+// through one CUserDialogs.
 // Work that yields to the event loop (Create and every display of the
 // worksheet) runs as one job: while it runs no second job starts, user input
 // waits, and a close asked for meanwhile is carried out when it ends.
 class frmMain : public QWidget, public CInfoReceiver {
 public:
-    using MessageBoxHook = std::function<void(const QString& strText)>;
-    // False when no program could open the address.
-    using UrlOpener = std::function<bool(const QUrl& url)>;
-    // The plan file to save to or to open, starting in strFolder; empty when
-    // the user cancels.
-    using FileChooser = std::function<QString(bool bSaving, const QString& strFolder)>;
-    // The name to save the panel's kind under; empty when the user cancels.
-    using NameAsker = std::function<QString(const QString& strSuggestion)>;
-    // The PDF file to export to, starting at strSuggestion; empty when the user cancels.
-    using PdfPathChooser = std::function<QString(const QString& strSuggestion)>;
-    // Runs the preview or the page options; the options count when it returns true.
-    using PreviewRunner = std::function<void(CPagePreview& preview)>;
-    using PageOptionsRunner = std::function<bool(frmPageOptions& dialog)>;
-
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
                      QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
     ~frmMain() override;
@@ -74,14 +57,8 @@ public:
     // The user guide shipped with the program.
     static QString GuidePath();
 
-    // Tests replace the modal message box and the desktop's URL handler.
-    void SetMessageBox(MessageBoxHook hook) { m_messageBox = std::move(hook); }
-    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
-    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
-    void SetNameAsker(NameAsker asker) { m_askKindName = std::move(asker); }
-    void SetPdfPathChooser(PdfPathChooser chooser) { m_choosePdfPath = std::move(chooser); }
-    void SetPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
-    void SetPageOptionsRunner(PageOptionsRunner runner) { m_runPageOptions = std::move(runner); }
+    // Tests answer in place of the user; the dialogs must outlive the window.
+    void SetDialogs(CUserDialogs& dialogs) { m_dialogs = &dialogs; }
     // Tests give 听算 a voice and a clock of their own.
     void SetSpeakerOpener(SpeakerOpener opener) { m_openSpeaker = std::move(opener); }
     void SetListeningClock(CtrlsListening::Clock clock) { m_listeningClock = std::move(clock); }
@@ -97,7 +74,7 @@ public:
 
     int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
     std::u16string GetOperators(int32_t indexOperand) const;
-    // Formats the questions of the last Create into the worksheet box; a long
+    // Formats the sheet of the last Create into the worksheet box; a long
     // worksheet is announced unless silent.
     void ShowQuestions(bool silent);
     // Sets the operand panel and the operand count from a question description.
@@ -138,8 +115,7 @@ private:
     void OnQuestionTypeSelected(int index);
     void OnOperandCountSelected(int index);
     void Create();
-    void CreatePlan();
-    void ShowWorksheet(const std::u16string& strText, bool hasQuestions, bool silent);
+    void ShowWorksheet(const CShownSheet& shown, bool silent);
     void ShowStatus(const std::u16string& strText);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
@@ -151,8 +127,8 @@ private:
     // What the user is told at start-up; empty when the options came back or there were none.
     QString LoadPageOptions();
     // The copies of the last sheet, the first as shown and the others made
-    // anew; none without a sheet or when the user cancelled.
-    std::unique_ptr<CPrintJob> MakePrintJob(const char16_t* strNoSheetText, PrintedPages printed);
+    // anew; none when the user cancelled.
+    std::unique_ptr<CPrintJob> MakePrintJob(PrintedPages printed);
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
@@ -209,22 +185,13 @@ private:
     std::optional<CKeptDocument> m_lastPlanFile;
     std::optional<CKeptDocument> m_pageOptionsFile;
     QTimer m_admittedCounter;
-    // The questions of the last Create: of the panel's kind, or of the plan.
-    CQuestionSet m_questionSet;
-    std::optional<CPlanSheet> m_planSheet;
-    // What the last Create made its questions of, for more copies.
-    std::shared_ptr<const CQuestionData> m_createdKind;
-    std::optional<CSheetPlan> m_createdPlan;
+    // The sheet of the last Create: of the panel's kind, or of the plan.
+    CSheetDocument m_document;
     CPageOptions m_pageOptions;
     QString m_strWorksheet;
-    MessageBoxHook m_messageBox;
+    CSystemDialogs m_systemDialogs{this};
+    CUserDialogs* m_dialogs = &m_systemDialogs;
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
-    UrlOpener m_openUrl;
-    FileChooser m_chooseFile;
-    NameAsker m_askKindName;
-    PdfPathChooser m_choosePdfPath;
-    PreviewRunner m_runPreview;
-    PageOptionsRunner m_runPageOptions;
     SpeakerOpener m_openSpeaker;
     CtrlsListening::Clock m_listeningClock;
     QString m_strPlanFolder;

@@ -3,6 +3,8 @@
 #include "generation/QuestionCount.h"
 #include "question/QuestionTemplates.h"
 
+#include <algorithm>
+
 namespace kelvo {
 
 namespace {
@@ -16,9 +18,13 @@ std::u16string NumberText(int64_t value) {
 
 CAdmittedCount CountAdmittedQuestions(const CQuestionData& kind) {
     std::u16string errorText;
+    return CountAdmittedQuestions(QuestionTemplates(kind, errorText));
+}
+
+CAdmittedCount CountAdmittedQuestions(const TemplateList& templates) {
     int64_t questions = 0;
     int64_t combinations = 0;
-    for (const auto& expression : QuestionTemplates(kind, errorText)) {
+    for (const auto& expression : templates) {
         const CWalkCount count = CountTemplateQuestions(
             *expression, MaxCountedQuestions - questions, MaxCountedCombinations - combinations);
         questions += count.questions;
@@ -29,6 +35,35 @@ CAdmittedCount CountAdmittedQuestions(const CQuestionData& kind) {
         }
     }
     return {questions, true};
+}
+
+const CAdmittedCount& CAdmittedCounts::Of(const Kind& kind) {
+    auto found = m_counts.find(kind);
+    if (found == m_counts.end()) {
+        found = m_counts.emplace(kind, CountAdmittedQuestions(*kind)).first;
+    }
+    return found->second;
+}
+
+const CAdmittedCount& CAdmittedCounts::Of(const Kind& kind, const TemplateList& templates) {
+    auto found = m_counts.find(kind);
+    if (found == m_counts.end()) {
+        found = m_counts.emplace(kind, CountAdmittedQuestions(templates)).first;
+    }
+    return found->second;
+}
+
+const CAdmittedCount* CAdmittedCounts::Find(const Kind& kind) const {
+    const auto found = m_counts.find(kind);
+    return found == m_counts.end() ? nullptr : &found->second;
+}
+
+void CAdmittedCounts::KeepOnly(const CSheetPlan& plan) {
+    std::erase_if(m_counts, [&](const auto& entry) {
+        return std::none_of(
+            plan.Sections().begin(), plan.Sections().end(),
+            [&](const CSheetSection& section) { return section.kind == entry.first; });
+    });
 }
 
 std::u16string RepetitionWarning(const CAdmittedCount& admitted, int64_t wanted) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "generation/GenerationDriver.h"
 #include "question/CQuestionData.h"
+#include "worksheet/CSheetPlan.h"
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 
 namespace kelvo {
@@ -26,6 +30,27 @@ constexpr int64_t MaxCountedCombinations = 4000000;
 // count is exact for every kind that generation enumerates, and for larger
 // kinds within the bounds above.
 CAdmittedCount CountAdmittedQuestions(const CQuestionData& kind);
+// The same for templates already built for a kind.
+CAdmittedCount CountAdmittedQuestions(const TemplateList& templates);
+
+// The counts of the kinds a sheet is made of, each worked out once: a kind
+// does not change once it is in a plan or on a sheet.
+class CAdmittedCounts {
+public:
+    using Kind = std::shared_ptr<const CQuestionData>;
+
+    // Counted now unless known.
+    const CAdmittedCount& Of(const Kind& kind);
+    // As Of, counting from the templates made for the kind.
+    const CAdmittedCount& Of(const Kind& kind, const TemplateList& templates);
+    // nullptr while the kind is not counted.
+    const CAdmittedCount* Find(const Kind& kind) const;
+    // Forgets the kinds that are not in the plan.
+    void KeepOnly(const CSheetPlan& plan);
+
+private:
+    std::map<Kind, CAdmittedCount> m_counts;
+};
 
 // "该题型只有45道不同的题目，试卷中会有重复。" when the kind admits some
 // questions but fewer than wanted; empty otherwise.

@@ -14,6 +14,20 @@ int32_t HeldCount(int32_t count) {
 
 } // namespace
 
+CSheetPlan CSheetPlan::OfOneKind(std::shared_ptr<const CQuestionData> kind, int32_t cellCount) {
+    CSheetPlan plan;
+    plan.m_sections.push_back({std::move(kind), cellCount});
+    plan.m_isOneKind = true;
+    return plan;
+}
+
+SheetArrangement CSheetPlan::Arrangement() const {
+    if (m_isOneKind) {
+        return SheetArrangement::OneKind;
+    }
+    return m_isMixed ? SheetArrangement::Mixed : SheetArrangement::InPlanOrder;
+}
+
 void CSheetPlan::Add(std::shared_ptr<const CQuestionData> kind, int32_t count) {
     m_sections.push_back({std::move(kind), HeldCount(count)});
 }

@@ -16,6 +16,16 @@ struct CSheetSection {
     int32_t count = 0;
 };
 
+// How the questions of a plan stand on the sheet.
+enum class SheetArrangement {
+    // The one kind of the panel in the layout's grid, without a heading.
+    OneKind,
+    // Every section under its heading, in plan order.
+    InPlanOrder,
+    // The questions of all sections shuffled into one grid.
+    Mixed,
+};
+
 // A sheet of several kinds: its sections in sheet order, and whether the
 // questions of all sections are mixed on the sheet instead. Indexes are
 // 0-based; one outside the plan is the subscript error.
@@ -24,10 +34,15 @@ public:
     static constexpr int32_t MinSectionCount = 1;
     static constexpr int32_t MaxSectionCount = 5000;
 
+    // The sheet of the panel's kind: as many questions as the layout has
+    // cells, which may be more than a section of a plan holds.
+    static CSheetPlan OfOneKind(std::shared_ptr<const CQuestionData> kind, int32_t cellCount);
+
     const std::vector<CSheetSection>& Sections() const { return m_sections; }
     bool IsEmpty() const { return m_sections.empty(); }
     bool IsMixed() const { return m_isMixed; }
     void SetIsMixed(bool value) { m_isMixed = value; }
+    SheetArrangement Arrangement() const;
 
     // Counts are held to MinSectionCount..MaxSectionCount.
     void Add(std::shared_ptr<const CQuestionData> kind, int32_t count);
@@ -42,6 +57,7 @@ private:
 
     std::vector<CSheetSection> m_sections;
     bool m_isMixed = false;
+    bool m_isOneKind = false;
 };
 
 } // namespace kelvo

@@ -1,6 +1,5 @@
 #include "worksheet/SheetPages.h"
 
-#include "foundation/RuntimeError.h"
 #include "output/CAnswerCellMaker.h"
 #include "output/CColumnCellMaker.h"
 #include "output/CColumnExtent.h"
@@ -45,15 +44,10 @@ CPrintQuestions Questions(const CQuestionSet& questionSet) {
     return {&questionSet.questions, &questionSet.blanks};
 }
 
-int32_t QuestionCount(const COutputSettings& layout) {
-    return CheckedMultiply(layout.RowCount(), layout.ColumnCount());
-}
-
-std::vector<const CQuestionSet*> PartOfEveryCopy(const std::vector<CPlanSheet>& copies,
-                                                 size_t index) {
+std::vector<const CQuestionSet*> PartOfEveryCopy(const std::vector<CSheet>& copies, size_t index) {
     std::vector<const CQuestionSet*> sets;
     sets.reserve(copies.size());
-    for (const CPlanSheet& copy : copies) {
+    for (const CSheet& copy : copies) {
         sets.push_back(&copy.parts.at(index).questionSet);
     }
     return sets;
@@ -69,38 +63,20 @@ bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
     return false;
 }
 
-CPageLayout LayOut(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
+CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& layout,
                    const CPageOptions& options, const CTextMeasure& measure, double pointSize,
                    SheetCells cells, const CInfoReceiver* receiver) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
-        std::vector<const CQuestionSet*> sets;
-        sets.reserve(copies.size());
-        for (const CQuestionSet& copy : copies) {
-            sets.push_back(&copy);
-            printCopies.push_back({Questions(copy)});
-        }
-        sections.push_back(
-            Section({}, sets, QuestionCount(layout), layout, options, measure, cells));
-    }
-    return CPageLayout(layout, options, std::move(sections), std::move(printCopies), measure,
-                       pointSize, receiver);
-}
-
-CPageLayout LayOut(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                   const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                   SheetCells cells, const CInfoReceiver* receiver) {
-    std::vector<CPrintSection> sections;
-    std::vector<CPrintCopy> printCopies;
-    if (!copies.empty() && copies.front().HasQuestions()) {
-        for (size_t index = 0; index < copies.front().parts.size(); ++index) {
-            const CSheetPart& part = copies.front().parts[index];
+        const CSheet& first = copies.front();
+        for (size_t index = 0; index < first.parts.size(); ++index) {
+            const CSheetPart& part = first.parts[index];
             sections.push_back(Section(part.heading, PartOfEveryCopy(copies, index),
-                                       part.questionSet.questions.Count(), layout, options, measure,
-                                       cells));
+                                       ShownQuestionCount(first, part, layout), layout, options,
+                                       measure, cells));
         }
-        for (const CPlanSheet& copy : copies) {
+        for (const CSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
             for (const CSheetPart& part : copy.parts) {
                 printCopy.push_back(Questions(part.questionSet));
@@ -120,46 +96,27 @@ CPageOptions AnswerSheetOptions(CPageOptions options) {
 
 } // namespace
 
-CPageLayout LayOutPages(const std::vector<CQuestionSet>& copies, const COutputSettings& layout,
+CPageLayout LayOutPages(const std::vector<CSheet>& copies, const COutputSettings& layout,
                         const CPageOptions& options, const CTextMeasure& measure, double pointSize,
                         const CInfoReceiver* receiver) {
     return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver);
 }
 
-CPageLayout LayOutPages(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
-                        const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                        const CInfoReceiver* receiver) {
-    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver);
-}
-
-CPageLayout LayOutAnswerSheet(const std::vector<CQuestionSet>& copies,
-                              const COutputSettings& layout, const CPageOptions& options,
-                              const CTextMeasure& measure, double pointSize,
-                              const CInfoReceiver* receiver) {
-    return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
-                  SheetCells::AnswerBoxes, receiver);
-}
-
-CPageLayout LayOutAnswerSheet(const std::vector<CPlanSheet>& copies, const COutputSettings& layout,
+CPageLayout LayOutAnswerSheet(const std::vector<CSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options, const CTextMeasure& measure,
                               double pointSize, const CInfoReceiver* receiver) {
     return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
                   SheetCells::AnswerBoxes, receiver);
 }
 
-std::u16string ColumnFormNote(const std::vector<CQuestionSet>& copies,
-                              const COutputSettings& layout, const CPageOptions& options) {
-    const bool hasLine = std::any_of(copies.begin(), copies.end(), [&](const CQuestionSet& copy) {
-        return HasLineQuestions(copy, QuestionCount(layout));
-    });
-    return options.IsColumnForm() && hasLine ? std::u16string(LineQuestionsNote) : u"";
-}
-
-std::u16string ColumnFormNote(const std::vector<CPlanSheet>& copies, const CPageOptions& options) {
-    for (const CPlanSheet& copy : copies) {
+std::u16string ColumnFormNote(const std::vector<CSheet>& copies, const COutputSettings& layout,
+                              const CPageOptions& options) {
+    if (!options.IsColumnForm()) {
+        return {};
+    }
+    for (const CSheet& copy : copies) {
         for (const CSheetPart& part : copy.parts) {
-            if (options.IsColumnForm() &&
-                HasLineQuestions(part.questionSet, part.questionSet.questions.Count())) {
+            if (HasLineQuestions(part.questionSet, ShownQuestionCount(copy, part, layout))) {
                 return std::u16string(LineQuestionsNote);
             }
         }

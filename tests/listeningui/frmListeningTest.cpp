@@ -141,7 +141,7 @@ TEST_F(ListeningTest, TheAnswerSheetHasNumberedBoxesAndItsKeyTheSums) {
     ASSERT_NE(form, nullptr);
     const QString path =
         qEnvironmentVariable("KELVO_KEEP_PDF", m_folder.filePath(QStringLiteral("answers.pdf")));
-    window->SetPdfPathChooser([&](const QString&) { return path; });
+    dialogs.fileAnswer = path;
     Click(form->cmdAnswerSheetPdf);
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),

@@ -3,7 +3,7 @@
 // worksheet and the output box's font.
 #include "printing/WorksheetPrint.h"
 #include "question/CPreCreatedQuestions.h"
-#include "worksheet/Worksheet.h"
+#include "worksheet/Sheet.h"
 
 #include "PrivateTemporaryFolder.h"
 #include "QStringPrinter.h"
@@ -236,9 +236,10 @@ TEST(WordProcessorRoundTripTest, WriterPrintsEveryRowOnOneLineAndEveryTitleBlock
     layout.SetRowSpacing(1);
     layout.SetColumnSpacing(6);
     layout.SetRowCountPerTitle(10);
-    const CWorksheet worksheet = MakeWorksheet(*presets.Item(u"100以内的连加减"), layout, nullptr);
+    const CSheet sheet = DrawSheet(CSheetPlan::OfOneKind(presets.Item(u"100以内的连加减"), 60 * 5),
+                                   nullptr, nullptr);
     const CPrintFeedback feedback{[](const QString&) { FAIL(); }, [](const QString&) { FAIL(); }};
-    PrintWorksheet(QString::fromStdU16String(worksheet.text),
+    PrintWorksheet(QString::fromStdU16String(FormatSheet(sheet, layout, nullptr)),
                    QFont(QStringLiteral("Noto Sans Mono CJK SC"), 12), Qt::black, feedback, host);
     ASSERT_FALSE(strDocument.isEmpty());
 

@@ -22,10 +22,10 @@ protected:
         MainWindowFixture::SetUp();
         EnterText(Box("txtSettings", 0), QStringLiteral("10"));
         EnterText(Box("txtSettings", 1), QStringLiteral("4"));
-        window->SetPageOptionsRunner([](frmPageOptions& dialog) {
+        dialogs.onPageOptions = [](frmPageOptions& dialog) {
             dialog.chkColumnForm->click();
             return true;
-        });
+        };
         Click("cmdPageOptions");
     }
     void Click(const char* name) const {
@@ -34,7 +34,7 @@ protected:
     // The pages of the PDF of the sheet, as pdftotext lays them out.
     QStringList ExportPages(const QString& name) {
         const QString path = m_folder.filePath(name);
-        window->SetPdfPathChooser([&](const QString&) { return path; });
+        dialogs.fileAnswer = path;
         Click("cmdExportPdf");
         EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
         QProcess process;
@@ -146,9 +146,9 @@ TEST_F(ColumnFormPdfTest, ColumnFormIsKeptWithThePageOptions) {
 
 TEST_F(ColumnFormPdfTest, ThePreviewNotesQuestionsThatStayOnOneLine) {
     QString note;
-    window->SetPreviewRunner([&](CPagePreview& preview) {
+    dialogs.onPreview = [&](CPagePreview& preview) {
         note = preview.Note().isVisibleTo(&preview.Dialog()) ? preview.Note().text() : QString();
-    });
+    };
     SelectQuestionType(u"两位数乘以两位数");
     Click("cmdCreate");
     Click("cmdPreview");

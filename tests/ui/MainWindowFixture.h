@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedDialogs.h"
 #include "question/QuestionTemplates.h"
 #include "ui/frmMain.h"
 
@@ -14,8 +15,8 @@
 
 namespace kelvo {
 
-// A real main window on a settings file in a temporary folder, with message
-// boxes and opened addresses recorded instead of shown.
+// A real main window on a settings file in a temporary folder, with the user's
+// dialogs played by the test: messages and opened addresses recorded.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override { window = MakeWindow(); }
@@ -25,11 +26,7 @@ protected:
 
     std::unique_ptr<frmMain> MakeWindow() {
         auto made = std::make_unique<frmMain>(SettingsPath(), HistoryPath());
-        made->SetMessageBox([this](const QString& text) { messages.push_back(text); });
-        made->SetUrlOpener([this](const QUrl& url) {
-            openedUrls.push_back(url);
-            return true;
-        });
+        made->SetDialogs(dialogs);
         return made;
     }
 
@@ -75,8 +72,9 @@ protected:
     }
 
     QTemporaryDir m_folder;
-    std::vector<QString> messages;
-    std::vector<QUrl> openedUrls;
+    CScriptedDialogs dialogs;
+    std::vector<QString>& messages = dialogs.told;
+    std::vector<QUrl>& openedUrls = dialogs.openedUrls;
     std::unique_ptr<frmMain> window;
 };
 

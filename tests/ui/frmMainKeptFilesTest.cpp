@@ -29,8 +29,8 @@ protected:
     // What writes each of the three files: a saved kind, page options, the close.
     QStringList SaveEverything() {
         messages.clear();
-        window->SetNameAsker([](const QString&) { return QStringLiteral("我的题型"); });
-        window->SetPageOptionsRunner([](frmPageOptions&) { return true; });
+        dialogs.textAnswer = QStringLiteral("我的题型");
+        dialogs.onPageOptions = [](frmPageOptions&) { return true; };
         QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdSaveKind")), Qt::LeftButton);
         QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdPageOptions")), Qt::LeftButton);
         window->close();

@@ -30,11 +30,11 @@ protected:
         window->ShowQuestionData(*testing::MakeKind({{1, 99}, {1, 99}}, {u"＋$$$"}, {0, 200}));
         Click("cmdCreate");
     }
-    void SetPageOptions(const std::function<void(frmPageOptions&)>& change) const {
-        window->SetPageOptionsRunner([&](frmPageOptions& dialog) {
+    void SetPageOptions(const std::function<void(frmPageOptions&)>& change) {
+        dialogs.onPageOptions = [&](frmPageOptions& dialog) {
             change(dialog);
             return true;
-        });
+        };
         Click("cmdPageOptions");
     }
     static QString Run(const QString& program, const QStringList& arguments) {
@@ -74,12 +74,11 @@ TEST_F(PagesTest, ThePdfHasEachCopysQuestionsInOrderAndAKeyThatAnswersThem) {
     SetPageOptions([](frmPageOptions& dialog) { dialog.txtCopies->setValue(2); });
     const QString path =
         qEnvironmentVariable("KELVO_KEEP_PDF", m_folder.filePath(QStringLiteral("sheet.pdf")));
-    window->SetPdfPathChooser([&](const QString& suggestion) {
-        EXPECT_TRUE(suggestion.endsWith(QStringLiteral(".pdf")));
-        return path;
-    });
+    dialogs.fileAnswer = path;
     Click("cmdExportPdf");
     ASSERT_TRUE(messages.empty()) << messages.front().toStdString();
+    ASSERT_EQ(dialogs.fileQuestions.size(), 1U);
+    EXPECT_TRUE(dialogs.fileQuestions.front().start.endsWith(QStringLiteral(".pdf")));
 
     const QStringList pages =
         Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
@@ -161,10 +160,10 @@ TEST_F(PagesTest, ThePreviewSaysWhenRowsDoNotFitAndOffersLandscape) {
     EnterText(Box("txtSettings", 3), QStringLiteral("50"));
     CreateAdditions();
     bool warned = false;
-    window->SetPreviewRunner([&](CPagePreview& preview) {
+    dialogs.onPreview = [&](CPagePreview& preview) {
         warned = preview.FitWarning().isVisibleTo(&preview.Dialog());
         QTest::mouseClick(&preview.LandscapeButton(), Qt::LeftButton);
-    });
+    };
     Click("cmdPreview");
     EXPECT_TRUE(warned);
     EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Landscape);
@@ -172,19 +171,16 @@ TEST_F(PagesTest, ThePreviewSaysWhenRowsDoNotFitAndOffersLandscape) {
     EnterText(Box("txtSettings", 3), QStringLiteral("1"));
     EnterText(Box("txtSettings", 1), QStringLiteral("5"));
     Click("cmdCreate");
-    window->SetPreviewRunner([&](CPagePreview& preview) {
+    dialogs.onPreview = [&](CPagePreview& preview) {
         warned = preview.FitWarning().isVisibleTo(&preview.Dialog());
-    });
+    };
     Click("cmdPreview");
     EXPECT_FALSE(warned);
 }
 
 TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
-    window->SetPdfPathChooser([](const QString&) -> QString {
-        ADD_FAILURE() << "no file is asked for";
-        return {};
-    });
     Click("cmdExportPdf");
+    EXPECT_TRUE(dialogs.fileQuestions.empty()) << "no file is asked for";
     EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能导出PDF。"));
     Click("cmdPreview");
     EXPECT_EQ(Output(), QStringLiteral("当前还没有生成题目，生成题目后才能打印预览。"));
@@ -194,7 +190,7 @@ TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
 TEST_F(PagesTest, APdfThatCannotBeWrittenSaysWhyInChinese) {
     CreateAdditions();
     const QString path = m_folder.filePath(QStringLiteral("missing/sheet.pdf"));
-    window->SetPdfPathChooser([&](const QString&) { return path; });
+    dialogs.fileAnswer = path;
     Click("cmdExportPdf");
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_EQ(messages.front(), QStringLiteral("无法写入文件 %1：文件或文件夹不存在。")
@@ -209,7 +205,7 @@ TEST_F(PagesTest, APdfTooWideForUprightPaperIsTurned) {
     EnterText(Box("txtSettings", 1), QStringLiteral("8"));
     CreateAdditions();
     const QString path = m_folder.filePath(QStringLiteral("wide.pdf"));
-    window->SetPdfPathChooser([&](const QString&) { return path; });
+    dialogs.fileAnswer = path;
     Click("cmdExportPdf");
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("改用了横向纸张")));

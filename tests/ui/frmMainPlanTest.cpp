@@ -21,11 +21,6 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         window->show();
-        window->SetFileChooser([this](bool, const QString&) { return chosenPath; });
-        window->SetNameAsker([this](const QString& suggestion) {
-            suggestedNames.push_back(suggestion);
-            return kindName;
-        });
     }
 
     void Click(const char* name) const {
@@ -77,9 +72,9 @@ protected:
         window = MakeWindow();
     }
 
-    QString chosenPath;
-    QString kindName;
-    QStringList suggestedNames;
+    QString& chosenPath = dialogs.fileAnswer;
+    QString& kindName = dialogs.textAnswer;
+    std::vector<QString>& suggestedNames = dialogs.textSuggestions;
 };
 
 TEST_F(PlanTest, SectionsAreAddedMovedRemovedAndMadeInOrderUnderHeadings) {
@@ -205,7 +200,6 @@ TEST_F(PlanTest, AFullPlanOrListOfKindsTakesNoMore) {
     ASSERT_TRUE(WritePlanFile(PlanPath("KelvoPlan.json"), plan, message));
     ASSERT_TRUE(WriteKindsFile(PlanPath("KelvoKinds.json"), kinds, message));
     window = MakeWindow();
-    window->SetNameAsker([this](const QString&) { return kindName; });
     AddSection(u"9加几", 3);
     kindName = Q(u"新题型");
     Click("cmdSaveKind");
@@ -244,7 +238,7 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     EXPECT_EQ(Box("txtLimits", 1)->text(), QStringLiteral("30"));
 
     // A preset's name is taken; nothing is saved.
-    window->SetNameAsker([](const QString&) { return Q(u"9加几"); });
+    kindName = Q(u"9加几");
     Click("cmdSaveKind");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front(), Q(u"预设题型中已有“9加几”，请换一个名称。"));

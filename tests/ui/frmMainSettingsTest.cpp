@@ -159,7 +159,7 @@ TEST_F(SettingsTest, FileValuesAreHeldToTheRangesOfTheBoxes) {
 TEST_F(SettingsTest, AnUnwritableFolderLosesTheSettingsSilently) {
     auto stray = std::make_unique<frmMain>(m_folder.filePath(QStringLiteral("missing/Kelvo.ini")),
                                            HistoryPath());
-    stray->SetMessageBox([this](const QString& text) { messages.push_back(text); });
+    stray->SetDialogs(dialogs);
     stray->close();
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("missing/Kelvo.ini"))));

@@ -121,7 +121,7 @@ namespace {
 using GuideTest = MainWindowFixture;
 
 TEST_F(GuideTest, WithoutAViewerTheLinksSayWhereTheGuideIs) {
-    window->SetUrlOpener([](const QUrl&) { return false; });
+    dialogs.urlsOpen = false;
     for (const char* link : {"lblCultureSite_0", "lblCultureSite_1"}) {
         emit Find<QLabel>(QLatin1String(link))->linkActivated(QStringLiteral("#"));
     }

@@ -35,6 +35,11 @@ CPageOptions ColumnForm(PaperSize size = PaperSize::A4,
     return options;
 }
 
+// The sheet of one kind, drawn as Create draws it.
+std::vector<CSheet> OneKind(const std::shared_ptr<CQuestionData>& kind, int32_t count) {
+    return {DrawSheet(CSheetPlan::OfOneKind(kind, count), nullptr, nullptr)};
+}
+
 bool IsColumnCell(const CPlacedCell& placed) {
     return std::any_of(
         placed.cell.pieces.begin(), placed.cell.pieces.end(),
@@ -86,7 +91,7 @@ TEST_F(ColumnFormPagesTest, AsManyColumnsAsThePaperHoldsAndRowsAsItsHeight) {
     };
     COutputSettings layout = Layout(10, 4);
     layout.SetRowCountPerTitle(0);
-    const std::vector<CQuestionSet> copies{MakeQuestions(*times, 40, nullptr)};
+    const std::vector<CSheet> copies = OneKind(times, 40);
     for (const Case& c : cases) {
         const CPageOptions options = ColumnForm(c.size, c.orientation);
         const CPageLayout pages = LayOutPages(copies, layout, options, measure, 12);
@@ -112,7 +117,7 @@ TEST_F(ColumnFormPagesTest, AsManyColumnsAsThePaperHoldsAndRowsAsItsHeight) {
 TEST_F(ColumnFormPagesTest, ATitleBlockOfColumnRowsStaysWhole) {
     COutputSettings layout = Layout(10, 4);
     layout.SetRowCountPerTitle(2);
-    const std::vector<CQuestionSet> copies{MakeQuestions(*times, 40, nullptr)};
+    const std::vector<CSheet> copies = OneKind(times, 40);
     const CPageOptions options = ColumnForm(PaperSize::A4, PageOrientation::Landscape);
     const CPageLayout pages = LayOutPages(copies, layout, options, measure, 12);
     ASSERT_EQ(pages.PageCount(), 2);
@@ -136,7 +141,7 @@ TEST_F(ColumnFormPagesTest, LineQuestionsKeepTheirFormBesideColumnsAndTheNoteSay
     plan.Add(chain, 10);
     for (const bool isMixed : {false, true}) {
         plan.SetIsMixed(isMixed);
-        const std::vector<CPlanSheet> copies{MakePlanSheet(plan, nullptr)};
+        const std::vector<CSheet> copies{DrawSheet(plan, nullptr, nullptr)};
         ASSERT_TRUE(copies.front().HasQuestions());
         const CPageLayout pages = LayOutPages(copies, layout, ColumnForm(), measure, 12);
         const CPage page = pages.Page(1);
@@ -162,11 +167,10 @@ TEST_F(ColumnFormPagesTest, LineQuestionsKeepTheirFormBesideColumnsAndTheNoteSay
             EXPECT_EQ(GridOf(lineCells).rows.size(), 4U);
             EXPECT_LT(columnCells.back().y, lineCells.front().y);
         }
-        EXPECT_FALSE(ColumnFormNote(copies, ColumnForm()).empty());
-        EXPECT_TRUE(ColumnFormNote(copies, CPageOptions()).empty());
+        EXPECT_FALSE(ColumnFormNote(copies, layout, ColumnForm()).empty());
+        EXPECT_TRUE(ColumnFormNote(copies, layout, CPageOptions()).empty());
     }
-    const std::vector<CQuestionSet> divisions{MakeQuestions(*hundreds, 10, nullptr)};
-    EXPECT_TRUE(ColumnFormNote(divisions, layout, ColumnForm()).empty());
+    EXPECT_TRUE(ColumnFormNote(OneKind(hundreds, 10), layout, ColumnForm()).empty());
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "question/PresetTable.h"
 #include "question/QuestionTemplates.h"
 #include "support/QuestionChecks.h"
-#include "worksheet/Worksheet.h"
+#include "worksheet/QuestionSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
-#include "worksheet/Worksheet.h"
+#include "worksheet/QuestionSet.h"
 
-#include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "output/COutputFormatter.h"
 #include "question/QuestionTemplates.h"
@@ -15,10 +14,14 @@ const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能
 
 } // namespace
 
-CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver) {
+CQuestionSet KindQuestionSet(const CQuestionData& kind) {
     CQuestionSet questionSet;
     questionSet.title = kind.Title();
     questionSet.templates = QuestionTemplates(kind, questionSet.errorText);
+    return questionSet;
+}
+
+void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* receiver) {
     if (!questionSet.templates.empty()) {
         questionSet.questions = GenerateQuestions(
             questionSet.templates, wanted, &questionSet.generatedCount, receiver, &questionSet.end);
@@ -27,6 +30,11 @@ CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoRecei
     if (!questionSet.HasQuestions() && questionSet.errorText.empty()) {
         questionSet.errorText = NoQuestionText;
     }
+}
+
+CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver) {
+    CQuestionSet questionSet = KindQuestionSet(kind);
+    DrawQuestions(questionSet, wanted, receiver);
     return questionSet;
 }
 
@@ -38,7 +46,7 @@ std::u16string StatusLine(const CQuestionSet& questionSet) {
     return questionSet.end == GenerationEnd::Cancelled ? u"已取消，" + made : made;
 }
 
-std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSettings& layout,
+std::u16string FormatQuestions(const CQuestionSet& questionSet, const COutputSettings& layout,
                                CInfoReceiver* receiver) {
     if (!questionSet.HasQuestions()) {
         return questionSet.errorText;
@@ -49,14 +57,6 @@ std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSet
     formatter.SetBlanks(&questionSet.blanks);
     formatter.RepresentativeExpression(*questionSet.templates.front());
     return formatter.Format(receiver).ToString();
-}
-
-CWorksheet MakeWorksheet(const CQuestionData& kind, const COutputSettings& layout,
-                         CInfoReceiver* receiver) {
-    const int32_t wanted = CheckedMultiply(layout.ColumnCount(), layout.RowCount());
-    CWorksheet worksheet{MakeQuestions(kind, wanted, receiver), {}};
-    worksheet.text = FormatWorksheet(worksheet.questionSet, layout, receiver);
-    return worksheet;
 }
 
 } // namespace kelvo

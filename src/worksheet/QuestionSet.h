@@ -1,13 +1,3 @@
-// The main use case, outside the windows: a question description and a
-// layout in, the questions and the worksheet text out.
-//
-//   CQuestionData --QuestionTemplates--> templates --GenerateQuestions--> questions
-//   questions --DrawBlankPositions--> the operand each one blanks in fill-in form
-//   questions + blanks + COutputSettings --COutputFormatter--> worksheet text
-//
-// A window collects the description from its panel, calls MakeWorksheet and
-// shows the text; a new layout re-formats the same questions (FormatWorksheet).
-// The drill takes its questions from MakeQuestions.
 #pragma once
 
 #include "generation/GenerationDriver.h"
@@ -42,26 +32,24 @@ struct CQuestionSet {
     bool HasQuestions() const { return questions.Count() > 0; }
 };
 
+// The kind's title and templates, ready to draw questions from; the error
+// text when the kind has no templates.
+CQuestionSet KindQuestionSet(const CQuestionData& kind);
+
+// Draws the wanted number of questions from the set's templates; the receiver
+// (may be nullptr) sees the progress of a long job.
+void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* receiver);
+
+// Both steps at once, as the drill takes its questions.
+CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver);
+
 // "只生成了 N 道题目" when the job was given up or cancelled short of its
 // questions (a cancel says so first); empty otherwise.
 std::u16string StatusLine(const CQuestionSet& questionSet);
 
-// A worksheet: its questions and its text (the error text when it has none).
-struct CWorksheet {
-    CQuestionSet questionSet;
-    std::u16string text;
-};
-
-// The receiver (may be nullptr) sees the progress of a long job.
-CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver);
-
 // The text of the questions under the layout: as many cells as the layout has,
 // at most as many as there are questions; the error text without questions.
-std::u16string FormatWorksheet(const CQuestionSet& questionSet, const COutputSettings& layout,
+std::u16string FormatQuestions(const CQuestionSet& questionSet, const COutputSettings& layout,
                                CInfoReceiver* receiver);
-
-// As many questions as the layout has cells (rows × columns), formatted.
-CWorksheet MakeWorksheet(const CQuestionData& kind, const COutputSettings& layout,
-                         CInfoReceiver* receiver);
 
 } // namespace kelvo

@@ -1,4 +1,5 @@
-#include "worksheet/PlanSheet.h"
+#include "worksheet/Sheet.h"
+
 #include "foundation/RandomSource.h"
 #include "generation/CInfoReceiver.h"
 #include "number/OperatorCodes.h"
@@ -26,7 +27,7 @@ COutputSettings Layout(int32_t columns) {
     return layout;
 }
 
-class PlanSheetTest : public ::testing::Test {
+class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SeedRandom(99);
@@ -53,10 +54,10 @@ protected:
     CSheetPlan plan;
 };
 
-TEST_F(PlanSheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHeading) {
-    const CPlanSheet sheet = MakePlanSheet(plan, nullptr);
+TEST_F(SheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHeading) {
+    const CSheet sheet = DrawSheet(plan, nullptr, nullptr);
     ASSERT_TRUE(sheet.HasQuestions());
-    EXPECT_FALSE(sheet.isMixed);
+    EXPECT_EQ(sheet.arrangement, SheetArrangement::InPlanOrder);
     ASSERT_EQ(sheet.parts.size(), 3u);
     const std::u16string headings[] = {u"一、20以内的进位加法", u"二、减或乘", u"三、连加减"};
     for (size_t k = 0; k < 3; ++k) {
@@ -67,7 +68,7 @@ TEST_F(PlanSheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHead
             EXPECT_EQ(SectionOf(*questions.Item(i)), static_cast<int>(k));
         }
     }
-    const std::u16string text = FormatPlanSheet(sheet, Layout(5), nullptr);
+    const std::u16string text = FormatSheet(sheet, Layout(5), nullptr);
     EXPECT_EQ(std::count(text.begin(), text.end(), u'='), 24);
     EXPECT_EQ(text.rfind(u"T\r\n", 0), 0u) << "the layout's title heads the sheet";
     size_t last = 0;
@@ -79,10 +80,10 @@ TEST_F(PlanSheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHead
     }
 }
 
-TEST_F(PlanSheetTest, MixedTheSectionsShareOneGridWithoutHeadings) {
+TEST_F(SheetTest, MixedTheSectionsShareOneGridWithoutHeadings) {
     plan.SetIsMixed(true);
-    const CPlanSheet sheet = MakePlanSheet(plan, nullptr);
-    ASSERT_TRUE(sheet.isMixed);
+    const CSheet sheet = DrawSheet(plan, nullptr, nullptr);
+    ASSERT_EQ(sheet.arrangement, SheetArrangement::Mixed);
     ASSERT_EQ(sheet.parts.size(), 1u);
     const QuestionList& questions = sheet.parts.front().questionSet.questions;
     ASSERT_EQ(questions.Count(), 24);
@@ -97,16 +98,16 @@ TEST_F(PlanSheetTest, MixedTheSectionsShareOneGridWithoutHeadings) {
     // Fill-in blanks of every kind fit, three-operand ones included.
     COutputSettings fillIn = Layout(4);
     fillIn.SetIsFillQuestions(true);
-    const std::u16string text = FormatPlanSheet(sheet, fillIn, nullptr);
+    const std::u16string text = FormatSheet(sheet, fillIn, nullptr);
     EXPECT_EQ(std::count(text.begin(), text.end(), u'('), 24);
     EXPECT_EQ(text.find(u"、"), std::u16string::npos);
 }
 
-TEST(PlanSheetLayoutTest, SectionsStandInRowsOfTheLayoutsColumnsAfterTheTitle) {
+TEST(SheetLayoutTest, SectionsStandInRowsOfTheLayoutsColumnsAfterTheTitle) {
     CSheetPlan plan;
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 3);
     plan.Add(MakeKind({{4, 4}, {5, 5}}, {u"$$×$"}, {0, 20}, 0, u"乙"), 2);
-    const std::u16string text = FormatPlanSheet(MakePlanSheet(plan, nullptr), Layout(2), nullptr);
+    const std::u16string text = FormatSheet(DrawSheet(plan, nullptr, nullptr), Layout(2), nullptr);
     EXPECT_EQ(text, u"T\r\n"
                     u"\r\n一、甲\r\n"
                     u"2＋3=5 2＋3=5\r\n"
@@ -115,40 +116,37 @@ TEST(PlanSheetLayoutTest, SectionsStandInRowsOfTheLayoutsColumnsAfterTheTitle) {
                     u"4×5=20 4×5=20\r\n");
 }
 
-TEST(PlanSheetLayoutTest, ASectionWithoutQuestionsIsNamedAndTheSheetHasNone) {
+TEST(SheetLayoutTest, ASectionWithoutQuestionsIsNamedAndTheSheetHasNone) {
     CSheetPlan plan;
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 3);
     plan.Add(MakeKind({{1, 5}, {1, 5}}, {u"$$$$"}, {0, 10}, 0, u"乙"), 2);
-    const CPlanSheet sheet = MakePlanSheet(plan, nullptr);
+    const CSheet sheet = DrawSheet(plan, nullptr, nullptr);
     EXPECT_FALSE(sheet.HasQuestions());
-    EXPECT_EQ(FormatPlanSheet(sheet, Layout(2), nullptr),
+    EXPECT_EQ(FormatSheet(sheet, Layout(2), nullptr),
               u"二、乙：错误：至少一个运算数没有选择运算符号。");
 }
 
-TEST(PlanSheetLayoutTest, ACancelEndsThePlanAtItsSectionAndSaysSo) {
+TEST(SheetLayoutTest, ACancelEndsThePlanAtItsSectionAndSaysSo) {
     struct Cancelling : CInfoReceiver {
         bool IsCancelled() const override { return true; }
     } receiver;
     CSheetPlan plan;
     plan.Add(MakeKind({{1, 100}, {1, 100}}, {u"＋$$$"}, {0, 200}, 0, u"甲"), 300);
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"乙"), 3);
-    const CPlanSheet sheet = MakePlanSheet(plan, &receiver);
+    const CSheet sheet = DrawSheet(plan, nullptr, &receiver);
     ASSERT_EQ(sheet.parts.size(), 1u);
     EXPECT_EQ(sheet.parts[0].questionSet.questions.Count(), 300);
     EXPECT_EQ(sheet.statusLine.rfind(u"一、甲：已取消，只生成了 ", 0), 0u);
 }
 
-TEST(PlanSheetLayoutTest, TheWarningNamesEverySectionThatWantsMoreThanExist) {
+TEST(SheetLayoutTest, TheWarningNamesEverySectionThatWantsMoreThanExist) {
     CSheetPlan plan;
     plan.Add(MakeKind({{1, 5}, {1, 5}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 25);
     plan.Add(MakeKind({{9, 9}, {1, 10}}, {u"＋$$$"}, {0, 19}, 0, u"9加几"), 50);
     plan.Add(MakeKind({{9, 9}, {1, 10}}, {u"＋$$$"}, {0, 19}, 0, u"9加几"), 10);
     plan.Add(MakeKind({{1, 5}, {1, 5}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 26);
-    std::vector<CAdmittedCount> admitted;
-    for (const CSheetSection& section : plan.Sections()) {
-        admitted.push_back(CountAdmittedQuestions(*section.kind));
-    }
-    EXPECT_EQ(PlanRepetitionWarning(plan, admitted),
+    CAdmittedCounts counts;
+    EXPECT_EQ(DrawSheet(plan, &counts, nullptr).repetitionWarning,
               u"二、9加几：该题型只有10道不同的题目，试卷中会有重复。"
               u"　四、甲：该题型只有25道不同的题目，试卷中会有重复。");
 }

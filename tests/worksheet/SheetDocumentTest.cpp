@@ -1,7 +1,10 @@
-#include "worksheet/Worksheet.h"
+#include "worksheet/CSheetDocument.h"
+
 #include "foundation/RandomSource.h"
 #include "generation/CInfoReceiver.h"
+#include "output/FixedWidthMeasure.h"
 #include "question/CPreCreatedQuestions.h"
+#include "worksheet/CSheetPrint.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,20 @@ class WorksheetTest : public ::testing::Test {
 protected:
     void SetUp() override { SeedRandom(4711); }
     void TearDown() override { UseClockForRandomReseed(); }
+
+    // The panel's kind made into the document's sheet, as Create makes it.
+    CShownSheet Create(const CQuestionData& kind, const COutputSettings& layout) {
+        return document.Create(CSheetPlan::OfOneKind(std::make_shared<CQuestionData>(kind),
+                                                     layout.RowCount() * layout.ColumnCount()),
+                               layout, counts, nullptr);
+    }
+    const CQuestionSet& Questions() const { return document.Sheet().parts.front().questionSet; }
+    std::u16string Show(const COutputSettings& layout) const {
+        return document.Show(layout, nullptr).text;
+    }
+
+    CSheetDocument document;
+    CAdmittedCounts counts;
 };
 
 TEST_F(WorksheetTest, AKindWithoutQuestionsGivesTheReasonAsItsText) {
@@ -52,25 +69,26 @@ TEST_F(WorksheetTest, AKindWithoutQuestionsGivesTheReasonAsItsText) {
         {Addition(5, 11, 20), u"很抱歉，没有生成题目。可能是您设计的算式有问题。"},
     };
     for (const Case& c : cases) {
-        const CWorksheet worksheet = MakeWorksheet(c.kind, Layout(10, 5), nullptr);
-        EXPECT_FALSE(worksheet.questionSet.HasQuestions());
-        EXPECT_EQ(worksheet.text, c.text);
-        EXPECT_EQ(FormatWorksheet(worksheet.questionSet, Layout(2, 2), nullptr), c.text);
+        const CShownSheet shown = Create(c.kind, Layout(10, 5));
+        EXPECT_FALSE(shown.hasQuestions);
+        EXPECT_FALSE(document.HasSheet());
+        EXPECT_EQ(shown.text, c.text);
+        EXPECT_EQ(FormatSheet(document.Sheet(), Layout(2, 2), nullptr), c.text);
     }
 }
 
 TEST_F(WorksheetTest, TheLayoutAsksForItsCellsAndReformatsTheSameQuestions) {
-    const CWorksheet worksheet = MakeWorksheet(Addition(50, 1, 100), Layout(10, 5), nullptr);
-    ASSERT_EQ(worksheet.questionSet.questions.Count(), 50);
+    const CShownSheet worksheet = Create(Addition(50, 1, 100), Layout(10, 5));
+    ASSERT_EQ(Questions().questions.Count(), 50);
     EXPECT_EQ(std::count(worksheet.text.begin(), worksheet.text.end(), u'='), 50);
 
     COutputSettings withAnswers = Layout(10, 5);
     withAnswers.SetIsShowAnswer(true);
-    const std::u16string answered = FormatWorksheet(worksheet.questionSet, withAnswers, nullptr);
+    const std::u16string answered = Show(withAnswers);
     EXPECT_NE(answered, worksheet.text);
-    EXPECT_EQ(FormatWorksheet(worksheet.questionSet, Layout(10, 5), nullptr), worksheet.text);
+    EXPECT_EQ(Show(Layout(10, 5)), worksheet.text);
     // Fewer cells than questions: the text stops at the layout.
-    const std::u16string smaller = FormatWorksheet(worksheet.questionSet, Layout(2, 5), nullptr);
+    const std::u16string smaller = Show(Layout(2, 5));
     EXPECT_EQ(std::count(smaller.begin(), smaller.end(), u'='), 10);
 }
 
@@ -79,12 +97,12 @@ TEST_F(WorksheetTest, TheLayoutAsksForItsCellsAndReformatsTheSameQuestions) {
 TEST_F(WorksheetTest, EveryFillInFormBlanksTheSameOperand) {
     COutputSettings sheet = Layout(10, 5);
     sheet.SetIsFillQuestions(true);
-    const CWorksheet worksheet = MakeWorksheet(Addition(50, 1, 100), sheet, nullptr);
+    const CShownSheet worksheet = Create(Addition(50, 1, 100), sheet);
     COutputSettings key = sheet;
     key.SetIsShowAnswer(true);
-    const std::u16string answered = FormatWorksheet(worksheet.questionSet, key, nullptr);
+    const std::u16string answered = Show(key);
 
-    EXPECT_EQ(FormatWorksheet(worksheet.questionSet, sheet, nullptr), worksheet.text);
+    EXPECT_EQ(Show(sheet), worksheet.text);
     // Where a cell's blank opens, what stands before it is the same in both forms.
     auto blankStarts = [](const std::u16string& text) {
         std::vector<std::u16string> prefixes;
@@ -121,6 +139,63 @@ TEST_F(WorksheetTest, TheQuestionSetTellsHowItsJobEnded) {
     set.end = GenerationEnd::GaveUp;
     set.generatedCount = 7;
     EXPECT_EQ(StatusLine(set), u"只生成了 7 道题目");
+}
+
+// Copies for paper: the first is the sheet shown, the others are drawn anew
+// with as many questions; a cancel leaves none.
+TEST_F(WorksheetTest, CopiesKeepTheSheetShownAndDrawTheOthersAnew) {
+    const CShownSheet shown = Create(Addition(50, 1, 100), Layout(4, 5));
+    const std::vector<CSheet> copies = document.Copies(3, nullptr);
+    ASSERT_EQ(copies.size(), 3U);
+    EXPECT_EQ(FormatSheet(copies[0], Layout(4, 5), nullptr), shown.text);
+    EXPECT_EQ(copies[2].parts.front().questionSet.questions.Count(), 20);
+    EXPECT_NE(FormatSheet(copies[1], Layout(4, 5), nullptr),
+              FormatSheet(copies[2], Layout(4, 5), nullptr));
+    class CancelAtOnce : public CInfoReceiver {
+    public:
+        bool IsCancelled() const override { return true; }
+    } receiver;
+    EXPECT_TRUE(document.Copies(2, &receiver).empty());
+    document.Clear();
+    EXPECT_FALSE(document.HasSheet());
+    EXPECT_TRUE(document.Show(Layout(4, 5), nullptr).text.empty());
+}
+
+// One kind is warned without a heading: 1..3 ＋ 1..3 has nine questions.
+TEST_F(WorksheetTest, OneKindIsWarnedOfRepetitionWithoutAHeading) {
+    EXPECT_EQ(Create(Addition(3, 1, 10), Layout(10, 5)).repetitionWarning,
+              u"该题型只有9道不同的题目，试卷中会有重复。");
+    EXPECT_TRUE(Create(Addition(50, 1, 100), Layout(10, 5)).repetitionWarning.empty());
+}
+
+// A PDF goes on its side only when upright paper cannot hold a row even at
+// the smallest font, and says so when not even that helps.
+TEST_F(WorksheetTest, APdfTurnsThePaperOnlyForRowsTooWideForIt) {
+    const CFixedWidthMeasure measure;
+    struct Case {
+        int32_t columns;
+        PageOrientation chosen;
+        PdfPaper paper;
+        PageOrientation printed;
+    };
+    const Case cases[] = {
+        {6, PageOrientation::Portrait, PdfPaper::AsChosen, PageOrientation::Portrait},
+        {7, PageOrientation::Portrait, PdfPaper::Turned, PageOrientation::Landscape},
+        {10, PageOrientation::Landscape, PdfPaper::AsChosen, PageOrientation::Landscape},
+        {11, PageOrientation::Portrait, PdfPaper::TooWide, PageOrientation::Landscape},
+        {11, PageOrientation::Landscape, PdfPaper::TooWide, PageOrientation::Landscape},
+    };
+    for (const Case& c : cases) {
+        Create(Addition(50, 1, 100), Layout(2, c.columns));
+        CSheetPrint print(document.Copies(1, nullptr), Layout(2, c.columns), PrintedPages::Sheet,
+                          measure, 12);
+        CPageOptions options;
+        options.Paper().SetOrientation(c.chosen);
+        PdfPaper paper = PdfPaper::AsChosen;
+        const CPageLayout& pages = print.LayOutPdf(options, nullptr, paper);
+        EXPECT_EQ(paper, c.paper) << c.columns;
+        EXPECT_EQ(pages.Options().Paper().Orientation(), c.printed) << c.columns;
+    }
 }
 
 } // namespace

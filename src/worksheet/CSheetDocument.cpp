@@ -1,0 +1,40 @@
+#include "worksheet/CSheetDocument.h"
+
+#include "generation/CInfoReceiver.h"
+
+namespace kelvo {
+
+CShownSheet CSheetDocument::Create(const CSheetPlan& plan, const COutputSettings& layout,
+                                   CAdmittedCounts& counts, CInfoReceiver* receiver) {
+    Clear();
+    m_plan = plan;
+    m_sheet = DrawSheet(m_plan, &counts, receiver);
+    return {FormatSheet(m_sheet, layout, receiver), m_sheet.HasQuestions(), m_sheet.statusLine,
+            m_sheet.repetitionWarning};
+}
+
+CShownSheet CSheetDocument::Show(const COutputSettings& layout, CInfoReceiver* receiver) const {
+    if (!HasSheet()) {
+        return {};
+    }
+    return {FormatSheet(m_sheet, layout, receiver), true, m_sheet.statusLine,
+            m_sheet.repetitionWarning};
+}
+
+void CSheetDocument::Clear() {
+    m_plan = {};
+    m_sheet = {};
+}
+
+std::vector<CSheet> CSheetDocument::Copies(int32_t count, CInfoReceiver* receiver) const {
+    std::vector<CSheet> copies{m_sheet};
+    while (static_cast<int32_t>(copies.size()) < count) {
+        copies.push_back(DrawSheet(m_plan, nullptr, receiver));
+        if ((receiver != nullptr && receiver->IsCancelled()) || !copies.back().HasQuestions()) {
+            return {};
+        }
+    }
+    return copies;
+}
+
+} // namespace kelvo

@@ -1,0 +1,63 @@
+// The worksheet layer: a kind of question or a plan of several, and a layout,
+// in; the questions, the worksheet text and the pages out. The windows hold
+// one CSheetDocument and ask it; nothing here knows a window.
+//
+//   CQuestionData --KindQuestionSet--> templates --DrawQuestions--> CQuestionSet
+//   CSheetPlan (one kind, or sections in order or mixed) --DrawSheet--> CSheet
+//   CSheet + COutputSettings --FormatSheet--> worksheet text
+//   copies of the CSheet + CPageOptions --CSheetPrint--> CPageLayout --> pages
+//
+// The drill takes its questions from MakeQuestions; 听算 reads the CSheet.
+#pragma once
+
+#include "output/COutputSettings.h"
+#include "worksheet/AdmittedCount.h"
+#include "worksheet/CSheetPlan.h"
+#include "worksheet/Sheet.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+class CInfoReceiver;
+
+// What the window shows of a sheet.
+struct CShownSheet {
+    // The worksheet text, or why there is none.
+    std::u16string text;
+    bool hasQuestions = false;
+    // The sections that stopped short of their questions; empty when none did.
+    std::u16string statusLine;
+    // The sections that will repeat questions; empty when none will.
+    std::u16string repetitionWarning;
+};
+
+// The sheet of the last Create and the plan it was made from, for as long as
+// no other sheet is made: shown again under another layout, copied for
+// printing (each copy with questions of its own) and read aloud.
+class CSheetDocument {
+public:
+    // Makes the plan's sheet in place of the last one. The counts keep what
+    // is worked out about the kinds; the receiver (may be nullptr) sees the
+    // progress and may cancel.
+    CShownSheet Create(const CSheetPlan& plan, const COutputSettings& layout,
+                       CAdmittedCounts& counts, CInfoReceiver* receiver);
+    // The last sheet under the layout; nothing without one.
+    CShownSheet Show(const COutputSettings& layout, CInfoReceiver* receiver) const;
+    // Forgets the last sheet.
+    void Clear();
+
+    bool HasSheet() const { return m_sheet.HasQuestions(); }
+    const CSheet& Sheet() const { return m_sheet; }
+    // The sheet as it was made and count − 1 more drawn anew; none when the
+    // receiver cancels or a copy finds no questions.
+    std::vector<CSheet> Copies(int32_t count, CInfoReceiver* receiver) const;
+
+private:
+    CSheetPlan m_plan;
+    CSheet m_sheet;
+};
+
+} // namespace kelvo
