@@ -28,8 +28,6 @@
 
 namespace kelvo {
 
-frmMain* frmMain::s_yieldOwner = nullptr;
-
 namespace {
 
 // The designed window size, kept within the screen.
@@ -43,8 +41,6 @@ constexpr int QuestionListHeight = 860;
 // The worksheet box shows at most this many characters of the worksheet.
 constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
-// Where the progress frame stands over the worksheet box.
-constexpr int InfoTopInOutput = 136;
 // Kelvo's own files beside the settings file.
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
@@ -64,21 +60,6 @@ const char16_t* const LayingOutCaption = u"正在排版";
 const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
 const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
-// User input waits until the job ends; painting, timers and a close request
-// are handled.
-void ProcessEventsWithoutInput() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-// Keeps the progress frame readable while the window around it is disabled.
-void KeepActiveColours(QWidget* widget) {
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::Window}) {
-        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-    }
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* parent)
@@ -89,9 +70,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
       m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
-    KeepActiveColours(m_ui.fraInfo);
-    SetYieldHook([this] { YieldToEvents(); });
-    s_yieldOwner = this;
+    m_progress = std::make_unique<CProgressFrame>(*this, m_ui);
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
@@ -140,26 +119,6 @@ void frmMain::FitIntoScreen() {
 frmMain::~frmMain() {
     // The training window records into the history, which goes with the members.
     delete m_training.data();
-    if (s_yieldOwner == this) {
-        s_yieldOwner = nullptr;
-        SetYieldHook([] { ProcessEventsWithoutInput(); });
-    }
-}
-
-// Only the count at a yield is ever painted, so the label takes it there
-// rather than after every question.
-void frmMain::YieldToEvents() {
-    if (m_iPendingProgress) {
-        m_ui.lblInfoContent->setText(QString::number(*m_iPendingProgress));
-        m_iPendingProgress.reset();
-    }
-    // While the progress frame shows, everything else is disabled and its
-    // "取消" must be able to take a click.
-    if (!m_ui.fraInfo->isHidden()) {
-        QCoreApplication::processEvents();
-    } else {
-        ProcessEventsWithoutInput();
-    }
 }
 
 bool frmMain::LockStoreFiles() {
@@ -230,7 +189,6 @@ void frmMain::ConnectPanel() {
 
 void frmMain::ConnectCommands() {
     connect(m_ui.cmdCreate, &QPushButton::clicked, this, [this] { RunJob([&] { Create(); }); });
-    connect(m_ui.cmdCancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
     for (QCheckBox* toggle :
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
@@ -301,7 +259,7 @@ void frmMain::Create() {
     CloseListening();
     m_strWorksheet.clear();
     m_document.Clear();
-    m_cancelRequested = false;
+    m_progress->ForgetCancel();
     const std::shared_ptr<COutputSettings> layout = m_ctrlsSettings->OutputSettings();
     const CSheetPlan& plan = m_ctrlsPlan->Plan();
     const CShownSheet shown = m_document.Create(
@@ -309,7 +267,7 @@ void frmMain::Create() {
             ? CSheetPlan::OfOneKind(m_ctrlsOperand->QuestionData(),
                                     CheckedMultiply(layout->RowCount(), layout->ColumnCount()))
             : plan,
-        *layout, m_ctrlsPlan->Counts(), this);
+        *layout, m_ctrlsPlan->Counts(), m_progress.get());
     ShowStatus(shown.repetitionWarning);
     ShowWorksheet(shown, false);
 }
@@ -318,7 +276,8 @@ void frmMain::Create() {
 void frmMain::ShowQuestions(bool silent) {
     RunJob([&] {
         if (m_document.HasSheet()) {
-            ShowWorksheet(m_document.Show(*m_ctrlsSettings->OutputSettings(), this), silent);
+            ShowWorksheet(m_document.Show(*m_ctrlsSettings->OutputSettings(), m_progress.get()),
+                          silent);
         }
     });
 }
@@ -359,8 +318,8 @@ void frmMain::Print() {
 std::unique_ptr<CPrintJob> frmMain::MakePrintJob(PrintedPages printed) {
     // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
     const int32_t copyCount = printed == PrintedPages::Sheet ? m_pageOptions.Copies() : 1;
-    m_cancelRequested = false;
-    std::vector<CSheet> copies = m_document.Copies(copyCount, this);
+    m_progress->ForgetCancel();
+    std::vector<CSheet> copies = m_document.Copies(copyCount, m_progress.get());
     if (copies.empty()) {
         return nullptr;
     }
@@ -410,16 +369,16 @@ void frmMain::ExportPdf(PrintedPages printed) {
         return;
     }
     // The layout of a long job shows its progress, and its "取消" is heeded.
-    BeginProgress(QString::fromUtf16(LayingOutCaption));
+    m_progress->Begin(QString::fromUtf16(LayingOutCaption));
     PdfPaper paper = PdfPaper::AsChosen;
-    const CPageLayout& pages = job->Print().LayOutPdf(m_pageOptions, this, paper);
-    EndProgress();
+    const CPageLayout& pages = job->Print().LayOutPdf(m_pageOptions, m_progress.get(), paper);
+    m_progress->End();
     if (pages.IsCancelled()) {
         ShowMessage(QString::fromUtf16(CancelledPdf));
         return;
     }
     QString strError;
-    if (!kelvo::ExportPdf(pages, job->Font(), strPath, this, strError)) {
+    if (!kelvo::ExportPdf(pages, job->Font(), strPath, m_progress.get(), strError)) {
         ShowMessage(strError);
     } else if (paper != PdfPaper::AsChosen) {
         ShowMessage(QString::fromUtf16(paper == PdfPaper::Turned ? TurnedForPdf : TooWideForPdf));
@@ -654,9 +613,7 @@ void frmMain::HideSiteTips() {
 }
 
 void frmMain::PlaceOverlays() {
-    const QRect output = m_ui.txtOutput->geometry();
-    m_ui.fraInfo->move(output.left() + (output.width() - m_ui.fraInfo->width()) / 2,
-                       output.top() + InfoTopInOutput);
+    m_progress->Place();
     const QPoint below = m_ui.lblSiteDetail->mapTo(this, QPoint(0, m_ui.lblSiteDetail->height()));
     m_ui.fraSiteTips->move(below);
 }
@@ -702,43 +659,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::Start(const std::u16string& info) {
-    BeginProgress(QString::fromStdU16String(info));
-}
-
-void frmMain::Process(int32_t info) {
-    m_iPendingProgress = info;
-}
-
-void frmMain::Stopped() {
-    EndProgress();
-}
-
-void frmMain::BeginProgress(const QString& strTitle) {
-    SetControlsEnabled(false);
-    PlaceOverlays();
-    m_ui.fraInfo->show();
-    m_ui.fraInfo->raise();
-    m_ui.lblInfoTitle->setText(strTitle);
-    m_ui.lblInfoContent->clear();
-    m_iPendingProgress.reset();
-    // The frame is painted at the next yield, before a posted relayout would run.
-    m_ui.fraInfo->layout()->activate();
-}
-
-void frmMain::EndProgress() {
-    m_ui.fraInfo->hide();
-    SetControlsEnabled(true);
-}
-
-void frmMain::SetControlsEnabled(bool enabled) {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != m_ui.fraInfo) {
-            child->setEnabled(enabled);
-        }
-    }
-}
-
 template <class F>
 void frmMain::Handle(F&& handler) {
     m_errors.Run(std::forward<F>(handler));
@@ -752,7 +672,7 @@ void frmMain::RunJob(F&& job) {
     m_busy = true;
     m_errors.Run(std::forward<F>(job), [this] {
         m_busy = false;
-        EndProgress();
+        m_progress->End();
     });
     m_busy = false;
     if (m_closePending) {

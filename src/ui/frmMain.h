@@ -1,13 +1,13 @@
 #pragma once
 
 #include "dialogs/ControlFont.h"
-#include "generation/CInfoReceiver.h"
 #include "listeningui/CtrlsListening.h"
 #include "output/CPageOptions.h"
 #include "printing/WordProcessorHost.h"
 #include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
 #include "ui/CKeptDocument.h"
+#include "ui/CProgressFrame.h"
 #include "ui/CUserDialogs.h"
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsPlan.h"
@@ -42,7 +42,7 @@ class frmTraining;
 // Work that yields to the event loop (Create and every display of the
 // worksheet) runs as one job: while it runs no second job starts, user input
 // waits, and a close asked for meanwhile is carried out when it ends.
-class frmMain : public QWidget, public CInfoReceiver {
+class frmMain : public QWidget {
 public:
     explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
                      QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
@@ -64,13 +64,6 @@ public:
     void SetListeningClock(CtrlsListening::Clock clock) { m_listeningClock = std::move(clock); }
     // Tests replace where "输出打印" looks for the word processor and how it starts it.
     void SetWordProcessorHost(CWordProcessorHost host) { m_wordProcessor = std::move(host); }
-
-    // Progress of long jobs: between Start and Stopped everything but the
-    // progress frame is disabled, and its "取消" asks the job to stop.
-    void Start(const std::u16string& info) override;
-    void Process(int32_t info) override;
-    void Stopped() override;
-    bool IsCancelled() const override { return m_cancelRequested; }
 
     int32_t OperandCount() const { return m_ctrlsOperand->OperandCount(); }
     std::u16string GetOperators(int32_t indexOperand) const;
@@ -155,11 +148,6 @@ private:
     void HideSiteTips();
     void PlaceOverlays();
 
-    void BeginProgress(const QString& strTitle);
-    void YieldToEvents();
-    void EndProgress();
-    void SetControlsEnabled(bool enabled);
-
     // Runs an event handler through the error boundary.
     template <class F>
     void Handle(F&& handler);
@@ -168,10 +156,8 @@ private:
     void RunJob(F&& job);
     void ShowMessage(const QString& strText);
 
-    // The window whose progress label the model's yields bring up to date.
-    static frmMain* s_yieldOwner;
-
     frmMainUi m_ui;
+    std::unique_ptr<CProgressFrame> m_progress;
     std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
@@ -196,8 +182,6 @@ private:
     CtrlsListening::Clock m_listeningClock;
     QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
-    std::optional<int32_t> m_iPendingProgress;
-    bool m_cancelRequested = false;
     bool m_busy = false;
     bool m_closePending = false;
     QPointer<frmTraining> m_training;
