@@ -1,9 +1,12 @@
 #include "ui/CtrlsPlan.h"
 
+#include "ui/CUserDialogs.h"
 #include "ui/PlanFiles.h"
 #include "worksheet/Sheet.h"
 
+#include <QFileInfo>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -13,9 +16,13 @@ namespace {
 
 enum Column { TitleColumn, CountColumn, AdmittedColumn };
 
+const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
+
 } // namespace
 
-CtrlsPlan::CtrlsPlan(const CPlanPanel& panel) : m_panel(panel) {
+CtrlsPlan::CtrlsPlan(const CPlanPanel& panel)
+    : m_panel(panel),
+      m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     ShowPlan(-1);
 }
 
@@ -99,6 +106,36 @@ bool CtrlsPlan::DoCountNextAdmitted() {
         }
     }
     return true;
+}
+
+void CtrlsPlan::DoOpenClicked(CUserDialogs& dialogs) {
+    const QString strPath = AskPlanFile(dialogs, false);
+    if (!strPath.isEmpty()) {
+        TellIfAny(dialogs, Open(strPath));
+    }
+}
+
+void CtrlsPlan::DoSaveClicked(CUserDialogs& dialogs) {
+    const QString strPath = AskPlanFile(dialogs, true);
+    if (!strPath.isEmpty()) {
+        TellIfAny(dialogs, Save(strPath));
+    }
+}
+
+QString CtrlsPlan::AskPlanFile(CUserDialogs& dialogs, bool isSaving) {
+    const QString strPath =
+        dialogs.ChooseFile({isSaving, QString::fromUtf16(isSaving ? u"保存试卷" : u"打开试卷"),
+                            m_strPlanFolder, QString::fromUtf16(PlanFileFilter)});
+    if (!strPath.isEmpty()) {
+        m_strPlanFolder = QFileInfo(strPath).absolutePath();
+    }
+    return strPath;
+}
+
+void CtrlsPlan::TellIfAny(CUserDialogs& dialogs, const QString& strMessage) {
+    if (!strMessage.isEmpty()) {
+        dialogs.Tell(strMessage);
+    }
 }
 
 QString CtrlsPlan::Open(const QString& strPath) {

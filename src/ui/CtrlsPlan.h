@@ -11,6 +11,8 @@
 
 namespace kelvo {
 
+class CUserDialogs;
+
 // Drives the sheet-plan controls of the main window: adds the kind the panel
 // shows with the count of its box, lists the sections with their counts and
 // the different questions each kind admits (worked out one kind at a time), moves, edits, removes
@@ -42,6 +44,12 @@ public:
     // made of the plan reads and adds to them.
     CAdmittedCounts& Counts() { return m_counts; }
 
+    // "打开试卷" and "保存试卷": the file is asked for through the dialogs,
+    // which also say what went wrong. The next file dialog starts in the
+    // folder of the last file.
+    void DoOpenClicked(CUserDialogs& dialogs);
+    void DoSaveClicked(CUserDialogs& dialogs);
+
     // An empty message when done; else the plan stays as it was.
     QString Open(const QString& strPath);
     QString Save(const QString& strPath) const;
@@ -51,10 +59,13 @@ private:
     void ShowSection(int row, const CSheetSection& section);
     QTableWidgetItem* Cell(int row, int column);
     int SelectedRow() const;
+    QString AskPlanFile(CUserDialogs& dialogs, bool isSaving);
+    static void TellIfAny(CUserDialogs& dialogs, const QString& strMessage);
 
     CPlanPanel m_panel;
     CSheetPlan m_plan;
     CAdmittedCounts m_counts;
+    QString m_strPlanFolder;
 };
 
 } // namespace kelvo

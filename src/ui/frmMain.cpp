@@ -11,6 +11,7 @@
 #include "question/KindDescription.h"
 #include "training/frmTraining.h"
 #include "ui/CPrintJob.h"
+#include "ui/CSiteTips.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/PlanFiles.h"
 #include "ui/frmMainHelp.h"
@@ -58,7 +59,6 @@ const char16_t* const TooWideForPdf =
     u"请减少列数或列间距后再导出。";
 const char16_t* const LayingOutCaption = u"正在排版";
 const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
-const char16_t* const PlanFileFilter = u"Kelvo试卷 (*.json)";
 
 } // namespace
 
@@ -66,8 +66,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     : QWidget(parent), m_openSpeaker(&CMandarinSpeaker::Open), m_listeningClock([] {
           return std::chrono::duration_cast<CListeningRound::Time>(
               std::chrono::steady_clock::now().time_since_epoch());
-      }),
-      m_strPlanFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      }) {
     m_ui.SetupUi(this);
     SetOutputCharset(ChineseCharset);
     m_progress = std::make_unique<CProgressFrame>(*this, m_ui);
@@ -188,27 +187,21 @@ void frmMain::ConnectPanel() {
 }
 
 void frmMain::ConnectCommands() {
-    connect(m_ui.cmdCreate, &QPushButton::clicked, this, [this] { RunJob([&] { Create(); }); });
+    OnClickedRunJob(m_ui.cmdCreate, [this] { Create(); });
     for (QCheckBox* toggle :
          {m_ui.settingsPanel.chkFillQuestion, m_ui.settingsPanel.chkShowAnswer}) {
         connect(toggle, &QCheckBox::stateChanged, this, [this] { ShowQuestions(true); });
     }
     connect(m_ui.settingsPanel.chkFillQuestion, &QCheckBox::stateChanged, this,
             [this] { CloseListening(); });
-    connect(m_ui.cmdHelp, &QPushButton::clicked, this, [this] { Handle([&] { ShowHelp(); }); });
-    connect(m_ui.cmdTraining, &QPushButton::clicked, this,
-            [this] { Handle([&] { OpenTraining(); }); });
-    connect(m_ui.cmdFont, &QPushButton::clicked, this,
-            [this] { Handle([&] { ChooseOutputFont(); }); });
-    connect(m_ui.cmdPrint, &QPushButton::clicked, this, [this] { Handle([&] { Print(); }); });
-    connect(m_ui.cmdPreview, &QPushButton::clicked, this,
-            [this] { RunJob([&] { PreviewPages(PrintedPages::Sheet); }); });
-    connect(m_ui.cmdExportPdf, &QPushButton::clicked, this,
-            [this] { RunJob([&] { ExportPdf(PrintedPages::Sheet); }); });
-    connect(m_ui.cmdListening, &QPushButton::clicked, this,
-            [this] { Handle([&] { OpenListening(); }); });
-    connect(m_ui.cmdPageOptions, &QPushButton::clicked, this,
-            [this] { Handle([&] { EditPageOptions(); }); });
+    OnClicked(m_ui.cmdHelp, [this] { ShowHelp(); });
+    OnClicked(m_ui.cmdTraining, [this] { OpenTraining(); });
+    OnClicked(m_ui.cmdFont, [this] { ChooseOutputFont(); });
+    OnClicked(m_ui.cmdPrint, [this] { Print(); });
+    OnClickedRunJob(m_ui.cmdPreview, [this] { PreviewPages(PrintedPages::Sheet); });
+    OnClickedRunJob(m_ui.cmdExportPdf, [this] { ExportPdf(PrintedPages::Sheet); });
+    OnClicked(m_ui.cmdListening, [this] { OpenListening(); });
+    OnClicked(m_ui.cmdPageOptions, [this] { EditPageOptions(); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -217,14 +210,9 @@ void frmMain::ConnectLinks() {
         connect(m_ui.lblCultureSite[i], &QLabel::linkActivated, this,
                 [this, i] { Handle([&] { OpenGuide(i); }); });
     }
+    auto* tips = new CSiteTips(*this, m_ui, GuidePath());
     connect(m_ui.lblSiteDetail, &QLabel::linkActivated, this,
-            [this] { Handle([&] { ShowSiteTips(); }); });
-    m_ui.txtFilmSite->setText(QDir::toNativeSeparators(GuidePath()));
-    setMouseTracking(true);
-    m_ui.fraSetting->setMouseTracking(true);
-    m_ui.txtOutput->viewport()->setMouseTracking(true);
-    m_ui.fraSetting->installEventFilter(this);
-    m_ui.txtOutput->viewport()->installEventFilter(this);
+            [this, tips] { Handle([&] { tips->Show(); }); });
     m_ui.txtOutput->installEventFilter(this);
 }
 
@@ -458,10 +446,10 @@ void frmMain::OpenListening() {
     CListeningQuestions questions =
         ListeningQuestions(m_document.Sheet(), *m_ctrlsSettings->OutputSettings());
     m_listening = new frmListening(this, std::move(questions), m_openSpeaker, m_listeningClock);
-    connect(m_listening->cmdAnswerSheetPdf, &QPushButton::clicked, this,
-            [this] { RunJob([&] { ExportPdf(PrintedPages::AnswerSheet); }); });
-    connect(m_listening->cmdPrintAnswerSheet, &QPushButton::clicked, this,
-            [this] { RunJob([&] { PreviewPages(PrintedPages::AnswerSheet); }); });
+    OnClickedRunJob(m_listening->cmdAnswerSheetPdf,
+                    [this] { ExportPdf(PrintedPages::AnswerSheet); });
+    OnClickedRunJob(m_listening->cmdPrintAnswerSheet,
+                    [this] { PreviewPages(PrintedPages::AnswerSheet); });
     m_listening->show();
 }
 
@@ -487,16 +475,11 @@ void frmMain::OpenGuide(int index) {
 
 void frmMain::ConnectPlan() {
     const CPlanPanel& panel = m_ui.planPanel;
-    connect(panel.cmdAddSection, &QPushButton::clicked, this,
-            [this] { Handle([&] { AddSection(); }); });
-    connect(panel.cmdSectionUp, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(-1); }); });
-    connect(panel.cmdSectionDown, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoMoveClicked(1); }); });
-    connect(panel.cmdRemoveSection, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoRemoveClicked(); }); });
-    connect(panel.cmdClearPlan, &QPushButton::clicked, this,
-            [this] { Handle([&] { m_ctrlsPlan->DoClearClicked(); }); });
+    OnClicked(panel.cmdAddSection, [this] { AddSection(); });
+    OnClicked(panel.cmdSectionUp, [this] { m_ctrlsPlan->DoMoveClicked(-1); });
+    OnClicked(panel.cmdSectionDown, [this] { m_ctrlsPlan->DoMoveClicked(1); });
+    OnClicked(panel.cmdRemoveSection, [this] { m_ctrlsPlan->DoRemoveClicked(); });
+    OnClicked(panel.cmdClearPlan, [this] { m_ctrlsPlan->DoClearClicked(); });
     connect(panel.tblPlan, &QTableWidget::cellChanged, this, [this](int row, int column) {
         Handle([&] { m_ctrlsPlan->DoCellEdited(row, column); });
     });
@@ -504,11 +487,12 @@ void frmMain::ConnectPlan() {
             [this] { Handle([&] { m_ctrlsPlan->DoSelectionChanged(); }); });
     connect(panel.chkMixSections, &QCheckBox::toggled, this,
             [this] { Handle([&] { m_ctrlsPlan->DoMixToggled(); }); });
-    connect(panel.cmdOpenPlan, &QPushButton::clicked, this,
-            [this] { Handle([&] { OpenPlan(); }); });
-    connect(panel.cmdSavePlan, &QPushButton::clicked, this,
-            [this] { Handle([&] { SavePlan(); }); });
-    connect(m_ui.cmdSaveKind, &QPushButton::clicked, this, [this] { Handle([&] { SaveKind(); }); });
+    OnClicked(panel.cmdOpenPlan, [this] {
+        m_ctrlsPlan->DoOpenClicked(*m_dialogs);
+        m_admittedCounter.start();
+    });
+    OnClicked(panel.cmdSavePlan, [this] { m_ctrlsPlan->DoSaveClicked(*m_dialogs); });
+    OnClicked(m_ui.cmdSaveKind, [this] { SaveKind(); });
 }
 
 QString frmMain::StoreFilePath(const QString& strFileName) const {
@@ -541,35 +525,6 @@ void frmMain::SaveKind() {
     }
 }
 
-void frmMain::OpenPlan() {
-    const QString strPath =
-        m_dialogs->ChooseFile({false, QString::fromUtf16(u"打开试卷"), m_strPlanFolder,
-                               QString::fromUtf16(PlanFileFilter)});
-    if (strPath.isEmpty()) {
-        return;
-    }
-    m_strPlanFolder = QFileInfo(strPath).absolutePath();
-    const QString strMessage = m_ctrlsPlan->Open(strPath);
-    if (!strMessage.isEmpty()) {
-        ShowMessage(strMessage);
-    }
-    m_admittedCounter.start();
-}
-
-void frmMain::SavePlan() {
-    const QString strPath =
-        m_dialogs->ChooseFile({true, QString::fromUtf16(u"保存试卷"), m_strPlanFolder,
-                               QString::fromUtf16(PlanFileFilter)});
-    if (strPath.isEmpty()) {
-        return;
-    }
-    m_strPlanFolder = QFileInfo(strPath).absolutePath();
-    const QString strMessage = m_ctrlsPlan->Save(strPath);
-    if (!strMessage.isEmpty()) {
-        ShowMessage(strMessage);
-    }
-}
-
 // The plan of the last run comes back, or the user is told why not.
 QString frmMain::RestoreLastPlan() {
     QString strMessage;
@@ -597,38 +552,11 @@ void frmMain::CountNextAdmitted() {
     }
 }
 
-void frmMain::ShowSiteTips() {
-    if (m_ui.fraSiteTips->isHidden()) {
-        PlaceOverlays();
-        m_ui.fraSiteTips->show();
-        m_ui.fraSiteTips->raise();
-    }
-    m_ui.txtFilmSite->setFocus();
-}
-
-void frmMain::HideSiteTips() {
-    if (!m_ui.fraSiteTips->isHidden()) {
-        m_ui.fraSiteTips->hide();
-    }
-}
-
-void frmMain::PlaceOverlays() {
-    m_progress->Place();
-    const QPoint below = m_ui.lblSiteDetail->mapTo(this, QPoint(0, m_ui.lblSiteDetail->height()));
-    m_ui.fraSiteTips->move(below);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event) {
-    HideSiteTips();
-    QWidget::mouseMoveEvent(event);
-}
-
+// The progress frame keeps its place over the worksheet box.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        HideSiteTips();
-    } else if (watched == m_ui.txtOutput &&
-               (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
-        PlaceOverlays();
+    if (watched == m_ui.txtOutput &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+        m_progress->Place();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -662,6 +590,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 template <class F>
 void frmMain::Handle(F&& handler) {
     m_errors.Run(std::forward<F>(handler));
+}
+
+template <class F>
+void frmMain::OnClicked(QAbstractButton* button, F handler) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { Handle(handler); });
+}
+
+template <class F>
+void frmMain::OnClickedRunJob(QAbstractButton* button, F job) {
+    connect(button, &QAbstractButton::clicked, this, [this, job] { RunJob(job); });
 }
 
 template <class F>

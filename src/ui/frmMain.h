@@ -94,7 +94,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -136,21 +135,22 @@ private:
     std::shared_ptr<const CQuestionData> CurrentKind() const;
     void AddSection();
     void SaveKind();
-    void OpenPlan();
-    void SavePlan();
     QString RestoreLastPlan();
     // The counts of a restored or opened plan: one kind per turn of the event
     // loop once the window shows, never during a job.
     void CountNextAdmitted();
     // Holds the lock on Kelvo's own files; true when another Kelvo holds it.
     bool LockStoreFiles();
-    void ShowSiteTips();
-    void HideSiteTips();
-    void PlaceOverlays();
 
     // Runs an event handler through the error boundary.
     template <class F>
     void Handle(F&& handler);
+    // The button's click runs the handler through the error boundary, or
+    // the job as RunJob does.
+    template <class F>
+    void OnClicked(QAbstractButton* button, F handler);
+    template <class F>
+    void OnClickedRunJob(QAbstractButton* button, F job);
     // Runs a job unless one is running; see the class comment.
     template <class F>
     void RunJob(F&& job);
@@ -180,7 +180,6 @@ private:
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};
     SpeakerOpener m_openSpeaker;
     CtrlsListening::Clock m_listeningClock;
-    QString m_strPlanFolder;
     CWordProcessorHost m_wordProcessor = SystemWordProcessorHost();
     bool m_busy = false;
     bool m_closePending = false;
