@@ -1,6 +1,6 @@
 #include "ui/CtrlsPlan.h"
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 #include "worksheet/PlanSheet.h"
 
 #include <QSignalBlocker>

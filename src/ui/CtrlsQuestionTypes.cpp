@@ -1,6 +1,6 @@
 #include "ui/CtrlsQuestionTypes.h"
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <QSignalBlocker>
 

@@ -5,9 +5,8 @@
 #include "listeningui/CtrlsListening.h"
 #include "output/CPageOptions.h"
 #include "printing/WordProcessorHost.h"
-#include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
-#include "ui/CKeptDocument.h"
+#include "store/CStore.h"
 #include "ui/CtrlsOperand.h"
 #include "ui/CtrlsPlan.h"
 #include "ui/CtrlsQuestionTypes.h"
@@ -17,7 +16,6 @@
 #include "worksheet/PlanSheet.h"
 #include "worksheet/Worksheet.h"
 
-#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -30,7 +28,6 @@
 
 namespace kelvo {
 
-class CDrillHistory;
 class CPagePreview;
 class CPrintJob;
 class frmListening;
@@ -61,16 +58,11 @@ public:
     using PreviewRunner = std::function<void(CPagePreview& preview)>;
     using PageOptionsRunner = std::function<bool(frmPageOptions& dialog)>;
 
-    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
-                     QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
+    explicit frmMain(QString strSettingsPath = CStore::DefaultSettingsPath(),
+                     QString strHistoryPath = CStore::DefaultHistoryPath(),
+                     QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Kelvo.ini beside the program in portable use, else in the user's
-    // configuration folder.
-    static QString DefaultSettingsPath();
-    // The drill history beside the program in portable use, else in the
-    // user's data folder.
-    static QString DefaultHistoryPath();
     // The user guide shipped with the program.
     static QString GuidePath();
 
@@ -106,10 +98,8 @@ public:
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
     const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
-    // Paper, answer key, numbers and copies of the printed sheet, kept in a
-    // file of their own beside the settings file.
+    // Paper, answer key, numbers and copies of the printed sheet, kept in the store.
     const CPageOptions& PageOptions() const { return m_pageOptions; }
-    CConfig& Config() { return *m_config; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
     const QString& Worksheet() const { return m_strWorksheet; }
@@ -160,8 +150,6 @@ private:
     void CloseListening();
     void OpenGuide(int index);
 
-    // Kelvo's own files beside the settings file.
-    QString StoreFilePath(const QString& strFileName) const;
     // The kind the panel shows, under the name of the entry it came from while
     // it still shows that entry.
     std::shared_ptr<const CQuestionData> CurrentKind() const;
@@ -173,8 +161,6 @@ private:
     // The counts of a restored or opened plan: one kind per turn of the event
     // loop once the window shows, never during a job.
     void CountNextAdmitted();
-    // Holds the lock on Kelvo's own files; true when another Kelvo holds it.
-    bool LockStoreFiles();
     void ShowSiteTips();
     void HideSiteTips();
     void PlaceOverlays();
@@ -199,15 +185,9 @@ private:
     std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
-    std::unique_ptr<CConfig> m_config;
-    std::unique_ptr<CDrillHistory> m_history;
+    std::unique_ptr<CStore> m_store;
     std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
     std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
-    // Kept while the window is open, so that a second Kelvo on the same files
-    // leaves the plan, kinds and page files to this one.
-    std::unique_ptr<QLockFile> m_storeLock;
-    std::optional<CKeptDocument> m_lastPlanFile;
-    std::optional<CKeptDocument> m_pageOptionsFile;
     QTimer m_admittedCounter;
     // The questions of the last Create: of the panel's kind, or of the plan.
     CQuestionSet m_questionSet;

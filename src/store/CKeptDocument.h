@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <QString>
 
