@@ -1,3 +1,12 @@
+// ui/ is the main window's side (kelvo_gui). frmMain (its controls built by
+// frmMainUi) forwards each event to a controller: the operand panel
+// (CtrlsOperand), the print settings (CtrlsSettings), the question-type list
+// with the kinds saved by name (CtrlsQuestionTypes) and the sheet plan
+// (CtrlsPlan). What the user set goes to the model's worksheet use case; the
+// sheet it makes is shown, printed through printing/ and read aloud by 听算,
+// and the training window drills the panel's kind. The files of the run come
+// from the store (CStore); MainConfigBinding moves Kelvo.ini's values into the
+// panels and back.
 #pragma once
 
 #include "dialogs/ControlFont.h"
