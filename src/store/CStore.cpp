@@ -17,19 +17,15 @@ const QString LockFileName = QStringLiteral("Kelvo.lock");
 const char16_t* const UsedElsewhereText =
     u"另一个Kelvo正在使用同样的文件：这次对试卷、题型和页面设置的改动不会保存。";
 
+// What the status line says of a file that could not serve.
 template <class T>
-using Reader = std::optional<T> (*)(const QString&, QString&, EReadFault&);
-
-// A file that could not serve says why, and where it was set aside; a
-// missing file is no fault.
-template <class T>
-CRestored<T> Restore(CKeptDocument& file, Reader<T> read, const char16_t* strNotRestored) {
-    QString strMessage;
-    EReadFault fault = EReadFault::None;
-    CRestored<T> restored{read(file.Path(), strMessage, fault), {}};
-    if (!restored.content && fault != EReadFault::Missing) {
-        restored.strNote =
-            QString::fromUtf16(strNotRestored) + strMessage + file.HandleFault(fault);
+CRestored<T> Restore(CKeptDocument& file,
+                     std::optional<T> (*read)(const QString&, QString&, EReadFault&),
+                     const char16_t* strNotRestored) {
+    CRestored<T> restored;
+    restored.content = file.Read(read, restored.strNote);
+    if (!restored.strNote.isEmpty()) {
+        restored.strNote.prepend(QString::fromUtf16(strNotRestored));
     }
     return restored;
 }
