@@ -45,7 +45,7 @@ class frmPageOptions;
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
-// settings controllers, preset list, settings file, the questions and
+// settings controllers, preset list, the store of its files, the questions and
 // worksheet of the last Create) and forwards its control events to the
 // controllers; the worksheet itself is made by the core (MakeWorksheet).
 // Work that yields to the event loop (Create and every display of the
