@@ -3,16 +3,16 @@
 // the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
 #include "dialogs/frmFont.h"
-#include "history/CDrillHistory.h"
-#include "history/frmMistakeBook.h"
-#include "history/frmScoreHistory.h"
 #include "listeningui/frmListening.h"
 #include "number/OperatorCodes.h"
 #include "printing/CPagePreview.h"
+#include "store/CDrillHistory.h"
+#include "store/PlanFiles.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
+#include "training/frmMistakeBook.h"
+#include "training/frmScoreHistory.h"
 #include "training/frmTraining.h"
-#include "ui/PlanFiles.h"
 #include "ui/frmMain.h"
 #include "ui/frmPageOptions.h"
 

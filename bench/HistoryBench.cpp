@@ -1,7 +1,7 @@
 // Recording a finished drill must not be felt: the goal is under 20 ms, with
 // the file on the disk the user's data folder is on.
-#include "history/CDrillHistory.h"
 #include "number/OperatorCodes.h"
+#include "store/CDrillHistory.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // KELVO_FUZZ_READER: 1 plan, 2 kinds, 3 page options): reading never throws,
 // gives content exactly when it gives no fault and no message, and what a
 // read gives writes to bytes that read back to the same bytes.
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // folders: files as the program saves them, made of the preset kinds.
 // Usage: kelvo_plan_files_seeds plan-folder kinds-folder page-folder
 #include "question/CPreCreatedQuestions.h"
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <QFile>
 

@@ -1,3 +1,6 @@
+// app/ is the program (kelvo): it names the program, answers --help and
+// --version before any window system starts, puts Qt's texts into Chinese and
+// opens the main window frmMain, which makes everything else of the run.
 #include "ui/frmMain.h"
 #include "widgets/QtTranslation.h"
 

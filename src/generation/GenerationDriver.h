@@ -1,3 +1,13 @@
+// generation/ turns a kind of question into questions (kelvo_core). Each
+// combination of ticked operators is one template (ExpandTemplates, CExpression);
+// a generation job lets the templates take turns (CGenerationJob, CTemplateRun),
+// yielding to the windows, heeding cancel and giving up on hopeless templates.
+//
+//   small template --CGeneratorTwo/Treble/Four--> every admissible question, once each
+//   large template --CExprBuilder--> one random question per attempt
+//   snapshots (CExprValue) --GenerateQuestions--> shuffled, repeated up to the number wanted
+//
+// The same walk counts what a template admits (CountTemplateQuestions).
 #pragma once
 
 #include "generation/CExpression.h"

@@ -1,3 +1,8 @@
+// listening/ holds 听算's rules (kelvo_core): the sheet's questions are said in
+// Chinese (ChineseReading), read one after another by a round (CListeningRound)
+// through a voice it is given (CSpeaker), and written as an answer sheet of
+// numbered boxes (ListeningSheet). The window above drives the round with the
+// time of its own clock; nothing here knows Qt or a sound device.
 #pragma once
 
 #include <chrono>

@@ -3,9 +3,9 @@
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
 #include "generation/GenerationDriver.h"
-#include "history/CDrillHistory.h"
 #include "listening/ChineseReading.h"
 #include "listeningui/CMandarinSpeaker.h"
+#include "store/CDrillHistory.h"
 #include "training/frmTraining.h"
 
 #include <array>

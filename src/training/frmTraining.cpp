@@ -1,12 +1,12 @@
 #include "training/frmTraining.h"
 
 #include "dialogs/ControlFont.h"
-#include "history/frmMistakeBook.h"
-#include "history/frmScoreHistory.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/TrainingSettings.h"
+#include "training/frmMistakeBook.h"
+#include "training/frmScoreHistory.h"
 #include "training/frmTrainingHelp.h"
 #include "widgets/CNumberBox.h"
 

@@ -1,7 +1,7 @@
 #include "ui/CtrlsPlan.h"
 
+#include "store/PlanFiles.h"
 #include "ui/CUserDialogs.h"
-#include "ui/PlanFiles.h"
 #include "worksheet/Sheet.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "ui/CtrlsQuestionTypes.h"
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <QSignalBlocker>
 
@@ -26,13 +26,8 @@ const CQuestionData* CtrlsQuestionTypes::EntryAt(int index) const {
 
 QString CtrlsQuestionTypes::Load() {
     QString strMessage;
-    EReadFault fault = EReadFault::None;
-    if (auto kinds = ReadKindsFile(m_kindsFile.Path(), strMessage, fault)) {
+    if (auto kinds = m_kindsFile.Read(&ReadKindsFile, strMessage)) {
         m_savedKinds = std::move(*kinds);
-    } else if (fault == EReadFault::Missing) {
-        strMessage.clear();
-    } else {
-        strMessage += m_kindsFile.HandleFault(fault);
     }
     ShowSavedKinds();
     return strMessage;

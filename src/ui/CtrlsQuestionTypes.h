@@ -2,7 +2,7 @@
 
 #include "question/CPreCreatedQuestions.h"
 #include "question/CSavedKinds.h"
-#include "ui/CKeptDocument.h"
+#include "store/CKeptDocument.h"
 
 #include <QComboBox>
 #include <QString>

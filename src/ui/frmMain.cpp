@@ -1,7 +1,6 @@
 #include "ui/frmMain.h"
 
 #include "foundation/UserInterfaceYield.h"
-#include "history/CDrillHistory.h"
 #include "listening/ListeningSheet.h"
 #include "listeningui/CMandarinSpeaker.h"
 #include "listeningui/frmListening.h"
@@ -9,14 +8,13 @@
 #include "printing/PdfExport.h"
 #include "printing/WorksheetPrint.h"
 #include "question/KindDescription.h"
+#include "store/CProgramFolder.h"
 #include "training/frmTraining.h"
 #include "ui/CPrintJob.h"
 #include "ui/CSiteTips.h"
 #include "ui/MainConfigBinding.h"
-#include "ui/PlanFiles.h"
 #include "ui/frmMainHelp.h"
 #include "ui/frmPageOptions.h"
-#include "widgets/CProgramFolder.h"
 #include "widgets/WindowUtils.h"
 
 #include <QCloseEvent>
@@ -42,13 +40,6 @@ constexpr int QuestionListHeight = 860;
 // The worksheet box shows at most this many characters of the worksheet.
 constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
-// Kelvo's own files beside the settings file.
-const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
-const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
-const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
-const QString StoreLockFileName = QStringLiteral("Kelvo.lock");
-const char16_t* const UsedElsewhereNote =
-    u"另一个Kelvo正在使用同样的文件：这次对试卷、题型和页面设置的改动不会保存。";
 const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
 const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
 const char16_t* const NoSheetForListening = u"当前还没有生成题目，生成题目后才能听算。";
@@ -73,13 +64,9 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_ctrlsOperand = std::make_unique<CtrlsOperand>(m_ui.operandPanel);
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
-    m_config = std::make_unique<CConfig>(std::filesystem::path(strSettingsPath.toStdU16String()));
-    const bool isUsedElsewhere = LockStoreFiles();
+    m_store = std::make_unique<CStore>(strSettingsPath, std::move(strHistoryPath));
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
-        m_ui.cboQuestionType, m_precreatedQuestions,
-        CKeptDocument(StoreFilePath(SavedKindsFileName), isUsedElsewhere));
-    m_lastPlanFile.emplace(StoreFilePath(LastPlanFileName), isUsedElsewhere);
-    m_pageOptionsFile.emplace(StoreFilePath(PageOptionsFileName), isUsedElsewhere);
+        m_ui.cboQuestionType, m_precreatedQuestions, m_store->KindsFile());
     ConnectPanel();
     ConnectCommands();
     ConnectPlan();
@@ -87,18 +74,17 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_admittedCounter.setInterval(0);
     connect(&m_admittedCounter, &QTimer::timeout, this,
             [this] { Handle([&] { CountNextAdmitted(); }); });
-    m_history = std::make_unique<CDrillHistory>(std::move(strHistoryPath));
     Handle([&] {
         LoadPresets();
         m_ui.cboOperandCount->setCurrentIndex(0);
         m_ctrlsOperand->SetOperandCount(2);
         SetComboDropHeight(m_ui.cboQuestionType, QuestionListHeight);
-        if (m_config->Load()) {
-            UpdateMainView(*m_config, *this);
+        if (m_store->Config().Load()) {
+            UpdateMainView(m_store->Config(), *this);
         }
         // Files that cannot serve are said on the status line.
-        QStringList notes{isUsedElsewhere ? QString::fromUtf16(UsedElsewhereNote) : QString(),
-                          m_ctrlsQuestionTypes->Load(), RestoreLastPlan(), LoadPageOptions()};
+        QStringList notes{m_store->UsedElsewhereNote(), m_ctrlsQuestionTypes->Load(),
+                          RestoreLastPlan(), LoadPageOptions()};
         notes.removeAll(QString());
         ShowStatus(notes.join(u'\n').toStdU16String());
     });
@@ -118,23 +104,6 @@ void frmMain::FitIntoScreen() {
 frmMain::~frmMain() {
     // The training window records into the history, which goes with the members.
     delete m_training.data();
-}
-
-bool frmMain::LockStoreFiles() {
-    m_storeLock = std::make_unique<QLockFile>(StoreFilePath(StoreLockFileName));
-    // Kelvo runs for hours: its lock never goes stale while it runs.
-    m_storeLock->setStaleLockTime(0);
-    return !m_storeLock->tryLock(0) && m_storeLock->error() == QLockFile::LockFailedError;
-}
-
-QString frmMain::DefaultSettingsPath() {
-    return CProgramFolder().WritableFilePath(QStringLiteral("Kelvo.ini"),
-                                             QStandardPaths::AppConfigLocation);
-}
-
-QString frmMain::DefaultHistoryPath() {
-    return CProgramFolder().WritableFilePath(QStringLiteral("KelvoHistory.sqlite"),
-                                             QStandardPaths::AppDataLocation);
 }
 
 QString frmMain::GuidePath() {
@@ -382,10 +351,7 @@ void frmMain::EditPageOptions() {
 
 void frmMain::KeepPageOptions(const CPageOptions& options) {
     m_pageOptions = options;
-    QString strMessage = m_pageOptionsFile->Refusal();
-    if (strMessage.isEmpty()) {
-        WritePageOptionsFile(m_pageOptionsFile->Path(), m_pageOptions, strMessage);
-    }
+    const QString strMessage = m_store->KeepPageOptions(options);
     if (!strMessage.isEmpty()) {
         ShowMessage(strMessage);
     }
@@ -393,17 +359,9 @@ void frmMain::KeepPageOptions(const CPageOptions& options) {
 
 // Options that cannot be read leave the defaults.
 QString frmMain::LoadPageOptions() {
-    QString strMessage;
-    EReadFault fault = EReadFault::None;
-    if (auto options = ReadPageOptionsFile(m_pageOptionsFile->Path(), strMessage, fault)) {
-        m_pageOptions = *options;
-        return {};
-    }
-    if (fault == EReadFault::Missing) {
-        return {};
-    }
-    return QString::fromUtf16(u"页面设置没有恢复：") + strMessage +
-           m_pageOptionsFile->HandleFault(fault);
+    auto [options, strNote] = m_store->RestorePageOptions();
+    m_pageOptions = options.value_or(m_pageOptions);
+    return strNote;
 }
 
 void frmMain::ShowOutput(const QString& strText) {
@@ -429,7 +387,7 @@ void frmMain::OpenTraining() {
     if (!m_training) {
         m_training = new frmTraining(
             this, [this](int32_t wanted) { return MakeQuestions(*CurrentKind(), wanted, nullptr); },
-            *m_config, *m_history);
+            m_store->Config(), m_store->History());
     }
     m_training->show();
     m_training->raise();
@@ -495,12 +453,6 @@ void frmMain::ConnectPlan() {
     OnClicked(m_ui.cmdSaveKind, [this] { SaveKind(); });
 }
 
-QString frmMain::StoreFilePath(const QString& strFileName) const {
-    return QFileInfo(QString::fromStdU16String(m_config->Path().u16string()))
-        .dir()
-        .filePath(strFileName);
-}
-
 void frmMain::AddSection() {
     const QString strMessage = m_ctrlsPlan->DoAddClicked(CurrentKind());
     if (!strMessage.isEmpty()) {
@@ -527,18 +479,12 @@ void frmMain::SaveKind() {
 
 // The plan of the last run comes back, or the user is told why not.
 QString frmMain::RestoreLastPlan() {
-    QString strMessage;
-    EReadFault fault = EReadFault::None;
-    if (auto plan = ReadPlanFile(m_lastPlanFile->Path(), strMessage, fault)) {
+    auto [plan, strNote] = m_store->RestoreLastPlan();
+    if (plan) {
         m_ctrlsPlan->SetPlan(std::move(*plan));
         m_admittedCounter.start();
-        return {};
     }
-    if (fault == EReadFault::Missing) {
-        return {};
-    }
-    return QString::fromUtf16(u"上次的试卷没有恢复：") + strMessage +
-           m_lastPlanFile->HandleFault(fault);
+    return strNote;
 }
 
 // A count that fails stops the counting rather than fail again at every turn.
@@ -574,15 +520,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         if (m_training) {
             m_training->close();
         }
-        UpdateMainConfig(*m_config, *this);
-        m_config->Save();
-        // Like the settings, the last plan is kept silently or not at all.
-        if (m_lastPlanFile->Refusal().isEmpty()) {
-            QString strMessage;
-            WritePlanFile(m_lastPlanFile->Path(), m_ctrlsPlan->Plan(), strMessage);
-        }
-        // Everything is saved: another Kelvo may take the files now.
-        m_storeLock->unlock();
+        UpdateMainConfig(m_store->Config(), *this);
+        m_store->KeepAtClose(m_ctrlsPlan->Plan());
     });
     event->accept();
 }

@@ -1,12 +1,20 @@
+// ui/ is the main window's side (kelvo_gui). frmMain (its controls built by
+// frmMainUi) forwards each event to a controller: the operand panel
+// (CtrlsOperand), the print settings (CtrlsSettings), the question-type list
+// with the kinds saved by name (CtrlsQuestionTypes) and the sheet plan
+// (CtrlsPlan). What the user set goes to the model's worksheet use case; the
+// sheet it makes is shown, printed through printing/ and read aloud by 听算,
+// and the training window drills the panel's kind. The files of the run come
+// from the store (CStore); MainConfigBinding moves Kelvo.ini's values into the
+// panels and back.
 #pragma once
 
 #include "dialogs/ControlFont.h"
 #include "listeningui/CtrlsListening.h"
 #include "output/CPageOptions.h"
 #include "printing/WordProcessorHost.h"
-#include "question/CConfig.h"
 #include "question/CPreCreatedQuestions.h"
-#include "ui/CKeptDocument.h"
+#include "store/CStore.h"
 #include "ui/CProgressFrame.h"
 #include "ui/CUserDialogs.h"
 #include "ui/CtrlsOperand.h"
@@ -18,7 +26,6 @@
 #include "worksheet/CSheetDocument.h"
 #include "worksheet/CSheetPrint.h"
 
-#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -29,31 +36,25 @@
 
 namespace kelvo {
 
-class CDrillHistory;
 class CPrintJob;
 class frmListening;
 class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
-// settings controllers, preset list, settings file, the sheet document) and
-// forwards its control events to the controllers; the sheet is made, copied
-// and laid out by the core's CSheetDocument, and what the user is asked goes
-// through one CUserDialogs.
+// settings controllers, preset list, the store of its files, the sheet
+// document) and forwards its control events to the controllers; the sheet is
+// made, copied and laid out by the core's CSheetDocument, and what the user is
+// asked goes through one CUserDialogs.
 // Work that yields to the event loop (Create and every display of the
 // worksheet) runs as one job: while it runs no second job starts, user input
 // waits, and a close asked for meanwhile is carried out when it ends.
 class frmMain : public QWidget {
 public:
-    explicit frmMain(QString strSettingsPath = DefaultSettingsPath(),
-                     QString strHistoryPath = DefaultHistoryPath(), QWidget* parent = nullptr);
+    explicit frmMain(QString strSettingsPath = CStore::DefaultSettingsPath(),
+                     QString strHistoryPath = CStore::DefaultHistoryPath(),
+                     QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Kelvo.ini beside the program in portable use, else in the user's
-    // configuration folder.
-    static QString DefaultSettingsPath();
-    // The drill history beside the program in portable use, else in the
-    // user's data folder.
-    static QString DefaultHistoryPath();
     // The user guide shipped with the program.
     static QString GuidePath();
 
@@ -76,10 +77,8 @@ public:
     CtrlsOperand& OperandController() { return *m_ctrlsOperand; }
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
     const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
-    // Paper, answer key, numbers and copies of the printed sheet, kept in a
-    // file of their own beside the settings file.
+    // Paper, answer key, numbers and copies of the printed sheet, kept in the store.
     const CPageOptions& PageOptions() const { return m_pageOptions; }
-    CConfig& Config() { return *m_config; }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
     const QString& Worksheet() const { return m_strWorksheet; }
@@ -128,8 +127,6 @@ private:
     void CloseListening();
     void OpenGuide(int index);
 
-    // Kelvo's own files beside the settings file.
-    QString StoreFilePath(const QString& strFileName) const;
     // The kind the panel shows, under the name of the entry it came from while
     // it still shows that entry.
     std::shared_ptr<const CQuestionData> CurrentKind() const;
@@ -139,8 +136,6 @@ private:
     // The counts of a restored or opened plan: one kind per turn of the event
     // loop once the window shows, never during a job.
     void CountNextAdmitted();
-    // Holds the lock on Kelvo's own files; true when another Kelvo holds it.
-    bool LockStoreFiles();
 
     // Runs an event handler through the error boundary.
     template <class F>
@@ -161,15 +156,9 @@ private:
     std::unique_ptr<CtrlsOperand> m_ctrlsOperand;
     std::unique_ptr<CtrlsSettings> m_ctrlsSettings;
     CPreCreatedQuestions m_precreatedQuestions;
-    std::unique_ptr<CConfig> m_config;
-    std::unique_ptr<CDrillHistory> m_history;
+    std::unique_ptr<CStore> m_store;
     std::unique_ptr<CtrlsPlan> m_ctrlsPlan;
     std::unique_ptr<CtrlsQuestionTypes> m_ctrlsQuestionTypes;
-    // Kept while the window is open, so that a second Kelvo on the same files
-    // leaves the plan, kinds and page files to this one.
-    std::unique_ptr<QLockFile> m_storeLock;
-    std::optional<CKeptDocument> m_lastPlanFile;
-    std::optional<CKeptDocument> m_pageOptionsFile;
     QTimer m_admittedCounter;
     // The sheet of the last Create: of the panel's kind, or of the plan.
     CSheetDocument m_document;

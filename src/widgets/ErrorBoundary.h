@@ -1,3 +1,7 @@
+// widgets/ holds what every window shares (kelvo_gui): the one error boundary
+// between event handlers and Qt's event loop (CErrorBoundary), the number boxes
+// (CNumberBox), the drop-down height (WindowUtils) and Qt's own texts in Chinese
+// (QtTranslation). It knows no window of its own.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "TrainingFixture.h"
 
-#include "history/frmMistakeBook.h"
+#include "training/frmMistakeBook.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 #include "foundation/RandomSource.h"
 #include "generation/CExpression.h"
-#include "history/CDrillHistory.h"
 #include "number/OperatorCodes.h"
 #include "question/CConfig.h"
+#include "store/CDrillHistory.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/TrainingControls.h"

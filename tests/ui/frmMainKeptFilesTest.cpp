@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 #include "ui/frmPageOptions.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "store/PlanFiles.h"
 #include "support/KindFactory.h"
-#include "ui/PlanFiles.h"
 
 #include <QFile>
 #include <QJsonDocument>

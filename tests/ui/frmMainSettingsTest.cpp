@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "history/CDrillHistory.h"
 #include "question/CConfig.h"
+#include "store/CDrillHistory.h"
 #include "training/CClickLabel.h"
 #include "training/TrainingControls.h"
 #include "training/frmTraining.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/CDrillHistory.h"
 #include "number/OperatorCodes.h"
+#include "store/CDrillHistory.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

@@ -1,6 +1,6 @@
-#include "history/frmScoreHistory.h"
+#include "training/frmScoreHistory.h"
 
-#include "history/CDrillHistory.h"
+#include "store/CDrillHistory.h"
 
 #include <QCategoryAxis>
 #include <QChart>

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace kelvo {
 
@@ -16,6 +18,21 @@ public:
     CKeptDocument(QString strPath, bool isUsedElsewhere);
 
     const QString& Path() const { return m_strPath; }
+    // The content as one of PlanFiles' readers gives it. A missing file is no
+    // fault; for a file that could not serve, strNote says why and where it
+    // was set aside (HandleFault).
+    template <class T>
+    std::optional<T> Read(std::optional<T> (*read)(const QString&, QString&, EReadFault&),
+                          QString& strNote) {
+        EReadFault fault = EReadFault::None;
+        std::optional<T> content = read(m_strPath, strNote, fault);
+        if (content || fault == EReadFault::Missing) {
+            strNote.clear();
+        } else {
+            strNote += HandleFault(fault);
+        }
+        return content;
+    }
     // After the start-up's read gave `fault`: what to add to its message,
     // where the file went; empty when nothing was done.
     QString HandleFault(EReadFault fault);

@@ -1,4 +1,4 @@
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 #include "support/KindFactory.h"
 
 #include <QDir>

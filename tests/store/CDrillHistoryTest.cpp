@@ -1,6 +1,6 @@
 #include "HistoryFixture.h"
 
-#include "history/HistorySchema.h"
+#include "store/HistorySchema.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "history/HistorySchema.h"
+#include "store/HistorySchema.h"
 
 #include <QSqlQuery>
 #include <QString>

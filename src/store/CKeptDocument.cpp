@@ -1,4 +1,4 @@
-#include "ui/CKeptDocument.h"
+#include "store/CKeptDocument.h"
 
 #include "foundation/KeptFile.h"
 

@@ -1,7 +1,7 @@
-#include "HistoryFixture.h"
+#include "store/HistoryFixture.h"
 
-#include "history/frmMistakeBook.h"
-#include "history/frmScoreHistory.h"
+#include "training/frmMistakeBook.h"
+#include "training/frmScoreHistory.h"
 
 #include <QChart>
 #include <QChartView>

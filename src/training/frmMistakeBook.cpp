@@ -1,6 +1,6 @@
-#include "history/frmMistakeBook.h"
+#include "training/frmMistakeBook.h"
 
-#include "history/CDrillHistory.h"
+#include "store/CDrillHistory.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "ui/PlanFiles.h"
+#include "store/PlanFiles.h"
 
 #include "foundation/KeptFile.h"
 #include "number/OperatorCodes.h"

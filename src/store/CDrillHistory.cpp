@@ -1,6 +1,6 @@
-#include "history/CDrillHistory.h"
+#include "store/CDrillHistory.h"
 
-#include "history/HistorySchema.h"
+#include "store/HistorySchema.h"
 
 #include "foundation/KeptFile.h"
 

@@ -1,4 +1,4 @@
-#include "widgets/CProgramFolder.h"
+#include "store/CProgramFolder.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/HistoryEntries.h"
+#include "store/HistoryEntries.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
