@@ -4,17 +4,13 @@
 #include "listening/ListeningSheet.h"
 #include "listeningui/CMandarinSpeaker.h"
 #include "listeningui/frmListening.h"
-#include "printing/CPagePreview.h"
-#include "printing/PdfExport.h"
 #include "printing/WorksheetPrint.h"
 #include "question/KindDescription.h"
 #include "store/CProgramFolder.h"
 #include "training/frmTraining.h"
-#include "ui/CPrintJob.h"
 #include "ui/CSiteTips.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/frmMainHelp.h"
-#include "ui/frmPageOptions.h"
 #include "widgets/WindowUtils.h"
 
 #include <QCloseEvent>
@@ -40,17 +36,7 @@ constexpr int QuestionListHeight = 860;
 // The worksheet box shows at most this many characters of the worksheet.
 constexpr qsizetype OutputBoxLimit = 65535;
 const char16_t* const TooLongText = u"生成的题目太多，无法全部显示，可以点击【输出打印】按钮显示";
-const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
-const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
 const char16_t* const NoSheetForListening = u"当前还没有生成题目，生成题目后才能听算。";
-const char16_t* const TurnedForPdf =
-    u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
-const char16_t* const TooWideForPdf =
-    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
-    u"请减少列数或列间距后再导出。";
-const char16_t* const LayingOutCaption = u"正在排版";
-const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
-
 } // namespace
 
 frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* parent)
@@ -65,6 +51,8 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_ctrlsSettings = std::make_unique<CtrlsSettings>(m_ui.settingsPanel);
     m_ctrlsPlan = std::make_unique<CtrlsPlan>(m_ui.planPanel);
     m_store = std::make_unique<CStore>(strSettingsPath, std::move(strHistoryPath));
+    m_paper = std::make_unique<CtrlsPaper>(*this, m_document, *m_ctrlsSettings, *m_ui.txtOutput,
+                                           *m_store, *m_progress);
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
         m_ui.cboQuestionType, m_precreatedQuestions, m_store->KindsFile());
     ConnectPanel();
@@ -84,7 +72,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
         }
         // Files that cannot serve are said on the status line.
         QStringList notes{m_store->UsedElsewhereNote(), m_ctrlsQuestionTypes->Load(),
-                          RestoreLastPlan(), LoadPageOptions()};
+                          RestoreLastPlan(), m_paper->Restore()};
         notes.removeAll(QString());
         ShowStatus(notes.join(u'\n').toStdU16String());
     });
@@ -167,10 +155,12 @@ void frmMain::ConnectCommands() {
     OnClicked(m_ui.cmdTraining, [this] { OpenTraining(); });
     OnClicked(m_ui.cmdFont, [this] { ChooseOutputFont(); });
     OnClicked(m_ui.cmdPrint, [this] { Print(); });
-    OnClickedRunJob(m_ui.cmdPreview, [this] { PreviewPages(PrintedPages::Sheet); });
-    OnClickedRunJob(m_ui.cmdExportPdf, [this] { ExportPdf(PrintedPages::Sheet); });
+    OnClickedRunJob(m_ui.cmdPreview,
+                    [this] { m_paper->DoPreviewClicked(PrintedPages::Sheet, *m_dialogs); });
+    OnClickedRunJob(m_ui.cmdExportPdf,
+                    [this] { m_paper->DoExportPdfClicked(PrintedPages::Sheet, *m_dialogs); });
     OnClicked(m_ui.cmdListening, [this] { OpenListening(); });
-    OnClicked(m_ui.cmdPageOptions, [this] { EditPageOptions(); });
+    OnClicked(m_ui.cmdPageOptions, [this] { m_paper->DoPageOptionsClicked(*m_dialogs); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -272,98 +262,6 @@ void frmMain::Print() {
                    m_wordProcessor);
 }
 
-std::unique_ptr<CPrintJob> frmMain::MakePrintJob(PrintedPages printed) {
-    // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
-    const int32_t copyCount = printed == PrintedPages::Sheet ? m_pageOptions.Copies() : 1;
-    m_progress->ForgetCancel();
-    std::vector<CSheet> copies = m_document.Copies(copyCount, m_progress.get());
-    if (copies.empty()) {
-        return nullptr;
-    }
-    return std::make_unique<CPrintJob>(std::move(copies), *m_ctrlsSettings->OutputSettings(),
-                                       m_ui.txtOutput->font(), printed);
-}
-
-void frmMain::PreviewPages(PrintedPages printed) {
-    if (!m_document.HasSheet()) {
-        ShowOutput(QString::fromUtf16(NoSheetForPreview));
-        return;
-    }
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
-    if (!job) {
-        return;
-    }
-    CPagePreview preview(
-        [&](const CPageOptions& options) -> const CPageLayout& {
-            return job->Print().LayOut(options);
-        },
-        m_pageOptions, job->Font(), this);
-    preview.ShowNote(QString::fromStdU16String(job->Print().Note(m_pageOptions)));
-    m_dialogs->RunPreview(preview);
-    // Landscape taken in the preview stays for the next sheet.
-    if (!(preview.Options() == m_pageOptions)) {
-        KeepPageOptions(preview.Options());
-    }
-}
-
-void frmMain::ExportPdf(PrintedPages printed) {
-    if (!m_document.HasSheet()) {
-        ShowOutput(QString::fromUtf16(NoSheetForPdf));
-        return;
-    }
-    const QString strSuggestion =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf"
-                                                                        : u"听算答题纸.pdf"));
-    const QString strPath =
-        m_dialogs->ChooseFile({true, QString::fromUtf16(u"导出PDF"), strSuggestion,
-                               QString::fromUtf16(u"PDF 文件 (*.pdf)")});
-    if (strPath.isEmpty()) {
-        return;
-    }
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
-    if (!job) {
-        return;
-    }
-    // The layout of a long job shows its progress, and its "取消" is heeded.
-    m_progress->Begin(QString::fromUtf16(LayingOutCaption));
-    PdfPaper paper = PdfPaper::AsChosen;
-    const CPageLayout& pages = job->Print().LayOutPdf(m_pageOptions, m_progress.get(), paper);
-    m_progress->End();
-    if (pages.IsCancelled()) {
-        ShowMessage(QString::fromUtf16(CancelledPdf));
-        return;
-    }
-    QString strError;
-    if (!kelvo::ExportPdf(pages, job->Font(), strPath, m_progress.get(), strError)) {
-        ShowMessage(strError);
-    } else if (paper != PdfPaper::AsChosen) {
-        ShowMessage(QString::fromUtf16(paper == PdfPaper::Turned ? TurnedForPdf : TooWideForPdf));
-    }
-}
-
-void frmMain::EditPageOptions() {
-    frmPageOptions dialog(m_pageOptions, this);
-    if (m_dialogs->RunPageOptions(dialog)) {
-        KeepPageOptions(dialog.Options());
-    }
-}
-
-void frmMain::KeepPageOptions(const CPageOptions& options) {
-    m_pageOptions = options;
-    const QString strMessage = m_store->KeepPageOptions(options);
-    if (!strMessage.isEmpty()) {
-        ShowMessage(strMessage);
-    }
-}
-
-// Options that cannot be read leave the defaults.
-QString frmMain::LoadPageOptions() {
-    auto [options, strNote] = m_store->RestorePageOptions();
-    m_pageOptions = options.value_or(m_pageOptions);
-    return strNote;
-}
-
 void frmMain::ShowOutput(const QString& strText) {
     m_ui.txtOutput->setPlainText(strText);
 }
@@ -405,9 +303,9 @@ void frmMain::OpenListening() {
         ListeningQuestions(m_document.Sheet(), *m_ctrlsSettings->OutputSettings());
     m_listening = new frmListening(this, std::move(questions), m_openSpeaker, m_listeningClock);
     OnClickedRunJob(m_listening->cmdAnswerSheetPdf,
-                    [this] { ExportPdf(PrintedPages::AnswerSheet); });
+                    [this] { m_paper->DoExportPdfClicked(PrintedPages::AnswerSheet, *m_dialogs); });
     OnClickedRunJob(m_listening->cmdPrintAnswerSheet,
-                    [this] { PreviewPages(PrintedPages::AnswerSheet); });
+                    [this] { m_paper->DoPreviewClicked(PrintedPages::AnswerSheet, *m_dialogs); });
     m_listening->show();
 }
 

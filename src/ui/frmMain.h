@@ -18,13 +18,13 @@
 #include "ui/CProgressFrame.h"
 #include "ui/CUserDialogs.h"
 #include "ui/CtrlsOperand.h"
+#include "ui/CtrlsPaper.h"
 #include "ui/CtrlsPlan.h"
 #include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
 #include "worksheet/CSheetDocument.h"
-#include "worksheet/CSheetPrint.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -36,7 +36,6 @@
 
 namespace kelvo {
 
-class CPrintJob;
 class frmListening;
 class frmTraining;
 
@@ -78,7 +77,7 @@ public:
     const CtrlsSettings& SettingsController() const { return *m_ctrlsSettings; }
     const CtrlsPlan& PlanController() const { return *m_ctrlsPlan; }
     // Paper, answer key, numbers and copies of the printed sheet, kept in the store.
-    const CPageOptions& PageOptions() const { return m_pageOptions; }
+    const CPageOptions& PageOptions() const { return m_paper->Options(); }
     const frmMainUi& Controls() const { return m_ui; }
     // The whole worksheet of the last display; the box may show only its start.
     const QString& Worksheet() const { return m_strWorksheet; }
@@ -111,15 +110,6 @@ private:
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
-    void PreviewPages(PrintedPages printed);
-    void ExportPdf(PrintedPages printed);
-    void EditPageOptions();
-    void KeepPageOptions(const CPageOptions& options);
-    // What the user is told at start-up; empty when the options came back or there were none.
-    QString LoadPageOptions();
-    // The copies of the last sheet, the first as shown and the others made
-    // anew; none when the user cancelled.
-    std::unique_ptr<CPrintJob> MakePrintJob(PrintedPages printed);
     void OnOperatorChanged(int index);
     void ShowHelp();
     void OpenTraining();
@@ -162,7 +152,7 @@ private:
     QTimer m_admittedCounter;
     // The sheet of the last Create: of the panel's kind, or of the plan.
     CSheetDocument m_document;
-    CPageOptions m_pageOptions;
+    std::unique_ptr<CtrlsPaper> m_paper;
     QString m_strWorksheet;
     CSystemDialogs m_systemDialogs{this};
     CUserDialogs* m_dialogs = &m_systemDialogs;

@@ -1,0 +1,133 @@
+#include "ui/CtrlsPaper.h"
+
+#include "printing/CPagePreview.h"
+#include "printing/PdfExport.h"
+#include "store/CStore.h"
+#include "ui/CPrintJob.h"
+#include "ui/CProgressFrame.h"
+#include "ui/CUserDialogs.h"
+#include "ui/CtrlsSettings.h"
+#include "ui/frmPageOptions.h"
+#include "worksheet/CSheetDocument.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+
+namespace kelvo {
+
+namespace {
+
+const char16_t* const NoSheetForPreview = u"当前还没有生成题目，生成题目后才能打印预览。";
+const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题目后才能导出PDF。";
+const char16_t* const TurnedForPdf =
+    u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
+const char16_t* const TooWideForPdf =
+    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
+    u"请减少列数或列间距后再导出。";
+const char16_t* const LayingOutCaption = u"正在排版";
+const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
+
+QString SuggestedPdfPath(PrintedPages printed) {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf"
+                                                                    : u"听算答题纸.pdf"));
+}
+
+} // namespace
+
+CtrlsPaper::CtrlsPaper(QWidget& window, const CSheetDocument& document,
+                       const CtrlsSettings& settings, QPlainTextEdit& output, CStore& store,
+                       CProgressFrame& progress)
+    : m_window(window), m_document(document), m_settings(settings), m_output(output),
+      m_store(store), m_progress(progress) {}
+
+// Options that cannot be read leave the defaults.
+QString CtrlsPaper::Restore() {
+    auto [options, strNote] = m_store.RestorePageOptions();
+    m_options = options.value_or(m_options);
+    return strNote;
+}
+
+void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
+    if (!m_document.HasSheet()) {
+        m_output.setPlainText(QString::fromUtf16(NoSheetForPreview));
+        return;
+    }
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
+    if (!job) {
+        return;
+    }
+    CPagePreview preview(
+        [&](const CPageOptions& options) -> const CPageLayout& {
+            return job->Print().LayOut(options);
+        },
+        m_options, job->Font(), &m_window);
+    preview.ShowNote(QString::fromStdU16String(job->Print().Note(m_options)));
+    dialogs.RunPreview(preview);
+    // Landscape taken in the preview stays for the next sheet.
+    if (!(preview.Options() == m_options)) {
+        Keep(preview.Options(), dialogs);
+    }
+}
+
+void CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs) {
+    if (!m_document.HasSheet()) {
+        m_output.setPlainText(QString::fromUtf16(NoSheetForPdf));
+        return;
+    }
+    const QString strPath =
+        dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"), SuggestedPdfPath(printed),
+                            QString::fromUtf16(u"PDF 文件 (*.pdf)")});
+    if (strPath.isEmpty()) {
+        return;
+    }
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
+    if (!job) {
+        return;
+    }
+    // The layout of a long job shows its progress, and its "取消" is heeded.
+    m_progress.Begin(QString::fromUtf16(LayingOutCaption));
+    PdfPaper paper = PdfPaper::AsChosen;
+    const CPageLayout& pages = job->Print().LayOutPdf(m_options, &m_progress, paper);
+    m_progress.End();
+    if (pages.IsCancelled()) {
+        dialogs.Tell(QString::fromUtf16(CancelledPdf));
+        return;
+    }
+    QString strError;
+    if (!ExportPdf(pages, job->Font(), strPath, &m_progress, strError)) {
+        dialogs.Tell(strError);
+    } else if (paper != PdfPaper::AsChosen) {
+        dialogs.Tell(QString::fromUtf16(paper == PdfPaper::Turned ? TurnedForPdf : TooWideForPdf));
+    }
+}
+
+void CtrlsPaper::DoPageOptionsClicked(CUserDialogs& dialogs) {
+    frmPageOptions dialog(m_options, &m_window);
+    if (dialogs.RunPageOptions(dialog)) {
+        Keep(dialog.Options(), dialogs);
+    }
+}
+
+std::unique_ptr<CPrintJob> CtrlsPaper::MakePrintJob(PrintedPages printed) {
+    // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
+    const int32_t copyCount = printed == PrintedPages::Sheet ? m_options.Copies() : 1;
+    m_progress.ForgetCancel();
+    std::vector<CSheet> copies = m_document.Copies(copyCount, &m_progress);
+    if (copies.empty()) {
+        return nullptr;
+    }
+    return std::make_unique<CPrintJob>(std::move(copies), *m_settings.OutputSettings(),
+                                       m_output.font(), printed);
+}
+
+void CtrlsPaper::Keep(const CPageOptions& options, CUserDialogs& dialogs) {
+    m_options = options;
+    const QString strMessage = m_store.KeepPageOptions(options);
+    if (!strMessage.isEmpty()) {
+        dialogs.Tell(strMessage);
+    }
+}
+
+} // namespace kelvo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "output/CPageOptions.h"
+#include "worksheet/CSheetPrint.h"
+
+#include <QString>
+
+#include <memory>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace kelvo {
+
+class CPrintJob;
+class CProgressFrame;
+class CSheetDocument;
+class CStore;
+class CUserDialogs;
+class CtrlsSettings;
+
+// The main window's way to paper: "打印预览", "导出PDF" and "页面设置", for the
+// sheet and for the 听算 answer sheet of it. It holds the page options, kept
+// in the store. Copies are drawn and pages laid out as one job that shows its
+// progress and heeds its cancel; without a sheet the worksheet box says so.
+class CtrlsPaper {
+public:
+    CtrlsPaper(QWidget& window, const CSheetDocument& document, const CtrlsSettings& settings,
+               QPlainTextEdit& output, CStore& store, CProgressFrame& progress);
+
+    const CPageOptions& Options() const { return m_options; }
+    // What the user is told at start-up; empty when the options came back or there were none.
+    QString Restore();
+
+    void DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs);
+    void DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
+    void DoPageOptionsClicked(CUserDialogs& dialogs);
+
+private:
+    // The copies of the sheet, the first as shown and the others drawn anew;
+    // none when the user cancelled.
+    std::unique_ptr<CPrintJob> MakePrintJob(PrintedPages printed);
+    void Keep(const CPageOptions& options, CUserDialogs& dialogs);
+
+    QWidget& m_window;
+    const CSheetDocument& m_document;
+    const CtrlsSettings& m_settings;
+    QPlainTextEdit& m_output;
+    CStore& m_store;
+    CProgressFrame& m_progress;
+    CPageOptions m_options;
+};
+
+} // namespace kelvo
