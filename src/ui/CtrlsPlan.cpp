@@ -123,7 +123,7 @@ void CtrlsPlan::DoSaveClicked(CUserDialogs& dialogs) {
 }
 
 QString CtrlsPlan::AskPlanFile(CUserDialogs& dialogs, bool isSaving) {
-    const QString strPath =
+    QString strPath =
         dialogs.ChooseFile({isSaving, QString::fromUtf16(isSaving ? u"保存试卷" : u"打开试卷"),
                             m_strPlanFolder, QString::fromUtf16(PlanFileFilter)});
     if (!strPath.isEmpty()) {
