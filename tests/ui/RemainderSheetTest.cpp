@@ -3,6 +3,7 @@
 // read back by poppler's pdftotext.
 #include "MainWindowFixture.h"
 #include "number/OperatorCodes.h"
+#include "training/TrainingControls.h"
 #include "ui/frmPageOptions.h"
 
 #include <QCheckBox>
@@ -48,17 +49,23 @@ qsizetype MatchCount(const QString& text, const QRegularExpression& pattern) {
     return count;
 }
 
-// Every "a÷b=q……r" of a text, checked: a = b × q + r with r in 1 .. b - 1.
+const QRegularExpression
+    RemainderAnswer(QStringLiteral("(\\d+)÷(\\d+)=\\s*(\\d+)\\s*……\\s*(\\d+)"));
+
+// a = b × q + r with r in 1 .. b - 1.
+bool IsRight(const QRegularExpressionMatch& match) {
+    const int a = match.captured(1).toInt();
+    const int b = match.captured(2).toInt();
+    const int q = match.captured(3).toInt();
+    const int r = match.captured(4).toInt();
+    return a == b * q + r && r >= 1 && r < b;
+}
+
+// Every "a÷b=q……r" of a text, each checked.
 int CheckedRemainderAnswers(const QString& text) {
-    static const QRegularExpression answer(
-        QStringLiteral("(\\d+)÷(\\d+)=\\s*(\\d+)\\s*……\\s*(\\d+)"));
     int count = 0;
-    for (const auto& match : answer.globalMatch(text)) {
-        const int a = match.captured(1).toInt();
-        const int b = match.captured(2).toInt();
-        const int q = match.captured(3).toInt();
-        const int r = match.captured(4).toInt();
-        EXPECT_TRUE(a == b * q + r && r >= 1 && r < b) << match.captured(0).toStdString();
+    for (const auto& match : RemainderAnswer.globalMatch(text)) {
+        EXPECT_TRUE(IsRight(match)) << match.captured(0).toStdString();
         ++count;
     }
     return count;
@@ -131,6 +138,22 @@ TEST_F(RemainderSheetTest, TheSheetAsksForBothNumbersAndItsKeyGivesThem) {
     }
     static const QRegularExpression digit(QStringLiteral("\\d"));
     EXPECT_EQ(key.count(digit) - sheet.count(digit), answerDigits);
+}
+
+// Each drill question offers "q……r" twice, one of them right.
+TEST_F(RemainderSheetTest, TheDrillOffersQuotientsWithTheirRemainders) {
+    SelectQuestionType(u"三位数除以一位数（有余数）");
+    Find<QPushButton>(QStringLiteral("cmdTraining"))->click();
+    ASSERT_NE(window->TrainingWindow(), nullptr);
+    const test::TrainingControls training(*window->TrainingWindow());
+    for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+        const QString question = training.lblQuestions.at(3 * slot)->text();
+        const QString first = training.lblQuestions.at(3 * slot + 1)->text();
+        const QString second = training.lblQuestions.at(3 * slot + 2)->text();
+        EXPECT_NE(IsRight(RemainderAnswer.match(question + first)),
+                  IsRight(RemainderAnswer.match(question + second)))
+            << (question + first + u' ' + second).toStdString();
+    }
 }
 
 } // namespace
