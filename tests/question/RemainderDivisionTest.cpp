@@ -33,6 +33,7 @@ const DivisionKind Kinds[] = {
     {"steps enumerated", {10, 999, 5}, {2, 9}, {4, 90, 2}},
     {"built", {100, 9999}, {2, 99}, {1, 500}},
     {"steps built", {1000, 9990, 10}, {3, 60}, {10, 900, 5}},
+    {"whole tens built", {1000, 9999}, {2, 99}, {10, 990, 10}},
 };
 
 QuestionList Generate(const CQuestionData& kind, int32_t count) {
@@ -41,6 +42,10 @@ QuestionList Generate(const CQuestionData& kind, int32_t count) {
     EXPECT_EQ(templates.size(), 1u);
     QuestionList questions;
     templates.front()->CreateInstances(questions, count, nullptr);
+    // Each attempt of the builder is one question, unless a step finds no value.
+    if (templates.front()->GetPermCombineTimes() > CExpression::EnumerationLimit) {
+        EXPECT_GT(questions.Count(), count * 4 / 5);
+    }
     return questions;
 }
 
