@@ -66,6 +66,20 @@ void BM_LargeQuotient(benchmark::State& state) {
 }
 BENCHMARK(BM_LargeQuotient)->Unit(benchmark::kMillisecond);
 
+// Division with a remainder, enumerated (the three-digit preset's 7200
+// combinations) and built at random (a four-digit dividend).
+void BM_QuotientWithRemainder(benchmark::State& state) {
+    RunGeneration(state,
+                  {MakeTemplate({{100, 999}, {2, 9}}, {Op::Divide}, {1, 1000}, Cbr::Remainder)});
+}
+BENCHMARK(BM_QuotientWithRemainder)->Unit(benchmark::kMillisecond);
+
+void BM_LargeQuotientWithRemainder(benchmark::State& state) {
+    RunGeneration(state,
+                  {MakeTemplate({{1000, 9999}, {2, 99}}, {Op::Divide}, {1, 5000}, Cbr::Remainder)});
+}
+BENCHMARK(BM_LargeQuotientWithRemainder)->Unit(benchmark::kMillisecond);
+
 // Every operator once: a + b x c - d / e has five operands, so the mix is
 // spread over the two templates a x b / c + d and a x b / c - d.
 void BM_FourOperandMix(benchmark::State& state) {

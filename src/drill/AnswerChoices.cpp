@@ -3,8 +3,10 @@
 #include "drill/TypicalSlip.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
+#include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
+#include "number/OperatorCodes.h"
 
 #include <cmath>
 
@@ -34,12 +36,28 @@ int32_t DrawWrongAnswer(int32_t iResult, int32_t iMultiple) {
 // The right answer comes first four times in ten.
 AnswerChoices Ordered(int32_t iResult, int32_t iWrong) {
     if (RandomFloor(10, 1) < 5) {
-        return {{iResult, iWrong}, 0};
+        return {{iResult, iWrong}, {-1, -1}, 0};
     }
-    return {{iWrong, iResult}, 1};
+    return {{iWrong, iResult}, {-1, -1}, 1};
+}
+
+AnswerChoices WithRemainders(AnswerChoices choices, int32_t right, int32_t wrong) {
+    const auto rightIndex = static_cast<size_t>(choices.RightIndex);
+    choices.Remainders[rightIndex] = right;
+    choices.Remainders[1 - rightIndex] = wrong;
+    return choices;
 }
 
 } // namespace
+
+std::u16string AnswerChoices::Text(size_t index) const {
+    std::u16string text = DecimalText(Values.at(index));
+    if (Remainders.at(index) >= 0) {
+        text += RemainderMark;
+        AppendDecimalText(text, Remainders.at(index));
+    }
+    return text;
+}
 
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
     const int32_t multiple = limit.MultipleOf();
@@ -56,7 +74,20 @@ AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
     return Ordered(iResult, wrong);
 }
 
+AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& limit) {
+    const AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
+    if (!question.HasRemainder()) {
+        return choices;
+    }
+    return WithRemainders(choices, question.RemainderValue(), question.RemainderValue());
+}
+
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit) {
+    if (question.HasRemainder()) {
+        const int32_t divisor = question.OperandValues()[1][1];
+        return WithRemainders(Ordered(question.ResultValue(), question.ResultValue() - 1),
+                              question.RemainderValue(), question.RemainderValue() + divisor);
+    }
     if (const std::optional<int32_t> slip = TypicalSlip(question, limit)) {
         return Ordered(question.ResultValue(), *slip);
     }

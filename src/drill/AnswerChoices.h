@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace kelvo {
 
@@ -12,16 +14,26 @@ class CValueLimit;
 // nearby wrong one, in random order.
 struct AnswerChoices {
     std::array<int32_t, 2> Values{};
+    // The remainder written after each value, -1 for a question without one.
+    std::array<int32_t, 2> Remainders{-1, -1};
     int32_t RightIndex = 0;
+
+    // The choice as shown: "3", or "3……2" with a remainder.
+    std::u16string Text(size_t index) const;
 };
 
 // The wrong answer is one or two steps of the result limit's multiple away from
 // iResult (1 or 2 for results up to 2), pulled inside the limit and never equal
 // to iResult. The right answer comes first four times in ten.
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit);
+// As above for the question's result; with a remainder both choices carry the
+// question's remainder.
+AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& limit);
 
 // Choices that teach: the wrong answer is the question's typical slip when it
-// has one in the limit (TypicalSlip), else as MakeAnswerChoices draws it.
+// has one in the limit (TypicalSlip), else as MakeAnswerChoices draws it. With
+// a remainder the slip is the quotient one too small, which leaves a remainder
+// not smaller than the divisor (17÷5: 2……7 beside 3……2).
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit);
 
 } // namespace kelvo

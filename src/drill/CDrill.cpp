@@ -13,9 +13,9 @@ void CDrill::Prepare(std::u16string kind, std::vector<CDrillQuestion> questions,
     const auto used = std::min(questions.size(), static_cast<size_t>(kQuestionCount));
     for (size_t k = 0; k < used; ++k) {
         const CKeptQuestion& kept = questions[k].kept;
-        const AnswerChoices choices =
-            bTeachingChoices ? MakeTeachingChoices(*kept.question, kept.resultLimit)
-                             : MakeAnswerChoices(kept.question->ResultValue(), kept.resultLimit);
+        const AnswerChoices choices = bTeachingChoices
+                                          ? MakeTeachingChoices(*kept.question, kept.resultLimit)
+                                          : MakeAnswerChoices(*kept.question, kept.resultLimit);
         m_slots.push_back({std::move(questions[k]), choices, std::nullopt});
     }
     m_bReady = !m_slots.empty();

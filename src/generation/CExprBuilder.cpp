@@ -122,6 +122,9 @@ bool CExprBuilder::Build2(COperand& op1, COperand& op2, COperand& res,
     case Op::Times:
         return op1.CreateInstanceMultiply(op2, res, iExcludedDivisorBest);
     case Op::Divide:
+        if (op2.CbrSetting() == Cbr::Remainder) {
+            return op1.CreateInstanceDivideWithRemainder(op2, res);
+        }
         return op1.CreateInstanceDivide(op2, res, iExcludedDivisorBest);
     default:
         return false;

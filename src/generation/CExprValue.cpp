@@ -36,6 +36,10 @@ void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResul
     }
     m_resultValue = iResult;
     m_remainderValue = -1;
+    if (values.size() == 2 && values[1][0] == Op::Divide && values[1][1] > 0 &&
+        values[0][1] % values[1][1] != 0) {
+        m_remainderValue = values[0][1] % values[1][1];
+    }
 }
 
 CStringBuilder CExprValue::LeftPartToString() const {
@@ -48,6 +52,15 @@ CStringBuilder CExprValue::LeftPartToString() const {
         text.Append(DecimalText(values[k][1]));
     }
     text.Append(u"=");
+    return text;
+}
+
+std::u16string CExprValue::ResultText() const {
+    std::u16string text = DecimalText(m_resultValue);
+    if (HasRemainder()) {
+        text += RemainderMark;
+        AppendDecimalText(text, m_remainderValue);
+    }
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace kelvo {
@@ -27,16 +28,22 @@ public:
         return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
     }
     void CreateFrom(const CExpression& expr);
-    // A question kept elsewhere (the drill history) from its operands and result.
+    // A question kept elsewhere (the drill history) from its operands and
+    // result; a division whose dividend the divisor does not divide gets its
+    // remainder back.
     void CreateFrom(std::span<const OperandValue> values, int32_t iResult);
 
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }
+    // -1 for a question without a remainder, else 1 .. divisor - 1.
     int32_t RemainderValue() const { return m_remainderValue; }
     void SetRemainderValue(int32_t value) { m_remainderValue = value; }
+    bool HasRemainder() const { return m_remainderValue > 0; }
 
     // The question without its answer, for example "12＋5=".
     CStringBuilder LeftPartToString() const;
+    // The answer as written after "=": "3", or "3……2" with a remainder.
+    std::u16string ResultText() const;
 
 private:
     // A worksheet holds up to 100000 questions of at most four operands each:

@@ -68,6 +68,9 @@ bool CGeneratorTwo::CreateInstance() {
     m_first->SetResultValue((*candidate)[0]);
     m_second->SetResultValue((*candidate)[1]);
     m_result->SetResultValue((*candidate)[2]);
+    if (m_cbrCode == Cbr::Remainder) {
+        m_result->SetRemainderValue((*candidate)[0] % (*candidate)[1]);
+    }
     return true;
 }
 
@@ -117,12 +120,14 @@ void CGeneratorTwo::WalkBorrow(Walk& walk) const {
 
 void CGeneratorTwo::WalkRemainder(Walk& walk) const {
     const bool remainder = m_cbrCode == Cbr::Remainder;
+    // A quotient of 0 would leave a blank divisor with many answers
+    // (3÷(  )=0……3), so a question with a remainder has a quotient of 1 or more.
     WalkPairs(walk, [remainder](int32_t a, int32_t b, int32_t& r) {
         if (b == 0) {
             return false;
         }
         r = a / b;
-        return (a % b != 0) == remainder;
+        return remainder ? a % b != 0 && r >= 1 : a % b == 0;
     });
 }
 

@@ -11,7 +11,8 @@ namespace kelvo {
 
 // Enumerates a two-operand template. The second operand's CbrSetting picks the
 // mode: plain (0), carry (1, 2), borrow (3, 4) or remainder (5, 6); carry and
-// borrow look at the units digits only. Any other code admits no question.
+// borrow look at the units digits only; with a remainder the result operand's
+// RemainderValue keeps it. Any other code admits no question.
 class CGeneratorTwo : public CGenerator {
 public:
     void Init(CExpression& expr) override;

@@ -68,6 +68,12 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
     text += u"等于";
     if (blank > 0) {
         text += SpokenNumber(question.ResultValue());
+        if (question.HasRemainder()) {
+            text += u"余" + SpokenNumber(question.RemainderValue());
+        }
+    } else if (question.HasRemainder()) {
+        // The pupil writes both numbers, so the teacher asks for both.
+        text += u"几余几";
     }
     return text;
 }

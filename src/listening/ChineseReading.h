@@ -17,7 +17,8 @@ std::u16string SpokenNumber(int32_t value);
 
 // The question without its answer: its numbers, 加, 减, 乘, 除以 and 等于. In
 // fill-in form (blank: the 1-based operand left blank, 0 outside it) the
-// blank is 几 and the result is said: "七加几等于二十".
+// blank is 几 and the result is said: "七加几等于二十". A remainder is said
+// after 余: "十七除以五等于几余几", "几除以五等于三余二".
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank);
 
 // The question under its 1-based number: "第三题，三十七加五等于".

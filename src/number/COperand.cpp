@@ -1,5 +1,7 @@
 #include "number/COperand.h"
 
+#include "foundation/RandomSource.h"
+#include "foundation/RuntimeError.h"
 #include "number/CFactorization.h"
 #include "number/OperatorCodes.h"
 
@@ -194,6 +196,43 @@ bool COperand::CreateInstanceDivide(COperand& rightSide, COperand& ResultOperand
         }
     }
     return dividends.GetRandomValueWithLimits(m_resultValue, divisors, iExcludedDivisorBest);
+}
+
+bool COperand::CreateInstanceDivideWithRemainder(COperand& rightSide, COperand& ResultOperand) {
+    CValueLimit divisors = rightSide.ValueLimit();
+    divisors.SetLowerLimit(std::max(divisors.LowerLimit(), 2));
+    int32_t divisor = -1;
+    if (!divisors.GetRandomValue(divisor)) {
+        return false;
+    }
+    const CValueLimit dividends = ValueLimit();
+    // dividend = divisor × quotient + remainder with the remainder in
+    // 1 .. divisor - 1 bounds the quotient by the dividends' range.
+    CValueLimit quotients = ResultOperand.ValueLimit();
+    quotients.SetLowerLimit(
+        std::max({quotients.LowerLimit(), 1, dividends.LowerLimit() / divisor}));
+    quotients.SetUpperLimit(
+        std::min(quotients.UpperLimit(), (dividends.UpperLimit() - 1) / divisor));
+    int32_t quotient = -1;
+    if (!quotients.GetRandomValue(quotient)) {
+        return false;
+    }
+    const int32_t product = CheckedMultiply(divisor, quotient);
+    const int32_t step = dividends.MultipleOf();
+    const int32_t lowest = std::max(1, dividends.LowerLimit() - product);
+    const int32_t highest = std::min(divisor - 1, dividends.UpperLimit() - product);
+    // The first remainder that makes the dividend a multiple of its step.
+    const int32_t first = lowest + (step - (product + lowest) % step) % step;
+    if (first > highest) {
+        return false;
+    }
+    ReseedRandomFromClock();
+    const int32_t remainder = first + step * RandomFloor((highest - first) / step + 1, 0);
+    m_resultValue = product + remainder;
+    rightSide.m_resultValue = divisor;
+    ResultOperand.m_resultValue = quotient;
+    ResultOperand.m_remainderValue = remainder;
+    return true;
 }
 
 bool COperand::CreateInstance() {

@@ -58,6 +58,10 @@ public:
                                 int32_t iExcludedDivisorBest);
     bool CreateInstanceDivide(COperand& rightSide, COperand& ResultOperand,
                               int32_t iExcludedDivisorBest);
+    // this ÷ rightSide = ResultOperand with a remainder in 1 .. divisor - 1,
+    // kept as ResultOperand's RemainderValue; the quotient is at least 1, so
+    // that a blank divisor has one answer.
+    bool CreateInstanceDivideWithRemainder(COperand& rightSide, COperand& ResultOperand);
     bool CreateInstance();
     // The range of this operand combined with rightSide by rightSide's operator.
     std::shared_ptr<COperand> Operate(const COperand& rightSide) const;

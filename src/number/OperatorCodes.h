@@ -34,6 +34,9 @@ constexpr int32_t Remainder = 5;
 constexpr int32_t NoRemainder = 6;
 } // namespace Cbr
 
+// Stands between the quotient and the remainder: "17÷5=3……2".
+constexpr std::u16string_view RemainderMark = u"……";
+
 // The largest value of any question, and the largest admissible product.
 constexpr int32_t ValueCeiling = 10000;
 

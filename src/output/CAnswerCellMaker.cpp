@@ -16,8 +16,14 @@ constexpr int32_t SpareDigits = 2;
 constexpr int32_t MinDigits = 5;
 constexpr double HeightPerLine = 1.5;
 
+// "……" is as wide as about four digits.
+constexpr int32_t RemainderMarkDigits = 4;
+
 int32_t LongestAnswer(const CSlotLengths& lengths) {
     int32_t longest = lengths.result;
+    if (lengths.remainder > 0) {
+        longest += RemainderMarkDigits + lengths.remainder;
+    }
     for (int32_t digits : lengths.operands) {
         longest = std::max(longest, digits);
     }
@@ -44,11 +50,10 @@ CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure,
 CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const auto operands = question.OperandValues();
     const bool isBlank = blank > 0 && static_cast<size_t>(blank) <= operands.size();
-    const int32_t answer =
-        isBlank ? operands[static_cast<size_t>(blank - 1)][1] : question.ResultValue();
-    return {m_width,
-            m_height,
-            {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, DecimalText(answer)}}};
+    std::u16string answer =
+        isBlank ? DecimalText(operands[static_cast<size_t>(blank - 1)][1]) : question.ResultText();
+    return {
+        m_width, m_height, {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}}};
 }
 
 } // namespace kelvo

@@ -65,7 +65,7 @@ CCell CColumnCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const auto operands = question.OperandValues();
     const int32_t code = operands[1][0];
     if (code == Op::Divide) {
-        AppendDivision(cell, operands[0][1], operands[1][1], question.ResultValue());
+        AppendDivision(cell, operands[0][1], operands[1][1], question);
     } else {
         AppendColumn(cell, operands[0][1], code, operands[1][1], question.ResultValue());
     }
@@ -104,12 +104,12 @@ void CColumnCellMaker::AppendColumn(CCell& cell, int32_t upper, int32_t code, in
 }
 
 void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
-                                      int32_t quotient) const {
+                                      const CExprValue& question) const {
     const double right = m_cellWidth;
     const double dividendLeft = right - m_extent.dividendPlaces * m_pitch;
     const double bracket = dividendLeft - m_pitch / 2;
     const double topLine = RowTop(1, 0) + m_ruleGap / 2;
-    AppendAnswer(cell, quotient, m_extent.dividendPlaces, right, RowTop(0, 0));
+    AppendAnswer(cell, question.ResultValue(), m_extent.dividendPlaces, right, RowTop(0, 0));
     AppendLine(cell, bracket - m_ruleThickness / 2, right, topLine);
     cell.pieces.push_back({CCellPiece::Kind::Rule,
                            bracket - m_ruleThickness / 2,
@@ -120,6 +120,11 @@ void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t div
     AppendDigits(cell, DecimalText(divisor), dividendLeft - m_pitch, RowTop(1, 1),
                  CCellPiece::Kind::Text);
     AppendDigits(cell, DecimalText(dividend), right, RowTop(1, 1), CCellPiece::Kind::Text);
+    if (question.HasRemainder()) {
+        // What is left after the last digit of the 商: the working's last line.
+        const double footTop = RowTop(1 + WorkingLinesPerDigit * m_extent.quotientPlaces, 1);
+        AppendAnswer(cell, question.RemainderValue(), m_extent.divisorPlaces, right, footTop);
+    }
 }
 
 // One piece a digit, the last one in the place that ends at right.

@@ -29,10 +29,11 @@ class CTextMeasure;
 // room for the answer under the rule; a product whose second factor has more
 // than one digit has a line for each partial product and a second rule above
 // its own line. A division has its divisor left of the bracket, the dividend
-// under its top line and the room for the 商 above. The answer (the product,
-// the 商) comes as Result pieces, or as Blank boxes over every place of the
-// room in fill-in form: there the blank is always the answer, since a column
-// is worked from its operands. Every cell of a sheet is as large as the
+// under its top line, the room for the 商 above and the room for a remainder
+// at the foot of the working. The answer (the product, the 商, the remainder)
+// comes as Result pieces, or as Blank boxes over every place of the room in
+// fill-in form: there the blank is always the answer, since a column is
+// worked from its operands. Every cell of a sheet is as large as the
 // sheet's largest question needs. Questions of three or four operands stay on
 // one line, as CLineCellMaker writes them.
 class CColumnCellMaker : public CCellMaker {
@@ -55,7 +56,8 @@ private:
     double PlaceLeft(double right, int32_t place) const;
     void AppendColumn(CCell& cell, int32_t upper, int32_t code, int32_t lower,
                       int32_t result) const;
-    void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor, int32_t quotient) const;
+    void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
+                        const CExprValue& question) const;
     void AppendDigits(CCell& cell, const std::u16string& digits, double right, double top,
                       CCellPiece::Kind kind) const;
     void AppendAnswer(CCell& cell, int32_t answer, int32_t places, double right, double top) const;

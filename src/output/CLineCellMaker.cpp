@@ -19,7 +19,7 @@ CLineCellMaker::CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& 
                                bool isFill, double pointSize)
     : m_measure(measure), m_isFill(isFill), m_pointSize(pointSize),
       m_lineHeight(measure.LineHeight(pointSize)), m_blankGap(BlankGapPerPoint * pointSize),
-      m_resultWidth(DigitsWidth(lengths.result)) {
+      m_resultWidth(DigitsWidth(lengths.result)), m_remainderWidth(DigitsWidth(lengths.remainder)) {
     for (int32_t digits : lengths.operands) {
         m_blankWidths.push_back(DigitsWidth(digits));
     }
@@ -56,13 +56,16 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     }
     run += u'=';
     if (m_isFill) {
-        AppendDecimalText(run, question.ResultValue());
+        run += question.ResultText();
         AppendRun(cell, run);
-    } else {
+        return cell;
+    }
+    AppendRun(cell, run);
+    AppendResult(cell, m_resultWidth, question.ResultValue());
+    if (question.HasRemainder()) {
+        run += RemainderMark;
         AppendRun(cell, run);
-        std::u16string answer = DecimalText(question.ResultValue());
-        const double width = SlotWidth(m_resultWidth, answer);
-        AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(answer));
+        AppendResult(cell, m_remainderWidth, question.RemainderValue());
     }
     return cell;
 }
@@ -75,6 +78,12 @@ double CLineCellMaker::DigitsWidth(int32_t digits) const {
 
 double CLineCellMaker::SlotWidth(double reserved, const std::u16string& answer) const {
     return std::max(reserved, m_measure.TextWidth(answer, m_pointSize));
+}
+
+void CLineCellMaker::AppendResult(CCell& cell, double reserved, int32_t value) const {
+    std::u16string answer = DecimalText(value);
+    const double width = SlotWidth(reserved, answer);
+    AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(answer));
 }
 
 void CLineCellMaker::AppendRun(CCell& cell, std::u16string& run) const {

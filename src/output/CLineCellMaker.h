@@ -14,7 +14,7 @@ class CTextMeasure;
 // Cells of questions written on one line, "12＋5=17": the text runs placed one
 // after another as measured, a blank as a box as wide as the widest value its
 // operand position allows (or its own answer, if wider), the result after "="
-// as room of the result's width.
+// as room of the result's width, a remainder after "……" as room of its own.
 class CLineCellMaker : public CCellMaker {
 public:
     CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
@@ -29,6 +29,8 @@ public:
 private:
     double DigitsWidth(int32_t digits) const;
     double SlotWidth(double reserved, const std::u16string& answer) const;
+    // Room for one number of the answer, shown where answers are.
+    void AppendResult(CCell& cell, double reserved, int32_t value) const;
     void AppendRun(CCell& cell, std::u16string& run) const;
     void AppendSlot(CCell& cell, CCellPiece::Kind kind, double width, std::u16string text) const;
 
@@ -40,6 +42,7 @@ private:
     double m_blankGap;
     std::vector<double> m_blankWidths;
     double m_resultWidth;
+    double m_remainderWidth;
 };
 
 } // namespace kelvo

@@ -17,6 +17,8 @@ constexpr int32_t ProgressThreshold = 1000;
 constexpr int32_t YieldInterval = 200;
 const std::u16string FormattingCaption = u"格式化表达式";
 constexpr std::u16string_view LineEnd = u"\r\n";
+// A question with a remainder asks for both numbers: "17÷5=(  )……(  )".
+constexpr std::u16string_view RemainderBlanks = u"(  )……(  )";
 
 // Decimal text without a temporary string: cells are built by the hundred
 // thousand.
@@ -145,6 +147,12 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
     cell += u'=';
     if (m_settings->IsShowAnswer() || blank >= 1) {
         AppendNumber(cell, value.ResultValue());
+        if (value.HasRemainder()) {
+            cell += RemainderMark;
+            AppendNumber(cell, value.RemainderValue());
+        }
+    } else if (value.HasRemainder()) {
+        cell += RemainderBlanks;
     } else {
         cell.append(static_cast<size_t>(std::max(m_resultLength, 0)), u' ');
     }

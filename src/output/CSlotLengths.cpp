@@ -2,6 +2,9 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExpression.h"
+#include "number/OperatorCodes.h"
+
+#include <algorithm>
 
 namespace kelvo {
 
@@ -19,6 +22,10 @@ CSlotLengths CSlotLengths::Of(const CExpression& expression) {
         lengths.operands.push_back(DecimalLength(operand->UpperLimit()));
     }
     lengths.result = DecimalLength(expression.ResultOperand()->UpperLimit());
+    const auto& operands = expression.Operands();
+    if (operands.size() == 2 && operands[1]->CbrSetting() == Cbr::Remainder) {
+        lengths.remainder = DecimalLength(std::max(operands[1]->UpperLimit() - 1, 1));
+    }
     return lengths;
 }
 

@@ -14,7 +14,8 @@ constexpr PresetRecord Separator(const char16_t* title) {
 // where not allowed), result range, carry/borrow code. The values stand as they
 // are, also where they differ from what a title alone suggests (10..100 for the
 // two-digit carry and borrow drills, 2..9 as the second factor of the 1-to-9
-// table).
+// table). The division with a remainder follows the graded presets under a
+// heading of its own: a divisor of 1 leaves no remainder, so it starts at 2.
 // clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"自己定制题型", 2, {{{1, 10, 1}, {1, 10, 1}, NoRange}}, {u"＋$$$$", nullptr}, {1, 10, 1}, 0},
@@ -95,6 +96,10 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"两位数乘以两位数", 2, {{{10, 99, 1}, {10, 99, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 10000, 1}, 0},
     {u"整百数除以一位数", 2, {{{100, 10000, 100}, {1, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {0, 1000, 1}, 0},
     {u"三位整十数乘以两位整十数", 2, {{{100, 1000, 10}, {10, 99, 10}, NoRange}}, {u"$$×$", nullptr}, {1000, 10000, 1}, 0},
+    Separator(u"------------------------G"),
+    {u"有余数的除法（表内）", 2, {{{3, 89, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 9, 1}, 5},
+    {u"两位数除以一位数（有余数）", 2, {{{10, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 100, 1}, 5},
+    {u"三位数除以一位数（有余数）", 2, {{{100, 999, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 1000, 1}, 5},
 }};
 // clang-format on
 

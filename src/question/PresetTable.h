@@ -22,7 +22,7 @@ struct PresetRecord {
     int32_t cbr;
 };
 
-inline constexpr int32_t PresetCount = 78;
+inline constexpr int32_t PresetCount = 82;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

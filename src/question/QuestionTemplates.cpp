@@ -23,9 +23,18 @@ std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
     return operand;
 }
 
-// The panel offers the carry / borrow pair only for a lone "＋" or "－".
-bool CarriesCbrCode(const std::u16string& allowedInGap1) {
-    return allowedInGap1 == OperatorText(Op::Plus) || allowedInGap1 == OperatorText(Op::Minus);
+// The panel offers the carry pair for a lone "＋", the borrow pair for a lone
+// "－" and the remainder pair for a lone "÷"; a code of another pair (a file
+// written by hand) does not apply.
+int32_t FittingCbrCode(const std::u16string& allowedInGap1, int32_t code) {
+    const auto fits = [&](int32_t op, int32_t yes, int32_t no) {
+        return allowedInGap1 == OperatorText(op) && (code == yes || code == no);
+    };
+    if (fits(Op::Plus, Cbr::Carry, Cbr::NoCarry) || fits(Op::Minus, Cbr::Borrow, Cbr::NoBorrow) ||
+        fits(Op::Divide, Cbr::Remainder, Cbr::NoRemainder)) {
+        return code;
+    }
+    return Cbr::None;
 }
 
 } // namespace
@@ -52,8 +61,8 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             operatorSets.push_back(AllowedOperators(question.Operators().Item(k)));
         }
     }
-    if (count == 2 && CarriesCbrCode(operatorSets.front())) {
-        operands[1]->SetCbrSetting(question.Cbr());
+    if (count == 2) {
+        operands[1]->SetCbrSetting(FittingCbrCode(operatorSets.front(), question.Cbr()));
     }
     TemplateList templates;
     for (OperandList& list : ExpandTemplates(operands, operatorSets, strErrorInfo)) {

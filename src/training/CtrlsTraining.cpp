@@ -175,7 +175,8 @@ bool CtrlsTraining::ShowDrill(std::u16string kind, std::vector<CDrillQuestion> q
         m_form.ShowQuestion(static_cast<int32_t>(k),
                             QString::fromStdU16String(
                                 frames[k].question.kept.question->LeftPartToString().ToString()),
-                            frames[k].choices.Values);
+                            {QString::fromStdU16String(frames[k].choices.Text(0)),
+                             QString::fromStdU16String(frames[k].choices.Text(1))});
     }
     m_form.EnableStart(true);
     return true;

@@ -373,12 +373,12 @@ void frmTraining::ClearQuestions() {
 }
 
 void frmTraining::ShowQuestion(int32_t slot, const QString& strQuestion,
-                               const std::array<int32_t, 2>& choices) {
+                               const std::array<QString, 2>& choices) {
     const auto first = 3 * static_cast<size_t>(slot);
     lblQuestions.at(first)->setText(strQuestion);
     for (size_t c = 0; c < choices.size(); ++c) {
         CClickLabel* label = lblQuestions.at(first + 1 + c);
-        label->setNum(choices[c]);
+        label->setText(choices[c]);
         label->SetBackColor(palette().color(QPalette::Window));
     }
 }

@@ -53,7 +53,7 @@ public:
     // around the numbers, which label holds what.
     void ClearQuestions();
     void ShowQuestion(int32_t slot, const QString& strQuestion,
-                      const std::array<int32_t, 2>& choices);
+                      const std::array<QString, 2>& choices);
     // The taken choice green, the other one plain.
     void ShowChoice(int32_t slot, int32_t choice);
     // The right choice of a missed question red.

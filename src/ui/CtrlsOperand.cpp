@@ -111,6 +111,8 @@ void CtrlsOperand::DoOperatorsChanged(const std::u16string& newOp) {
         SetCaptions(pair, u"有进位", u"无进位");
     } else if (newOp == OperatorText(Op::Minus)) {
         SetCaptions(pair, u"有借位", u"无借位");
+    } else if (newOp == OperatorText(Op::Divide)) {
+        SetCaptions(pair, u"有余数", u"无余数");
     } else {
         pair[0]->setChecked(false);
         pair[1]->setChecked(false);
@@ -218,9 +220,11 @@ void CtrlsOperand::ShowCbrPair(int32_t iCbr) {
         SetCaptions(pair, u"有进位", u"无进位");
     } else if (iCbr == Cbr::Borrow || iCbr == Cbr::NoBorrow) {
         SetCaptions(pair, u"有借位", u"无借位");
+    } else if (iCbr == Cbr::Remainder || iCbr == Cbr::NoRemainder) {
+        SetCaptions(pair, u"有余数", u"无余数");
     }
-    pair[0]->setChecked(iCbr == Cbr::Carry || iCbr == Cbr::Borrow);
-    pair[1]->setChecked(iCbr == Cbr::NoCarry || iCbr == Cbr::NoBorrow);
+    pair[0]->setChecked(iCbr == Cbr::Carry || iCbr == Cbr::Borrow || iCbr == Cbr::Remainder);
+    pair[1]->setChecked(iCbr == Cbr::NoCarry || iCbr == Cbr::NoBorrow || iCbr == Cbr::NoRemainder);
 }
 
 // A gap shown without any operator would make the next Create fail; it starts

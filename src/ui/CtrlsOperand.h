@@ -11,7 +11,8 @@ namespace kelvo {
 
 // Drives the operand panel of the main window: shows two to four operands
 // with the result frame and "=" after the last one, keeps the paired check
-// boxes exclusive, offers the carry / borrow pair only where it applies, and
+// boxes exclusive, offers the carry / borrow / remainder pair
+// only where it applies, and
 // maps the panel to a question description and back, the one mapping between
 // the two. It keeps only the operand count; everything else is read from the
 // controls when asked.

@@ -82,5 +82,22 @@ INSTANTIATE_TEST_SUITE_P(
         SlipCase{{{0, 20}, {P, 5}, {P, 17}}, 42, 100, {}}),
     CaseName);
 
+// 17÷5=3……2: the slip divides one time too few and keeps 7, not smaller than
+// the divisor; plain choices keep the remainder on both.
+TEST(RemainderChoicesTest, TheRightAnswerAndTheSlipCarryTheirRemainders) {
+    const CExprValue::OperandValue values[] = {{Op::None, 17}, {Op::Divide, 5}};
+    CExprValue question;
+    question.CreateFrom(values, 3);
+    CValueLimit limit;
+    limit.Init(1, 9, 1, 1);
+    const AnswerChoices teaching = MakeTeachingChoices(question, limit);
+    const auto right = static_cast<size_t>(teaching.RightIndex);
+    EXPECT_EQ(teaching.Text(right), u"3……2");
+    EXPECT_EQ(teaching.Text(1 - right), u"2……7");
+    const AnswerChoices plain = MakeAnswerChoices(question, limit);
+    EXPECT_EQ(plain.Text(static_cast<size_t>(plain.RightIndex)), u"3……2");
+    EXPECT_TRUE(plain.Text(1 - static_cast<size_t>(plain.RightIndex)).ends_with(u"……2"));
+}
+
 } // namespace
 } // namespace kelvo

@@ -100,6 +100,8 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          10,
          0,
          u"十二加三减五除以一等于"},
+        {{{0, 17}, {Op::Divide, 5}}, 3, 0, u"十七除以五等于几余几"},
+        {{{0, 17}, {Op::Divide, 5}}, 3, 1, u"几除以五等于三余二"},
     };
     for (const Case& c : questions) {
         CExprValue question;

@@ -32,28 +32,33 @@ protected:
     std::vector<std::shared_ptr<CQuestionData>> m_raised;
 };
 
-TEST_F(CPreCreatedQuestionsTest, TheListHasItsSeventyEightEntriesInOrder) {
-    ASSERT_EQ(m_presets.Questions().Count(), 78);
+// The 78 entries every settings file knows, then the division with a
+// remainder under a heading of its own.
+TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
+    ASSERT_EQ(m_presets.Questions().Count(), 82);
     EXPECT_EQ(Entry(1)->Title(), u"自己定制题型");
     EXPECT_EQ(Entry(2)->Title(), u"------------------------A");
     EXPECT_EQ(Entry(7)->Title(), u"10以内的连加");
     EXPECT_EQ(Entry(40)->Title(), u"------------------------D");
     EXPECT_EQ(Entry(60)->Title(), u"1到9的乘法口诀求商");
     EXPECT_EQ(Entry(78)->Title(), u"三位整十数乘以两位整十数");
+    EXPECT_EQ(Entry(79)->Title(), u"------------------------G");
+    EXPECT_EQ(Entry(80)->Title(), u"有余数的除法（表内）");
+    EXPECT_EQ(Entry(82)->Title(), u"三位数除以一位数（有余数）");
 
-    ASSERT_EQ(m_raised.size(), 78u);
+    ASSERT_EQ(m_raised.size(), 82u);
     std::set<std::u16string> titles;
-    for (int32_t i = 1; i <= 78; ++i) {
+    for (int32_t i = 1; i <= 82; ++i) {
         EXPECT_EQ(m_raised[static_cast<size_t>(i - 1)], Entry(i));
         titles.insert(Entry(i)->Title());
     }
-    EXPECT_EQ(titles.size(), 78u);
+    EXPECT_EQ(titles.size(), 82u);
 }
 
 TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
     int32_t separators = 0;
     int32_t presets = 0;
-    for (int32_t i = 1; i <= 78; ++i) {
+    for (int32_t i = 1; i <= 82; ++i) {
         const auto entry = Entry(i);
         if (entry->Title().starts_with(u"------------------------")) {
             ++separators;
@@ -66,8 +71,8 @@ TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
             EXPECT_EQ(entry->Operators().Count(), entry->Limits().Count() - 1);
         }
     }
-    EXPECT_EQ(separators, 6);
-    EXPECT_EQ(presets, 72);
+    EXPECT_EQ(separators, 7);
+    EXPECT_EQ(presets, 75);
     EXPECT_EQ(m_presets.Item(u"10以内的加法 "), nullptr);
 }
 
@@ -121,6 +126,9 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
         {64, {{1, 9, 1}, {1, 9, 1}, {1, 81, 1}}, {u"$$×$", u"$－$$"}, {0, 100, 1}, 0},
         {70, {{1, 1000, 100}, {1, 9, 1}}, {u"$$×$"}, {0, 10000, 1}, 0},
         {77, {{100, 10000, 100}, {1, 9, 1}}, {u"$$$÷"}, {0, 1000, 1}, 0},
+        {80, {{3, 89, 1}, {2, 9, 1}}, {u"$$$÷"}, {1, 9, 1}, 5},
+        {81, {{10, 99, 1}, {2, 9, 1}}, {u"$$$÷"}, {1, 100, 1}, 5},
+        {82, {{100, 999, 1}, {2, 9, 1}}, {u"$$$÷"}, {1, 1000, 1}, 5},
     };
     for (const Case& c : cases) {
         const auto question = Entry(c.number);
@@ -141,10 +149,10 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
 TEST_F(CPreCreatedQuestionsTest, LoadingAgainBuildsANewListOfTheSameEntries) {
     const auto first = m_presets.Item(u"整百数除以一位数");
     m_presets.Load();
-    EXPECT_EQ(m_presets.Questions().Count(), 78);
+    EXPECT_EQ(m_presets.Questions().Count(), 82);
     EXPECT_NE(m_presets.Item(u"整百数除以一位数"), first);
     EXPECT_EQ(Fields(m_presets.Item(u"整百数除以一位数")->Limit1()), Range(100, 10000, 100));
-    EXPECT_EQ(m_raised.size(), 156u);
+    EXPECT_EQ(m_raised.size(), 164u);
 }
 
 } // namespace

@@ -76,8 +76,8 @@ struct CbrCase {
 
 class CbrCodeTest : public ::testing::TestWithParam<CbrCase> {};
 
-// The code reaches operand 2 only where the panel offers the pair.
-TEST_P(CbrCodeTest, TheCodeGoesOnlyWithALonePlusOrMinus) {
+// The code reaches operand 2 only where the panel offers its pair.
+TEST_P(CbrCodeTest, TheCodeGoesOnlyWithTheLoneOperatorOfItsPair) {
     CQuestionData question;
     auto limit = std::make_shared<CValueLimit>();
     limit->Init(1, 50, 1, 1);
@@ -97,7 +97,14 @@ INSTANTIATE_TEST_SUITE_P(Gaps, CbrCodeTest,
                                            CbrCase{u"$－$$", Cbr::Borrow, Cbr::Borrow},
                                            CbrCase{u"＋－$$", Cbr::Carry, Cbr::None},
                                            CbrCase{u"＋$×$", Cbr::Carry, Cbr::None},
-                                           CbrCase{u"$$×$", Cbr::Carry, Cbr::None}));
+                                           CbrCase{u"$$×$", Cbr::Carry, Cbr::None},
+                                           CbrCase{u"$$$÷", Cbr::Remainder, Cbr::Remainder},
+                                           CbrCase{u"$$$÷", Cbr::NoRemainder, Cbr::NoRemainder},
+                                           // A code of another pair, from a file written
+                                           // by hand, would turn the question's operator.
+                                           CbrCase{u"$$$÷", Cbr::Carry, Cbr::None},
+                                           CbrCase{u"＋$$$", Cbr::Borrow, Cbr::None},
+                                           CbrCase{u"$－$$", Cbr::Remainder, Cbr::None}));
 
 } // namespace
 } // namespace kelvo

@@ -58,14 +58,19 @@ inline std::set<QuestionKey> AdmissibleQuestions(const CQuestionData& kind) {
     const CValueLimit& result = *kind.ResultLimit();
     const bool lonePlusOrMinus = n == 2 && operators[1].size() == 1 &&
                                  (operators[1][0] == Op::Plus || operators[1][0] == Op::Minus);
+    const bool withRemainder =
+        n == 2 && operators[1] == std::vector<int32_t>{Op::Divide} && kind.Cbr() == Cbr::Remainder;
     std::set<QuestionKey> found;
     std::vector<CExprValue::OperandValue> question(static_cast<size_t>(n));
     const auto visit = [&](auto&& self, size_t k) -> void {
         if (k == question.size()) {
             int32_t r = 0;
-            if (!EvaluateQuestion(r, question) || r < result.LowerLimit() ||
-                r > result.UpperLimit() || r % result.MultipleOf() != 0 ||
-                (r == 0 && result.MultipleOf() != 1)) {
+            int32_t remainder = 0;
+            const bool solved =
+                withRemainder ? DivideWithRemainder(r, remainder, question[0][1], question[1][1])
+                              : EvaluateQuestion(r, question);
+            if (!solved || r < result.LowerLimit() || r > result.UpperLimit() ||
+                r % result.MultipleOf() != 0 || (r == 0 && result.MultipleOf() != 1)) {
                 return;
             }
             if (lonePlusOrMinus && !MeetsCbr(kind.Cbr(), question[0][1], question[1][1])) {

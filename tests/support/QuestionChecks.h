@@ -22,6 +22,17 @@ inline bool EvaluateQuestion(int32_t& result, std::span<const CExprValue::Operan
     }
 }
 
+// a ÷ b = quotient …… remainder with the remainder in 1 .. b - 1 and a
+// quotient of at least 1.
+inline bool DivideWithRemainder(int32_t& quotient, int32_t& remainder, int32_t a, int32_t b) {
+    if (b == 0 || a % b == 0 || a / b < 1) {
+        return false;
+    }
+    quotient = a / b;
+    remainder = a % b;
+    return true;
+}
+
 // Whether the units digits of a and b carry or borrow as the code demands.
 inline bool MeetsCbr(int32_t cbr, int32_t a, int32_t b) {
     switch (cbr) {

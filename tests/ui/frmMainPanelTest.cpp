@@ -45,7 +45,7 @@ protected:
 TEST_F(PanelTest, StartsWithTheCustomTypeWithoutASettingsFile) {
     EXPECT_EQ(window->windowTitle(), Q(u"Kelvo主窗口"));
     auto* types = Find<QComboBox>(QStringLiteral("cboQuestionType"));
-    EXPECT_EQ(types->count(), 78);
+    EXPECT_EQ(types->count(), 82);
     EXPECT_EQ(types->currentText(), Q(u"自己定制题型"));
     EXPECT_EQ(Find<QComboBox>(QStringLiteral("cboOperandCount"))->currentText(), Q(u"二个运算数"));
     EXPECT_EQ(window->OperandCount(), 2);
@@ -162,7 +162,7 @@ void PrintTo(const CarryCase& c, std::ostream* out) {
 
 class CarryPairTest : public PanelTest, public ::testing::WithParamInterface<CarryCase> {};
 
-TEST_P(CarryPairTest, AppliesOnlyToTwoOperandsWithOnePlusOrMinus) {
+TEST_P(CarryPairTest, AppliesOnlyToTwoOperandsWithOnePlusMinusOrDivide) {
     const CarryCase& c = GetParam();
     CbrBox(0)->setChecked(true);
     SelectOperandCount(c.operandCount);
@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(GapOne, CarryPairTest,
                                            CarryCase{2, ".x..", true, u"有借位"},
                                            CarryCase{2, "xx..", false, u"有进位"},
                                            CarryCase{2, "..x.", false, u"有进位"},
-                                           CarryCase{2, "...x", false, u"有进位"},
+                                           CarryCase{2, "...x", true, u"有余数"},
                                            CarryCase{2, "....", false, u"有进位"},
                                            CarryCase{3, "x...", false, u"有进位"},
                                            CarryCase{4, ".x..", false, u"有借位"}));

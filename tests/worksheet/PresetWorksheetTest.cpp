@@ -37,7 +37,12 @@ std::string Violations(const CQuestionData& preset, const CExprValue& question) 
         }
     }
     int32_t result = 0;
-    if (!testing::EvaluateQuestion(result, values) || result != question.ResultValue()) {
+    int32_t remainder = -1;
+    const bool solved =
+        preset.Cbr() == Cbr::Remainder
+            ? testing::DivideWithRemainder(result, remainder, values[0][1], values[1][1])
+            : testing::EvaluateQuestion(result, values);
+    if (!solved || result != question.ResultValue() || remainder != question.RemainderValue()) {
         out << "not admissible or wrong result; ";
     }
     if (!InRange(question.ResultValue(), *preset.ResultLimit())) {
