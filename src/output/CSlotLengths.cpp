@@ -29,4 +29,18 @@ CSlotLengths CSlotLengths::Of(const CExpression& expression) {
     return lengths;
 }
 
+CSlotLengths CSlotLengths::Of(const std::vector<std::shared_ptr<CExpression>>& templates) {
+    CSlotLengths longest;
+    for (const auto& expression : templates) {
+        const CSlotLengths lengths = Of(*expression);
+        longest.operands.resize(std::max(longest.operands.size(), lengths.operands.size()), 0);
+        for (size_t k = 0; k < lengths.operands.size(); ++k) {
+            longest.operands[k] = std::max(longest.operands[k], lengths.operands[k]);
+        }
+        longest.result = std::max(longest.result, lengths.result);
+        longest.remainder = std::max(longest.remainder, lengths.remainder);
+    }
+    return longest;
+}
+
 } // namespace kelvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kelvo {
@@ -19,6 +20,9 @@ struct CSlotLengths {
     int32_t remainder = 0;
 
     static CSlotLengths Of(const CExpression& expression);
+    // The longest slots of all the templates, position by position: a mixed
+    // sheet's slots fit the questions of every kind on it.
+    static CSlotLengths Of(const std::vector<std::shared_ptr<CExpression>>& templates);
 };
 
 } // namespace kelvo

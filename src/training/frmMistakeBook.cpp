@@ -30,7 +30,7 @@ QTreeWidgetItem* KindItem(QTreeWidget& tree, const QString& strKind) {
 
 void AddEntry(QTreeWidgetItem& kind, const CBookEntry& entry) {
     auto* item = new QTreeWidgetItem(
-        &kind, {QuestionText(entry), QString::number(entry.kept.question->ResultValue()),
+        &kind, {QuestionText(entry), QString::fromStdU16String(entry.kept.question->ResultText()),
                 QStringLiteral("%1次").arg(entry.missed),
                 entry.lastMissed.toString(QStringLiteral("M月d日 HH:mm")),
                 entry.rightDay.isValid() ? QStringLiteral("已答对1天") : QString()});

@@ -43,7 +43,14 @@ std::shared_ptr<CExpression> WidestTemplate(const std::vector<CSheetPart>& parts
 
 CSheetPart MixedPart(const std::vector<CSheetPart>& sections, CInfoReceiver* receiver) {
     CSheetPart mixed;
+    // The widest template stands for the widths of the text; every kind's own
+    // stay for the answer slots on paper.
     mixed.questionSet.templates = {WidestTemplate(sections)};
+    for (const CSheetPart& section : sections) {
+        const TemplateList& own = section.questionSet.templates;
+        mixed.questionSet.templates.insert(mixed.questionSet.templates.end(), own.begin(),
+                                           own.end());
+    }
     QuestionList& questions = mixed.questionSet.questions;
     for (const CSheetPart& section : sections) {
         for (int32_t i = 1; i <= section.questionSet.questions.Count(); ++i) {

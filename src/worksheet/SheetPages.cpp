@@ -22,7 +22,7 @@ enum class SheetCells { Questions, AnswerBoxes };
 CPrintSection Section(std::u16string heading, const std::vector<const CQuestionSet*>& copies,
                       int32_t count, const COutputSettings& layout, const CPageOptions& options,
                       const CTextMeasure& measure, SheetCells cells) {
-    const CSlotLengths lengths = CSlotLengths::Of(*copies.front()->templates.front());
+    const CSlotLengths lengths = CSlotLengths::Of(copies.front()->templates);
     if (cells == SheetCells::AnswerBoxes) {
         return {std::move(heading), count, CAnswerCellMaker::Factory(measure, lengths)};
     }

@@ -30,7 +30,7 @@ protected:
     // The text of the PDF of the sheet, its pages split.
     QStringList ExportPages(const QString& name) {
         const QString path = m_folder.filePath(name);
-        window->SetPdfPathChooser([&](const QString&) { return path; });
+        dialogs.fileAnswer = path;
         Click("cmdExportPdf");
         EXPECT_TRUE(messages.empty());
         QProcess process;
@@ -119,10 +119,10 @@ TEST_F(RemainderSheetTest, TheSheetAsksForBothNumbersAndItsKeyGivesThem) {
 
     // Column form: the key adds the digits of every 商 and remainder (the
     // remainder at the foot of the long division) to what the sheet shows.
-    window->SetPageOptionsRunner([](frmPageOptions& dialog) {
+    dialogs.onPageOptions = [](frmPageOptions& dialog) {
         dialog.chkColumnForm->click();
         return true;
-    });
+    };
     Click("cmdPageOptions");
     const QStringList columns = ExportPages(QStringLiteral("remainder-columns.pdf"));
     ASSERT_EQ(columns.size() % 2, 0);

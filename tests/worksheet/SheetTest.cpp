@@ -3,6 +3,7 @@
 #include "foundation/RandomSource.h"
 #include "generation/CInfoReceiver.h"
 #include "number/OperatorCodes.h"
+#include "output/CSlotLengths.h"
 #include "support/BruteForce.h"
 #include "support/KindFactory.h"
 
@@ -149,6 +150,20 @@ TEST(SheetLayoutTest, TheWarningNamesEverySectionThatWantsMoreThanExist) {
     EXPECT_EQ(DrawSheet(plan, &counts, nullptr).repetitionWarning,
               u"二、9加几：该题型只有10道不同的题目，试卷中会有重复。"
               u"　四、甲：该题型只有25道不同的题目，试卷中会有重复。");
+}
+
+// Mixed, the text is as wide as the widest kind and the paper's answer slots
+// fit every kind, the remainder of a division second in the plan included.
+TEST(SheetLayoutTest, AMixedSheetKeepsTheSlotsOfEveryKind) {
+    CSheetPlan plan;
+    plan.Add(MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {0, 18}, 0, u"甲"), 4);
+    plan.Add(MakeKind({{10, 99}, {2, 9}}, {u"$$$÷"}, {1, 49}, Cbr::Remainder, u"乙"), 4);
+    plan.SetIsMixed(true);
+    const CSlotLengths lengths =
+        CSlotLengths::Of(DrawSheet(plan, nullptr, nullptr).parts.front().questionSet.templates);
+    EXPECT_EQ(lengths.operands, (std::vector<int32_t>{2, 1}));
+    EXPECT_EQ(lengths.result, 2);
+    EXPECT_EQ(lengths.remainder, 1);
 }
 
 } // namespace
