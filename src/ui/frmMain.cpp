@@ -204,6 +204,8 @@ void frmMain::OnOperatorChanged(int index) {
 // With sections in the plan the plan is made; else the panel's kind.
 void frmMain::Create() {
     CloseListening();
+    // The last sheet's warning is not this one's.
+    ShowStatus({});
     m_strWorksheet.clear();
     m_document.Clear();
     m_progress->ForgetCancel();
