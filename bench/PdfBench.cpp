@@ -19,7 +19,7 @@ void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings
     CPreCreatedQuestions presets;
     presets.Load();
     const std::vector<CSheet> copies{DrawSheet(
-        CSheetPlan::OfOneKind(presets.Item(kind), layout.RowCount() * layout.ColumnCount()),
+        CSheetPlan::OfOneKind(presets.Item(kind), layout.RowCount() * layout.ColumnCount()), 1,
         nullptr, nullptr)};
     const QFont font(QStringLiteral("Noto Sans Mono CJK SC"), 12);
     const CFontMeasure measure(font);

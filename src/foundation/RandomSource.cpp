@@ -68,6 +68,24 @@ void UseClockForRandomReseed() {
     State().deterministic = false;
 }
 
+uint64_t DrawSeed() {
+    ReseedRandomFromClock();
+    return NextBits() >> (64 - SeedBits);
+}
+
+CSeededRandom::CSeededRandom(uint64_t seed)
+    : m_value(State().value), m_isDeterministic(State().deterministic),
+      m_reseedCounter(State().reseedCounter) {
+    SeedRandom(seed);
+}
+
+CSeededRandom::~CSeededRandom() {
+    RandomState& state = State();
+    state.value = m_value;
+    state.deterministic = m_isDeterministic;
+    state.reseedCounter = m_reseedCounter;
+}
+
 float RandomSingle() {
     constexpr float scale = 1.0f / 16777216.0f; // 2^-24
     return static_cast<float>(NextBits() >> 40) * scale;

@@ -16,6 +16,27 @@ void SeedRandom(uint64_t seed);
 // Back to the clock after SeedRandom (tests that seed restore this).
 void UseClockForRandomReseed();
 
+// A fresh seed of SeedBits random bits for a piece of work to be made again.
+constexpr int SeedBits = 40;
+uint64_t DrawSeed();
+
+// Work made from a seed while the object lives: the same seed gives the same
+// draws (reseeds mix in a counter, not the clock); the source's own state is
+// put back at the end, so the work leaves no trace on later draws.
+class CSeededRandom {
+public:
+    explicit CSeededRandom(uint64_t seed);
+    ~CSeededRandom();
+
+    CSeededRandom(const CSeededRandom&) = delete;
+    CSeededRandom& operator=(const CSeededRandom&) = delete;
+
+private:
+    uint64_t m_value;
+    bool m_isDeterministic;
+    uint64_t m_reseedCounter;
+};
+
 // A uniform value in [0, 1), made of 24 random bits, so it is strictly below 1.
 float RandomSingle();
 

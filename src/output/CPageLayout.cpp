@@ -52,10 +52,11 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
     for (size_t section = 0; section < m_sections.size(); ++section) {
         int32_t& count = m_sections[section].questionCount;
         for (const CPrintCopy& copy : m_copies) {
-            if (copy.size() != m_sections.size() || copy[section].questions == nullptr) {
+            if (copy.sections.size() != m_sections.size() ||
+                copy.sections[section].questions == nullptr) {
                 RaiseError(ErrorNumber::SubscriptOutOfRange);
             }
-            count = std::clamp(count, 0, copy[section].questions->Count());
+            count = std::clamp(count, 0, copy.sections[section].questions->Count());
         }
         m_grids[section].numberOffset = numbered;
         numbered += count;
@@ -118,8 +119,8 @@ double CPageLayout::RowWidth(double pointSize) {
         grid.cellHeight = 0;
         for (const CPrintCopy& copy : m_copies) {
             for (int32_t question = 1; question <= m_sections[section].questionCount; ++question) {
-                const CCell cell = maker->Make(*copy[section].questions->Item(question),
-                                               Blank(copy[section], question));
+                const CCell cell = maker->Make(*copy.sections[section].questions->Item(question),
+                                               Blank(copy.sections[section], question));
                 grid.cellWidth = std::max(grid.cellWidth, cell.width);
                 grid.cellHeight = std::max(grid.cellHeight, cell.height);
                 if (question % YieldInterval == 0 && IsCancelledAtYield()) {
@@ -294,7 +295,8 @@ void CPageLayout::AppendLine(CPage& page, const PlannedLine& line) const {
 }
 
 void CPageLayout::AppendRow(CPage& page, const CCellMaker& maker, const PlannedLine& line) const {
-    const CPrintQuestions& questions = m_copies[static_cast<size_t>(page.copy - 1)][line.section];
+    const CPrintQuestions& questions =
+        m_copies[static_cast<size_t>(page.copy - 1)].sections[line.section];
     const Grid& grid = m_grids[line.section];
     const int32_t columns = Columns(line.section);
     const int32_t count = m_sections[line.section].questionCount;
@@ -325,6 +327,13 @@ void CPageLayout::AppendFooter(CPage& page) const {
     page.lines.push_back({x, y, m_footerSize, std::move(text)});
     if (m_copies.size() > 1) {
         page.lines.push_back({paper.Margin(), y, m_footerSize, CopyText(page.copy)});
+    }
+    const std::u16string& code = m_copies[static_cast<size_t>(page.copy - 1)].code;
+    if (!code.empty()) {
+        std::u16string codeText = u"编号 " + code;
+        const double right = paper.Width() - paper.Margin();
+        page.lines.push_back({right - m_measure.TextWidth(codeText, m_footerSize), y, m_footerSize,
+                              std::move(codeText)});
     }
 }
 

@@ -36,20 +36,25 @@ struct CPrintQuestions {
     const BlankPositions* blanks = nullptr;
 };
 
-// One copy of a sheet: the questions of every section, in the sections' order.
-using CPrintCopy = std::vector<CPrintQuestions>;
+// One copy of a sheet: the questions of every section, in the sections'
+// order, and the code its pages carry (none when empty).
+struct CPrintCopy {
+    std::vector<CPrintQuestions> sections;
+    std::u16string code;
+};
 
 // Lays the copies of a sheet out on pages. The questions of a section stand in
 // a grid of equal cells, the layout's columns wide and spread across the
 // paper, in reading order, each cell right-aligned in its place as on screen, numbered through the
 // copy when asked. Every page opens with the title line and ends with its footer "第 n 页 / 共 m
-// 页". A section without a heading has a title block (the title and its rows) every so many rows,
-// and a block moves whole to the next page when it does not fit on the rest of one; only a block
-// taller than a page goes on, under the title again, on the next. A section with a heading flows
-// from page to page, its heading never left at a page's foot without a row under it. The answer
-// keys, when asked, follow the questions of all copies, headed "答案", on the very same grid, so
-// each key page lies over its question page. The font shrinks from the chosen size until every row
-// fits the printable width, but never below MinPointSize.
+// 页", with the copy's number and its code ("编号 7K3F-9Q2A") beside it. A section without a
+// heading has a title block (the title and its rows) every so many rows, and a block moves whole to
+// the next page when it does not fit on the rest of one; only a block taller than a page goes on,
+// under the title again, on the next. A section with a heading flows from page to page, its heading
+// never left at a page's foot without a row under it. The answer keys, when asked, follow the
+// questions of all copies, headed "答案", on the very same grid, so each key page lies over its
+// question page. The font shrinks from the chosen size until every row fits the printable width,
+// but never below MinPointSize.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;

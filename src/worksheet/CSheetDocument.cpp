@@ -1,6 +1,8 @@
 #include "worksheet/CSheetDocument.h"
 
+#include "foundation/RandomSource.h"
 #include "generation/CInfoReceiver.h"
+#include "worksheet/SheetCode.h"
 
 namespace kelvo {
 
@@ -8,7 +10,7 @@ CShownSheet CSheetDocument::Create(const CSheetPlan& plan, const COutputSettings
                                    CAdmittedCounts& counts, CInfoReceiver* receiver) {
     Clear();
     m_plan = plan;
-    m_sheet = DrawSheet(m_plan, &counts, receiver);
+    m_sheet = DrawSheet(m_plan, DrawSeed(), &counts, receiver);
     return {FormatSheet(m_sheet, layout, receiver), m_sheet.HasQuestions(), m_sheet.statusLine,
             m_sheet.repetitionWarning};
 }
@@ -29,7 +31,8 @@ void CSheetDocument::Clear() {
 std::vector<CSheet> CSheetDocument::Copies(int32_t count, CInfoReceiver* receiver) const {
     std::vector<CSheet> copies{m_sheet};
     while (static_cast<int32_t>(copies.size()) < count) {
-        copies.push_back(DrawSheet(m_plan, nullptr, receiver));
+        const auto copy = static_cast<int32_t>(copies.size()) + 1;
+        copies.push_back(DrawSheet(m_plan, CopySeed(m_sheet.seed, copy), nullptr, receiver));
         if ((receiver != nullptr && receiver->IsCancelled()) || !copies.back().HasQuestions()) {
             return {};
         }

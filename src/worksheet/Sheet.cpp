@@ -1,5 +1,6 @@
 #include "worksheet/Sheet.h"
 
+#include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 
@@ -130,9 +131,12 @@ std::u16string SectionHeading(size_t index, const CSheetSection& section) {
     return ChineseNumeral(static_cast<int32_t>(index + 1)) + u"、" + section.kind->Title();
 }
 
-CSheet DrawSheet(const CSheetPlan& plan, CAdmittedCounts* counts, CInfoReceiver* receiver) {
+CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+                 CInfoReceiver* receiver) {
+    const CSeededRandom drawn(seed);
     CSheet sheet;
     sheet.arrangement = plan.Arrangement();
+    sheet.seed = seed;
     std::vector<CSheetPart> sections = PrepareSections(plan, counts, sheet.repetitionWarning);
     for (size_t k = 0; k < sections.size(); ++k) {
         CSheetPart& part = sections[k];

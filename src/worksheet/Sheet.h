@@ -19,6 +19,7 @@
 #include "worksheet/QuestionSet.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct CSheetPart {
 
 struct CSheet {
     SheetArrangement arrangement = SheetArrangement::OneKind;
+    // What the questions were drawn from: the same plan and seed give the
+    // same sheet again (SheetCode writes it on the pages).
+    uint64_t seed = 0;
     // One part for one kind and for mixed questions, else one per section.
     std::vector<CSheetPart> parts;
     // Why the sheet has no questions; a section of a plan names itself first.
@@ -51,11 +55,12 @@ struct CSheet {
 // "一、" and the section's title for the section at 0-based index.
 std::u16string SectionHeading(size_t index, const CSheetSection& section);
 
-// The receiver (may be nullptr) sees the progress of each section. With
-// counts, the sheet says which sections will repeat questions, and the counts
-// keep what was worked out; without them (more copies of a sheet) it says
-// nothing of repetition.
-CSheet DrawSheet(const CSheetPlan& plan, CAdmittedCounts* counts, CInfoReceiver* receiver);
+// The questions are drawn from the seed. The receiver (may be nullptr) sees
+// the progress of each section. With counts, the sheet says which sections will repeat questions,
+// and the counts keep what was worked out; without them (more copies of a sheet) it says nothing of
+// repetition.
+CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+                 CInfoReceiver* receiver);
 
 // The text of the sheet (see the top of this file); its error text without
 // questions. For a plan only the layout's columns, spacing, title and

@@ -5,6 +5,7 @@
 #include "output/CColumnExtent.h"
 #include "output/CLineCellMaker.h"
 #include "output/CSlotLengths.h"
+#include "worksheet/SheetCode.h"
 
 #include <algorithm>
 
@@ -78,8 +79,9 @@ CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& lay
         }
         for (const CSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
+            printCopy.code = SheetCode(copy.seed);
             for (const CSheetPart& part : copy.parts) {
-                printCopy.push_back(Questions(part.questionSet));
+                printCopy.sections.push_back(Questions(part.questionSet));
             }
         }
     }

@@ -82,7 +82,7 @@ struct Fixture {
         }
         std::vector<CPrintCopy> printCopies;
         for (size_t copy = 0; copy < questions.size(); ++copy) {
-            printCopies.push_back({{&questions[copy], &blanks[copy]}});
+            printCopies.push_back({{{&questions[copy], &blanks[copy]}}, {}});
         }
         std::vector<CPrintSection> sections{
             {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill)}};
@@ -319,7 +319,7 @@ TEST(CPageLayoutTest, SectionsFlowUnderTheirHeadingsAndNoHeadingEndsAPage) {
         questions.reserve(counts.size());
         for (size_t k = 0; k < counts.size(); ++k) {
             questions.push_back(Questions(counts[k]));
-            copy.push_back({&questions.back(), nullptr});
+            copy.sections.push_back({&questions.back(), nullptr});
             sections.push_back({ChineseNumeral(static_cast<int32_t>(k + 1)) + u"、题", counts[k],
                                 k == 1 ? tall : line});
         }

@@ -1,0 +1,75 @@
+#include "worksheet/SheetCode.h"
+
+#include "foundation/RandomSource.h"
+#include "output/FixedWidthMeasure.h"
+#include "support/KindFactory.h"
+#include "worksheet/CSheetDocument.h"
+#include "worksheet/SheetPages.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvo {
+namespace {
+
+using testing::MakeKind;
+
+TEST(SheetCodeTest, EveryCodeGivesItsSeedBackAsTyped) {
+    for (int k = 0; k < 2000; ++k) {
+        const uint64_t seed = DrawSeed();
+        const std::u16string code = SheetCode(seed);
+        ASSERT_EQ(code.size(), 9U);
+        ASSERT_EQ(SeedOfCode(code), seed) << std::string(code.begin(), code.end());
+    }
+    // Lower case, spaces and the look-alikes of 1 and 0 are read as meant.
+    EXPECT_EQ(SeedOfCode(u"ilo0 1234"), SeedOfCode(u"110-01234"));
+    EXPECT_EQ(SheetCode((uint64_t{1} << SeedBits) - 1), u"ZZZZ-ZZZZ");
+    for (const std::u16string_view damaged :
+         {u"", u"7K3F-9Q2", u"7K3F-9Q2AB", u"7K3F-9Q2U", u"7K3F_9Q2A", u"编号7K3F9Q2A"}) {
+        EXPECT_FALSE(SeedOfCode(damaged).has_value());
+    }
+}
+
+// The same plan and seed make the same sheet, in every form and mixed, and
+// leave the program's own draws as they were; the copies too, each with a
+// code of its own on its pages.
+TEST(SheetCodeTest, ASeedMakesTheSameSheetAgain) {
+    CSheetPlan plan;
+    plan.Add(MakeKind({{1, 99}, {1, 99}}, {u"＋$$$"}, {0, 200}, 0, u"甲"), 30);
+    plan.Add(MakeKind({{1, 9}, {1, 9}, {1, 9}}, {u"$$×$", u"＋$$$"}, {0, 100}, 0, u"乙"), 20);
+    COutputSettings layout;
+    layout.SetColumnCount(5);
+    layout.SetIsFillQuestions(true);
+    for (const bool isMixed : {false, true}) {
+        plan.SetIsMixed(isMixed);
+        SeedRandom(5);
+        const float before = RandomSingle();
+        SeedRandom(5);
+        const std::u16string text =
+            FormatSheet(DrawSheet(plan, 0x1234567, nullptr, nullptr), layout, nullptr);
+        EXPECT_EQ(RandomSingle(), before);
+        UseClockForRandomReseed();
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, 0x1234567, nullptr, nullptr), layout, nullptr), text);
+        EXPECT_NE(FormatSheet(DrawSheet(plan, 0x1234568, nullptr, nullptr), layout, nullptr), text);
+    }
+
+    CSheetDocument document;
+    CAdmittedCounts counts;
+    document.Create(plan, layout, counts, nullptr);
+    const std::vector<CSheet> copies = document.Copies(3, nullptr);
+    const CFixedWidthMeasure measure;
+    CPageOptions options;
+    options.SetIsAnswerKey(true);
+    const CPageLayout pages = LayOutPages(copies, layout, options, measure, 12);
+    ASSERT_EQ(pages.PageCount(), 6);
+    for (int32_t index = 1; index <= pages.PageCount(); ++index) {
+        const CPage page = pages.Page(index);
+        const CSheet& copy = copies[static_cast<size_t>(page.copy - 1)];
+        EXPECT_EQ(copy.seed, CopySeed(document.Sheet().seed, page.copy));
+        EXPECT_EQ(page.lines.back().text, u"编号 " + SheetCode(copy.seed)) << index;
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, copy.seed, nullptr, nullptr), layout, nullptr),
+                  FormatSheet(copy, layout, nullptr));
+    }
+}
+
+} // namespace
+} // namespace kelvo
