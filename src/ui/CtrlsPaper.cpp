@@ -11,6 +11,7 @@
 #include "worksheet/CSheetDocument.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 
@@ -23,15 +24,13 @@ const char16_t* const NoSheetForPdf = u"当前还没有生成题目，生成题�
 const char16_t* const TurnedForPdf =
     u"题目太宽，纵向纸张即使用最小的 9 磅字也排不下一行，PDF 文件改用了横向纸张。";
 const char16_t* const TooWideForPdf =
-    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，右边的题目会印不全。"
+    u"题目太宽，即使用横向纸张和最小的 9 磅字也排不下一行，没有导出 PDF 文件。"
     u"请减少列数或列间距后再导出。";
 const char16_t* const LayingOutCaption = u"正在排版";
 const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
 
-QString SuggestedPdfPath(PrintedPages printed) {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf"
-                                                                    : u"听算答题纸.pdf"));
+QString PdfFileName(PrintedPages printed) {
+    return QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf" : u"听算答题纸.pdf");
 }
 
 } // namespace
@@ -40,7 +39,8 @@ CtrlsPaper::CtrlsPaper(QWidget& window, const CSheetDocument& document,
                        const CtrlsSettings& settings, QPlainTextEdit& output, CStore& store,
                        CProgressFrame& progress)
     : m_window(window), m_document(document), m_settings(settings), m_output(output),
-      m_store(store), m_progress(progress) {}
+      m_store(store), m_progress(progress),
+      m_strPdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
 // Options that cannot be read leave the defaults.
 QString CtrlsPaper::Restore() {
@@ -71,20 +71,21 @@ void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
     }
 }
 
-void CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs) {
+QString CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs) {
     if (!m_document.HasSheet()) {
         m_output.setPlainText(QString::fromUtf16(NoSheetForPdf));
-        return;
+        return {};
     }
-    const QString strPath =
-        dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"), SuggestedPdfPath(printed),
-                            QString::fromUtf16(u"PDF 文件 (*.pdf)")});
+    const QString strPath = dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"),
+                                                QDir(m_strPdfFolder).filePath(PdfFileName(printed)),
+                                                QString::fromUtf16(u"PDF 文件 (*.pdf)")});
     if (strPath.isEmpty()) {
-        return;
+        return {};
     }
+    m_strPdfFolder = QFileInfo(strPath).absolutePath();
     const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
     if (!job) {
-        return;
+        return {};
     }
     // The layout of a long job shows its progress, and its "取消" is heeded.
     m_progress.Begin(QString::fromUtf16(LayingOutCaption));
@@ -93,14 +94,22 @@ void CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs)
     m_progress.End();
     if (pages.IsCancelled()) {
         dialogs.Tell(QString::fromUtf16(CancelledPdf));
-        return;
+        return {};
+    }
+    // Questions cut at the right-hand edge are no sheet to hand out.
+    if (paper == PdfPaper::TooWide) {
+        dialogs.Tell(QString::fromUtf16(TooWideForPdf));
+        return {};
     }
     QString strError;
     if (!ExportPdf(pages, job->Font(), strPath, &m_progress, strError)) {
         dialogs.Tell(strError);
-    } else if (paper != PdfPaper::AsChosen) {
-        dialogs.Tell(QString::fromUtf16(paper == PdfPaper::Turned ? TurnedForPdf : TooWideForPdf));
+        return {};
     }
+    if (paper == PdfPaper::Turned) {
+        dialogs.Tell(QString::fromUtf16(TurnedForPdf));
+    }
+    return strPath;
 }
 
 void CtrlsPaper::DoPageOptionsClicked(CUserDialogs& dialogs) {

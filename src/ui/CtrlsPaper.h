@@ -22,7 +22,8 @@ class CtrlsSettings;
 // The main window's way to paper: "打印预览", "导出PDF" and "页面设置", for the
 // sheet and for the 听算 answer sheet of it. It holds the page options, kept
 // in the store. Copies are drawn and pages laid out as one job that shows its
-// progress and heeds its cancel; without a sheet the worksheet box says so.
+// progress and heeds its cancel; without a sheet the worksheet box says so. A
+// PDF is written only when every row fits the paper, upright or on its side.
 class CtrlsPaper {
 public:
     CtrlsPaper(QWidget& window, const CSheetDocument& document, const CtrlsSettings& settings,
@@ -33,7 +34,8 @@ public:
     QString Restore();
 
     void DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs);
-    void DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
+    // The file written; empty when none was. The next export starts in its folder.
+    QString DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
     void DoPageOptionsClicked(CUserDialogs& dialogs);
 
 private:
@@ -49,6 +51,7 @@ private:
     CStore& m_store;
     CProgressFrame& m_progress;
     CPageOptions m_options;
+    QString m_strPdfFolder;
 };
 
 } // namespace kelvo

@@ -157,8 +157,9 @@ void frmMain::ConnectCommands() {
     OnClicked(m_ui.cmdPrint, [this] { Print(); });
     OnClickedRunJob(m_ui.cmdPreview,
                     [this] { m_paper->DoPreviewClicked(PrintedPages::Sheet, *m_dialogs); });
-    OnClickedRunJob(m_ui.cmdExportPdf,
-                    [this] { m_paper->DoExportPdfClicked(PrintedPages::Sheet, *m_dialogs); });
+    OnClickedRunJob(m_ui.cmdExportPdf, [this] {
+        ShowExported(m_paper->DoExportPdfClicked(PrintedPages::Sheet, *m_dialogs));
+    });
     OnClicked(m_ui.cmdListening, [this] { OpenListening(); });
     OnClicked(m_ui.cmdPageOptions, [this] { m_paper->DoPageOptionsClicked(*m_dialogs); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);
@@ -170,6 +171,9 @@ void frmMain::ConnectLinks() {
                 [this, i] { Handle([&] { OpenGuide(i); }); });
     }
     auto* tips = new CSiteTips(*this, m_ui, GuidePath());
+    connect(m_ui.lblStatus, &QLabel::linkActivated, this, [this](const QString& strLink) {
+        Handle([&] { OpenExported(strLink == QStringLiteral("folder")); });
+    });
     connect(m_ui.lblSiteDetail, &QLabel::linkActivated, this,
             [this, tips] { Handle([&] { tips->Show(); }); });
     m_ui.txtOutput->installEventFilter(this);
@@ -248,8 +252,31 @@ void frmMain::ShowWorksheet(const CShownSheet& shown, bool silent) {
 }
 
 void frmMain::ShowStatus(const std::u16string& strText) {
+    m_ui.lblStatus->setTextFormat(Qt::PlainText);
     m_ui.lblStatus->setText(QString::fromStdU16String(strText));
     m_ui.lblStatus->setVisible(!strText.empty());
+}
+
+// Where the PDF went, with links that open it or its folder.
+void frmMain::ShowExported(const QString& strPath) {
+    if (strPath.isEmpty()) {
+        return;
+    }
+    m_strExportedPath = strPath;
+    m_ui.lblStatus->setTextFormat(Qt::RichText);
+    m_ui.lblStatus->setText(QString::fromUtf16(u"PDF 文件已保存：%1　<a href=\"file\">打开</a>"
+                                               u"　<a href=\"folder\">打开所在文件夹</a>")
+                                .arg(QDir::toNativeSeparators(strPath).toHtmlEscaped()));
+    m_ui.lblStatus->show();
+}
+
+void frmMain::OpenExported(bool isFolder) {
+    const QString strTarget =
+        isFolder ? QFileInfo(m_strExportedPath).absolutePath() : m_strExportedPath;
+    if (!m_dialogs->OpenUrl(QUrl::fromLocalFile(strTarget))) {
+        ShowMessage(QString::fromUtf16(u"没有找到能打开它的程序：%1")
+                        .arg(QDir::toNativeSeparators(strTarget)));
+    }
 }
 
 void frmMain::ChooseOutputFont() {
@@ -304,8 +331,9 @@ void frmMain::OpenListening() {
     CListeningQuestions questions =
         ListeningQuestions(m_document.Sheet(), *m_ctrlsSettings->OutputSettings());
     m_listening = new frmListening(this, std::move(questions), m_openSpeaker, m_listeningClock);
-    OnClickedRunJob(m_listening->cmdAnswerSheetPdf,
-                    [this] { m_paper->DoExportPdfClicked(PrintedPages::AnswerSheet, *m_dialogs); });
+    OnClickedRunJob(m_listening->cmdAnswerSheetPdf, [this] {
+        ShowExported(m_paper->DoExportPdfClicked(PrintedPages::AnswerSheet, *m_dialogs));
+    });
     OnClickedRunJob(m_listening->cmdPrintAnswerSheet,
                     [this] { m_paper->DoPreviewClicked(PrintedPages::AnswerSheet, *m_dialogs); });
     m_listening->show();

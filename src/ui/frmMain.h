@@ -107,6 +107,8 @@ private:
     void Create();
     void ShowWorksheet(const CShownSheet& shown, bool silent);
     void ShowStatus(const std::u16string& strText);
+    void ShowExported(const QString& strPath);
+    void OpenExported(bool isFolder);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();
     void Print();
@@ -154,6 +156,8 @@ private:
     CSheetDocument m_document;
     std::unique_ptr<CtrlsPaper> m_paper;
     QString m_strWorksheet;
+    // The PDF file the status line offers to open.
+    QString m_strExportedPath;
     CSystemDialogs m_systemDialogs{this};
     CUserDialogs* m_dialogs = &m_systemDialogs;
     CErrorBoundary m_errors{[this](const QString& strText) { ShowMessage(strText); }};

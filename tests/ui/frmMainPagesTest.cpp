@@ -215,5 +215,32 @@ TEST_F(PagesTest, APdfTooWideForUprightPaperIsTurned) {
     EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Portrait);
 }
 
+// The status line says where the PDF went and opens it or its folder; the
+// next export starts there. Rows too wide even on a page's side give no file.
+TEST_F(PagesTest, TheExportSaysWhereThePdfWentAndRefusesCutRows) {
+    CreateAdditions();
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("sheets")));
+    const QString path = m_folder.filePath(QStringLiteral("sheets/a.pdf"));
+    dialogs.fileAnswer = path;
+    Click("cmdExportPdf");
+    ASSERT_TRUE(messages.empty()) << messages.front().toStdString();
+    auto* status = Find<QLabel>(QStringLiteral("lblStatus"));
+    EXPECT_TRUE(status->text().contains(QDir::toNativeSeparators(path)));
+    emit status->linkActivated(QStringLiteral("file"));
+    emit status->linkActivated(QStringLiteral("folder"));
+    EXPECT_EQ(openedUrls, (std::vector<QUrl>{QUrl::fromLocalFile(path),
+                                             QUrl::fromLocalFile(QFileInfo(path).absolutePath())}));
+
+    EnterText(Box("txtSettings", 1), QStringLiteral("20"));
+    Click("cmdCreate");
+    dialogs.fileAnswer = m_folder.filePath(QStringLiteral("sheets/wide.pdf"));
+    Click("cmdExportPdf");
+    EXPECT_EQ(dialogs.fileQuestions.back().start,
+              QDir(QFileInfo(path).absolutePath()).filePath(QStringLiteral("口算练习.pdf")));
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("没有导出 PDF 文件")));
+    EXPECT_FALSE(QFile::exists(dialogs.fileAnswer));
+}
+
 } // namespace
 } // namespace kelvo
