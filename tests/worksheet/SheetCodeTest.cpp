@@ -1,12 +1,20 @@
 #include "worksheet/SheetCode.h"
 
 #include "foundation/RandomSource.h"
+#include "number/OperatorCodes.h"
 #include "output/FixedWidthMeasure.h"
 #include "support/KindFactory.h"
 #include "worksheet/CSheetDocument.h"
 #include "worksheet/SheetPages.h"
 
+#include "support/TemporaryDirectory.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace kelvo {
 namespace {
@@ -69,6 +77,46 @@ TEST(SheetCodeTest, ASeedMakesTheSameSheetAgain) {
         EXPECT_EQ(FormatSheet(DrawSheet(plan, copy.seed, nullptr, nullptr), layout, nullptr),
                   FormatSheet(copy, layout, nullptr));
     }
+}
+
+// A mixed sheet of three kinds, fill-in, from one seed, as UTF-8.
+std::string ProbeText() {
+    CSheetPlan plan;
+    plan.Add(MakeKind({{10, 99}, {2, 9}}, {u"$$$÷"}, {1, 49}, Cbr::Remainder, u"甲"), 20);
+    plan.Add(MakeKind({{1, 9}, {1, 9}, {1, 9}}, {u"$$×$", u"＋$$$"}, {0, 100}, 0, u"乙"), 20);
+    plan.Add(MakeKind({{100, 999}, {100, 999}}, {u"＋－$$"}, {0, 1000}, 0, u"丙"), 20);
+    plan.SetIsMixed(true);
+    COutputSettings layout;
+    layout.SetColumnCount(4);
+    layout.SetIsFillQuestions(true);
+    const std::u16string text =
+        FormatSheet(DrawSheet(plan, 0x5EED, nullptr, nullptr), layout, nullptr);
+    std::string bytes;
+    for (const char16_t unit : text) {
+        bytes += std::to_string(unit) + ' ';
+    }
+    return bytes;
+}
+
+// Another process (other addresses, another clock) makes the same sheet.
+TEST(SheetCodeTest, AFreshProcessMakesTheSameSheet) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the test starts itself again through /proc/self/exe";
+#else
+    if (const char* probe = std::getenv("KELVO_SHEET_PROBE")) {
+        std::ofstream(probe) << ProbeText();
+        return;
+    }
+    const test::CTemporaryDirectory folder;
+    const std::string probe = (folder.Path() / "sheet.txt").string();
+    const std::string command = "KELVO_SHEET_PROBE='" + probe + "' '" +
+                                std::filesystem::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=SheetCodeTest.AFreshProcess* >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::stringstream made;
+    made << std::ifstream(probe).rdbuf();
+    EXPECT_EQ(made.str(), ProbeText());
+#endif
 }
 
 } // namespace
