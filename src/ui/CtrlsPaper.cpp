@@ -76,9 +76,9 @@ QString CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialo
         m_output.setPlainText(QString::fromUtf16(NoSheetForPdf));
         return {};
     }
-    const QString strPath = dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"),
-                                                QDir(m_strPdfFolder).filePath(PdfFileName(printed)),
-                                                QString::fromUtf16(u"PDF 文件 (*.pdf)")});
+    QString strPath = dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"),
+                                          QDir(m_strPdfFolder).filePath(PdfFileName(printed)),
+                                          QString::fromUtf16(u"PDF 文件 (*.pdf)")});
     if (strPath.isEmpty()) {
         return {};
     }
