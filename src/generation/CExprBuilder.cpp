@@ -1,6 +1,7 @@
 #include "generation/CExprBuilder.h"
 
 #include "foundation/TextNumber.h"
+#include "generation/CandidateTable.h"
 #include "number/OperatorCodes.h"
 
 #include <array>
@@ -231,6 +232,32 @@ bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, CO
         t.AddFactorCount(o4 == Op::Divide ? 2 : 1);
     }
     return Build3(t, c, d, r) && Build2(a, b, t, c.ResultValue());
+}
+
+bool CExprBuilder::BuildGrouped(const OperandList& colOperands, COperand& ResultOperand,
+                                Parentheses group) {
+    std::array<int32_t, 4> values{};
+    std::array<int32_t, 4> codes{};
+    const size_t n = colOperands.size();
+    if (n > values.size()) {
+        return false;
+    }
+    for (size_t k = 0; k < n; ++k) {
+        if (!colOperands[k]->Limit()->GetRandomValue(values[k])) {
+            return false;
+        }
+        codes[k] = colOperands[k]->LeftOperator();
+    }
+    int32_t result = 0;
+    if (!EvaluateGrouped(result, std::span(values).first(n), std::span(codes).first(n), group) ||
+        !CResultFilter(ResultOperand).Admits(result)) {
+        return false;
+    }
+    for (size_t k = 0; k < n; ++k) {
+        colOperands[k]->SetResultValue(values[k]);
+    }
+    ResultOperand.SetResultValue(result);
+    return true;
 }
 
 } // namespace kelvo

@@ -23,6 +23,10 @@ public:
     bool Build2(COperand& op1, COperand& op2, COperand& res, int32_t iExcludedDivisorBest);
     bool Build3(COperand& a, COperand& b, COperand& c, COperand& r);
     bool Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r);
+    // With parentheses the steps are not solved one from the other: every
+    // operand takes a random value of its range, and the attempt fails unless
+    // each step and the result are admissible.
+    bool BuildGrouped(const OperandList& colOperands, COperand& ResultOperand, Parentheses group);
 
 private:
     // Where a temporary operand lives: Build4 needs two at a time, the Build3
