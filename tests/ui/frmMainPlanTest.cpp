@@ -233,7 +233,7 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     EXPECT_FALSE(Table()->item(1, 2)->text().isEmpty());
     ASSERT_EQ(list->count(), 87);
     EXPECT_EQ(list->itemText(77), Q(u"三位整十数乘以两位整十数"));
-    EXPECT_TRUE(list->itemText(82).isEmpty()) << "a separator";
+    EXPECT_TRUE(list->itemText(85).isEmpty()) << "a separator";
     SelectQuestionType(u"三十以内");
     EXPECT_EQ(Box("txtLimits", 1)->text(), QStringLiteral("30"));
 
