@@ -41,8 +41,8 @@ constexpr std::u16string_view RemainderMark = u"……";
 // One pair of parentheses around the operands first .. last (0-based, in
 // reading order); none when last is not after first.
 struct Parentheses {
-    int8_t first = 0;
-    int8_t last = 0;
+    uint8_t first = 0;
+    uint8_t last = 0;
 
     bool IsNone() const { return last <= first; }
     bool Opens(size_t operand) const { return !IsNone() && operand == static_cast<size_t>(first); }

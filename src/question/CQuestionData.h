@@ -30,7 +30,9 @@ public:
 
     // Where a kind of three or four operands puts its one pair of
     // parentheses: NoParentheses, RandomParentheses, or the number (from 1)
-    // of a position of ParenthesesPositions.
+    // of a position of ParenthesesPositions. The settings-file block has no
+    // line for it: Save leaves it out and Load gives none; the plan and kinds
+    // files keep it.
     static constexpr int32_t NoParentheses = 0;
     static constexpr int32_t RandomParentheses = -1;
     static constexpr int32_t MaxParenthesesChoice = 5;
