@@ -2,6 +2,7 @@
 // each operand count, a parentheses sheet in its forms, and its PDF read back
 // by poppler's pdftotext, where a blank is a box and never a parenthesis.
 #include "MainWindowFixture.h"
+#include "training/TrainingControls.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -98,6 +99,18 @@ TEST_F(ParenthesesSheetTest, ASheetWritesItsParenthesesApartFromItsBlanks) {
     EXPECT_EQ(sheet.count(QStringLiteral("（")), 40) << sheet.toStdString();
     EXPECT_EQ(sheet.count(QStringLiteral("）")), 40);
     EXPECT_FALSE(sheet.contains(u'(')) << "a blank is a box on the page";
+}
+
+TEST_F(ParenthesesSheetTest, TheDrillShowsTheParentheses) {
+    SelectQuestionType(u"乘除法带小括号（表内）");
+    Click("cmdTraining");
+    ASSERT_NE(window->TrainingWindow(), nullptr);
+    const test::TrainingControls training(*window->TrainingWindow());
+    static const QRegularExpression question(QStringLiteral("^\\d+[×÷]（\\d+[×÷]\\d+）=$"));
+    for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+        const QString text = training.lblQuestions.at(3 * slot)->text();
+        EXPECT_TRUE(question.match(text).hasMatch()) << text.toStdString();
+    }
 }
 
 } // namespace
