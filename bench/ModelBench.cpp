@@ -87,6 +87,10 @@ BENCHMARK_CAPTURE(BM_CreateLargestSheet, Times, u"两位数乘以两位数")->Un
 BENCHMARK_CAPTURE(BM_CreateLargestSheet, Divide, u"整百数除以一位数")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_CreateLargestSheet, Mixed, u"100以内的连加减")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CreateLargestSheet, Parentheses, u"两步混合运算（带小括号，100以内）")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CreateLargestSheet, TableParentheses, u"乘除法带小括号（表内）")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kelvo

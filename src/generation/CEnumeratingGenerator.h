@@ -60,6 +60,7 @@ protected:
 
     std::array<std::shared_ptr<COperand>, N> m_operands;
     std::shared_ptr<COperand> m_result;
+    Parentheses m_parentheses;
 
 private:
     void Bind(const CExpression& expr) {
@@ -67,6 +68,7 @@ private:
             m_operands[k] = expr.Operands().at(k);
         }
         m_result = expr.ResultOperand();
+        m_parentheses = expr.Grouping();
     }
 
     Table m_table;

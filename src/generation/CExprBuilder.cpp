@@ -1,6 +1,7 @@
 #include "generation/CExprBuilder.h"
 
 #include "foundation/TextNumber.h"
+#include "generation/CandidateTable.h"
 #include "number/OperatorCodes.h"
 
 #include <array>
@@ -231,6 +232,66 @@ bool CExprBuilder::Build4(COperand& a, COperand& b, COperand& c, COperand& d, CO
         t.AddFactorCount(o4 == Op::Divide ? 2 : 1);
     }
     return Build3(t, c, d, r) && Build2(a, b, t, c.ResultValue());
+}
+
+bool CExprBuilder::BuildGrouped(const OperandList& colOperands, COperand& ResultOperand,
+                                Parentheses group) {
+    const size_t n = colOperands.size();
+    if (n < 3 || n > 4 || group.IsNone() || static_cast<size_t>(group.last) >= n) {
+        return false;
+    }
+    const bool isPair = group.last - group.first == 1;
+    const bool built =
+        isPair ? BuildAroundPair(colOperands, ResultOperand, static_cast<size_t>(group.first))
+               : DrawValues(colOperands);
+    if (!built) {
+        return false;
+    }
+    std::array<int32_t, 4> values{};
+    std::array<int32_t, 4> codes{};
+    for (size_t k = 0; k < n; ++k) {
+        values[k] = colOperands[k]->ResultValue();
+        codes[k] = colOperands[k]->LeftOperator();
+    }
+    int32_t result = 0;
+    if (!EvaluateGrouped(result, std::span(values).first(n), std::span(codes).first(n), group) ||
+        !CResultFilter(ResultOperand).Admits(result) ||
+        (isPair && result != ResultOperand.ResultValue())) {
+        return false;
+    }
+    ResultOperand.SetResultValue(result);
+    return true;
+}
+
+bool CExprBuilder::BuildAroundPair(const OperandList& colOperands, COperand& ResultOperand,
+                                   size_t first) {
+    COperand& left = *colOperands[first];
+    COperand& right = *colOperands[first + 1];
+    // The temporary keeps the operator that joins the pair to what stands before.
+    COperand& pair = Temporary(Slot::Pair, left, right);
+    std::array<COperand*, 3> outer{};
+    size_t count = 0;
+    for (size_t k = 0; k < colOperands.size(); ++k) {
+        if (k == first) {
+            outer[count++] = &pair;
+        } else if (k != first + 1) {
+            outer[count++] = colOperands[k].get();
+        }
+    }
+    const bool solved = count == 2 ? Build2(*outer[0], *outer[1], ResultOperand, -1)
+                                   : Build3(*outer[0], *outer[1], *outer[2], ResultOperand);
+    return solved && Build2(left, right, pair, -1);
+}
+
+bool CExprBuilder::DrawValues(const OperandList& colOperands) {
+    for (const auto& operand : colOperands) {
+        int32_t value = 0;
+        if (!operand->Limit()->GetRandomValue(value)) {
+            return false;
+        }
+        operand->SetResultValue(value);
+    }
+    return true;
 }
 
 } // namespace kelvo

@@ -23,11 +23,18 @@ public:
     bool Build2(COperand& op1, COperand& op2, COperand& res, int32_t iExcludedDivisorBest);
     bool Build3(COperand& a, COperand& b, COperand& c, COperand& r);
     bool Build4(COperand& a, COperand& b, COperand& c, COperand& d, COperand& r);
+    // With parentheses around two operands the pair stands in as a temporary
+    // operand: the question without it is solved first, then the pair to the
+    // temporary's value. Around three operands every operand takes a random
+    // value of its range. Either way the attempt fails unless each step, the
+    // group first, and the result are admissible.
+    bool BuildGrouped(const OperandList& colOperands, COperand& ResultOperand, Parentheses group);
 
 private:
     // Where a temporary operand lives: Build4 needs two at a time, the Build3
     // it calls one more.
-    enum class Slot { Build4First, Build4Second, Build3 };
+    // BuildGrouped's pair lives beside them.
+    enum class Slot { Build4First, Build4Second, Build3, Pair };
 
     // x.Operate(y) in the storage of the slot: every attempt makes its
     // temporaries again, so their storage is kept.
@@ -36,7 +43,10 @@ private:
     // part must be so that (left part) op y = x.
     COperand& InverseTemporary(Slot slot, const COperand& x, COperand& y);
 
-    std::array<COperand, 3> m_temporaries;
+    bool BuildAroundPair(const OperandList& colOperands, COperand& ResultOperand, size_t first);
+    static bool DrawValues(const OperandList& colOperands);
+
+    std::array<COperand, 4> m_temporaries;
 };
 
 } // namespace kelvo

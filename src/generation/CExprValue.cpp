@@ -24,6 +24,7 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     }
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
+    m_parentheses = expr.Grouping();
 }
 
 void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {
@@ -35,6 +36,7 @@ void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResul
         std::copy(values.begin(), values.end(), m_placedValues.begin());
     }
     m_resultValue = iResult;
+    m_parentheses = {};
     m_remainderValue = -1;
     if (values.size() == 2 && values[1][0] == Op::Divide && values[1][1] > 0 &&
         values[0][1] % values[1][1] != 0) {
@@ -49,7 +51,13 @@ CStringBuilder CExprValue::LeftPartToString() const {
         if (k > 0) {
             text.Append(OperatorText(values[k][0]));
         }
+        if (m_parentheses.Opens(k)) {
+            text.Append(ParenthesisText(Op::LeftParenthesis));
+        }
         text.Append(DecimalText(values[k][1]));
+        if (m_parentheses.Closes(k)) {
+            text.Append(ParenthesisText(Op::RightParenthesis));
+        }
     }
     text.Append(u"=");
     return text;

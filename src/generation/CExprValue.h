@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CStringBuilder.h"
+#include "number/OperatorCodes.h"
 
 #include <array>
 #include <cstddef>
@@ -33,6 +34,10 @@ public:
     // remainder back.
     void CreateFrom(std::span<const OperandValue> values, int32_t iResult);
 
+    // Evaluated first and written around its operands.
+    Parentheses Grouping() const { return m_parentheses; }
+    void SetGrouping(Parentheses group) { m_parentheses = group; }
+
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }
     // -1 for a question without a remainder, else 1 .. divisor - 1.
@@ -40,7 +45,7 @@ public:
     void SetRemainderValue(int32_t value) { m_remainderValue = value; }
     bool HasRemainder() const { return m_remainderValue > 0; }
 
-    // The question without its answer, for example "12＋5=".
+    // The question without its answer, for example "12＋5=" or "（36－8）÷4=".
     CStringBuilder LeftPartToString() const;
     // The answer as written after "=": "3", or "3……2" with a remainder.
     std::u16string ResultText() const;
@@ -55,6 +60,7 @@ private:
     size_t m_operandCount = 0;
     int32_t m_resultValue = -1;
     int32_t m_remainderValue = -1;
+    Parentheses m_parentheses;
 };
 
 } // namespace kelvo

@@ -2,7 +2,6 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CGenerationJob.h"
-#include "number/OperatorCodes.h"
 
 #include <limits>
 
@@ -10,12 +9,11 @@ namespace kelvo {
 
 namespace {
 
-void AppendOperatorAndValue(std::u16string& text, const COperand& operand) {
+void AppendOperator(std::u16string& text, const COperand& operand) {
     const int32_t code = operand.LeftOperator();
     if (code >= Op::Plus && code <= Op::RightParenthesis) {
         text += OperatorText(code);
     }
-    AppendDecimalText(text, operand.ResultValue());
 }
 
 } // namespace
@@ -33,10 +31,18 @@ bool CExpression::CreateInstances(QuestionList& questions, int32_t iCount,
 
 std::u16string CExpression::ToString() const {
     std::u16string text;
-    for (const auto& operand : m_operands) {
-        AppendOperatorAndValue(text, *operand);
+    for (size_t k = 0; k < m_operands.size(); ++k) {
+        AppendOperator(text, *m_operands[k]);
+        if (m_parentheses.Opens(k)) {
+            text += ParenthesisText(Op::LeftParenthesis);
+        }
+        AppendDecimalText(text, m_operands[k]->ResultValue());
+        if (m_parentheses.Closes(k)) {
+            text += ParenthesisText(Op::RightParenthesis);
+        }
     }
-    AppendOperatorAndValue(text, *m_resultOperand);
+    AppendOperator(text, *m_resultOperand);
+    AppendDecimalText(text, m_resultOperand->ResultValue());
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "foundation/CTypedArray.h"
 #include "generation/CExprValue.h"
 #include "number/COperand.h"
+#include "number/OperatorCodes.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,7 +21,8 @@ using QuestionList = CObjectArray<CExprValue>;
 
 // A question template: operands whose LeftOperator joins them to what stands
 // before, and a result operand. Filling it chooses every operand's ResultValue;
-// GetExprValue snapshots the fill. The operands are shared, not copied.
+// GetExprValue snapshots the fill. One pair of parentheses may group
+// operands. The operands are shared, not copied.
 class CExpression {
 public:
     // Up to this many operand combinations a template is enumerated; above it
@@ -31,6 +33,9 @@ public:
     void SetOperands(OperandList colOps) { m_operands = std::move(colOps); }
     const std::shared_ptr<COperand>& ResultOperand() const { return m_resultOperand; }
     void SetResultOperand(std::shared_ptr<COperand> result) { m_resultOperand = std::move(result); }
+    // Evaluated first and written around its operands; none by default.
+    Parentheses Grouping() const { return m_parentheses; }
+    void SetGrouping(Parentheses group) { m_parentheses = group; }
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
     void Init(OperandList colOps, std::shared_ptr<COperand> result);
 
@@ -53,6 +58,7 @@ public:
 private:
     OperandList m_operands;
     std::shared_ptr<COperand> m_resultOperand;
+    Parentheses m_parentheses;
 };
 
 } // namespace kelvo

@@ -2,6 +2,8 @@
 
 #include "number/OperatorCodes.h"
 
+#include <array>
+
 namespace kelvo {
 
 void CGeneratorFour::WalkSpace(Walk& walk) const {
@@ -25,8 +27,12 @@ void CGeneratorFour::WalkSpace(Walk& walk) const {
                 for (int32_t l = 0; l < fourth.Count(); ++l) {
                     const int32_t d = fourth.Value(l);
                     int32_t r = 0;
-                    if (EvaluateFour(r, a, op2, b, op3, c, op4, d) && filter.Admits(r) &&
-                        !walk.Admit({a, b, c, d, r})) {
+                    const bool solved =
+                        m_parentheses.IsNone()
+                            ? EvaluateFour(r, a, op2, b, op3, c, op4, d)
+                            : EvaluateGrouped(r, std::array{a, b, c, d},
+                                              std::array{Op::None, op2, op3, op4}, m_parentheses);
+                    if (solved && filter.Admits(r) && !walk.Admit({a, b, c, d, r})) {
                         return;
                     }
                 }

@@ -2,6 +2,8 @@
 
 #include "number/OperatorCodes.h"
 
+#include <array>
+
 namespace kelvo {
 
 void CGeneratorTreble::WalkSpace(Walk& walk) const {
@@ -21,8 +23,12 @@ void CGeneratorTreble::WalkSpace(Walk& walk) const {
             for (int32_t k = 0; k < third.Count(); ++k) {
                 const int32_t c = third.Value(k);
                 int32_t r = 0;
-                if (EvaluateThree(r, a, op2, b, op3, c) && filter.Admits(r) &&
-                    !walk.Admit({a, b, c, r})) {
+                const bool solved =
+                    m_parentheses.IsNone()
+                        ? EvaluateThree(r, a, op2, b, op3, c)
+                        : EvaluateGrouped(r, std::array{a, b, c}, std::array{Op::None, op2, op3},
+                                          m_parentheses);
+                if (solved && filter.Admits(r) && !walk.Admit({a, b, c, r})) {
                     return;
                 }
             }

@@ -71,6 +71,10 @@ bool CTemplateRun::Fill() {
     if (m_generator) {
         return m_generator->CreateInstance();
     }
+    if (!m_expression.Grouping().IsNone()) {
+        return m_builder.BuildGrouped(m_expression.Operands(), *m_expression.ResultOperand(),
+                                      m_expression.Grouping());
+    }
     return m_builder.Build(m_expression.Operands(), *m_expression.ResultOperand());
 }
 

@@ -63,7 +63,14 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
         if (k > 0) {
             text += SpokenOperator(code);
         }
+        // Said as a teacher dictates them: the pupil must hear where they stand.
+        if (question.Grouping().Opens(k)) {
+            text += u"左括号";
+        }
         text += static_cast<int32_t>(k + 1) == blank ? u"几" : SpokenNumber(value);
+        if (question.Grouping().Closes(k)) {
+            text += u"右括号";
+        }
     }
     text += u"等于";
     if (blank > 0) {

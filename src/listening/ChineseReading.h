@@ -15,7 +15,8 @@ class CExprValue;
 // leads before 百, 千 or 万 is 两; everywhere else it is 二. Not negative.
 std::u16string SpokenNumber(int32_t value);
 
-// The question without its answer: its numbers, 加, 减, 乘, 除以 and 等于. In
+// The question without its answer: its numbers, 加, 减, 乘, 除以, 等于 and
+// 左括号 / 右括号 around a group. In
 // fill-in form (blank: the 1-based operand left blank, 0 outside it) the
 // blank is 几 and the result is said: "七加几等于二十". A remainder is said
 // after 余: "十七除以五等于几余几", "几除以五等于三余二".

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace kelvo {
@@ -37,6 +38,23 @@ constexpr int32_t NoRemainder = 6;
 // Stands between the quotient and the remainder: "17÷5=3……2".
 constexpr std::u16string_view RemainderMark = u"……";
 
+// One pair of parentheses around the operands first .. last (0-based, in
+// reading order); none when last is not after first.
+struct Parentheses {
+    uint8_t first = 0;
+    uint8_t last = 0;
+
+    bool IsNone() const { return last <= first; }
+    bool Opens(size_t operand) const { return !IsNone() && operand == static_cast<size_t>(first); }
+    bool Closes(size_t operand) const { return !IsNone() && operand == static_cast<size_t>(last); }
+    friend bool operator==(const Parentheses&, const Parentheses&) = default;
+};
+
+// The marks of a question's parentheses: the full-width forms that
+// OperatorCode reads as codes 6 and 7. A fill-in blank is written with the
+// ASCII ones, so the two never look alike.
+std::u16string_view ParenthesisText(int32_t code);
+
 // The largest value of any question, and the largest admissible product.
 constexpr int32_t ValueCeiling = 10000;
 
@@ -55,5 +73,13 @@ bool ApplyOperator(int32_t& output, int32_t a, int32_t code, int32_t b);
 bool EvaluateThree(int32_t& output, int32_t a, int32_t op1, int32_t b, int32_t op2, int32_t c);
 bool EvaluateFour(int32_t& output, int32_t a, int32_t op1, int32_t b, int32_t op2, int32_t c,
                   int32_t op3, int32_t d);
+// values[k] joined to what stands before by codes[k] (codes[0] is not read),
+// one to four values, the group inside the parentheses first; fails as soon as
+// one step fails.
+bool EvaluateGrouped(int32_t& output, std::span<const int32_t> values,
+                     std::span<const int32_t> codes, Parentheses group);
+// False when the parentheses only repeat what times and divide first, left to
+// right, would do anyway: "(8×3)＋2".
+bool ParenthesesChangeOrder(std::span<const int32_t> codes, Parentheses group);
 
 } // namespace kelvo

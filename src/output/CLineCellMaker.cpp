@@ -42,6 +42,9 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
         if (k > 0) {
             run += OperatorText(code);
         }
+        if (question.Grouping().Opens(k)) {
+            run += ParenthesisText(Op::LeftParenthesis);
+        }
         if (m_isFill && static_cast<int32_t>(k + 1) == blank) {
             AppendRun(cell, run);
             const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
@@ -52,6 +55,9 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
             cell.width += m_blankGap;
         } else {
             AppendDecimalText(run, value);
+        }
+        if (question.Grouping().Closes(k)) {
+            run += ParenthesisText(Op::RightParenthesis);
         }
     }
     run += u'=';

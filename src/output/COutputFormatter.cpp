@@ -138,10 +138,17 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
         if (k > 1) {
             cell += OperatorText(code);
         }
+        const auto index = static_cast<size_t>(k - 1);
+        if (value.Grouping().Opens(index)) {
+            cell += ParenthesisText(Op::LeftParenthesis);
+        }
         if (k == blank) {
             AppendBlank(operandValue, k, cell);
         } else {
             AppendNumber(cell, operandValue);
+        }
+        if (value.Grouping().Closes(index)) {
+            cell += ParenthesisText(Op::RightParenthesis);
         }
     }
     cell += u'=';

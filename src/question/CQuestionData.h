@@ -28,6 +28,17 @@ public:
     const CObjectArray<CValueLimit>& Limits() const { return m_limits; }
     const CStringArray& Operators() const { return m_operators; }
 
+    // Where a kind of three or four operands puts its one pair of
+    // parentheses: NoParentheses, RandomParentheses, or the number (from 1)
+    // of a position of ParenthesesPositions. The settings-file block has no
+    // line for it: Save leaves it out and Load gives none; the plan and kinds
+    // files keep it.
+    static constexpr int32_t NoParentheses = 0;
+    static constexpr int32_t RandomParentheses = -1;
+    static constexpr int32_t MaxParenthesesChoice = 5;
+    int32_t ParenthesesChoice() const { return m_parenthesesChoice; }
+    void SetParenthesesChoice(int32_t value) { m_parenthesesChoice = value; }
+
     int32_t Cbr() const { return m_cbr; }
     void SetCbr(int32_t value) { m_cbr = value; }
     const std::shared_ptr<CValueLimit>& ResultLimit() const { return m_resultLimit; }
@@ -63,6 +74,7 @@ private:
     CStringArray m_operators;
     std::shared_ptr<CValueLimit> m_resultLimit;
     int32_t m_cbr = 0;
+    int32_t m_parenthesesChoice = NoParentheses;
 };
 
 } // namespace kelvo

@@ -65,11 +65,40 @@ std::u16string CbrText(int32_t code) {
     }
 }
 
+std::u16string ParenthesesClause(const CQuestionData& kind) {
+    const std::u16string caption =
+        ParenthesesCaption(kind.Limits().Count(), kind.ParenthesesChoice());
+    return caption.empty() ? caption : u"，括号" + caption;
+}
+
 } // namespace
+
+std::u16string ParenthesesCaption(int32_t operandCount, int32_t choice) {
+    if (choice == CQuestionData::RandomParentheses && !ParenthesesPositions(operandCount).empty()) {
+        return u"随机";
+    }
+    const std::vector<Parentheses> positions = ParenthesesPositions(operandCount);
+    if (choice < 1 || choice > static_cast<int32_t>(positions.size())) {
+        return {};
+    }
+    const Parentheses position = positions[static_cast<size_t>(choice - 1)];
+    std::u16string caption;
+    for (int32_t k = 0; k < operandCount; ++k) {
+        if (position.Opens(static_cast<size_t>(k))) {
+            caption += ParenthesisText(Op::LeftParenthesis);
+        }
+        caption += u'□';
+        if (position.Closes(static_cast<size_t>(k))) {
+            caption += ParenthesisText(Op::RightParenthesis);
+        }
+    }
+    return caption;
+}
 
 bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
     const int32_t count = a.Limits().Count();
     if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
+        a.ParenthesesChoice() != b.ParenthesesChoice() ||
         !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
         return false;
     }
@@ -98,7 +127,7 @@ std::u16string KindDescription(const CQuestionData& kind) {
     if (kind.ResultLimit()) {
         text += u"，得数" + RangeText(*kind.ResultLimit());
     }
-    return text + CbrText(kind.Cbr());
+    return text + CbrText(kind.Cbr()) + ParenthesesClause(kind);
 }
 
 std::u16string KindTitle(const CQuestionData& panelKind, const CQuestionData* pickedEntry) {

@@ -20,9 +20,10 @@ struct PresetRecord {
     std::array<const char16_t*, 2> gaps;
     PresetRange result;
     int32_t cbr;
+    int32_t parentheses;
 };
 
-inline constexpr int32_t PresetCount = 82;
+inline constexpr int32_t PresetCount = 85;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

@@ -37,7 +37,39 @@ int32_t FittingCbrCode(const std::u16string& allowedInGap1, int32_t code) {
     return Cbr::None;
 }
 
+// The chosen positions: all of them for random; none without parentheses or
+// for a choice the operand count does not have (a file written by hand).
+std::vector<Parentheses> ChosenPositions(int32_t operandCount, int32_t choice) {
+    std::vector<Parentheses> positions = ParenthesesPositions(operandCount);
+    if (choice == CQuestionData::RandomParentheses) {
+        return positions;
+    }
+    if (choice < 1 || choice > static_cast<int32_t>(positions.size())) {
+        return {};
+    }
+    return {positions[static_cast<size_t>(choice - 1)]};
+}
+
+std::vector<int32_t> OperatorCodes(const OperandList& operands) {
+    std::vector<int32_t> codes;
+    for (const auto& operand : operands) {
+        codes.push_back(operand->LeftOperator());
+    }
+    return codes;
+}
+
 } // namespace
+
+std::vector<Parentheses> ParenthesesPositions(int32_t operandCount) {
+    switch (operandCount) {
+    case 3:
+        return {{0, 1}, {1, 2}};
+    case 4:
+        return {{0, 1}, {1, 2}, {2, 3}, {0, 2}, {1, 3}};
+    default:
+        return {};
+    }
+}
 
 std::u16string AllowedOperators(std::u16string_view pattern) {
     std::u16string allowed;
@@ -64,11 +96,26 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
     if (count == 2) {
         operands[1]->SetCbrSetting(FittingCbrCode(operatorSets.front(), question.Cbr()));
     }
+    std::vector<Parentheses> positions = ChosenPositions(count, question.ParenthesesChoice());
+    const bool grouped = !positions.empty();
+    if (!grouped) {
+        positions.emplace_back();
+    }
     TemplateList templates;
-    for (OperandList& list : ExpandTemplates(operands, operatorSets, strErrorInfo)) {
-        auto expression = std::make_shared<CExpression>();
-        expression->Init(std::move(list), MakeOperand(*question.ResultLimit()));
-        templates.push_back(std::move(expression));
+    const std::vector<OperandList> lists = ExpandTemplates(operands, operatorSets, strErrorInfo);
+    for (const OperandList& list : lists) {
+        for (const Parentheses& position : positions) {
+            if (grouped && !ParenthesesChangeOrder(OperatorCodes(list), position)) {
+                continue;
+            }
+            auto expression = std::make_shared<CExpression>();
+            expression->Init(list, MakeOperand(*question.ResultLimit()));
+            expression->SetGrouping(position);
+            templates.push_back(std::move(expression));
+        }
+    }
+    if (grouped && templates.empty() && !lists.empty()) {
+        strErrorInfo = NeedlessParenthesesErrorText;
     }
     return templates;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvo {
 
@@ -13,14 +14,24 @@ namespace kelvo {
 // fourth are ignored.
 std::u16string AllowedOperators(std::u16string_view pattern);
 
+// The places a textbook puts one pair of parentheses in a question of three
+// or four operands, in the order the panel lists them; none for two operands.
+std::vector<Parentheses> ParenthesesPositions(int32_t operandCount);
+
+// The message for parentheses that no operator combination of the kind needs.
+inline constexpr char16_t NeedlessParenthesesErrorText[] =
+    u"错误：括号放在这里不改变运算顺序，请换括号的位置或运算符号。";
+
 // The templates of a question description, the one road from a kind to its
 // templates: a "从" above its "到" is exchanged, the carry/borrow code goes on
 // operand 2 of a two-operand question whose gap allows exactly the operator
 // of the code's pair (carry "＋", borrow "－", remainder "÷", as the panel
 // offers the pair), every combination of
-// allowed operators is one template with a result operand of its own. A gap
-// without an operator gives no template and leaves the message in
-// strErrorInfo.
+// allowed operators is one template with a result operand of its own. With
+// parentheses chosen, a combination gives one template per chosen position
+// whose parentheses change the order of the steps. A gap without an operator,
+// or parentheses no combination needs, gives no template and leaves the
+// message in strErrorInfo.
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo);
 
 } // namespace kelvo

@@ -94,7 +94,17 @@ QJsonObject KindToJson(const CQuestionData& kind) {
             {QStringLiteral("operands"), operands},
             {QStringLiteral("operators"), operators},
             {QStringLiteral("result"), LimitToJson(*kind.ResultLimit())},
-            {QStringLiteral("cbr"), kind.Cbr()}};
+            {QStringLiteral("cbr"), kind.Cbr()},
+            {QStringLiteral("parentheses"), kind.ParenthesesChoice()}};
+}
+
+// A kind written before parentheses existed has none.
+std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
+    const QJsonValue value = object.value(QStringLiteral("parentheses"));
+    if (value.isUndefined()) {
+        return CQuestionData::NoParentheses;
+    }
+    return Whole(value, CQuestionData::RandomParentheses, CQuestionData::MaxParenthesesChoice);
 }
 
 std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
@@ -104,7 +114,8 @@ std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     const QJsonArray operators = object.value(QStringLiteral("operators")).toArray();
     const auto cbr = Whole(object.value(QStringLiteral("cbr")), Cbr::None, Cbr::NoRemainder);
     const auto result = LimitFromJson(object.value(QStringLiteral("result")));
-    if (!title.isString() || title.toString().isEmpty() || !cbr || !result ||
+    const auto parentheses = ParenthesesFromJson(object);
+    if (!title.isString() || title.toString().isEmpty() || !cbr || !result || !parentheses ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -127,6 +138,7 @@ std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     }
     kind->SetResultLimit(result);
     kind->SetCbr(*cbr);
+    kind->SetParenthesesChoice(*parentheses);
     return kind;
 }
 

@@ -1,8 +1,10 @@
 #include "ui/CtrlsOperand.h"
 
 #include "number/OperatorCodes.h"
+#include "question/KindDescription.h"
 #include "question/QuestionTemplates.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kelvo {
@@ -56,6 +58,9 @@ void CtrlsOperand::SetOperandCount(int32_t n) {
     for (int32_t k = n; k < m_iOperandCount; ++k) {
         m_panel.fraOperands[k]->hide();
         m_panel.fraOperators[k - 1]->hide();
+    }
+    if (n != m_iOperandCount) {
+        ListParentheses(n);
     }
     m_iOperandCount = n;
     DoOperatorsChanged(n == 2 ? Operators(0) : std::u16string());
@@ -155,6 +160,7 @@ std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
     }
     qd->SetResultLimit(LimitFromBoxes(ResultFrame));
     qd->SetCbr(CbrValue());
+    qd->SetParenthesesChoice(m_panel.cboParentheses->currentData().toInt());
     return qd;
 }
 
@@ -176,6 +182,7 @@ void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
     }
     ShowCbrPair(qd.Cbr());
     SetOperandCount(count);
+    ShowParentheses(qd.ParenthesesChoice());
 }
 
 std::shared_ptr<CValueLimit> CtrlsOperand::LimitFromBoxes(int32_t indexOperand) const {
@@ -242,6 +249,29 @@ void CtrlsOperand::UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner) {
     if (IsTicked(clicked) && IsTicked(partner)) {
         partner->setChecked(false);
     }
+}
+
+// Two operands have no place for parentheses; a choice the new count also
+// has stays chosen.
+void CtrlsOperand::ListParentheses(int32_t operandCount) {
+    QComboBox* box = m_panel.cboParentheses;
+    const int32_t kept = box->currentData().toInt();
+    box->clear();
+    box->addItem(QString::fromUtf16(u"无"), CQuestionData::NoParentheses);
+    const auto positions = static_cast<int32_t>(ParenthesesPositions(operandCount).size());
+    if (positions > 0) {
+        box->addItem(QString::fromUtf16(u"随机"), CQuestionData::RandomParentheses);
+    }
+    for (int32_t choice = 1; choice <= positions; ++choice) {
+        box->addItem(QString::fromStdU16String(ParenthesesCaption(operandCount, choice)), choice);
+    }
+    box->setEnabled(positions > 0);
+    ShowParentheses(kept);
+}
+
+void CtrlsOperand::ShowParentheses(int32_t choice) {
+    QComboBox* box = m_panel.cboParentheses;
+    box->setCurrentIndex(std::max(box->findData(choice), 0));
 }
 
 } // namespace kelvo

@@ -12,7 +12,8 @@ namespace kelvo {
 // Drives the operand panel of the main window: shows two to four operands
 // with the result frame and "=" after the last one, keeps the paired check
 // boxes exclusive, offers the carry / borrow / remainder pair
-// only where it applies, and
+// only where it applies, lists the parentheses positions of the operand
+// count, and
 // maps the panel to a question description and back, the one mapping between
 // the two. It keeps only the operand count; everything else is read from the
 // controls when asked.
@@ -49,6 +50,8 @@ private:
     void ShowLimit(int32_t indexOperand, const CValueLimit& limit);
     void ShowGap(int32_t indexGap, const std::u16string& pattern, bool untickOthers);
     void ShowCbrPair(int32_t iCbr);
+    void ListParentheses(int32_t operandCount);
+    void ShowParentheses(int32_t choice);
     void TickLikeFirstGapWhenEmpty(int32_t indexGap) const;
     static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
 

@@ -231,6 +231,9 @@ void frmMainUi::SetupUi(QWidget* form) {
     typeGrid->addWidget(cboOperandCount, 1, 1);
     cmdSaveKind = Named(new QPushButton(Text(u"保存题型"), fraType), QStringLiteral("cmdSaveKind"));
     typeGrid->addWidget(cmdSaveKind, 1, 2);
+    operandPanel.cboParentheses = Named(new QComboBox(fraType), QStringLiteral("cboParentheses"));
+    typeGrid->addWidget(Buddy(u"小括号", operandPanel.cboParentheses, fraType), 2, 0);
+    typeGrid->addWidget(operandPanel.cboParentheses, 2, 1);
 
     fraCbr = Named(new QGroupBox(form), QStringLiteral("fraCbr"));
     fraCbr->setAccessibleName(Text(u"进位借位"));

@@ -26,6 +26,8 @@ struct COperandPanel {
     std::array<QCheckBox*, 12> chkOperators{};
     std::array<QCheckBox*, 2> chkCbr{};
     QLabel* lblEqual = nullptr;
+    // Where a kind of three or four operands puts its parentheses.
+    QComboBox* cboParentheses = nullptr;
 };
 
 // The print-settings controls, which CtrlsSettings reads.

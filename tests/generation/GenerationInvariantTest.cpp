@@ -1,6 +1,7 @@
 #include "TemplateFactory.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExpression.h"
+#include "question/QuestionTemplates.h"
 #include "support/QuestionChecks.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ using testing::Range;
 // Random templates as a user could describe them: 2 to 4 operands with ranges
 // of every size, with and without steps of 10 and 100, any operator in every
 // gap, a free or a narrow result, and carry or borrow on two-operand sums and
-// differences.
+// differences; a third of the longer ones with parentheses somewhere.
 class TemplateMaker {
 public:
     explicit TemplateMaker(uint32_t seed) : m_random(seed) {}
@@ -45,7 +46,14 @@ public:
         } else if (operandCount == 2 && ops[0] == Op::Minus) {
             cbr = std::vector{Cbr::None, Cbr::Borrow, Cbr::NoBorrow}[Between(0, 2)];
         }
-        return MakeTemplate(operands, ops, result, cbr);
+        auto expression = MakeTemplate(operands, ops, result, cbr);
+        const std::vector<Parentheses> places =
+            ParenthesesPositions(static_cast<int32_t>(operandCount));
+        if (!places.empty() && Between(0, 2) == 0) {
+            expression->SetGrouping(
+                places[static_cast<size_t>(Between(0, static_cast<int32_t>(places.size()) - 1))]);
+        }
+        return expression;
     }
 
 private:
@@ -91,9 +99,12 @@ std::string Violations(const CExpression& expression, const CExprValue& question
             out << "operand " << k + 1 << " outside its range; ";
         }
     }
+    if (!(question.Grouping() == expression.Grouping())) {
+        out << "parentheses moved; ";
+    }
     int32_t r = 0;
-    if (!testing::EvaluateQuestion(r, values) || r != question.ResultValue()) {
-        out << "does not evaluate to its result; ";
+    if (!testing::WorkOut(r, values, question.Grouping()) || r != question.ResultValue()) {
+        out << "does not work out step by step to its result; ";
     }
     if (!Admitted(question.ResultValue(), *expression.ResultOperand())) {
         out << "result outside its range; ";

@@ -88,6 +88,7 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         int32_t result;
         int32_t blank;
         const char16_t* spoken;
+        Parentheses group = {};
     };
     const Case questions[] = {
         {{{0, 37}, {Op::Plus, 5}}, 42, 0, u"三十七加五等于"},
@@ -102,10 +103,21 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          u"十二加三减五除以一等于"},
         {{{0, 17}, {Op::Divide, 5}}, 3, 0, u"十七除以五等于几余几"},
         {{{0, 17}, {Op::Divide, 5}}, 3, 1, u"几除以五等于三余二"},
+        {{{0, 36}, {Op::Minus, 8}, {Op::Divide, 4}},
+         7,
+         0,
+         u"左括号三十六减八右括号除以四等于",
+         {0, 1}},
+        {{{0, 48}, {Op::Minus, 12}, {Op::Plus, 9}},
+         27,
+         3,
+         u"四十八减左括号十二加几右括号等于二十七",
+         {1, 2}},
     };
     for (const Case& c : questions) {
         CExprValue question;
         question.CreateFrom(c.operands, c.result);
+        question.SetGrouping(c.group);
         EXPECT_EQ(SpokenQuestion(question, c.blank), c.spoken);
     }
     EXPECT_EQ(SpokenItem(3, u"七乘八等于"), u"第三题，七乘八等于");

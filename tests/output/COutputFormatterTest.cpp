@@ -158,6 +158,28 @@ TEST_F(COutputFormatterTest, AFillInCellBlanksTheOperandDrawnForIt) {
                                                     u"1000－20×(   )＋4=944\r\n");
 }
 
+// A question's parentheses are full-width, a blank's ASCII: "（(  )－8）÷4"
+// leaves no doubt which is which.
+TEST_F(COutputFormatterTest, ParenthesesAreFullWidthAndABlankStaysASCII) {
+    auto grouped = Question({36, 8, 4}, {Op::Minus, Op::Divide}, 7);
+    grouped->SetGrouping({0, 1});
+    auto last = Question({48, 12, 9}, {Op::Minus, Op::Plus}, 27);
+    last->SetGrouping({1, 2});
+    EXPECT_EQ(grouped->LeftPartToString().ToString(), u"（36－8）÷4=");
+    EXPECT_EQ(last->LeftPartToString().ToString(), u"48－（12＋9）=");
+    const QuestionList questions = Questions({grouped, grouped, grouped, last});
+    COutputFormatter formatter;
+    formatter.SetSettings(Settings({.rows = 4, .fill = true}));
+    formatter.SetExprValues(&questions);
+    const BlankPositions blanks{1, 2, 3, 3};
+    formatter.SetBlanks(&blanks);
+    formatter.RepresentativeExpression(Representative({99, 99, 9}, 99));
+    EXPECT_EQ(formatter.Format(nullptr).ToString(), u"  （(    )－8）÷4=7\r\n"
+                                                    u" （36－(    )）÷4=7\r\n"
+                                                    u"  （36－8）÷(   )=7\r\n"
+                                                    u"48－（12＋(   )）=27\r\n");
+}
+
 TEST_F(COutputFormatterTest, FillInFormWithoutABlankForEveryCellIsASubscriptError) {
     const QuestionList questions = ExampleQuestions();
     for (const BlankPositions& blanks : {BlankPositions{}, BlankPositions{1, 2, 1}}) {

@@ -33,9 +33,9 @@ protected:
 };
 
 // The 78 entries every settings file knows, then the division with a
-// remainder under a heading of its own.
+// remainder and the parentheses, each under a heading of its own.
 TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
-    ASSERT_EQ(m_presets.Questions().Count(), 82);
+    ASSERT_EQ(m_presets.Questions().Count(), 85);
     EXPECT_EQ(Entry(1)->Title(), u"自己定制题型");
     EXPECT_EQ(Entry(2)->Title(), u"------------------------A");
     EXPECT_EQ(Entry(7)->Title(), u"10以内的连加");
@@ -45,20 +45,25 @@ TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
     EXPECT_EQ(Entry(79)->Title(), u"------------------------G");
     EXPECT_EQ(Entry(80)->Title(), u"有余数的除法（表内）");
     EXPECT_EQ(Entry(82)->Title(), u"三位数除以一位数（有余数）");
+    EXPECT_EQ(Entry(83)->Title(), u"------------------------H");
+    EXPECT_EQ(Entry(84)->Title(), u"两步混合运算（带小括号，100以内）");
+    EXPECT_EQ(Entry(84)->ParenthesesChoice(), CQuestionData::RandomParentheses);
+    EXPECT_EQ(Entry(85)->Title(), u"乘除法带小括号（表内）");
+    EXPECT_EQ(Entry(85)->ParenthesesChoice(), 2);
 
-    ASSERT_EQ(m_raised.size(), 82u);
+    ASSERT_EQ(m_raised.size(), 85u);
     std::set<std::u16string> titles;
-    for (int32_t i = 1; i <= 82; ++i) {
+    for (int32_t i = 1; i <= 85; ++i) {
         EXPECT_EQ(m_raised[static_cast<size_t>(i - 1)], Entry(i));
         titles.insert(Entry(i)->Title());
     }
-    EXPECT_EQ(titles.size(), 82u);
+    EXPECT_EQ(titles.size(), 85u);
 }
 
 TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
     int32_t separators = 0;
     int32_t presets = 0;
-    for (int32_t i = 1; i <= 82; ++i) {
+    for (int32_t i = 1; i <= 85; ++i) {
         const auto entry = Entry(i);
         if (entry->Title().starts_with(u"------------------------")) {
             ++separators;
@@ -71,8 +76,8 @@ TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
             EXPECT_EQ(entry->Operators().Count(), entry->Limits().Count() - 1);
         }
     }
-    EXPECT_EQ(separators, 7);
-    EXPECT_EQ(presets, 75);
+    EXPECT_EQ(separators, 8);
+    EXPECT_EQ(presets, 77);
     EXPECT_EQ(m_presets.Item(u"10以内的加法 "), nullptr);
 }
 
@@ -149,10 +154,10 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
 TEST_F(CPreCreatedQuestionsTest, LoadingAgainBuildsANewListOfTheSameEntries) {
     const auto first = m_presets.Item(u"整百数除以一位数");
     m_presets.Load();
-    EXPECT_EQ(m_presets.Questions().Count(), 82);
+    EXPECT_EQ(m_presets.Questions().Count(), 85);
     EXPECT_NE(m_presets.Item(u"整百数除以一位数"), first);
     EXPECT_EQ(Fields(m_presets.Item(u"整百数除以一位数")->Limit1()), Range(100, 10000, 100));
-    EXPECT_EQ(m_raised.size(), 164u);
+    EXPECT_EQ(m_raised.size(), 170u);
 }
 
 } // namespace

@@ -34,6 +34,7 @@ CQuestionData Question(int32_t count) {
     }
     question.SetResultLimit(Range(7, 900, 10));
     question.SetCbr(3);
+    question.SetParenthesesChoice(count > 2 ? CQuestionData::RandomParentheses : 0);
     return question;
 }
 
@@ -91,6 +92,8 @@ TEST(CQuestionDataTest, ABlockHasThirteenSeventeenOrTwentyOneLinesAndLoadsBack) 
         }
         EXPECT_EQ(Fields(loaded.ResultLimit()), Fields(saved.ResultLimit()));
         EXPECT_EQ(loaded.Cbr(), 3);
+        // The block has no line for parentheses: all else comes back.
+        EXPECT_EQ(loaded.ParenthesesChoice(), CQuestionData::NoParentheses);
     }
 }
 

@@ -16,6 +16,13 @@ TEST(KindDescriptionTest, AKindInWords) {
     EXPECT_EQ(KindDescription(
                   *MakeKind({{1, 99, 10}, {2, 9}, {1, 100, 100}}, {u"＋－$$", u"$$×÷"}, {0, 1000})),
               u"1～99整十数＋/－2～9×/÷1～100整百数，得数0～1000");
+    // Parentheses tell where they stand, as the panel lists them.
+    auto grouped =
+        MakeKind({{1, 9}, {1, 9}, {1, 9}, {1, 9}}, {u"＋$$$", u"$$×$", u"$－$$"}, {0, 99});
+    grouped->SetParenthesesChoice(5);
+    EXPECT_EQ(KindDescription(*grouped), u"1～9＋1～9×1～9－1～9，得数0～99，括号□（□□□）");
+    grouped->SetParenthesesChoice(CQuestionData::RandomParentheses);
+    EXPECT_EQ(KindDescription(*grouped), u"1～9＋1～9×1～9－1～9，得数0～99，括号随机");
 }
 
 TEST(KindDescriptionTest, APickedEntryLendsItsTitleWhileThePanelStillShowsIt) {

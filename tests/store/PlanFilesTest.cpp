@@ -25,10 +25,11 @@ QString Describe(const CSheetPlan& plan) {
     QString text = plan.IsMixed() ? QStringLiteral("mixed") : QStringLiteral("in order");
     for (const CSheetSection& section : plan.Sections()) {
         const CQuestionData& kind = *section.kind;
-        text += QStringLiteral(" | %1 ×%2 cbr %3:")
+        text += QStringLiteral(" | %1 ×%2 cbr %3 parentheses %4:")
                     .arg(QString::fromStdU16String(kind.Title()))
                     .arg(section.count)
-                    .arg(kind.Cbr());
+                    .arg(kind.Cbr())
+                    .arg(kind.ParenthesesChoice());
         const auto range = [](const CValueLimit& limit) {
             return QStringLiteral(" %1..%2/%3")
                 .arg(limit.LowerLimit())
@@ -59,12 +60,14 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     CSheetPlan plan;
     plan.SetIsMixed(true);
     plan.Add(MakeKind({{1, 20}, {1, 20}}, {u"＋$$$"}, {1, 20}, 1, u"20以内的进位加法"), 20);
-    plan.Add(MakeKind({{10, 90, 10}, {2, 9}, {100, 900, 100}}, {u"＋－$$", u"$$×÷"}, {0, 10000}, 0,
-                      u"三个"),
-             7);
-    plan.Add(MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9}, 0,
-                      u"四个"),
-             5000);
+    auto three = MakeKind({{10, 90, 10}, {2, 9}, {100, 900, 100}}, {u"＋－$$", u"$$×÷"}, {0, 10000},
+                          0, u"三个");
+    three->SetParenthesesChoice(2);
+    plan.Add(three, 7);
+    auto four = MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9},
+                         0, u"四个");
+    four->SetParenthesesChoice(CQuestionData::RandomParentheses);
+    plan.Add(four, 5000);
     QString message;
     ASSERT_TRUE(WritePlanFile(Path("plan.json"), plan, message));
     const auto read = ReadPlanFile(Path("plan.json"), message, fault);
@@ -79,6 +82,7 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     ASSERT_TRUE(readKinds.has_value());
     ASSERT_EQ(readKinds->Kinds().size(), 1u);
     EXPECT_EQ(readKinds->Kinds()[0]->Operator2(), u"$$×÷");
+    EXPECT_EQ(readKinds->Kinds()[0]->ParenthesesChoice(), 2);
     // Each file is only what it says it is.
     EXPECT_FALSE(ReadPlanFile(Path("kinds.json"), message, fault).has_value());
 }
@@ -125,6 +129,8 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         mixedNumber,
         sectionsObject,
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("cbr")] = 7; }),
+        withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("parentheses")] = 6; }),
+        withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("parentheses")] = QString(); }),
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("title")] = QString(); }),
         withKind(valid,
                  [](QJsonObject& kind) { kind[QStringLiteral("operators")] = QJsonArray(); }),

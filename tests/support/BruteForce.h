@@ -16,7 +16,9 @@ namespace kelvo::testing {
 // A question as (value 1, operator 2, value 2, …, result).
 using QuestionKey = std::vector<int32_t>;
 
-inline QuestionKey KeyOf(std::span<const CExprValue::OperandValue> operands, int32_t result) {
+// Parentheses add their first and last operand at the end.
+inline QuestionKey KeyOf(std::span<const CExprValue::OperandValue> operands, int32_t result,
+                         Parentheses group = {}) {
     QuestionKey key;
     for (const auto& [code, value] : operands) {
         if (!key.empty()) {
@@ -25,15 +27,19 @@ inline QuestionKey KeyOf(std::span<const CExprValue::OperandValue> operands, int
         key.push_back(value);
     }
     key.push_back(result);
+    if (!group.IsNone()) {
+        key.insert(key.end(), {group.first, group.last});
+    }
     return key;
 }
 
 inline QuestionKey KeyOf(const CExprValue& question) {
-    return KeyOf(question.OperandValues(), question.ResultValue());
+    return KeyOf(question.OperandValues(), question.ResultValue(), question.Grouping());
 }
 
 // Every admissible question of a kind, found by trying every value of every
-// operand with every allowed operator: the straightforward way, to check the
+// operand with every allowed operator (and every chosen place of the
+// parentheses that changes the order): the straightforward way, to check the
 // counts against.
 inline std::set<QuestionKey> AdmissibleQuestions(const CQuestionData& kind) {
     const int32_t n = kind.Limits().Count();
@@ -60,15 +66,29 @@ inline std::set<QuestionKey> AdmissibleQuestions(const CQuestionData& kind) {
                                  (operators[1][0] == Op::Plus || operators[1][0] == Op::Minus);
     const bool withRemainder =
         n == 2 && operators[1] == std::vector<int32_t>{Op::Divide} && kind.Cbr() == Cbr::Remainder;
+    const int32_t choice = kind.ParenthesesChoice();
+    std::vector<Parentheses> groups = {Parentheses{}};
+    if (choice == CQuestionData::RandomParentheses) {
+        groups = ParenthesesPositions(n);
+    } else if (choice != CQuestionData::NoParentheses) {
+        groups = {ParenthesesPositions(n).at(static_cast<size_t>(choice - 1))};
+    }
+    if (groups.empty()) {
+        groups = {Parentheses{}};
+    }
     std::set<QuestionKey> found;
     std::vector<CExprValue::OperandValue> question(static_cast<size_t>(n));
+    Parentheses group;
     const auto visit = [&](auto&& self, size_t k) -> void {
         if (k == question.size()) {
             int32_t r = 0;
             int32_t remainder = 0;
+            if (!group.IsNone() && !ChangesOrder(question, group)) {
+                return;
+            }
             const bool solved =
                 withRemainder ? DivideWithRemainder(r, remainder, question[0][1], question[1][1])
-                              : EvaluateQuestion(r, question);
+                              : WorkOut(r, question, group);
             if (!solved || r < result.LowerLimit() || r > result.UpperLimit() ||
                 r % result.MultipleOf() != 0 || (r == 0 && result.MultipleOf() != 1)) {
                 return;
@@ -76,7 +96,7 @@ inline std::set<QuestionKey> AdmissibleQuestions(const CQuestionData& kind) {
             if (lonePlusOrMinus && !MeetsCbr(kind.Cbr(), question[0][1], question[1][1])) {
                 return;
             }
-            found.insert(KeyOf(question, r));
+            found.insert(KeyOf(question, r, group));
             return;
         }
         for (const int32_t code : operators[k]) {
@@ -86,7 +106,10 @@ inline std::set<QuestionKey> AdmissibleQuestions(const CQuestionData& kind) {
             }
         }
     };
-    visit(visit, 0);
+    for (const Parentheses& place : groups) {
+        group = place;
+        visit(visit, 0);
+    }
     return found;
 }
 

@@ -41,9 +41,14 @@ std::string Violations(const CQuestionData& preset, const CExprValue& question) 
     const bool solved =
         preset.Cbr() == Cbr::Remainder
             ? testing::DivideWithRemainder(result, remainder, values[0][1], values[1][1])
-            : testing::EvaluateQuestion(result, values);
+            : testing::WorkOut(result, values, question.Grouping());
     if (!solved || result != question.ResultValue() || remainder != question.RemainderValue()) {
         out << "not admissible or wrong result; ";
+    }
+    const bool grouped = !question.Grouping().IsNone();
+    if ((preset.ParenthesesChoice() != CQuestionData::NoParentheses) != grouped ||
+        (grouped && !testing::ChangesOrder(values, question.Grouping()))) {
+        out << "parentheses not as asked; ";
     }
     if (!InRange(question.ResultValue(), *preset.ResultLimit())) {
         out << "result outside its range; ";
