@@ -88,7 +88,9 @@ TEST_F(ParenthesesSheetTest, ASheetWritesItsParenthesesApartFromItsBlanks) {
     const QString path = m_folder.filePath(QStringLiteral("parentheses.pdf"));
     dialogs.fileAnswer = path;
     Click("cmdExportPdf");
-    ASSERT_TRUE(messages.empty());
+    // Wide numbers may turn the paper; that is all the export may say.
+    ASSERT_TRUE(messages.empty() || messages.front().contains(QStringLiteral("改用了横向纸张")))
+        << messages.front().toStdString();
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     process.waitForFinished(60000);
