@@ -191,13 +191,25 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
         const CDrillResult& result = record.result;
         QSqlQuery drill = Prepared(
             m_db, QStringLiteral("INSERT INTO drills (finished_at, kind, mode, time_limit, "
-                                 "seconds_used, right_count, wrong_count, score, grade) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "seconds_used, right_count, wrong_count, score, grade, "
+                                 "answer_mode, milliseconds_used, target) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         Run(drill,
             {time, QString::fromStdU16String(result.kind), result.mode,
              OptionalValue(result.timeLimit), OptionalValue(result.secondsUsed), result.right,
-             result.wrong, result.score, QString::fromStdU16String(result.grade)});
+             result.wrong, result.score, QString::fromStdU16String(result.grade), result.answerMode,
+             OptionalValue(result.millisecondsUsed), OptionalValue(result.target)});
         const QVariant drillId = drill.lastInsertId();
+
+        QSqlQuery answer = Prepared(m_db, QStringLiteral("INSERT INTO answers (drill_id, position, "
+                                                         "operands, answer, given, milliseconds) "
+                                                         "VALUES (?, ?, ?, ?, ?, ?)"));
+        int32_t position = 0;
+        for (const CTimedAnswer& timed : record.answers) {
+            Run(answer, {drillId, ++position, OperandsText(*timed.kept.question),
+                         timed.kept.question->ResultValue(), OptionalValue(timed.answer),
+                         OptionalValue(timed.milliseconds)});
+        }
 
         QSqlQuery missed = Prepared(m_db, QStringLiteral("INSERT INTO missed_questions (drill_id, "
                                                          "operands, answer, choice) "
@@ -280,7 +292,8 @@ std::vector<CPastDrill> CDrillHistory::Drills() {
         drills.clear();
         QSqlQuery query = Prepared(
             m_db, QStringLiteral("SELECT finished_at, kind, mode, time_limit, seconds_used, "
-                                 "right_count, wrong_count, score, grade FROM drills "
+                                 "right_count, wrong_count, score, grade, answer_mode, "
+                                 "milliseconds_used, target FROM drills "
                                  "ORDER BY finished_at DESC, id DESC"));
         Run(query, {});
         while (query.next()) {
@@ -289,7 +302,8 @@ std::vector<CPastDrill> CDrillHistory::Drills() {
                  {query.value(1).toString().toStdU16String(), query.value(2).toInt(),
                   OptionalInt(query.value(3)), OptionalInt(query.value(4)), query.value(5).toInt(),
                   query.value(6).toInt(), query.value(7).toInt(),
-                  query.value(8).toString().toStdU16String()}});
+                  query.value(8).toString().toStdU16String(), query.value(9).toInt(),
+                  OptionalInt(query.value(10)), OptionalInt(query.value(11))}});
         }
         CheckRead(query);
     });

@@ -34,8 +34,20 @@ constexpr std::array<const char*, 2> MistakeBook{
     " FROM missed_questions m JOIN drills d ON d.id = m.drill_id GROUP BY d.kind, m.operands",
 };
 
-constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{DrillTables,
-                                                                               MistakeBook};
+// Step 3: how a drill was answered, its time in milliseconds and its target,
+// and every question of it with the answer and the time it took. Drills kept
+// so far were answered by choosing and keep no times.
+constexpr std::array<const char*, 4> TimedAnswers{
+    "ALTER TABLE drills ADD COLUMN answer_mode INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE drills ADD COLUMN milliseconds_used INTEGER",
+    "ALTER TABLE drills ADD COLUMN target INTEGER",
+    "CREATE TABLE answers (id INTEGER PRIMARY KEY,"
+    " drill_id INTEGER NOT NULL REFERENCES drills (id), position INTEGER NOT NULL,"
+    " operands TEXT NOT NULL, answer INTEGER NOT NULL, given INTEGER, milliseconds INTEGER)",
+};
+
+constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{
+    DrillTables, MistakeBook, TimedAnswers};
 
 } // namespace
 

@@ -10,7 +10,7 @@ namespace kelvo {
 // The tables of the drill history. PRAGMA user_version counts the steps a file
 // has taken; every step stays as it was written, and a new table or column is
 // a new step.
-constexpr int32_t HistorySchemaVersion = 2;
+constexpr int32_t HistorySchemaVersion = 3;
 
 // SQLite's primary result code of a damaged file.
 constexpr int SqliteCorrupt = 11;

@@ -74,8 +74,8 @@ TEST_F(DrillHistoryTest, AReviewDrillAsksTheBookUntilItsQuestionsAreLearnt) {
         question->CreateFrom(operands, a + b);
         missed.push_back({{kind.toStdU16String(), question, limit}, std::nullopt});
     }
-    ASSERT_TRUE(
-        m_history->Record({{kind.toStdU16String(), 3, {}, {}, 28, 2, 93, u"探花"}, missed, {}}));
+    ASSERT_TRUE(m_history->Record(
+        {{kind.toStdU16String(), 3, {}, {}, 28, 2, 93, u"探花", 1, {}, {}}, missed, {}, {}}));
 
     frmTraining& form = Open();
     for (int day = 0; day < 2; ++day) {
