@@ -1,5 +1,7 @@
 #include "drill/CDrill.h"
 
+#include "drill/SpeedTarget.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -113,11 +115,7 @@ int32_t CDrill::Wrong() const {
 }
 
 std::optional<double> CDrill::RightPerMinute() const {
-    if (!m_millisecondsUsed || *m_millisecondsUsed <= 0) {
-        return std::nullopt;
-    }
-    constexpr double kMillisecondsPerMinute = 60000.0;
-    return (kQuestionCount - Wrong()) * kMillisecondsPerMinute / *m_millisecondsUsed;
+    return kelvo::RightPerMinute(kQuestionCount - Wrong(), m_millisecondsUsed);
 }
 
 bool CDrill::ReachesTarget() const {

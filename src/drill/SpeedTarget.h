@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kelvo {
 
@@ -10,6 +11,9 @@ constexpr int32_t MinTarget = 1;
 constexpr int32_t MaxTarget = 60;
 constexpr int32_t FirstSchoolYear = 1;
 constexpr int32_t LastSchoolYear = 6;
+
+// Right questions per minute in the given time; none without time.
+std::optional<double> RightPerMinute(int32_t right, std::optional<int32_t> milliseconds);
 
 // The target proposed for school year 1–6 (a year outside that gets the
 // nearest one's).

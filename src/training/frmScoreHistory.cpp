@@ -1,5 +1,6 @@
 #include "training/frmScoreHistory.h"
 
+#include "drill/SpeedTarget.h"
 #include "store/CDrillHistory.h"
 
 #include <QCategoryAxis>
@@ -30,6 +31,7 @@ enum Column {
     WrongColumn,
     ScoreColumn,
     GradeColumn,
+    RateColumn,
     ColumnCount
 };
 
@@ -57,6 +59,20 @@ QString SecondsText(const CDrillResult& result) {
         return QStringLiteral("%1秒（限时%2秒）").arg(*result.secondsUsed).arg(*result.timeLimit);
     }
     return QStringLiteral("%1秒").arg(*result.secondsUsed);
+}
+
+// "9.5（达标）"; empty for a drill kept before drills were timed.
+QString RateText(const CDrillResult& result) {
+    const std::optional<double> rate = RightPerMinute(result.right, result.millisecondsUsed);
+    if (!rate) {
+        return {};
+    }
+    const QString text = QString::number(*rate, 'f', 1);
+    if (!result.target) {
+        return text;
+    }
+    return text +
+           (*rate >= *result.target ? QStringLiteral("（达标）") : QStringLiteral("（未达标）"));
 }
 
 QTableWidgetItem* Cell(const QString& strText, bool bNumber) {
@@ -124,10 +140,10 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
     cboKinds->addItems(m_kinds);
     tblDrills = new QTableWidget(0, ColumnCount);
     tblDrills->setObjectName(QStringLiteral("tblDrills"));
-    tblDrills->setHorizontalHeaderLabels({QStringLiteral("时间"), QStringLiteral("题型"),
-                                          QStringLiteral("模式"), QStringLiteral("用时"),
-                                          QStringLiteral("正确"), QStringLiteral("错误"),
-                                          QStringLiteral("得分"), QStringLiteral("等级")});
+    tblDrills->setHorizontalHeaderLabels(
+        {QStringLiteral("时间"), QStringLiteral("题型"), QStringLiteral("模式"),
+         QStringLiteral("用时"), QStringLiteral("正确"), QStringLiteral("错误"),
+         QStringLiteral("得分"), QStringLiteral("等级"), QStringLiteral("每分钟答对")});
     tblDrills->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblDrills->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblDrills->verticalHeader()->hide();
@@ -196,6 +212,7 @@ void frmScoreHistory::ShowTable(const QString& strKind) {
         tblDrills->setItem(row, WrongColumn, Cell(QString::number(result.wrong), true));
         tblDrills->setItem(row, ScoreColumn, Cell(QString::number(result.score), true));
         tblDrills->setItem(row, GradeColumn, Cell(QString::fromStdU16String(result.grade), true));
+        tblDrills->setItem(row, RateColumn, Cell(RateText(result), true));
     }
 }
 

@@ -100,7 +100,8 @@ TEST_F(ScoreWeekTest, TheTableAndTheChartShowEveryKindOrTheOneChosen) {
         latest.append(scores.tblDrills->item(0, column)->text());
     }
     EXPECT_EQ(latest.join(u'|'),
-              QStringLiteral("2024-06-09 18:10|乘法口诀|限时模式|42秒（限时60秒）|26|4|86|童生"));
+              QStringLiteral("2024-06-09 18:10|乘法口诀|限时模式|42秒（限时60秒）|26|4|86|童生|"
+                             "37.1（达标）"));
     ASSERT_EQ(scores.chvScores->chart()->series().size(), 2);
 
     // The keyboard picks 9加几 from the list.
