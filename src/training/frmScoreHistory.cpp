@@ -67,7 +67,7 @@ QString RateText(const CDrillResult& result) {
     if (!rate) {
         return {};
     }
-    const QString text = QString::number(*rate, 'f', 1);
+    QString text = QString::number(*rate, 'f', 1);
     if (!result.target) {
         return text;
     }
