@@ -195,9 +195,57 @@ TEST_F(CDrillHistoryTest, AFileOfTheSecondVersionKeepsEverythingAndTimesTheNextD
                                  "WHERE drill_id = 2"))
                   .toString(),
               QStringLiteral("30 29 29406 30"));
+    const std::vector<CChild> children = m_history->Children();
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_EQ(children[0].name, QStringLiteral("我")) << "the kept drills are the first child's";
     const CDrillResult& latest = m_history->Drills().front().result;
     EXPECT_EQ(latest.millisecondsUsed, 42000);
     EXPECT_EQ(latest.target, 8);
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
+TEST_F(CDrillHistoryTest, ChildrenKeepTheirOwnDrillsAndBooksAndLeaveWithThem) {
+    const CKeptQuestion nine = Kept(NineAdd, Question(9, Op::Plus, 4, 13));
+    const CKeptQuestion eight = Kept(NineAdd, Question(8, Op::Plus, 5, 13));
+    ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{nine, 12}})));
+    const std::optional<int64_t> ming = m_history->AddChild(QStringLiteral(" 小明 "));
+    ASSERT_TRUE(ming.has_value());
+    for (const char* taken : {"小明", "  ", "我"}) {
+        EXPECT_EQ(m_history->AddChild(QString::fromUtf8(taken)), std::nullopt) << taken;
+    }
+    m_history->SetChild(*ming);
+    ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{nine, 14}, {eight, 12}})));
+    ASSERT_TRUE(m_history->KeepChildOptions(2, 10));
+    const auto book = [this](int64_t child) {
+        m_history->SetChild(child);
+        QStringList entries;
+        for (const CBookEntry& entry : m_history->MistakeBook()) {
+            entries.append(QStringLiteral("%1×%2")
+                               .arg(QString::fromStdU16String(
+                                   entry.kept.question->LeftPartToString().ToString()))
+                               .arg(entry.missed));
+        }
+        return QStringLiteral("%1 drills: ").arg(m_history->Drills().size()) + entries.join(u' ');
+    };
+    EXPECT_EQ(book(FirstChildId), QStringLiteral("1 drills: 9＋4=×1"));
+    EXPECT_EQ(book(*ming), QStringLiteral("1 drills: 9＋4=×1 8＋5=×1"));
+
+    EXPECT_FALSE(m_history->RenameChild(*ming, QStringLiteral("我")));
+    EXPECT_TRUE(m_history->RenameChild(*ming, QStringLiteral("小红")));
+    const std::vector<CChild> children = m_history->Children();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[1].name, QStringLiteral("小红"));
+    EXPECT_EQ(children[1].answerMode, 2);
+    EXPECT_EQ(children[1].target, 10);
+
+    ASSERT_TRUE(m_history->RemoveChild(*ming));
+    EXPECT_EQ(m_history->Child(), FirstChildId) << "the current child left";
+    EXPECT_FALSE(m_history->RemoveChild(FirstChildId)) << "the last child stays";
+    EXPECT_EQ(book(FirstChildId), QStringLiteral("1 drills: 9＋4=×1"));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT (SELECT count(*) FROM missed_questions) || ' ' || "
+                                 "(SELECT count(*) FROM drills)"))
+                  .toString(),
+              QStringLiteral("1 1"));
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
 }
 
