@@ -7,8 +7,10 @@
 #include "listening/ChineseReading.h"
 #include "listeningui/CMandarinSpeaker.h"
 #include "store/CDrillHistory.h"
+#include "store/HistorySchema.h"
 #include "training/frmTraining.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 #include <utility>
@@ -31,7 +33,87 @@ CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrill
       m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
+    ShowChildren();
     CreateQuestions();
+}
+
+void CtrlsTraining::ShowChildren() {
+    m_children = m_history.Children();
+    if (m_children.empty()) {
+        // A history that cannot be read still drills, as the first child.
+        m_children.push_back({FirstChildId, QStringLiteral("我"), CDrill::kChoosing, std::nullopt});
+    }
+    const auto current = std::ranges::find(m_children, m_history.Child(), &CChild::id);
+    if (current == m_children.end()) {
+        m_history.SetChild(m_children.front().id);
+    }
+    QStringList names;
+    for (const CChild& child : m_children) {
+        names.append(child.name);
+    }
+    const CChild& child = CurrentChild();
+    m_form.ShowChildren(names, static_cast<int32_t>(&child - m_children.data()));
+    const int32_t answerMode = child.answerMode == CDrill::kTyping ? 1 : 0;
+    m_form.ShowAnswerMode(answerMode);
+    m_form.SetTarget(child.target.value_or(DefaultTarget(FirstSchoolYear)));
+    DoAnswerModesClicked(answerMode);
+}
+
+const CChild& CtrlsTraining::CurrentChild() const {
+    return *std::ranges::find(m_children, m_history.Child(), &CChild::id);
+}
+
+void CtrlsTraining::KeepChildOptions() {
+    m_history.KeepChildOptions(m_drill.AnswerMode(), m_form.Target());
+    ShowHistoryMessage();
+}
+
+void CtrlsTraining::DoChildChanged(int32_t index) {
+    if (m_drill.IsRunning() || index < 0 || static_cast<size_t>(index) >= m_children.size()) {
+        return;
+    }
+    m_history.SetChild(m_children[static_cast<size_t>(index)].id);
+    ShowChildren();
+}
+
+void CtrlsTraining::DoAddChildClicked() {
+    const std::optional<QString> name = m_form.AskChildName(QStringLiteral("添加孩子"), {});
+    if (!name) {
+        return;
+    }
+    if (const std::optional<int64_t> id = m_history.AddChild(*name)) {
+        m_history.SetChild(*id);
+        ShowChildren();
+    } else {
+        m_form.ShowInfo(QStringLiteral("没有添加：名字是空的或者已经有了。"));
+        ShowHistoryMessage();
+    }
+}
+
+void CtrlsTraining::DoRenameChildClicked() {
+    const CChild& child = CurrentChild();
+    const std::optional<QString> name = m_form.AskChildName(QStringLiteral("改名"), child.name);
+    if (!name) {
+        return;
+    }
+    if (m_history.RenameChild(child.id, *name)) {
+        ShowChildren();
+    } else {
+        m_form.ShowInfo(QStringLiteral("没有改名：名字是空的或者已经有了。"));
+        ShowHistoryMessage();
+    }
+}
+
+void CtrlsTraining::DoRemoveChildClicked() {
+    if (m_children.size() < 2) {
+        m_form.ShowInfo(QStringLiteral("至少要留下一个孩子。"));
+        return;
+    }
+    const CChild& child = CurrentChild();
+    if (m_form.ConfirmRemoval(child.name) && m_history.RemoveChild(child.id)) {
+        ShowChildren();
+    }
+    ShowHistoryMessage();
 }
 
 void CtrlsTraining::DoCreateClicked() {
@@ -69,6 +151,7 @@ void CtrlsTraining::DoStartClicked() {
     m_ctrlsTimer.Stop();
     m_ctrlsTimer.Reset();
     m_drill.SetTarget(m_form.Target());
+    KeepChildOptions();
     m_drill.Start();
     m_strEntry.clear();
     if (const auto current = m_drill.Current()) {
@@ -141,8 +224,12 @@ void CtrlsTraining::DoAnswerModesClicked(int32_t index) {
     if (m_drill.IsRunning()) {
         return;
     }
-    m_drill.SetAnswerMode(index == 1 ? CDrill::kTyping : CDrill::kChoosing);
-    m_form.ShowKeypad(m_drill.AnswerMode() == CDrill::kTyping);
+    const int32_t answerMode = index == 1 ? CDrill::kTyping : CDrill::kChoosing;
+    if (answerMode != m_drill.AnswerMode()) {
+        m_drill.SetAnswerMode(answerMode);
+        KeepChildOptions();
+    }
+    m_form.ShowKeypad(answerMode == CDrill::kTyping);
     if (m_drill.IsReady()) {
         ShowSlots();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drill/CDrill.h"
+#include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
 #include "training/QuestionSource.h"
@@ -43,6 +44,12 @@ public:
     void DoAnswerModesClicked(int32_t index);
     // 一年级 0 … 六年级 5: the year's proposed target into the target box.
     void DoSchoolYearChanged(int32_t index);
+    // The children of the history: the one chosen brings their answer mode and target.
+    void DoChildChanged(int32_t index);
+    void DoAddChildClicked();
+    void DoRenameChildClicked();
+    // Asks first: the child's drills and mistake book go with them.
+    void DoRemoveChildClicked();
     void DoDigitClicked(int32_t digit);
     void DoBackspaceClicked();
     void DoEnterClicked();
@@ -61,6 +68,9 @@ private:
     bool ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,
                    const QString& strFailure);
     std::vector<CDrillQuestion> ReviewQuestions();
+    void ShowChildren();
+    void KeepChildOptions();
+    const CChild& CurrentChild() const;
     void ShowSlots();
     void ShowEntry();
     // The next question after a typed answer that counts.
@@ -79,6 +89,8 @@ private:
     CDrillReader m_reader;
     // The digits typed for the current question.
     QString m_strEntry;
+    // As the history listed them last; never empty once the window is loaded.
+    std::vector<CChild> m_children;
 };
 
 } // namespace kelvo

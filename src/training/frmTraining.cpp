@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -185,8 +187,9 @@ void frmTraining::FitQuestionFrames() {
         }
         widest = std::max(widest, frame->sizeHint().width());
     }
+    // Fixed: the options below the questions may widen the area by an odd pixel.
     for (QFrame* frame : fraQuestions) {
-        frame->setMinimumWidth(widest);
+        frame->setFixedWidth(widest);
     }
     // The scroll area does not pass its questions' new size on by itself.
     m_questionArea->updateGeometry();
@@ -249,6 +252,23 @@ QWidget* frmTraining::CreateModeOptions() {
     return Frame3;
 }
 
+QWidget* frmTraining::CreateChildOptions() {
+    fraChildren = Named(new QGroupBox(QStringLiteral("孩子")), QStringLiteral("fraChildren"));
+    cboChildren = Named(new QComboBox, QStringLiteral("cboChildren"));
+    cmdAddChild = Named(new QPushButton(QStringLiteral("添加")), QStringLiteral("cmdAddChild"));
+    cmdRenameChild =
+        Named(new QPushButton(QStringLiteral("改名")), QStringLiteral("cmdRenameChild"));
+    cmdRemoveChild =
+        Named(new QPushButton(QStringLiteral("删除")), QStringLiteral("cmdRemoveChild"));
+    auto* row = new QHBoxLayout(fraChildren);
+    row->addWidget(cboChildren);
+    for (QPushButton* button : {cmdAddChild, cmdRenameChild, cmdRemoveChild}) {
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) * 2);
+        row->addWidget(button);
+    }
+    return fraChildren;
+}
+
 QWidget* frmTraining::CreateAnswerModes() {
     fraAnswerModes =
         Named(new QGroupBox(QStringLiteral("答题方式")), QStringLiteral("fraAnswerModes"));
@@ -285,6 +305,7 @@ QWidget* frmTraining::CreateDrillOptions() {
     auto* options = new QWidget;
     auto* row = new QHBoxLayout(options);
     row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(CreateChildOptions());
     row->addWidget(CreateAnswerModes());
     row->addWidget(CreateTargetOptions());
     row->addStretch(1);
@@ -416,6 +437,14 @@ void frmTraining::ConnectEvents() {
         connect(optAnswerModes[i], &QRadioButton::clicked, this,
                 [this, i] { Forward([this, i] { m_ctrls->DoAnswerModesClicked(i); }); });
     }
+    connect(cboChildren, &QComboBox::activated, this,
+            [this](int index) { Forward([this, index] { m_ctrls->DoChildChanged(index); }); });
+    connect(cmdAddChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoAddChildClicked(); }); });
+    connect(cmdRenameChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoRenameChildClicked(); }); });
+    connect(cmdRemoveChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoRemoveChildClicked(); }); });
     connect(cboSchoolYear, &QComboBox::activated, this,
             [this](int index) { Forward([this, index] { m_ctrls->DoSchoolYearChanged(index); }); });
     for (int digit = 0; digit < 10; ++digit) {
@@ -531,6 +560,31 @@ void frmTraining::ShowKeypad(bool bShown) {
     BoundQuestionArea();
 }
 
+void frmTraining::ShowAnswerMode(int32_t index) {
+    optAnswerModes.at(static_cast<size_t>(index))->setChecked(true);
+}
+
+void frmTraining::ShowChildren(const QStringList& names, int32_t current) {
+    const QSignalBlocker quiet(cboChildren);
+    cboChildren->clear();
+    cboChildren->addItems(names);
+    cboChildren->setCurrentIndex(current);
+}
+
+std::optional<QString> frmTraining::AskChildName(const QString& strTitle, const QString& strName) {
+    bool accepted = false;
+    const QString name = QInputDialog::getText(this, strTitle, QStringLiteral("名字："),
+                                               QLineEdit::Normal, strName, &accepted);
+    return accepted ? std::optional(name) : std::nullopt;
+}
+
+bool frmTraining::ConfirmRemoval(const QString& strName) {
+    return QMessageBox::question(
+               this, QStringLiteral("删除孩子"),
+               QStringLiteral("删除“%1”，连同他的全部成绩记录和错题本？删除后不能恢复。")
+                   .arg(strName)) == QMessageBox::Yes;
+}
+
 void frmTraining::ShowRate(double perMinute, bool bReached) {
     lblRate->setText(
         (bReached ? QStringLiteral("达标：每分钟%1题") : QStringLiteral("未达标：每分钟%1题"))
@@ -597,6 +651,7 @@ void frmTraining::EnableModes(bool bEnabled) {
         option->setEnabled(bEnabled);
     }
     fraAnswerModes->setEnabled(bEnabled);
+    fraChildren->setEnabled(bEnabled);
     fraTarget->setEnabled(bEnabled);
 }
 

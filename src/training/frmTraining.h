@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -72,6 +73,12 @@ public:
     // The right answer of a wrong or unanswered question red beside its answer place.
     void ShowRightAnswer(int32_t slot, int32_t value);
     void ShowKeypad(bool bShown);
+    // "选择" 0, "输入" 1.
+    void ShowAnswerMode(int32_t index);
+    void ShowChildren(const QStringList& names, int32_t current);
+    // The name typed; none when the user cancels.
+    std::optional<QString> AskChildName(const QString& strTitle, const QString& strName);
+    bool ConfirmRemoval(const QString& strName);
     void ShowResults(int32_t right, int32_t wrong, int32_t score, const QString& strGrade);
     // "达标" or "未达标" with the right questions per minute.
     void ShowRate(double perMinute, bool bReached);
@@ -121,6 +128,7 @@ private:
     QWidget* CreateAnswerModes();
     QWidget* CreateTargetOptions();
     QWidget* CreateDrillOptions();
+    QWidget* CreateChildOptions();
     QWidget* CreateKeypad();
     QWidget* CreateResultPanel();
     QWidget* CreateCountdownBar();
@@ -163,6 +171,11 @@ private:
     QComboBox* cboSchoolYear = nullptr;
     CNumberBox* txtTarget = nullptr;
     QWidget* fraKeypad = nullptr;
+    QGroupBox* fraChildren = nullptr;
+    QComboBox* cboChildren = nullptr;
+    QPushButton* cmdAddChild = nullptr;
+    QPushButton* cmdRenameChild = nullptr;
+    QPushButton* cmdRemoveChild = nullptr;
     std::array<QPushButton*, 10> cmdKeys{};
     QPushButton* cmdBackspace = nullptr;
     QPushButton* cmdEnter = nullptr;
