@@ -1,4 +1,5 @@
-// Times the main window (start-up, Create) and renders it, the training window,
+// Times the main window (start-up, Create) and renders it, the training window
+// (choosing, and typing with the keypad at 12 and 28 pt),
 // the mistake book and score history over a week of drills, the 听算 window and
 // the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
@@ -26,6 +27,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -59,7 +61,9 @@ void SeedWeek(const QString& path) {
             now = QDateTime(QDate::currentDate().addDays(day - 8), QTime(18 + k, 5 * day));
             const int wrong = (7 - day + 3 * k) % 6;
             kelvo::CDrillRecord record{{kinds[k], 2, 60, 40 + day, 30 - wrong, wrong,
-                                        (30 - wrong) * 100 / 30, kelvo::GradeName(wrong)},
+                                        (30 - wrong) * 100 / 30, kelvo::GradeName(wrong), 1,
+                                        (40 + day) * 1000, 8},
+                                       {},
                                        {},
                                        {}};
             for (int m = 0; m < wrong; ++m) {
@@ -90,6 +94,46 @@ void SaveHistoryWindows(kelvo::frmTraining& training, const QString& folder) {
     book->close();
 }
 
+// A typing drill at the given size: ten answers typed on the keypad, every
+// third one wrong, the last wrong one waiting to be retyped; then graded.
+void SaveTypedTraining(kelvo::frmTraining& training, const QString& folder, int32_t size) {
+    auto font = *training.QuestionFont();
+    font.SetSize(size);
+    training.ApplyQuestionFont(font);
+    training.findChild<QRadioButton*>(QStringLiteral("optAnswerModes_1"))->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    const auto press = [&](const QString& name) {
+        training.findChild<QPushButton*>(name)->click();
+    };
+    for (int slot = 0; slot < 10; ++slot) {
+        const QStringList parts =
+            training
+                .findChild<kelvo::CClickLabel*>(QStringLiteral("lblQuestions_%1").arg(3 * slot))
+                ->text()
+                .chopped(1)
+                .split(u'＋');
+        const int sum = parts.value(0).toInt() + parts.value(1).toInt() + (slot % 3 == 2 ? 1 : 0);
+        for (const QChar digit : QString::number(sum)) {
+            press(QStringLiteral("cmdKeys_%1").arg(digit.digitValue()));
+        }
+        press(QStringLiteral("cmdEnter"));
+        if (slot % 3 == 2 && slot < 8) {
+            for (const QChar digit : QString::number(sum - 1)) {
+                press(QStringLiteral("cmdKeys_%1").arg(digit.digitValue()));
+            }
+            press(QStringLiteral("cmdEnter"));
+        }
+    }
+    QApplication::processEvents();
+    Save(training, folder,
+         QStringLiteral("kelvo-training-typed-%1pt.png").arg(size).toLatin1().constData());
+    press(QStringLiteral("cmdFinish"));
+    QApplication::processEvents();
+    Save(training, folder,
+         QStringLiteral("kelvo-training-typed-graded-%1pt.png").arg(size).toLatin1().constData());
+}
+
 // A drill of the main window's kind of question, before and after grading
 // with a few answers clicked.
 void SaveTraining(kelvo::frmMain& window, const QString& folder) {
@@ -107,6 +151,8 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     training.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
     Save(training, folder, "kelvo-training-graded.png");
     SaveHistoryWindows(training, folder);
+    SaveTypedTraining(training, folder, 12);
+    SaveTypedTraining(training, folder, 28);
     training.close();
 }
 

@@ -13,9 +13,10 @@
 namespace kelvo {
 namespace {
 
-// A drill with every question missed, the most a drill writes.
+// A typed drill with every question missed and timed, the most a drill writes.
 CDrillRecord AllMissed(int32_t drill) {
-    CDrillRecord record{{u"20以内的进位加法", 2, 60, 60, 0, 30, 0, u"婴儿"}, {}, {}};
+    CDrillRecord record{
+        {u"20以内的进位加法", 2, 60, 60, 0, 30, 0, u"婴儿", 2, 60000, 8}, {}, {}, {}};
     CValueLimit limit;
     limit.Init(1, 20, 1, 1);
     for (int32_t k = 0; k < 30; ++k) {
@@ -23,7 +24,9 @@ CDrillRecord AllMissed(int32_t drill) {
         const int32_t a = (drill + k) % 19 + 1;
         const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, a}, {Op::Plus, 20 - a}}};
         question->CreateFrom(operands, 20);
-        record.missed.push_back({{record.result.kind, std::move(question), limit}, std::nullopt});
+        const CKeptQuestion kept{record.result.kind, std::move(question), limit};
+        record.missed.push_back({kept, 19});
+        record.answers.push_back({kept, 19, 1500 + k});
     }
     return record;
 }

@@ -2,18 +2,25 @@
 //
 //   kept questions --Prepare--> up to 30 slots, two answer choices each
 //                               (AnswerChoices; TypicalSlip for teaching choices)
-//   Start, Choose(slot, choice) … Finish --> right, wrong, score, grade
+//   Start, Choose(slot, choice) or Type(value) … Finish
+//       --> right, wrong, score, grade, right questions per minute
 //   --Record(seconds)--> CDrillRecord, which the drill history keeps
 //
+// Two answer modes: choosing one of two choices in any order, or typing the
+// answers one question after another; a wrong typed answer must be retyped
+// as the right one before the next question comes.
+//
 // The training window's controller CtrlsTraining drives one CDrill and asks it
-// whether a click counts, what the results are and what to record; the window
-// shows what the controller says. Nothing here knows windows, clocks or files.
+// whether an answer counts, what the results are and what to record; the window
+// shows what the controller says. Nothing here knows windows or files; the
+// clock that times the answers is handed in.
 #pragma once
 
 #include "drill/AnswerChoices.h"
 #include "drill/DrillRecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,40 +39,94 @@ struct CDrillSlot {
     AnswerChoices choices;
     // 0 or 1; none before the first click.
     std::optional<int32_t> chosen;
+    // The first answer typed.
+    std::optional<int32_t> typed;
+    // From showing the question to its first answer.
+    std::optional<int32_t> milliseconds;
 
-    bool IsRight() const { return chosen == choices.RightIndex; }
+    int32_t RightValue() const { return question.kept.question->ResultValue(); }
+    bool IsRight() const { return typed ? *typed == RightValue() : chosen == choices.RightIndex; }
+    // The value answered first (typed) or last (chosen); none when unanswered.
+    std::optional<int32_t> Answer() const;
 };
 
 class CDrill {
 public:
+    // Milliseconds of a clock that never goes back.
+    using Clock = std::function<int64_t()>;
+
     static constexpr int32_t kQuestionCount = 30;
     static constexpr int32_t kTimed = 1;
     static constexpr int32_t kTimeLimited = 2;
     static constexpr int32_t kScoreOnly = 3;
+    static constexpr int32_t kChoosing = 1;
+    static constexpr int32_t kTyping = 2;
+
+    // What a typed answer did.
+    enum class Typed {
+        Ignored,    // no drill runs in the typing mode, or all questions are done
+        Right,      // right at once: the next question comes
+        Wrong,      // the right answer is to be shown and typed
+        Corrected,  // the right answer retyped: the next question comes
+        StillWrong, // not the right answer that is shown
+    };
+
+    explicit CDrill(Clock clock = SteadyMilliseconds);
 
     // The first 30 questions, none answered, each with its two choices drawn;
     // ready to start when there is any.
     void Prepare(std::u16string kind, std::vector<CDrillQuestion> questions, bool bTeachingChoices);
     // Also restarts a running drill; the answers given so far stand.
     void Start();
-    // Takes choice 0 or 1 of a slot while the drill runs; false when it does not count.
+    // Takes choice 0 or 1 of a slot while a choosing drill runs; false when it
+    // does not count.
     bool Choose(int32_t slot, int32_t choice);
+    // The answer to the current question of a typing drill.
+    Typed Type(int32_t value);
     void Finish();
     void SetMode(int32_t mode) { m_mode = mode; }
+    // Set before the start; a running drill keeps its answer mode.
+    void SetAnswerMode(int32_t answerMode);
+    // Right questions per minute the drill is meant to reach.
+    void SetTarget(int32_t perMinute) { m_target = perMinute; }
 
     bool IsReady() const { return m_bReady; }
     bool IsRunning() const { return m_bRunning; }
     int32_t Mode() const { return m_mode; }
+    int32_t AnswerMode() const { return m_answerMode; }
+    // A typed answer is one whole number: a drill with a remainder among its
+    // questions takes choices whatever answer mode is set.
+    bool TakesTypedAnswers() const { return m_answerMode == kTyping && !m_hasRemainder; }
+    int32_t Target() const { return m_target; }
     const std::vector<CDrillSlot>& Slots() const { return m_slots; }
+    // The slot a running typing drill waits for; none when there is none.
+    std::optional<int32_t> Current() const;
     // Of the 30: a frame without a question or an answer counts wrong.
     int32_t Wrong() const;
+    // Of the finished drill; none when no time passed.
+    std::optional<double> RightPerMinute() const;
+    bool ReachesTarget() const;
     // The finished drill; the mode decides which of the clock's seconds it keeps.
     CDrillRecord Record(int32_t timeLimit, int32_t secondsUsed) const;
 
+    static int64_t SteadyMilliseconds();
+
 private:
+    // Milliseconds since `since`, within int32_t.
+    int32_t Since(int64_t since) const;
+
+    Clock m_clock;
     std::u16string m_kind;
     std::vector<CDrillSlot> m_slots;
     int32_t m_mode = kTimeLimited;
+    int32_t m_answerMode = kChoosing;
+    bool m_hasRemainder = false;
+    int32_t m_target = 0;
+    size_t m_current = 0;
+    int64_t m_startedAt = 0;
+    // When the child could turn to the next question: the start or the last answer taken.
+    int64_t m_shownAt = 0;
+    std::optional<int32_t> m_millisecondsUsed;
     bool m_bReady = false;
     bool m_bRunning = false;
 };

@@ -40,6 +40,21 @@ struct CDrillResult {
     int32_t score = 0;
     // "状元" … "婴儿".
     std::u16string grade;
+    // 1 two choices, 2 typed (CDrill::kChoosing …).
+    int32_t answerMode = 1;
+    // From the start to the finish, by the drill's own clock.
+    std::optional<int32_t> millisecondsUsed;
+    // Right questions per minute the drill was meant to reach.
+    std::optional<int32_t> target;
+};
+
+// One question frame of a finished drill, answered or not.
+struct CTimedAnswer {
+    CKeptQuestion kept;
+    // The first answer given; a typed answer corrected afterwards stays as typed.
+    std::optional<int32_t> answer;
+    // From showing the question to that first answer.
+    std::optional<int32_t> milliseconds;
 };
 
 // A finished drill as it goes into the drill history.
@@ -49,6 +64,8 @@ struct CDrillRecord {
     std::vector<CMissedQuestion> missed;
     // The mistake-book entries a review drill answered right.
     std::vector<int64_t> reviewedRight;
+    // Every question frame in its order.
+    std::vector<CTimedAnswer> answers;
 };
 
 } // namespace kelvo

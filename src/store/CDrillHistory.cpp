@@ -168,7 +168,7 @@ CDrillHistory::Outcome CDrillHistory::Classify(const QSqlError& error) {
 }
 
 CDrillHistory::CDrillHistory(QString strPath, Clock clock)
-    : m_strPath(std::move(strPath)), m_clock(std::move(clock)) {
+    : m_strPath(std::move(strPath)), m_clock(std::move(clock)), m_child(FirstChildId) {
     static int connections = 0;
     m_strConnection = QStringLiteral("kelvo-history-%1").arg(++connections);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_strConnection);
@@ -191,13 +191,26 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
         const CDrillResult& result = record.result;
         QSqlQuery drill = Prepared(
             m_db, QStringLiteral("INSERT INTO drills (finished_at, kind, mode, time_limit, "
-                                 "seconds_used, right_count, wrong_count, score, grade) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "seconds_used, right_count, wrong_count, score, grade, "
+                                 "answer_mode, milliseconds_used, target, child_id) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         Run(drill,
             {time, QString::fromStdU16String(result.kind), result.mode,
              OptionalValue(result.timeLimit), OptionalValue(result.secondsUsed), result.right,
-             result.wrong, result.score, QString::fromStdU16String(result.grade)});
+             result.wrong, result.score, QString::fromStdU16String(result.grade), result.answerMode,
+             OptionalValue(result.millisecondsUsed), OptionalValue(result.target),
+             QVariant::fromValue(m_child)});
         const QVariant drillId = drill.lastInsertId();
+
+        QSqlQuery answer = Prepared(m_db, QStringLiteral("INSERT INTO answers (drill_id, position, "
+                                                         "operands, answer, given, milliseconds) "
+                                                         "VALUES (?, ?, ?, ?, ?, ?)"));
+        int32_t position = 0;
+        for (const CTimedAnswer& timed : record.answers) {
+            Run(answer, {drillId, ++position, OperandsText(*timed.kept.question),
+                         timed.kept.question->ResultValue(), OptionalValue(timed.answer),
+                         OptionalValue(timed.milliseconds)});
+        }
 
         QSqlQuery missed = Prepared(m_db, QStringLiteral("INSERT INTO missed_questions (drill_id, "
                                                          "operands, answer, choice) "
@@ -219,20 +232,22 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
             Run(leave, {QVariant::fromValue(id), today});
             Run(firstRight, {today, QVariant::fromValue(id)});
         }
-        QSqlQuery keep = Prepared(
-            m_db,
-            QStringLiteral("INSERT INTO mistake_book (kind, operands, answer, result_lower, "
-                           "result_upper, result_multiple, missed, last_missed) "
-                           "VALUES (?, ?, ?, ?, ?, ?, 1, ?) ON CONFLICT (kind, operands) DO UPDATE "
-                           "SET missed = missed + 1, last_missed = excluded.last_missed, "
-                           "right_day = NULL, result_lower = excluded.result_lower, "
-                           "result_upper = excluded.result_upper, "
-                           "result_multiple = excluded.result_multiple"));
+        QSqlQuery keep =
+            Prepared(m_db, QStringLiteral(
+                               "INSERT INTO mistake_book (child_id, kind, operands, answer, "
+                               "result_lower, result_upper, result_multiple, missed, last_missed) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?) "
+                               "ON CONFLICT (child_id, kind, operands) DO UPDATE "
+                               "SET missed = missed + 1, last_missed = excluded.last_missed, "
+                               "right_day = NULL, result_lower = excluded.result_lower, "
+                               "result_upper = excluded.result_upper, "
+                               "result_multiple = excluded.result_multiple"));
         for (const CMissedQuestion& question : record.missed) {
             const CKeptQuestion& kept = question.kept;
-            Run(keep, {QString::fromStdU16String(kept.kind), OperandsText(*kept.question),
-                       kept.question->ResultValue(), kept.resultLimit.LowerLimit(),
-                       kept.resultLimit.UpperLimit(), kept.resultLimit.MultipleOf(), time});
+            Run(keep, {QVariant::fromValue(m_child), QString::fromStdU16String(kept.kind),
+                       OperandsText(*kept.question), kept.question->ResultValue(),
+                       kept.resultLimit.LowerLimit(), kept.resultLimit.UpperLimit(),
+                       kept.resultLimit.MultipleOf(), time});
         }
         Execute(m_db, QStringLiteral("COMMIT"));
     });
@@ -253,9 +268,9 @@ std::vector<CBookEntry> CDrillHistory::ReadBook(const QString& strOrder, int32_t
         QSqlQuery query = Prepared(
             m_db, QStringLiteral("SELECT id, kind, operands, answer, result_lower, result_upper, "
                                  "result_multiple, missed, last_missed, right_day "
-                                 "FROM mistake_book ORDER BY %1 LIMIT ?")
+                                 "FROM mistake_book WHERE child_id = ? ORDER BY %1 LIMIT ?")
                       .arg(strOrder));
-        Run(query, {limit});
+        Run(query, {QVariant::fromValue(m_child), limit});
         while (query.next()) {
             auto question = QuestionFromText(query.value(2).toString(), query.value(3).toInt());
             if (!question) {
@@ -280,20 +295,128 @@ std::vector<CPastDrill> CDrillHistory::Drills() {
         drills.clear();
         QSqlQuery query = Prepared(
             m_db, QStringLiteral("SELECT finished_at, kind, mode, time_limit, seconds_used, "
-                                 "right_count, wrong_count, score, grade FROM drills "
+                                 "right_count, wrong_count, score, grade, answer_mode, "
+                                 "milliseconds_used, target FROM drills WHERE child_id = ? "
                                  "ORDER BY finished_at DESC, id DESC"));
-        Run(query, {});
+        Run(query, {QVariant::fromValue(m_child)});
         while (query.next()) {
             drills.push_back(
                 {QDateTime::fromString(query.value(0).toString(), TimeFormat()),
                  {query.value(1).toString().toStdU16String(), query.value(2).toInt(),
                   OptionalInt(query.value(3)), OptionalInt(query.value(4)), query.value(5).toInt(),
                   query.value(6).toInt(), query.value(7).toInt(),
-                  query.value(8).toString().toStdU16String()}});
+                  query.value(8).toString().toStdU16String(), query.value(9).toInt(),
+                  OptionalInt(query.value(10)), OptionalInt(query.value(11))}});
         }
         CheckRead(query);
     });
     return drills;
+}
+
+std::vector<CChild> CDrillHistory::Children() {
+    std::vector<CChild> children;
+    Use([&] {
+        children.clear();
+        QSqlQuery query = Prepared(
+            m_db, QStringLiteral("SELECT id, name, answer_mode, target FROM children ORDER BY id"));
+        Run(query, {});
+        while (query.next()) {
+            children.push_back({query.value(0).toLongLong(), query.value(1).toString(),
+                                query.value(2).toInt(), OptionalInt(query.value(3))});
+        }
+        CheckRead(query);
+    });
+    return children;
+}
+
+bool CDrillHistory::IsNameFree(const QString& strName, int64_t except) {
+    QSqlQuery query =
+        Prepared(m_db, QStringLiteral("SELECT count(*) FROM children WHERE name = ? AND id <> ?"));
+    Run(query, {strName, QVariant::fromValue(except)});
+    if (!query.next()) {
+        throw SqlFailure{query.lastError()};
+    }
+    return query.value(0).toInt() == 0;
+}
+
+std::optional<int64_t> CDrillHistory::AddChild(const QString& strName) {
+    const QString name = strName.trimmed();
+    std::optional<int64_t> id;
+    if (name.isEmpty()) {
+        return id;
+    }
+    Use([&] {
+        id.reset();
+        Execute(m_db, QStringLiteral("BEGIN IMMEDIATE"));
+        if (IsNameFree(name, 0)) {
+            QSqlQuery insert =
+                Prepared(m_db, QStringLiteral("INSERT INTO children (name) VALUES (?)"));
+            Run(insert, {name});
+            id = insert.lastInsertId().toLongLong();
+        }
+        Execute(m_db, QStringLiteral("COMMIT"));
+    });
+    return id;
+}
+
+bool CDrillHistory::RenameChild(int64_t id, const QString& strName) {
+    const QString name = strName.trimmed();
+    bool renamed = false;
+    if (name.isEmpty()) {
+        return renamed;
+    }
+    Use([&] {
+        Execute(m_db, QStringLiteral("BEGIN IMMEDIATE"));
+        renamed = IsNameFree(name, id);
+        if (renamed) {
+            QSqlQuery update =
+                Prepared(m_db, QStringLiteral("UPDATE children SET name = ? WHERE id = ?"));
+            Run(update, {name, QVariant::fromValue(id)});
+        }
+        Execute(m_db, QStringLiteral("COMMIT"));
+    });
+    return renamed;
+}
+
+bool CDrillHistory::RemoveChild(int64_t id) {
+    bool removed = false;
+    Use([&] {
+        Execute(m_db, QStringLiteral("BEGIN IMMEDIATE"));
+        QSqlQuery others =
+            Prepared(m_db, QStringLiteral("SELECT min(id) FROM children WHERE id <> ?"));
+        Run(others, {QVariant::fromValue(id)});
+        if (!others.next()) {
+            throw SqlFailure{others.lastError()};
+        }
+        const QVariant first = others.value(0);
+        others.finish();
+        removed = !first.isNull();
+        if (removed) {
+            for (const char* statement : {"DELETE FROM answers WHERE drill_id IN (SELECT id FROM "
+                                          "drills WHERE child_id = ?)",
+                                          "DELETE FROM missed_questions WHERE drill_id IN "
+                                          "(SELECT id FROM drills WHERE child_id = ?)",
+                                          "DELETE FROM drills WHERE child_id = ?",
+                                          "DELETE FROM mistake_book WHERE child_id = ?",
+                                          "DELETE FROM children WHERE id = ?"}) {
+                QSqlQuery remove = Prepared(m_db, QString::fromLatin1(statement));
+                Run(remove, {QVariant::fromValue(id)});
+            }
+        }
+        Execute(m_db, QStringLiteral("COMMIT"));
+        if (removed && m_child == id) {
+            m_child = first.toLongLong();
+        }
+    });
+    return removed;
+}
+
+bool CDrillHistory::KeepChildOptions(int32_t answerMode, int32_t target) {
+    return Use([&] {
+        QSqlQuery update = Prepared(
+            m_db, QStringLiteral("UPDATE children SET answer_mode = ?, target = ? WHERE id = ?"));
+        Run(update, {answerMode, target, QVariant::fromValue(m_child)});
+    });
 }
 
 QString CDrillHistory::TakeMessage() {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace kelvo {
@@ -39,6 +40,23 @@ public:
     // The latest first.
     std::vector<CPastDrill> Drills();
 
+    // Whose drills Record keeps and the readers return: the first child until
+    // another is chosen.
+    void SetChild(int64_t id) { m_child = id; }
+    int64_t Child() const { return m_child; }
+    // In the order they were added.
+    std::vector<CChild> Children();
+    // The new child's id; none for an empty name, a name taken or a history
+    // that cannot be written.
+    std::optional<int64_t> AddChild(const QString& strName);
+    // False for an empty name or one another child has.
+    bool RenameChild(int64_t id, const QString& strName);
+    // The child with every drill and mistake of theirs; never the last child.
+    // When it was the current child, the first one left is.
+    bool RemoveChild(int64_t id);
+    // The answer mode and target of the current child.
+    bool KeepChildOptions(int32_t answerMode, int32_t target);
+
     // What the user is to be told about the operations so far; empty when
     // there is nothing new. Taking it clears it.
     QString TakeMessage();
@@ -58,9 +76,11 @@ private:
     bool MoveAside();
     void Report(Outcome outcome);
     std::vector<CBookEntry> ReadBook(const QString& strOrder, int32_t limit);
+    bool IsNameFree(const QString& strName, int64_t except);
 
     QString m_strPath;
     Clock m_clock;
+    int64_t m_child;
     QString m_strConnection;
     QSqlDatabase m_db;
     Outcome m_reported = Outcome::Done;

@@ -10,10 +10,21 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace kelvo {
+
+// A child whose drills the history keeps apart, with the answer mode and the
+// target the training window last used for them.
+struct CChild {
+    int64_t id = 0;
+    QString name;
+    int32_t answerMode = 1;
+    std::optional<int32_t> target;
+};
 
 struct CPastDrill {
     QDateTime finishedAt;

@@ -34,8 +34,39 @@ constexpr std::array<const char*, 2> MistakeBook{
     " FROM missed_questions m JOIN drills d ON d.id = m.drill_id GROUP BY d.kind, m.operands",
 };
 
-constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{DrillTables,
-                                                                               MistakeBook};
+// Step 3: how a drill was answered, its time in milliseconds and its target,
+// and every question of it with the answer and the time it took. Drills kept
+// so far were answered by choosing and keep no times.
+constexpr std::array<const char*, 4> TimedAnswers{
+    "ALTER TABLE drills ADD COLUMN answer_mode INTEGER NOT NULL DEFAULT 1",
+    "ALTER TABLE drills ADD COLUMN milliseconds_used INTEGER",
+    "ALTER TABLE drills ADD COLUMN target INTEGER",
+    "CREATE TABLE answers (id INTEGER PRIMARY KEY,"
+    " drill_id INTEGER NOT NULL REFERENCES drills (id), position INTEGER NOT NULL,"
+    " operands TEXT NOT NULL, answer INTEGER NOT NULL, given INTEGER, milliseconds INTEGER)",
+};
+
+// Step 4: the children, each with a drill history and a mistake book of their
+// own; everything kept so far is the first child's, "我". The book is made
+// anew, since a question may now stand in the books of two children.
+constexpr std::array<const char*, 7> Children{
+    "CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
+    " answer_mode INTEGER NOT NULL DEFAULT 1, target INTEGER)",
+    "INSERT INTO children (id, name) VALUES (1, '我')",
+    "ALTER TABLE drills ADD COLUMN child_id INTEGER NOT NULL DEFAULT 1",
+    "CREATE TABLE child_book (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL,"
+    " kind TEXT NOT NULL, operands TEXT NOT NULL, answer INTEGER NOT NULL,"
+    " result_lower INTEGER NOT NULL, result_upper INTEGER NOT NULL,"
+    " result_multiple INTEGER NOT NULL, missed INTEGER NOT NULL, last_missed TEXT NOT NULL,"
+    " right_day TEXT, UNIQUE (child_id, kind, operands))",
+    "INSERT INTO child_book SELECT id, 1, kind, operands, answer, result_lower, result_upper,"
+    " result_multiple, missed, last_missed, right_day FROM mistake_book",
+    "DROP TABLE mistake_book",
+    "ALTER TABLE child_book RENAME TO mistake_book",
+};
+
+constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{
+    DrillTables, MistakeBook, TimedAnswers, Children};
 
 } // namespace
 
@@ -56,7 +87,7 @@ QSqlError UpgradeHistorySchema(QSqlDatabase& db, int32_t version) {
     }
     for (int32_t step = from; step < version; ++step) {
         for (const char* statement : Steps[static_cast<size_t>(step)]) {
-            if (!query.exec(QString::fromLatin1(statement))) {
+            if (!query.exec(QString::fromUtf8(statement))) {
                 QSqlError error = query.lastError();
                 query.exec(QStringLiteral("ROLLBACK"));
                 return error;

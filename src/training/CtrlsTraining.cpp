@@ -1,15 +1,19 @@
 #include "training/CtrlsTraining.h"
 
+#include "drill/SpeedTarget.h"
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
 #include "generation/GenerationDriver.h"
 #include "listening/ChineseReading.h"
 #include "listeningui/CMandarinSpeaker.h"
 #include "store/CDrillHistory.h"
+#include "store/HistorySchema.h"
 #include "training/frmTraining.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
+#include <utility>
 
 namespace kelvo {
 namespace {
@@ -19,6 +23,8 @@ constexpr int32_t kTickMilliseconds = 1000;
 constexpr int32_t kKeyStart = 83;
 constexpr int32_t kKeyFinish = 70;
 constexpr int32_t kKeyCreate = 67;
+// Kelvo's answers stay below 100000; more digits are a slip of the finger.
+constexpr qsizetype kMaxDigits = 6;
 
 } // namespace
 
@@ -27,7 +33,87 @@ CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrill
       m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
+    ShowChildren();
     CreateQuestions();
+}
+
+void CtrlsTraining::ShowChildren() {
+    m_children = m_history.Children();
+    if (m_children.empty()) {
+        // A history that cannot be read still drills, as the first child.
+        m_children.push_back({FirstChildId, QStringLiteral("我"), CDrill::kChoosing, std::nullopt});
+    }
+    const auto current = std::ranges::find(m_children, m_history.Child(), &CChild::id);
+    if (current == m_children.end()) {
+        m_history.SetChild(m_children.front().id);
+    }
+    QStringList names;
+    for (const CChild& child : m_children) {
+        names.append(child.name);
+    }
+    const CChild& child = CurrentChild();
+    m_form.ShowChildren(names, static_cast<int32_t>(&child - m_children.data()));
+    const int32_t answerMode = child.answerMode == CDrill::kTyping ? 1 : 0;
+    m_form.ShowAnswerMode(answerMode);
+    m_form.SetTarget(child.target.value_or(DefaultTarget(FirstSchoolYear)));
+    DoAnswerModesClicked(answerMode);
+}
+
+const CChild& CtrlsTraining::CurrentChild() const {
+    return *std::ranges::find(m_children, m_history.Child(), &CChild::id);
+}
+
+void CtrlsTraining::KeepChildOptions() {
+    m_history.KeepChildOptions(m_drill.AnswerMode(), m_form.Target());
+    ShowHistoryMessage();
+}
+
+void CtrlsTraining::DoChildChanged(int32_t index) {
+    if (m_drill.IsRunning() || index < 0 || static_cast<size_t>(index) >= m_children.size()) {
+        return;
+    }
+    m_history.SetChild(m_children[static_cast<size_t>(index)].id);
+    ShowChildren();
+}
+
+void CtrlsTraining::DoAddChildClicked() {
+    const std::optional<QString> name = m_form.AskChildName(QStringLiteral("添加孩子"), {});
+    if (!name) {
+        return;
+    }
+    if (const std::optional<int64_t> id = m_history.AddChild(*name)) {
+        m_history.SetChild(*id);
+        ShowChildren();
+    } else {
+        m_form.ShowInfo(QStringLiteral("没有添加：名字是空的或者已经有了。"));
+        ShowHistoryMessage();
+    }
+}
+
+void CtrlsTraining::DoRenameChildClicked() {
+    const CChild& child = CurrentChild();
+    const std::optional<QString> name = m_form.AskChildName(QStringLiteral("改名"), child.name);
+    if (!name) {
+        return;
+    }
+    if (m_history.RenameChild(child.id, *name)) {
+        ShowChildren();
+    } else {
+        m_form.ShowInfo(QStringLiteral("没有改名：名字是空的或者已经有了。"));
+        ShowHistoryMessage();
+    }
+}
+
+void CtrlsTraining::DoRemoveChildClicked() {
+    if (m_children.size() < 2) {
+        m_form.ShowInfo(QStringLiteral("至少要留下一个孩子。"));
+        return;
+    }
+    const CChild& child = CurrentChild();
+    if (m_form.ConfirmRemoval(child.name) && m_history.RemoveChild(child.id)) {
+        ShowChildren();
+    }
+    ShowHistoryMessage();
 }
 
 void CtrlsTraining::DoCreateClicked() {
@@ -64,7 +150,14 @@ void CtrlsTraining::DoStartClicked() {
     // may tick on.
     m_ctrlsTimer.Stop();
     m_ctrlsTimer.Reset();
+    m_drill.SetTarget(m_form.Target());
+    KeepChildOptions();
     m_drill.Start();
+    m_strEntry.clear();
+    if (const auto current = m_drill.Current()) {
+        m_form.MarkCurrent(*current, true);
+        ShowEntry();
+    }
     // The drill keeps the mode it was started in.
     m_form.EnableModes(false);
     if (m_drill.Mode() != kScoreOnly) {
@@ -100,6 +193,9 @@ void CtrlsTraining::DoFinishClicked() {
     m_form.EnableFinish(false);
     m_form.EnableCreate(true);
     m_form.EnableModes(true);
+    if (const auto current = m_drill.Current()) {
+        m_form.MarkCurrent(*current, false);
+    }
     m_drill.Finish();
     // Graded first: the drill counts even when it cannot be recorded.
     ShowResults();
@@ -121,6 +217,79 @@ void CtrlsTraining::DoModesClicked(int32_t index) {
     static constexpr std::array<int32_t, 3> kModes{kTimeLimited, kTimed, kScoreOnly};
     if (index >= 0 && index < static_cast<int32_t>(kModes.size())) {
         m_drill.SetMode(kModes[static_cast<size_t>(index)]);
+    }
+}
+
+void CtrlsTraining::DoAnswerModesClicked(int32_t index) {
+    if (m_drill.IsRunning()) {
+        return;
+    }
+    const int32_t answerMode = index == 1 ? CDrill::kTyping : CDrill::kChoosing;
+    if (answerMode != m_drill.AnswerMode()) {
+        m_drill.SetAnswerMode(answerMode);
+        KeepChildOptions();
+    }
+    m_form.ShowKeypad(answerMode == CDrill::kTyping);
+    if (m_drill.IsReady()) {
+        ShowSlots();
+    }
+}
+
+void CtrlsTraining::DoSchoolYearChanged(int32_t index) {
+    m_form.SetTarget(DefaultTarget(FirstSchoolYear + index));
+}
+
+void CtrlsTraining::DoDigitClicked(int32_t digit) {
+    if (IsTyping() && m_strEntry.size() < kMaxDigits) {
+        m_strEntry += QString::number(digit);
+        ShowEntry();
+    }
+}
+
+void CtrlsTraining::DoBackspaceClicked() {
+    if (IsTyping()) {
+        m_strEntry.chop(1);
+        ShowEntry();
+    }
+}
+
+void CtrlsTraining::DoEnterClicked() {
+    const auto slot = m_drill.Current();
+    if (!slot || m_strEntry.isEmpty()) {
+        return;
+    }
+    const int32_t value = std::exchange(m_strEntry, QString()).toInt();
+    switch (m_drill.Type(value)) {
+    case CDrill::Typed::Right:
+        m_form.ShowTypedRight(*slot);
+        GoOn(*slot);
+        break;
+    case CDrill::Typed::Corrected:
+        GoOn(*slot);
+        break;
+    case CDrill::Typed::Wrong:
+        m_form.ShowRightAnswer(*slot, m_drill.Slots()[static_cast<size_t>(*slot)].RightValue());
+        ShowEntry();
+        break;
+    case CDrill::Typed::StillWrong:
+    case CDrill::Typed::Ignored:
+        ShowEntry();
+        break;
+    }
+}
+
+void CtrlsTraining::GoOn(int32_t slot) {
+    m_form.MarkCurrent(slot, false);
+    m_reader.Answered(slot);
+    if (const auto next = m_drill.Current()) {
+        m_form.MarkCurrent(*next, true);
+        ShowEntry();
+    }
+}
+
+void CtrlsTraining::ShowEntry() {
+    if (const auto current = m_drill.Current()) {
+        m_form.ShowTyped(*current, m_strEntry);
     }
 }
 
@@ -170,16 +339,26 @@ bool CtrlsTraining::ShowDrill(std::u16string kind, std::vector<CDrillQuestion> q
         m_form.ShowInfo(strFailure);
         return false;
     }
-    const std::vector<CDrillSlot>& frames = m_drill.Slots();
-    for (size_t k = 0; k < frames.size(); ++k) {
-        m_form.ShowQuestion(static_cast<int32_t>(k),
-                            QString::fromStdU16String(
-                                frames[k].question.kept.question->LeftPartToString().ToString()),
-                            {QString::fromStdU16String(frames[k].choices.Text(0)),
-                             QString::fromStdU16String(frames[k].choices.Text(1))});
-    }
+    ShowSlots();
     m_form.EnableStart(true);
     return true;
+}
+
+void CtrlsTraining::ShowSlots() {
+    m_form.ShowKeypad(m_drill.TakesTypedAnswers());
+    const std::vector<CDrillSlot>& frames = m_drill.Slots();
+    for (size_t k = 0; k < frames.size(); ++k) {
+        const auto slot = static_cast<int32_t>(k);
+        const QString question = QString::fromStdU16String(
+            frames[k].question.kept.question->LeftPartToString().ToString());
+        if (m_drill.TakesTypedAnswers()) {
+            m_form.ShowTypedQuestion(slot, question);
+        } else {
+            m_form.ShowQuestion(slot, question,
+                                {QString::fromStdU16String(frames[k].choices.Text(0)),
+                                 QString::fromStdU16String(frames[k].choices.Text(1))});
+        }
+    }
 }
 
 // The book's questions in random order, repeated up to 30 as a drill of a kind
@@ -209,13 +388,22 @@ std::vector<CDrillQuestion> CtrlsTraining::ReviewQuestions() {
 void CtrlsTraining::ShowResults() {
     const std::vector<CDrillSlot>& frames = m_drill.Slots();
     for (size_t k = 0; k < frames.size(); ++k) {
-        if (!frames[k].IsRight()) {
-            m_form.ShowMissed(static_cast<int32_t>(k), frames[k].choices.RightIndex);
+        const auto slot = static_cast<int32_t>(k);
+        if (frames[k].IsRight()) {
+            continue;
+        }
+        if (m_drill.TakesTypedAnswers()) {
+            m_form.ShowRightAnswer(slot, frames[k].RightValue());
+        } else {
+            m_form.ShowMissed(slot, frames[k].choices.RightIndex);
         }
     }
     const int32_t wrong = m_drill.Wrong();
     m_form.ShowResults(kQuestionCount - wrong, wrong, DrillScore(wrong),
                        QString::fromStdU16String(GradeName(wrong)));
+    if (const auto rate = m_drill.RightPerMinute()) {
+        m_form.ShowRate(*rate, m_drill.ReachesTarget());
+    }
 }
 
 void CtrlsTraining::RecordDrill() {

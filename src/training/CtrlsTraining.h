@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drill/CDrill.h"
+#include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
 #include "training/QuestionSource.h"
@@ -16,7 +17,8 @@ class CDrillHistory;
 class frmTraining;
 
 // Runs the drill on the training window: creates 30 questions of the main
-// window's kind, forwards the clicked choices to the drill, and grades it on
+// window's kind, forwards the clicked choices or the typed answers (keypad or
+// keys, collected here until Enter) to the drill, and grades it on
 // Finish (button, F key or the end of the countdown). The drill's rules are
 // CDrill's; this class asks it for every decision and tells the window what to
 // show. The mode options are locked during a drill. Every graded drill goes
@@ -38,9 +40,24 @@ public:
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
     void DoModesClicked(int32_t index);
+    // "选择" 0, "输入" 1; questions ready to start are shown anew for the mode.
+    void DoAnswerModesClicked(int32_t index);
+    // 一年级 0 … 六年级 5: the year's proposed target into the target box.
+    void DoSchoolYearChanged(int32_t index);
+    // The children of the history: the one chosen brings their answer mode and target.
+    void DoChildChanged(int32_t index);
+    void DoAddChildClicked();
+    void DoRenameChildClicked();
+    // Asks first: the child's drills and mistake book go with them.
+    void DoRemoveChildClicked();
+    void DoDigitClicked(int32_t digit);
+    void DoBackspaceClicked();
+    void DoEnterClicked();
     void DoTimered();
     void DoKeyDown(int32_t keyCode);
     bool IsDoingTraining() const { return m_drill.IsRunning(); }
+    // A typing drill waits for an answer.
+    bool IsTyping() const { return m_drill.Current().has_value(); }
     // Tests give "读题" a voice of their own.
     CDrillReader& Reader() { return m_reader; }
 
@@ -51,6 +68,13 @@ private:
     bool ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,
                    const QString& strFailure);
     std::vector<CDrillQuestion> ReviewQuestions();
+    void ShowChildren();
+    void KeepChildOptions();
+    const CChild& CurrentChild() const;
+    void ShowSlots();
+    void ShowEntry();
+    // The next question after a typed answer that counts.
+    void GoOn(int32_t slot);
     void ShowReady();
     void ShowResults();
     void RecordDrill();
@@ -63,6 +87,10 @@ private:
     CDrill m_drill;
     CtrlsTimer m_ctrlsTimer;
     CDrillReader m_reader;
+    // The digits typed for the current question.
+    QString m_strEntry;
+    // As the history listed them last; never empty once the window is loaded.
+    std::vector<CChild> m_children;
 };
 
 } // namespace kelvo

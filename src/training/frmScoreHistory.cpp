@@ -1,5 +1,6 @@
 #include "training/frmScoreHistory.h"
 
+#include "drill/SpeedTarget.h"
 #include "store/CDrillHistory.h"
 
 #include <QCategoryAxis>
@@ -16,6 +17,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace kelvo {
@@ -30,11 +32,13 @@ enum Column {
     WrongColumn,
     ScoreColumn,
     GradeColumn,
+    RateColumn,
     ColumnCount
 };
 
-// Day labels enough to read the axis without crowding it.
-constexpr int64_t MostDayLabels = 10;
+// Day labels enough to read the axis of a chart half the window wide without
+// crowding it.
+constexpr int64_t MostDayLabels = 5;
 
 QString ModeName(int32_t mode) {
     switch (mode) {
@@ -57,6 +61,20 @@ QString SecondsText(const CDrillResult& result) {
         return QStringLiteral("%1秒（限时%2秒）").arg(*result.secondsUsed).arg(*result.timeLimit);
     }
     return QStringLiteral("%1秒").arg(*result.secondsUsed);
+}
+
+// "9.5（达标）"; empty for a drill kept before drills were timed.
+QString RateText(const CDrillResult& result) {
+    const std::optional<double> rate = RightPerMinute(result.right, result.millisecondsUsed);
+    if (!rate) {
+        return {};
+    }
+    QString text = QString::number(*rate, 'f', 1);
+    if (!result.target) {
+        return text;
+    }
+    return text +
+           (*rate >= *result.target ? QStringLiteral("（达标）") : QStringLiteral("（未达标）"));
 }
 
 QTableWidgetItem* Cell(const QString& strText, bool bNumber) {
@@ -82,31 +100,119 @@ QCategoryAxis* DayAxis(const QDate& first, const QDate& last) {
     return axis;
 }
 
-QValueAxis* ScoreAxis() {
+QValueAxis* ValueAxis(double top, const QString& strTitle) {
     auto* axis = new QValueAxis;
-    axis->setRange(0, 100);
+    axis->setRange(0, top);
     axis->setTickCount(6);
+    axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setTitleText(QStringLiteral("得分"));
+    axis->setTitleText(strTitle);
     return axis;
 }
 
-} // namespace
-
-std::map<QDate, double> DailyScores(const std::vector<CPastDrill>& drills, const QString& strKind) {
-    std::map<QDate, std::pair<int64_t, int>> sums;
+// The mean of `value` over the drills of the kind on each day that has one.
+template <class Value>
+std::map<QDate, double> DailyAverages(const std::vector<CPastDrill>& drills, const QString& strKind,
+                                      Value value) {
+    std::map<QDate, std::pair<double, int>> sums;
     for (const CPastDrill& drill : drills) {
-        if (QString::fromStdU16String(drill.result.kind) == strKind) {
+        if (QString::fromStdU16String(drill.result.kind) != strKind) {
+            continue;
+        }
+        if (const std::optional<double> measured = value(drill.result)) {
             auto& [total, count] = sums[drill.finishedAt.date()];
-            total += drill.result.score;
+            total += *measured;
             ++count;
         }
     }
     std::map<QDate, double> averages;
     for (const auto& [day, sum] : sums) {
-        averages[day] = static_cast<double>(sum.first) / sum.second;
+        averages[day] = sum.first / sum.second;
     }
     return averages;
+}
+
+using DailyLine = std::pair<QString, std::map<QDate, double>>;
+
+// One line per entry over the days they share; the dashed ones go last.
+QChart* DailyChart(const QString& strTitle, const QString& strEmpty, const QString& strValue,
+                   double top, const std::vector<DailyLine>& lines,
+                   const std::vector<DailyLine>& dashed) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    std::set<QDate> days;
+    for (const auto& [name, values] : lines) {
+        for (const auto& [day, value] : values) {
+            days.insert(day);
+        }
+    }
+    if (days.empty()) {
+        chart->setTitle(strEmpty);
+        return chart;
+    }
+    chart->setTitle(strTitle);
+    QCategoryAxis* dayAxis = DayAxis(*days.begin(), *days.rbegin());
+    QValueAxis* valueAxis = ValueAxis(top, strValue);
+    chart->addAxis(dayAxis, Qt::AlignBottom);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    const auto add = [&](const DailyLine& line, bool bDashed) {
+        auto* series = new QLineSeries;
+        series->setName(line.first);
+        series->setPointsVisible(!bDashed);
+        for (const auto& [day, value] : line.second) {
+            series->append(static_cast<qreal>(days.begin()->daysTo(day)), value);
+        }
+        chart->addSeries(series);
+        if (bDashed) {
+            QPen pen = series->pen();
+            pen.setStyle(Qt::DashLine);
+            series->setPen(pen);
+        }
+        series->attachAxis(dayAxis);
+        series->attachAxis(valueAxis);
+    };
+    for (const DailyLine& line : lines) {
+        add(line, false);
+    }
+    for (const DailyLine& line : dashed) {
+        add(line, true);
+    }
+    return chart;
+}
+
+// The view lets go of its old chart without deleting it.
+void ReplaceChart(QChartView& view, QChart* chart) {
+    QChart* old = view.chart();
+    view.setChart(chart);
+    delete old;
+}
+
+} // namespace
+
+std::map<QDate, double> DailyScores(const std::vector<CPastDrill>& drills, const QString& strKind) {
+    return DailyAverages(drills, strKind, [](const CDrillResult& result) {
+        return std::optional<double>(result.score);
+    });
+}
+
+std::map<QDate, double> DailyRates(const std::vector<CPastDrill>& drills, const QString& strKind) {
+    return DailyAverages(drills, strKind, [](const CDrillResult& result) {
+        return RightPerMinute(result.right, result.millisecondsUsed);
+    });
+}
+
+std::map<QDate, double> DailyTargets(const std::vector<CPastDrill>& drills,
+                                     const QStringList& kinds) {
+    std::map<QDate, double> targets;
+    // The latest first: the first drill met on a day is its last.
+    for (const CPastDrill& drill : drills) {
+        const CDrillResult& result = drill.result;
+        if (result.target && result.millisecondsUsed &&
+            kinds.contains(QString::fromStdU16String(result.kind))) {
+            targets.try_emplace(drill.finishedAt.date(), *result.target);
+        }
+    }
+    return targets;
 }
 
 frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDialog(parent) {
@@ -124,10 +230,10 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
     cboKinds->addItems(m_kinds);
     tblDrills = new QTableWidget(0, ColumnCount);
     tblDrills->setObjectName(QStringLiteral("tblDrills"));
-    tblDrills->setHorizontalHeaderLabels({QStringLiteral("时间"), QStringLiteral("题型"),
-                                          QStringLiteral("模式"), QStringLiteral("用时"),
-                                          QStringLiteral("正确"), QStringLiteral("错误"),
-                                          QStringLiteral("得分"), QStringLiteral("等级")});
+    tblDrills->setHorizontalHeaderLabels(
+        {QStringLiteral("时间"), QStringLiteral("题型"), QStringLiteral("模式"),
+         QStringLiteral("用时"), QStringLiteral("正确"), QStringLiteral("错误"),
+         QStringLiteral("得分"), QStringLiteral("等级"), QStringLiteral("每分钟答对")});
     tblDrills->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblDrills->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblDrills->verticalHeader()->hide();
@@ -137,6 +243,9 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
     chvScores->setObjectName(QStringLiteral("chvScores"));
     chvScores->setRenderHint(QPainter::Antialiasing);
     chvScores->setMinimumHeight(280);
+    chvRates = new QChartView;
+    chvRates->setObjectName(QStringLiteral("chvRates"));
+    chvRates->setRenderHint(QPainter::Antialiasing);
     lblMessage = new QLabel(history.TakeMessage());
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setWordWrap(true);
@@ -154,7 +263,10 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kinds);
-    layout->addWidget(chvScores, 3);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(chvScores);
+    charts->addWidget(chvRates);
+    layout->addLayout(charts, 3);
     layout->addWidget(tblDrills, 2);
     layout->addWidget(lblMessage);
     layout->addLayout(buttons);
@@ -168,12 +280,12 @@ frmScoreHistory::frmScoreHistory(CDrillHistory& history, QWidget* parent) : QDia
 void frmScoreHistory::ShowKind(int index) {
     if (index <= 0) {
         ShowTable({});
-        ShowChart(m_kinds);
+        ShowCharts(m_kinds);
         return;
     }
     const QString& kind = m_kinds.at(index - 1);
     ShowTable(kind);
-    ShowChart({kind});
+    ShowCharts({kind});
 }
 
 void frmScoreHistory::ShowTable(const QString& strKind) {
@@ -196,44 +308,32 @@ void frmScoreHistory::ShowTable(const QString& strKind) {
         tblDrills->setItem(row, WrongColumn, Cell(QString::number(result.wrong), true));
         tblDrills->setItem(row, ScoreColumn, Cell(QString::number(result.score), true));
         tblDrills->setItem(row, GradeColumn, Cell(QString::fromStdU16String(result.grade), true));
+        tblDrills->setItem(row, RateColumn, Cell(RateText(result), true));
     }
 }
 
-void frmScoreHistory::ShowChart(const QStringList& kinds) {
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    std::vector<std::pair<QString, std::map<QDate, double>>> lines;
-    std::set<QDate> days;
+void frmScoreHistory::ShowCharts(const QStringList& kinds) {
+    std::vector<DailyLine> scores;
+    std::vector<DailyLine> rates;
+    double topRate = 0;
     for (const QString& kind : kinds) {
-        lines.emplace_back(kind, DailyScores(m_drills, kind));
-        for (const auto& [day, score] : lines.back().second) {
-            days.insert(day);
+        scores.emplace_back(kind, DailyScores(m_drills, kind));
+        rates.emplace_back(kind, DailyRates(m_drills, kind));
+        for (const auto& [day, rate] : rates.back().second) {
+            topRate = std::max(topRate, rate);
         }
     }
-    if (days.empty()) {
-        chart->setTitle(QStringLiteral("还没有训练记录"));
-    } else {
-        chart->setTitle(QStringLiteral("每天的平均得分"));
-        QCategoryAxis* dayAxis = DayAxis(*days.begin(), *days.rbegin());
-        QValueAxis* scoreAxis = ScoreAxis();
-        chart->addAxis(dayAxis, Qt::AlignBottom);
-        chart->addAxis(scoreAxis, Qt::AlignLeft);
-        for (const auto& [kind, scores] : lines) {
-            auto* series = new QLineSeries;
-            series->setName(kind);
-            series->setPointsVisible(true);
-            for (const auto& [day, score] : scores) {
-                series->append(static_cast<qreal>(days.begin()->daysTo(day)), score);
-            }
-            chart->addSeries(series);
-            series->attachAxis(dayAxis);
-            series->attachAxis(scoreAxis);
-        }
+    const std::map<QDate, double> targets = DailyTargets(m_drills, kinds);
+    for (const auto& [day, target] : targets) {
+        topRate = std::max(topRate, target);
     }
-    // The view lets go of its old chart without deleting it.
-    QChart* old = chvScores->chart();
-    chvScores->setChart(chart);
-    delete old;
+    ReplaceChart(*chvScores,
+                 DailyChart(QStringLiteral("每天的平均得分"), QStringLiteral("还没有训练记录"),
+                            QStringLiteral("得分"), 100, scores, {}));
+    ReplaceChart(*chvRates,
+                 DailyChart(QStringLiteral("每天平均每分钟答对的题数"),
+                            QStringLiteral("还没有记下用时的训练"), QStringLiteral("题/分钟"),
+                            topRate, rates, {{QStringLiteral("达标"), targets}}));
 }
 
 } // namespace kelvo

@@ -1,6 +1,7 @@
 #include "training/frmTraining.h"
 
 #include "dialogs/ControlFont.h"
+#include "drill/SpeedTarget.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
@@ -13,9 +14,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,6 +27,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -36,11 +40,16 @@ constexpr int kRowsPerColumn = 15;
 constexpr int kBarWidth = 540;
 constexpr int kBarHeight = 14;
 constexpr int kSidePanelWidth = 190;
+// A key a child's finger hits without touching the next one.
+constexpr int kKeypadKeySize = 56;
+constexpr int kKeypadSpacing = 6;
+constexpr int kKeypadWidth = 3 * kKeypadKeySize + 2 * kKeypadSpacing;
 
 const QColor kBarColor(0, 120, 215);
 const QColor kChosen(0, 255, 0);
 const QColor kMissed(255, 0, 0);
 const QColor kBarBackground(210, 210, 210);
+const QColor kCurrent(255, 230, 120);
 
 template <class Widget>
 Widget* Named(Widget* widget, const QString& name) {
@@ -111,8 +120,11 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
     left->addWidget(CreateQuestionArea(), 1);
     m_countdownBar = CreateCountdownBar();
     left->addWidget(m_countdownBar);
+    m_drillOptions = CreateDrillOptions();
+    left->addWidget(m_drillOptions);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
+    layout->addWidget(CreateKeypad(), 0, Qt::AlignTop);
     layout->addWidget(CreateSidePanel());
     // The window is as large as its questions need at their font, no larger:
     // it grows and shrinks with the font.
@@ -175,8 +187,9 @@ void frmTraining::FitQuestionFrames() {
         }
         widest = std::max(widest, frame->sizeHint().width());
     }
+    // Fixed: the options below the questions may widen the area by an odd pixel.
     for (QFrame* frame : fraQuestions) {
-        frame->setMinimumWidth(widest);
+        frame->setFixedWidth(widest);
     }
     // The scroll area does not pass its questions' new size on by itself.
     m_questionArea->updateGeometry();
@@ -186,9 +199,11 @@ void frmTraining::BoundQuestionArea() {
     const QSize decoration = frameGeometry().size() - size();
     const QMargins margins = layout()->contentsMargins();
     const int spacing = layout()->spacing();
-    const QSize others(margins.left() + margins.right() + spacing + kSidePanelWidth,
-                       margins.top() + margins.bottom() + spacing +
-                           m_countdownBar->sizeHint().height());
+    const int keypad = fraKeypad->isHidden() ? 0 : spacing + kKeypadWidth;
+    const QSize others(margins.left() + margins.right() + spacing + kSidePanelWidth + keypad,
+                       margins.top() + margins.bottom() + 2 * spacing +
+                           m_countdownBar->sizeHint().height() +
+                           m_drillOptions->sizeHint().height());
     const QSize room = screen()->availableGeometry().size() - decoration - others;
     m_questionArea->setMaximumSize(room.expandedTo(QSize(0, 0)));
 }
@@ -237,6 +252,97 @@ QWidget* frmTraining::CreateModeOptions() {
     return Frame3;
 }
 
+QWidget* frmTraining::CreateChildOptions() {
+    fraChildren = Named(new QGroupBox(QStringLiteral("孩子")), QStringLiteral("fraChildren"));
+    cboChildren = Named(new QComboBox, QStringLiteral("cboChildren"));
+    cmdAddChild = Named(new QPushButton(QStringLiteral("添加")), QStringLiteral("cmdAddChild"));
+    cmdRenameChild =
+        Named(new QPushButton(QStringLiteral("改名")), QStringLiteral("cmdRenameChild"));
+    cmdRemoveChild =
+        Named(new QPushButton(QStringLiteral("删除")), QStringLiteral("cmdRemoveChild"));
+    auto* row = new QHBoxLayout(fraChildren);
+    row->addWidget(cboChildren);
+    for (QPushButton* button : {cmdAddChild, cmdRenameChild, cmdRemoveChild}) {
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) * 2);
+        row->addWidget(button);
+    }
+    return fraChildren;
+}
+
+QWidget* frmTraining::CreateAnswerModes() {
+    fraAnswerModes =
+        Named(new QGroupBox(QStringLiteral("答题方式")), QStringLiteral("fraAnswerModes"));
+    const QStringList captions{QStringLiteral("选择"), QStringLiteral("输入")};
+    auto* row = new QHBoxLayout(fraAnswerModes);
+    for (int i = 0; i < 2; ++i) {
+        optAnswerModes[i] = Named(new QRadioButton(captions[i]), IndexedName("optAnswerModes", i));
+        row->addWidget(optAnswerModes[i]);
+    }
+    optAnswerModes[0]->setChecked(true);
+    return fraAnswerModes;
+}
+
+QWidget* frmTraining::CreateTargetOptions() {
+    fraTarget = Named(new QGroupBox(QStringLiteral("达标")), QStringLiteral("fraTarget"));
+    cboSchoolYear = Named(new QComboBox, QStringLiteral("cboSchoolYear"));
+    cboSchoolYear->addItems({QStringLiteral("一年级"), QStringLiteral("二年级"),
+                             QStringLiteral("三年级"), QStringLiteral("四年级"),
+                             QStringLiteral("五年级"), QStringLiteral("六年级")});
+    cboSchoolYear->setToolTip(QStringLiteral("选年级后，达标速度改为这个年级的建议值，可以再改。"));
+    txtTarget = Named(new CNumberBox(MinTarget, MaxTarget, DefaultTarget(FirstSchoolYear)),
+                      QStringLiteral("txtTarget"));
+    txtTarget->setMaximumWidth(40);
+    auto* row = new QHBoxLayout(fraTarget);
+    row->addWidget(cboSchoolYear);
+    row->addWidget(new QLabel(QStringLiteral("每分钟答对")));
+    row->addWidget(txtTarget);
+    row->addWidget(new QLabel(QStringLiteral("题")));
+    return fraTarget;
+}
+
+// Below the questions: the side panel has no room left on a laptop screen.
+QWidget* frmTraining::CreateDrillOptions() {
+    auto* options = new QWidget;
+    auto* row = new QHBoxLayout(options);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(CreateChildOptions());
+    row->addWidget(CreateAnswerModes());
+    row->addWidget(CreateTargetOptions());
+    row->addStretch(1);
+    return options;
+}
+
+// 7 8 9 / 4 5 6 / 1 2 3 / 退格 0 确定, as on a calculator. The keys take no
+// focus, so that Enter always answers instead of pressing a button.
+QWidget* frmTraining::CreateKeypad() {
+    fraKeypad = Named(new QWidget, QStringLiteral("fraKeypad"));
+    auto* grid = new QGridLayout(fraKeypad);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(kKeypadSpacing);
+    QFont keyFont = font();
+    keyFont.setPointSizeF(keyFont.pointSizeF() * 1.5);
+    const auto key = [&](QPushButton* button, int row, int column) {
+        button->setFixedSize(kKeypadKeySize, kKeypadKeySize);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFont(keyFont);
+        grid->addWidget(button, row, column);
+        return button;
+    };
+    for (int digit = 1; digit <= 9; ++digit) {
+        cmdKeys[digit] =
+            key(Named(new QPushButton(QString::number(digit)), IndexedName("cmdKeys", digit)),
+                2 - (digit - 1) / 3, (digit - 1) % 3);
+    }
+    cmdBackspace =
+        key(Named(new QPushButton(QStringLiteral("退格")), QStringLiteral("cmdBackspace")), 3, 0);
+    cmdKeys[0] = key(Named(new QPushButton(QStringLiteral("0")), IndexedName("cmdKeys", 0)), 3, 1);
+    cmdEnter =
+        key(Named(new QPushButton(QStringLiteral("确定")), QStringLiteral("cmdEnter")), 3, 2);
+    fraKeypad->setFixedWidth(kKeypadWidth);
+    fraKeypad->hide();
+    return fraKeypad;
+}
+
 QWidget* frmTraining::CreateResultPanel() {
     Frame2 = Named(new QGroupBox, QStringLiteral("Frame2"));
     Label4 = Named(new QLabel(QStringLiteral("成 绩")), QStringLiteral("Label4"));
@@ -246,8 +352,9 @@ QWidget* frmTraining::CreateResultPanel() {
     lblScore = ResultLabel("lblScore");
     lblSeconds = ResultLabel("lblSeconds");
     lblGrade = ResultLabel("lblGrade");
+    lblRate = ResultLabel("lblRate");
     auto* results = new QVBoxLayout(Frame2);
-    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade}) {
+    for (QLabel* label : {Label4, lblCorrect, lblWrong, lblScore, lblSeconds, lblGrade, lblRate}) {
         results->addWidget(label);
     }
     return Frame2;
@@ -326,6 +433,28 @@ void frmTraining::ConnectEvents() {
     for (int i = 0; i < 3; ++i) {
         connect(optModes[i], &QRadioButton::clicked, this, [this, i] { OnModesClicked(i); });
     }
+    for (int i = 0; i < 2; ++i) {
+        connect(optAnswerModes[i], &QRadioButton::clicked, this,
+                [this, i] { Forward([this, i] { m_ctrls->DoAnswerModesClicked(i); }); });
+    }
+    connect(cboChildren, &QComboBox::activated, this,
+            [this](int index) { Forward([this, index] { m_ctrls->DoChildChanged(index); }); });
+    connect(cmdAddChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoAddChildClicked(); }); });
+    connect(cmdRenameChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoRenameChildClicked(); }); });
+    connect(cmdRemoveChild, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoRemoveChildClicked(); }); });
+    connect(cboSchoolYear, &QComboBox::activated, this,
+            [this](int index) { Forward([this, index] { m_ctrls->DoSchoolYearChanged(index); }); });
+    for (int digit = 0; digit < 10; ++digit) {
+        connect(cmdKeys[digit], &QPushButton::clicked, this,
+                [this, digit] { Forward([this, digit] { m_ctrls->DoDigitClicked(digit); }); });
+    }
+    connect(cmdBackspace, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoBackspaceClicked(); }); });
+    connect(cmdEnter, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoEnterClicked(); }); });
     for (int i = 0; i < kLabelCount; ++i) {
         connect(lblQuestions[i], &CClickLabel::clicked, this,
                 [this, i] { Forward([this, i] { m_ctrls->DoQuestionsClicked(i); }); });
@@ -395,6 +524,73 @@ void frmTraining::ShowMissed(int32_t slot, int32_t rightChoice) {
         ->SetBackColor(kMissed);
 }
 
+void frmTraining::ShowTypedQuestion(int32_t slot, const QString& strQuestion) {
+    const auto first = 3 * static_cast<size_t>(slot);
+    lblQuestions.at(first)->setText(strQuestion);
+    for (size_t part = 1; part <= 2; ++part) {
+        lblQuestions.at(first + part)->clear();
+        lblQuestions.at(first + part)->SetBackColor(palette().color(QPalette::Window));
+    }
+}
+
+void frmTraining::MarkCurrent(int32_t slot, bool bCurrent) {
+    lblQuestions.at(3 * static_cast<size_t>(slot))
+        ->SetBackColor(bCurrent ? kCurrent : palette().color(QPalette::Window));
+    if (bCurrent) {
+        m_questionArea->ensureWidgetVisible(fraQuestions.at(static_cast<size_t>(slot)));
+    }
+}
+
+void frmTraining::ShowTyped(int32_t slot, const QString& strTyped) {
+    lblQuestions.at(3 * static_cast<size_t>(slot) + 1)->setText(strTyped);
+}
+
+void frmTraining::ShowTypedRight(int32_t slot) {
+    lblQuestions.at(3 * static_cast<size_t>(slot) + 1)->SetBackColor(kChosen);
+}
+
+void frmTraining::ShowRightAnswer(int32_t slot, int32_t value) {
+    CClickLabel* label = lblQuestions.at(3 * static_cast<size_t>(slot) + 2);
+    label->setNum(value);
+    label->SetBackColor(kMissed);
+}
+
+void frmTraining::ShowKeypad(bool bShown) {
+    fraKeypad->setVisible(bShown);
+    BoundQuestionArea();
+}
+
+void frmTraining::ShowAnswerMode(int32_t index) {
+    optAnswerModes.at(static_cast<size_t>(index))->setChecked(true);
+}
+
+void frmTraining::ShowChildren(const QStringList& names, int32_t current) {
+    const QSignalBlocker quiet(cboChildren);
+    cboChildren->clear();
+    cboChildren->addItems(names);
+    cboChildren->setCurrentIndex(current);
+}
+
+std::optional<QString> frmTraining::AskChildName(const QString& strTitle, const QString& strName) {
+    bool accepted = false;
+    const QString name = QInputDialog::getText(this, strTitle, QStringLiteral("名字："),
+                                               QLineEdit::Normal, strName, &accepted);
+    return accepted ? std::optional(name) : std::nullopt;
+}
+
+bool frmTraining::ConfirmRemoval(const QString& strName) {
+    return QMessageBox::question(
+               this, QStringLiteral("删除孩子"),
+               QStringLiteral("删除“%1”，连同他的全部成绩记录和错题本？删除后不能恢复。")
+                   .arg(strName)) == QMessageBox::Yes;
+}
+
+void frmTraining::ShowRate(double perMinute, bool bReached) {
+    lblRate->setText(
+        (bReached ? QStringLiteral("达标：每分钟%1题") : QStringLiteral("未达标：每分钟%1题"))
+            .arg(perMinute, 0, 'f', 1));
+}
+
 void frmTraining::ShowResults(int32_t right, int32_t wrong, int32_t score,
                               const QString& strGrade) {
     lblCorrect->setText(QStringLiteral("正确：%1").arg(right));
@@ -408,8 +604,8 @@ void frmTraining::ShowSecondsUsed(int32_t seconds) {
 }
 
 void frmTraining::ClearResults() {
-    for (QLabel* label :
-         {lblCorrect, lblWrong, lblScore, lblTimerCounter, lblSeconds, lblInfo, lblGrade}) {
+    for (QLabel* label : {lblCorrect, lblWrong, lblScore, lblTimerCounter, lblSeconds, lblInfo,
+                          lblGrade, lblRate}) {
         label->clear();
     }
 }
@@ -454,6 +650,9 @@ void frmTraining::EnableModes(bool bEnabled) {
     for (QRadioButton* option : optModes) {
         option->setEnabled(bEnabled);
     }
+    fraAnswerModes->setEnabled(bEnabled);
+    fraChildren->setEnabled(bEnabled);
+    fraTarget->setEnabled(bEnabled);
 }
 
 bool frmTraining::IsTeachingChoices() const {
@@ -470,6 +669,14 @@ int32_t frmTraining::TimeLimit() const {
 
 void frmTraining::SetTimeLimit(int32_t seconds) {
     txtTime->SetValue(seconds);
+}
+
+int32_t frmTraining::Target() const {
+    return txtTarget->Value();
+}
+
+void frmTraining::SetTarget(int32_t perMinute) {
+    txtTarget->SetValue(perMinute);
 }
 
 std::shared_ptr<CFont> frmTraining::QuestionFont() const {
@@ -523,11 +730,35 @@ bool frmTraining::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (widget == nullptr || widget->window() != this || !IsDrillKey(*key)) {
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    if (ForwardTypingKey(*key)) {
+        return true;
+    }
+    if (!IsDrillKey(*key)) {
         return false;
     }
     // Consumed here, so the key is not handed on to the control's parents again.
     Forward([this, key] { m_ctrls->DoKeyDown(key->key()); });
+    return true;
+}
+
+bool frmTraining::ForwardTypingKey(const QKeyEvent& key) {
+    const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (!m_ctrls->IsTyping() || modifiers != Qt::NoModifier) {
+        return false;
+    }
+    const int code = key.key();
+    if (code >= Qt::Key_0 && code <= Qt::Key_9) {
+        Forward([this, code] { m_ctrls->DoDigitClicked(code - Qt::Key_0); });
+    } else if (code == Qt::Key_Backspace) {
+        Forward([this] { m_ctrls->DoBackspaceClicked(); });
+    } else if (code == Qt::Key_Return || code == Qt::Key_Enter) {
+        Forward([this] { m_ctrls->DoEnterClicked(); });
+    } else {
+        return false;
+    }
     return true;
 }
 

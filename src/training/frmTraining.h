@@ -1,5 +1,6 @@
 // The on-screen drill. frmTraining shows 30 questions with two answer choices
-// each and forwards every user event to its controller CtrlsTraining, which
+// each, or in the typing mode the questions alone with a keypad beside them,
+// and forwards every user event to its controller CtrlsTraining, which
 // takes its questions from the main window's kind (through QuestionSource),
 // leaves the drill's rules to CDrill, runs the clock CtrlsTimer on the
 // window's ticks and tells the window what to show. Tests find the controls by
@@ -17,10 +18,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -58,7 +62,26 @@ public:
     void ShowChoice(int32_t slot, int32_t choice);
     // The right choice of a missed question red.
     void ShowMissed(int32_t slot, int32_t rightChoice);
+    // The typing mode: the question with an empty place for the answer.
+    void ShowTypedQuestion(int32_t slot, const QString& strQuestion);
+    // The question typed for stands out, and comes into view.
+    void MarkCurrent(int32_t slot, bool bCurrent);
+    // The digits typed so far in the question's answer place.
+    void ShowTyped(int32_t slot, const QString& strTyped);
+    // A typed answer right at once green.
+    void ShowTypedRight(int32_t slot);
+    // The right answer of a wrong or unanswered question red beside its answer place.
+    void ShowRightAnswer(int32_t slot, int32_t value);
+    void ShowKeypad(bool bShown);
+    // "选择" 0, "输入" 1.
+    void ShowAnswerMode(int32_t index);
+    void ShowChildren(const QStringList& names, int32_t current);
+    // The name typed; none when the user cancels.
+    std::optional<QString> AskChildName(const QString& strTitle, const QString& strName);
+    bool ConfirmRemoval(const QString& strName);
     void ShowResults(int32_t right, int32_t wrong, int32_t score, const QString& strGrade);
+    // "达标" or "未达标" with the right questions per minute.
+    void ShowRate(double perMinute, bool bReached);
     void ShowSecondsUsed(int32_t seconds);
     // Empties the results, the clock's counter and the information line.
     void ClearResults();
@@ -78,6 +101,9 @@ public:
     // The time box, read as a whole number within its range.
     int32_t TimeLimit() const;
     void SetTimeLimit(int32_t seconds);
+    // Right questions per minute.
+    int32_t Target() const;
+    void SetTarget(int32_t perMinute);
     // The font of all 90 question labels.
     std::shared_ptr<CFont> QuestionFont() const;
     void ApplyQuestionFont(const CFont& font);
@@ -99,6 +125,11 @@ private:
     QWidget* CreateQuestionArea();
     QWidget* CreateSidePanel();
     QWidget* CreateModeOptions();
+    QWidget* CreateAnswerModes();
+    QWidget* CreateTargetOptions();
+    QWidget* CreateDrillOptions();
+    QWidget* CreateChildOptions();
+    QWidget* CreateKeypad();
     QWidget* CreateResultPanel();
     QWidget* CreateCountdownBar();
     // The question frames follow the font and the texts: gaps of the font's size,
@@ -108,6 +139,8 @@ private:
     void BoundQuestionArea();
     void ConnectEvents();
     void OnModesClicked(int index);
+    // Digits, backspace and Enter while a typing drill waits for an answer.
+    bool ForwardTypingKey(const QKeyEvent& key);
     void ShowHelp();
     void ChooseFont();
     void ShowMistakeBook();
@@ -131,6 +164,21 @@ private:
     QLabel* lblScore = nullptr;
     QLabel* lblSeconds = nullptr;
     QLabel* lblGrade = nullptr;
+    QLabel* lblRate = nullptr;
+    QGroupBox* fraAnswerModes = nullptr;
+    std::array<QRadioButton*, 2> optAnswerModes{};
+    QGroupBox* fraTarget = nullptr;
+    QComboBox* cboSchoolYear = nullptr;
+    CNumberBox* txtTarget = nullptr;
+    QWidget* fraKeypad = nullptr;
+    QGroupBox* fraChildren = nullptr;
+    QComboBox* cboChildren = nullptr;
+    QPushButton* cmdAddChild = nullptr;
+    QPushButton* cmdRenameChild = nullptr;
+    QPushButton* cmdRemoveChild = nullptr;
+    std::array<QPushButton*, 10> cmdKeys{};
+    QPushButton* cmdBackspace = nullptr;
+    QPushButton* cmdEnter = nullptr;
     QPushButton* cmdCreate = nullptr;
     QPushButton* cmdFinish = nullptr;
     QPushButton* cmdStart = nullptr;
@@ -153,6 +201,7 @@ private:
     CErrorBoundary m_errors;
     QScrollArea* m_questionArea = nullptr;
     QWidget* m_countdownBar = nullptr;
+    QWidget* m_drillOptions = nullptr;
 };
 
 } // namespace kelvo

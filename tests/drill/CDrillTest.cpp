@@ -126,5 +126,112 @@ TEST_F(CDrillTest, ThirtyFramesCountWhateverTheNumberOfQuestions) {
     }
 }
 
+// Question k (k＋1=) is typed 2 s after the one before it is done: 0–9 right,
+// 10–19 wrong and retyped 5 s later, 20–24 also retyped wrong once first,
+// 25–29 not reached.
+TEST_F(CDrillTest, ATypedDrillTakesTheRightAnswerBeforeGoingOnAndKeepsTheFirstAnswerAndItsTime) {
+    int64_t now = 0;
+    CDrill drill([&now] { return now; });
+    drill.SetAnswerMode(CDrill::kTyping);
+    drill.SetTarget(4);
+    drill.Prepare(u"加1", Questions(30, 30), false);
+    EXPECT_EQ(drill.Type(1), CDrill::Typed::Ignored) << "before the start";
+    drill.Start();
+    drill.SetAnswerMode(CDrill::kChoosing);
+    EXPECT_EQ(drill.AnswerMode(), CDrill::kTyping) << "a running drill keeps its answer mode";
+    EXPECT_FALSE(drill.Choose(0, drill.Slots()[0].choices.RightIndex));
+    for (int32_t k = 0; k < 25; ++k) {
+        ASSERT_EQ(drill.Current(), k);
+        now += 2000;
+        const int32_t right = k + 1;
+        if (k < 10) {
+            EXPECT_EQ(drill.Type(right), CDrill::Typed::Right);
+            continue;
+        }
+        EXPECT_EQ(drill.Type(right + 3), CDrill::Typed::Wrong);
+        now += 5000;
+        if (k >= 20) {
+            EXPECT_EQ(drill.Type(right + 1), CDrill::Typed::StillWrong);
+        }
+        EXPECT_EQ(drill.Type(right), CDrill::Typed::Corrected);
+    }
+    EXPECT_EQ(drill.Current(), 25);
+    now = 150000;
+    drill.Finish();
+    EXPECT_EQ(drill.Current(), std::nullopt);
+    EXPECT_EQ(drill.Type(26), CDrill::Typed::Ignored) << "after the finish";
+    EXPECT_EQ(drill.Wrong(), 20);
+    EXPECT_DOUBLE_EQ(drill.RightPerMinute().value(), 4.0);
+    EXPECT_TRUE(drill.ReachesTarget());
+    drill.SetTarget(5);
+    EXPECT_FALSE(drill.ReachesTarget());
+
+    const CDrillRecord record = drill.Record(60, 60);
+    EXPECT_EQ(record.result.answerMode, CDrill::kTyping);
+    EXPECT_EQ(record.result.millisecondsUsed, 150000);
+    EXPECT_EQ(record.result.target, 5);
+    ASSERT_EQ(record.answers.size(), 30U);
+    ASSERT_EQ(record.missed.size(), 20U);
+    for (size_t k = 0; k < 30; ++k) {
+        const auto right = static_cast<int32_t>(k) + 1;
+        const CTimedAnswer& answer = record.answers[k];
+        EXPECT_EQ(answer.answer, k < 10   ? std::optional(right)
+                                 : k < 25 ? std::optional(right + 3)
+                                          : std::nullopt)
+            << k;
+        // Retyping counts to the question retyped, not to the next one.
+        EXPECT_EQ(answer.milliseconds, k < 25 ? std::optional(2000) : std::nullopt) << k;
+    }
+    EXPECT_EQ(record.missed[0].choice, 14);
+}
+
+TEST_F(CDrillTest, ChoicesAreTimedFromTheLastAnswerAndTheRateNeedsTime) {
+    int64_t now = 1000;
+    CDrill drill([&now] { return now; });
+    drill.Prepare(u"加1", Questions(30, 30), false);
+    drill.Start();
+    EXPECT_EQ(drill.Type(1), CDrill::Typed::Ignored) << "a choosing drill";
+    now += 3000;
+    drill.Choose(4, 0);
+    now += 1000;
+    drill.Choose(4, 1);
+    drill.Choose(7, 0);
+    EXPECT_EQ(drill.Slots()[4].milliseconds, 3000) << "the first click counts";
+    EXPECT_EQ(drill.Slots()[7].milliseconds, 1000);
+    now += 2000;
+    drill.Finish();
+    const int32_t right =
+        (drill.Slots()[4].IsRight() ? 1 : 0) + (drill.Slots()[7].IsRight() ? 1 : 0);
+    EXPECT_DOUBLE_EQ(drill.RightPerMinute().value(), right * 10.0) << "2 right in 6 s";
+
+    CDrill instant([] { return 5; });
+    instant.Prepare(u"加1", Questions(30, 30), false);
+    instant.Start();
+    instant.Finish();
+    EXPECT_EQ(instant.RightPerMinute(), std::nullopt);
+    EXPECT_FALSE(instant.ReachesTarget());
+}
+
+// "17÷5=3……2" is no whole number to type: such a drill takes choices, and its
+// record says so, while the child's typing mode stays for the next drill.
+TEST_F(CDrillTest, ADrillWithARemainderTakesChoicesEvenWhenTypingIsSet) {
+    std::vector<CDrillQuestion> questions = Questions(30, 30);
+    auto division = std::make_shared<CExprValue>();
+    const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, 17}, {Op::Divide, 5}}};
+    division->CreateFrom(operands, 3);
+    division->SetRemainderValue(2);
+    questions[4].kept.question = division;
+    CDrill drill;
+    drill.SetAnswerMode(CDrill::kTyping);
+    drill.Prepare(u"除法", std::move(questions), false);
+    drill.Start();
+    EXPECT_FALSE(drill.TakesTypedAnswers());
+    EXPECT_EQ(drill.Type(3), CDrill::Typed::Ignored);
+    EXPECT_TRUE(drill.Choose(4, drill.Slots()[4].choices.RightIndex));
+    drill.Finish();
+    EXPECT_EQ(drill.AnswerMode(), CDrill::kTyping);
+    EXPECT_EQ(drill.Record(0, 0).result.answerMode, CDrill::kChoosing);
+}
+
 } // namespace
 } // namespace kelvo

@@ -144,6 +144,111 @@ TEST_F(CDrillHistoryTest, AFileOfTheFirstVersionKeepsItsDrillsAndFillsTheBook) {
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
 }
 
+// The file as Kelvo kept it before the answers were timed: its drills, missed
+// questions and mistake book stay, and the next drill keeps every answer's time.
+TEST_F(CDrillHistoryTest, AFileOfTheSecondVersionKeepsEverythingAndTimesTheNextDrill) {
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("second-version"));
+        db.setDatabaseName(DatabasePath());
+        ASSERT_TRUE(db.open());
+        ASSERT_FALSE(UpgradeHistorySchema(db, 2).isValid());
+        QSqlQuery query(db);
+        for (const char* statement :
+             {"INSERT INTO drills VALUES (1, '2024-05-01T08:00:00', '9加几', 2, 60, 55, 29, 1, "
+              "96, '榜眼')",
+              "INSERT INTO missed_questions VALUES (1, 1, '0:9 1:6', 15, 16)",
+              "INSERT INTO mistake_book VALUES (7, '9加几', '0:9 1:6', 15, 10, 19, 1, 3, "
+              "'2024-05-01T08:00:00', '2024-05-02')"}) {
+            ASSERT_TRUE(query.exec(QString::fromUtf8(statement)));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("second-version"));
+
+    const std::vector<CPastDrill> drills = m_history->Drills();
+    ASSERT_EQ(drills.size(), 1u);
+    const CDrillResult& old = drills[0].result;
+    EXPECT_EQ(old.timeLimit, 60);
+    EXPECT_EQ(old.secondsUsed, 55);
+    EXPECT_EQ(old.grade, u"榜眼");
+    EXPECT_EQ(old.answerMode, 1);
+    EXPECT_EQ(old.millisecondsUsed, std::nullopt);
+    EXPECT_EQ(old.target, std::nullopt);
+    const std::vector<CBookEntry> book = m_history->MistakeBook();
+    ASSERT_EQ(book.size(), 1u);
+    EXPECT_EQ(book[0].id, 7);
+    EXPECT_EQ(book[0].missed, 3);
+    EXPECT_EQ(book[0].kept.resultLimit.LowerLimit(), 10);
+    EXPECT_EQ(book[0].rightDay, QDate(2024, 5, 2));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT choice FROM missed_questions")).toInt(), 16);
+    EXPECT_EQ(Sql(QStringLiteral("PRAGMA user_version")).toInt(), HistorySchemaVersion);
+
+    CDrillRecord timed = Drill(NineAdd, {});
+    for (int32_t k = 0; k < 30; ++k) {
+        timed.answers.push_back({Kept(NineAdd, Question(9, Op::Plus, k % 10 + 1, 10 + k % 10)),
+                                 k < 29 ? std::optional(10 + k % 10) : std::nullopt,
+                                 k < 29 ? std::optional(1000 + k) : std::nullopt});
+    }
+    ASSERT_TRUE(m_history->Record(timed));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT count(*) || ' ' || count(given) || ' ' || "
+                                 "sum(milliseconds) || ' ' || max(position) FROM answers "
+                                 "WHERE drill_id = 2"))
+                  .toString(),
+              QStringLiteral("30 29 29406 30"));
+    const std::vector<CChild> children = m_history->Children();
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_EQ(children[0].name, QStringLiteral("我")) << "the kept drills are the first child's";
+    const CDrillResult& latest = m_history->Drills().front().result;
+    EXPECT_EQ(latest.millisecondsUsed, 42000);
+    EXPECT_EQ(latest.target, 8);
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
+TEST_F(CDrillHistoryTest, ChildrenKeepTheirOwnDrillsAndBooksAndLeaveWithThem) {
+    const CKeptQuestion nine = Kept(NineAdd, Question(9, Op::Plus, 4, 13));
+    const CKeptQuestion eight = Kept(NineAdd, Question(8, Op::Plus, 5, 13));
+    ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{nine, 12}})));
+    const std::optional<int64_t> ming = m_history->AddChild(QStringLiteral(" 小明 "));
+    ASSERT_TRUE(ming.has_value());
+    for (const char* taken : {"小明", "  ", "我"}) {
+        EXPECT_EQ(m_history->AddChild(QString::fromUtf8(taken)), std::nullopt) << taken;
+    }
+    m_history->SetChild(*ming);
+    ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{nine, 14}, {eight, 12}})));
+    ASSERT_TRUE(m_history->KeepChildOptions(2, 10));
+    const auto book = [this](int64_t child) {
+        m_history->SetChild(child);
+        QStringList entries;
+        for (const CBookEntry& entry : m_history->MistakeBook()) {
+            entries.append(QStringLiteral("%1×%2")
+                               .arg(QString::fromStdU16String(
+                                   entry.kept.question->LeftPartToString().ToString()))
+                               .arg(entry.missed));
+        }
+        return QStringLiteral("%1 drills: ").arg(m_history->Drills().size()) + entries.join(u' ');
+    };
+    EXPECT_EQ(book(FirstChildId), QStringLiteral("1 drills: 9＋4=×1"));
+    EXPECT_EQ(book(*ming), QStringLiteral("1 drills: 9＋4=×1 8＋5=×1"));
+
+    EXPECT_FALSE(m_history->RenameChild(*ming, QStringLiteral("我")));
+    EXPECT_TRUE(m_history->RenameChild(*ming, QStringLiteral("小红")));
+    const std::vector<CChild> children = m_history->Children();
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[1].name, QStringLiteral("小红"));
+    EXPECT_EQ(children[1].answerMode, 2);
+    EXPECT_EQ(children[1].target, 10);
+
+    ASSERT_TRUE(m_history->RemoveChild(*ming));
+    EXPECT_EQ(m_history->Child(), FirstChildId) << "the current child left";
+    EXPECT_FALSE(m_history->RemoveChild(FirstChildId)) << "the last child stays";
+    EXPECT_EQ(book(FirstChildId), QStringLiteral("1 drills: 9＋4=×1"));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT (SELECT count(*) FROM missed_questions) || ' ' || "
+                                 "(SELECT count(*) FROM drills)"))
+                  .toString(),
+              QStringLiteral("1 1"));
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
 TEST_F(CDrillHistoryTest, ADamagedFileIsMovedAsideAndANewOneKeepsTheDrill) {
     const QByteArray damaged("this is no database, only the remains of one");
     {

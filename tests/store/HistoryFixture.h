@@ -33,9 +33,11 @@ inline CKeptQuestion Kept(const QString& kind, std::shared_ptr<const CExprValue>
 inline CDrillRecord Drill(const QString& kind, std::vector<CMissedQuestion> missed,
                           std::vector<int64_t> reviewedRight = {}) {
     const auto wrong = static_cast<int32_t>(missed.size());
-    return {{kind.toStdU16String(), 2, 60, 42, 30 - wrong, wrong, (30 - wrong) * 100 / 30, u"童生"},
+    return {{kind.toStdU16String(), 2, 60, 42, 30 - wrong, wrong, (30 - wrong) * 100 / 30, u"童生",
+             1, 42000, 8},
             std::move(missed),
-            std::move(reviewedRight)};
+            std::move(reviewedRight),
+            {}};
 }
 
 // A history in a temporary folder on a clock the test sets.

@@ -1,9 +1,13 @@
 #include "TrainingFixture.h"
 
+#include "store/HistorySchema.h"
 #include "training/frmMistakeBook.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
 
 #include <functional>
 #include <vector>
@@ -74,8 +78,8 @@ TEST_F(DrillHistoryTest, AReviewDrillAsksTheBookUntilItsQuestionsAreLearnt) {
         question->CreateFrom(operands, a + b);
         missed.push_back({{kind.toStdU16String(), question, limit}, std::nullopt});
     }
-    ASSERT_TRUE(
-        m_history->Record({{kind.toStdU16String(), 3, {}, {}, 28, 2, 93, u"探花"}, missed, {}}));
+    ASSERT_TRUE(m_history->Record(
+        {{kind.toStdU16String(), 3, {}, {}, 28, 2, 93, u"探花", 1, {}, {}}, missed, {}, {}}));
 
     frmTraining& form = Open();
     for (int day = 0; day < 2; ++day) {
@@ -135,6 +139,58 @@ TEST_F(DrillHistoryTest, ChoicesThatTeachOfferTheForgottenCarryFromTheNextCreate
                   Label(RightLabel(slot))->text().toInt() - 10)
             << Label(3 * slot)->text().toStdString();
     }
+}
+
+// Answers the next modal dialog: a name typed into the input dialog, or Yes.
+void AnswerDialog(const QString& strName) {
+    QTimer::singleShot(0, [strName] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(strName);
+            input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+        } else {
+            ADD_FAILURE() << "no dialog";
+        }
+    });
+}
+
+TEST_F(DrillHistoryTest, TwoChildrenKeepTheirOwnMistakesAndAnswerModes) {
+    frmTraining& form = Open();
+    auto* children = form.findChild<QComboBox*>(QStringLiteral("cboChildren"));
+    ASSERT_EQ(children->count(), 1);
+    EXPECT_EQ(children->currentText(), QStringLiteral("我"));
+    AnswerDialog(QStringLiteral("小明"));
+    form.findChild<QPushButton*>(QStringLiteral("cmdAddChild"))->click();
+    ASSERT_EQ(children->count(), 2);
+    EXPECT_EQ(children->currentText(), QStringLiteral("小明"));
+
+    // 小明 types, misses the first question and leaves the rest.
+    QTest::mouseClick(Ui(form).optAnswerModes[1], Qt::LeftButton);
+    Key(Qt::Key_C);
+    Key(Qt::Key_S);
+    QTest::keyClick(m_form.data(), Qt::Key_0);
+    QTest::keyClick(m_form.data(), Qt::Key_Return);
+    Key(Qt::Key_F);
+    const int64_t ming = m_history->Child();
+    EXPECT_FALSE(m_history->MistakeBook().empty());
+
+    children->setCurrentIndex(0);
+    emit children->activated(0);
+    EXPECT_TRUE(Ui(form).optAnswerModes[0]->isChecked()) << "我 chooses";
+    EXPECT_TRUE(m_history->MistakeBook().empty());
+    EXPECT_TRUE(m_history->Drills().empty());
+    children->setCurrentIndex(1);
+    emit children->activated(1);
+    EXPECT_TRUE(Ui(form).optAnswerModes[1]->isChecked()) << "小明 types";
+
+    AnswerDialog(QString());
+    form.findChild<QPushButton*>(QStringLiteral("cmdRemoveChild"))->click();
+    EXPECT_EQ(children->count(), 1);
+    EXPECT_EQ(m_history->Child(), FirstChildId);
+    m_history->SetChild(ming);
+    EXPECT_TRUE(m_history->MistakeBook().empty()) << "小明's book went with him";
 }
 
 } // namespace

@@ -100,7 +100,8 @@ TEST_F(ScoreWeekTest, TheTableAndTheChartShowEveryKindOrTheOneChosen) {
         latest.append(scores.tblDrills->item(0, column)->text());
     }
     EXPECT_EQ(latest.join(u'|'),
-              QStringLiteral("2024-06-09 18:10|乘法口诀|限时模式|42秒（限时60秒）|26|4|86|童生"));
+              QStringLiteral("2024-06-09 18:10|乘法口诀|限时模式|42秒（限时60秒）|26|4|86|童生|"
+                             "37.1（达标）"));
     ASSERT_EQ(scores.chvScores->chart()->series().size(), 2);
 
     // The keyboard picks 9加几 from the list.
@@ -115,6 +116,13 @@ TEST_F(ScoreWeekTest, TheTableAndTheChartShowEveryKindOrTheOneChosen) {
     // Day 0: 80 and 100.
     EXPECT_EQ(nine.front(), QPointF(0, 90));
     EXPECT_EQ(nine.back(), QPointF(6, 100));
+    // Right per minute in 42 s each; the target of 8 dashed beside it.
+    ASSERT_EQ(scores.chvRates->chart()->series().size(), 2);
+    const QList<QPointF> rates = Points(*scores.chvRates, 0);
+    ASSERT_EQ(rates.size(), 7);
+    EXPECT_DOUBLE_EQ(rates.front().y(), (24 + 30) / 2 * 60 / 42.0);
+    EXPECT_EQ(Points(*scores.chvRates, 1),
+              QList<QPointF>({{0, 8}, {1, 8}, {2, 8}, {3, 8}, {4, 8}, {5, 8}, {6, 8}}));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "widgets/CNumberBox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,12 @@ struct TrainingControls {
         }
         for (int i = 0; i < frmTraining::kSlotCount; ++i) {
             fraQuestions[i] = Find<QFrame>(QStringLiteral("fraQuestions_%1").arg(i));
+        }
+        for (int i = 0; i < 2; ++i) {
+            optAnswerModes[i] = Find<QRadioButton>(QStringLiteral("optAnswerModes_%1").arg(i));
+        }
+        for (int digit = 0; digit < 10; ++digit) {
+            cmdKeys[digit] = Find<QPushButton>(QStringLiteral("cmdKeys_%1").arg(digit));
         }
         for (int i = 0; i < frmTraining::kLabelCount; ++i) {
             lblQuestions[i] = Find<CClickLabel>(QStringLiteral("lblQuestions_%1").arg(i));
@@ -61,6 +68,14 @@ struct TrainingControls {
     QCheckBox* chkReadAloud = Find<QCheckBox>(QStringLiteral("chkReadAloud"));
     QPushButton* cmdMistakeBook = Find<QPushButton>(QStringLiteral("cmdMistakeBook"));
     QPushButton* cmdScoreHistory = Find<QPushButton>(QStringLiteral("cmdScoreHistory"));
+    std::array<QRadioButton*, 2> optAnswerModes{};
+    QComboBox* cboSchoolYear = Find<QComboBox>(QStringLiteral("cboSchoolYear"));
+    CNumberBox* txtTarget = Find<CNumberBox>(QStringLiteral("txtTarget"));
+    QLabel* lblRate = Find<QLabel>(QStringLiteral("lblRate"));
+    QWidget* fraKeypad = Find<QWidget>(QStringLiteral("fraKeypad"));
+    std::array<QPushButton*, 10> cmdKeys{};
+    QPushButton* cmdBackspace = Find<QPushButton>(QStringLiteral("cmdBackspace"));
+    QPushButton* cmdEnter = Find<QPushButton>(QStringLiteral("cmdEnter"));
 };
 
 inline TrainingControls Ui(const QWidget& window) {

@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -540,6 +541,86 @@ TEST_F(frmTrainingTest, ReadAloudFollowsThePupilFromQuestionToQuestion) {
     EXPECT_EQ(speaker->spoken[1], spokenAt(1));
     QTest::mouseClick(Ui(form).cmdFinish, Qt::LeftButton);
     EXPECT_FALSE(speaker->IsSpeaking());
+}
+
+// Slots 0–9 typed on the main row of keys, 10–19 on the on-screen keypad,
+// 20–24 first wrong on the number pad, then retyped right; 25–29 left.
+TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
+    frmTraining& form = Open();
+    const TrainingControls ui = Ui(form);
+    EXPECT_TRUE(ui.optAnswerModes[0]->isChecked()) << "choosing stays the default";
+    EXPECT_TRUE(ui.fraKeypad->isHidden());
+    ui.cboSchoolYear->setCurrentIndex(2);
+    emit ui.cboSchoolYear->activated(2);
+    EXPECT_EQ(ui.txtTarget->Value(), 5);
+    ui.txtTarget->SetValue(1);
+    QTest::mouseClick(ui.optAnswerModes[1], Qt::LeftButton);
+    EXPECT_FALSE(ui.fraKeypad->isHidden());
+    EXPECT_GE(ui.cmdKeys[0]->width(), 48) << "large enough for a finger";
+    EXPECT_TRUE(Label(1)->text().isEmpty()) << "no choices to type from";
+
+    const auto sum = [this](int slot) {
+        const QStringList parts = Label(3 * slot)->text().chopped(1).split(u'＋');
+        return parts.at(0).toInt() + parts.at(1).toInt();
+    };
+    const auto typeOnKeys = [this](int value, Qt::KeyboardModifiers modifiers) {
+        for (const QChar digit : QString::number(value)) {
+            QTest::keyClick(m_form.data(), static_cast<Qt::Key>(Qt::Key_0 + digit.digitValue()),
+                            modifiers);
+        }
+        QTest::keyClick(m_form.data(), modifiers ? Qt::Key_Enter : Qt::Key_Return, modifiers);
+    };
+    const auto typeOnKeypad = [&](int value) {
+        for (const QChar digit : QString::number(value)) {
+            QTest::mouseClick(ui.cmdKeys[digit.digitValue()], Qt::LeftButton);
+        }
+        QTest::mouseClick(ui.cmdEnter, Qt::LeftButton);
+    };
+
+    Key(Qt::Key_S);
+    EXPECT_FALSE(ui.optAnswerModes[0]->isEnabled());
+    for (int slot = 0; slot < 25; ++slot) {
+        SCOPED_TRACE(slot);
+        EXPECT_NE(Label(3 * slot)->BackColor(), Window()) << "the current question stands out";
+        if (slot < 10) {
+            typeOnKeys(sum(slot), Qt::NoModifier);
+            EXPECT_EQ(Label(3 * slot + 1)->BackColor(), kGreen);
+        } else if (slot < 20) {
+            QTest::mouseClick(ui.cmdKeys[7], Qt::LeftButton);
+            QTest::mouseClick(ui.cmdBackspace, Qt::LeftButton);
+            typeOnKeypad(sum(slot));
+        } else {
+            typeOnKeys(sum(slot) + 1, Qt::KeypadModifier);
+            EXPECT_EQ(Label(3 * slot + 2)->text(), QString::number(sum(slot)));
+            EXPECT_EQ(Label(3 * slot + 2)->BackColor(), kRed);
+            EXPECT_NE(Label(3 * slot)->BackColor(), Window()) << "no going on before retyping";
+            typeOnKeypad(sum(slot) + 2);
+            EXPECT_NE(Label(3 * slot)->BackColor(), Window()) << "still not the answer shown";
+            typeOnKeys(sum(slot), Qt::NoModifier);
+        }
+        EXPECT_EQ(Label(3 * slot)->BackColor(), Window());
+        EXPECT_EQ(Label(3 * slot + 1)->text(), QString::number(sum(slot)));
+    }
+    Key(Qt::Key_C);
+    EXPECT_TRUE(form.Controller().IsDoingTraining()) << "C is no answer";
+    Key(Qt::Key_F);
+
+    EXPECT_FALSE(form.Controller().IsDoingTraining());
+    EXPECT_EQ(ui.lblCorrect->text(), QStringLiteral("正确：20"));
+    EXPECT_EQ(ui.lblWrong->text(), QStringLiteral("错误：10"));
+    EXPECT_EQ(Label(3 * 29 + 2)->text(), QString::number(sum(29)));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^达标：每分钟\\d+\\.\\d题$"))
+                    .match(ui.lblRate->text())
+                    .hasMatch())
+        << ui.lblRate->text().toStdString();
+    Key(Qt::Key_5);
+    EXPECT_EQ(Label(3 * 29 + 1)->text(), QString()) << "no typing after the finish";
+
+    const CDrillResult result = m_history->Drills().front().result;
+    EXPECT_EQ(result.answerMode, CDrill::kTyping);
+    EXPECT_EQ(result.right, 20);
+    EXPECT_EQ(result.target, 1);
+    EXPECT_TRUE(result.millisecondsUsed.has_value());
 }
 
 } // namespace
