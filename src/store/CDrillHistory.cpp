@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <QtEndian>
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace kelvo {
@@ -79,19 +81,51 @@ std::optional<int32_t> OptionalInt(const QVariant& value) {
     return value.isNull() ? std::nullopt : std::optional<int32_t>(value.toInt());
 }
 
-// "0:27 1:15": the operator code to the left of each operand and its value.
+// "0:27 1:15": the operator code to the left of each operand and its value;
+// then the operands its parentheses hold, "(1-2)", when it has them.
 QString OperandsText(const CExprValue& question) {
     QStringList parts;
     for (const CExprValue::OperandValue& operand : question.OperandValues()) {
         parts.append(QStringLiteral("%1:%2").arg(operand[0]).arg(operand[1]));
     }
+    const Parentheses group = question.Grouping();
+    if (!group.IsNone()) {
+        parts.append(QStringLiteral("(%1-%2)").arg(group.first).arg(group.last));
+    }
     return parts.join(u' ');
+}
+
+// The "(1-2)" OperandsText writes; none for anything else or operands outside
+// the question.
+std::optional<Parentheses> GroupFromText(const QString& strPart, size_t operandCount) {
+    static const QRegularExpression group(QStringLiteral("^\\((\\d)-(\\d)\\)$"));
+    const QRegularExpressionMatch match = group.match(strPart);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const Parentheses read{static_cast<uint8_t>(match.captured(1).toUInt()),
+                           static_cast<uint8_t>(match.captured(2).toUInt())};
+    if (read.IsNone() || read.last >= operandCount) {
+        return std::nullopt;
+    }
+    return read;
 }
 
 // None for a text that OperandsText did not write.
 std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, int32_t iAnswer) {
     std::vector<CExprValue::OperandValue> operands;
+    std::optional<Parentheses> group;
     for (const QString& part : strOperands.split(u' ', Qt::SkipEmptyParts)) {
+        if (group) {
+            return nullptr;
+        }
+        if (part.startsWith(u'(')) {
+            group = GroupFromText(part, operands.size());
+            if (!group) {
+                return nullptr;
+            }
+            continue;
+        }
         const QStringList pair = part.split(u':');
         bool codeRead = false;
         bool valueRead = false;
@@ -108,6 +142,9 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     }
     auto question = std::make_shared<CExprValue>();
     question->CreateFrom(operands, iAnswer);
+    if (group) {
+        question->SetGrouping(*group);
+    }
     return question;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace kelvo::test {
 namespace {
 
@@ -51,6 +53,25 @@ TEST_F(CDrillHistoryTest, AFinishedDrillKeepsItsRowItsMissedQuestionsAndTheirBoo
     EXPECT_EQ(book[1].missed, 1);
     EXPECT_EQ(book[1].kept.resultLimit.UpperLimit(), 100);
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
+// "48－（12＋9）=27" and "17÷5=3……2" come back from the book as they were asked.
+TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
+    auto grouped = std::make_shared<CExprValue>();
+    const std::array<CExprValue::OperandValue, 3> operands{
+        {{Op::None, 48}, {Op::Minus, 12}, {Op::Plus, 9}}};
+    grouped->CreateFrom(operands, 27);
+    grouped->SetGrouping({1, 2});
+    ASSERT_TRUE(m_history->Record(
+        Drill(NineAdd, {{Kept(NineAdd, grouped), 45},
+                        {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), std::nullopt}})));
+    std::vector<std::u16string> shown;
+    for (const CBookEntry& entry : m_history->MistakeBook()) {
+        shown.push_back(entry.kept.question->LeftPartToString().ToString() +
+                        entry.kept.question->ResultText());
+    }
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"17÷5=3……2", u"48－（12＋9）=27"}));
 }
 
 // Each step: the day, whether the question is missed (else answered right in
