@@ -219,7 +219,7 @@ TEST_F(CDrillHistoryTest, AFileOfTheSecondVersionKeepsEverythingAndTimesTheNextD
     const std::vector<CChild> children = m_history->Children();
     ASSERT_EQ(children.size(), 1u);
     EXPECT_EQ(children[0].name, QStringLiteral("我")) << "the kept drills are the first child's";
-    const CDrillResult& latest = m_history->Drills().front().result;
+    const CDrillResult latest = m_history->Drills().front().result;
     EXPECT_EQ(latest.millisecondsUsed, 42000);
     EXPECT_EQ(latest.target, 8);
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
