@@ -10,6 +10,7 @@ namespace kelvo {
 
 namespace {
 
+const QString LastPanelFileName = QStringLiteral("KelvoPanel.json");
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
@@ -35,6 +36,7 @@ CRestored<T> Restore(CKeptDocument& file,
 CStore::CStore(const QString& strSettingsPath, QString strHistoryPath)
     : m_config(std::filesystem::path(strSettingsPath.toStdU16String())),
       m_lock(BesideSettings(LockFileName)), m_isUsedElsewhere(TakeLock()),
+      m_lastPanelFile(BesideSettings(LastPanelFileName), m_isUsedElsewhere),
       m_lastPlanFile(BesideSettings(LastPlanFileName), m_isUsedElsewhere),
       m_pageOptionsFile(BesideSettings(PageOptionsFileName), m_isUsedElsewhere),
       m_history(std::move(strHistoryPath)) {}
@@ -57,6 +59,23 @@ QString CStore::UsedElsewhereNote() const {
     return m_isUsedElsewhere ? QString::fromUtf16(UsedElsewhereText) : QString();
 }
 
+bool CStore::LoadSettings() {
+    if (!m_config.Load()) {
+        return false;
+    }
+    QString strNote;
+    auto panel = m_lastPanelFile.Read(&ReadPanelFile, strNote);
+    if (!panel) {
+        return true;
+    }
+    CConfig withPanel = m_config;
+    withPanel.SetQuestionData(std::make_shared<CQuestionData>(std::move(*panel)));
+    if (withPanel.Bytes() == m_config.Bytes()) {
+        m_config.SetQuestionData(withPanel.QuestionData());
+    }
+    return true;
+}
+
 CRestored<CSheetPlan> CStore::RestoreLastPlan() {
     return Restore<CSheetPlan>(m_lastPlanFile, &ReadPlanFile, u"上次的试卷没有恢复：");
 }
@@ -77,8 +96,11 @@ QString CStore::KeepPageOptions(const CPageOptions& options) {
 // Like the settings, the last plan is kept silently or not at all.
 void CStore::KeepAtClose(const CSheetPlan& lastPlan) {
     m_config.Save();
+    QString strMessage;
+    if (m_lastPanelFile.Refusal().isEmpty() && m_config.QuestionData()) {
+        WritePanelFile(m_lastPanelFile.Path(), *m_config.QuestionData(), strMessage);
+    }
     if (m_lastPlanFile.Refusal().isEmpty()) {
-        QString strMessage;
         WritePlanFile(m_lastPlanFile.Path(), lastPlan, strMessage);
     }
     m_lock.unlock();

@@ -1,8 +1,9 @@
 // The store: every file Kelvo keeps between runs, in one place. The settings
 // file Kelvo.ini (CConfig) stands where the caller says, by default beside the
 // program in portable use, else in the user's folders (CProgramFolder). Beside
-// it stand the last plan (KelvoPlan.json), the saved kinds (KelvoKinds.json)
-// and the page options (KelvoPage.json), each one CKeptDocument read and
+// it stand the last plan (KelvoPlan.json), the last panel's kind with what
+// Kelvo.ini has no line for (KelvoPanel.json), the saved kinds
+// (KelvoKinds.json) and the page options (KelvoPage.json), each one CKeptDocument read and
 // written by PlanFiles, under the lock Kelvo.lock; the drill history
 // (CDrillHistory, one SQLite file) has a path of its own. The main window makes
 // one store per run, takes back what the last run kept at start-up, hands it
@@ -47,11 +48,15 @@ public:
     // leaves the plan, kinds and page files to it. Empty otherwise.
     QString UsedElsewhereNote() const;
 
+    // The settings file, as CConfig::Load. The panel file completes the
+    // panel only while the settings file holds the same panel, so that a
+    // settings file changed since (by hand, or by an older Kelvo) wins.
+    bool LoadSettings();
     CRestored<CSheetPlan> RestoreLastPlan();
     CRestored<CPageOptions> RestorePageOptions();
     // Why the options could not be kept; empty when they were.
     QString KeepPageOptions(const CPageOptions& options);
-    // At the end of a run: the settings and the last plan, silently or not at
+    // At the end of a run: the settings, the last panel and the last plan, silently or not at
     // all; then another Kelvo may take the files.
     void KeepAtClose(const CSheetPlan& lastPlan);
 
@@ -63,6 +68,7 @@ private:
     QLockFile m_lock;
     // True when another Kelvo held the lock at start-up.
     bool m_isUsedElsewhere;
+    CKeptDocument m_lastPanelFile;
     CKeptDocument m_lastPlanFile;
     CKeptDocument m_pageOptionsFile;
     CDrillHistory m_history;

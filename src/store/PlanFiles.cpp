@@ -27,6 +27,7 @@ struct CFileKind {
 constexpr std::size_t Kilobyte = 1024;
 const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷", 1024 * Kilobyte};
 const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型", 4096 * Kilobyte};
+const CFileKind PanelFile{QLatin1StringView("kelvo-panel"), u"题型", 64 * Kilobyte};
 const CFileKind PageOptionsFile{QLatin1StringView("kelvo-page"), u"页面设置", 64 * Kilobyte};
 
 // The paper sizes by their names in the file, in the order of PaperSize.
@@ -107,7 +108,8 @@ std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
     return Whole(value, CQuestionData::RandomParentheses, CQuestionData::MaxParenthesesChoice);
 }
 
-std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
+// A kind as the panel holds it, whose title may be empty.
+std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
     const QJsonValue title = object.value(QStringLiteral("title"));
     const QJsonArray operands = object.value(QStringLiteral("operands")).toArray();
@@ -115,7 +117,7 @@ std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     const auto cbr = Whole(object.value(QStringLiteral("cbr")), Cbr::None, Cbr::NoRemainder);
     const auto result = LimitFromJson(object.value(QStringLiteral("result")));
     const auto parentheses = ParenthesesFromJson(object);
-    if (!title.isString() || title.toString().isEmpty() || !cbr || !result || !parentheses ||
+    if (!title.isString() || !cbr || !result || !parentheses ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -140,6 +142,11 @@ std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     kind->SetCbr(*cbr);
     kind->SetParenthesesChoice(*parentheses);
     return kind;
+}
+
+std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
+    auto kind = PanelKindFromJson(value);
+    return kind && !kind->Title().empty() ? std::move(kind) : nullptr;
 }
 
 std::optional<CSheetPlan> PlanFromJson(const QJsonObject& object) {
@@ -381,6 +388,27 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
                           QString& strMessage) {
     return WriteDocument(strPath, PageOptionsFileBytes(options), strMessage);
+}
+
+std::optional<CQuestionData> ReadPanelFile(const QString& strPath, QString& strMessage,
+                                           EReadFault& fault) {
+    const auto bytes = ReadBytes(strPath, PanelFile, strMessage, fault);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const auto object = DocumentObject(*bytes, strPath, PanelFile, strMessage, fault);
+    if (!object) {
+        return std::nullopt;
+    }
+    const auto kind = PanelKindFromJson(object->value(QStringLiteral("kind")));
+    return Checked(kind ? std::optional(*kind) : std::nullopt, strPath, PanelFile, strMessage,
+                   fault);
+}
+
+bool WritePanelFile(const QString& strPath, const CQuestionData& panel, QString& strMessage) {
+    return WriteDocument(strPath,
+                         DocumentBytes(PanelFile, {{QStringLiteral("kind"), KindToJson(panel)}}),
+                         strMessage);
 }
 
 } // namespace kelvo

@@ -17,6 +17,7 @@ namespace kelvo {
 //   {"format": "kelvo-plan", "version": 1, "mixed": false,
 //    "sections": [{"count": 20, "kind": KIND}, …]}
 //   {"format": "kelvo-kinds", "version": 1, "kinds": [KIND, …]}
+//   {"format": "kelvo-panel", "version": 1, "kind": KIND}
 //   {"format": "kelvo-page", "version": 1, "paper": "A4", "landscape": false,
 //    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1}
 //   KIND = {"title": "20以内的进位加法",
@@ -43,6 +44,12 @@ bool WritePlanFile(const QString& strPath, const CSheetPlan& plan, QString& strM
 std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMessage,
                                          EReadFault& fault);
 bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage);
+
+// The operand panel as the last run left it, with what Kelvo.ini has no line
+// for; its title may be empty.
+std::optional<CQuestionData> ReadPanelFile(const QString& strPath, QString& strMessage,
+                                           EReadFault& fault);
+bool WritePanelFile(const QString& strPath, const CQuestionData& panel, QString& strMessage);
 
 std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
                                                 EReadFault& fault);

@@ -67,7 +67,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
         m_ui.cboOperandCount->setCurrentIndex(0);
         m_ctrlsOperand->SetOperandCount(2);
         SetComboDropHeight(m_ui.cboQuestionType, QuestionListHeight);
-        if (m_store->Config().Load()) {
+        if (m_store->LoadSettings()) {
             UpdateMainView(m_store->Config(), *this);
         }
         // Files that cannot serve are said on the status line.

@@ -130,6 +130,29 @@ TEST_F(SettingsTest, TheBorrowPairComesBack) {
     EXPECT_TRUE(Check("chkCbr", 1)->isChecked());
 }
 
+// Kelvo.ini has no line for parentheses: the panel file beside it keeps them,
+// but only while Kelvo.ini still holds that panel.
+TEST_F(SettingsTest, TheParenthesesComeBackWhileTheSettingsFileHoldsTheSamePanel) {
+    SelectQuestionType(u"两步混合运算（带小括号，100以内）");
+    auto* parentheses = Find<QComboBox>(QStringLiteral("cboParentheses"));
+    parentheses->setCurrentIndex(2);
+    const QString chosen = parentheses->currentText();
+    const QStringList before = KeptState();
+    Reopen();
+    EXPECT_EQ(KeptState(), before);
+    EXPECT_EQ(Find<QComboBox>(QStringLiteral("cboParentheses"))->currentText(), chosen);
+
+    window->close();
+    CConfig config(SettingsPath().toStdU16String());
+    ASSERT_TRUE(config.Load());
+    config.QuestionData()->Limit1()->SetUpperLimit(90);
+    config.Save();
+    window = MakeWindow();
+    EXPECT_EQ(Box("txtLimits", 1)->text(), QStringLiteral("90"));
+    EXPECT_EQ(window->OperandController().QuestionData()->ParenthesesChoice(),
+              CQuestionData::NoParentheses);
+}
+
 TEST_F(SettingsTest, ADamagedFileLeavesTheDefaultsAndIsRewrittenWhole) {
     const QStringList defaults = KeptState();
     WriteFile(QByteArrayLiteral("\r\n 3 \r\n 1 \r\n 5 \r\n"));
