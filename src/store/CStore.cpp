@@ -60,20 +60,19 @@ QString CStore::UsedElsewhereNote() const {
 }
 
 bool CStore::LoadSettings() {
-    if (!m_config.Load()) {
-        return false;
-    }
+    const bool isLoaded = m_config.Load();
     QString strNote;
-    auto panel = m_lastPanelFile.Read(&ReadPanelFile, strNote);
-    if (!panel) {
-        return true;
+    auto panels = m_lastPanelFile.Read(&ReadPanelFile, strNote);
+    if (!panels) {
+        return isLoaded;
     }
+    m_lastSectionCount = panels->sectionCount;
     CConfig withPanel = m_config;
-    withPanel.SetQuestionData(std::make_shared<CQuestionData>(std::move(*panel)));
-    if (withPanel.Bytes() == m_config.Bytes()) {
+    withPanel.SetQuestionData(std::make_shared<CQuestionData>(std::move(panels->kind)));
+    if (isLoaded && withPanel.Bytes() == m_config.Bytes()) {
         m_config.SetQuestionData(withPanel.QuestionData());
     }
-    return true;
+    return isLoaded;
 }
 
 CRestored<CSheetPlan> CStore::RestoreLastPlan() {
@@ -94,11 +93,12 @@ QString CStore::KeepPageOptions(const CPageOptions& options) {
 }
 
 // Like the settings, the last plan is kept silently or not at all.
-void CStore::KeepAtClose(const CSheetPlan& lastPlan) {
+void CStore::KeepAtClose(const CSheetPlan& lastPlan, int32_t sectionCount) {
     m_config.Save();
     QString strMessage;
     if (m_lastPanelFile.Refusal().isEmpty() && m_config.QuestionData()) {
-        WritePanelFile(m_lastPanelFile.Path(), *m_config.QuestionData(), strMessage);
+        WritePanelFile(m_lastPanelFile.Path(), {*m_config.QuestionData(), sectionCount},
+                       strMessage);
     }
     if (m_lastPlanFile.Refusal().isEmpty()) {
         WritePlanFile(m_lastPlanFile.Path(), lastPlan, strMessage);

@@ -52,13 +52,16 @@ public:
     // panel only while the settings file holds the same panel, so that a
     // settings file changed since (by hand, or by an older Kelvo) wins.
     bool LoadSettings();
+    // The plan panel's count box as the last run left it; none without a
+    // panel file that serves.
+    std::optional<int32_t> LastSectionCount() const { return m_lastSectionCount; }
     CRestored<CSheetPlan> RestoreLastPlan();
     CRestored<CPageOptions> RestorePageOptions();
     // Why the options could not be kept; empty when they were.
     QString KeepPageOptions(const CPageOptions& options);
     // At the end of a run: the settings, the last panel and the last plan, silently or not at
     // all; then another Kelvo may take the files.
-    void KeepAtClose(const CSheetPlan& lastPlan);
+    void KeepAtClose(const CSheetPlan& lastPlan, int32_t sectionCount);
 
 private:
     QString BesideSettings(const QString& strFileName) const;
@@ -69,6 +72,7 @@ private:
     // True when another Kelvo held the lock at start-up.
     bool m_isUsedElsewhere;
     CKeptDocument m_lastPanelFile;
+    std::optional<int32_t> m_lastSectionCount;
     CKeptDocument m_lastPlanFile;
     CKeptDocument m_pageOptionsFile;
     CDrillHistory m_history;

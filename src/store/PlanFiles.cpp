@@ -390,25 +390,28 @@ bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
     return WriteDocument(strPath, PageOptionsFileBytes(options), strMessage);
 }
 
-std::optional<CQuestionData> ReadPanelFile(const QString& strPath, QString& strMessage,
-                                           EReadFault& fault) {
+std::optional<CLastPanels> ReadPanelFile(const QString& strPath, QString& strMessage,
+                                         EReadFault& fault) {
     const auto bytes = ReadBytes(strPath, PanelFile, strMessage, fault);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    const auto object = DocumentObject(*bytes, strPath, PanelFile, strMessage, fault);
+    const auto object =
+        bytes ? DocumentObject(*bytes, strPath, PanelFile, strMessage, fault) : std::nullopt;
     if (!object) {
         return std::nullopt;
     }
     const auto kind = PanelKindFromJson(object->value(QStringLiteral("kind")));
-    return Checked(kind ? std::optional(*kind) : std::nullopt, strPath, PanelFile, strMessage,
-                   fault);
+    const auto sectionCount = Whole(object->value(QStringLiteral("sectionCount")),
+                                    CSheetPlan::MinSectionCount, CSheetPlan::MaxSectionCount);
+    return Checked(kind && sectionCount ? std::optional(CLastPanels{*kind, *sectionCount})
+                                        : std::nullopt,
+                   strPath, PanelFile, strMessage, fault);
 }
 
-bool WritePanelFile(const QString& strPath, const CQuestionData& panel, QString& strMessage) {
-    return WriteDocument(strPath,
-                         DocumentBytes(PanelFile, {{QStringLiteral("kind"), KindToJson(panel)}}),
-                         strMessage);
+bool WritePanelFile(const QString& strPath, const CLastPanels& panels, QString& strMessage) {
+    return WriteDocument(
+        strPath,
+        DocumentBytes(PanelFile, {{QStringLiteral("kind"), KindToJson(panels.kind)},
+                                  {QStringLiteral("sectionCount"), panels.sectionCount}}),
+        strMessage);
 }
 
 } // namespace kelvo

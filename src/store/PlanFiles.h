@@ -17,7 +17,7 @@ namespace kelvo {
 //   {"format": "kelvo-plan", "version": 1, "mixed": false,
 //    "sections": [{"count": 20, "kind": KIND}, …]}
 //   {"format": "kelvo-kinds", "version": 1, "kinds": [KIND, …]}
-//   {"format": "kelvo-panel", "version": 1, "kind": KIND}
+//   {"format": "kelvo-panel", "version": 1, "kind": KIND, "sectionCount": 20}
 //   {"format": "kelvo-page", "version": 1, "paper": "A4", "landscape": false,
 //    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1}
 //   KIND = {"title": "20以内的进位加法",
@@ -45,11 +45,16 @@ std::optional<CSavedKinds> ReadKindsFile(const QString& strPath, QString& strMes
                                          EReadFault& fault);
 bool WriteKindsFile(const QString& strPath, const CSavedKinds& kinds, QString& strMessage);
 
-// The operand panel as the last run left it, with what Kelvo.ini has no line
-// for; its title may be empty.
-std::optional<CQuestionData> ReadPanelFile(const QString& strPath, QString& strMessage,
-                                           EReadFault& fault);
-bool WritePanelFile(const QString& strPath, const CQuestionData& panel, QString& strMessage);
+// The main window's panels as the last run left them, with what Kelvo.ini
+// has no line for: the operand panel's kind (its title may be empty) and the
+// count box of the plan panel.
+struct CLastPanels {
+    CQuestionData kind;
+    int32_t sectionCount = 0;
+};
+std::optional<CLastPanels> ReadPanelFile(const QString& strPath, QString& strMessage,
+                                         EReadFault& fault);
+bool WritePanelFile(const QString& strPath, const CLastPanels& panels, QString& strMessage);
 
 std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
                                                 EReadFault& fault);

@@ -405,8 +405,11 @@ void frmMain::SaveKind() {
     }
 }
 
-// The plan of the last run comes back, or the user is told why not.
+// The plan of the last run and its count box come back, or the user is told why not.
 QString frmMain::RestoreLastPlan() {
+    if (const auto count = m_store->LastSectionCount()) {
+        m_ui.planPanel.txtSectionCount->SetValue(*count);
+    }
     auto [plan, strNote] = m_store->RestoreLastPlan();
     if (plan) {
         m_ctrlsPlan->SetPlan(std::move(*plan));
@@ -449,7 +452,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
             m_training->close();
         }
         UpdateMainConfig(m_store->Config(), *this);
-        m_store->KeepAtClose(m_ctrlsPlan->Plan());
+        m_store->KeepAtClose(m_ctrlsPlan->Plan(), m_ui.planPanel.txtSectionCount->Value());
     });
     event->accept();
 }

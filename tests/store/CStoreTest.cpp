@@ -36,10 +36,10 @@ TEST(StoreTest, WhatOneRunKeepsTheNextTakesBackAndARunBesideItLeavesAlone) {
         EXPECT_FALSE(none.content);
         EXPECT_TRUE(none.strNote.isEmpty()) << none.strNote.toStdString();
         EXPECT_FALSE(beside.KeepPageOptions(CPageOptions()).isEmpty());
-        beside.KeepAtClose(CSheetPlan());
+        beside.KeepAtClose(CSheetPlan(), CSheetPlan::MinSectionCount);
         EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("KelvoPlan.json"))));
     }
-    first->KeepAtClose(plan);
+    first->KeepAtClose(plan, CSheetPlan::MinSectionCount);
     first.reset();
 
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
