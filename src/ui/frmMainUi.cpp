@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace kelvo {
@@ -23,6 +24,7 @@ constexpr int GapWidth = 41;
 constexpr int GapHeight = 89;
 constexpr std::array<int, 3> GapLefts{104, 256, 408};
 constexpr int EqualLeft = 560;
+constexpr int OutputMargin = 12;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
 constexpr int PanelHeight = 153;
@@ -325,6 +327,8 @@ void frmMainUi::SetupUi(QWidget* form) {
     txtOutput->setReadOnly(true);
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(DefaultOutputFont());
+    // A margin as on paper, so the first column does not touch the border.
+    txtOutput->document()->setDocumentMargin(OutputMargin);
     // The box gives way first when the screen is small (a 1366 × 768 laptop).
     txtOutput->setMinimumSize(600, 120);
 
