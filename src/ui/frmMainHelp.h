@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-// The usage notes of the main window, with a button that closes them.
+// The user guide inside the program, with a button that closes it.
 class frmMainHelp : public QDialog {
 public:
     explicit frmMainHelp(QWidget* owner);

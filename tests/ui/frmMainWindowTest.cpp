@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace kelvo {
@@ -18,25 +20,27 @@ QString AccessibleName(QWidget* widget) {
 
 using WindowTest = MainWindowFixture;
 
-TEST_F(WindowTest, HelpShowsTheUsageNotesModallyAndCloses) {
+// The help window shows the guide that is installed beside the program.
+TEST_F(WindowTest, HelpShowsTheShippedGuideModallyAndCloses) {
     QString title;
-    QString notes;
+    QString shown;
     QTimer::singleShot(0, window.get(), [&] {
         auto* help = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(help, nullptr);
         title = help->windowTitle();
-        notes = help->findChild<QPlainTextEdit*>(QStringLiteral("txtHelp"))->toPlainText();
+        shown = help->findChild<QTextBrowser*>(QStringLiteral("txtHelp"))->toPlainText();
         auto* close = help->findChild<QPushButton*>(QStringLiteral("cmdClose"));
         EXPECT_EQ(close->text(), QString::fromUtf16(u"关闭"));
         close->click();
     });
     Find<QPushButton>(QStringLiteral("cmdHelp"))->click();
     EXPECT_EQ(title, QString::fromUtf16(u"Kelvo帮助"));
-    EXPECT_TRUE(notes.startsWith(QString::fromUtf16(u"说明事项：")));
-    for (int point = 1; point <= 10; ++point) {
-        EXPECT_TRUE(notes.contains(QStringLiteral("\n%1. ").arg(point))) << point;
-    }
-    EXPECT_FALSE(notes.contains(QStringLiteral("\n11. ")));
+    QFile shipped(frmMain::GuidePath());
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QTextDocument guide;
+    guide.setHtml(QString::fromUtf8(shipped.readAll()));
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf16(u"Kelvo使用指南")));
+    EXPECT_EQ(shown, guide.toPlainText());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
