@@ -1,6 +1,7 @@
 #include "question/CPreCreatedQuestions.h"
 
 #include "question/PresetTable.h"
+#include "question/UnitPresets.h"
 
 namespace kelvo {
 
@@ -49,6 +50,9 @@ void CPreCreatedQuestions::Load() {
             m_questions.Add(question);
             m_titles.emplace(record.title, question);
         }
+    }
+    for (const PresetRecord& record : UnitPresetTable()) {
+        m_titles.emplace(record.title, MakeQuestion(record));
     }
     if (!m_addQuestion) {
         return;

@@ -12,11 +12,13 @@ namespace kelvo {
 
 // The fixed list of preset question types offered in the question-type box,
 // built from the constant preset table; separators only structure the list.
+// The presets of the textbook units (UnitPresets) are found by title too.
 class CPreCreatedQuestions {
 public:
     using AddQuestionHandler = std::function<void(const std::shared_ptr<CQuestionData>&)>;
 
-    // The question data of a preset title; none for a separator's title.
+    // The question data of a preset's or a unit's title; none for a
+    // separator's title.
     std::shared_ptr<CQuestionData> Item(const std::u16string& strTitle) const;
     // Every entry in list order, separators included (a separator has only
     // its title set).

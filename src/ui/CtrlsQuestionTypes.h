@@ -11,15 +11,18 @@
 
 namespace kelvo {
 
-// The question-type list beyond the presets: the kinds saved by name follow
-// the presets' entries after a separator, and are kept in a kinds file. The
-// presets' entries stay as they are.
+// The question-type list beyond the presets. The term list before it picks
+// the group of entries: "经典题型", the presets as they always stood (the main
+// window lists them at start-up), or a school term, the custom entry and the
+// term's units. The kinds saved by name follow the group's entries after a
+// separator, and are kept in a kinds file. Separators cannot be picked.
 class CtrlsQuestionTypes {
 public:
-    CtrlsQuestionTypes(QComboBox* cboQuestionType, const CPreCreatedQuestions& presets,
-                       CKeptDocument kindsFile);
+    CtrlsQuestionTypes(QComboBox* cboPresetTerm, QComboBox* cboQuestionType,
+                       const CPreCreatedQuestions& presets, CKeptDocument kindsFile);
 
-    // The preset or saved kind at a place of the list; none for a separator.
+    // The preset, unit or saved kind at a place of the list; none for a
+    // separator.
     const CQuestionData* EntryAt(int index) const;
 
     // Lists the kinds of the kinds file. No file yet is no fault; a message
@@ -31,8 +34,15 @@ public:
     QString Save(std::shared_ptr<const CQuestionData> kind);
 
 private:
+    // Lists the entries of a group in place of the shown ones; the panel
+    // keeps its kind until an entry is picked.
+    void ShowGroup(int group);
+    // The entries of the shown group, before the saved kinds.
+    int EntryCount() const;
     void ShowSavedKinds();
+    void DisableSeparators();
 
+    QComboBox* m_terms;
     QComboBox* m_list;
     const CPreCreatedQuestions& m_presets;
     CKeptDocument m_kindsFile;

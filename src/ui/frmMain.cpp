@@ -54,7 +54,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_paper = std::make_unique<CtrlsPaper>(*this, m_document, *m_ctrlsSettings, *m_ui.txtOutput,
                                            *m_store, *m_progress);
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
-        m_ui.cboQuestionType, m_precreatedQuestions, m_store->KindsFile());
+        m_ui.cboPresetTerm, m_ui.cboQuestionType, m_precreatedQuestions, m_store->KindsFile());
     ConnectPanel();
     ConnectCommands();
     ConnectPlan();

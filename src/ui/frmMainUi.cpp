@@ -2,6 +2,7 @@
 
 #include "worksheet/CSheetPlan.h"
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,6 +26,8 @@ constexpr int GapHeight = 89;
 constexpr std::array<int, 3> GapLefts{104, 256, 408};
 constexpr int EqualLeft = 560;
 constexpr int OutputMargin = 12;
+// Room in the open question-type list for the longest unit names.
+constexpr int QuestionListWidth = 300;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
 constexpr int PanelHeight = 153;
@@ -222,13 +225,21 @@ void frmMainUi::SetupUi(QWidget* form) {
 
     fraType = Named(new QGroupBox(form), QStringLiteral("fraType"));
     fraType->setAccessibleName(Text(u"题型"));
+    // The grade first, then the unit: both on the row of the question type.
+    cboPresetTerm = Named(new QComboBox(fraType), QStringLiteral("cboPresetTerm"));
+    cboPresetTerm->setAccessibleName(Text(u"年级"));
     cboQuestionType = Named(new QComboBox(fraType), QStringLiteral("cboQuestionType"));
-    cboQuestionType->setMinimumWidth(233);
+    cboQuestionType->setMinimumWidth(200);
+    cboQuestionType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboQuestionType->view()->setMinimumWidth(QuestionListWidth);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(cboPresetTerm);
+    typeRow->addWidget(cboQuestionType, 1);
     cboOperandCount = Named(new QComboBox(fraType), QStringLiteral("cboOperandCount"));
     cboOperandCount->addItems({Text(u"二个运算数"), Text(u"三个运算数"), Text(u"四个运算数")});
     auto* typeGrid = new QGridLayout(fraType);
     typeGrid->addWidget(Buddy(u"运算题型", cboQuestionType, fraType), 0, 0);
-    typeGrid->addWidget(cboQuestionType, 0, 1);
+    typeGrid->addLayout(typeRow, 0, 1, 1, 2);
     typeGrid->addWidget(Buddy(u"算数个数", cboOperandCount, fraType), 1, 0);
     typeGrid->addWidget(cboOperandCount, 1, 1);
     cmdSaveKind = Named(new QPushButton(Text(u"保存题型"), fraType), QStringLiteral("cmdSaveKind"));

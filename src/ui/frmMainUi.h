@@ -61,6 +61,7 @@ struct CPlanPanel {
 // assistive technology.
 struct frmMainUi {
     QGroupBox* fraType = nullptr;
+    QComboBox* cboPresetTerm = nullptr;
     QComboBox* cboQuestionType = nullptr;
     QComboBox* cboOperandCount = nullptr;
     QPushButton* cmdSaveKind = nullptr;

@@ -122,6 +122,32 @@ TEST_F(PanelTest, ASeparatorChangesNothing) {
     EXPECT_EQ(PanelState(), before);
 }
 
+// The grade first, then the unit. The classic list keeps its headings where
+// they stood, and neither the keys nor a click can pick one.
+TEST_F(PanelTest, ATermListsItsUnitsAndTheClassicHeadingsCannotBePicked) {
+    auto* terms = Find<QComboBox>(QStringLiteral("cboPresetTerm"));
+    auto* list = Find<QComboBox>(QStringLiteral("cboQuestionType"));
+    const int classicCount = list->count();
+    const int heading = list->findText(QStringLiteral("------------------------B"));
+    EXPECT_FALSE(list->model()->flags(list->model()->index(heading, 0)) & Qt::ItemIsEnabled);
+    list->setCurrentIndex(heading - 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), heading + 1);
+
+    terms->setCurrentIndex(terms->findText(QString::fromUtf16(u"一年级上")));
+    EXPECT_EQ(list->itemText(0), QString::fromUtf16(u"自己定制题型"));
+    SelectQuestionType(u"20以内的进位加法（凑十法）");
+    EXPECT_EQ(Box("txtLimits", 0)->text(), QStringLiteral("2"));
+    EXPECT_TRUE(CbrBox(0)->isChecked());
+    Find<QPushButton>(QStringLiteral("cmdCreate"))->click();
+    EXPECT_EQ(Output().count(u'＋'), 50);
+    EXPECT_FALSE(Output().contains(QStringLiteral("＋1=")));
+
+    terms->setCurrentIndex(0);
+    EXPECT_EQ(list->count(), classicCount);
+    EXPECT_TRUE(CbrBox(0)->isChecked());
+}
+
 TEST_F(PanelTest, OperandCountShowsFramesAndMovesTheResult) {
     auto* equal = Find<QLabel>(QStringLiteral("lblEqual"));
     EXPECT_EQ(Frame(4)->x(), Frame(2)->x());

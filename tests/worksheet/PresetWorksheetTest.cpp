@@ -3,11 +3,13 @@
 #include "question/CPreCreatedQuestions.h"
 #include "question/PresetTable.h"
 #include "question/QuestionTemplates.h"
+#include "question/UnitPresets.h"
 #include "support/QuestionChecks.h"
 #include "worksheet/QuestionSet.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -134,6 +136,92 @@ TEST_P(PresetGenerationTest, TheLargestSheetGetsTheFullYield) {
 INSTANTIATE_TEST_SUITE_P(Presets, PresetGenerationTest, ::testing::ValuesIn(PresetNumbers()),
                          [](const ::testing::TestParamInfo<int32_t>& info) {
                              return "Entry" + std::to_string(info.param);
+                         });
+
+int32_t Ones(int32_t number) {
+    return number % 10;
+}
+
+// What a unit teaches beyond its ranges, for a question a ○ b = result.
+using Intent = bool (*)(int32_t a, int32_t b, int32_t result);
+const std::map<std::u16string, Intent> UnitIntents{
+    {u"凑十（10的分与合）", [](int32_t, int32_t, int32_t r) { return r == 10; }},
+    {u"20以内的进位加法（凑十法）",
+     [](int32_t a, int32_t b, int32_t r) { return a < 10 && b < 10 && r > 10; }},
+    {u"十几加几（不进位）",
+     [](int32_t a, int32_t b, int32_t) { return a / 10 == 1 && Ones(a) + b < 10; }},
+    {u"十几减几（不退位）",
+     [](int32_t a, int32_t b, int32_t) { return a / 10 == 1 && Ones(a) >= b; }},
+    {u"20以内的退位减法（破十法）",
+     [](int32_t a, int32_t b, int32_t) { return a / 10 == 1 && Ones(a) < b; }},
+    {u"两位数加一位数（不进位）", [](int32_t a, int32_t b, int32_t) { return Ones(a) + b < 10; }},
+    {u"两位数加一位数（进位）", [](int32_t a, int32_t b, int32_t) { return Ones(a) + b >= 10; }},
+    {u"两位数减一位数（不退位）", [](int32_t a, int32_t b, int32_t) { return Ones(a) >= b; }},
+    {u"两位数减一位数（退位）", [](int32_t a, int32_t b, int32_t) { return Ones(a) < b; }},
+    {u"两位数加两位数（进位）",
+     [](int32_t a, int32_t b, int32_t) { return Ones(a) + Ones(b) >= 10; }},
+    {u"两位数减两位数（退位）", [](int32_t a, int32_t b, int32_t) { return Ones(a) < Ones(b); }},
+    {u"整十数除以一位数（商是整十数）", [](int32_t, int32_t, int32_t r) { return r % 10 == 0; }},
+    {u"整百数除以一位数（商是整百数）", [](int32_t, int32_t, int32_t r) { return r % 100 == 0; }},
+    {u"两位数除以一位数（商是两位数）",
+     [](int32_t, int32_t, int32_t r) { return r >= 10 && r <= 99; }},
+    {u"除数是整十数的口算除法",
+     [](int32_t, int32_t b, int32_t r) { return b % 10 == 0 && r < 10; }},
+};
+
+// Every unit stands in one term, and every term's title finds its preset; no
+// unit takes the title of an entry of the classic list.
+TEST(UnitPresetsTest, EveryUnitStandsInOneTermUnderATitleOfItsOwn) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    std::map<std::u16string, int> listings;
+    for (const PresetTerm& term : PresetTerms()) {
+        for (const char16_t* title : term.unitTitles) {
+            EXPECT_NE(presets.Item(title), nullptr);
+            ++listings[title];
+        }
+    }
+    for (const PresetRecord& unit : UnitPresetTable()) {
+        EXPECT_EQ(listings[unit.title], 1);
+        for (const PresetRecord& entry : PresetTable()) {
+            EXPECT_NE(std::u16string_view(unit.title), std::u16string_view(entry.title));
+        }
+    }
+    for (const auto& [title, intent] : UnitIntents) {
+        EXPECT_NE(presets.Item(title), nullptr);
+    }
+}
+
+class UnitGenerationTest : public ::testing::TestWithParam<size_t> {
+protected:
+    void SetUp() override { SeedRandom(9000 + GetParam()); }
+    void TearDown() override { UseClockForRandomReseed(); }
+};
+
+// A sheet of 5000 questions keeps to the unit's kind and to what it teaches.
+TEST_P(UnitGenerationTest, EveryQuestionKeepsToTheUnit) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    const std::u16string title = UnitPresetTable()[GetParam()].title;
+    const CQuestionData& unit = *presets.Item(title);
+    const CQuestionSet questionSet = MakeQuestions(unit, 5000, nullptr);
+    ASSERT_TRUE(questionSet.HasQuestions());
+    EXPECT_EQ(questionSet.errorText, u"");
+    const auto intent = UnitIntents.find(title);
+    for (int32_t i = 1; i <= questionSet.questions.Count(); ++i) {
+        const CExprValue& question = *questionSet.questions.Item(i);
+        ASSERT_EQ(Violations(unit, question), "") << Show(question);
+        const auto& values = question.OperandValues();
+        ASSERT_TRUE(intent == UnitIntents.end() ||
+                    intent->second(values[0][1], values[1][1], question.ResultValue()))
+            << Show(question);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, UnitGenerationTest,
+                         ::testing::Range<size_t>(0, UnitPresetTable().size()),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                             return "Unit" + std::to_string(info.param + 1);
                          });
 
 } // namespace
