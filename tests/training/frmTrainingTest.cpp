@@ -413,8 +413,8 @@ TEST_F(frmTrainingTest, HelpTellsModesStepsKeysGradesAndHintsInOrder) {
     const QString text = help.txtHelp->toPlainText();
     qsizetype last = -1;
     for (const char16_t* part :
-         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"结束",
-          u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
+         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"回车键",
+          u"空格键或者【余】", u"结束", u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
           u"婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元", u"字体", u"眼睛"}) {
         const qsizetype at = text.indexOf(QString::fromUtf16(part), last + 1);
         EXPECT_GT(at, last) << QString::fromUtf16(part).toStdString();
