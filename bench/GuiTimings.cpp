@@ -198,6 +198,8 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     SaveTypedTraining(training, folder, 12);
     SaveTypedTraining(training, folder, 28);
     training.close();
+    // The closed window goes, so that the button opens a new one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     auto* types = window.findChild<QComboBox*>(QStringLiteral("cboQuestionType"));
     const int kind = types->currentIndex();

@@ -568,7 +568,8 @@ void frmTraining::ShowTyped(int32_t slot, const QString& strTyped) {
 void frmTraining::ShowTypedWithRemainder(int32_t slot, const QString& strQuotient,
                                          const QString& strRemainder, bool bAtRemainder) {
     const auto typedInto = [](const QString& strPlace) {
-        return QStringLiteral("<u>%1</u>").arg(strPlace);
+        return QStringLiteral("<span style=\"background-color: %1\">%2</span>")
+            .arg(kCurrent.name(), strPlace);
     };
     const QString quotient = AnswerPlace(strQuotient);
     const QString remainder = AnswerPlace(strRemainder);

@@ -70,7 +70,7 @@ public:
     // The digits typed so far in the question's answer place.
     void ShowTyped(int32_t slot, const QString& strTyped);
     // The digits of the quotient and the remainder typed so far; the place
-    // typed into is underlined.
+    // typed into has the colour of the current question.
     void ShowTypedWithRemainder(int32_t slot, const QString& strQuotient,
                                 const QString& strRemainder, bool bAtRemainder);
     // A typed answer right at once green.
