@@ -193,6 +193,8 @@ void CtrlsTraining::DoFinishClicked() {
     m_form.EnableModes(true);
     if (const auto current = m_drill.Current()) {
         m_form.MarkCurrent(*current, false);
+        // Keys typed without Enter are no answer.
+        ShowSlot(*current);
     }
     m_drill.Finish();
     ShowEntry();
@@ -374,18 +376,21 @@ bool CtrlsTraining::ShowDrill(std::u16string kind, std::vector<CDrillQuestion> q
 
 void CtrlsTraining::ShowSlots() {
     m_form.ShowKeypad(m_drill.TakesTypedAnswers());
-    const std::vector<CDrillSlot>& frames = m_drill.Slots();
-    for (size_t k = 0; k < frames.size(); ++k) {
-        const auto slot = static_cast<int32_t>(k);
-        const CExprValue& value = *frames[k].question.kept.question;
-        const QString question = QString::fromStdU16String(value.LeftPartToString().ToString());
-        if (m_drill.TakesTypedAnswers()) {
-            m_form.ShowTypedQuestion(slot, question, value.HasRemainder());
-        } else {
-            m_form.ShowQuestion(slot, question,
-                                {QString::fromStdU16String(frames[k].choices.Text(0)),
-                                 QString::fromStdU16String(frames[k].choices.Text(1))});
-        }
+    for (size_t k = 0; k < m_drill.Slots().size(); ++k) {
+        ShowSlot(static_cast<int32_t>(k));
+    }
+}
+
+void CtrlsTraining::ShowSlot(int32_t slot) {
+    const CDrillSlot& frame = m_drill.Slots()[static_cast<size_t>(slot)];
+    const CExprValue& value = *frame.question.kept.question;
+    const QString question = QString::fromStdU16String(value.LeftPartToString().ToString());
+    if (m_drill.TakesTypedAnswers()) {
+        m_form.ShowTypedQuestion(slot, question, value.HasRemainder());
+    } else {
+        m_form.ShowQuestion(slot, question,
+                            {QString::fromStdU16String(frame.choices.Text(0)),
+                             QString::fromStdU16String(frame.choices.Text(1))});
     }
 }
 

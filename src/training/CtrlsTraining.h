@@ -76,6 +76,8 @@ private:
     void KeepChildOptions();
     const CChild& CurrentChild() const;
     void ShowSlots();
+    // The question and its answer choices or its empty answer place.
+    void ShowSlot(int32_t slot);
     bool IsCurrentWithRemainder() const;
     void ShowEntry();
     // The next question after a typed answer that counts.
