@@ -1,5 +1,5 @@
 // Times the main window (start-up, Create) and renders it, the training window
-// (choosing, and typing with the keypad at 12 and 28 pt),
+// (choosing, and typing with the keypad at 12 and 28 pt, also with remainders),
 // the mistake book and score history over a week of drills, the 听算 window and
 // the font dialog to PNG files for a visual check.
 // Usage: kelvo_gui_timings [folder for the PNG files]
@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -134,6 +135,49 @@ void SaveTypedTraining(kelvo::frmTraining& training, const QString& folder, int3
          QStringLiteral("kelvo-training-typed-graded-%1pt.png").arg(size).toLatin1().constData());
 }
 
+// A typing drill of division with remainders at the given size: the first
+// answer right, the second without its remainder and shown right, its retyping
+// stopped after "余".
+void SaveRemainderTraining(kelvo::frmTraining& training, const QString& folder, int32_t size) {
+    auto font = *training.QuestionFont();
+    font.SetSize(size);
+    training.ApplyQuestionFont(font);
+    training.findChild<QRadioButton*>(QStringLiteral("optAnswerModes_1"))->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    const auto press = [&](const QString& name) {
+        training.findChild<QPushButton*>(name)->click();
+    };
+    const auto typeNumber = [&](int value) {
+        for (const QChar digit : QString::number(value)) {
+            press(QStringLiteral("cmdKeys_%1").arg(digit.digitValue()));
+        }
+    };
+    const auto operands = [&](int slot) {
+        const QStringList parts =
+            training
+                .findChild<kelvo::CClickLabel*>(QStringLiteral("lblQuestions_%1").arg(3 * slot))
+                ->text()
+                .chopped(1)
+                .split(u'÷');
+        return std::pair(parts.value(0).toInt(), std::max(parts.value(1).toInt(), 1));
+    };
+    const auto [dividend0, divisor0] = operands(0);
+    typeNumber(dividend0 / divisor0);
+    press(QStringLiteral("cmdRemainder"));
+    typeNumber(dividend0 % divisor0);
+    press(QStringLiteral("cmdEnter"));
+    const auto [dividend1, divisor1] = operands(1);
+    typeNumber(dividend1 / divisor1);
+    press(QStringLiteral("cmdEnter"));
+    typeNumber(dividend1 / divisor1);
+    press(QStringLiteral("cmdRemainder"));
+    QApplication::processEvents();
+    Save(training, folder,
+         QStringLiteral("kelvo-training-remainder-%1pt.png").arg(size).toLatin1().constData());
+    press(QStringLiteral("cmdFinish"));
+}
+
 // A drill of the main window's kind of question, before and after grading
 // with a few answers clicked.
 void SaveTraining(kelvo::frmMain& window, const QString& folder) {
@@ -154,6 +198,18 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     SaveTypedTraining(training, folder, 12);
     SaveTypedTraining(training, folder, 28);
     training.close();
+    // The closed window goes, so that the button opens a new one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    auto* types = window.findChild<QComboBox*>(QStringLiteral("cboQuestionType"));
+    const int kind = types->currentIndex();
+    types->setCurrentIndex(types->findText(QStringLiteral("有余数的除法（表内）")));
+    window.findChild<QPushButton*>(QStringLiteral("cmdTraining"))->click();
+    kelvo::frmTraining& remainders = *window.TrainingWindow();
+    SaveRemainderTraining(remainders, folder, 12);
+    SaveRemainderTraining(remainders, folder, 28);
+    remainders.close();
+    types->setCurrentIndex(kind);
 }
 
 // The system's dialogs, except that messages are not waited for and the

@@ -3,10 +3,8 @@
 #include "drill/TypicalSlip.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
-#include "number/OperatorCodes.h"
 
 #include <cmath>
 
@@ -50,13 +48,9 @@ AnswerChoices WithRemainders(AnswerChoices choices, int32_t right, int32_t wrong
 
 } // namespace
 
-std::u16string AnswerChoices::Text(size_t index) const {
-    std::u16string text = DecimalText(Values.at(index));
-    if (Remainders.at(index) >= 0) {
-        text += RemainderMark;
-        AppendDecimalText(text, Remainders.at(index));
-    }
-    return text;
+CAnswer AnswerChoices::Answer(size_t index) const {
+    const int32_t remainder = Remainders.at(index);
+    return {Values.at(index), remainder >= 0 ? std::optional(remainder) : std::nullopt};
 }
 
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drill/CAnswer.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -18,8 +20,9 @@ struct AnswerChoices {
     std::array<int32_t, 2> Remainders{-1, -1};
     int32_t RightIndex = 0;
 
+    CAnswer Answer(size_t index) const;
     // The choice as shown: "3", or "3……2" with a remainder.
-    std::u16string Text(size_t index) const;
+    std::u16string Text(size_t index) const { return Answer(index).Text(); }
 };
 
 // The wrong answer is one or two steps of the result limit's multiple away from

@@ -10,11 +10,11 @@
 
 namespace kelvo {
 
-std::optional<int32_t> CDrillSlot::Answer() const {
+std::optional<CAnswer> CDrillSlot::Answer() const {
     if (typed) {
         return typed;
     }
-    return chosen ? std::optional(choices.Values[static_cast<size_t>(*chosen)]) : std::nullopt;
+    return chosen ? std::optional(choices.Answer(static_cast<size_t>(*chosen))) : std::nullopt;
 }
 
 CDrill::CDrill(Clock clock) : m_clock(std::move(clock)) {}
@@ -45,9 +45,6 @@ void CDrill::Prepare(std::u16string kind, std::vector<CDrillQuestion> questions,
     }
     m_current = 0;
     m_millisecondsUsed.reset();
-    m_hasRemainder = std::ranges::any_of(m_slots, [](const CDrillSlot& slot) {
-        return slot.question.kept.question->HasRemainder();
-    });
     m_bReady = !m_slots.empty();
 }
 
@@ -77,15 +74,15 @@ bool CDrill::Choose(int32_t slot, int32_t choice) {
     return true;
 }
 
-CDrill::Typed CDrill::Type(int32_t value) {
+CDrill::Typed CDrill::Type(const CAnswer& answer) {
     if (!Current()) {
         return Typed::Ignored;
     }
     CDrillSlot& slot = m_slots[m_current];
-    const bool right = value == slot.RightValue();
+    const bool right = answer == slot.RightAnswer();
     const bool first = !slot.typed;
     if (first) {
-        slot.typed = value;
+        slot.typed = answer;
         slot.milliseconds = Since(m_shownAt);
     }
     if (!right) {
@@ -129,8 +126,8 @@ bool CDrill::ReachesTarget() const {
 CDrillRecord CDrill::Record(int32_t timeLimit, int32_t secondsUsed) const {
     const int32_t wrong = Wrong();
     CDrillRecord record{{m_kind, m_mode, std::nullopt, std::nullopt, kQuestionCount - wrong, wrong,
-                         DrillScore(wrong), GradeName(wrong),
-                         TakesTypedAnswers() ? kTyping : kChoosing, m_millisecondsUsed, m_target},
+                         DrillScore(wrong), GradeName(wrong), m_answerMode, m_millisecondsUsed,
+                         m_target},
                         {},
                         {},
                         {}};

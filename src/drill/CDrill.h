@@ -2,13 +2,14 @@
 //
 //   kept questions --Prepare--> up to 30 slots, two answer choices each
 //                               (AnswerChoices; TypicalSlip for teaching choices)
-//   Start, Choose(slot, choice) or Type(value) … Finish
+//   Start, Choose(slot, choice) or Type(answer) … Finish
 //       --> right, wrong, score, grade, right questions per minute
 //   --Record(seconds)--> CDrillRecord, which the drill history keeps
 //
 // Two answer modes: choosing one of two choices in any order, or typing the
 // answers one question after another; a wrong typed answer must be retyped
-// as the right one before the next question comes.
+// as the right one before the next question comes. A division with a
+// remainder is answered with both numbers (CAnswer), and only both right count.
 //
 // The training window's controller CtrlsTraining drives one CDrill and asks it
 // whether an answer counts, what the results are and what to record; the window
@@ -40,14 +41,14 @@ struct CDrillSlot {
     // 0 or 1; none before the first click.
     std::optional<int32_t> chosen;
     // The first answer typed.
-    std::optional<int32_t> typed;
+    std::optional<CAnswer> typed;
     // From showing the question to its first answer.
     std::optional<int32_t> milliseconds;
 
-    int32_t RightValue() const { return question.kept.question->ResultValue(); }
-    bool IsRight() const { return typed ? *typed == RightValue() : chosen == choices.RightIndex; }
-    // The value answered first (typed) or last (chosen); none when unanswered.
-    std::optional<int32_t> Answer() const;
+    CAnswer RightAnswer() const { return CAnswer::RightFor(*question.kept.question); }
+    bool IsRight() const { return typed ? *typed == RightAnswer() : chosen == choices.RightIndex; }
+    // The answer given first (typed) or last (chosen); none when unanswered.
+    std::optional<CAnswer> Answer() const;
 };
 
 class CDrill {
@@ -82,7 +83,7 @@ public:
     // does not count.
     bool Choose(int32_t slot, int32_t choice);
     // The answer to the current question of a typing drill.
-    Typed Type(int32_t value);
+    Typed Type(const CAnswer& answer);
     void Finish();
     void SetMode(int32_t mode) { m_mode = mode; }
     // Set before the start; a running drill keeps its answer mode.
@@ -94,9 +95,7 @@ public:
     bool IsRunning() const { return m_bRunning; }
     int32_t Mode() const { return m_mode; }
     int32_t AnswerMode() const { return m_answerMode; }
-    // A typed answer is one whole number: a drill with a remainder among its
-    // questions takes choices whatever answer mode is set.
-    bool TakesTypedAnswers() const { return m_answerMode == kTyping && !m_hasRemainder; }
+    bool TakesTypedAnswers() const { return m_answerMode == kTyping; }
     int32_t Target() const { return m_target; }
     const std::vector<CDrillSlot>& Slots() const { return m_slots; }
     // The slot a running typing drill waits for; none when there is none.
@@ -120,7 +119,6 @@ private:
     std::vector<CDrillSlot> m_slots;
     int32_t m_mode = kTimeLimited;
     int32_t m_answerMode = kChoosing;
-    bool m_hasRemainder = false;
     int32_t m_target = 0;
     size_t m_current = 0;
     int64_t m_startedAt = 0;

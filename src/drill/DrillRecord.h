@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/CAnswer.h"
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
 
@@ -23,8 +24,8 @@ struct CKeptQuestion {
 
 struct CMissedQuestion {
     CKeptQuestion kept;
-    // None when the question was not answered.
-    std::optional<int32_t> choice;
+    // The wrong answer typed or chosen; none when the question was not answered.
+    std::optional<CAnswer> answer;
 };
 
 // What the results show of a finished drill.
@@ -52,7 +53,7 @@ struct CDrillResult {
 struct CTimedAnswer {
     CKeptQuestion kept;
     // The first answer given; a typed answer corrected afterwards stays as typed.
-    std::optional<int32_t> answer;
+    std::optional<CAnswer> answer;
     // From showing the question to that first answer.
     std::optional<int32_t> milliseconds;
 };

@@ -77,6 +77,17 @@ QVariant OptionalValue(const std::optional<int32_t>& value) {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<int>());
 }
 
+// The child's answer as the answers and missed_questions tables keep it: a
+// whole number as a number, as ever; a quotient with its remainder as the text
+// the child saw, "3……2", which SQLite keeps as text in the same column, so
+// files stay as they were and earlier Kelvos still open them.
+QVariant AnswerValue(const std::optional<CAnswer>& answer) {
+    if (answer && answer->remainder) {
+        return QString::fromStdU16String(answer->Text());
+    }
+    return OptionalValue(answer ? std::optional(answer->value) : std::nullopt);
+}
+
 std::optional<int32_t> OptionalInt(const QVariant& value) {
     return value.isNull() ? std::nullopt : std::optional<int32_t>(value.toInt());
 }
@@ -245,7 +256,7 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
         int32_t position = 0;
         for (const CTimedAnswer& timed : record.answers) {
             Run(answer, {drillId, ++position, OperandsText(*timed.kept.question),
-                         timed.kept.question->ResultValue(), OptionalValue(timed.answer),
+                         timed.kept.question->ResultValue(), AnswerValue(timed.answer),
                          OptionalValue(timed.milliseconds)});
         }
 
@@ -254,7 +265,7 @@ bool CDrillHistory::Record(const CDrillRecord& record) {
                                                          "VALUES (?, ?, ?, ?)"));
         for (const CMissedQuestion& question : record.missed) {
             Run(missed, {drillId, OperandsText(*question.kept.question),
-                         question.kept.question->ResultValue(), OptionalValue(question.choice)});
+                         question.kept.question->ResultValue(), AnswerValue(question.answer)});
         }
 
         // Right answers first, so that a question missed in another frame of

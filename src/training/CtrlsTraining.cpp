@@ -23,8 +23,6 @@ constexpr int32_t kTickMilliseconds = 1000;
 constexpr int32_t kKeyStart = 83;
 constexpr int32_t kKeyFinish = 70;
 constexpr int32_t kKeyCreate = 67;
-// Kelvo's answers stay below 100000; more digits are a slip of the finger.
-constexpr qsizetype kMaxDigits = 6;
 
 } // namespace
 
@@ -153,11 +151,11 @@ void CtrlsTraining::DoStartClicked() {
     m_drill.SetTarget(m_form.Target());
     KeepChildOptions();
     m_drill.Start();
-    m_strEntry.clear();
+    m_entry.Clear();
     if (const auto current = m_drill.Current()) {
         m_form.MarkCurrent(*current, true);
-        ShowEntry();
     }
+    ShowEntry();
     // The drill keeps the mode it was started in.
     m_form.EnableModes(false);
     if (m_drill.Mode() != kScoreOnly) {
@@ -195,8 +193,11 @@ void CtrlsTraining::DoFinishClicked() {
     m_form.EnableModes(true);
     if (const auto current = m_drill.Current()) {
         m_form.MarkCurrent(*current, false);
+        // Keys typed without Enter are no answer.
+        ShowSlot(*current);
     }
     m_drill.Finish();
+    ShowEntry();
     // Graded first: the drill counts even when it cannot be recorded.
     ShowResults();
     RecordDrill();
@@ -240,35 +241,45 @@ void CtrlsTraining::DoSchoolYearChanged(int32_t index) {
 }
 
 void CtrlsTraining::DoDigitClicked(int32_t digit) {
-    if (IsTyping() && m_strEntry.size() < kMaxDigits) {
-        m_strEntry += QString::number(digit);
+    if (IsTyping()) {
+        m_entry.AddDigit(digit);
+        ShowEntry();
+    }
+}
+
+void CtrlsTraining::DoRemainderClicked() {
+    if (IsCurrentWithRemainder()) {
+        m_entry.StartRemainder();
         ShowEntry();
     }
 }
 
 void CtrlsTraining::DoBackspaceClicked() {
     if (IsTyping()) {
-        m_strEntry.chop(1);
+        m_entry.Backspace();
         ShowEntry();
     }
 }
 
 void CtrlsTraining::DoEnterClicked() {
     const auto slot = m_drill.Current();
-    if (!slot || m_strEntry.isEmpty()) {
+    const std::optional<CAnswer> answer = m_entry.Answer();
+    if (!slot || !answer) {
         return;
     }
-    const int32_t value = std::exchange(m_strEntry, QString()).toInt();
-    switch (m_drill.Type(value)) {
+    m_entry.Clear();
+    switch (m_drill.Type(*answer)) {
     case CDrill::Typed::Right:
         m_form.ShowTypedRight(*slot);
-        GoOn(*slot);
+        GoOn(*slot, *answer);
         break;
     case CDrill::Typed::Corrected:
-        GoOn(*slot);
+        GoOn(*slot, *answer);
         break;
     case CDrill::Typed::Wrong:
-        m_form.ShowRightAnswer(*slot, m_drill.Slots()[static_cast<size_t>(*slot)].RightValue());
+        m_form.ShowRightAnswer(
+            *slot, QString::fromStdU16String(
+                       m_drill.Slots()[static_cast<size_t>(*slot)].RightAnswer().Text()));
         ShowEntry();
         break;
     case CDrill::Typed::StillWrong:
@@ -278,18 +289,37 @@ void CtrlsTraining::DoEnterClicked() {
     }
 }
 
-void CtrlsTraining::GoOn(int32_t slot) {
+void CtrlsTraining::GoOn(int32_t slot, const CAnswer& answer) {
+    // As written, without the mark of the place typed into.
+    m_form.ShowTyped(slot, QString::fromStdU16String(answer.Text()));
     m_form.MarkCurrent(slot, false);
     m_reader.Answered(slot);
     if (const auto next = m_drill.Current()) {
         m_form.MarkCurrent(*next, true);
-        ShowEntry();
     }
+    ShowEntry();
 }
 
+bool CtrlsTraining::IsCurrentWithRemainder() const {
+    const auto current = m_drill.Current();
+    return current && m_drill.Slots()[static_cast<size_t>(*current)].RightAnswer().remainder;
+}
+
+// "余" is a key only while the question typed for has a remainder.
 void CtrlsTraining::ShowEntry() {
-    if (const auto current = m_drill.Current()) {
-        m_form.ShowTyped(*current, m_strEntry);
+    m_form.EnableRemainderKey(IsCurrentWithRemainder());
+    const auto current = m_drill.Current();
+    if (!current) {
+        return;
+    }
+    const QString number = QString::fromStdString(m_entry.Number());
+    if (IsCurrentWithRemainder()) {
+        const std::optional<std::string>& remainder = m_entry.Remainder();
+        m_form.ShowTypedWithRemainder(*current, number,
+                                      QString::fromStdString(remainder.value_or(std::string())),
+                                      remainder.has_value());
+    } else {
+        m_form.ShowTyped(*current, number);
     }
 }
 
@@ -346,18 +376,21 @@ bool CtrlsTraining::ShowDrill(std::u16string kind, std::vector<CDrillQuestion> q
 
 void CtrlsTraining::ShowSlots() {
     m_form.ShowKeypad(m_drill.TakesTypedAnswers());
-    const std::vector<CDrillSlot>& frames = m_drill.Slots();
-    for (size_t k = 0; k < frames.size(); ++k) {
-        const auto slot = static_cast<int32_t>(k);
-        const QString question = QString::fromStdU16String(
-            frames[k].question.kept.question->LeftPartToString().ToString());
-        if (m_drill.TakesTypedAnswers()) {
-            m_form.ShowTypedQuestion(slot, question);
-        } else {
-            m_form.ShowQuestion(slot, question,
-                                {QString::fromStdU16String(frames[k].choices.Text(0)),
-                                 QString::fromStdU16String(frames[k].choices.Text(1))});
-        }
+    for (size_t k = 0; k < m_drill.Slots().size(); ++k) {
+        ShowSlot(static_cast<int32_t>(k));
+    }
+}
+
+void CtrlsTraining::ShowSlot(int32_t slot) {
+    const CDrillSlot& frame = m_drill.Slots()[static_cast<size_t>(slot)];
+    const CExprValue& value = *frame.question.kept.question;
+    const QString question = QString::fromStdU16String(value.LeftPartToString().ToString());
+    if (m_drill.TakesTypedAnswers()) {
+        m_form.ShowTypedQuestion(slot, question, value.HasRemainder());
+    } else {
+        m_form.ShowQuestion(slot, question,
+                            {QString::fromStdU16String(frame.choices.Text(0)),
+                             QString::fromStdU16String(frame.choices.Text(1))});
     }
 }
 
@@ -393,7 +426,7 @@ void CtrlsTraining::ShowResults() {
             continue;
         }
         if (m_drill.TakesTypedAnswers()) {
-            m_form.ShowRightAnswer(slot, frames[k].RightValue());
+            m_form.ShowRightAnswer(slot, QString::fromStdU16String(frames[k].RightAnswer().Text()));
         } else {
             m_form.ShowMissed(slot, frames[k].choices.RightIndex);
         }

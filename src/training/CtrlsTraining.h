@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/CAnswerEntry.h"
 #include "drill/CDrill.h"
 #include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
@@ -18,7 +19,8 @@ class frmTraining;
 
 // Runs the drill on the training window: creates 30 questions of the main
 // window's kind, forwards the clicked choices or the typed answers (keypad or
-// keys, collected here until Enter) to the drill, and grades it on
+// keys, collected here until Enter; "余" between a quotient and its remainder)
+// to the drill, and grades it on
 // Finish (button, F key or the end of the countdown). The drill's rules are
 // CDrill's; this class asks it for every decision and tells the window what to
 // show. The mode options are locked during a drill. Every graded drill goes
@@ -51,6 +53,8 @@ public:
     // Asks first: the child's drills and mistake book go with them.
     void DoRemoveChildClicked();
     void DoDigitClicked(int32_t digit);
+    // From the quotient to the remainder of a question that has one.
+    void DoRemainderClicked();
     void DoBackspaceClicked();
     void DoEnterClicked();
     void DoTimered();
@@ -72,9 +76,12 @@ private:
     void KeepChildOptions();
     const CChild& CurrentChild() const;
     void ShowSlots();
+    // The question and its answer choices or its empty answer place.
+    void ShowSlot(int32_t slot);
+    bool IsCurrentWithRemainder() const;
     void ShowEntry();
     // The next question after a typed answer that counts.
-    void GoOn(int32_t slot);
+    void GoOn(int32_t slot, const CAnswer& answer);
     void ShowReady();
     void ShowResults();
     void RecordDrill();
@@ -87,8 +94,8 @@ private:
     CDrill m_drill;
     CtrlsTimer m_ctrlsTimer;
     CDrillReader m_reader;
-    // The digits typed for the current question.
-    QString m_strEntry;
+    // The keys typed for the current question.
+    CAnswerEntry m_entry;
     // As the history listed them last; never empty once the window is loaded.
     std::vector<CChild> m_children;
 };

@@ -2,6 +2,7 @@
 
 #include "dialogs/ControlFont.h"
 #include "drill/SpeedTarget.h"
+#include "number/OperatorCodes.h"
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
@@ -72,6 +73,15 @@ QLabel* PlainBar(const char* name, const QColor& color, QWidget* parent) {
     colours.setColor(QPalette::Window, color);
     bar->setPalette(colours);
     return bar;
+}
+
+QString RemainderText() {
+    return QString::fromUtf16(RemainderMark.data(), static_cast<qsizetype>(RemainderMark.size()));
+}
+
+// An answer place not typed into yet is a box, as in a workbook.
+QString AnswerPlace(const QString& strDigits) {
+    return strDigits.isEmpty() ? QStringLiteral("□") : strDigits;
 }
 
 // Keys that drive the drill; with Ctrl or Alt they stay with the control.
@@ -338,6 +348,11 @@ QWidget* frmTraining::CreateKeypad() {
     cmdKeys[0] = key(Named(new QPushButton(QStringLiteral("0")), IndexedName("cmdKeys", 0)), 3, 1);
     cmdEnter =
         key(Named(new QPushButton(QStringLiteral("确定")), QStringLiteral("cmdEnter")), 3, 2);
+    cmdRemainder =
+        key(Named(new QPushButton(QStringLiteral("余")), QStringLiteral("cmdRemainder")), 4, 1);
+    cmdRemainder->setToolTip(
+        QStringLiteral("有余数的题：输入商以后按“余”或者空格键，再输入余数。"));
+    cmdRemainder->setEnabled(false);
     fraKeypad->setFixedWidth(kKeypadWidth);
     fraKeypad->hide();
     return fraKeypad;
@@ -451,6 +466,8 @@ void frmTraining::ConnectEvents() {
         connect(cmdKeys[digit], &QPushButton::clicked, this,
                 [this, digit] { Forward([this, digit] { m_ctrls->DoDigitClicked(digit); }); });
     }
+    connect(cmdRemainder, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoRemainderClicked(); }); });
     connect(cmdBackspace, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoBackspaceClicked(); }); });
     connect(cmdEnter, &QPushButton::clicked, this,
@@ -524,12 +541,15 @@ void frmTraining::ShowMissed(int32_t slot, int32_t rightChoice) {
         ->SetBackColor(kMissed);
 }
 
-void frmTraining::ShowTypedQuestion(int32_t slot, const QString& strQuestion) {
+void frmTraining::ShowTypedQuestion(int32_t slot, const QString& strQuestion, bool bWithRemainder) {
     const auto first = 3 * static_cast<size_t>(slot);
     lblQuestions.at(first)->setText(strQuestion);
     for (size_t part = 1; part <= 2; ++part) {
         lblQuestions.at(first + part)->clear();
         lblQuestions.at(first + part)->SetBackColor(palette().color(QPalette::Window));
+    }
+    if (bWithRemainder) {
+        lblQuestions.at(first + 1)->setText(AnswerPlace({}) + RemainderText() + AnswerPlace({}));
     }
 }
 
@@ -545,19 +565,36 @@ void frmTraining::ShowTyped(int32_t slot, const QString& strTyped) {
     lblQuestions.at(3 * static_cast<size_t>(slot) + 1)->setText(strTyped);
 }
 
+void frmTraining::ShowTypedWithRemainder(int32_t slot, const QString& strQuotient,
+                                         const QString& strRemainder, bool bAtRemainder) {
+    const auto typedInto = [](const QString& strPlace) {
+        return QStringLiteral("<span style=\"background-color: %1\">%2</span>")
+            .arg(kCurrent.name(), strPlace);
+    };
+    const QString quotient = AnswerPlace(strQuotient);
+    const QString remainder = AnswerPlace(strRemainder);
+    lblQuestions.at(3 * static_cast<size_t>(slot) + 1)
+        ->setText(bAtRemainder ? quotient + RemainderText() + typedInto(remainder)
+                               : typedInto(quotient) + RemainderText() + remainder);
+}
+
 void frmTraining::ShowTypedRight(int32_t slot) {
     lblQuestions.at(3 * static_cast<size_t>(slot) + 1)->SetBackColor(kChosen);
 }
 
-void frmTraining::ShowRightAnswer(int32_t slot, int32_t value) {
+void frmTraining::ShowRightAnswer(int32_t slot, const QString& strAnswer) {
     CClickLabel* label = lblQuestions.at(3 * static_cast<size_t>(slot) + 2);
-    label->setNum(value);
+    label->setText(strAnswer);
     label->SetBackColor(kMissed);
 }
 
 void frmTraining::ShowKeypad(bool bShown) {
     fraKeypad->setVisible(bShown);
     BoundQuestionArea();
+}
+
+void frmTraining::EnableRemainderKey(bool bEnabled) {
+    cmdRemainder->setEnabled(bEnabled);
 }
 
 void frmTraining::ShowAnswerMode(int32_t index) {
@@ -752,6 +789,10 @@ bool frmTraining::ForwardTypingKey(const QKeyEvent& key) {
     const int code = key.key();
     if (code >= Qt::Key_0 && code <= Qt::Key_9) {
         Forward([this, code] { m_ctrls->DoDigitClicked(code - Qt::Key_0); });
+    } else if (code == Qt::Key_Space) {
+        // Taken even without a remainder: a space must not press the button
+        // that has the focus.
+        Forward([this] { m_ctrls->DoRemainderClicked(); });
     } else if (code == Qt::Key_Backspace) {
         Forward([this] { m_ctrls->DoBackspaceClicked(); });
     } else if (code == Qt::Key_Return || code == Qt::Key_Enter) {

@@ -62,17 +62,23 @@ public:
     void ShowChoice(int32_t slot, int32_t choice);
     // The right choice of a missed question red.
     void ShowMissed(int32_t slot, int32_t rightChoice);
-    // The typing mode: the question with an empty place for the answer.
-    void ShowTypedQuestion(int32_t slot, const QString& strQuestion);
+    // The typing mode: the question with an empty place for the answer, or
+    // two, "□……□", for a quotient and a remainder.
+    void ShowTypedQuestion(int32_t slot, const QString& strQuestion, bool bWithRemainder);
     // The question typed for stands out, and comes into view.
     void MarkCurrent(int32_t slot, bool bCurrent);
     // The digits typed so far in the question's answer place.
     void ShowTyped(int32_t slot, const QString& strTyped);
+    // The digits of the quotient and the remainder typed so far; the place
+    // typed into has the colour of the current question.
+    void ShowTypedWithRemainder(int32_t slot, const QString& strQuotient,
+                                const QString& strRemainder, bool bAtRemainder);
     // A typed answer right at once green.
     void ShowTypedRight(int32_t slot);
     // The right answer of a wrong or unanswered question red beside its answer place.
-    void ShowRightAnswer(int32_t slot, int32_t value);
+    void ShowRightAnswer(int32_t slot, const QString& strAnswer);
     void ShowKeypad(bool bShown);
+    void EnableRemainderKey(bool bEnabled);
     // "选择" 0, "输入" 1.
     void ShowAnswerMode(int32_t index);
     void ShowChildren(const QStringList& names, int32_t current);
@@ -139,7 +145,8 @@ private:
     void BoundQuestionArea();
     void ConnectEvents();
     void OnModesClicked(int index);
-    // Digits, backspace and Enter while a typing drill waits for an answer.
+    // Digits, "余" (the space bar), backspace and Enter while a typing drill
+    // waits for an answer.
     bool ForwardTypingKey(const QKeyEvent& key);
     void ShowHelp();
     void ChooseFont();
@@ -177,6 +184,7 @@ private:
     QPushButton* cmdRenameChild = nullptr;
     QPushButton* cmdRemoveChild = nullptr;
     std::array<QPushButton*, 10> cmdKeys{};
+    QPushButton* cmdRemainder = nullptr;
     QPushButton* cmdBackspace = nullptr;
     QPushButton* cmdEnter = nullptr;
     QPushButton* cmdCreate = nullptr;

@@ -96,10 +96,9 @@ TEST_F(CDrillTest, AScriptedDrillIsGradedAndRecorded) {
         for (size_t m = 0; m < record.missed.size(); ++m) {
             const CDrillSlot& slot = drill.Slots()[m < 10 ? m + 10 : m + 15];
             EXPECT_EQ(record.missed[m].kept.question, slot.question.kept.question);
-            EXPECT_EQ(
-                record.missed[m].choice,
-                m < 10 ? std::optional(slot.choices.Values[static_cast<size_t>(WrongChoice(slot))])
-                       : std::nullopt);
+            EXPECT_EQ(record.missed[m].answer, m < 10 ? std::optional(slot.choices.Answer(
+                                                            static_cast<size_t>(WrongChoice(slot))))
+                                                      : std::nullopt);
         }
         EXPECT_EQ(record.reviewedRight, (std::vector<int64_t>{120, 121, 122, 123, 124}));
     }
@@ -182,7 +181,7 @@ TEST_F(CDrillTest, ATypedDrillTakesTheRightAnswerBeforeGoingOnAndKeepsTheFirstAn
         // Retyping counts to the question retyped, not to the next one.
         EXPECT_EQ(answer.milliseconds, k < 25 ? std::optional(2000) : std::nullopt) << k;
     }
-    EXPECT_EQ(record.missed[0].choice, 14);
+    EXPECT_EQ(record.missed[0].answer, 14);
 }
 
 TEST_F(CDrillTest, ChoicesAreTimedFromTheLastAnswerAndTheRateNeedsTime) {
@@ -212,25 +211,65 @@ TEST_F(CDrillTest, ChoicesAreTimedFromTheLastAnswerAndTheRateNeedsTime) {
     EXPECT_FALSE(instant.ReachesTarget());
 }
 
-// "17÷5=3……2" is no whole number to type: such a drill takes choices, and its
-// record says so, while the child's typing mode stays for the next drill.
-TEST_F(CDrillTest, ADrillWithARemainderTakesChoicesEvenWhenTypingIsSet) {
+// Question 0 is 17÷5=3……2, the others as Questions gives them.
+std::vector<CDrillQuestion> DivisionFirst() {
     std::vector<CDrillQuestion> questions = Questions(30, 30);
     auto division = std::make_shared<CExprValue>();
     const std::array<CExprValue::OperandValue, 2> operands{{{Op::None, 17}, {Op::Divide, 5}}};
     division->CreateFrom(operands, 3);
-    division->SetRemainderValue(2);
-    questions[4].kept.question = division;
+    questions[0].kept.question = division;
+    return questions;
+}
+
+// Each case types answers to 17÷5 in turn and names what each one did; the
+// first is kept, with its remainder.
+TEST_F(CDrillTest, ARemainderQuestionCountsOnlyWithBothNumbersRight) {
+    struct Case {
+        const char* name;
+        std::vector<CAnswer> typed;
+        std::vector<CDrill::Typed> outcomes;
+    };
+    using T = CDrill::Typed;
+    const std::vector<Case> cases{
+        {"right", {{3, 2}}, {T::Right}},
+        {"wrong quotient", {{2, 2}, {3, 2}}, {T::Wrong, T::Corrected}},
+        {"wrong remainder", {{3, 1}, {3}, {3, 2}}, {T::Wrong, T::StillWrong, T::Corrected}},
+        {"no remainder", {{3}, {2, 7}, {3, 2}}, {T::Wrong, T::StillWrong, T::Corrected}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDrill drill;
+        drill.SetAnswerMode(CDrill::kTyping);
+        drill.Prepare(u"除法", DivisionFirst(), false);
+        drill.Start();
+        for (size_t k = 0; k < c.typed.size(); ++k) {
+            EXPECT_EQ(drill.Current(), 0) << "no going on before it is right";
+            EXPECT_EQ(drill.Type(c.typed[k]), c.outcomes[k]) << k;
+        }
+        EXPECT_EQ(drill.Current(), 1);
+        drill.Finish();
+        const CDrillRecord record = drill.Record(0, 0);
+        EXPECT_EQ(record.result.answerMode, CDrill::kTyping);
+        EXPECT_EQ(record.answers[0].answer, c.typed.front());
+        if (c.outcomes.front() == T::Right) {
+            EXPECT_EQ(record.result.wrong, 29);
+        } else {
+            EXPECT_EQ(record.result.wrong, 30);
+            EXPECT_EQ(record.missed.front().answer, c.typed.front());
+        }
+    }
+}
+
+// A wrong choice of 17÷5 is kept whole, remainder and all.
+TEST_F(CDrillTest, AChosenRemainderAnswerIsKeptWithItsRemainder) {
     CDrill drill;
-    drill.SetAnswerMode(CDrill::kTyping);
-    drill.Prepare(u"除法", std::move(questions), false);
+    drill.Prepare(u"除法", DivisionFirst(), true);
     drill.Start();
-    EXPECT_FALSE(drill.TakesTypedAnswers());
-    EXPECT_EQ(drill.Type(3), CDrill::Typed::Ignored);
-    EXPECT_TRUE(drill.Choose(4, drill.Slots()[4].choices.RightIndex));
+    ASSERT_TRUE(drill.Choose(0, WrongChoice(drill.Slots()[0])));
     drill.Finish();
-    EXPECT_EQ(drill.AnswerMode(), CDrill::kTyping);
-    EXPECT_EQ(drill.Record(0, 0).result.answerMode, CDrill::kChoosing);
+    const CDrillRecord record = drill.Record(0, 0);
+    EXPECT_EQ(record.missed.front().answer, CAnswer(2, 7)) << "the teaching slip of 17÷5";
+    EXPECT_EQ(record.answers.front().answer->Text(), u"2……7");
 }
 
 } // namespace

@@ -55,7 +55,8 @@ TEST_F(CDrillHistoryTest, AFinishedDrillKeepsItsRowItsMissedQuestionsAndTheirBoo
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
 }
 
-// "48－（12＋9）=27" and "17÷5=3……2" come back from the book as they were asked.
+// "48－（12＋9）=27" and "17÷5=3……2" come back from the book as they were asked;
+// the wrong answer "2……7" is kept as the child gave it.
 TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
     auto grouped = std::make_shared<CExprValue>();
     const std::array<CExprValue::OperandValue, 3> operands{
@@ -64,7 +65,9 @@ TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
     grouped->SetGrouping({1, 2});
     ASSERT_TRUE(m_history->Record(
         Drill(NineAdd, {{Kept(NineAdd, grouped), 45},
-                        {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), std::nullopt}})));
+                        {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), CAnswer(2, 7)}})));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(choice, ' ') FROM missed_questions")),
+              QStringLiteral("45 2……7"));
     std::vector<std::u16string> shown;
     for (const CBookEntry& entry : m_history->MistakeBook()) {
         shown.push_back(entry.kept.question->LeftPartToString().ToString() +

@@ -40,29 +40,31 @@ inline CDrillRecord Drill(const QString& kind, std::vector<CMissedQuestion> miss
             {}};
 }
 
+// Runs one statement on the history file at `strPath` through a connection of
+// the test's own; the first value of the first row, if any.
+inline QVariant SqlValue(const QString& strPath, const QString& strSql) {
+    QVariant first;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-side"));
+        db.setDatabaseName(strPath);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(strSql)) << query.lastError().text().toStdString();
+        if (query.next()) {
+            first = query.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-side"));
+    return first;
+}
+
 // A history in a temporary folder on a clock the test sets.
 class HistoryFixture : public ::testing::Test {
 protected:
     QString DatabasePath() const { return m_dir.filePath(QStringLiteral("KelvoHistory.sqlite")); }
 
-    // Runs one statement on a connection of the test's own; the first value of
-    // the first row, if any.
-    QVariant Sql(const QString& strSql) const {
-        QVariant first;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-side"));
-            db.setDatabaseName(DatabasePath());
-            EXPECT_TRUE(db.open());
-            QSqlQuery query(db);
-            EXPECT_TRUE(query.exec(strSql)) << query.lastError().text().toStdString();
-            if (query.next()) {
-                first = query.value(0);
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("test-side"));
-        return first;
-    }
+    QVariant Sql(const QString& strSql) const { return SqlValue(DatabasePath(), strSql); }
 
     QTemporaryDir m_dir;
     QDateTime m_now{QDate(2024, 6, 3), QTime(18, 30)};

@@ -74,6 +74,7 @@ struct TrainingControls {
     QLabel* lblRate = Find<QLabel>(QStringLiteral("lblRate"));
     QWidget* fraKeypad = Find<QWidget>(QStringLiteral("fraKeypad"));
     std::array<QPushButton*, 10> cmdKeys{};
+    QPushButton* cmdRemainder = Find<QPushButton>(QStringLiteral("cmdRemainder"));
     QPushButton* cmdBackspace = Find<QPushButton>(QStringLiteral("cmdBackspace"));
     QPushButton* cmdEnter = Find<QPushButton>(QStringLiteral("cmdEnter"));
 };

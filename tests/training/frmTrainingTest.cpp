@@ -1,5 +1,8 @@
 #include "TrainingFixture.h"
 
+#include "generation/TemplateFactory.h"
+#include "store/HistoryFixture.h"
+
 #include "foundation/RuntimeError.h"
 #include "listening/ChineseReading.h"
 #include "listening/FakeSpeaker.h"
@@ -410,8 +413,8 @@ TEST_F(frmTrainingTest, HelpTellsModesStepsKeysGradesAndHintsInOrder) {
     const QString text = help.txtHelp->toPlainText();
     qsizetype last = -1;
     for (const char16_t* part :
-         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"结束",
-          u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
+         {u"限时模式", u"计时模式", u"计分模式", u"C 键", u"S 键", u"绿色", u"回车键",
+          u"空格键或者【余】", u"结束", u"开始做题：S 键", u"结束做题：F 键", u"出题：C 键",
           u"婴儿-启蒙-童生-秀才-举人-同进士-进士-探花-榜眼-状元", u"字体", u"眼睛"}) {
         const qsizetype at = text.indexOf(QString::fromUtf16(part), last + 1);
         EXPECT_GT(at, last) << QString::fromUtf16(part).toStdString();
@@ -544,7 +547,9 @@ TEST_F(frmTrainingTest, ReadAloudFollowsThePupilFromQuestionToQuestion) {
 }
 
 // Slots 0–9 typed on the main row of keys, 10–19 on the on-screen keypad,
-// 20–24 first wrong on the number pad, then retyped right; 25–29 left.
+// 20–24 first wrong on the number pad, then retyped right; 25–29 left. Then
+// a drill of 17÷2 … 17÷5 with remainders: quotient, "余" (keypad or space
+// bar), remainder.
 TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
     frmTraining& form = Open();
     const TrainingControls ui = Ui(form);
@@ -579,6 +584,8 @@ TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
 
     Key(Qt::Key_S);
     EXPECT_FALSE(ui.optAnswerModes[0]->isEnabled());
+    EXPECT_FALSE(ui.cmdRemainder->isEnabled()) << "no remainder to type";
+    EXPECT_EQ(ui.cmdRemainder->size(), ui.cmdKeys[0]->size());
     for (int slot = 0; slot < 25; ++slot) {
         SCOPED_TRACE(slot);
         EXPECT_NE(Label(3 * slot)->BackColor(), Window()) << "the current question stands out";
@@ -587,6 +594,7 @@ TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
             EXPECT_EQ(Label(3 * slot + 1)->BackColor(), kGreen);
         } else if (slot < 20) {
             QTest::mouseClick(ui.cmdKeys[7], Qt::LeftButton);
+            Key(Qt::Key_Space);
             QTest::mouseClick(ui.cmdBackspace, Qt::LeftButton);
             typeOnKeypad(sum(slot));
         } else {
@@ -621,6 +629,72 @@ TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
     EXPECT_EQ(result.right, 20);
     EXPECT_EQ(result.target, 1);
     EXPECT_TRUE(result.millisecondsUsed.has_value());
+
+    m_templates = {
+        testing::MakeTemplate({{17, 17}, {2, 5}}, {Op::Divide}, {1, 100}, Cbr::Remainder)};
+    Key(Qt::Key_C);
+    EXPECT_EQ(Label(1)->text(), QStringLiteral("□……□")) << "where both numbers go";
+    Key(Qt::Key_S);
+    EXPECT_TRUE(ui.cmdRemainder->isEnabled());
+    const auto division = [this](int slot) {
+        const int divisor = Label(3 * slot)->text().chopped(1).split(u'÷').at(1).toInt();
+        return std::pair(17 / divisor, 17 % divisor);
+    };
+    const auto typeWithRemainder = [&](int quotient, int remainder) {
+        for (const int key : {Qt::Key_0 + quotient, int{Qt::Key_Space}, Qt::Key_0 + remainder,
+                              int{Qt::Key_Return}}) {
+            Key(static_cast<Qt::Key>(key));
+        }
+    };
+    // Slot 0 on the keypad; slot 1 on keys, back across "余" first; slot 2
+    // without its remainder and slot 3 with a wrong one, both retyped.
+    const auto [q0, r0] = division(0);
+    QTest::mouseClick(ui.cmdKeys[q0], Qt::LeftButton);
+    QTest::mouseClick(ui.cmdRemainder, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdKeys[r0], Qt::LeftButton);
+    EXPECT_TRUE(Label(1)->text().contains(QStringLiteral("……")));
+    QTest::mouseClick(ui.cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(Label(1)->text(), QStringLiteral("%1……%2").arg(q0).arg(r0));
+    EXPECT_EQ(Label(1)->BackColor(), kGreen);
+    const auto [q1, r1] = division(1);
+    for (const Qt::Key key : {Qt::Key_9, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Backspace}) {
+        Key(key);
+    }
+    typeWithRemainder(q1, r1);
+    EXPECT_EQ(Label(4)->BackColor(), kGreen);
+    const auto [q2, r2] = division(2);
+    typeOnKeys(q2, Qt::NoModifier);
+    EXPECT_EQ(Label(8)->text(), QStringLiteral("%1……%2").arg(q2).arg(r2));
+    EXPECT_EQ(Label(8)->BackColor(), kRed);
+    typeWithRemainder(q2, r2);
+    const auto [q3, r3] = division(3);
+    QTest::mouseClick(ui.cmdKeys[q3], Qt::LeftButton);
+    QTest::mouseClick(ui.cmdRemainder, Qt::LeftButton);
+    typeOnKeypad(r3 + 1);
+    EXPECT_NE(Label(9)->BackColor(), Window()) << "no going on before retyping";
+    typeWithRemainder(q3, r3);
+    EXPECT_EQ(Label(9)->BackColor(), Window());
+    Key(Qt::Key_F);
+
+    EXPECT_FALSE(ui.cmdRemainder->isEnabled());
+    EXPECT_EQ(m_history->Drills().front().result.answerMode, CDrill::kTyping);
+    EXPECT_EQ(m_history->Drills().front().result.right, 2);
+    const QString path = m_history->Path();
+    EXPECT_EQ(SqlValue(path, QStringLiteral("SELECT group_concat(given, ' ') FROM (SELECT given "
+                                            "FROM answers WHERE drill_id = (SELECT max(id) FROM "
+                                            "drills) AND position <= 4 ORDER BY position)")),
+              QStringLiteral("%1……%2 %3……%4 %5 %6……%7")
+                  .arg(q0)
+                  .arg(r0)
+                  .arg(q1)
+                  .arg(r1)
+                  .arg(q2)
+                  .arg(q3)
+                  .arg(r3 + 1));
+    EXPECT_EQ(SqlValue(path, QStringLiteral("SELECT group_concat(choice, ' ') FROM "
+                                            "missed_questions WHERE choice IS NOT NULL AND "
+                                            "drill_id = (SELECT max(id) FROM drills)")),
+              QStringLiteral("%1 %2……%3").arg(q2).arg(q3).arg(r3 + 1));
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "drill/CAnswer.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kelvo {
+
+// The keys typed for one answer: the digits of the number and, after "余",
+// those of the remainder. "退格" takes back the last digit, and from an empty
+// remainder goes back to the number.
+class CAnswerEntry {
+public:
+    // Kelvo's answers stay below 100000; more digits are a slip of the finger.
+    static constexpr size_t kMaxDigits = 6;
+
+    void AddDigit(int32_t digit);
+    // Once, and only after the number's first digit.
+    void StartRemainder();
+    void Backspace();
+    void Clear();
+
+    // None until the number has a digit.
+    std::optional<CAnswer> Answer() const;
+    const std::string& Number() const { return m_number; }
+    // None before "余".
+    const std::optional<std::string>& Remainder() const { return m_remainder; }
+
+private:
+    std::string m_number;
+    std::optional<std::string> m_remainder;
+};
+
+} // namespace kelvo
