@@ -16,6 +16,8 @@ public:
 
     virtual void Start(const std::u16string& /*info*/) {}
     virtual void Process(int32_t /*info*/) {}
+    // How far a job of pages got, out of how many.
+    virtual void ProcessPages(int32_t page, int32_t /*pageCount*/) { Process(page); }
     virtual void Stopped() {}
     virtual bool IsCancelled() const { return false; }
 };

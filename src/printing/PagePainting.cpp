@@ -177,7 +177,7 @@ bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const CPageLayout&
             }
             PaintPage(painter, pages.Page(index), font);
             if (receiver != nullptr) {
-                receiver->Process(index);
+                receiver->ProcessPages(index, pages.PageCount());
                 YieldToUserInterface();
                 if (receiver->IsCancelled()) {
                     completed = false;

@@ -59,7 +59,7 @@ void CProgressFrame::Begin(const QString& strTitle) {
     m_ui.fraInfo->raise();
     m_ui.lblInfoTitle->setText(strTitle);
     m_ui.lblInfoContent->clear();
-    m_pendingCount.reset();
+    m_pendingText.clear();
     // The frame is painted at the next yield, before a posted relayout would run.
     m_ui.fraInfo->layout()->activate();
 }
@@ -75,12 +75,16 @@ void CProgressFrame::Place() {
                        box.top() + TopInBox);
 }
 
+void CProgressFrame::ProcessPages(int32_t page, int32_t pageCount) {
+    m_pendingText = QString::fromUtf16(u"第 %1 页 / 共 %2 页").arg(page).arg(pageCount);
+}
+
 // Only the count at a yield is ever painted, so the label takes it there
 // rather than after every question.
 void CProgressFrame::YieldToEvents() {
-    if (m_pendingCount) {
-        m_ui.lblInfoContent->setText(QString::number(*m_pendingCount));
-        m_pendingCount.reset();
+    if (!m_pendingText.isEmpty()) {
+        m_ui.lblInfoContent->setText(m_pendingText);
+        m_pendingText.clear();
     }
     // While the frame shows, everything else is disabled and its "取消" must
     // be able to take a click.

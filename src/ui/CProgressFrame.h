@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <optional>
 
 class QWidget;
 
@@ -26,7 +25,8 @@ public:
     CProgressFrame& operator=(const CProgressFrame&) = delete;
 
     void Start(const std::u16string& info) override;
-    void Process(int32_t info) override { m_pendingCount = info; }
+    void Process(int32_t info) override { m_pendingText = QString::number(info); }
+    void ProcessPages(int32_t page, int32_t pageCount) override;
     void Stopped() override { End(); }
     bool IsCancelled() const override { return m_isCancelRequested; }
 
@@ -46,7 +46,8 @@ private:
 
     QWidget& m_window;
     const frmMainUi& m_ui;
-    std::optional<int32_t> m_pendingCount;
+    // What the frame says at the next yield: the count of a job, or its pages.
+    QString m_pendingText;
     bool m_isCancelRequested = false;
 };
 

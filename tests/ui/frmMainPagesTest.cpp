@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 namespace kelvo {
 namespace {
@@ -213,6 +214,27 @@ TEST_F(PagesTest, APdfTooWideForUprightPaperIsTurned) {
                     .contains(QRegularExpression(
                         QStringLiteral("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)"))));
     EXPECT_EQ(window->PageOptions().Paper().Orientation(), PageOrientation::Portrait);
+}
+
+// A long export counts its pages in the progress frame as it paints them.
+TEST_F(PagesTest, ALongExportCountsItsPages) {
+    CreateAdditions();
+    SetPageOptions([](frmPageOptions& dialog) { dialog.txtCopies->setValue(5); });
+    dialogs.fileAnswer = m_folder.filePath(QStringLiteral("copies.pdf"));
+    QStringList shown;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const QString text = Find<QLabel>(QStringLiteral("lblInfoContent"))->text();
+        if (!text.isEmpty() && (shown.isEmpty() || shown.back() != text)) {
+            shown << text;
+        }
+    });
+    probe.start();
+    Click("cmdExportPdf");
+    probe.stop();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.back(), QString::fromUtf16(u"第 10 页 / 共 10 页"));
 }
 
 // The status line says where the PDF went and opens it or its folder; the
