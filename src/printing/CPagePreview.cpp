@@ -4,10 +4,14 @@
 #include "printing/PagePainting.h"
 
 #include <QBoxLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kelvo {
 
@@ -18,6 +22,9 @@ const QString NoFitText =
                    "可以改用横向纸张，或者减少列数、列间距。");
 const QString NoFitOnItsSideText = QStringLiteral(
     "题目太宽：横向纸张用最小的 9 磅字也排不下一行，右边的题目会印不全。请减少列数或列间距。");
+
+// The part of the screen's height the dialog takes.
+constexpr double ScreenShare = 0.9;
 
 } // namespace
 
@@ -45,6 +52,7 @@ CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, con
         box->insertWidget(1, m_fitBar);
         box->insertWidget(2, m_lblNote);
     }
+    FitIntoScreen(parent);
     QObject::connect(m_cmdLandscape, &QPushButton::clicked, &m_dialog, [this] { TakeLandscape(); });
     QObject::connect(&m_dialog, &QPrintPreviewDialog::paintRequested, &m_dialog,
                      [this](QPrinter* printer) {
@@ -52,6 +60,17 @@ CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, con
                          PaintPages(painter, *printer, *m_pages, m_font, nullptr);
                      });
     LayOut();
+}
+
+// The dialog opens nearly as tall as the screen, so that the whole page it
+// fits into view is legible, and as wide, room for a page on its side.
+void CPagePreview::FitIntoScreen(const QWidget* parent) {
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QSize room = screen->availableGeometry().size() * ScreenShare;
+    m_dialog.resize(std::min(room.width(), room.height()), room.height());
 }
 
 void CPagePreview::LayOut() {

@@ -42,6 +42,7 @@ public:
     QPushButton& LandscapeButton() const { return *m_cmdLandscape; }
 
 private:
+    void FitIntoScreen(const QWidget* parent);
     void LayOut();
     void TakeLandscape();
 
