@@ -95,15 +95,20 @@ void SaveHistoryWindows(kelvo::frmTraining& training, const QString& folder) {
     book->close();
 }
 
-// A typing drill at the given size: ten answers typed on the keypad, every
-// third one wrong, the last wrong one waiting to be retyped; then graded.
-void SaveTypedTraining(kelvo::frmTraining& training, const QString& folder, int32_t size) {
+// A new drill in typing mode, its questions at the given size.
+void StartTypedDrill(kelvo::frmTraining& training, int32_t size) {
     auto font = *training.QuestionFont();
     font.SetSize(size);
     training.ApplyQuestionFont(font);
     training.findChild<QRadioButton*>(QStringLiteral("optAnswerModes_1"))->click();
     training.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->click();
     training.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+}
+
+// A typing drill at the given size: ten answers typed on the keypad, every
+// third one wrong, the last wrong one waiting to be retyped; then graded.
+void SaveTypedTraining(kelvo::frmTraining& training, const QString& folder, int32_t size) {
+    StartTypedDrill(training, size);
     const auto press = [&](const QString& name) {
         training.findChild<QPushButton*>(name)->click();
     };
@@ -139,12 +144,7 @@ void SaveTypedTraining(kelvo::frmTraining& training, const QString& folder, int3
 // answer right, the second without its remainder and shown right, its retyping
 // stopped after "余".
 void SaveRemainderTraining(kelvo::frmTraining& training, const QString& folder, int32_t size) {
-    auto font = *training.QuestionFont();
-    font.SetSize(size);
-    training.ApplyQuestionFont(font);
-    training.findChild<QRadioButton*>(QStringLiteral("optAnswerModes_1"))->click();
-    training.findChild<QPushButton*>(QStringLiteral("cmdCreate"))->click();
-    training.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    StartTypedDrill(training, size);
     const auto press = [&](const QString& name) {
         training.findChild<QPushButton*>(name)->click();
     };
