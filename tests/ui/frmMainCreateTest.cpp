@@ -123,7 +123,9 @@ TEST_F(CreateTest, AThousandQuestionsShowTheProgressFrameWhileTheWindowIsDisable
     QString caption;
     AtEachYield(1, [&] {
         shown = !InfoFrame()->isHidden();
-        disabled = !Find<QPushButton>(QStringLiteral("cmdCreate"))->isEnabled();
+        disabled = !Find<QPushButton>(QStringLiteral("cmdCreate"))->isEnabled() &&
+                   !Find<QPushButton>(QStringLiteral("cmdAddSection"))->isEnabled() &&
+                   !Find<QPushButton>(QStringLiteral("cmdOpenPlan"))->isEnabled();
         caption = Find<QLabel>(QStringLiteral("lblInfoTitle"))->text();
     });
     ClickCreate();
