@@ -131,7 +131,7 @@ std::u16string SectionHeading(size_t index, const CSheetSection& section) {
     return ChineseNumeral(static_cast<int32_t>(index + 1)) + u"、" + section.kind->Title();
 }
 
-CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+CSheet DrawSheet(const CSheetPlan& plan, int32_t columns, uint64_t seed, CAdmittedCounts* counts,
                  CInfoReceiver* receiver) {
     const CSeededRandom drawn(seed);
     CSheet sheet;
@@ -140,7 +140,7 @@ CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
     std::vector<CSheetPart> sections = PrepareSections(plan, counts, sheet.repetitionWarning);
     for (size_t k = 0; k < sections.size(); ++k) {
         CSheetPart& part = sections[k];
-        DrawQuestions(part.questionSet, plan.Sections()[k].count, receiver);
+        DrawQuestions(part.questionSet, plan.Sections()[k].count, columns, receiver);
         if (!part.questionSet.HasQuestions()) {
             sheet.errorText = Named(part, part.questionSet.errorText);
             return sheet;

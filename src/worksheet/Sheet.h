@@ -55,11 +55,12 @@ struct CSheet {
 // "一、" and the section's title for the section at 0-based index.
 std::u16string SectionHeading(size_t index, const CSheetSection& section);
 
-// The questions are drawn from the seed. The receiver (may be nullptr) sees
+// The questions are drawn from the seed for rows of the layout's columns, so
+// that repeated questions stand apart on the sheet. The receiver (may be nullptr) sees
 // the progress of each section. With counts, the sheet says which sections will repeat questions,
 // and the counts keep what was worked out; without them (more copies of a sheet) it says nothing of
 // repetition.
-CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+CSheet DrawSheet(const CSheetPlan& plan, int32_t columns, uint64_t seed, CAdmittedCounts* counts,
                  CInfoReceiver* receiver);
 
 // The text of the sheet (see the top of this file); its error text without
