@@ -105,7 +105,61 @@ private:
     int64_t m_triesLeft;
 };
 
+// Cells whose entry shares its id with a neighbour take the entry of another
+// cell, drawn at random, where neither cell then has such a neighbour; each
+// exchange leaves fewer twins, never more.
+class CTwinSeparation {
+public:
+    CTwinSeparation(const std::vector<int32_t>& ids, int32_t columns)
+        : m_ids(ids), m_columns(columns), m_order(ids.size()) {
+        std::iota(m_order.begin(), m_order.end(), 0);
+    }
+
+    std::vector<int32_t> Run() {
+        const auto count = static_cast<int32_t>(m_order.size());
+        for (int32_t cell = 0; cell < count; ++cell) {
+            for (int32_t draw = 0; draw < DrawsPerTwin && HasTwin(cell); ++draw) {
+                const int32_t other = RandomFloor(count, 0);
+                Exchange(cell, other);
+                if (HasTwin(cell) || HasTwin(other)) {
+                    Exchange(cell, other);
+                }
+            }
+            if (cell % YieldInterval == 0) {
+                YieldToUserInterface();
+            }
+        }
+        return std::move(m_order);
+    }
+
+private:
+    // Cells tried for one cell with a twin beside it.
+    static constexpr int32_t DrawsPerTwin = 64;
+
+    int32_t IdAt(int32_t cell) const { return m_ids[static_cast<size_t>(m_order[At(cell)])]; }
+    static size_t At(int32_t cell) { return static_cast<size_t>(cell); }
+    void Exchange(int32_t a, int32_t b) { std::swap(m_order[At(a)], m_order[At(b)]); }
+
+    bool HasTwin(int32_t cell) const {
+        const auto count = static_cast<int32_t>(m_order.size());
+        const int32_t id = IdAt(cell);
+        const int32_t column = cell % m_columns;
+        return (column > 0 && IdAt(cell - 1) == id) ||
+               (column + 1 < m_columns && cell + 1 < count && IdAt(cell + 1) == id) ||
+               (cell >= m_columns && IdAt(cell - m_columns) == id) ||
+               (cell + m_columns < count && IdAt(cell + m_columns) == id);
+    }
+
+    const std::vector<int32_t>& m_ids;
+    int32_t m_columns;
+    std::vector<int32_t> m_order;
+};
+
 } // namespace
+
+std::vector<int32_t> TwinsApartOrder(const std::vector<int32_t>& ids, int32_t columns) {
+    return CTwinSeparation(ids, std::max(columns, 1)).Run();
+}
 
 std::vector<int32_t> RepeatedRounds(int32_t count, int32_t wanted, int32_t columns) {
     if (count <= 0 || wanted <= count) {

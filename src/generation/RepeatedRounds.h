@@ -14,4 +14,10 @@ namespace kelvo {
 // drill) is one column, so no question follows itself.
 std::vector<int32_t> RepeatedRounds(int32_t count, int32_t wanted, int32_t columns);
 
+// An order of the entries of a list that fills rows of columns cells (cell k
+// shows entry order[k]) in which entries of the same id stand apart wherever
+// exchanging two cells allows it; the entries keep their places otherwise. For
+// questions already shuffled together, as those of a mixed sheet.
+std::vector<int32_t> TwinsApartOrder(const std::vector<int32_t>& ids, int32_t columns);
+
 } // namespace kelvo

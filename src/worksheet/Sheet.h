@@ -10,7 +10,8 @@
 // stands under its heading ("一、20以内的进位加法") in rows of the layout's
 // columns, and the layout's title heads the sheet once (when the layout prints
 // titles). Mixed, the questions fill one grid as a sheet of one kind does,
-// titles included.
+// titles included. Either way a repeated question does not stand beside or
+// below itself where the grid allows it.
 #pragma once
 
 #include "output/COutputSettings.h"

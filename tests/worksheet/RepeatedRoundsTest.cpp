@@ -22,6 +22,27 @@ std::shared_ptr<const CQuestionData> NinePlus(int32_t count) {
     return MakeKind({{9, 9}, {1, count}}, {u"＋$$$"}, {0, 100});
 }
 
+// The keys of the questions, as they stand on the sheet row by row.
+std::vector<QuestionKey> Grid(const CSheet& sheet) {
+    std::vector<QuestionKey> grid;
+    const QuestionList& questions = sheet.parts.front().questionSet.questions;
+    for (int32_t i = 1; i <= questions.Count(); ++i) {
+        grid.push_back(KeyOf(*questions.Item(i)));
+    }
+    return grid;
+}
+
+// Pairs of equal questions side by side or one above the other.
+int Twins(const std::vector<QuestionKey>& grid, int32_t columns) {
+    const auto width = static_cast<size_t>(columns);
+    int twins = 0;
+    for (size_t i = 0; i < grid.size(); ++i) {
+        twins += i % width + 1 < width && i + 1 < grid.size() && grid[i] == grid[i + 1] ? 1 : 0;
+        twins += i + width < grid.size() && grid[i] == grid[i + width] ? 1 : 0;
+    }
+    return twins;
+}
+
 // A kind that admits fewer questions than the sheet has cells fills it round
 // after round: every round holds each question once, follows an order of its
 // own, and no cell shares its question with the cell beside or below it. The
@@ -55,23 +76,10 @@ TEST(RepeatedRoundsTest, RoundsTakeOrdersOfTheirOwnAndKeepTwinsApart) {
             const CSheet sheet = DrawSheet(CSheetPlan::OfOneKind(c.kind, c.rows * c.columns),
                                            c.columns, seed, nullptr, nullptr);
             ASSERT_TRUE(sheet.HasQuestions());
-            const CQuestionSet& drawn = sheet.parts.front().questionSet;
-            const int32_t cells = c.rows * c.columns;
-            ASSERT_EQ(drawn.questions.Count(), cells);
-            std::vector<QuestionKey> grid;
-            for (int32_t i = 1; i <= cells; ++i) {
-                grid.push_back(KeyOf(*drawn.questions.Item(i)));
-            }
-            const auto count = static_cast<size_t>(drawn.generatedCount);
-            int twins = 0;
-            for (size_t i = 0; i < grid.size(); ++i) {
-                const size_t column = i % static_cast<size_t>(c.columns);
-                const bool besideRight =
-                    column + 1 < static_cast<size_t>(c.columns) && i + 1 < grid.size();
-                twins += besideRight && grid[i] == grid[i + 1] ? 1 : 0;
-                const size_t below = i + static_cast<size_t>(c.columns);
-                twins += below < grid.size() && grid[i] == grid[below] ? 1 : 0;
-            }
+            const std::vector<QuestionKey> grid = Grid(sheet);
+            ASSERT_EQ(grid.size(), static_cast<size_t>(c.rows * c.columns));
+            const auto count = static_cast<size_t>(sheet.parts.front().questionSet.generatedCount);
+            const int twins = Twins(grid, c.columns);
             EXPECT_EQ(twins == 0, c.canSeparate) << twins << " twins, seed " << seed;
             std::map<QuestionKey, int> firstRound;
             for (size_t i = 0; i < count; ++i) {
@@ -99,6 +107,21 @@ TEST(RepeatedRoundsTest, RoundsTakeOrdersOfTheirOwnAndKeepTwinsApart) {
                 EXPECT_EQ(sameOrderAsBefore, 0) << "seed " << seed;
             }
         }
+    }
+}
+
+// Mixed, the repeats of every section are kept apart in the one grid.
+TEST(RepeatedRoundsTest, AMixedSheetKeepsTheRepeatsOfItsSectionsApart) {
+    CSheetPlan plan;
+    plan.Add(NinePlus(3), 24);
+    plan.Add(MakeKind({{8, 8}, {1, 2}}, {u"＋$$$"}, {0, 100}), 12);
+    plan.SetIsMixed(true);
+    for (const uint64_t seed : {21U, 22U, 23U}) {
+        const CSheet sheet = DrawSheet(plan, 6, seed, nullptr, nullptr);
+        ASSERT_TRUE(sheet.HasQuestions());
+        const std::vector<QuestionKey> grid = Grid(sheet);
+        ASSERT_EQ(grid.size(), 36u);
+        EXPECT_EQ(Twins(grid, 6), 0) << "seed " << seed;
     }
 }
 
