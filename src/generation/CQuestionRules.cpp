@@ -40,12 +40,7 @@ public:
     template <class Judge>
     bool Reduce(size_t first, size_t last, Judge&& judge) {
         for (; last > first; --last) {
-            const auto* const strong =
-                std::find_if(m_codes.begin() + static_cast<ptrdiff_t>(first) + 1,
-                             m_codes.begin() + static_cast<ptrdiff_t>(last) + 1, IsTimesOrDivide);
-            const size_t k = strong == m_codes.begin() + static_cast<ptrdiff_t>(last) + 1
-                                 ? first + 1
-                                 : static_cast<size_t>(strong - m_codes.begin());
+            const size_t k = NextStep(first, last);
             const int64_t z = StepValue(m_values[k - 1], m_codes[k], m_values[k]);
             if (!judge(m_codes[k], m_values[k - 1], m_values[k], z, m_count == 2)) {
                 return false;
@@ -57,6 +52,16 @@ public:
     }
 
 private:
+    // Times and divide first, left to right.
+    size_t NextStep(size_t first, size_t last) const {
+        for (size_t k = first + 1; k <= last; ++k) {
+            if (IsTimesOrDivide(m_codes[k])) {
+                return k;
+            }
+        }
+        return first + 1;
+    }
+
     void Remove(size_t k) {
         std::copy(m_values.begin() + static_cast<ptrdiff_t>(k) + 1,
                   m_values.begin() + static_cast<ptrdiff_t>(m_count),

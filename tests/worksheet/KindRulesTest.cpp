@@ -39,14 +39,17 @@ int64_t Worked(int64_t x, int32_t code, int64_t y) {
     }
 }
 
-// The steps of a question of two or three operands without parentheses, from
-// its key (a, op, b[, op, c], result): times and divide first.
+// The steps of a question of two or three operands from its key (a, op, b[,
+// op, c], result[, first, last of the parentheses]): the parentheses first,
+// else times and divide first.
 std::vector<Step> Steps(const QuestionKey& key) {
-    const int64_t result = key.back();
     if (key.size() == 4) {
-        return {{key[0], key[1], key[2], result}};
+        return {{key[0], key[1], key[2], key[3]}};
     }
-    if (!IsTimesOrDivide(key[1]) && IsTimesOrDivide(key[3])) {
+    const int64_t result = key[5];
+    const bool groupsLastPair = key.size() == 8 && key[6] == 1;
+    const bool timesLast = key.size() == 6 && !IsTimesOrDivide(key[1]) && IsTimesOrDivide(key[3]);
+    if (groupsLastPair || timesLast) {
         const int64_t t = Worked(key[2], key[3], key[4]);
         return {{key[2], key[3], key[4], t}, {key[0], key[1], t, result}};
     }
@@ -56,6 +59,12 @@ std::vector<Step> Steps(const QuestionKey& key) {
 
 bool IsZeroOrOne(int64_t v) {
     return v == 0 || v == 1;
+}
+
+std::shared_ptr<CQuestionData> WithParentheses(std::shared_ptr<CQuestionData> kind,
+                                               int32_t choice) {
+    kind->SetParenthesesChoice(choice);
+    return kind;
 }
 
 using Rule = std::function<bool(const QuestionKey&, const CQuestionData&)>;
@@ -103,6 +112,10 @@ TEST(KindRulesTest, EachRuleAloneAdmitsExactlyWhatTryingEveryQuestionFinds) {
          &CQuestionRules::isIntermediateInResultRange, IntermediateInRange},
         {"every operator of three",
          MakeKind({{1, 9}, {1, 9}, {1, 9}}, {u"＋－×÷", u"＋－×÷"}, {0, 30}),
+         &CQuestionRules::isIntermediateInResultRange, IntermediateInRange},
+        {"parentheses of three",
+         WithParentheses(MakeKind({{0, 12}, {0, 12}, {1, 12}}, {u"＋－×÷", u"＋－×÷"}, {0, 40}),
+                         CQuestionData::RandomParentheses),
          &CQuestionRules::isIntermediateInResultRange, IntermediateInRange},
         {"built sums of three",
          MakeKind({{0, 30}, {0, 30}, {0, 30}}, {u"＋－$$", u"＋－$$"}, {0, 30}),
