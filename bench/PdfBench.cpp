@@ -19,8 +19,8 @@ void RunPdf(benchmark::State& state, const char16_t* kind, const COutputSettings
     CPreCreatedQuestions presets;
     presets.Load();
     const std::vector<CSheet> copies{DrawSheet(
-        CSheetPlan::OfOneKind(presets.Item(kind), layout.RowCount() * layout.ColumnCount()), 1,
-        nullptr, nullptr)};
+        CSheetPlan::OfOneKind(presets.Item(kind), layout.RowCount() * layout.ColumnCount()),
+        layout.ColumnCount(), 1, nullptr, nullptr)};
     const QFont font(QStringLiteral("Noto Sans Mono CJK SC"), 12);
     const CFontMeasure measure(font);
     QTemporaryDir folder;

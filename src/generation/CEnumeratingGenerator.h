@@ -61,6 +61,7 @@ protected:
     std::array<std::shared_ptr<COperand>, N> m_operands;
     std::shared_ptr<COperand> m_result;
     Parentheses m_parentheses;
+    CRuleFilter m_rules;
 
 private:
     void Bind(const CExpression& expr) {
@@ -69,6 +70,7 @@ private:
         }
         m_result = expr.ResultOperand();
         m_parentheses = expr.Grouping();
+        m_rules = expr.RuleFilter();
     }
 
     Table m_table;

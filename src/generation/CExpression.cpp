@@ -4,6 +4,7 @@
 #include "generation/CGenerationJob.h"
 
 #include <limits>
+#include <vector>
 
 namespace kelvo {
 
@@ -27,6 +28,15 @@ bool CExpression::CreateInstances(QuestionList& questions, int32_t iCount,
                                   CInfoReceiver* receiver) {
     CGenerationJob(receiver).Run({this}, iCount, questions);
     return GetPermCombineTimes() > EnumerationLimit;
+}
+
+CRuleFilter CExpression::RuleFilter() const {
+    std::vector<int32_t> codes;
+    for (const auto& operand : m_operands) {
+        codes.push_back(operand->LeftOperator());
+    }
+    return {m_rules, codes, m_parentheses, m_resultOperand->LowerLimit(),
+            m_resultOperand->UpperLimit()};
 }
 
 std::u16string CExpression::ToString() const {

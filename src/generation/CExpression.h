@@ -2,6 +2,7 @@
 
 #include "foundation/CTypedArray.h"
 #include "generation/CExprValue.h"
+#include "generation/CQuestionRules.h"
 #include "number/COperand.h"
 #include "number/OperatorCodes.h"
 
@@ -36,6 +37,11 @@ public:
     // Evaluated first and written around its operands; none by default.
     Parentheses Grouping() const { return m_parentheses; }
     void SetGrouping(Parentheses group) { m_parentheses = group; }
+    // The kind's rules, which every question of the template obeys.
+    const CQuestionRules& Rules() const { return m_rules; }
+    void SetRules(const CQuestionRules& rules) { m_rules = rules; }
+    // The rules as the template's questions are judged by them.
+    CRuleFilter RuleFilter() const;
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
     void Init(OperandList colOps, std::shared_ptr<COperand> result);
 
@@ -59,6 +65,7 @@ private:
     OperandList m_operands;
     std::shared_ptr<COperand> m_resultOperand;
     Parentheses m_parentheses;
+    CQuestionRules m_rules;
 };
 
 } // namespace kelvo

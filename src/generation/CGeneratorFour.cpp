@@ -32,7 +32,8 @@ void CGeneratorFour::WalkSpace(Walk& walk) const {
                             ? EvaluateFour(r, a, op2, b, op3, c, op4, d)
                             : EvaluateGrouped(r, std::array{a, b, c, d},
                                               std::array{Op::None, op2, op3, op4}, m_parentheses);
-                    if (solved && filter.Admits(r) && !walk.Admit({a, b, c, d, r})) {
+                    if (solved && filter.Admits(r) && m_rules.Admits(std::array{a, b, c, d}) &&
+                        !walk.Admit({a, b, c, d, r})) {
                         return;
                     }
                 }

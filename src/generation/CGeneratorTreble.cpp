@@ -28,7 +28,8 @@ void CGeneratorTreble::WalkSpace(Walk& walk) const {
                         ? EvaluateThree(r, a, op2, b, op3, c)
                         : EvaluateGrouped(r, std::array{a, b, c}, std::array{Op::None, op2, op3},
                                           m_parentheses);
-                if (solved && filter.Admits(r) && !walk.Admit({a, b, c, r})) {
+                if (solved && filter.Admits(r) && m_rules.Admits(std::array{a, b, c}) &&
+                    !walk.Admit({a, b, c, r})) {
                     return;
                 }
             }

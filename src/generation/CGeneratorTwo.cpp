@@ -4,6 +4,8 @@
 #include "generation/CExpression.h"
 #include "number/OperatorCodes.h"
 
+#include <array>
+
 namespace kelvo {
 
 namespace {
@@ -35,6 +37,7 @@ void CGeneratorTwo::Bind(const CExpression& expr) {
     m_second = expr.Operands().at(1);
     m_result = expr.ResultOperand();
     m_cbrCode = m_second->CbrSetting();
+    m_rules = expr.RuleFilter();
 }
 
 void CGeneratorTwo::WalkSpace(Walk& walk) const {
@@ -89,7 +92,8 @@ void CGeneratorTwo::WalkPairs(Walk& walk, Rule&& rule) const {
         for (int32_t j = 0; j < second.Count(); ++j) {
             const int32_t b = second.Value(j);
             int32_t r = 0;
-            if (rule(a, b, r) && filter.Admits(r) && !walk.Admit({a, b, r})) {
+            if (rule(a, b, r) && filter.Admits(r) && m_rules.Admits(std::array{a, b}) &&
+                !walk.Admit({a, b, r})) {
                 return;
             }
         }

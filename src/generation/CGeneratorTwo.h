@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CGenerator.h"
+#include "generation/CQuestionRules.h"
 #include "generation/CandidateTable.h"
 #include "number/COperand.h"
 
@@ -40,6 +41,7 @@ private:
     std::shared_ptr<COperand> m_second;
     std::shared_ptr<COperand> m_result;
     int32_t m_cbrCode = 0;
+    CRuleFilter m_rules;
     Table m_table;
 };
 

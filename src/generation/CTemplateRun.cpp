@@ -5,6 +5,8 @@
 #include "generation/CGeneratorTwo.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace kelvo {
 
@@ -39,8 +41,8 @@ bool AdmitsQuestions(const CExpression& expression) {
 } // namespace
 
 CTemplateRun::CTemplateRun(CExpression& expression, int32_t maxAttempts)
-    : m_expression(expression), m_admitsValues(AdmitsQuestions(expression)),
-      m_maxAttempts(maxAttempts) {
+    : m_expression(expression), m_rules(expression.RuleFilter()),
+      m_admitsValues(AdmitsQuestions(expression)), m_maxAttempts(maxAttempts) {
     if (!m_admitsValues || expression.GetPermCombineTimes() > CExpression::EnumerationLimit) {
         return;
     }
@@ -71,11 +73,27 @@ bool CTemplateRun::Fill() {
     if (m_generator) {
         return m_generator->CreateInstance();
     }
+    return Build() && ObeysRules();
+}
+
+bool CTemplateRun::Build() {
     if (!m_expression.Grouping().IsNone()) {
         return m_builder.BuildGrouped(m_expression.Operands(), *m_expression.ResultOperand(),
                                       m_expression.Grouping());
     }
     return m_builder.Build(m_expression.Operands(), *m_expression.ResultOperand());
+}
+
+// A built question that breaks a rule of the kind is a failed attempt, as one
+// whose steps find no admissible value.
+bool CTemplateRun::ObeysRules() const {
+    std::array<int32_t, 4> values{};
+    const OperandList& operands = m_expression.Operands();
+    const size_t count = std::min(operands.size(), values.size());
+    for (size_t k = 0; k < count; ++k) {
+        values[k] = operands[k]->ResultValue();
+    }
+    return m_rules.Admits(std::span(values).first(count));
 }
 
 } // namespace kelvo

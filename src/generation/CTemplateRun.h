@@ -15,7 +15,9 @@ namespace kelvo {
 // its questions once; a larger one is built at random per attempt. A template
 // stops giving when it has had its attempts, when its enumeration is spent,
 // when an operand or the result admits no value at all, or when so many
-// attempts in a row have failed that it is taken for hopeless.
+// attempts in a row have failed that it is taken for hopeless. Both roads keep
+// the kind's rules: the enumeration leaves out what breaks them, a built
+// question that breaks them is a failed attempt.
 class CTemplateRun {
 public:
     // Failed attempts in a row after which a built template is hopeless.
@@ -35,8 +37,11 @@ public:
 
 private:
     bool Fill();
+    bool Build();
+    bool ObeysRules() const;
 
     CExpression& m_expression;
+    CRuleFilter m_rules;
     std::unique_ptr<CGenerator> m_generator;
     CExprBuilder m_builder;
     bool m_admitsValues = false;

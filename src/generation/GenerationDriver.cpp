@@ -3,6 +3,7 @@
 #include "foundation/RandomSource.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
+#include "generation/RepeatedRounds.h"
 
 namespace kelvo {
 
@@ -27,17 +28,12 @@ void Shuffle(QuestionList& questions, int32_t first, int32_t last) {
     }
 }
 
-void Fill(QuestionList& questions, int32_t n, int32_t wanted) {
-    int32_t count = n;
-    while (count < wanted) {
-        for (int32_t k = 1; k <= n; ++k) {
-            questions.Add(questions.Item(k));
-            if (++count >= wanted) {
-                return;
-            }
-            if (k % YieldInterval == 0) {
-                YieldToUserInterface();
-            }
+void Fill(QuestionList& questions, int32_t first, int32_t n, int32_t wanted, int32_t columns) {
+    const std::vector<int32_t> order = RepeatedRounds(n, wanted, columns);
+    for (size_t k = static_cast<size_t>(n); k < order.size(); ++k) {
+        questions.Add(questions.Item(first + order[k]));
+        if (k % YieldInterval == 0) {
+            YieldToUserInterface();
         }
     }
 }
@@ -45,8 +41,8 @@ void Fill(QuestionList& questions, int32_t n, int32_t wanted) {
 } // namespace
 
 QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
-                               int32_t* generatedCount, CInfoReceiver* receiver,
-                               GenerationEnd* end) {
+                               int32_t* generatedCount, CInfoReceiver* receiver, GenerationEnd* end,
+                               int32_t columns) {
     std::vector<CExpression*> expressions;
     for (const auto& expression : templates) {
         expressions.push_back(expression.get());
@@ -59,12 +55,12 @@ QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
     if (generatedCount != nullptr) {
         *generatedCount = questions.Count();
     }
-    ShuffleAndFill(questions, 1, questions.Count(), wanted, receiver);
+    ShuffleAndFill(questions, 1, questions.Count(), wanted, receiver, columns);
     return questions;
 }
 
 void ShuffleAndFill(QuestionList& questions, int32_t first, int32_t last, int32_t wanted,
-                    CInfoReceiver* receiver) {
+                    CInfoReceiver* receiver, int32_t columns) {
     const int32_t n = last - first + 1;
     if (n <= 0) {
         return;
@@ -72,7 +68,7 @@ void ShuffleAndFill(QuestionList& questions, int32_t first, int32_t last, int32_
     questions.EnsureCapacity(wanted);
     RunBracketed(receiver, wanted >= ProgressThreshold, ShufflingCaption, [&] {
         Shuffle(questions, first, last);
-        Fill(questions, n, wanted);
+        Fill(questions, first, n, wanted, columns);
     });
 }
 

@@ -6,6 +6,7 @@
 //   small template --CGeneratorTwo/Treble/Four--> every admissible question, once each
 //   large template --CExprBuilder--> one random question per attempt
 //   snapshots (CExprValue) --GenerateQuestions--> shuffled, repeated up to the number wanted
+//       in rounds of their own order that keep twins apart (RepeatedRounds)
 //
 // The same walk counts what a template admits (CountTemplateQuestions).
 #pragma once
@@ -25,16 +26,18 @@ using TemplateList = std::vector<std::shared_ptr<CExpression>>;
 
 // Makes up to wanted questions from the templates as one generation job (the
 // templates share the wanted number, see CGenerationJob), then shuffles them
-// and repeats them cyclically up to wanted entries. generatedCount, when
-// given, receives the number of questions generated before the repetition, and
-// end how the job ended. The receiver may be nullptr.
+// and repeats them up to wanted entries, as ShuffleAndFill does for a grid of
+// the given columns. generatedCount, when given, receives the number of
+// questions generated before the repetition, and end how the job ended. The
+// receiver may be nullptr.
 QuestionList GenerateQuestions(const TemplateList& templates, int32_t wanted,
                                int32_t* generatedCount, CInfoReceiver* receiver,
-                               GenerationEnd* end = nullptr);
+                               GenerationEnd* end = nullptr, int32_t columns = 1);
 
-// Shuffles entries first..last, then appends entries 1, 2, ... of the array
-// again (the same objects) until it holds wanted entries.
+// Shuffles entries first..last, then appends them again (the same objects) in
+// rounds of RepeatedRounds until the array holds wanted entries, filling rows
+// of the given columns; one column is a list without a grid.
 void ShuffleAndFill(QuestionList& questions, int32_t first, int32_t last, int32_t wanted,
-                    CInfoReceiver* receiver);
+                    CInfoReceiver* receiver, int32_t columns = 1);
 
 } // namespace kelvo

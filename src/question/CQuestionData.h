@@ -7,6 +7,7 @@
 #pragma once
 
 #include "foundation/CTypedArray.h"
+#include "generation/CQuestionRules.h"
 #include "number/CValueLimit.h"
 
 #include <cstdint>
@@ -38,6 +39,12 @@ public:
     static constexpr int32_t MaxParenthesesChoice = 5;
     int32_t ParenthesesChoice() const { return m_parenthesesChoice; }
     void SetParenthesesChoice(int32_t value) { m_parenthesesChoice = value; }
+
+    // Rules beyond the ranges, all off unless chosen. As the parentheses, the
+    // settings-file block has no line for them; the plan and kinds files
+    // keep them.
+    const CQuestionRules& Rules() const { return m_rules; }
+    void SetRules(const CQuestionRules& rules) { m_rules = rules; }
 
     int32_t Cbr() const { return m_cbr; }
     void SetCbr(int32_t value) { m_cbr = value; }
@@ -75,6 +82,7 @@ private:
     std::shared_ptr<CValueLimit> m_resultLimit;
     int32_t m_cbr = 0;
     int32_t m_parenthesesChoice = NoParentheses;
+    CQuestionRules m_rules;
 };
 
 } // namespace kelvo

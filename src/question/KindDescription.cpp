@@ -71,6 +71,17 @@ std::u16string ParenthesesClause(const CQuestionData& kind) {
     return caption.empty() ? caption : u"，括号" + caption;
 }
 
+std::u16string RulesClause(const CQuestionRules& rules) {
+    std::u16string text;
+    for (const CRuleCaption& rule : RuleCaptions) {
+        if (rules.*rule.rule) {
+            text += u"，";
+            text += rule.caption;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::u16string ParenthesesCaption(int32_t operandCount, int32_t choice) {
@@ -98,7 +109,7 @@ std::u16string ParenthesesCaption(int32_t operandCount, int32_t choice) {
 bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
     const int32_t count = a.Limits().Count();
     if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
-        a.ParenthesesChoice() != b.ParenthesesChoice() ||
+        a.ParenthesesChoice() != b.ParenthesesChoice() || a.Rules() != b.Rules() ||
         !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
         return false;
     }
@@ -127,7 +138,7 @@ std::u16string KindDescription(const CQuestionData& kind) {
     if (kind.ResultLimit()) {
         text += u"，得数" + RangeText(*kind.ResultLimit());
     }
-    return text + CbrText(kind.Cbr()) + ParenthesesClause(kind);
+    return text + CbrText(kind.Cbr()) + ParenthesesClause(kind) + RulesClause(kind.Rules());
 }
 
 std::u16string KindTitle(const CQuestionData& panelKind, const CQuestionData* pickedEntry) {

@@ -2,13 +2,27 @@
 
 #include "question/CQuestionData.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace kelvo {
 
+// The rules of a kind as the panel names them, each with its flag.
+struct CRuleCaption {
+    bool CQuestionRules::*rule;
+    std::u16string_view caption;
+};
+inline constexpr std::array<CRuleCaption, 4> RuleCaptions = {{
+    {&CQuestionRules::isIntermediateInResultRange, u"中间结果也在得数范围内"},
+    {&CQuestionRules::isNoTrivialFactor, u"不出现 ×0、×1、÷1"},
+    {&CQuestionRules::isNoQuotientOne, u"商不为 1"},
+    {&CQuestionRules::isNoZeroOperand, u"不出现 0 作运算数"},
+}};
+
 // The same questions: the same operand count and ranges, the same operators
-// allowed in every gap, the same result range and carry/borrow code. Titles
-// do not count.
+// allowed in every gap, the same result range, carry/borrow code,
+// parentheses and rules. Titles do not count.
 bool IsSameKind(const CQuestionData& a, const CQuestionData& b);
 
 // Where the parentheses of a choice stand, as the panel lists them:
@@ -17,7 +31,8 @@ std::u16string ParenthesesCaption(int32_t operandCount, int32_t choice);
 
 // A kind in words, for a kind that has no name of its own:
 // "1～20＋1～20，得数1～20，有进位"; several operators in one gap read "＋/－",
-// a step "10～90整十数", parentheses "，括号□（□□）".
+// a step "10～90整十数", parentheses "，括号□（□□）", then each rule
+// chosen ("，商不为 1").
 std::u16string KindDescription(const CQuestionData& kind);
 
 // What a kind shown on the panel is called: the title of the entry it was

@@ -111,6 +111,7 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             auto expression = std::make_shared<CExpression>();
             expression->Init(list, MakeOperand(*question.ResultLimit()));
             expression->SetGrouping(position);
+            expression->SetRules(question.Rules());
             templates.push_back(std::move(expression));
         }
     }

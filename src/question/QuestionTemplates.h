@@ -27,7 +27,8 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 // operand 2 of a two-operand question whose gap allows exactly the operator
 // of the code's pair (carry "＋", borrow "－", remainder "÷", as the panel
 // offers the pair), every combination of
-// allowed operators is one template with a result operand of its own. With
+// allowed operators is one template with a result operand of its own and the
+// kind's rules. With
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the

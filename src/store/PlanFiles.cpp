@@ -82,6 +82,47 @@ std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value) {
     return limit;
 }
 
+// The rules of a kind by their names in the file.
+struct CRuleKey {
+    bool CQuestionRules::*rule;
+    QLatin1StringView key;
+};
+const CRuleKey RuleKeys[] = {
+    {&CQuestionRules::isIntermediateInResultRange, QLatin1StringView("intermediateInResultRange")},
+    {&CQuestionRules::isNoTrivialFactor, QLatin1StringView("noTrivialFactor")},
+    {&CQuestionRules::isNoQuotientOne, QLatin1StringView("noQuotientOne")},
+    {&CQuestionRules::isNoZeroOperand, QLatin1StringView("noZeroOperand")},
+};
+
+QJsonObject RulesToJson(const CQuestionRules& rules) {
+    QJsonObject object;
+    for (const CRuleKey& entry : RuleKeys) {
+        object.insert(entry.key, rules.*entry.rule);
+    }
+    return object;
+}
+
+// A kind written before the rules existed, or without one of them, has it off.
+std::optional<CQuestionRules> RulesFromJson(const QJsonObject& kind) {
+    const QJsonValue value = kind.value(QStringLiteral("rules"));
+    CQuestionRules rules;
+    if (value.isUndefined()) {
+        return rules;
+    }
+    if (!value.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    for (const CRuleKey& entry : RuleKeys) {
+        const QJsonValue flag = object.value(entry.key);
+        if (!flag.isUndefined() && !flag.isBool()) {
+            return std::nullopt;
+        }
+        rules.*entry.rule = flag.toBool();
+    }
+    return rules;
+}
+
 QJsonObject KindToJson(const CQuestionData& kind) {
     QJsonArray operands;
     QJsonArray operators;
@@ -96,7 +137,8 @@ QJsonObject KindToJson(const CQuestionData& kind) {
             {QStringLiteral("operators"), operators},
             {QStringLiteral("result"), LimitToJson(*kind.ResultLimit())},
             {QStringLiteral("cbr"), kind.Cbr()},
-            {QStringLiteral("parentheses"), kind.ParenthesesChoice()}};
+            {QStringLiteral("parentheses"), kind.ParenthesesChoice()},
+            {QStringLiteral("rules"), RulesToJson(kind.Rules())}};
 }
 
 // A kind written before parentheses existed has none.
@@ -117,7 +159,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const auto cbr = Whole(object.value(QStringLiteral("cbr")), Cbr::None, Cbr::NoRemainder);
     const auto result = LimitFromJson(object.value(QStringLiteral("result")));
     const auto parentheses = ParenthesesFromJson(object);
-    if (!title.isString() || !cbr || !result || !parentheses ||
+    const auto rules = RulesFromJson(object);
+    if (!title.isString() || !cbr || !result || !parentheses || !rules ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -141,6 +184,7 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetResultLimit(result);
     kind->SetCbr(*cbr);
     kind->SetParenthesesChoice(*parentheses);
+    kind->SetRules(*rules);
     return kind;
 }
 

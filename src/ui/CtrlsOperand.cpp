@@ -59,6 +59,8 @@ void CtrlsOperand::SetOperandCount(int32_t n) {
         m_panel.fraOperands[k]->hide();
         m_panel.fraOperators[k - 1]->hide();
     }
+    // Two operands have no intermediate result; the tick stays for three or four.
+    m_panel.chkRules[0]->setEnabled(n > CQuestionData::MinOperandCount);
     if (n != m_iOperandCount) {
         ListParentheses(n);
     }
@@ -161,6 +163,11 @@ std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
     qd->SetResultLimit(LimitFromBoxes(ResultFrame));
     qd->SetCbr(CbrValue());
     qd->SetParenthesesChoice(m_panel.cboParentheses->currentData().toInt());
+    CQuestionRules rules;
+    for (size_t k = 0; k < RuleCaptions.size(); ++k) {
+        rules.*RuleCaptions[k].rule = m_panel.chkRules[k]->isChecked();
+    }
+    qd->SetRules(rules);
     return qd;
 }
 
@@ -183,6 +190,9 @@ void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
     ShowCbrPair(qd.Cbr());
     SetOperandCount(count);
     ShowParentheses(qd.ParenthesesChoice());
+    for (size_t k = 0; k < RuleCaptions.size(); ++k) {
+        m_panel.chkRules[k]->setChecked(qd.Rules().*RuleCaptions[k].rule);
+    }
 }
 
 std::shared_ptr<CValueLimit> CtrlsOperand::LimitFromBoxes(int32_t indexOperand) const {

@@ -42,7 +42,8 @@ public:
     // above its "到" included) and without a title.
     std::shared_ptr<CQuestionData> QuestionData() const;
     // Shows a kind on the panel: its operand count, ranges, operators of every
-    // gap it has (the gaps it lacks keep their ticks) and carry/borrow code.
+    // gap it has (the gaps it lacks keep their ticks), carry/borrow code,
+    // parentheses and rules.
     void ShowQuestionData(const CQuestionData& qd);
 
 private:

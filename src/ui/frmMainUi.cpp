@@ -1,5 +1,6 @@
 #include "ui/frmMainUi.h"
 
+#include "question/KindDescription.h"
 #include "worksheet/CSheetPlan.h"
 
 #include <QAbstractItemView>
@@ -115,6 +116,27 @@ void SetupGapFrame(COperandPanel& panel, int k, QWidget* parent) {
         column->addWidget(panel.chkOperators[index]);
     }
     panel.fraOperators[k] = frame;
+}
+
+// The rules in one row under the panel, and a line on repeats, which need no box.
+QGroupBox* SetupRulesFrame(COperandPanel& panel, QLabel*& noRepeats, QWidget* form) {
+    auto* frame = Named(new QGroupBox(Text(u"更多规则"), form), QStringLiteral("fraRules"));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    for (size_t k = 0; k < RuleCaptions.size(); ++k) {
+        const QString caption = QString::fromUtf16(
+            RuleCaptions[k].caption.data(), static_cast<qsizetype>(RuleCaptions[k].caption.size()));
+        panel.chkRules[k] = Indexed(new QCheckBox(caption, frame), "chkRules", static_cast<int>(k));
+        grid->addWidget(panel.chkRules[k], 0, static_cast<int>(k));
+    }
+    noRepeats = Named(new QLabel(Text(u"不要重复的题：题目够多时，试卷中本来就没有重复的题；"
+                                      u"不够时重复的题不相邻。"),
+                                 frame),
+                      QStringLiteral("lblNoRepeats"));
+    grid->addWidget(noRepeats, 1, 0, 1, static_cast<int>(RuleCaptions.size()));
+    frame->setFixedWidth(PanelWidth);
+    return frame;
 }
 
 QWidget* SetupOperandPanel(COperandPanel& panel, QWidget* form) {
@@ -293,6 +315,8 @@ void frmMainUi::SetupUi(QWidget* form) {
     auto* questionColumn = new QVBoxLayout;
     questionColumn->addLayout(selectionRow);
     questionColumn->addWidget(SetupOperandPanel(operandPanel, form));
+    fraRules = SetupRulesFrame(operandPanel, lblNoRepeats, form);
+    questionColumn->addWidget(fraRules);
     questionColumn->addStretch();
     fraPlan = SetupPlanPanel(planPanel, form);
     auto* topRow = new QHBoxLayout;

@@ -28,6 +28,8 @@ struct COperandPanel {
     QLabel* lblEqual = nullptr;
     // Where a kind of three or four operands puts its parentheses.
     QComboBox* cboParentheses = nullptr;
+    // The kind's rules, in the order of RuleCaptions.
+    std::array<QCheckBox*, 4> chkRules{};
 };
 
 // The print-settings controls, which CtrlsSettings reads.
@@ -67,6 +69,9 @@ struct frmMainUi {
     QPushButton* cmdSaveKind = nullptr;
     QGroupBox* fraCbr = nullptr;
     COperandPanel operandPanel;
+    // "更多规则": the rule boxes and what is the rule anyway.
+    QGroupBox* fraRules = nullptr;
+    QLabel* lblNoRepeats = nullptr;
     QGroupBox* fraSetting = nullptr;
     CSettingsPanel settingsPanel;
     QPushButton* cmdFont = nullptr;

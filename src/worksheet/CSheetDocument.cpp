@@ -10,7 +10,8 @@ CShownSheet CSheetDocument::Create(const CSheetPlan& plan, const COutputSettings
                                    CAdmittedCounts& counts, CInfoReceiver* receiver) {
     Clear();
     m_plan = plan;
-    m_sheet = DrawSheet(m_plan, DrawSeed(), &counts, receiver);
+    m_columns = layout.ColumnCount();
+    m_sheet = DrawSheet(m_plan, m_columns, DrawSeed(), &counts, receiver);
     return {FormatSheet(m_sheet, layout, receiver), m_sheet.HasQuestions(), m_sheet.statusLine,
             m_sheet.repetitionWarning};
 }
@@ -25,6 +26,7 @@ CShownSheet CSheetDocument::Show(const COutputSettings& layout, CInfoReceiver* r
 
 void CSheetDocument::Clear() {
     m_plan = {};
+    m_columns = 1;
     m_sheet = {};
 }
 
@@ -32,7 +34,8 @@ std::vector<CSheet> CSheetDocument::Copies(int32_t count, CInfoReceiver* receive
     std::vector<CSheet> copies{m_sheet};
     while (static_cast<int32_t>(copies.size()) < count) {
         const auto copy = static_cast<int32_t>(copies.size()) + 1;
-        copies.push_back(DrawSheet(m_plan, CopySeed(m_sheet.seed, copy), nullptr, receiver));
+        copies.push_back(
+            DrawSheet(m_plan, m_columns, CopySeed(m_sheet.seed, copy), nullptr, receiver));
         if ((receiver != nullptr && receiver->IsCancelled()) || !copies.back().HasQuestions()) {
             return {};
         }

@@ -57,6 +57,9 @@ public:
 
 private:
     CSheetPlan m_plan;
+    // The layout's columns at Create: the copies keep their twins apart as
+    // the sheet does.
+    int32_t m_columns = 1;
     CSheet m_sheet;
 };
 

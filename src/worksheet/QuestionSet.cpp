@@ -21,10 +21,12 @@ CQuestionSet KindQuestionSet(const CQuestionData& kind) {
     return questionSet;
 }
 
-void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* receiver) {
+void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, int32_t columns,
+                   CInfoReceiver* receiver) {
     if (!questionSet.templates.empty()) {
-        questionSet.questions = GenerateQuestions(
-            questionSet.templates, wanted, &questionSet.generatedCount, receiver, &questionSet.end);
+        questionSet.questions =
+            GenerateQuestions(questionSet.templates, wanted, &questionSet.generatedCount, receiver,
+                              &questionSet.end, columns);
         questionSet.blanks = DrawBlankPositions(questionSet.questions);
     }
     if (!questionSet.HasQuestions() && questionSet.errorText.empty()) {
@@ -34,7 +36,7 @@ void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* rec
 
 CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver) {
     CQuestionSet questionSet = KindQuestionSet(kind);
-    DrawQuestions(questionSet, wanted, receiver);
+    DrawQuestions(questionSet, wanted, 1, receiver);
     return questionSet;
 }
 

@@ -16,7 +16,8 @@ class CInfoReceiver;
 struct CQuestionSet {
     // The kind's templates; the first one stands for the widths of the text.
     TemplateList templates;
-    // Shuffled, and repeated cyclically up to the wanted number.
+    // Shuffled, and repeated up to the wanted number in rounds that keep
+    // twins apart (RepeatedRounds).
     QuestionList questions;
     // The operand each question leaves blank in fill-in form, whichever form
     // shows it.
@@ -36,11 +37,14 @@ struct CQuestionSet {
 // text when the kind has no templates.
 CQuestionSet KindQuestionSet(const CQuestionData& kind);
 
-// Draws the wanted number of questions from the set's templates; the receiver
-// (may be nullptr) sees the progress of a long job.
-void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* receiver);
+// Draws the wanted number of questions from the set's templates for rows of
+// the given columns; the receiver (may be nullptr) sees the progress of a long
+// job.
+void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, int32_t columns,
+                   CInfoReceiver* receiver);
 
-// Both steps at once, as the drill takes its questions.
+// Both steps at once, as the drill takes its questions: one after another, as
+// one column.
 CQuestionSet MakeQuestions(const CQuestionData& kind, int32_t wanted, CInfoReceiver* receiver);
 
 // "只生成了 N 道题目" when the job was given up or cancelled short of its

@@ -3,8 +3,11 @@
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
+#include "generation/RepeatedRounds.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 namespace kelvo {
 
@@ -42,7 +45,10 @@ std::shared_ptr<CExpression> WidestTemplate(const std::vector<CSheetPart>& parts
     return widest;
 }
 
-CSheetPart MixedPart(const std::vector<CSheetPart>& sections, CInfoReceiver* receiver) {
+// The questions of all sections shuffled into one grid of the columns, their
+// repeats kept apart.
+CSheetPart MixedPart(const std::vector<CSheetPart>& sections, int32_t columns,
+                     CInfoReceiver* receiver) {
     CSheetPart mixed;
     // The widest template stands for the widths of the text; every kind's own
     // stay for the answer slots on paper.
@@ -52,13 +58,25 @@ CSheetPart MixedPart(const std::vector<CSheetPart>& sections, CInfoReceiver* rec
         mixed.questionSet.templates.insert(mixed.questionSet.templates.end(), own.begin(),
                                            own.end());
     }
-    QuestionList& questions = mixed.questionSet.questions;
+    QuestionList shuffled;
     for (const CSheetPart& section : sections) {
         for (int32_t i = 1; i <= section.questionSet.questions.Count(); ++i) {
-            questions.Add(section.questionSet.questions.Item(i));
+            shuffled.Add(section.questionSet.questions.Item(i));
         }
     }
-    ShuffleAndFill(questions, 1, questions.Count(), questions.Count(), receiver);
+    ShuffleAndFill(shuffled, 1, shuffled.Count(), shuffled.Count(), receiver);
+    // A section's repeats are the same question objects.
+    std::unordered_map<const CExprValue*, int32_t> idOf;
+    std::vector<int32_t> ids;
+    for (int32_t i = 1; i <= shuffled.Count(); ++i) {
+        ids.push_back(idOf.try_emplace(shuffled.Item(i).get(), static_cast<int32_t>(idOf.size()))
+                          .first->second);
+    }
+    QuestionList& questions = mixed.questionSet.questions;
+    questions.EnsureCapacity(shuffled.Count());
+    for (const int32_t entry : TwinsApartOrder(ids, columns)) {
+        questions.Add(shuffled.Item(entry + 1));
+    }
     mixed.questionSet.blanks = DrawBlankPositions(questions);
     return mixed;
 }
@@ -131,7 +149,7 @@ std::u16string SectionHeading(size_t index, const CSheetSection& section) {
     return ChineseNumeral(static_cast<int32_t>(index + 1)) + u"、" + section.kind->Title();
 }
 
-CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+CSheet DrawSheet(const CSheetPlan& plan, int32_t columns, uint64_t seed, CAdmittedCounts* counts,
                  CInfoReceiver* receiver) {
     const CSeededRandom drawn(seed);
     CSheet sheet;
@@ -140,7 +158,7 @@ CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
     std::vector<CSheetPart> sections = PrepareSections(plan, counts, sheet.repetitionWarning);
     for (size_t k = 0; k < sections.size(); ++k) {
         CSheetPart& part = sections[k];
-        DrawQuestions(part.questionSet, plan.Sections()[k].count, receiver);
+        DrawQuestions(part.questionSet, plan.Sections()[k].count, columns, receiver);
         if (!part.questionSet.HasQuestions()) {
             sheet.errorText = Named(part, part.questionSet.errorText);
             return sheet;
@@ -152,7 +170,7 @@ CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
         }
     }
     if (sheet.arrangement == SheetArrangement::Mixed && !sections.empty()) {
-        sheet.parts.push_back(MixedPart(sections, receiver));
+        sheet.parts.push_back(MixedPart(sections, columns, receiver));
     } else {
         sheet.parts = std::move(sections);
     }

@@ -10,7 +10,8 @@
 // stands under its heading ("一、20以内的进位加法") in rows of the layout's
 // columns, and the layout's title heads the sheet once (when the layout prints
 // titles). Mixed, the questions fill one grid as a sheet of one kind does,
-// titles included.
+// titles included. Either way a repeated question does not stand beside or
+// below itself where the grid allows it.
 #pragma once
 
 #include "output/COutputSettings.h"
@@ -55,11 +56,12 @@ struct CSheet {
 // "一、" and the section's title for the section at 0-based index.
 std::u16string SectionHeading(size_t index, const CSheetSection& section);
 
-// The questions are drawn from the seed. The receiver (may be nullptr) sees
+// The questions are drawn from the seed for rows of the layout's columns, so
+// that repeated questions stand apart on the sheet. The receiver (may be nullptr) sees
 // the progress of each section. With counts, the sheet says which sections will repeat questions,
 // and the counts keep what was worked out; without them (more copies of a sheet) it says nothing of
 // repetition.
-CSheet DrawSheet(const CSheetPlan& plan, uint64_t seed, CAdmittedCounts* counts,
+CSheet DrawSheet(const CSheetPlan& plan, int32_t columns, uint64_t seed, CAdmittedCounts* counts,
                  CInfoReceiver* receiver);
 
 // The text of the sheet (see the top of this file); its error text without

@@ -237,7 +237,7 @@ TEST(WordProcessorRoundTripTest, WriterPrintsEveryRowOnOneLineAndEveryTitleBlock
     layout.SetColumnSpacing(6);
     layout.SetRowCountPerTitle(10);
     const CSheet sheet = DrawSheet(CSheetPlan::OfOneKind(presets.Item(u"100以内的连加减"), 60 * 5),
-                                   1, nullptr, nullptr);
+                                   layout.ColumnCount(), 1, nullptr, nullptr);
     const CPrintFeedback feedback{[](const QString&) { FAIL(); }, [](const QString&) { FAIL(); }};
     PrintWorksheet(QString::fromStdU16String(FormatSheet(sheet, layout, nullptr)),
                    QFont(QStringLiteral("Noto Sans Mono CJK SC"), 12), Qt::black, feedback, host);

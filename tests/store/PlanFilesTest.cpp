@@ -25,11 +25,16 @@ QString Describe(const CSheetPlan& plan) {
     QString text = plan.IsMixed() ? QStringLiteral("mixed") : QStringLiteral("in order");
     for (const CSheetSection& section : plan.Sections()) {
         const CQuestionData& kind = *section.kind;
-        text += QStringLiteral(" | %1 ×%2 cbr %3 parentheses %4:")
+        const CQuestionRules& rules = kind.Rules();
+        text += QStringLiteral(" | %1 ×%2 cbr %3 parentheses %4 rules %5%6%7%8:")
                     .arg(QString::fromStdU16String(kind.Title()))
                     .arg(section.count)
                     .arg(kind.Cbr())
-                    .arg(kind.ParenthesesChoice());
+                    .arg(kind.ParenthesesChoice())
+                    .arg(rules.isIntermediateInResultRange)
+                    .arg(rules.isNoTrivialFactor)
+                    .arg(rules.isNoQuotientOne)
+                    .arg(rules.isNoZeroOperand);
         const auto range = [](const CValueLimit& limit) {
             return QStringLiteral(" %1..%2/%3")
                 .arg(limit.LowerLimit())
@@ -63,7 +68,11 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     auto three = MakeKind({{10, 90, 10}, {2, 9}, {100, 900, 100}}, {u"＋－$$", u"$$×÷"}, {0, 10000},
                           0, u"三个");
     three->SetParenthesesChoice(2);
+    three->SetRules({.isIntermediateInResultRange = true, .isNoQuotientOne = true});
     plan.Add(three, 7);
+    auto product = MakeKind({{0, 9}, {0, 9}}, {u"$$×$"}, {0, 81}, 0, u"乘");
+    product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true});
+    plan.Add(product, 3);
     auto four = MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9},
                          0, u"四个");
     four->SetParenthesesChoice(CQuestionData::RandomParentheses);
@@ -83,6 +92,7 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     ASSERT_EQ(readKinds->Kinds().size(), 1u);
     EXPECT_EQ(readKinds->Kinds()[0]->Operator2(), u"$$×÷");
     EXPECT_EQ(readKinds->Kinds()[0]->ParenthesesChoice(), 2);
+    EXPECT_EQ(readKinds->Kinds()[0]->Rules(), plan.Sections()[1].kind->Rules());
     // Each file is only what it says it is.
     EXPECT_FALSE(ReadPlanFile(Path("kinds.json"), message, fault).has_value());
 }
@@ -132,6 +142,12 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("parentheses")] = 6; }),
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("parentheses")] = QString(); }),
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("title")] = QString(); }),
+        withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("rules")] = true; }),
+        withKind(
+            valid,
+            [](QJsonObject& kind) {
+                kind[QStringLiteral("rules")] = QJsonObject{{QStringLiteral("noZeroOperand"), 1}};
+            }),
         withKind(valid,
                  [](QJsonObject& kind) { kind[QStringLiteral("operators")] = QJsonArray(); }),
         withKind(valid,
@@ -154,6 +170,16 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         EXPECT_TRUE(message.contains(QString::fromUtf16(u"已损坏"))) << i;
         EXPECT_EQ(fault, EReadFault::Unusable) << i;
     }
+    // A kind written before the rules existed has them off.
+    QFile older(Path("older.json"));
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write(QJsonDocument(withKind(valid, [](QJsonObject& kind) {
+                    kind.remove(QStringLiteral("rules"));
+                })).toJson());
+    older.close();
+    const auto read = ReadPlanFile(Path("older.json"), message, fault);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_TRUE(read->Sections()[0].kind->Rules().IsNone());
 }
 
 TEST_F(PlanFilesTest, AFileThatCannotBeWrittenIsSaidAndTheOldOneStays) {

@@ -255,8 +255,10 @@ TEST_F(frmTrainingTest, FewDistinctQuestionsRepeatWithTheirOwnChoices) {
     for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
         const QString question = Label(3 * slot)->text();
         questions.insert(question);
-        // The driver repeats its ten shuffled questions in the same order.
-        EXPECT_EQ(question, Label(3 * (slot % 10))->text()) << slot;
+        // The driver repeats its ten questions in rounds; none follows itself.
+        if (slot > 0) {
+            EXPECT_NE(question, Label(3 * (slot - 1))->text()) << slot;
+        }
         EXPECT_NE(Label(3 * slot + 1)->text(), Label(3 * slot + 2)->text()) << slot;
         const int sum = Label(RightLabel(slot))->text().toInt();
         const int wrong = Label(WrongLabel(slot))->text().toInt();

@@ -245,5 +245,26 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     EXPECT_EQ(list->count(), 87);
 }
 
+// The rule boxes belong to the kind: a ticked rule changes what the kind
+// admits, goes into a saved kind and the plan and comes back with them; a
+// preset shows every rule off.
+TEST_F(PlanTest, RulesTickedOnThePanelGoWithTheKind) {
+    SelectQuestionType(u"1到5的乘法口诀");
+    EXPECT_FALSE(Check("chkRules", 0)->isEnabled()) << "two operands have no intermediate result";
+    QTest::mouseClick(Check("chkRules", 1), Qt::LeftButton);
+    kindName = Q(u"不乘0和1");
+    Click("cmdSaveKind");
+    ASSERT_EQ(suggestedNames.size(), 1u);
+    EXPECT_EQ(suggestedNames.front(), Q(u"1～5×1～9，得数1～100，不出现 ×0、×1、÷1"));
+    AddSection(u"不乘0和1", 5);
+    SelectQuestionType(u"1到5的乘法口诀");
+    EXPECT_FALSE(Check("chkRules", 1)->isChecked());
+
+    Reopen();
+    EXPECT_EQ(Rows(), QStringList{Q(u"不乘0和1 5 32")});
+    SelectQuestionType(u"不乘0和1");
+    EXPECT_TRUE(Check("chkRules", 1)->isChecked());
+}
+
 } // namespace
 } // namespace kelvo

@@ -37,7 +37,7 @@ CPageOptions ColumnForm(PaperSize size = PaperSize::A4,
 
 // The sheet of one kind, drawn as Create draws it.
 std::vector<CSheet> OneKind(const std::shared_ptr<CQuestionData>& kind, int32_t count) {
-    return {DrawSheet(CSheetPlan::OfOneKind(kind, count), 18, nullptr, nullptr)};
+    return {DrawSheet(CSheetPlan::OfOneKind(kind, count), 1, 18, nullptr, nullptr)};
 }
 
 bool IsColumnCell(const CPlacedCell& placed) {
@@ -141,7 +141,8 @@ TEST_F(ColumnFormPagesTest, LineQuestionsKeepTheirFormBesideColumnsAndTheNoteSay
     plan.Add(chain, 10);
     for (const bool isMixed : {false, true}) {
         plan.SetIsMixed(isMixed);
-        const std::vector<CSheet> copies{DrawSheet(plan, 18, nullptr, nullptr)};
+        const std::vector<CSheet> copies{
+            DrawSheet(plan, layout.ColumnCount(), 18, nullptr, nullptr)};
         ASSERT_TRUE(copies.front().HasQuestions());
         const CPageLayout pages = LayOutPages(copies, layout, ColumnForm(), measure, 12);
         const CPage page = pages.Page(1);

@@ -52,12 +52,16 @@ TEST(SheetCodeTest, ASeedMakesTheSameSheetAgain) {
         SeedRandom(5);
         const float before = RandomSingle();
         SeedRandom(5);
-        const std::u16string text =
-            FormatSheet(DrawSheet(plan, 0x1234567, nullptr, nullptr), layout, nullptr);
+        const std::u16string text = FormatSheet(
+            DrawSheet(plan, layout.ColumnCount(), 0x1234567, nullptr, nullptr), layout, nullptr);
         EXPECT_EQ(RandomSingle(), before);
         UseClockForRandomReseed();
-        EXPECT_EQ(FormatSheet(DrawSheet(plan, 0x1234567, nullptr, nullptr), layout, nullptr), text);
-        EXPECT_NE(FormatSheet(DrawSheet(plan, 0x1234568, nullptr, nullptr), layout, nullptr), text);
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, layout.ColumnCount(), 0x1234567, nullptr, nullptr),
+                              layout, nullptr),
+                  text);
+        EXPECT_NE(FormatSheet(DrawSheet(plan, layout.ColumnCount(), 0x1234568, nullptr, nullptr),
+                              layout, nullptr),
+                  text);
     }
 
     CSheetDocument document;
@@ -74,7 +78,8 @@ TEST(SheetCodeTest, ASeedMakesTheSameSheetAgain) {
         const CSheet& copy = copies[static_cast<size_t>(page.copy - 1)];
         EXPECT_EQ(copy.seed, CopySeed(document.Sheet().seed, page.copy));
         EXPECT_EQ(page.lines.back().text, u"编号 " + SheetCode(copy.seed)) << index;
-        EXPECT_EQ(FormatSheet(DrawSheet(plan, copy.seed, nullptr, nullptr), layout, nullptr),
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, layout.ColumnCount(), copy.seed, nullptr, nullptr),
+                              layout, nullptr),
                   FormatSheet(copy, layout, nullptr));
     }
 }
@@ -91,8 +96,8 @@ std::string ProbeText() {
     COutputSettings layout;
     layout.SetColumnCount(4);
     layout.SetIsFillQuestions(true);
-    const std::u16string text =
-        FormatSheet(DrawSheet(plan, 0x5EED, nullptr, nullptr), layout, nullptr);
+    const std::u16string text = FormatSheet(
+        DrawSheet(plan, layout.ColumnCount(), 0x5EED, nullptr, nullptr), layout, nullptr);
     std::string bytes;
     for (const char16_t unit : text) {
         bytes += std::to_string(unit) + ' ';

@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(SheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHeading) {
-    const CSheet sheet = DrawSheet(plan, 99, nullptr, nullptr);
+    const CSheet sheet = DrawSheet(plan, 1, 99, nullptr, nullptr);
     ASSERT_TRUE(sheet.HasQuestions());
     EXPECT_EQ(sheet.arrangement, SheetArrangement::InPlanOrder);
     ASSERT_EQ(sheet.parts.size(), 3u);
@@ -83,7 +83,7 @@ TEST_F(SheetTest, InPlanOrderEverySectionHasItsCountOfItsOwnKindUnderItsHeading)
 
 TEST_F(SheetTest, MixedTheSectionsShareOneGridWithoutHeadings) {
     plan.SetIsMixed(true);
-    const CSheet sheet = DrawSheet(plan, 99, nullptr, nullptr);
+    const CSheet sheet = DrawSheet(plan, 1, 99, nullptr, nullptr);
     ASSERT_EQ(sheet.arrangement, SheetArrangement::Mixed);
     ASSERT_EQ(sheet.parts.size(), 1u);
     const QuestionList& questions = sheet.parts.front().questionSet.questions;
@@ -109,7 +109,7 @@ TEST(SheetLayoutTest, SectionsStandInRowsOfTheLayoutsColumnsAfterTheTitle) {
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 3);
     plan.Add(MakeKind({{4, 4}, {5, 5}}, {u"$$×$"}, {0, 20}, 0, u"乙"), 2);
     const std::u16string text =
-        FormatSheet(DrawSheet(plan, 99, nullptr, nullptr), Layout(2), nullptr);
+        FormatSheet(DrawSheet(plan, 2, 99, nullptr, nullptr), Layout(2), nullptr);
     EXPECT_EQ(text, u"T\r\n"
                     u"\r\n一、甲\r\n"
                     u"2＋3=5 2＋3=5\r\n"
@@ -122,7 +122,7 @@ TEST(SheetLayoutTest, ASectionWithoutQuestionsIsNamedAndTheSheetHasNone) {
     CSheetPlan plan;
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 3);
     plan.Add(MakeKind({{1, 5}, {1, 5}}, {u"$$$$"}, {0, 10}, 0, u"乙"), 2);
-    const CSheet sheet = DrawSheet(plan, 99, nullptr, nullptr);
+    const CSheet sheet = DrawSheet(plan, 1, 99, nullptr, nullptr);
     EXPECT_FALSE(sheet.HasQuestions());
     EXPECT_EQ(FormatSheet(sheet, Layout(2), nullptr),
               u"二、乙：错误：至少一个运算数没有选择运算符号。");
@@ -135,7 +135,7 @@ TEST(SheetLayoutTest, ACancelEndsThePlanAtItsSectionAndSaysSo) {
     CSheetPlan plan;
     plan.Add(MakeKind({{1, 100}, {1, 100}}, {u"＋$$$"}, {0, 200}, 0, u"甲"), 300);
     plan.Add(MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 10}, 0, u"乙"), 3);
-    const CSheet sheet = DrawSheet(plan, 99, nullptr, &receiver);
+    const CSheet sheet = DrawSheet(plan, 1, 99, nullptr, &receiver);
     ASSERT_EQ(sheet.parts.size(), 1u);
     EXPECT_EQ(sheet.parts[0].questionSet.questions.Count(), 300);
     EXPECT_EQ(sheet.statusLine.rfind(u"一、甲：已取消，只生成了 ", 0), 0u);
@@ -148,7 +148,7 @@ TEST(SheetLayoutTest, TheWarningNamesEverySectionThatWantsMoreThanExist) {
     plan.Add(MakeKind({{9, 9}, {1, 10}}, {u"＋$$$"}, {0, 19}, 0, u"9加几"), 10);
     plan.Add(MakeKind({{1, 5}, {1, 5}}, {u"＋$$$"}, {0, 10}, 0, u"甲"), 26);
     CAdmittedCounts counts;
-    EXPECT_EQ(DrawSheet(plan, 99, &counts, nullptr).repetitionWarning,
+    EXPECT_EQ(DrawSheet(plan, 1, 99, &counts, nullptr).repetitionWarning,
               u"二、9加几：该题型只有10道不同的题目，试卷中会有重复。"
               u"　四、甲：该题型只有25道不同的题目，试卷中会有重复。");
 }
@@ -160,8 +160,8 @@ TEST(SheetLayoutTest, AMixedSheetKeepsTheSlotsOfEveryKind) {
     plan.Add(MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {0, 18}, 0, u"甲"), 4);
     plan.Add(MakeKind({{10, 99}, {2, 9}}, {u"$$$÷"}, {1, 49}, Cbr::Remainder, u"乙"), 4);
     plan.SetIsMixed(true);
-    const CSlotLengths lengths =
-        CSlotLengths::Of(DrawSheet(plan, 99, nullptr, nullptr).parts.front().questionSet.templates);
+    const CSlotLengths lengths = CSlotLengths::Of(
+        DrawSheet(plan, 1, 99, nullptr, nullptr).parts.front().questionSet.templates);
     EXPECT_EQ(lengths.operands, (std::vector<int32_t>{2, 1}));
     EXPECT_EQ(lengths.result, 2);
     EXPECT_EQ(lengths.remainder, 1);

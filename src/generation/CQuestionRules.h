@@ -1,0 +1,55 @@
+#pragma once
+
+#include "number/OperatorCodes.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace kelvo {
+
+// The rules a teacher may add to a kind so that its questions stay mental
+// arithmetic. Each is off unless chosen, so a kind without them admits what
+// its ranges admit.
+struct CQuestionRules {
+    // Every step before the last of a question of three or four operands
+    // lies within the result's range: no 100 reached halfway in 93＋98－96.
+    bool isIntermediateInResultRange = false;
+    // No step multiplies by 0 or 1 (either factor) or divides by 1.
+    bool isNoTrivialFactor = false;
+    // No step divides to a quotient of 1, so no a÷a.
+    bool isNoQuotientOne = false;
+    // No operand of the question is 0.
+    bool isNoZeroOperand = false;
+
+    bool IsNone() const { return *this == CQuestionRules{}; }
+    friend bool operator==(const CQuestionRules&, const CQuestionRules&) = default;
+};
+
+// The rules applied to the questions of one template: its operators, its
+// parentheses and its result's range are fixed once, the operand values of a
+// question already admitted by the ranges are judged per call.
+class CRuleFilter {
+public:
+    CRuleFilter() = default;
+    CRuleFilter(const CQuestionRules& rules, std::span<const int32_t> codes, Parentheses group,
+                int32_t resultLower, int32_t resultUpper);
+
+    // values[k] is joined to what stands before by the template's codes[k].
+    bool Admits(std::span<const int32_t> values) const {
+        return m_rules.IsNone() || AdmitsUnderRules(values);
+    }
+
+private:
+    bool AdmitsUnderRules(std::span<const int32_t> values) const;
+    bool AdmitsStep(int32_t code, int64_t x, int64_t y, int64_t z, bool isLast) const;
+
+    CQuestionRules m_rules;
+    std::array<int32_t, 4> m_codes{};
+    Parentheses m_group;
+    int32_t m_resultLower = 0;
+    int32_t m_resultUpper = 0;
+};
+
+} // namespace kelvo
