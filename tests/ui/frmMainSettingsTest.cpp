@@ -130,8 +130,8 @@ TEST_F(SettingsTest, TheBorrowPairComesBack) {
     EXPECT_TRUE(Check("chkCbr", 1)->isChecked());
 }
 
-// Kelvo.ini has no line for parentheses or the plan's count box: the panel
-// file beside it keeps them, the parentheses only while Kelvo.ini still holds
+// Kelvo.ini has no line for parentheses, rules or the plan's count box: the
+// panel file beside it keeps them, the kind's only while Kelvo.ini still holds
 // that panel.
 TEST_F(SettingsTest, ThePanelFileKeepsWhatTheSettingsFileCannotHold) {
     SelectQuestionType(u"两步混合运算（带小括号，100以内）");
@@ -139,10 +139,12 @@ TEST_F(SettingsTest, ThePanelFileKeepsWhatTheSettingsFileCannotHold) {
     parentheses->setCurrentIndex(2);
     const QString chosen = parentheses->currentText();
     EnterText(Find<QLineEdit>(QStringLiteral("txtSectionCount")), QStringLiteral("35"));
+    Check("chkRules", 0)->setChecked(true);
     const QStringList before = KeptState();
     Reopen();
     EXPECT_EQ(KeptState(), before);
     EXPECT_EQ(Find<QComboBox>(QStringLiteral("cboParentheses"))->currentText(), chosen);
+    EXPECT_TRUE(Check("chkRules", 0)->isChecked());
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("txtSectionCount"))->text(), QStringLiteral("35"));
 
     window->close();
