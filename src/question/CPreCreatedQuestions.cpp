@@ -26,6 +26,7 @@ std::shared_ptr<CQuestionData> MakeQuestion(const PresetRecord& record) {
     question->SetResultLimit(MakeLimit(record.result));
     question->SetCbr(record.cbr);
     question->SetParenthesesChoice(record.parentheses);
+    question->SetRules(record.rules);
     return question;
 }
 

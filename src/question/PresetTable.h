@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generation/CQuestionRules.h"
+
 #include <array>
 #include <cstdint>
 
@@ -21,6 +23,9 @@ struct PresetRecord {
     PresetRange result;
     int32_t cbr;
     int32_t parentheses;
+    // The classic entries have none; a textbook unit turns on what keeps it
+    // mental arithmetic.
+    CQuestionRules rules = {};
 };
 
 inline constexpr int32_t PresetCount = 85;

@@ -192,13 +192,40 @@ TEST(UnitPresetsTest, EveryUnitStandsInOneTermUnderATitleOfItsOwn) {
     }
 }
 
+// The rules a unit turns on, checked by hand for the shapes of the units: a
+// chain's first step within the result's range; no factor, divisor or
+// quotient of 0 or 1.
+std::string RuleViolations(const CQuestionData& unit, const CExprValue& question) {
+    const auto& values = question.OperandValues();
+    const CQuestionRules& rules = unit.Rules();
+    std::string violations;
+    if (rules.isIntermediateInResultRange && values.size() == 3) {
+        const int32_t first =
+            values[1][0] == Op::Plus ? values[0][1] + values[1][1] : values[0][1] - values[1][1];
+        if (!InRange(first, *unit.ResultLimit())) {
+            violations += "first step outside the result's range; ";
+        }
+    }
+    const int32_t code = values[1][0];
+    if (rules.isNoTrivialFactor &&
+        ((code == Op::Times && (values[0][1] <= 1 || values[1][1] <= 1)) ||
+         (code == Op::Divide && values[1][1] <= 1))) {
+        violations += "a factor or divisor of 0 or 1; ";
+    }
+    if (rules.isNoQuotientOne && code == Op::Divide && question.ResultValue() == 1) {
+        violations += "a quotient of 1; ";
+    }
+    return violations;
+}
+
 class UnitGenerationTest : public ::testing::TestWithParam<size_t> {
 protected:
     void SetUp() override { SeedRandom(9000 + GetParam()); }
     void TearDown() override { UseClockForRandomReseed(); }
 };
 
-// A sheet of 5000 questions keeps to the unit's kind and to what it teaches.
+// A sheet of 5000 questions keeps to the unit's kind, its rules and what it
+// teaches.
 TEST_P(UnitGenerationTest, EveryQuestionKeepsToTheUnit) {
     CPreCreatedQuestions presets;
     presets.Load();
@@ -210,7 +237,8 @@ TEST_P(UnitGenerationTest, EveryQuestionKeepsToTheUnit) {
     const auto intent = UnitIntents.find(title);
     for (int32_t i = 1; i <= questionSet.questions.Count(); ++i) {
         const CExprValue& question = *questionSet.questions.Item(i);
-        ASSERT_EQ(Violations(unit, question), "") << Show(question);
+        ASSERT_EQ(Violations(unit, question) + RuleViolations(unit, question), "")
+            << Show(question);
         const auto& values = question.OperandValues();
         ASSERT_TRUE(intent == UnitIntents.end() ||
                     intent->second(values[0][1], values[1][1], question.ResultValue()))
