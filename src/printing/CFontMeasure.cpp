@@ -18,8 +18,12 @@ QFont CFontMeasure::Sized(QFont font) {
 }
 
 double CFontMeasure::TextWidth(std::u16string_view text, double pointSize) const {
-    const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-    return m_metrics.horizontalAdvance(string) * pointSize / MeasuredPixels;
+    auto known = m_widths.find(text);
+    if (known == m_widths.end()) {
+        const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        known = m_widths.emplace(text, m_metrics.horizontalAdvance(string)).first;
+    }
+    return known->second * pointSize / MeasuredPixels;
 }
 
 double CFontMeasure::LineHeight(double pointSize) const {
