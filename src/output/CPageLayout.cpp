@@ -35,6 +35,17 @@ std::u16string FooterText(int32_t number, int32_t count) {
     return u"第 " + DecimalText(number) + u" 页 / 共 " + DecimalText(count) + u" 页";
 }
 
+// To a tenth of a point, "13.5", "18".
+std::u16string PointsText(double pointSize) {
+    const int32_t tenths = RoundToInt32(pointSize * 10);
+    std::u16string text = DecimalText(tenths / 10);
+    if (tenths % 10 != 0) {
+        text += u'.';
+        AppendDecimalText(text, tenths % 10);
+    }
+    return text;
+}
+
 std::u16string CopyText(int32_t copy) {
     return u"第 " + DecimalText(copy) + u" 份";
 }
@@ -64,7 +75,10 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
     if (numbered == 0 || m_copies.empty()) {
         return;
     }
-    m_pointSize = FitPointSize(pointSize);
+    m_chosenPointSize = m_options.IsLargePrint()
+                            ? std::max(pointSize, CPageOptions::LargePrintPointSize)
+                            : pointSize;
+    m_pointSize = FitPointSize(m_chosenPointSize);
     if (m_isCancelled) {
         return;
     }
@@ -72,6 +86,14 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
     m_lineHeight = m_measure.LineHeight(m_pointSize);
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
     PlanPages();
+}
+
+std::u16string CPageLayout::ShrinkNote() const {
+    if (!m_fits || m_pointSize >= m_chosenPointSize) {
+        return {};
+    }
+    return u"字号已从 " + PointsText(m_chosenPointSize) + u" 磅缩小到 " + PointsText(m_pointSize) +
+           u" 磅，以便每行排得下";
 }
 
 int32_t CPageLayout::PageCount() const {
@@ -128,10 +150,13 @@ double CPageLayout::RowWidth(double pointSize) {
                 }
             }
         }
-        grid.columns = m_sections[section].fillsWidth
-                           ? FittingColumns(section)
-                           : std::clamp(m_layout.ColumnCount(), 1,
-                                        std::max(m_sections[section].questionCount, 1));
+        grid.columns =
+            std::clamp(m_layout.ColumnCount(), 1, std::max(m_sections[section].questionCount, 1));
+        if (m_sections[section].fillsWidth) {
+            grid.columns = FittingColumns(section);
+        } else if (m_options.IsLargePrint()) {
+            grid.columns = std::min(grid.columns, FittingColumns(section));
+        }
         const int32_t columns = grid.columns;
         widest = std::max(widest, columns * (m_numberWidth + m_numberGap + grid.cellWidth) +
                                       (columns - 1) * m_columnGap);
@@ -193,6 +218,11 @@ void CPageLayout::PlanPages() {
     for (size_t section = 0; section < m_sections.size(); ++section) {
         PlanSection(section, y, isFresh);
     }
+    if (m_options.IsLargePrint()) {
+        for (PlannedPage& page : m_plan) {
+            SpreadRows(page);
+        }
+    }
 }
 
 // isFresh: the page holds nothing but its title yet.
@@ -243,6 +273,33 @@ void CPageLayout::PlanSection(size_t section, double& y, bool& isFresh) {
                 openPage();
             }
             placeLine(LineKind::Row, row);
+        }
+    }
+}
+
+// A page filled less than half keeps its rows together under the title; a
+// fuller one moves each row down by the same gap more than the one above it.
+void CPageLayout::SpreadRows(PlannedPage& page) const {
+    int32_t rows = 0;
+    double rowsBottom = 0;
+    double growth = m_bottom;
+    for (const PlannedLine& line : page) {
+        if (line.kind == LineKind::Row) {
+            ++rows;
+            rowsBottom = line.y + m_grids[line.section].cellHeight;
+            growth = std::min(growth, RowHeight(line.section));
+        }
+    }
+    const double top = m_options.Paper().Margin();
+    if (rows < 2 || rowsBottom - top <= (m_bottom - top) / 2) {
+        return;
+    }
+    growth = std::min(growth, (m_bottom - rowsBottom) / (rows - 1));
+    int32_t rowsAbove = 0;
+    for (PlannedLine& line : page) {
+        line.y += rowsAbove * growth;
+        if (line.kind == LineKind::Row) {
+            ++rowsAbove;
         }
     }
 }

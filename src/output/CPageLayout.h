@@ -54,7 +54,10 @@ struct CPrintCopy {
 // never left at a page's foot without a row under it. The answer keys, when asked, follow the
 // questions of all copies, headed "答案", on the very same grid, so each key page lies over its
 // question page. The font shrinks from the chosen size until every row fits the printable width,
-// but never below MinPointSize.
+// but never below MinPointSize. In large print the chosen size is at least the large print's, a
+// section takes fewer columns than the layout's where they would not fit at that size, and the
+// rows of a page filled more than half are spread down to its foot, each gap between rows growing
+// by at most the row's own height.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
@@ -69,6 +72,9 @@ public:
 
     // The size the questions are set in.
     double PointSize() const { return m_pointSize; }
+    // What the pages say of their size when the chosen one was shrunk to fit
+    // the rows; empty otherwise.
+    std::u16string ShrinkNote() const;
     // False when even the smallest size leaves a row wider than the paper.
     bool Fits() const { return m_fits; }
     const CPageOptions& Options() const { return m_options; }
@@ -111,6 +117,7 @@ private:
     double RowHeight(size_t section) const;
     void PlanPages();
     void PlanSection(size_t section, double& y, bool& isFresh);
+    void SpreadRows(PlannedPage& page) const;
     void AppendLine(CPage& page, const PlannedLine& line) const;
     void AppendRow(CPage& page, const CCellMaker& maker, const PlannedLine& line) const;
     void AppendFooter(CPage& page) const;
@@ -123,6 +130,7 @@ private:
     const CTextMeasure& m_measure;
     const CInfoReceiver* m_receiver;
     bool m_isCancelled = false;
+    double m_chosenPointSize = 0;
     double m_pointSize = 0;
     bool m_fits = true;
     double m_footerSize = 0;

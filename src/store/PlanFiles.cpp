@@ -189,12 +189,15 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
     const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
                               CPageOptions::MaxCopies);
-    // Files written before column form was offered have no "columnForm".
+    // Files written before column form or large print was offered have no
+    // "columnForm" or "largePrint".
     const QJsonValue columnForm = object.value(QStringLiteral("columnForm"));
+    const QJsonValue largePrint = object.value(QStringLiteral("largePrint"));
     const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
                           object.value(QStringLiteral("answerKey")).isBool() &&
                           object.value(QStringLiteral("numbered")).isBool() &&
-                          (columnForm.isUndefined() || columnForm.isBool());
+                          (columnForm.isUndefined() || columnForm.isBool()) &&
+                          (largePrint.isUndefined() || largePrint.isBool());
     if (paper == std::end(PaperNames) || !margin.isDouble() ||
         margin.toDouble() < CPaper::MinMarginMillimetres ||
         margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
@@ -210,6 +213,7 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetIsNumbered(object.value(QStringLiteral("numbered")).toBool());
     options.SetCopies(*copies);
     options.SetIsColumnForm(columnForm.toBool());
+    options.SetIsLargePrint(largePrint.toBool());
     return options;
 }
 
@@ -382,7 +386,8 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
          {QStringLiteral("answerKey"), options.IsAnswerKey()},
          {QStringLiteral("numbered"), options.IsNumbered()},
          {QStringLiteral("copies"), options.Copies()},
-         {QStringLiteral("columnForm"), options.IsColumnForm()}});
+         {QStringLiteral("columnForm"), options.IsColumnForm()},
+         {QStringLiteral("largePrint"), options.IsLargePrint()}});
 }
 
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,

@@ -68,6 +68,10 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     chkColumnForm = Named(new QCheckBox(Text(u"竖式"), this), "chkColumnForm");
     chkColumnForm->setChecked(options.IsColumnForm());
     chkColumnForm->setToolTip(Text(u"两个数的算式列成竖式；三个数、四个数的算式仍写在一行上"));
+    chkLargePrint = Named(new QCheckBox(Text(u"大字（一二年级）"), this), "chkLargePrint");
+    chkLargePrint->setChecked(options.IsLargePrint());
+    chkLargePrint->setToolTip(
+        Text(u"题目至少用 16 磅字，方框至少 8 毫米见方；题目超过半页时，各行拉开铺满整页"));
 
     auto* form = new QFormLayout;
     form->addRow(Text(u"纸张："), cboPaper);
@@ -77,6 +81,7 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     form->addRow(chkAnswerKey);
     form->addRow(chkNumbered);
     form->addRow(chkColumnForm);
+    form->addRow(chkLargePrint);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(Text(u"确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(Text(u"取消"));
@@ -97,6 +102,7 @@ CPageOptions frmPageOptions::Options() const {
     options.SetIsAnswerKey(chkAnswerKey->isChecked());
     options.SetIsNumbered(chkNumbered->isChecked());
     options.SetIsColumnForm(chkColumnForm->isChecked());
+    options.SetIsLargePrint(chkLargePrint->isChecked());
     return options;
 }
 

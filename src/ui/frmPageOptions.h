@@ -26,6 +26,7 @@ public:
     QCheckBox* chkAnswerKey = nullptr;
     QCheckBox* chkNumbered = nullptr;
     QCheckBox* chkColumnForm = nullptr;
+    QCheckBox* chkLargePrint = nullptr;
     QSpinBox* txtCopies = nullptr;
 };
 
