@@ -27,6 +27,35 @@ constexpr int32_t MinColumnGapSpaces = 2;
 // Cells measured between two yields to the user interface.
 constexpr int32_t YieldInterval = 2000;
 
+// A header field has room for handwriting: its line at least so many digits
+// long, its row two lines high.
+constexpr int32_t HeaderRuleDigits = 6;
+constexpr double HeaderLines = 2;
+const std::u16string HeaderColon = u"：";
+
+// Only field names (or "时间", which the usual title has for 用时), colons and
+// spaces, as "姓名：  时间：  得分：".
+bool IsFieldsOnly(std::u16string_view title) {
+    static constexpr std::u16string_view Separators = u" 　：:";
+    std::vector<std::u16string_view> words(CPageOptions::HeaderFieldNames.begin(),
+                                           CPageOptions::HeaderFieldNames.end());
+    words.emplace_back(u"时间");
+    for (size_t at = 0; at < title.size();) {
+        const std::u16string_view rest = title.substr(at);
+        const auto word = std::find_if(words.begin(), words.end(), [&](std::u16string_view name) {
+            return rest.starts_with(name);
+        });
+        if (word != words.end()) {
+            at += word->size();
+        } else if (Separators.find(title[at]) != std::u16string_view::npos) {
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::u16string QuestionNumber(int32_t question) {
     return u"(" + DecimalText(question) + u")";
 }
@@ -85,6 +114,10 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
     SpreadColumns();
     m_lineHeight = m_measure.LineHeight(m_pointSize);
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
+    if (m_options.HasHeader()) {
+        m_isTitleInHeader = IsFieldsOnly(m_layout.Title());
+        SizeHeader();
+    }
     PlanPages();
 }
 
@@ -196,6 +229,16 @@ void CPageLayout::SpreadColumns() {
     }
 }
 
+// The fields share the printable width; the header is set smaller than the
+// questions where a field's name and its line would not fit its share.
+void CPageLayout::SizeHeader() {
+    const double share = m_options.Paper().PrintableWidth() / m_options.HeaderFieldCount();
+    const double needed = m_measure.TextWidth(u"家长签字" + HeaderColon, m_pointSize) +
+                          (HeaderRuleDigits + 1) * m_measure.TextWidth(u"0", m_pointSize);
+    m_headerSize = needed > share ? m_pointSize * share / needed : m_pointSize;
+    m_headerHeight = HeaderLines * m_measure.LineHeight(m_headerSize);
+}
+
 // A title or heading wider than the paper is set smaller to fit.
 double CPageLayout::FittingSize(const std::u16string& text) const {
     const double width = m_measure.TextWidth(text, m_pointSize);
@@ -231,8 +274,15 @@ void CPageLayout::PlanSection(size_t section, double& y, bool& isFresh) {
     const double rowHeight = RowHeight(section);
     auto openPage = [&] {
         m_plan.emplace_back();
-        m_plan.back().push_back({LineKind::Title, top, 0, 0});
-        y = top + m_lineHeight;
+        y = top;
+        if (m_options.HasHeader()) {
+            m_plan.back().push_back({LineKind::Header, y, 0, 0});
+            y += m_headerHeight;
+        }
+        if (!m_isTitleInHeader) {
+            m_plan.back().push_back({LineKind::Title, y, 0, 0});
+            y += m_lineHeight;
+        }
         isFresh = true;
     };
     auto placeLine = [&](LineKind kind, int32_t row) {
@@ -337,17 +387,53 @@ CPage CPageLayout::Page(int32_t index) const {
     return page;
 }
 
-// A key page is headed "答案" once; its other title lines stay empty, so that
-// its rows stand where they stand on the questions' page.
+// A key page is headed "答案" once (in its header, when there is one); its
+// other title lines stay empty, so that its rows stand where they stand on the
+// questions' page.
 void CPageLayout::AppendLine(CPage& page, const PlannedLine& line) const {
     const double left = m_options.Paper().Margin();
-    if (line.kind == LineKind::Heading) {
+    if (line.kind == LineKind::Header) {
+        AppendHeader(page, line.y);
+    } else if (line.kind == LineKind::Heading) {
         const std::u16string& heading = m_sections[line.section].heading;
         page.lines.push_back({left, line.y, FittingSize(heading), heading});
     } else if (!page.isAnswerKey) {
         page.lines.push_back({left, line.y, FittingSize(m_layout.Title()), m_layout.Title()});
-    } else if (page.lines.empty()) {
+    } else if (page.lines.empty() && !m_options.HasHeader()) {
         page.lines.push_back({left, line.y, m_pointSize, AnswerKeyTitle});
+    }
+}
+
+// Each field's name, then its line to the end of its share of the width; the
+// key's header has no lines to write on.
+void CPageLayout::AppendHeader(CPage& page, double y) const {
+    const CPaper& paper = m_options.Paper();
+    const double textTop = y + m_measure.LineHeight(m_headerSize) / 2;
+    if (page.isAnswerKey) {
+        page.lines.push_back({paper.Margin(), textTop, m_headerSize, AnswerKeyTitle});
+        const std::u16string& code = m_copies[static_cast<size_t>(page.copy - 1)].code;
+        if (!code.empty()) {
+            std::u16string codeText = u"编号 " + code;
+            const double right = paper.Width() - paper.Margin();
+            page.lines.push_back({right - m_measure.TextWidth(codeText, m_headerSize), textTop,
+                                  m_headerSize, std::move(codeText)});
+        }
+        return;
+    }
+    std::vector<std::u16string> labels;
+    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
+        if (m_options.HasHeaderField(field)) {
+            labels.push_back(std::u16string(CPageOptions::HeaderFieldNames[field]) + HeaderColon);
+        }
+    }
+    const double share = paper.PrintableWidth() / static_cast<double>(labels.size());
+    const double gap = m_measure.TextWidth(u"0", m_headerSize);
+    const double ruleY = textTop + m_measure.LineHeight(m_headerSize);
+    for (size_t k = 0; k < labels.size(); ++k) {
+        const double x = paper.Margin() + static_cast<double>(k) * share;
+        const double ruleX = x + m_measure.TextWidth(labels[k], m_headerSize);
+        page.lines.push_back({x, textTop, m_headerSize, std::move(labels[k])});
+        page.rules.push_back({ruleX, ruleY, x + share - gap - ruleX});
     }
 }
 

@@ -157,6 +157,9 @@ void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
         points.SetSize(line.pointSize);
         points.Text(QRectF(line.x, line.y, 0, 0), line.text, Qt::AlignLeft | Qt::AlignTop);
     }
+    for (const CPageRule& rule : page.rules) {
+        points.Fill(QRectF(rule.x, rule.y - BoxLineWidth / 2, rule.width, BoxLineWidth));
+    }
     points.SetSize(page.pointSize);
     for (const CPlacedCell& placed : page.cells) {
         if (!placed.number.empty()) {

@@ -183,6 +183,40 @@ std::optional<CSavedKinds> KindsFromJson(const QJsonObject& object) {
     return kinds;
 }
 
+QJsonArray HeaderFieldsToJson(const CPageOptions& options) {
+    QJsonArray fields;
+    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
+        if (options.HasHeaderField(field)) {
+            fields.append(QString::fromUtf16(CPageOptions::HeaderFieldNames[field].data(),
+                                             CPageOptions::HeaderFieldNames[field].size()));
+        }
+    }
+    return fields;
+}
+
+// Files written before the header was offered have no "headerFields": their
+// pages open with the title line alone, as they did.
+bool ReadHeaderFields(const QJsonValue& value, CPageOptions& options) {
+    options.ClearHeaderFields();
+    if (value.isUndefined()) {
+        return true;
+    }
+    if (!value.isArray()) {
+        return false;
+    }
+    for (const QJsonValue name : value.toArray()) {
+        const auto* found =
+            std::find(CPageOptions::HeaderFieldNames.begin(), CPageOptions::HeaderFieldNames.end(),
+                      name.toString().toStdU16String());
+        if (found == CPageOptions::HeaderFieldNames.end()) {
+            return false;
+        }
+        options.SetHasHeaderField(
+            static_cast<size_t>(found - CPageOptions::HeaderFieldNames.begin()), true);
+    }
+    return true;
+}
+
 std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QString paperName = object.value(QStringLiteral("paper")).toString();
     const auto* paper = std::find(std::begin(PaperNames), std::end(PaperNames), paperName);
@@ -214,6 +248,9 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetCopies(*copies);
     options.SetIsColumnForm(columnForm.toBool());
     options.SetIsLargePrint(largePrint.toBool());
+    if (!ReadHeaderFields(object.value(QStringLiteral("headerFields")), options)) {
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -387,7 +424,8 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
          {QStringLiteral("numbered"), options.IsNumbered()},
          {QStringLiteral("copies"), options.Copies()},
          {QStringLiteral("columnForm"), options.IsColumnForm()},
-         {QStringLiteral("largePrint"), options.IsLargePrint()}});
+         {QStringLiteral("largePrint"), options.IsLargePrint()},
+         {QStringLiteral("headerFields"), HeaderFieldsToJson(options)}});
 }
 
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,

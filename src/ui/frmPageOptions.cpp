@@ -73,11 +73,22 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     chkLargePrint->setToolTip(
         Text(u"题目至少用 16 磅字，方框至少 8 毫米见方；题目超过半页时，各行拉开铺满整页"));
 
+    auto* headerRow = new QHBoxLayout;
+    for (size_t field = 0; field < chkHeaderFields.size(); ++field) {
+        const std::u16string_view name = CPageOptions::HeaderFieldNames[field];
+        chkHeaderFields[field] = new QCheckBox(QString::fromUtf16(name.data(), name.size()), this);
+        chkHeaderFields[field]->setObjectName(QStringLiteral("chkHeaderFields_%1").arg(field));
+        chkHeaderFields[field]->setChecked(options.HasHeaderField(field));
+        headerRow->addWidget(chkHeaderFields[field]);
+    }
+    headerRow->addStretch();
+
     auto* form = new QFormLayout;
     form->addRow(Text(u"纸张："), cboPaper);
     form->addRow(Text(u"方向："), orientationRow);
     form->addRow(Text(u"页边距："), txtMargin);
     form->addRow(Text(u"份数："), txtCopies);
+    form->addRow(Text(u"页眉："), headerRow);
     form->addRow(chkAnswerKey);
     form->addRow(chkNumbered);
     form->addRow(chkColumnForm);
@@ -103,6 +114,9 @@ CPageOptions frmPageOptions::Options() const {
     options.SetIsNumbered(chkNumbered->isChecked());
     options.SetIsColumnForm(chkColumnForm->isChecked());
     options.SetIsLargePrint(chkLargePrint->isChecked());
+    for (size_t field = 0; field < chkHeaderFields.size(); ++field) {
+        options.SetHasHeaderField(field, chkHeaderFields[field]->isChecked());
+    }
     return options;
 }
 

@@ -60,8 +60,10 @@ COutputSettings Layout(const Sheet& sheet) {
     return layout;
 }
 
+// Pages that open with the title line, as without a header.
 CPageOptions Options(bool answerKey = false, int32_t copies = 1) {
     CPageOptions options;
+    options.ClearHeaderFields();
     options.SetIsAnswerKey(answerKey);
     options.SetCopies(copies);
     return options;

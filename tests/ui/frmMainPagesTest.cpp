@@ -134,6 +134,8 @@ TEST_F(PagesTest, PageOptionsAreKeptInTheirOwnFileAndABadOneSaysSo) {
         dialog.txtCopies->setValue(50);
         dialog.chkNumbered->click();
         dialog.chkLargePrint->click();
+        dialog.chkHeaderFields[0]->click();
+        dialog.chkHeaderFields[1]->click();
     });
     const CPageOptions chosen = window->PageOptions();
     EXPECT_EQ(chosen.Paper().Size(), PaperSize::A5);
@@ -143,6 +145,9 @@ TEST_F(PagesTest, PageOptionsAreKeptInTheirOwnFileAndABadOneSaysSo) {
     EXPECT_FALSE(chosen.IsNumbered());
     EXPECT_TRUE(chosen.IsAnswerKey());
     EXPECT_TRUE(chosen.IsLargePrint());
+    EXPECT_TRUE(chosen.HasHeaderField(0));
+    EXPECT_FALSE(chosen.HasHeaderField(1));
+    EXPECT_TRUE(chosen.HasHeaderField(2));
     window.reset();
     EXPECT_TRUE(MakeWindow()->PageOptions() == chosen);
 
