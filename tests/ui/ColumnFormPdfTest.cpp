@@ -141,7 +141,10 @@ TEST_F(ColumnFormPdfTest, ColumnFormIsKeptWithThePageOptions) {
     file.close();
     window = MakeWindow();
     EXPECT_EQ(window->PageOptions().Paper().Size(), PaperSize::A5);
+    // Kept before column form, large print and the header: none of them.
     EXPECT_FALSE(window->PageOptions().IsColumnForm());
+    EXPECT_FALSE(window->PageOptions().IsLargePrint());
+    EXPECT_FALSE(window->PageOptions().HasHeader());
 }
 
 TEST_F(ColumnFormPdfTest, ThePreviewNotesQuestionsThatStayOnOneLine) {
