@@ -229,14 +229,33 @@ void CPageLayout::SpreadColumns() {
     }
 }
 
-// The fields share the printable width; the header is set smaller than the
-// questions where a field's name and its line would not fit its share.
+std::vector<std::u16string> CPageLayout::HeaderLabels() const {
+    std::vector<std::u16string> labels;
+    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
+        if (m_options.HasHeaderField(field)) {
+            labels.push_back(std::u16string(CPageOptions::HeaderFieldNames[field]) + HeaderColon);
+        }
+    }
+    return labels;
+}
+
+// The fields stand in as few rows as hold them at the questions' size, as
+// many in each row; a field too wide for the paper on its own is set smaller.
 void CPageLayout::SizeHeader() {
-    const double share = m_options.Paper().PrintableWidth() / m_options.HeaderFieldCount();
-    const double needed = m_measure.TextWidth(u"家长签字" + HeaderColon, m_pointSize) +
-                          (HeaderRuleDigits + 1) * m_measure.TextWidth(u"0", m_pointSize);
+    const std::vector<std::u16string> labels = HeaderLabels();
+    double needed = 0;
+    for (const std::u16string& label : labels) {
+        needed = std::max(needed, m_measure.TextWidth(label, m_pointSize));
+    }
+    needed += (HeaderRuleDigits + 1) * m_measure.TextWidth(u"0", m_pointSize);
+    const double printable = m_options.Paper().PrintableWidth();
+    const auto count = static_cast<int32_t>(labels.size());
+    const int32_t fitting = std::clamp(static_cast<int32_t>(printable / needed), 1, count);
+    const int32_t rows = (count + fitting - 1) / fitting;
+    m_headerColumns = (count + rows - 1) / rows;
+    const double share = printable / m_headerColumns;
     m_headerSize = needed > share ? m_pointSize * share / needed : m_pointSize;
-    m_headerHeight = HeaderLines * m_measure.LineHeight(m_headerSize);
+    m_headerHeight = rows * HeaderLines * m_measure.LineHeight(m_headerSize);
 }
 
 // A title or heading wider than the paper is set smaller to fit.
@@ -420,20 +439,18 @@ void CPageLayout::AppendHeader(CPage& page, double y) const {
         }
         return;
     }
-    std::vector<std::u16string> labels;
-    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
-        if (m_options.HasHeaderField(field)) {
-            labels.push_back(std::u16string(CPageOptions::HeaderFieldNames[field]) + HeaderColon);
-        }
-    }
-    const double share = paper.PrintableWidth() / static_cast<double>(labels.size());
+    std::vector<std::u16string> labels = HeaderLabels();
+    const double share = paper.PrintableWidth() / m_headerColumns;
     const double gap = m_measure.TextWidth(u"0", m_headerSize);
-    const double ruleY = textTop + m_measure.LineHeight(m_headerSize);
+    const double lineHeight = m_measure.LineHeight(m_headerSize);
     for (size_t k = 0; k < labels.size(); ++k) {
-        const double x = paper.Margin() + static_cast<double>(k) * share;
+        const auto row = static_cast<double>(static_cast<int32_t>(k) / m_headerColumns);
+        const auto column = static_cast<double>(static_cast<int32_t>(k) % m_headerColumns);
+        const double x = paper.Margin() + column * share;
+        const double top = textTop + row * HeaderLines * lineHeight;
         const double ruleX = x + m_measure.TextWidth(labels[k], m_headerSize);
-        page.lines.push_back({x, textTop, m_headerSize, std::move(labels[k])});
-        page.rules.push_back({ruleX, ruleY, x + share - gap - ruleX});
+        page.lines.push_back({x, top, m_headerSize, std::move(labels[k])});
+        page.rules.push_back({ruleX, top + lineHeight, x + share - gap - ruleX});
     }
 }
 

@@ -116,6 +116,7 @@ private:
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
     void SpreadColumns();
+    std::vector<std::u16string> HeaderLabels() const;
     void SizeHeader();
     double FittingSize(const std::u16string& text) const;
     double RowHeight(size_t section) const;
@@ -142,6 +143,7 @@ private:
     double m_lineHeight = 0;
     double m_headerSize = 0;
     double m_headerHeight = 0;
+    int32_t m_headerColumns = 1;
     // The page's own title line gives way to the header.
     bool m_isTitleInHeader = false;
     double m_bottom = 0;

@@ -13,9 +13,9 @@ namespace kelvo {
 namespace {
 
 // The header opens every sheet page with each field's name and a line after
-// it, above the questions; a title of nothing but field names gives way to it,
-// another title stands under it; the key's header says "答案" and the code,
-// its cells where the sheet's are; without fields the title opens the page.
+// it, in as few rows as hold them, above the questions; a title of nothing but field names gives
+// way to it, another title stands under it; the key's header says "答案" and the code, its cells
+// where the sheet's are; without fields the title opens the page.
 TEST(PageHeaderTest, TheHeaderOpensEveryPageAndTheTitleGivesWayOnlyWhenItSaysNoMore) {
     struct Case {
         std::u16string title;
@@ -62,8 +62,12 @@ TEST(PageHeaderTest, TheHeaderOpensEveryPageAndTheTitleGivesWayOnlyWhenItSaysNoM
                           std::u16string(CPageOptions::HeaderFieldNames[c.fields[k]]) + u"：");
                 EXPECT_NEAR(rule.x, label.x + measure.TextWidth(label.text, label.pointSize), 1e-9);
                 EXPECT_GE(rule.width, 6 * measure.TextWidth(u"0", label.pointSize));
+                // All six fields take two rows of three at the questions' size.
+                EXPECT_DOUBLE_EQ(label.pointSize, 12);
+                EXPECT_EQ(label.y, page.lines[k / 3 * 3].y);
+                const bool isLastOfRow = k + 1 == c.fields.size() || page.lines[k + 1].y != label.y;
                 const double end =
-                    k + 1 < c.fields.size() ? page.lines[k + 1].x : paper.Width() - paper.Margin();
+                    isLastOfRow ? paper.Width() - paper.Margin() : page.lines[k + 1].x;
                 EXPECT_LT(rule.x + rule.width, end);
                 headerBottom = rule.y;
             }
