@@ -33,17 +33,20 @@ int32_t LongestAnswer(const CSlotLengths& lengths) {
 } // namespace
 
 CAnswerCellMaker::CAnswerCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths,
-                                   double pointSize)
-    : m_width(measure.TextWidth(
-          std::u16string(
-              static_cast<size_t>(std::max(LongestAnswer(lengths) + SpareDigits, MinDigits)), u'0'),
-          pointSize)),
-      m_height(HeightPerLine * measure.LineHeight(pointSize)) {}
+                                   double leastBox, double pointSize)
+    : m_width(std::max(
+          measure.TextWidth(std::u16string(static_cast<size_t>(std::max(
+                                               LongestAnswer(lengths) + SpareDigits, MinDigits)),
+                                           u'0'),
+                            pointSize),
+          leastBox)),
+      m_height(std::max(HeightPerLine * measure.LineHeight(pointSize),
+                        CCellPiece::BlankHeight(leastBox))) {}
 
-CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure,
-                                           const CSlotLengths& lengths) {
-    return [&measure, lengths](double pointSize) {
-        return std::make_unique<const CAnswerCellMaker>(measure, lengths, pointSize);
+CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
+                                           double leastBox) {
+    return [&measure, lengths, leastBox](double pointSize) {
+        return std::make_unique<const CAnswerCellMaker>(measure, lengths, leastBox, pointSize);
     };
 }
 

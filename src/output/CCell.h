@@ -20,6 +20,13 @@ struct CCellPiece {
         Rule,
     };
 
+    // A Blank's box is drawn this part of the piece's height in from its top
+    // and bottom, so that boxes of neighbouring lines never touch.
+    static constexpr double BoxInset = 0.08;
+
+    // The height of a Blank piece whose box is drawn boxHeight high.
+    static constexpr double BlankHeight(double boxHeight) { return boxHeight / (1 - 2 * BoxInset); }
+
     Kind kind = Kind::Text;
     double x = 0;
     double y = 0;

@@ -24,12 +24,14 @@ constexpr int32_t WorkingLinesPerDigit = 2;
 } // namespace
 
 CColumnCellMaker::CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
-                                   const CSlotLengths& lengths, bool isFill, double pointSize)
+                                   const CSlotLengths& lengths, bool isFill, double leastBox,
+                                   double pointSize)
     : m_measure(measure), m_extent(extent), m_isFill(isFill), m_pointSize(pointSize),
-      m_lineHeight(measure.LineHeight(pointSize)), m_rowHeight(RowPerLine * m_lineHeight),
+      m_lineHeight(measure.LineHeight(pointSize)),
+      m_rowHeight(std::max(RowPerLine * m_lineHeight, CCellPiece::BlankHeight(leastBox))),
       m_ruleGap(RuleGapPerRow * m_rowHeight), m_ruleThickness(RuleThicknessPerPoint * pointSize),
-      m_pitch(PitchPerDigit * measure.TextWidth(u"0", pointSize)),
-      m_lineCells(measure, lengths, isFill, pointSize) {
+      m_pitch(std::max(PitchPerDigit * measure.TextWidth(u"0", pointSize), leastBox)),
+      m_lineCells(measure, lengths, isFill, leastBox, pointSize) {
     double operatorWidth = 0;
     for (int32_t code : {Op::Plus, Op::Minus, Op::Times}) {
         operatorWidth = std::max(operatorWidth, measure.TextWidth(OperatorText(code), pointSize));
@@ -48,9 +50,10 @@ CColumnCellMaker::CColumnCellMaker(const CTextMeasure& measure, const CColumnExt
 }
 
 CellMakerFactory CColumnCellMaker::Factory(const CTextMeasure& measure, const CColumnExtent& extent,
-                                           const CSlotLengths& lengths, bool isFill) {
-    return [&measure, extent, lengths, isFill](double pointSize) {
-        return std::make_unique<const CColumnCellMaker>(measure, extent, lengths, isFill,
+                                           const CSlotLengths& lengths, bool isFill,
+                                           double leastBox) {
+    return [&measure, extent, lengths, isFill, leastBox](double pointSize) {
+        return std::make_unique<const CColumnCellMaker>(measure, extent, lengths, isFill, leastBox,
                                                         pointSize);
     };
 }

@@ -34,12 +34,13 @@ class CTextMeasure;
 // comes as Result pieces, or as Blank boxes over every place of the room in
 // fill-in form: there the blank is always the answer, since a column is
 // worked from its operands. Every cell of a sheet is as large as the
-// sheet's largest question needs. Questions of three or four operands stay on
-// one line, as CLineCellMaker writes them.
+// sheet's largest question needs, and every place at least leastBox wide
+// and its rows tall enough for a box that high. Questions of three or four
+// operands stay on one line, as CLineCellMaker writes them.
 class CColumnCellMaker : public CCellMaker {
 public:
     CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
-                     const CSlotLengths& lengths, bool isFill, double pointSize);
+                     const CSlotLengths& lengths, bool isFill, double leastBox, double pointSize);
 
     // Of the column cells.
     double CellWidth() const { return m_cellWidth; }
@@ -49,7 +50,7 @@ public:
 
     // Column cells of the extent at any size; the measure must outlive it.
     static CellMakerFactory Factory(const CTextMeasure& measure, const CColumnExtent& extent,
-                                    const CSlotLengths& lengths, bool isFill);
+                                    const CSlotLengths& lengths, bool isFill, double leastBox);
 
 private:
     double RowTop(double rows, int32_t rules) const;

@@ -16,25 +16,27 @@ constexpr double BlankGapPerPoint = 0.25;
 } // namespace
 
 CLineCellMaker::CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths,
-                               bool isFill, double pointSize)
-    : m_measure(measure), m_isFill(isFill), m_pointSize(pointSize),
-      m_lineHeight(measure.LineHeight(pointSize)), m_blankGap(BlankGapPerPoint * pointSize),
-      m_resultWidth(DigitsWidth(lengths.result)), m_remainderWidth(DigitsWidth(lengths.remainder)) {
+                               bool isFill, double leastBox, double pointSize)
+    : m_measure(measure), m_isFill(isFill), m_pointSize(pointSize), m_leastBox(leastBox),
+      m_height(std::max(measure.LineHeight(pointSize), CCellPiece::BlankHeight(leastBox))),
+      m_blankGap(BlankGapPerPoint * pointSize), m_resultWidth(DigitsWidth(lengths.result)),
+      m_remainderWidth(DigitsWidth(lengths.remainder)) {
     for (int32_t digits : lengths.operands) {
         m_blankWidths.push_back(DigitsWidth(digits));
     }
 }
 
 CellMakerFactory CLineCellMaker::Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
-                                         bool isFill) {
-    return [&measure, lengths, isFill](double pointSize) {
-        return std::make_unique<const CLineCellMaker>(measure, lengths, isFill, pointSize);
+                                         bool isFill, double leastBox) {
+    return [&measure, lengths, isFill, leastBox](double pointSize) {
+        return std::make_unique<const CLineCellMaker>(measure, lengths, isFill, leastBox,
+                                                      pointSize);
     };
 }
 
 CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     CCell cell;
-    cell.height = m_lineHeight;
+    cell.height = m_height;
     std::u16string run;
     const auto operands = question.OperandValues();
     for (size_t k = 0; k < operands.size(); ++k) {
@@ -50,7 +52,7 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
             const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
             std::u16string answer = DecimalText(value);
             cell.width += m_blankGap;
-            const double width = SlotWidth(reserved, answer) + 2 * m_blankGap;
+            const double width = std::max(SlotWidth(reserved, answer) + 2 * m_blankGap, m_leastBox);
             AppendSlot(cell, CCellPiece::Kind::Blank, width, std::move(answer));
             cell.width += m_blankGap;
         } else {
@@ -88,7 +90,7 @@ double CLineCellMaker::SlotWidth(double reserved, const std::u16string& answer) 
 
 void CLineCellMaker::AppendResult(CCell& cell, double reserved, int32_t value) const {
     std::u16string answer = DecimalText(value);
-    const double width = SlotWidth(reserved, answer);
+    const double width = std::max(SlotWidth(reserved, answer), m_leastBox);
     AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(answer));
 }
 
@@ -97,14 +99,14 @@ void CLineCellMaker::AppendRun(CCell& cell, std::u16string& run) const {
         return;
     }
     const double width = m_measure.TextWidth(run, m_pointSize);
-    cell.pieces.push_back({CCellPiece::Kind::Text, cell.width, 0, width, m_lineHeight, run});
+    cell.pieces.push_back({CCellPiece::Kind::Text, cell.width, 0, width, m_height, run});
     cell.width += width;
     run.clear();
 }
 
 void CLineCellMaker::AppendSlot(CCell& cell, CCellPiece::Kind kind, double width,
                                 std::u16string text) const {
-    cell.pieces.push_back({kind, cell.width, 0, width, m_lineHeight, std::move(text)});
+    cell.pieces.push_back({kind, cell.width, 0, width, m_height, std::move(text)});
     cell.width += width;
 }
 

@@ -15,16 +15,18 @@ class CTextMeasure;
 // after another as measured, a blank as a box as wide as the widest value its
 // operand position allows (or its own answer, if wider), the result after "="
 // as room of the result's width, a remainder after "……" as room of its own.
+// Boxes and rooms are at least leastBox wide, and the cell is as tall as a
+// box that high needs (the text centred in it).
 class CLineCellMaker : public CCellMaker {
 public:
     CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
-                   double pointSize);
+                   double leastBox, double pointSize);
 
     CCell Make(const CExprValue& question, int32_t blank) const override;
 
     // Line cells of the slot lengths at any size; the measure must outlive it.
     static CellMakerFactory Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
-                                    bool isFill);
+                                    bool isFill, double leastBox);
 
 private:
     double DigitsWidth(int32_t digits) const;
@@ -37,7 +39,8 @@ private:
     const CTextMeasure& m_measure;
     bool m_isFill;
     double m_pointSize;
-    double m_lineHeight;
+    double m_leastBox;
+    double m_height;
     // Between a box and the text beside it, and inside the box on either side.
     double m_blankGap;
     std::vector<double> m_blankWidths;

@@ -17,6 +17,14 @@ struct CPageLine {
     std::u16string text;
 };
 
+// A line to write on (in the header), its left end in points from the
+// paper's corner.
+struct CPageRule {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+};
+
 // A question's cell where it stands on a page, with its number (empty when the
 // questions are not numbered); positions in points from the paper's corner.
 struct CPlacedCell {
@@ -42,6 +50,7 @@ struct CPage {
     double pointSize = 0;
     // Title lines and header first, footer lines last.
     std::vector<CPageLine> lines;
+    std::vector<CPageRule> rules;
     std::vector<CPlacedCell> cells;
 };
 

@@ -27,12 +27,52 @@ constexpr int32_t MinColumnGapSpaces = 2;
 // Cells measured between two yields to the user interface.
 constexpr int32_t YieldInterval = 2000;
 
+// A header field has room for handwriting: its line at least so many digits
+// long, its row two lines high.
+constexpr int32_t HeaderRuleDigits = 6;
+constexpr double HeaderLines = 2;
+const std::u16string HeaderColon = u"：";
+
+// Only field names (or "时间", which the usual title has for 用时), colons and
+// spaces, as "姓名：  时间：  得分：".
+bool IsFieldsOnly(std::u16string_view title) {
+    static constexpr std::u16string_view Separators = u" 　：:";
+    std::vector<std::u16string_view> words(CPageOptions::HeaderFieldNames.begin(),
+                                           CPageOptions::HeaderFieldNames.end());
+    words.emplace_back(u"时间");
+    for (size_t at = 0; at < title.size();) {
+        const std::u16string_view rest = title.substr(at);
+        const auto word = std::find_if(words.begin(), words.end(), [&](std::u16string_view name) {
+            return rest.starts_with(name);
+        });
+        if (word != words.end()) {
+            at += word->size();
+        } else if (Separators.find(title[at]) != std::u16string_view::npos) {
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::u16string QuestionNumber(int32_t question) {
     return u"(" + DecimalText(question) + u")";
 }
 
 std::u16string FooterText(int32_t number, int32_t count) {
     return u"第 " + DecimalText(number) + u" 页 / 共 " + DecimalText(count) + u" 页";
+}
+
+// To a tenth of a point, "13.5", "18".
+std::u16string PointsText(double pointSize) {
+    const int32_t tenths = RoundToInt32(pointSize * 10);
+    std::u16string text = DecimalText(tenths / 10);
+    if (tenths % 10 != 0) {
+        text += u'.';
+        AppendDecimalText(text, tenths % 10);
+    }
+    return text;
 }
 
 std::u16string CopyText(int32_t copy) {
@@ -64,14 +104,29 @@ CPageLayout::CPageLayout(const COutputSettings& layout, const CPageOptions& opti
     if (numbered == 0 || m_copies.empty()) {
         return;
     }
-    m_pointSize = FitPointSize(pointSize);
+    m_chosenPointSize = m_options.IsLargePrint()
+                            ? std::max(pointSize, CPageOptions::LargePrintPointSize)
+                            : pointSize;
+    m_pointSize = FitPointSize(m_chosenPointSize);
     if (m_isCancelled) {
         return;
     }
     SpreadColumns();
     m_lineHeight = m_measure.LineHeight(m_pointSize);
     m_footerSize = std::min(m_pointSize, MaxFooterPointSize);
+    if (m_options.HasHeader()) {
+        m_isTitleInHeader = IsFieldsOnly(m_layout.Title());
+        SizeHeader();
+    }
     PlanPages();
+}
+
+std::u16string CPageLayout::ShrinkNote() const {
+    if (!m_fits || m_pointSize >= m_chosenPointSize) {
+        return {};
+    }
+    return u"字号已从 " + PointsText(m_chosenPointSize) + u" 磅缩小到 " + PointsText(m_pointSize) +
+           u" 磅，以便每行排得下";
 }
 
 int32_t CPageLayout::PageCount() const {
@@ -128,10 +183,13 @@ double CPageLayout::RowWidth(double pointSize) {
                 }
             }
         }
-        grid.columns = m_sections[section].fillsWidth
-                           ? FittingColumns(section)
-                           : std::clamp(m_layout.ColumnCount(), 1,
-                                        std::max(m_sections[section].questionCount, 1));
+        grid.columns =
+            std::clamp(m_layout.ColumnCount(), 1, std::max(m_sections[section].questionCount, 1));
+        if (m_sections[section].fillsWidth) {
+            grid.columns = FittingColumns(section);
+        } else if (m_options.IsLargePrint()) {
+            grid.columns = std::min(grid.columns, FittingColumns(section));
+        }
         const int32_t columns = grid.columns;
         widest = std::max(widest, columns * (m_numberWidth + m_numberGap + grid.cellWidth) +
                                       (columns - 1) * m_columnGap);
@@ -171,6 +229,35 @@ void CPageLayout::SpreadColumns() {
     }
 }
 
+std::vector<std::u16string> CPageLayout::HeaderLabels() const {
+    std::vector<std::u16string> labels;
+    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
+        if (m_options.HasHeaderField(field)) {
+            labels.push_back(std::u16string(CPageOptions::HeaderFieldNames[field]) + HeaderColon);
+        }
+    }
+    return labels;
+}
+
+// The fields stand in as few rows as hold them at the questions' size, as
+// many in each row; a field too wide for the paper on its own is set smaller.
+void CPageLayout::SizeHeader() {
+    const std::vector<std::u16string> labels = HeaderLabels();
+    double needed = 0;
+    for (const std::u16string& label : labels) {
+        needed = std::max(needed, m_measure.TextWidth(label, m_pointSize));
+    }
+    needed += (HeaderRuleDigits + 1) * m_measure.TextWidth(u"0", m_pointSize);
+    const double printable = m_options.Paper().PrintableWidth();
+    const auto count = static_cast<int32_t>(labels.size());
+    const int32_t fitting = std::clamp(static_cast<int32_t>(printable / needed), 1, count);
+    const int32_t rows = (count + fitting - 1) / fitting;
+    m_headerColumns = (count + rows - 1) / rows;
+    const double share = printable / m_headerColumns;
+    m_headerSize = needed > share ? m_pointSize * share / needed : m_pointSize;
+    m_headerHeight = rows * HeaderLines * m_measure.LineHeight(m_headerSize);
+}
+
 // A title or heading wider than the paper is set smaller to fit.
 double CPageLayout::FittingSize(const std::u16string& text) const {
     const double width = m_measure.TextWidth(text, m_pointSize);
@@ -193,6 +280,11 @@ void CPageLayout::PlanPages() {
     for (size_t section = 0; section < m_sections.size(); ++section) {
         PlanSection(section, y, isFresh);
     }
+    if (m_options.IsLargePrint()) {
+        for (PlannedPage& page : m_plan) {
+            SpreadRows(page);
+        }
+    }
 }
 
 // isFresh: the page holds nothing but its title yet.
@@ -201,8 +293,15 @@ void CPageLayout::PlanSection(size_t section, double& y, bool& isFresh) {
     const double rowHeight = RowHeight(section);
     auto openPage = [&] {
         m_plan.emplace_back();
-        m_plan.back().push_back({LineKind::Title, top, 0, 0});
-        y = top + m_lineHeight;
+        y = top;
+        if (m_options.HasHeader()) {
+            m_plan.back().push_back({LineKind::Header, y, 0, 0});
+            y += m_headerHeight;
+        }
+        if (!m_isTitleInHeader) {
+            m_plan.back().push_back({LineKind::Title, y, 0, 0});
+            y += m_lineHeight;
+        }
         isFresh = true;
     };
     auto placeLine = [&](LineKind kind, int32_t row) {
@@ -247,6 +346,33 @@ void CPageLayout::PlanSection(size_t section, double& y, bool& isFresh) {
     }
 }
 
+// A page filled less than half keeps its rows together under the title; a
+// fuller one moves each row down by the same gap more than the one above it.
+void CPageLayout::SpreadRows(PlannedPage& page) const {
+    int32_t rows = 0;
+    double rowsBottom = 0;
+    double growth = m_bottom;
+    for (const PlannedLine& line : page) {
+        if (line.kind == LineKind::Row) {
+            ++rows;
+            rowsBottom = line.y + m_grids[line.section].cellHeight;
+            growth = std::min(growth, RowHeight(line.section));
+        }
+    }
+    const double top = m_options.Paper().Margin();
+    if (rows < 2 || rowsBottom - top <= (m_bottom - top) / 2) {
+        return;
+    }
+    growth = std::min(growth, (m_bottom - rowsBottom) / (rows - 1));
+    int32_t rowsAbove = 0;
+    for (PlannedLine& line : page) {
+        line.y += rowsAbove * growth;
+        if (line.kind == LineKind::Row) {
+            ++rowsAbove;
+        }
+    }
+}
+
 CPage CPageLayout::Page(int32_t index) const {
     if (index < 1 || index > PageCount()) {
         RaiseError(ErrorNumber::SubscriptOutOfRange);
@@ -280,17 +406,51 @@ CPage CPageLayout::Page(int32_t index) const {
     return page;
 }
 
-// A key page is headed "答案" once; its other title lines stay empty, so that
-// its rows stand where they stand on the questions' page.
+// A key page is headed "答案" once (in its header, when there is one); its
+// other title lines stay empty, so that its rows stand where they stand on the
+// questions' page.
 void CPageLayout::AppendLine(CPage& page, const PlannedLine& line) const {
     const double left = m_options.Paper().Margin();
-    if (line.kind == LineKind::Heading) {
+    if (line.kind == LineKind::Header) {
+        AppendHeader(page, line.y);
+    } else if (line.kind == LineKind::Heading) {
         const std::u16string& heading = m_sections[line.section].heading;
         page.lines.push_back({left, line.y, FittingSize(heading), heading});
     } else if (!page.isAnswerKey) {
         page.lines.push_back({left, line.y, FittingSize(m_layout.Title()), m_layout.Title()});
-    } else if (page.lines.empty()) {
+    } else if (page.lines.empty() && !m_options.HasHeader()) {
         page.lines.push_back({left, line.y, m_pointSize, AnswerKeyTitle});
+    }
+}
+
+// Each field's name, then its line to the end of its share of the width; the
+// key's header has no lines to write on.
+void CPageLayout::AppendHeader(CPage& page, double y) const {
+    const CPaper& paper = m_options.Paper();
+    const double textTop = y + m_measure.LineHeight(m_headerSize) / 2;
+    if (page.isAnswerKey) {
+        page.lines.push_back({paper.Margin(), textTop, m_headerSize, AnswerKeyTitle});
+        const std::u16string& code = m_copies[static_cast<size_t>(page.copy - 1)].code;
+        if (!code.empty()) {
+            std::u16string codeText = u"编号 " + code;
+            const double right = paper.Width() - paper.Margin();
+            page.lines.push_back({right - m_measure.TextWidth(codeText, m_headerSize), textTop,
+                                  m_headerSize, std::move(codeText)});
+        }
+        return;
+    }
+    std::vector<std::u16string> labels = HeaderLabels();
+    const double share = paper.PrintableWidth() / m_headerColumns;
+    const double gap = m_measure.TextWidth(u"0", m_headerSize);
+    const double lineHeight = m_measure.LineHeight(m_headerSize);
+    for (size_t k = 0; k < labels.size(); ++k) {
+        const auto row = static_cast<double>(static_cast<int32_t>(k) / m_headerColumns);
+        const auto column = static_cast<double>(static_cast<int32_t>(k) % m_headerColumns);
+        const double x = paper.Margin() + column * share;
+        const double top = textTop + row * HeaderLines * lineHeight;
+        const double ruleX = x + m_measure.TextWidth(labels[k], m_headerSize);
+        page.lines.push_back({x, top, m_headerSize, std::move(labels[k])});
+        page.rules.push_back({ruleX, top + lineHeight, x + share - gap - ruleX});
     }
 }
 

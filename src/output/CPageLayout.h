@@ -47,14 +47,20 @@ struct CPrintCopy {
 // a grid of equal cells, the layout's columns wide and spread across the
 // paper, in reading order, each cell right-aligned in its place as on screen, numbered through the
 // copy when asked. Every page opens with the title line and ends with its footer "第 n 页 / 共 m
-// 页", with the copy's number and its code ("编号 7K3F-9Q2A") beside it. A section without a
+// 页", with the copy's number and its code ("编号 7K3F-9Q2A") beside it. With header fields, a
+// header with a line to write on after each field opens every page above the title line; a title
+// that says nothing but field names then gives way to it, and the key's header says "答案" and the
+// code. A section without a
 // heading has a title block (the title and its rows) every so many rows, and a block moves whole to
 // the next page when it does not fit on the rest of one; only a block taller than a page goes on,
 // under the title again, on the next. A section with a heading flows from page to page, its heading
 // never left at a page's foot without a row under it. The answer keys, when asked, follow the
 // questions of all copies, headed "答案", on the very same grid, so each key page lies over its
 // question page. The font shrinks from the chosen size until every row fits the printable width,
-// but never below MinPointSize.
+// but never below MinPointSize. In large print the chosen size is at least the large print's, a
+// section takes fewer columns than the layout's where they would not fit at that size, and the
+// rows of a page filled more than half are spread down to its foot, each gap between rows growing
+// by at most the row's own height.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
@@ -69,6 +75,9 @@ public:
 
     // The size the questions are set in.
     double PointSize() const { return m_pointSize; }
+    // What the pages say of their size when the chosen one was shrunk to fit
+    // the rows; empty otherwise.
+    std::u16string ShrinkNote() const;
     // False when even the smallest size leaves a row wider than the paper.
     bool Fits() const { return m_fits; }
     const CPageOptions& Options() const { return m_options; }
@@ -80,7 +89,7 @@ public:
     CPage Page(int32_t index) const;
 
 private:
-    enum class LineKind { Title, Heading, Row };
+    enum class LineKind { Header, Title, Heading, Row };
     // A title, a heading or a row of questions, where it stands on its page.
     struct PlannedLine {
         LineKind kind = LineKind::Row;
@@ -107,11 +116,15 @@ private:
     double RowWidth(double pointSize);
     double FitPointSize(double chosen);
     void SpreadColumns();
+    std::vector<std::u16string> HeaderLabels() const;
+    void SizeHeader();
     double FittingSize(const std::u16string& text) const;
     double RowHeight(size_t section) const;
     void PlanPages();
     void PlanSection(size_t section, double& y, bool& isFresh);
+    void SpreadRows(PlannedPage& page) const;
     void AppendLine(CPage& page, const PlannedLine& line) const;
+    void AppendHeader(CPage& page, double y) const;
     void AppendRow(CPage& page, const CCellMaker& maker, const PlannedLine& line) const;
     void AppendFooter(CPage& page) const;
     int32_t Blank(const CPrintQuestions& questions, int32_t question) const;
@@ -123,10 +136,16 @@ private:
     const CTextMeasure& m_measure;
     const CInfoReceiver* m_receiver;
     bool m_isCancelled = false;
+    double m_chosenPointSize = 0;
     double m_pointSize = 0;
     bool m_fits = true;
     double m_footerSize = 0;
     double m_lineHeight = 0;
+    double m_headerSize = 0;
+    double m_headerHeight = 0;
+    int32_t m_headerColumns = 1;
+    // The page's own title line gives way to the header.
+    bool m_isTitleInHeader = false;
     double m_bottom = 0;
     std::vector<Grid> m_grids;
     double m_numberWidth = 0;

@@ -28,10 +28,10 @@ constexpr double ScreenShare = 0.9;
 
 } // namespace
 
-CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, const QFont& font,
-                           QWidget* parent)
-    : m_makePages(std::move(makePages)), m_options(options), m_font(font),
-      m_dialog(&m_printer, parent) {
+CPagePreview::CPagePreview(PageMaker makePages, NoteMaker makeNote, const CPageOptions& options,
+                           const QFont& font, QWidget* parent)
+    : m_makePages(std::move(makePages)), m_makeNote(std::move(makeNote)), m_options(options),
+      m_font(font), m_dialog(&m_printer, parent) {
     m_dialog.setWindowTitle(QStringLiteral("打印预览"));
     m_printer.setFullPage(true);
     m_fitBar = new QWidget(&m_dialog);
@@ -47,7 +47,6 @@ CPagePreview::CPagePreview(PageMaker makePages, const CPageOptions& options, con
     m_lblNote->setObjectName(QStringLiteral("lblNote"));
     m_lblNote->setWordWrap(true);
     m_lblNote->setContentsMargins(9, 3, 9, 3);
-    m_lblNote->hide();
     if (auto* box = qobject_cast<QBoxLayout*>(m_dialog.layout())) {
         box->insertWidget(1, m_fitBar);
         box->insertWidget(2, m_lblNote);
@@ -81,9 +80,7 @@ void CPagePreview::LayOut() {
     const bool isUpright = m_options.Paper().Orientation() == PageOrientation::Portrait;
     m_lblFitWarning->setText(isUpright ? NoFitText : NoFitOnItsSideText);
     m_cmdLandscape->setVisible(isUpright);
-}
-
-void CPagePreview::ShowNote(const QString& strNote) {
+    const QString strNote = m_makeNote();
     m_lblNote->setText(strNote);
     m_lblNote->setVisible(!strNote.isEmpty());
 }

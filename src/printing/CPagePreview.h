@@ -19,14 +19,16 @@ class CPageLayout;
 // going to the platform's print dialog. When even the smallest font leaves a
 // row wider than the paper, a line above the pages says so and offers
 // landscape paper; taking it lays the pages out again. A note on the form of
-// the questions may stand above them too.
+// the questions and the size they are set in may stand above them too.
 class CPagePreview {
 public:
     // Lays the sheet out for the options; what it returns lives until the next call.
     using PageMaker = std::function<const CPageLayout&(const CPageOptions& options)>;
+    // What the pages just laid out say of their questions; none when empty.
+    using NoteMaker = std::function<QString()>;
 
-    CPagePreview(PageMaker makePages, const CPageOptions& options, const QFont& font,
-                 QWidget* parent = nullptr);
+    CPagePreview(PageMaker makePages, NoteMaker makeNote, const CPageOptions& options,
+                 const QFont& font, QWidget* parent = nullptr);
 
     CPagePreview(const CPagePreview&) = delete;
     CPagePreview& operator=(const CPagePreview&) = delete;
@@ -36,8 +38,7 @@ public:
     const CPageOptions& Options() const { return m_options; }
     // The line above the pages; hidden while the rows fit.
     const QLabel& FitWarning() const { return *m_lblFitWarning; }
-    // A remark on the form of the questions above the pages; none when empty.
-    void ShowNote(const QString& strNote);
+    // The remark above the pages; hidden when there is none.
     const QLabel& Note() const { return *m_lblNote; }
     QPushButton& LandscapeButton() const { return *m_cmdLandscape; }
 
@@ -47,6 +48,7 @@ private:
     void TakeLandscape();
 
     PageMaker m_makePages;
+    NoteMaker m_makeNote;
     CPageOptions m_options;
     QFont m_font;
     QPrinter m_printer{QPrinter::HighResolution};

@@ -21,8 +21,6 @@ const std::u16string PaintingCaption = u"正在排版";
 constexpr int32_t ProgressThreshold = 10;
 // Points of the box lines.
 constexpr double BoxLineWidth = 0.6;
-// The part of a line's height the box leaves free above and below it.
-constexpr double BoxInset = 0.08;
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter;
 // Answers stand out from the questions as a teacher's red pen does, and stay
 // dark enough for a black-and-white printer.
@@ -114,7 +112,8 @@ void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnsw
             painter.Text(rect, piece.text);
             break;
         case CCellPiece::Kind::Blank:
-            painter.Box(rect.adjusted(0, BoxInset * rect.height(), 0, -BoxInset * rect.height()));
+            painter.Box(rect.adjusted(0, CCellPiece::BoxInset * rect.height(), 0,
+                                      -CCellPiece::BoxInset * rect.height()));
             if (showsAnswers) {
                 painter.Answer(rect, piece.text, Qt::AlignCenter);
             }
@@ -157,6 +156,9 @@ void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
     for (const CPageLine& line : page.lines) {
         points.SetSize(line.pointSize);
         points.Text(QRectF(line.x, line.y, 0, 0), line.text, Qt::AlignLeft | Qt::AlignTop);
+    }
+    for (const CPageRule& rule : page.rules) {
+        points.Fill(QRectF(rule.x, rule.y - BoxLineWidth / 2, rule.width, BoxLineWidth));
     }
     points.SetSize(page.pointSize);
     for (const CPlacedCell& placed : page.cells) {

@@ -227,18 +227,55 @@ std::optional<CSavedKinds> KindsFromJson(const QJsonObject& object) {
     return kinds;
 }
 
+QJsonArray HeaderFieldsToJson(const CPageOptions& options) {
+    QJsonArray fields;
+    for (size_t field = 0; field < CPageOptions::HeaderFieldNames.size(); ++field) {
+        if (options.HasHeaderField(field)) {
+            fields.append(QString::fromUtf16(CPageOptions::HeaderFieldNames[field].data(),
+                                             CPageOptions::HeaderFieldNames[field].size()));
+        }
+    }
+    return fields;
+}
+
+// Files written before the header was offered have no "headerFields": their
+// pages open with the title line alone, as they did.
+bool ReadHeaderFields(const QJsonValue& value, CPageOptions& options) {
+    options.ClearHeaderFields();
+    if (value.isUndefined()) {
+        return true;
+    }
+    if (!value.isArray()) {
+        return false;
+    }
+    for (const QJsonValue name : value.toArray()) {
+        const auto* found =
+            std::find(CPageOptions::HeaderFieldNames.begin(), CPageOptions::HeaderFieldNames.end(),
+                      name.toString().toStdU16String());
+        if (found == CPageOptions::HeaderFieldNames.end()) {
+            return false;
+        }
+        options.SetHasHeaderField(
+            static_cast<size_t>(found - CPageOptions::HeaderFieldNames.begin()), true);
+    }
+    return true;
+}
+
 std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QString paperName = object.value(QStringLiteral("paper")).toString();
     const auto* paper = std::find(std::begin(PaperNames), std::end(PaperNames), paperName);
     const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
     const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
                               CPageOptions::MaxCopies);
-    // Files written before column form was offered have no "columnForm".
+    // Files written before column form or large print was offered have no
+    // "columnForm" or "largePrint".
     const QJsonValue columnForm = object.value(QStringLiteral("columnForm"));
+    const QJsonValue largePrint = object.value(QStringLiteral("largePrint"));
     const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
                           object.value(QStringLiteral("answerKey")).isBool() &&
                           object.value(QStringLiteral("numbered")).isBool() &&
-                          (columnForm.isUndefined() || columnForm.isBool());
+                          (columnForm.isUndefined() || columnForm.isBool()) &&
+                          (largePrint.isUndefined() || largePrint.isBool());
     if (paper == std::end(PaperNames) || !margin.isDouble() ||
         margin.toDouble() < CPaper::MinMarginMillimetres ||
         margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
@@ -254,6 +291,10 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetIsNumbered(object.value(QStringLiteral("numbered")).toBool());
     options.SetCopies(*copies);
     options.SetIsColumnForm(columnForm.toBool());
+    options.SetIsLargePrint(largePrint.toBool());
+    if (!ReadHeaderFields(object.value(QStringLiteral("headerFields")), options)) {
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -426,7 +467,9 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
          {QStringLiteral("answerKey"), options.IsAnswerKey()},
          {QStringLiteral("numbered"), options.IsNumbered()},
          {QStringLiteral("copies"), options.Copies()},
-         {QStringLiteral("columnForm"), options.IsColumnForm()}});
+         {QStringLiteral("columnForm"), options.IsColumnForm()},
+         {QStringLiteral("largePrint"), options.IsLargePrint()},
+         {QStringLiteral("headerFields"), HeaderFieldsToJson(options)}});
 }
 
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,

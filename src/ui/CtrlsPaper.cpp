@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace kelvo {
 
@@ -62,8 +63,8 @@ void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
         [&](const CPageOptions& options) -> const CPageLayout& {
             return job->Print().LayOut(options);
         },
-        m_options, job->Font(), &m_window);
-    preview.ShowNote(QString::fromStdU16String(job->Print().Note(m_options)));
+        [&] { return QString::fromStdU16String(job->Print().Note()); }, m_options, job->Font(),
+        &m_window);
     dialogs.RunPreview(preview);
     // Landscape taken in the preview stays for the next sheet.
     if (!(preview.Options() == m_options)) {
@@ -106,8 +107,15 @@ QString CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialo
         dialogs.Tell(strError);
         return {};
     }
+    QStringList told;
     if (paper == PdfPaper::Turned) {
-        dialogs.Tell(QString::fromUtf16(TurnedForPdf));
+        told.append(QString::fromUtf16(TurnedForPdf));
+    }
+    if (const std::u16string shrink = pages.ShrinkNote(); !shrink.empty()) {
+        told.append(QString::fromStdU16String(shrink));
+    }
+    if (!told.isEmpty()) {
+        dialogs.Tell(told.join(u'\n'));
     }
     return strPath;
 }

@@ -68,15 +68,31 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     chkColumnForm = Named(new QCheckBox(Text(u"竖式"), this), "chkColumnForm");
     chkColumnForm->setChecked(options.IsColumnForm());
     chkColumnForm->setToolTip(Text(u"两个数的算式列成竖式；三个数、四个数的算式仍写在一行上"));
+    chkLargePrint = Named(new QCheckBox(Text(u"大字（一二年级）"), this), "chkLargePrint");
+    chkLargePrint->setChecked(options.IsLargePrint());
+    chkLargePrint->setToolTip(
+        Text(u"题目至少用 16 磅字，方框至少 8 毫米见方；题目超过半页时，各行拉开铺满整页"));
+
+    auto* headerRow = new QHBoxLayout;
+    for (size_t field = 0; field < chkHeaderFields.size(); ++field) {
+        const std::u16string_view name = CPageOptions::HeaderFieldNames[field];
+        chkHeaderFields[field] = new QCheckBox(QString::fromUtf16(name.data(), name.size()), this);
+        chkHeaderFields[field]->setObjectName(QStringLiteral("chkHeaderFields_%1").arg(field));
+        chkHeaderFields[field]->setChecked(options.HasHeaderField(field));
+        headerRow->addWidget(chkHeaderFields[field]);
+    }
+    headerRow->addStretch();
 
     auto* form = new QFormLayout;
     form->addRow(Text(u"纸张："), cboPaper);
     form->addRow(Text(u"方向："), orientationRow);
     form->addRow(Text(u"页边距："), txtMargin);
     form->addRow(Text(u"份数："), txtCopies);
+    form->addRow(Text(u"页眉："), headerRow);
     form->addRow(chkAnswerKey);
     form->addRow(chkNumbered);
     form->addRow(chkColumnForm);
+    form->addRow(chkLargePrint);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(Text(u"确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(Text(u"取消"));
@@ -97,6 +113,10 @@ CPageOptions frmPageOptions::Options() const {
     options.SetIsAnswerKey(chkAnswerKey->isChecked());
     options.SetIsNumbered(chkNumbered->isChecked());
     options.SetIsColumnForm(chkColumnForm->isChecked());
+    options.SetIsLargePrint(chkLargePrint->isChecked());
+    for (size_t field = 0; field < chkHeaderFields.size(); ++field) {
+        options.SetHasHeaderField(field, chkHeaderFields[field]->isChecked());
+    }
     return options;
 }
 

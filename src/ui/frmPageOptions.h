@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
@@ -26,6 +28,9 @@ public:
     QCheckBox* chkAnswerKey = nullptr;
     QCheckBox* chkNumbered = nullptr;
     QCheckBox* chkColumnForm = nullptr;
+    QCheckBox* chkLargePrint = nullptr;
+    // In the order of CPageOptions::HeaderFieldNames.
+    std::array<QCheckBox*, CPageOptions::HeaderFieldNames.size()> chkHeaderFields{};
     QSpinBox* txtCopies = nullptr;
 };
 

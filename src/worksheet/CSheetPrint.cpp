@@ -37,11 +37,19 @@ const CPageLayout& CSheetPrint::LayOutPdf(const CPageOptions& options,
     return *pages;
 }
 
-std::u16string CSheetPrint::Note(const CPageOptions& options) const {
-    if (m_printed == PrintedPages::AnswerSheet) {
+std::u16string CSheetPrint::Note() const {
+    if (!m_pages) {
         return {};
     }
-    return ColumnFormNote(m_copies, m_layout, options);
+    std::u16string note;
+    if (m_printed == PrintedPages::Sheet) {
+        note = ColumnFormNote(m_copies, m_layout, m_pages->Options());
+    }
+    const std::u16string shrink = m_pages->ShrinkNote();
+    if (!note.empty() && !shrink.empty()) {
+        note += u'\n';
+    }
+    return note + shrink;
 }
 
 } // namespace kelvo

@@ -39,8 +39,9 @@ public:
     // rather than be cut; valid until the next call.
     const CPageLayout& LayOutPdf(const CPageOptions& options, const CInfoReceiver* receiver,
                                  PdfPaper& paper);
-    // What the preview says of the form of the questions; empty for nothing.
-    std::u16string Note(const CPageOptions& options) const;
+    // What the pages of the last layout say of the form of the questions and
+    // of the size they are set in, a line each; empty for nothing.
+    std::u16string Note() const;
 
 private:
     std::vector<CSheet> m_copies;

@@ -24,8 +24,9 @@ CPrintSection Section(std::u16string heading, const std::vector<const CQuestionS
                       int32_t count, const COutputSettings& layout, const CPageOptions& options,
                       const CTextMeasure& measure, SheetCells cells) {
     const CSlotLengths lengths = CSlotLengths::Of(copies.front()->templates);
+    const double leastBox = options.LeastBoxSide();
     if (cells == SheetCells::AnswerBoxes) {
-        return {std::move(heading), count, CAnswerCellMaker::Factory(measure, lengths)};
+        return {std::move(heading), count, CAnswerCellMaker::Factory(measure, lengths, leastBox)};
     }
     const bool isFill = layout.IsFillQuestions();
     CColumnExtent extent;
@@ -35,10 +36,11 @@ CPrintSection Section(std::u16string heading, const std::vector<const CQuestionS
         }
     }
     if (!extent.HasColumns()) {
-        return {std::move(heading), count, CLineCellMaker::Factory(measure, lengths, isFill)};
+        return {std::move(heading), count,
+                CLineCellMaker::Factory(measure, lengths, isFill, leastBox)};
     }
-    return {std::move(heading), count, CColumnCellMaker::Factory(measure, extent, lengths, isFill),
-            true};
+    return {std::move(heading), count,
+            CColumnCellMaker::Factory(measure, extent, lengths, isFill, leastBox), true};
 }
 
 CPrintQuestions Questions(const CQuestionSet& questionSet) {

@@ -135,7 +135,7 @@ TEST(CColumnCellMakerTest, EveryCellIsAsLargeAsTheSheetsLargestQuestion) {
         const QuestionList questions = Questions(c.questions);
         const CColumnExtent extent = CColumnExtent::Of(questions);
         EXPECT_EQ(extent, c.extent) << c.width;
-        const CColumnCellMaker maker(measure, extent, {}, false, PointSize);
+        const CColumnCellMaker maker(measure, extent, {}, false, 0, PointSize);
         EXPECT_DOUBLE_EQ(maker.CellWidth(), c.width);
         EXPECT_DOUBLE_EQ(maker.CellHeight(), c.height);
         for (int32_t index = 1; index <= questions.Count(); ++index) {
@@ -179,7 +179,7 @@ TEST(CColumnCellMakerTest, DigitsStandUnitsUnderUnitsWithTheOperatorLeftAndTheRu
     const CFixedWidthMeasure measure;
     for (const Case& c : cases) {
         const QuestionList sheet = Questions(c.sheet);
-        const CColumnCellMaker maker(measure, CColumnExtent::Of(sheet), {}, c.fill, PointSize);
+        const CColumnCellMaker maker(measure, CColumnExtent::Of(sheet), {}, c.fill, 0, PointSize);
         const CCell cell = maker.Make(*sheet.Item(1), 0);
         const std::vector<CellRow> rows = Rows(cell);
         ASSERT_EQ(rows.size(), c.rows.size());
@@ -232,7 +232,7 @@ TEST(CColumnCellMakerTest, ALongDivisionHasTheDivisorLeftOfTheBracketAndTheQuoti
     for (const Case& c : cases) {
         const QuestionList sheet = Questions(c.sheet);
         const CColumnExtent extent = CColumnExtent::Of(sheet);
-        const CColumnCellMaker maker(measure, extent, {}, c.fill, PointSize);
+        const CColumnCellMaker maker(measure, extent, {}, c.fill, 0, PointSize);
         const CCell cell = maker.Make(*sheet.Item(1), 0);
         const std::vector<CellRow> rows = Rows(cell);
         ASSERT_EQ(rows.size(), 2U);

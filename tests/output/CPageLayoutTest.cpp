@@ -60,8 +60,10 @@ COutputSettings Layout(const Sheet& sheet) {
     return layout;
 }
 
+// Pages that open with the title line, as without a header.
 CPageOptions Options(bool answerKey = false, int32_t copies = 1) {
     CPageOptions options;
+    options.ClearHeaderFields();
     options.SetIsAnswerKey(answerKey);
     options.SetCopies(copies);
     return options;
@@ -85,7 +87,7 @@ struct Fixture {
             printCopies.push_back({{{&questions[copy], &blanks[copy]}}, {}});
         }
         std::vector<CPrintSection> sections{
-            {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill)}};
+            {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill, 0)}};
         pages.emplace(layout, options, std::move(sections), std::move(printCopies), measure,
                       pointSize, receiver);
     }
@@ -310,7 +312,7 @@ public:
 TEST(CPageLayoutTest, SectionsFlowUnderTheirHeadingsAndNoHeadingEndsAPage) {
     const CFixedWidthMeasure measure;
     const CellMakerFactory tall = [](double) { return std::make_unique<const CTallCellMaker>(); };
-    const CellMakerFactory line = CLineCellMaker::Factory(measure, Lengths, false);
+    const CellMakerFactory line = CLineCellMaker::Factory(measure, Lengths, false, 0);
     for (int32_t firstCount = 100; firstCount <= 220; firstCount += 5) {
         const std::vector<int32_t> counts{firstCount, 23, 41};
         std::vector<QuestionList> questions;

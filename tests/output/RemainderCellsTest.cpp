@@ -47,20 +47,21 @@ TEST(RemainderCellsTest, TheRemainderHasARoomOfItsOwnInEveryCell) {
     const CExprValue& question = *questions.Item(1);
     const CSlotLengths lengths{{2, 1}, 1, 1};
 
-    const CLineCellMaker line(measure, lengths, false, PointSize);
+    const CLineCellMaker line(measure, lengths, false, 0, PointSize);
     EXPECT_EQ(Pieces(line.Make(question, 0)),
               (std::vector<std::u16string>{u"T:17÷5=", u"R:3", u"T:……", u"R:2"}));
-    const CLineCellMaker fill(measure, lengths, true, PointSize);
+    const CLineCellMaker fill(measure, lengths, true, 0, PointSize);
     EXPECT_EQ(Pieces(fill.Make(question, 1)), (std::vector<std::u16string>{u"B:17", u"T:÷5=3……2"}));
 
-    const CAnswerCellMaker answer(measure, lengths, PointSize);
+    const CAnswerCellMaker answer(measure, lengths, 0, PointSize);
     const CCell box = answer.Make(question, 0);
     EXPECT_EQ(Pieces(box), std::vector<std::u16string>{u"B:3……2"});
     EXPECT_GE(box.width, measure.TextWidth(u"3……2", PointSize));
 
     // The long division: the quotient above, divisor and dividend, and the
     // remainder at the foot of the working, right under the dividend's units.
-    const CColumnCellMaker column(measure, CColumnExtent::Of(questions), lengths, false, PointSize);
+    const CColumnCellMaker column(measure, CColumnExtent::Of(questions), lengths, false, 0,
+                                  PointSize);
     const CCell cell = column.Make(question, 0);
     EXPECT_EQ(Pieces(cell), (std::vector<std::u16string>{u"R:3", u"T:5", u"T:1", u"T:7", u"R:2"}));
     const CCellPiece& units = cell.pieces.back();

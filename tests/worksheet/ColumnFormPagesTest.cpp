@@ -28,6 +28,7 @@ COutputSettings Layout(int32_t rows, int32_t columns) {
 CPageOptions ColumnForm(PaperSize size = PaperSize::A4,
                         PageOrientation orientation = PageOrientation::Portrait) {
     CPageOptions options;
+    options.ClearHeaderFields();
     options.SetIsColumnForm(true);
     options.SetIsAnswerKey(false);
     options.Paper().SetSize(size);
