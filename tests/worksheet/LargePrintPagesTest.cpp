@@ -76,8 +76,8 @@ TEST_F(LargePrintPagesTest, BoxesAreAtLeastEightMillimetresAndRowsFillTheirPage)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const COutputSettings layout = Layout(c.rows, c.columns, c.isFill);
-        const std::vector<CSheet> copies{
-            DrawSheet(CSheetPlan::OfOneKind(c.kind, c.rows * c.columns), 18, nullptr, nullptr)};
+        const std::vector<CSheet> copies{DrawSheet(
+            CSheetPlan::OfOneKind(c.kind, c.rows * c.columns), c.columns, 18, nullptr, nullptr)};
         const CPageOptions options = LargePrint(c.isColumnForm);
         const CPageLayout pages =
             c.printed == PrintedPages::Sheet
@@ -132,7 +132,7 @@ TEST_F(LargePrintPagesTest, BoxesAreAtLeastEightMillimetresAndRowsFillTheirPage)
 // shrunk to fit the rows is said.
 TEST_F(LargePrintPagesTest, WithoutLargePrintTheSheetPrintsAsBeforeAndAShrunkSizeIsSaid) {
     const std::vector<CSheet> copies{
-        DrawSheet(CSheetPlan::OfOneKind(Ones, 80), 18, nullptr, nullptr)};
+        DrawSheet(CSheetPlan::OfOneKind(Ones, 80), 5, 18, nullptr, nullptr)};
     const CPageLayout pages = LayOutPages(copies, Layout(10, 5, true), CPageOptions(), measure, 12);
     const CPage page = pages.Page(1);
     EXPECT_DOUBLE_EQ(page.pointSize, 12);

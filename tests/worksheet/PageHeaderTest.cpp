@@ -30,7 +30,7 @@ TEST(PageHeaderTest, TheHeaderOpensEveryPageAndTheTitleGivesWayOnlyWhenItSaysNoM
     SeedRandom(29);
     const CFixedWidthMeasure measure;
     const std::vector<CSheet> copies{DrawSheet(
-        CSheetPlan::OfOneKind(testing::MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {0, 18}), 150), 18,
+        CSheetPlan::OfOneKind(testing::MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {0, 18}), 150), 5, 18,
         nullptr, nullptr)};
     UseClockForRandomReseed();
     const std::u16string code = u"编号 " + SheetCode(copies.front().seed);
