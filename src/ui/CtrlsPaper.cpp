@@ -72,7 +72,17 @@ void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
     }
 }
 
-QString CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs) {
+QString CExportedPdf::StatusText() const {
+    QStringList lines{QString::fromUtf16(u"PDF 文件已保存：%1　<a href=\"file\">打开</a>"
+                                         u"　<a href=\"folder\">打开所在文件夹</a>")
+                          .arg(QDir::toNativeSeparators(strPath).toHtmlEscaped())};
+    if (!strNote.isEmpty()) {
+        lines.append(strNote.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+    }
+    return lines.join(QStringLiteral("<br>"));
+}
+
+CExportedPdf CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs) {
     if (!m_document.HasSheet()) {
         m_output.setPlainText(QString::fromUtf16(NoSheetForPdf));
         return {};
@@ -107,17 +117,16 @@ QString CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialo
         dialogs.Tell(strError);
         return {};
     }
-    QStringList told;
+    // Said beside the file's place: a message box at every export of a
+    // common sheet would be in the way.
+    QStringList notes;
     if (paper == PdfPaper::Turned) {
-        told.append(QString::fromUtf16(TurnedForPdf));
+        notes.append(QString::fromUtf16(TurnedForPdf));
     }
     if (const std::u16string shrink = pages.ShrinkNote(); !shrink.empty()) {
-        told.append(QString::fromStdU16String(shrink));
+        notes.append(QString::fromStdU16String(shrink));
     }
-    if (!told.isEmpty()) {
-        dialogs.Tell(told.join(u'\n'));
-    }
-    return strPath;
+    return {strPath, notes.join(u'\n')};
 }
 
 void CtrlsPaper::DoPageOptionsClicked(CUserDialogs& dialogs) {

@@ -19,6 +19,15 @@ class CStore;
 class CUserDialogs;
 class CtrlsSettings;
 
+// A PDF as the status line tells of it.
+struct CExportedPdf {
+    // Where it went, with links that open it and its folder, then the note.
+    QString StatusText() const;
+
+    QString strPath;
+    QString strNote;
+};
+
 // The main window's way to paper: "打印预览", "导出PDF" and "页面设置", for the
 // sheet and for the 听算 answer sheet of it. It holds the page options, kept
 // in the store. Copies are drawn and pages laid out as one job that shows its
@@ -34,8 +43,9 @@ public:
     QString Restore();
 
     void DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs);
-    // The file written; empty when none was. The next export starts in its folder.
-    QString DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
+    // The file written, empty when none was, and what its pages came to
+    // (paper turned, type shrunk to fit). The next export starts in its folder.
+    CExportedPdf DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
     void DoPageOptionsClicked(CUserDialogs& dialogs);
 
 private:

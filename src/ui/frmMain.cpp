@@ -258,15 +258,13 @@ void frmMain::ShowStatus(const std::u16string& strText) {
 }
 
 // Where the PDF went, with links that open it or its folder.
-void frmMain::ShowExported(const QString& strPath) {
-    if (strPath.isEmpty()) {
+void frmMain::ShowExported(const CExportedPdf& exported) {
+    if (exported.strPath.isEmpty()) {
         return;
     }
-    m_strExportedPath = strPath;
+    m_strExportedPath = exported.strPath;
     m_ui.lblStatus->setTextFormat(Qt::RichText);
-    m_ui.lblStatus->setText(QString::fromUtf16(u"PDF 文件已保存：%1　<a href=\"file\">打开</a>"
-                                               u"　<a href=\"folder\">打开所在文件夹</a>")
-                                .arg(QDir::toNativeSeparators(strPath).toHtmlEscaped()));
+    m_ui.lblStatus->setText(exported.StatusText());
     m_ui.lblStatus->show();
 }
 

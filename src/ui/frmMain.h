@@ -107,7 +107,7 @@ private:
     void Create();
     void ShowWorksheet(const CShownSheet& shown, bool silent);
     void ShowStatus(const std::u16string& strText);
-    void ShowExported(const QString& strPath);
+    void ShowExported(const CExportedPdf& exported);
     void OpenExported(bool isFolder);
     void ShowOutput(const QString& strText);
     void ChooseOutputFont();

@@ -88,13 +88,9 @@ TEST_F(ParenthesesSheetTest, ASheetWritesItsParenthesesApartFromItsBlanks) {
     const QString path = m_folder.filePath(QStringLiteral("parentheses.pdf"));
     dialogs.fileAnswer = path;
     Click("cmdExportPdf");
-    // Wide numbers may turn the paper or shrink the font; that is all the export may say.
-    ASSERT_LE(messages.size(), 1U);
-    for (const QString& line : messages.empty() ? QStringList() : messages.front().split(u'\n')) {
-        EXPECT_TRUE(line.contains(QStringLiteral("改用了横向纸张")) ||
-                    line.startsWith(QStringLiteral("字号已从")))
-            << line.toStdString();
-    }
+    // Wide numbers may turn the paper or shrink the font: the status line says
+    // so, no message box.
+    EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     process.waitForFinished(60000);
