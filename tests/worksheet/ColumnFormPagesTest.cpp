@@ -3,6 +3,7 @@
 #include "foundation/RandomSource.h"
 #include "output/FixedWidthMeasure.h"
 #include "support/KindFactory.h"
+#include "support/SheetLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +14,7 @@ namespace kelvo {
 namespace {
 
 using testing::MakeKind;
-
-COutputSettings Layout(int32_t rows, int32_t columns) {
-    COutputSettings layout;
-    layout.SetTitle(u"  姓名：      得分：");
-    layout.SetRowCount(rows);
-    layout.SetColumnCount(columns);
-    layout.SetRowSpacing(1);
-    layout.SetColumnSpacing(6);
-    layout.SetRowCountPerTitle(10);
-    return layout;
-}
+using testing::SheetLayout;
 
 CPageOptions ColumnForm(PaperSize size = PaperSize::A4,
                         PageOrientation orientation = PageOrientation::Portrait) {
@@ -90,7 +81,7 @@ TEST_F(ColumnFormPagesTest, AsManyColumnsAsThePaperHoldsAndRowsAsItsHeight) {
         {PaperSize::A5, PageOrientation::Portrait, 3, 3},
         {PaperSize::A5, PageOrientation::Landscape, 5, 2},
     };
-    COutputSettings layout = Layout(10, 4);
+    COutputSettings layout = SheetLayout(10, 4);
     layout.SetRowCountPerTitle(0);
     const std::vector<CSheet> copies = OneKind(times, 40);
     for (const Case& c : cases) {
@@ -116,7 +107,7 @@ TEST_F(ColumnFormPagesTest, AsManyColumnsAsThePaperHoldsAndRowsAsItsHeight) {
 // of a page, so the next moves whole to the next page; the last, of one row,
 // fits under the second.
 TEST_F(ColumnFormPagesTest, ATitleBlockOfColumnRowsStaysWhole) {
-    COutputSettings layout = Layout(10, 4);
+    COutputSettings layout = SheetLayout(10, 4);
     layout.SetRowCountPerTitle(2);
     const std::vector<CSheet> copies = OneKind(times, 40);
     const CPageOptions options = ColumnForm(PaperSize::A4, PageOrientation::Landscape);
@@ -136,7 +127,7 @@ TEST_F(ColumnFormPagesTest, ATitleBlockOfColumnRowsStaysWhole) {
 
 // In plan order each section has its own grid; mixed, both forms share one.
 TEST_F(ColumnFormPagesTest, LineQuestionsKeepTheirFormBesideColumnsAndTheNoteSaysSo) {
-    const COutputSettings layout = Layout(2, 3);
+    const COutputSettings layout = SheetLayout(2, 3);
     CSheetPlan plan;
     plan.Add(hundreds, 8);
     plan.Add(chain, 10);

@@ -3,6 +3,7 @@
 #include "foundation/RandomSource.h"
 #include "output/FixedWidthMeasure.h"
 #include "support/KindFactory.h"
+#include "support/SheetLayout.h"
 #include "worksheet/CSheetPrint.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +16,9 @@ namespace kelvo {
 namespace {
 
 using testing::MakeKind;
+using testing::SheetLayout;
 
 constexpr double LeastBox = 8 * CPaper::PointsPerMillimetre;
-
-COutputSettings Layout(int32_t rows, int32_t columns, bool isFill) {
-    COutputSettings layout;
-    layout.SetTitle(u"  姓名：      得分：");
-    layout.SetRowCount(rows);
-    layout.SetColumnCount(columns);
-    layout.SetRowSpacing(1);
-    layout.SetColumnSpacing(6);
-    layout.SetRowCountPerTitle(10);
-    layout.SetIsFillQuestions(isFill);
-    return layout;
-}
 
 CPageOptions LargePrint(bool isColumnForm) {
     CPageOptions options;
@@ -75,7 +65,7 @@ TEST_F(LargePrintPagesTest, BoxesAreAtLeastEightMillimetresAndRowsFillTheirPage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const COutputSettings layout = Layout(c.rows, c.columns, c.isFill);
+        const COutputSettings layout = SheetLayout(c.rows, c.columns, c.isFill);
         const std::vector<CSheet> copies{DrawSheet(
             CSheetPlan::OfOneKind(c.kind, c.rows * c.columns), c.columns, 18, nullptr, nullptr)};
         const CPageOptions options = LargePrint(c.isColumnForm);
@@ -133,14 +123,16 @@ TEST_F(LargePrintPagesTest, BoxesAreAtLeastEightMillimetresAndRowsFillTheirPage)
 TEST_F(LargePrintPagesTest, WithoutLargePrintTheSheetPrintsAsBeforeAndAShrunkSizeIsSaid) {
     const std::vector<CSheet> copies{
         DrawSheet(CSheetPlan::OfOneKind(Ones, 80), 5, 18, nullptr, nullptr)};
-    const CPageLayout pages = LayOutPages(copies, Layout(10, 5, true), CPageOptions(), measure, 12);
+    const CPageLayout pages =
+        LayOutPages(copies, SheetLayout(10, 5, true), CPageOptions(), measure, 12);
     const CPage page = pages.Page(1);
     EXPECT_DOUBLE_EQ(page.pointSize, 12);
     EXPECT_TRUE(pages.ShrinkNote().empty());
     EXPECT_DOUBLE_EQ(page.cells[5].y - page.cells[0].y, 2 * measure.LineHeight(12));
     EXPECT_LT(page.cells.back().y, CPaper().Height() / 2);
 
-    const CPageLayout wide = LayOutPages(copies, Layout(10, 6, true), CPageOptions(), measure, 18);
+    const CPageLayout wide =
+        LayOutPages(copies, SheetLayout(10, 6, true), CPageOptions(), measure, 18);
     EXPECT_EQ(wide.ShrinkNote(), u"字号已从 18 磅缩小到 10.5 磅，以便每行排得下");
 }
 
