@@ -26,15 +26,20 @@ uint64_t ReseedTick() {
 }
 
 struct RandomState {
-    // Two runs of the program start apart even within one coarse tick.
-    uint64_t value = 0x853c49e6748fea9bULL ^ PreciseTick();
+    uint64_t value = 0x853c49e6748fea9bULL;
     bool deterministic = false;
     uint64_t reseedCounter = 0;
 };
 
+// A plain variable, not a function's static: every draw reads it, and a
+// guarded static costs a call and a check per draw.
+constinit RandomState randomState;
+
+// Two runs of the program start apart even within one coarse tick.
+const bool startedApart = (randomState.value ^= PreciseTick(), true);
+
 RandomState& State() {
-    static RandomState state;
-    return state;
+    return randomState;
 }
 
 // splitmix64: one well-mixed 64-bit output per step; the state advances by a
