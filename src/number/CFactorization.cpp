@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace kelvo {
 
@@ -152,12 +153,10 @@ bool CFactorization::GetRandomValueNonePrime(int32_t& iResultValue, int32_t iFir
     if (list.Count() == 0) {
         return false;
     }
-    const int32_t lo = FindIndexOrHigher(list, 1, list.Count(), first);
-    if (lo == -1) {
-        return false;
-    }
-    const int32_t hi = FindIndexOrLower(list, lo, list.Count(), last);
-    if (hi == -1) {
+    // The 1-based positions of the list's values within first … last.
+    const int32_t lo = CountUpTo(factorCount, first - 1) + 1;
+    const int32_t hi = CountUpTo(factorCount, last);
+    if (lo > hi) {
         return false;
     }
     if (colDivisors == nullptr) {
@@ -180,7 +179,31 @@ void CFactorization::Init() {
         }
         m_factorTable.push_back(std::move(factors));
     }
+    BuildCounts();
     BuildProducts();
+}
+
+void CFactorization::BuildCounts() {
+    for (size_t k = 0; k < m_numbersByFactorCount.size(); ++k) {
+        const CLongArray& list = m_numbersByFactorCount[k];
+        if (list.Count() == 0) {
+            continue;
+        }
+        std::vector<int32_t>& counts = m_countUpTo[k];
+        counts.assign(ValueCeiling + 1, 0);
+        for (int32_t i = 1; i <= list.Count(); ++i) {
+            ++counts[static_cast<size_t>(list.Item(i))];
+        }
+        std::partial_sum(counts.begin(), counts.end(), counts.begin());
+    }
+}
+
+int32_t CFactorization::CountUpTo(int32_t k, int32_t value) const {
+    const std::vector<int32_t>& counts = m_countUpTo[static_cast<size_t>(k - 1)];
+    if (value < 0 || counts.empty()) {
+        return 0;
+    }
+    return value > ValueCeiling ? counts.back() : counts[static_cast<size_t>(value)];
 }
 
 void CFactorization::BuildProducts() {

@@ -56,10 +56,16 @@ private:
     void ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const;
     // Makes the random draws of that shuffle without shuffling.
     void DiscardShuffle(const std::vector<int32_t>& dictionary) const;
+    void BuildCounts();
     void BuildProducts();
+    // How many numbers of list k are at most value.
+    int32_t CountUpTo(int32_t k, int32_t value) const;
 
     CLongArray m_primes;
     std::array<CLongArray, ListCount> m_numbersByFactorCount;
+    // For each list, how many of its numbers are at most v (v = 0 … 10000), so
+    // that a draw finds its range in the list at once.
+    std::array<std::vector<int32_t>, ListCount> m_countUpTo;
     std::vector<CLongArray> m_factorTable;
     // Every split needs the products of a dividend's factors, so they are made
     // once: group g = m_firstGroup[n - 1] + k - 1 holds those of n and k in
