@@ -1,6 +1,10 @@
 #pragma once
 
+#include "generation/GenerationDriver.h"
+#include "output/COutputFormatter.h"
 #include "output/COutputSettings.h"
+
+#include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <memory>
@@ -28,6 +32,22 @@ inline std::shared_ptr<COutputSettings> LargestSheet(bool fill, bool answers) {
     settings->SetIsFillQuestions(fill);
     settings->SetIsShowAnswer(answers);
     return settings;
+}
+
+// The sheet made as "生成试题" makes it: its questions, then its text; the
+// text's length.
+inline int64_t WriteSheet(const TemplateList& templates,
+                          const std::shared_ptr<COutputSettings>& settings, int32_t* generated) {
+    const QuestionList questions =
+        GenerateQuestions(templates, settings->RowCount() * settings->ColumnCount(), generated,
+                          nullptr);
+    COutputFormatter formatter;
+    formatter.SetSettings(settings);
+    formatter.SetExprValues(&questions);
+    formatter.RepresentativeExpression(*templates.front());
+    const CStringBuilder text = formatter.Format(nullptr);
+    benchmark::DoNotOptimize(text.Ptr());
+    return text.Length();
 }
 
 } // namespace kelvo::bench

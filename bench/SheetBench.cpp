@@ -2,6 +2,7 @@
 // "生成试题" makes it, for the kinds that cost the most and for every preset.
 // Each benchmark also reports the peak resident memory of its runs.
 #include "LargestSheet.h"
+#include "NaiveSampler.h"
 #include "generation/GenerationDriver.h"
 #include "output/COutputFormatter.h"
 #include "question/CPreCreatedQuestions.h"
@@ -11,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -74,15 +76,7 @@ void RunSheet(benchmark::State& state, const CQuestionData& kind) {
     int64_t length = 0;
     ResetPeakMemory();
     for (auto _ : state) {
-        const QuestionList questions =
-            GenerateQuestions(templates, Rows * Columns, &generated, nullptr);
-        COutputFormatter formatter;
-        formatter.SetSettings(settings);
-        formatter.SetExprValues(&questions);
-        formatter.RepresentativeExpression(*templates.front());
-        const CStringBuilder text = formatter.Format(nullptr);
-        length = text.Length();
-        benchmark::DoNotOptimize(text.Ptr());
+        length = bench::WriteSheet(templates, settings, &generated);
     }
     state.counters["templates"] = static_cast<double>(templates.size());
     state.counters["generated"] = generated;
@@ -96,7 +90,45 @@ void BM_Sheet_FourOperandsEveryOperator(benchmark::State& state) {
 }
 BENCHMARK(BM_Sheet_FourOperandsEveryOperator)->Unit(benchmark::kMillisecond);
 
-// BM_Sheet_Preset/N: entry N of the question-type list (separators left out).
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Kelvo's sheet and the naive sampler's, made in turns so that both meet the
+// same load of the machine; "ratio" is Kelvo's CPU time over the sampler's.
+void RunAgainstNaive(benchmark::State& state, const CQuestionData& kind) {
+    std::u16string error;
+    const TemplateList templates = QuestionTemplates(kind, error);
+    const auto settings = bench::LargestSheet(false, true);
+    bench::CNaiveSampler naive(kind);
+    int32_t generated = 0;
+    double kelvoSeconds = 0;
+    double naiveSeconds = 0;
+    for (auto _ : state) {
+        const double start = CpuSeconds();
+        bench::WriteSheet(templates, settings, &generated);
+        const double middle = CpuSeconds();
+        const std::u16string text = naive.SheetText(Rows * Columns, Columns);
+        benchmark::DoNotOptimize(text.data());
+        kelvoSeconds += middle - start;
+        naiveSeconds += CpuSeconds() - middle;
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["kelvo_ms"] = kelvoSeconds * 1000 / iterations;
+    state.counters["naive_ms"] = naiveSeconds * 1000 / iterations;
+    state.counters["ratio"] = kelvoSeconds / naiveSeconds;
+}
+
+void BM_VersusNaive_FourOperandsEveryOperator(benchmark::State& state) {
+    const std::vector gaps(3, EveryOperator);
+    RunAgainstNaive(state, CustomKind(4, {1, 100}, gaps, {0, 10000}));
+}
+BENCHMARK(BM_VersusNaive_FourOperandsEveryOperator)->Unit(benchmark::kMillisecond);
+
+// BM_Sheet_Preset/N: entry N of the question-type list (separators left out),
+// and BM_VersusNaive_Preset/N where the naive sampler can draw its kind.
 const bool PresetsRegistered = [] {
     for (int32_t i = 0; i < PresetCount; ++i) {
         if (PresetTable()[static_cast<size_t>(i)].operandCount == 0) {
@@ -110,6 +142,18 @@ const bool PresetsRegistered = [] {
                                          RunSheet(state, *presets.Questions().Item(index));
                                      })
             ->Unit(benchmark::kMillisecond);
+        CPreCreatedQuestions presets;
+        presets.Load();
+        if (bench::CNaiveSampler::Samples(*presets.Questions().Item(index))) {
+            benchmark::RegisterBenchmark(
+                ("BM_VersusNaive_Preset/" + std::to_string(index)).c_str(),
+                [index](benchmark::State& state) {
+                    CPreCreatedQuestions presets;
+                    presets.Load();
+                    RunAgainstNaive(state, *presets.Questions().Item(index));
+                })
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     return true;
 }();

@@ -1,0 +1,53 @@
+// What Kelvo's generation is measured against: a sampler that knows nothing
+// of its kinds. It draws every operand and operator at random, keeps the
+// question when every step is one a pupil may be given (no negative step, no
+// number above 10000, exact division, the result in its range, the carry,
+// borrow or remainder asked for), and writes the sheet's text with the answers.
+#pragma once
+
+#include "question/CQuestionData.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kelvo::bench {
+
+class CNaiveSampler {
+public:
+    explicit CNaiveSampler(const CQuestionData& kind);
+
+    // Kinds with parentheses or rules are beyond a plain draw.
+    static bool Samples(const CQuestionData& kind);
+
+    // count questions in rows of columns; a question that is not found
+    // within a bound of draws is left out.
+    std::u16string SheetText(int32_t count, int32_t columns);
+
+private:
+    struct Steps {
+        int32_t first;
+        int32_t last;
+        int32_t step;
+    };
+    struct Question {
+        std::vector<int32_t> values;
+        std::vector<char16_t> operators;
+        int32_t result = 0;
+        int32_t remainder = 0;
+    };
+
+    bool Draw(Question& question);
+    bool Admits(Question& question) const;
+    bool AdmitsCarry(const Question& question) const;
+    void Write(const Question& question, std::u16string& cell) const;
+
+    std::vector<Steps> m_operands;
+    std::vector<std::u16string> m_gaps;
+    Steps m_result;
+    int32_t m_cbr;
+    std::mt19937 m_engine{20261209};
+};
+
+} // namespace kelvo::bench
