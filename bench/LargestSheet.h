@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace kelvo::bench {
 
@@ -38,9 +40,8 @@ inline std::shared_ptr<COutputSettings> LargestSheet(bool fill, bool answers) {
 // text's length.
 inline int64_t WriteSheet(const TemplateList& templates,
                           const std::shared_ptr<COutputSettings>& settings, int32_t* generated) {
-    const QuestionList questions =
-        GenerateQuestions(templates, settings->RowCount() * settings->ColumnCount(), generated,
-                          nullptr);
+    const QuestionList questions = GenerateQuestions(
+        templates, settings->RowCount() * settings->ColumnCount(), generated, nullptr);
     COutputFormatter formatter;
     formatter.SetSettings(settings);
     formatter.SetExprValues(&questions);
@@ -48,6 +49,24 @@ inline int64_t WriteSheet(const TemplateList& templates,
     const CStringBuilder text = formatter.Format(nullptr);
     benchmark::DoNotOptimize(text.Ptr());
     return text.Length();
+}
+
+// A kind's title as the benchmark's label (the titles are of the basic plane).
+inline std::string Utf8(std::u16string_view text) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        if (unit < 0x80) {
+            bytes += static_cast<char>(unit);
+        } else if (unit < 0x800) {
+            bytes += static_cast<char>(0xC0 | (unit >> 6));
+            bytes += static_cast<char>(0x80 | (unit & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xE0 | (unit >> 12));
+            bytes += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (unit & 0x3F));
+        }
+    }
+    return bytes;
 }
 
 } // namespace kelvo::bench

@@ -77,7 +77,8 @@ bool CNaiveSampler::Draw(Question& question) {
     for (int32_t attempt = 0; attempt < DrawsPerQuestion; ++attempt) {
         for (size_t i = 0; i < m_operands.size(); ++i) {
             const Steps& range = m_operands[i];
-            std::uniform_int_distribution<int32_t> index(0, (range.last - range.first) / range.step);
+            std::uniform_int_distribution<int32_t> index(0,
+                                                         (range.last - range.first) / range.step);
             question.values[i] = range.first + index(m_engine) * range.step;
         }
         for (size_t i = 0; i < m_gaps.size(); ++i) {

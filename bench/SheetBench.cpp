@@ -82,6 +82,7 @@ void RunSheet(benchmark::State& state, const CQuestionData& kind) {
     state.counters["generated"] = generated;
     state.counters["text_chars"] = static_cast<double>(length);
     state.counters["peak_MB"] = PeakMegabytes();
+    state.SetLabel(bench::Utf8(kind.Title()));
 }
 
 void BM_Sheet_FourOperandsEveryOperator(benchmark::State& state) {
@@ -119,6 +120,7 @@ void RunAgainstNaive(benchmark::State& state, const CQuestionData& kind) {
     state.counters["kelvo_ms"] = kelvoSeconds * 1000 / iterations;
     state.counters["naive_ms"] = naiveSeconds * 1000 / iterations;
     state.counters["ratio"] = kelvoSeconds / naiveSeconds;
+    state.SetLabel(bench::Utf8(kind.Title()));
 }
 
 void BM_VersusNaive_FourOperandsEveryOperator(benchmark::State& state) {
@@ -145,13 +147,13 @@ const bool PresetsRegistered = [] {
         CPreCreatedQuestions presets;
         presets.Load();
         if (bench::CNaiveSampler::Samples(*presets.Questions().Item(index))) {
-            benchmark::RegisterBenchmark(
-                ("BM_VersusNaive_Preset/" + std::to_string(index)).c_str(),
-                [index](benchmark::State& state) {
-                    CPreCreatedQuestions presets;
-                    presets.Load();
-                    RunAgainstNaive(state, *presets.Questions().Item(index));
-                })
+            benchmark::RegisterBenchmark(("BM_VersusNaive_Preset/" + std::to_string(index)).c_str(),
+                                         [index](benchmark::State& state) {
+                                             CPreCreatedQuestions presets;
+                                             presets.Load();
+                                             RunAgainstNaive(state,
+                                                             *presets.Questions().Item(index));
+                                         })
                 ->Unit(benchmark::kMillisecond);
         }
     }
