@@ -1,13 +1,14 @@
 #include "printing/CPagePreview.h"
 
 #include "output/CPageLayout.h"
+#include "printing/CPageView.h"
 #include "printing/PagePainting.h"
 
 #include <QBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintPreviewWidget>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 
@@ -25,13 +26,21 @@ const QString NoFitOnItsSideText = QStringLiteral(
 
 // The part of the screen's height the dialog takes.
 constexpr double ScreenShare = 0.9;
+constexpr double ZoomStep = 1.25;
+
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
 
 } // namespace
 
 CPagePreview::CPagePreview(PageMaker makePages, NoteMaker makeNote, const CPageOptions& options,
                            const QFont& font, QWidget* parent)
     : m_makePages(std::move(makePages)), m_makeNote(std::move(makeNote)), m_options(options),
-      m_font(font), m_dialog(&m_printer, parent) {
+      m_font(font), m_dialog(parent) {
     m_dialog.setWindowTitle(QStringLiteral("打印预览"));
     m_printer.setFullPage(true);
     m_fitBar = new QWidget(&m_dialog);
@@ -39,26 +48,51 @@ CPagePreview::CPagePreview(PageMaker makePages, NoteMaker makeNote, const CPageO
     m_lblFitWarning = new QLabel(m_fitBar);
     m_lblFitWarning->setObjectName(QStringLiteral("lblFitWarning"));
     m_lblFitWarning->setWordWrap(true);
-    m_cmdLandscape = new QPushButton(QStringLiteral("改用横向纸张"), m_fitBar);
-    m_cmdLandscape->setObjectName(QStringLiteral("cmdLandscape"));
+    m_cmdLandscape = Button(QStringLiteral("改用横向纸张"), "cmdLandscape", m_fitBar);
     barLayout->addWidget(m_lblFitWarning, 1);
     barLayout->addWidget(m_cmdLandscape);
     m_lblNote = new QLabel(&m_dialog);
     m_lblNote->setObjectName(QStringLiteral("lblNote"));
     m_lblNote->setWordWrap(true);
     m_lblNote->setContentsMargins(9, 3, 9, 3);
-    if (auto* box = qobject_cast<QBoxLayout*>(m_dialog.layout())) {
-        box->insertWidget(1, m_fitBar);
-        box->insertWidget(2, m_lblNote);
-    }
+    m_view = new CPageView(&m_dialog);
+    m_view->setObjectName(QStringLiteral("pageView"));
+    auto* box = new QVBoxLayout(&m_dialog);
+    box->addWidget(MakeToolBar());
+    box->addWidget(m_fitBar);
+    box->addWidget(m_lblNote);
+    box->addWidget(m_view, 1);
     FitIntoScreen(parent);
     QObject::connect(m_cmdLandscape, &QPushButton::clicked, &m_dialog, [this] { TakeLandscape(); });
-    QObject::connect(&m_dialog, &QPrintPreviewDialog::paintRequested, &m_dialog,
-                     [this](QPrinter* printer) {
-                         QPainter painter(printer);
-                         PaintPages(painter, *printer, *m_pages, m_font, nullptr);
-                     });
+    m_view->OnPageChanged([this] { ShowPageNumber(); });
     LayOut();
+}
+
+QWidget* CPagePreview::MakeToolBar() {
+    auto* bar = new QWidget(&m_dialog);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    QPushButton* print = Button(QStringLiteral("打印..."), "cmdPrint", bar);
+    QPushButton* zoomIn = Button(QStringLiteral("放大"), "cmdZoomIn", bar);
+    QPushButton* zoomOut = Button(QStringLiteral("缩小"), "cmdZoomOut", bar);
+    QPushButton* wholePage = Button(QStringLiteral("整页"), "cmdWholePage", bar);
+    QPushButton* fitWidth = Button(QStringLiteral("适合宽度"), "cmdFitWidth", bar);
+    m_lblPage = new QLabel(bar);
+    m_lblPage->setObjectName(QStringLiteral("lblPage"));
+    for (QPushButton* button : {print, zoomIn, zoomOut, wholePage, fitWidth}) {
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    row->addWidget(m_lblPage);
+    QObject::connect(print, &QPushButton::clicked, &m_dialog, [this] { Print(); });
+    QObject::connect(zoomIn, &QPushButton::clicked, &m_dialog,
+                     [this] { m_view->SetZoom(m_view->Zoom() * ZoomStep); });
+    QObject::connect(zoomOut, &QPushButton::clicked, &m_dialog,
+                     [this] { m_view->SetZoom(m_view->Zoom() / ZoomStep); });
+    QObject::connect(wholePage, &QPushButton::clicked, &m_dialog,
+                     [this] { m_view->FitWholePage(); });
+    QObject::connect(fitWidth, &QPushButton::clicked, &m_dialog, [this] { m_view->FitWidth(); });
+    return bar;
 }
 
 // The dialog opens nearly as tall as the screen, so that the whole page it
@@ -74,7 +108,9 @@ void CPagePreview::FitIntoScreen(const QWidget* parent) {
 
 void CPagePreview::LayOut() {
     m_pages = &m_makePages(m_options);
-    m_printer.setPageLayout(PaperPageLayout(m_options.Paper()));
+    const QPageLayout paper = PaperPageLayout(m_options.Paper());
+    m_printer.setPageLayout(paper);
+    m_view->SetPages(*m_pages, paper.fullRect(QPageLayout::Point).size(), m_font);
     const bool fits = m_pages->Fits();
     m_fitBar->setVisible(!fits);
     const bool isUpright = m_options.Paper().Orientation() == PageOrientation::Portrait;
@@ -88,9 +124,22 @@ void CPagePreview::LayOut() {
 void CPagePreview::TakeLandscape() {
     m_options.Paper().SetOrientation(PageOrientation::Landscape);
     LayOut();
-    if (auto* preview = m_dialog.findChild<QPrintPreviewWidget*>()) {
-        preview->updatePreview();
+}
+
+void CPagePreview::ShowPageNumber() {
+    m_lblPage->setText(QStringLiteral("第 %1 页 / 共 %2 页")
+                           .arg(m_view->CurrentPage())
+                           .arg(m_pages != nullptr ? m_pages->PageCount() : 0));
+}
+
+// Every page goes to the printer the platform's dialog chose.
+void CPagePreview::Print() {
+    QPrintDialog dialog(&m_printer, &m_dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    QPainter painter(&m_printer);
+    PaintPages(painter, m_printer, *m_pages, m_font, nullptr);
 }
 
 } // namespace kelvo

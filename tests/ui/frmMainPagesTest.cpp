@@ -2,6 +2,7 @@
 // and their file, the preview, and the PDF read back by poppler's tools.
 #include "MainWindowFixture.h"
 #include "printing/CPagePreview.h"
+#include "printing/CPageView.h"
 #include "support/KindFactory.h"
 #include "ui/frmPageOptions.h"
 
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -189,6 +191,46 @@ TEST_F(PagesTest, ThePreviewSaysWhenRowsDoNotFitAndOffersLandscape) {
     };
     Click("cmdPreview");
     EXPECT_FALSE(warned);
+}
+
+// A sheet of many pages: the preview counts them all, paints the one scrolled
+// to, and zooms.
+TEST_F(PagesTest, ThePreviewShowsAnyPageOfALongSheet) {
+    EnterText(Box("txtSettings", 0), QStringLiteral("300"));
+    CreateAdditions();
+    QString first;
+    QString last;
+    int inkOfLast = 0;
+    dialogs.onPreview = [&](CPagePreview& preview) {
+        preview.Dialog().resize(700, 600);
+        preview.Dialog().show();
+        QCoreApplication::processEvents();
+        first = preview.PageLabel().text();
+        CPageView& view = preview.View();
+        const double wholePage = view.Zoom();
+        QTest::mouseClick(preview.Dialog().findChild<QPushButton*>(QStringLiteral("cmdFitWidth")),
+                          Qt::LeftButton);
+        EXPECT_GT(view.Zoom(), wholePage);
+        // The foot of the last page, with its page number and code.
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+        last = preview.PageLabel().text();
+        const QImage shown = view.viewport()->grab().toImage();
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                inkOfLast += qGray(shown.pixel(x, y)) < 64 ? 1 : 0;
+            }
+        }
+        QTest::mouseClick(preview.Dialog().findChild<QPushButton*>(QStringLiteral("cmdWholePage")),
+                          Qt::LeftButton);
+        EXPECT_DOUBLE_EQ(view.Zoom(), wholePage);
+    };
+    Click("cmdPreview");
+    const QRegularExpression count(QStringLiteral("^第 1 页 / 共 (\\d+) 页$"));
+    const QRegularExpressionMatch match = count.match(first);
+    ASSERT_TRUE(match.hasMatch()) << first.toStdString();
+    EXPECT_GE(match.captured(1).toInt(), 12) << "30 sheet pages with as many key pages";
+    EXPECT_EQ(last, QStringLiteral("第 %1 页 / 共 %1 页").arg(match.captured(1)));
+    EXPECT_GT(inkOfLast, 100) << "the last page is painted when scrolled to";
 }
 
 TEST_F(PagesTest, WithoutASheetThereIsNothingToPreviewOrExport) {
