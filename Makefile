@@ -57,11 +57,13 @@ package: run-deps
 
 bench: deps
 	$(CONFIGURE_DEV)
-	cmake --build --preset dev --target kelvo_bench kelvo_pdf_bench kelvo_history_bench kelvo_gui_timings
+	cmake --build --preset dev --target kelvo kelvo_bench kelvo_pdf_bench kelvo_history_bench \
+		kelvo_gui_timings kelvo_startup_watch
 	build/dev/bench/kelvo_bench
 	build/dev/bench/kelvo_pdf_bench
 	build/dev/bench/kelvo_history_bench
 	build/dev/bench/kelvo_gui_timings
+	xvfb-run -a build/dev/bench/kelvo_startup_watch build/dev/kelvo
 
 fuzz: deps
 	scripts/fuzz $(FUZZ_SECONDS)
