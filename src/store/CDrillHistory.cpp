@@ -2,6 +2,7 @@
 
 #include "store/HistorySchema.h"
 
+#include "drill/KindFacts.h"
 #include "foundation/KeptFile.h"
 
 #include <QDir>
@@ -92,18 +93,8 @@ std::optional<int32_t> OptionalInt(const QVariant& value) {
     return value.isNull() ? std::nullopt : std::optional<int32_t>(value.toInt());
 }
 
-// "0:27 1:15": the operator code to the left of each operand and its value;
-// then the operands its parentheses hold, "(1-2)", when it has them.
 QString OperandsText(const CExprValue& question) {
-    QStringList parts;
-    for (const CExprValue::OperandValue& operand : question.OperandValues()) {
-        parts.append(QStringLiteral("%1:%2").arg(operand[0]).arg(operand[1]));
-    }
-    const Parentheses group = question.Grouping();
-    if (!group.IsNone()) {
-        parts.append(QStringLiteral("(%1-%2)").arg(group.first).arg(group.last));
-    }
-    return parts.join(u' ');
+    return QString::fromStdU16String(FactKey(question));
 }
 
 // The "(1-2)" OperandsText writes; none for anything else or operands outside
@@ -359,6 +350,51 @@ std::vector<CPastDrill> CDrillHistory::Drills() {
         CheckRead(query);
     });
     return drills;
+}
+
+namespace {
+
+int32_t DayNumber(const QDate& day) {
+    static const QDate DayOne(1970, 1, 1);
+    return static_cast<int32_t>(DayOne.daysTo(day));
+}
+
+} // namespace
+
+int32_t CDrillHistory::Today() const {
+    return DayNumber(m_clock().date());
+}
+
+std::vector<CKeyedAnswer> CDrillHistory::AnswersOfKind(const QString& strKind) {
+    std::vector<CKeyedAnswer> answers;
+    Use([&] {
+        answers.clear();
+        QSqlQuery query = Prepared(
+            m_db, QStringLiteral("SELECT a.operands, a.answer, a.given, a.milliseconds, "
+                                 "d.finished_at FROM answers a JOIN drills d ON d.id = a.drill_id "
+                                 "WHERE d.child_id = ? AND d.kind = ? "
+                                 "ORDER BY d.finished_at, d.id, a.position"));
+        Run(query, {QVariant::fromValue(m_child), strKind});
+        while (query.next()) {
+            const QString strOperands = query.value(0).toString();
+            const auto question = QuestionFromText(strOperands, query.value(1).toInt());
+            if (!question) {
+                continue;
+            }
+            // A question the drill ended before is no answer.
+            const QVariant given = query.value(2);
+            if (given.isNull()) {
+                continue;
+            }
+            const bool isRight =
+                given.toString().toStdU16String() == CAnswer::RightFor(*question).Text();
+            const QDate day = QDateTime::fromString(query.value(4).toString(), TimeFormat()).date();
+            answers.push_back({strOperands.toStdU16String(),
+                               {DayNumber(day), isRight, OptionalInt(query.value(3))}});
+        }
+        CheckRead(query);
+    });
+    return answers;
 }
 
 std::vector<CChild> CDrillHistory::Children() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/KindFacts.h"
 #include "store/HistoryEntries.h"
 
 #include <QDateTime>
@@ -39,6 +40,11 @@ public:
     std::vector<CBookEntry> ReviewEntries(int32_t wanted);
     // The latest first.
     std::vector<CPastDrill> Drills();
+    // Every answer the current child gave in drills of the kind, oldest first,
+    // with its fact's key, its day and its time.
+    std::vector<CKeyedAnswer> AnswersOfKind(const QString& strKind);
+    // Today by the history's clock, as AnswersOfKind counts days.
+    int32_t Today() const;
 
     // Whose drills Record keeps and the readers return: the first child until
     // another is chosen.

@@ -1,6 +1,8 @@
 #include "training/CtrlsTraining.h"
 
+#include "drill/KindFacts.h"
 #include "drill/SpeedTarget.h"
+#include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
 #include "generation/GenerationDriver.h"
@@ -127,6 +129,17 @@ void CtrlsTraining::DoReviewClicked() {
     if (CreateReviewQuestions()) {
         ShowReady();
         m_form.ShowInfo(QStringLiteral("错题重练：错题本里的题目，按“开始”做题。"));
+    }
+}
+
+void CtrlsTraining::DoDailyPracticeClicked() {
+    if (m_drill.IsRunning()) {
+        return;
+    }
+    if (CreateDailyPractice()) {
+        ShowReady();
+        m_form.ShowInfo(QStringLiteral("今日练习：先练做错的、做得慢的和该复习的题，再加几道新题和"
+                                       "已经熟练的题，按“开始”做题。"));
     }
 }
 
@@ -354,6 +367,31 @@ bool CtrlsTraining::CreateQuestions() {
 bool CtrlsTraining::CreateReviewQuestions() {
     PrepareQuestionArea();
     return ShowDrill(u"错题重练", ReviewQuestions(), QStringLiteral("错题本里没有题目。"));
+}
+
+// The kind's facts, each with what the child's answers say of it; the
+// practice is recorded under the kind, so that it counts as any drill of it.
+bool CtrlsTraining::CreateDailyPractice() {
+    PrepareQuestionArea();
+    const CQuestionSet drawn = m_questions(MaxListedFacts + 1);
+    const std::optional<QuestionList> facts = ListFacts(drawn);
+    if (!facts) {
+        m_form.ShowInfo(QStringLiteral("今日练习只用于题目能一道道列出的题型（不超过 %1 道，例如"
+                                       "20以内的加减法、表内乘除法），请在主窗口换一个这样的题型。")
+                            .arg(MaxListedFacts));
+        return false;
+    }
+    const std::vector<CFactMastery> mastery =
+        MasteryOfFacts(*facts, m_history.AnswersOfKind(QString::fromStdU16String(drawn.title)),
+                       CFactMastery::DefaultFluentMilliseconds);
+    ShowHistoryMessage();
+    const CValueLimit& limit = *drawn.templates.front()->ResultOperand()->Limit();
+    std::vector<CDrillQuestion> questions;
+    for (const size_t k :
+         ChooseDailyPractice(mastery, m_history.Today(), kQuestionCount, DrawSeed())) {
+        questions.push_back({{drawn.title, facts->Item(static_cast<int32_t>(k) + 1), limit}});
+    }
+    return ShowDrill(drawn.title, std::move(questions), {});
 }
 
 void CtrlsTraining::PrepareQuestionArea() {

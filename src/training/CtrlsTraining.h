@@ -38,6 +38,9 @@ public:
     void DoCreateClicked();
     // "错题重练": up to 30 questions of the mistake book, ready to start.
     void DoReviewClicked();
+    // "今日练习": 30 questions of the main window's kind chosen from what the
+    // child knows of each of its facts, ready to start.
+    void DoDailyPracticeClicked();
     void DoStartClicked();
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
@@ -68,6 +71,7 @@ public:
 private:
     bool CreateQuestions();
     bool CreateReviewQuestions();
+    bool CreateDailyPractice();
     void PrepareQuestionArea();
     bool ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,
                    const QString& strFailure);

@@ -400,7 +400,15 @@ QWidget* frmTraining::CreateSidePanel() {
     cmdFinish = Named(new QPushButton(QStringLiteral("结束（F 键）")), QStringLiteral("cmdFinish"));
     cmdStart->setEnabled(false);
     cmdFinish->setEnabled(false);
-    column->addWidget(cmdCreate);
+    // Both make the questions of a drill.
+    cmdDailyPractice =
+        Named(new QPushButton(QStringLiteral("今日练习")), QStringLiteral("cmdDailyPractice"));
+    cmdDailyPractice->setToolTip(
+        QStringLiteral("先练做错的、做得慢的和该复习的题，再加几道新题和已经熟练的题。"));
+    auto* createRow = new QHBoxLayout;
+    createRow->addWidget(cmdCreate, 1);
+    createRow->addWidget(cmdDailyPractice, 1);
+    column->addLayout(createRow);
     column->addWidget(cmdStart);
     column->addWidget(cmdFinish);
 
@@ -443,6 +451,8 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { ShowMistakeBook(); }); });
     connect(cmdScoreHistory, &QPushButton::clicked, this,
             [this] { Forward([this] { ShowScoreHistory(); }); });
+    connect(cmdDailyPractice, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoDailyPracticeClicked(); }); });
     connect(timTimer, &QTimer::timeout, this,
             [this] { Forward([this] { m_ctrls->DoTimered(); }); });
     for (int i = 0; i < 3; ++i) {
@@ -673,6 +683,7 @@ void frmTraining::StopTicks() {
 
 void frmTraining::EnableCreate(bool bEnabled) {
     cmdCreate->setEnabled(bEnabled);
+    cmdDailyPractice->setEnabled(bEnabled);
 }
 
 void frmTraining::EnableStart(bool bEnabled) {

@@ -98,6 +98,7 @@ public:
     int32_t CountdownBarWidth() const;
     void StartTicks(int32_t milliseconds);
     void StopTicks();
+    // "出题" and "今日练习".
     void EnableCreate(bool bEnabled);
     void EnableStart(bool bEnabled);
     void EnableFinish(bool bEnabled);
@@ -202,6 +203,7 @@ private:
     QCheckBox* chkReadAloud = nullptr;
     QPushButton* cmdMistakeBook = nullptr;
     QPushButton* cmdScoreHistory = nullptr;
+    QPushButton* cmdDailyPractice = nullptr;
 
     CConfig& m_config;
     CDrillHistory& m_history;

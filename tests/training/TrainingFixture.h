@@ -65,7 +65,8 @@ protected:
                     std::exchange(m_sourceFailure, nullptr)();
                 }
                 CQuestionSet questionSet{m_templates, {}, {}, {}, m_title};
-                questionSet.questions = GenerateQuestions(m_templates, wanted, nullptr, nullptr);
+                questionSet.questions = GenerateQuestions(
+                    m_templates, wanted, &questionSet.generatedCount, nullptr, &questionSet.end);
                 return questionSet;
             },
             *m_config, *m_history);

@@ -699,5 +699,47 @@ TEST_F(frmTrainingTest, ATypedDrillTakesKeysAndKeypadAndRetypesWhatWasWrong) {
               QStringLiteral("%1 %2……%3").arg(q2).arg(q3).arg(r3 + 1));
 }
 
+// The questions missed in a drill come back in the day's practice of the kind;
+// a kind too large to list fact by fact is turned away with a word why.
+TEST_F(frmTrainingTest, DailyPracticeBringsBackTheMissedFacts) {
+    m_templates = {AdditionTemplate(1, 19, 1, 19, 0, 20)};
+    m_title = u"20以内的加法";
+    Open();
+    TrainingControls controls(Form());
+    const auto questionsShown = [&] {
+        std::set<QString> shown;
+        for (int slot = 0; slot < frmTraining::kSlotCount; ++slot) {
+            shown.insert(Label(3 * slot)->text());
+        }
+        return shown;
+    };
+    QTest::mouseClick(controls.cmdCreate, Qt::LeftButton);
+    QTest::mouseClick(controls.cmdStart, Qt::LeftButton);
+    const std::set<QString> missed{Label(0)->text(), Label(3)->text(), Label(6)->text()};
+    Answer(3);
+    QTest::mouseClick(controls.cmdFinish, Qt::LeftButton);
+
+    m_now = m_now.addSecs(600);
+    auto* practice = Form().findChild<QPushButton*>(QStringLiteral("cmdDailyPractice"));
+    QTest::mouseClick(practice, Qt::LeftButton);
+    EXPECT_TRUE(controls.lblInfo->text().startsWith(QStringLiteral("今日练习：")));
+    const std::set<QString> shown = questionsShown();
+    EXPECT_TRUE(std::ranges::includes(shown, missed)) << "every missed fact comes back";
+    QTest::mouseClick(controls.cmdStart, Qt::LeftButton);
+    EXPECT_FALSE(practice->isEnabled()) << "not during a drill";
+    Answer(0);
+    QTest::mouseClick(controls.cmdFinish, Qt::LeftButton);
+    EXPECT_TRUE(practice->isEnabled());
+
+    CloseWindow();
+    m_templates = {AdditionTemplate(1, 99, 1, 99, 0, 200)};
+    Open();
+    QTest::mouseClick(Form().findChild<QPushButton*>(QStringLiteral("cmdDailyPractice")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(TrainingControls(Form()).lblInfo->text().startsWith(
+        QStringLiteral("今日练习只用于题目能一道道列出的题型")));
+    EXPECT_FALSE(TrainingControls(Form()).cmdStart->isEnabled());
+}
+
 } // namespace
 } // namespace kelvo::test
