@@ -132,14 +132,18 @@ void CPagePreview::ShowPageNumber() {
                            .arg(m_pages != nullptr ? m_pages->PageCount() : 0));
 }
 
-// Every page goes to the printer the platform's dialog chose.
+// Every page goes to the printer the platform's dialog chose; then the
+// preview closes as accepted, its work done.
 void CPagePreview::Print() {
     QPrintDialog dialog(&m_printer, &m_dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    QPainter painter(&m_printer);
-    PaintPages(painter, m_printer, *m_pages, m_font, nullptr);
+    {
+        QPainter painter(&m_printer);
+        PaintPages(painter, m_printer, *m_pages, m_font, nullptr);
+    }
+    m_dialog.accept();
 }
 
 } // namespace kelvo
