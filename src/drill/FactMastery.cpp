@@ -55,6 +55,9 @@ void CFactMastery::Record(const CFactAnswer& answer, int32_t fluentMilliseconds)
         return;
     }
     if (answer.milliseconds.has_value()) {
+        if (m_rightTimes.size() == KeptTimes) {
+            m_rightTimes.erase(m_rightTimes.begin());
+        }
         m_rightTimes.push_back(*answer.milliseconds);
     }
     const bool isFluent =

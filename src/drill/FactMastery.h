@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kelvo {
@@ -28,8 +29,15 @@ struct CFactAnswer {
 class CFactMastery {
 public:
     static constexpr int32_t TopBox = 5;
-    // A right answer within this time is fluent, unless the child's own is set.
+    // A right answer within this time is fluent.
     static constexpr int32_t DefaultFluentMilliseconds = 3000;
+    // The times of the latest right answers it keeps for its median.
+    static constexpr size_t KeptTimes = 20;
+
+    CFactMastery() = default;
+    // As the drill history keeps it.
+    CFactMastery(EFactState state, int32_t box, int32_t reviewDay, std::vector<int32_t> rightTimes)
+        : m_state(state), m_box(box), m_reviewDay(reviewDay), m_rightTimes(std::move(rightTimes)) {}
 
     // Answers come in the order they were given.
     void Record(const CFactAnswer& answer, int32_t fluentMilliseconds);
@@ -42,8 +50,10 @@ public:
     bool IsDue(int32_t today) const {
         return m_state != EFactState::Unseen && m_reviewDay <= today;
     }
-    // The middle of the times of its right answers; none before the first.
+    // The middle of the times of its latest right answers; none before the first.
     std::optional<int32_t> MedianMilliseconds() const;
+    // Oldest first, at most KeptTimes.
+    const std::vector<int32_t>& RightTimes() const { return m_rightTimes; }
 
 private:
     EFactState m_state = EFactState::Unseen;

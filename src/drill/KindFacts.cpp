@@ -3,7 +3,6 @@
 #include "foundation/TextNumber.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace kelvo {
 
@@ -48,22 +47,6 @@ std::optional<QuestionList> ListFacts(const CQuestionSet& drawn) {
         list.Add(std::move(fact));
     }
     return list;
-}
-
-std::vector<CFactMastery> MasteryOfFacts(const QuestionList& facts,
-                                         const std::vector<CKeyedAnswer>& answers,
-                                         int32_t fluentMilliseconds) {
-    std::vector<CFactMastery> mastery(static_cast<size_t>(facts.Count()));
-    std::unordered_map<std::u16string, size_t> placeOf;
-    for (int32_t i = 1; i <= facts.Count(); ++i) {
-        placeOf.emplace(FactKey(*facts.Item(i)), static_cast<size_t>(i - 1));
-    }
-    for (const CKeyedAnswer& keyed : answers) {
-        if (const auto place = placeOf.find(keyed.fact); place != placeOf.end()) {
-            mastery[place->second].Record(keyed.answer, fluentMilliseconds);
-        }
-    }
-    return mastery;
 }
 
 } // namespace kelvo

@@ -1,5 +1,5 @@
 // The facts of a kind small enough to list (sums within 20, the 9 × 9 table),
-// and each one's mastery from the answers a child gave to it.
+// and the answers a child gave to them.
 #pragma once
 
 #include "drill/FactMastery.h"
@@ -25,16 +25,10 @@ std::u16string FactKey(const CExprValue& question);
 // set has its questions drawn for MaxListedFacts + 1 places.
 std::optional<QuestionList> ListFacts(const CQuestionSet& drawn);
 
-// An answer to the fact of the key.
+// An answer to the fact of the key, as the drill history reads it back.
 struct CKeyedAnswer {
     std::u16string fact;
     CFactAnswer answer;
 };
-
-// The mastery of each fact from the answers, oldest first; answers to other
-// questions are passed over.
-std::vector<CFactMastery> MasteryOfFacts(const QuestionList& facts,
-                                         const std::vector<CKeyedAnswer>& answers,
-                                         int32_t fluentMilliseconds);
 
 } // namespace kelvo

@@ -8,14 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <QtEndian>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace kelvo {
@@ -365,36 +369,130 @@ int32_t CDrillHistory::Today() const {
     return DayNumber(m_clock().date());
 }
 
-std::vector<CKeyedAnswer> CDrillHistory::AnswersOfKind(const QString& strKind) {
-    std::vector<CKeyedAnswer> answers;
+std::vector<CFactMastery> CDrillHistory::MasteryOfFacts(const QString& strKind,
+                                                        const QuestionList& facts,
+                                                        int32_t fluentMilliseconds) {
+    std::vector<CFactMastery> mastery;
     Use([&] {
-        answers.clear();
-        QSqlQuery query = Prepared(
-            m_db, QStringLiteral("SELECT a.operands, a.answer, a.given, a.milliseconds, "
-                                 "d.finished_at FROM answers a JOIN drills d ON d.id = a.drill_id "
-                                 "WHERE d.child_id = ? AND d.kind = ? "
-                                 "ORDER BY d.finished_at, d.id, a.position"));
-        Run(query, {QVariant::fromValue(m_child), strKind});
-        while (query.next()) {
-            const QString strOperands = query.value(0).toString();
-            const auto question = QuestionFromText(strOperands, query.value(1).toInt());
-            if (!question) {
-                continue;
-            }
-            // A question the drill ended before is no answer.
-            const QVariant given = query.value(2);
-            if (given.isNull()) {
-                continue;
-            }
-            const bool isRight =
-                given.toString().toStdU16String() == CAnswer::RightFor(*question).Text();
-            const QDate day = QDateTime::fromString(query.value(4).toString(), TimeFormat()).date();
-            answers.push_back({strOperands.toStdU16String(),
-                               {DayNumber(day), isRight, OptionalInt(query.value(3))}});
+        Execute(m_db, QStringLiteral("BEGIN IMMEDIATE"));
+        const QVariant child = QVariant::fromValue(m_child);
+        std::unordered_map<std::u16string, CFactMastery> kept;
+        // A mark of another fluent time counts the answers afresh.
+        QSqlQuery mark =
+            Prepared(m_db, QStringLiteral("SELECT last_answer FROM mastery_marks WHERE "
+                                          "child_id = ? AND kind = ? AND fluent_milliseconds = ?"));
+        Run(mark, {child, strKind, fluentMilliseconds});
+        const int64_t lastAnswer = mark.next() ? mark.value(0).toLongLong() : 0;
+        mark.finish();
+        if (lastAnswer > 0) {
+            kept = ReadMastery(strKind);
         }
-        CheckRead(query);
+        std::vector<CKeyedAnswer> answers;
+        const int64_t newest = ReadAnswersAfter(strKind, lastAnswer, answers);
+        std::unordered_set<std::u16string> changed;
+        for (const CKeyedAnswer& keyed : answers) {
+            kept[keyed.fact].Record(keyed.answer, fluentMilliseconds);
+            changed.insert(keyed.fact);
+        }
+        WriteMastery(strKind, kept, changed, newest, fluentMilliseconds, lastAnswer == 0);
+        Execute(m_db, QStringLiteral("COMMIT"));
+        mastery.clear();
+        for (int32_t i = 1; i <= facts.Count(); ++i) {
+            const auto found = kept.find(FactKey(*facts.Item(i)));
+            mastery.push_back(found != kept.end() ? found->second : CFactMastery());
+        }
     });
-    return answers;
+    if (mastery.size() != static_cast<size_t>(facts.Count())) {
+        mastery.assign(static_cast<size_t>(facts.Count()), CFactMastery());
+    }
+    return mastery;
+}
+
+std::unordered_map<std::u16string, CFactMastery>
+CDrillHistory::ReadMastery(const QString& strKind) {
+    std::unordered_map<std::u16string, CFactMastery> kept;
+    QSqlQuery query = Prepared(m_db, QStringLiteral("SELECT operands, state, box, review_day, "
+                                                    "right_times FROM fact_mastery "
+                                                    "WHERE child_id = ? AND kind = ?"));
+    Run(query, {QVariant::fromValue(m_child), strKind});
+    while (query.next()) {
+        std::vector<int32_t> times;
+        for (const QString& time : query.value(4).toString().split(u' ', Qt::SkipEmptyParts)) {
+            times.push_back(time.toInt());
+        }
+        const int32_t state = std::clamp(query.value(1).toInt(), 0, 3);
+        kept.emplace(query.value(0).toString().toStdU16String(),
+                     CFactMastery(static_cast<EFactState>(state),
+                                  std::clamp(query.value(2).toInt(), 0, CFactMastery::TopBox),
+                                  query.value(3).toInt(), std::move(times)));
+    }
+    CheckRead(query);
+    return kept;
+}
+
+// The answers of the kind after the given one, oldest first; the id of the
+// newest one read, or the given one when there is none. A question the drill
+// ended before is no answer.
+int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnswer,
+                                        std::vector<CKeyedAnswer>& answers) {
+    QSqlQuery query = Prepared(
+        m_db, QStringLiteral("SELECT a.id, a.operands, a.answer, a.given, a.milliseconds, "
+                             "CAST(julianday(substr(d.finished_at, 1, 10)) - 2440587.5 AS "
+                             "INTEGER) FROM answers a JOIN drills d ON d.id = a.drill_id "
+                             "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
+    Run(query, {QVariant::fromValue(m_child), strKind, QVariant::fromValue(lastAnswer)});
+    int64_t newest = lastAnswer;
+    // Most answers repeat a few questions: each one's right answer is worked out once.
+    QHash<QString, std::optional<std::u16string>> rightText;
+    while (query.next()) {
+        newest = query.value(0).toLongLong();
+        const QString strOperands = query.value(1).toString();
+        const QVariant given = query.value(3);
+        auto right = rightText.find(strOperands);
+        if (right == rightText.end()) {
+            const auto question = QuestionFromText(strOperands, query.value(2).toInt());
+            right = rightText.insert(strOperands,
+                                     question ? std::optional(CAnswer::RightFor(*question).Text())
+                                              : std::nullopt);
+        }
+        if (given.isNull() || !right->has_value()) {
+            continue;
+        }
+        answers.push_back({strOperands.toStdU16String(),
+                           {query.value(5).toInt(), given.toString().toStdU16String() == **right,
+                            OptionalInt(query.value(4))}});
+    }
+    CheckRead(query);
+    return newest;
+}
+
+void CDrillHistory::WriteMastery(const QString& strKind,
+                                 const std::unordered_map<std::u16string, CFactMastery>& kept,
+                                 const std::unordered_set<std::u16string>& changed, int64_t newest,
+                                 int32_t fluentMilliseconds, bool isAfresh) {
+    const QVariant child = QVariant::fromValue(m_child);
+    if (isAfresh) {
+        QSqlQuery clear = Prepared(
+            m_db, QStringLiteral("DELETE FROM fact_mastery WHERE child_id = ? AND kind = ?"));
+        Run(clear, {child, strKind});
+    }
+    QSqlQuery write = Prepared(
+        m_db, QStringLiteral("INSERT OR REPLACE INTO fact_mastery (child_id, kind, operands, "
+                             "state, box, review_day, right_times) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (const std::u16string& fact : changed) {
+        const CFactMastery& mastery = kept.at(fact);
+        QStringList times;
+        for (const int32_t time : mastery.RightTimes()) {
+            times.append(QString::number(time));
+        }
+        Run(write,
+            {child, strKind, QString::fromStdU16String(fact), static_cast<int32_t>(mastery.State()),
+             mastery.Box(), mastery.ReviewDay(), times.join(u' ')});
+    }
+    QSqlQuery mark = Prepared(
+        m_db, QStringLiteral("INSERT OR REPLACE INTO mastery_marks (child_id, kind, last_answer, "
+                             "fluent_milliseconds) VALUES (?, ?, ?, ?)"));
+    Run(mark, {child, strKind, QVariant::fromValue(newest), fluentMilliseconds});
 }
 
 std::vector<CChild> CDrillHistory::Children() {
@@ -482,6 +580,8 @@ bool CDrillHistory::RemoveChild(int64_t id) {
                                           "(SELECT id FROM drills WHERE child_id = ?)",
                                           "DELETE FROM drills WHERE child_id = ?",
                                           "DELETE FROM mistake_book WHERE child_id = ?",
+                                          "DELETE FROM fact_mastery WHERE child_id = ?",
+                                          "DELETE FROM mastery_marks WHERE child_id = ?",
                                           "DELETE FROM children WHERE id = ?"}) {
                 QSqlQuery remove = Prepared(m_db, QString::fromLatin1(statement));
                 Run(remove, {QVariant::fromValue(id)});

@@ -11,6 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kelvo {
@@ -40,9 +43,12 @@ public:
     std::vector<CBookEntry> ReviewEntries(int32_t wanted);
     // The latest first.
     std::vector<CPastDrill> Drills();
-    // Every answer the current child gave in drills of the kind, oldest first,
-    // with its fact's key, its day and its time.
-    std::vector<CKeyedAnswer> AnswersOfKind(const QString& strKind);
+    // The current child's mastery of each of the kind's facts, from every
+    // answer given in drills of the kind: kept in the history and brought up
+    // to date with the answers recorded since. Unseen facts when the history
+    // cannot be read.
+    std::vector<CFactMastery> MasteryOfFacts(const QString& strKind, const QuestionList& facts,
+                                             int32_t fluentMilliseconds);
     // Today by the history's clock, as AnswersOfKind counts days.
     int32_t Today() const;
 
@@ -82,6 +88,13 @@ private:
     bool MoveAside();
     void Report(Outcome outcome);
     std::vector<CBookEntry> ReadBook(const QString& strOrder, int32_t limit);
+    std::unordered_map<std::u16string, CFactMastery> ReadMastery(const QString& strKind);
+    int64_t ReadAnswersAfter(const QString& strKind, int64_t lastAnswer,
+                             std::vector<CKeyedAnswer>& answers);
+    void WriteMastery(const QString& strKind,
+                      const std::unordered_map<std::u16string, CFactMastery>& kept,
+                      const std::unordered_set<std::u16string>& changed, int64_t newest,
+                      int32_t fluentMilliseconds, bool isAfresh);
     bool IsNameFree(const QString& strName, int64_t except);
 
     QString m_strPath;

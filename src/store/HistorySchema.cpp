@@ -65,8 +65,22 @@ constexpr std::array<const char*, 7> Children{
     "ALTER TABLE child_book RENAME TO mistake_book",
 };
 
+// Step 5: each child's mastery of each fact of the kinds small enough to list,
+// as of the answer it was last brought up to (mastery_marks), so that the day's
+// practice need not read every answer again. It is filled as it is first asked
+// for, from the answers kept so far.
+constexpr std::array<const char*, 2> FactMastery{
+    "CREATE TABLE fact_mastery (child_id INTEGER NOT NULL, kind TEXT NOT NULL,"
+    " operands TEXT NOT NULL, state INTEGER NOT NULL, box INTEGER NOT NULL,"
+    " review_day INTEGER NOT NULL, right_times TEXT,"
+    " PRIMARY KEY (child_id, kind, operands))",
+    "CREATE TABLE mastery_marks (child_id INTEGER NOT NULL, kind TEXT NOT NULL,"
+    " last_answer INTEGER NOT NULL, fluent_milliseconds INTEGER NOT NULL,"
+    " PRIMARY KEY (child_id, kind))",
+};
+
 constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{
-    DrillTables, MistakeBook, TimedAnswers, Children};
+    DrillTables, MistakeBook, TimedAnswers, Children, FactMastery};
 
 } // namespace
 

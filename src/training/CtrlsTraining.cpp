@@ -381,9 +381,8 @@ bool CtrlsTraining::CreateDailyPractice() {
                             .arg(MaxListedFacts));
         return false;
     }
-    const std::vector<CFactMastery> mastery =
-        MasteryOfFacts(*facts, m_history.AnswersOfKind(QString::fromStdU16String(drawn.title)),
-                       CFactMastery::DefaultFluentMilliseconds);
+    const std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
+        QString::fromStdU16String(drawn.title), *facts, CFactMastery::DefaultFluentMilliseconds);
     ShowHistoryMessage();
     const CValueLimit& limit = *drawn.templates.front()->ResultOperand()->Limit();
     std::vector<CDrillQuestion> questions;

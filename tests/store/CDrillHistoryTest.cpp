@@ -55,6 +55,47 @@ TEST_F(CDrillHistoryTest, AFinishedDrillKeepsItsRowItsMissedQuestionsAndTheirBoo
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
 }
 
+// Each fact's mastery is kept in the file and brought up to date with the
+// drills recorded since; a child's answers count for that child alone.
+TEST_F(CDrillHistoryTest, MasteryFollowsTheAnswersAndIsKeptBetweenAsks) {
+    QuestionList facts;
+    for (int32_t b = 1; b <= 3; ++b) {
+        auto fact = std::make_shared<CExprValue>(*Question(9, Op::Plus, b, 9 + b));
+        facts.Add(std::move(fact));
+    }
+    const auto drill = [&](std::vector<std::pair<int32_t, std::optional<int32_t>>> answers) {
+        CDrillRecord record = Drill(NineAdd, {});
+        for (const auto& [b, given] : answers) {
+            record.answers.push_back({Kept(NineAdd, Question(9, Op::Plus, b, 9 + b)),
+                                      given ? std::optional<CAnswer>(*given) : std::nullopt, 1200});
+        }
+        ASSERT_TRUE(m_history->Record(record));
+    };
+    const auto states = [&] {
+        std::vector<EFactState> shown;
+        for (const CFactMastery& fact : m_history->MasteryOfFacts(NineAdd, facts, 3000)) {
+            shown.push_back(fact.State());
+        }
+        return shown;
+    };
+    drill({{1, 10}, {2, 99}, {1, 10}});
+    EXPECT_EQ(states(),
+              (std::vector{EFactState::Fluent, EFactState::Learning, EFactState::Unseen}));
+    m_now = m_now.addDays(1);
+    drill({{2, 11}, {3, std::nullopt}});
+    EXPECT_EQ(states(), (std::vector{EFactState::Fluent, EFactState::Fluent, EFactState::Unseen}))
+        << "the new drill counts; a question not reached is no answer";
+    EXPECT_EQ(Sql(QStringLiteral("SELECT count(*) FROM fact_mastery")).toInt(), 2);
+    EXPECT_EQ(m_history->MasteryOfFacts(NineAdd, facts, 3000)[1].Box(), 2)
+        << "missed, then fluent on its review day";
+    EXPECT_EQ(m_history->MasteryOfFacts(NineAdd, facts, 1000)[0].State(), EFactState::Slow)
+        << "another fluent time counts every answer afresh";
+
+    m_history->SetChild(*m_history->AddChild(QStringLiteral("小明")));
+    EXPECT_EQ(states(), (std::vector(3, EFactState::Unseen)));
+    EXPECT_TRUE(m_history->TakeMessage().isEmpty());
+}
+
 // "48－（12＋9）=27" and "17÷5=3……2" come back from the book as they were asked;
 // the wrong answer "2……7" is kept as the child gave it.
 TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
