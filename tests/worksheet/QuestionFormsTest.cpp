@@ -6,6 +6,7 @@
 #include "support/KindFactory.h"
 #include "worksheet/AdmittedCount.h"
 #include "worksheet/QuestionSet.h"
+#include "worksheet/Sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -265,6 +266,29 @@ TEST(QuestionFormsTest, TheSheetWritesACircleWhereThePupilAnswers) {
     layout.SetIsShowAnswer(true);
     EXPECT_EQ(FormatQuestions(questionSet, layout, nullptr),
               u"8＋5 " + std::u16string(ComparisonSign(13, comparand)) + u" " + right + u"\r\n");
+}
+
+// A plan holds sections of different forms, apart or mixed, each question
+// written in its own.
+TEST(QuestionFormsTest, APlanMixesForms) {
+    CSheetPlan plan;
+    plan.Add(MakeKind({{0, 20}, {0, 20}}, {u"＋$$$"}, {0, 20}, 0, u"计算"), 12);
+    plan.Add(AskedAs(MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"比大小"),
+                     QuestionForm::Compare),
+             8);
+    plan.Add(AskedAs(MakeKind({{11, 99}, {11, 99}}, {u"＋$$$"}, {0, 200}, 0, u"估算"),
+                     QuestionForm::EstimateTens),
+             5);
+    COutputSettings layout;
+    layout.SetColumnCount(5);
+    for (const bool mixed : {false, true}) {
+        plan.SetIsMixed(mixed);
+        const CSheet sheet = DrawSheet(plan, 5, 11, nullptr, nullptr);
+        const std::u16string text = FormatSheet(sheet, layout, nullptr);
+        EXPECT_EQ(std::count(text.begin(), text.end(), u'='), 12) << mixed;
+        EXPECT_EQ(std::count(text.begin(), text.end(), u'○'), 8) << mixed;
+        EXPECT_EQ(std::count(text.begin(), text.end(), u'≈'), 5) << mixed;
+    }
 }
 
 } // namespace
