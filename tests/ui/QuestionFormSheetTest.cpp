@@ -37,6 +37,13 @@ protected:
         }
         return count;
     }
+    void AddSection(const char16_t* title, int count) const {
+        SelectQuestionType(title);
+        auto* box = Find<CNumberBox>(QStringLiteral("txtSectionCount"));
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(count));
+        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdAddSection")), Qt::LeftButton);
+    }
     void UseSheetOfForty() const {
         EnterText(Box("txtSettings", 0), QStringLiteral("10"));
         EnterText(Box("txtSettings", 1), QStringLiteral("4"));
@@ -107,6 +114,21 @@ TEST_F(QuestionFormSheetTest, EachFormIsChosenCreatedAndAnswered) {
     EXPECT_EQ(Form()->currentText(), Q(u"估算"));
     EXPECT_EQ(Unit()->currentText(), Q(u"估成整百数"));
     EXPECT_EQ(window->OperandController().QuestionData()->Form(), QuestionForm::EstimateHundreds);
+}
+
+TEST_F(QuestionFormSheetTest, APlanMixesFormsAndKeepsThem) {
+    AddSection(u"20以内的进位加法", 12);
+    AddSection(u"填运算符号（20以内）", 8);
+    AddSection(u"两位数乘一位数估算", 5);
+    for (int opened = 0; opened < 2; ++opened) {
+        Create();
+        ASSERT_TRUE(messages.empty());
+        EXPECT_EQ(Output().count(u'='), 20) << Output().toStdString();
+        EXPECT_EQ(Output().count(Q(u"○")), 8);
+        EXPECT_EQ(Output().count(Q(u"≈")), 5);
+        window->close();
+        window = MakeWindow();
+    }
 }
 
 } // namespace
