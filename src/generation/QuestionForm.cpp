@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::array<int32_t, 4> AllOperators = {Op::Plus, Op::Minus, Op::Times, Op::Divide};
 
-bool WorksOut(int32_t& result, std::span<const int32_t> values, std::span<const int32_t> codes,
-              Parentheses group) {
-    return EvaluateGrouped(result, values, codes, group);
-}
-
 } // namespace
 
 int32_t EstimateUnit(QuestionForm form) {
@@ -54,7 +49,8 @@ std::optional<CEstimate> Estimate(std::span<const int32_t> values, std::span<con
             return std::nullopt;
         }
     }
-    // From the right, so that a divisor that divides on is rounded first.
+    // From the right: in a÷b÷c, b is rounded as the dividend of c before it
+    // divides a.
     for (size_t k = count; k-- > 0;) {
         if (isDividend(k) &&
             (estimate.values[k + 1] == 0 || !round(k, std::lcm(unit, estimate.values[k + 1])))) {
@@ -62,7 +58,7 @@ std::optional<CEstimate> Estimate(std::span<const int32_t> values, std::span<con
         }
     }
     if (!isRounded ||
-        !WorksOut(estimate.result, std::span(estimate.values).first(count), codes, group)) {
+        !EvaluateGrouped(estimate.result, std::span(estimate.values).first(count), codes, group)) {
         return std::nullopt;
     }
     return estimate;
@@ -71,7 +67,7 @@ std::optional<CEstimate> Estimate(std::span<const int32_t> values, std::span<con
 bool HasUniqueOperators(std::span<const int32_t> values, std::span<const int32_t> codes,
                         Parentheses group) {
     int32_t result = 0;
-    if (!WorksOut(result, values, codes, group)) {
+    if (!EvaluateGrouped(result, values, codes, group)) {
         return false;
     }
     const size_t gaps = values.size() - 1;
@@ -88,7 +84,7 @@ bool HasUniqueOperators(std::span<const int32_t> values, std::span<const int32_t
             digits /= 4;
         }
         int32_t other = 0;
-        if (WorksOut(other, values, std::span(tried).first(values.size()), group) &&
+        if (EvaluateGrouped(other, values, std::span(tried).first(values.size()), group) &&
             other == result && ++matches > 1) {
             return false;
         }
@@ -103,7 +99,7 @@ bool AdmitsForm(QuestionForm form, std::span<const int32_t> values, std::span<co
     case QuestionForm::Calculate:
         return true;
     case QuestionForm::Compare:
-        return WorksOut(result, values, codes, group);
+        return EvaluateGrouped(result, values, codes, group);
     case QuestionForm::FillOperator:
         return HasUniqueOperators(values, codes, group);
     case QuestionForm::EstimateTens:
