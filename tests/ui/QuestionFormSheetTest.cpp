@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -43,6 +44,17 @@ protected:
         box->selectAll();
         QTest::keyClicks(box, QString::number(count));
         QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdAddSection")), Qt::LeftButton);
+    }
+    // The text of the PDF of the sheet, its pages split.
+    QStringList ExportPages() {
+        const QString path = m_folder.filePath(QStringLiteral("forms.pdf"));
+        dialogs.fileAnswer = path;
+        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdExportPdf")), Qt::LeftButton);
+        EXPECT_TRUE(messages.empty());
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
     }
     void UseSheetOfForty() const {
         EnterText(Box("txtSettings", 0), QStringLiteral("10"));
@@ -129,6 +141,24 @@ TEST_F(QuestionFormSheetTest, APlanMixesFormsAndKeepsThem) {
         window->close();
         window = MakeWindow();
     }
+}
+
+// The pages draw a circle where the sheet has "○"; the key writes the sign in
+// it and the rounded calculation after "≈".
+TEST_F(QuestionFormSheetTest, ThePagesLeaveCirclesAndTheKeyFillsThem) {
+    AddSection(u"20以内加减法比大小", 6);
+    AddSection(u"填运算符号（20以内）", 6);
+    AddSection(u"两位数乘一位数估算", 6);
+    Create();
+    const QStringList pages = ExportPages();
+    ASSERT_EQ(pages.size(), 2);
+    const QRegularExpression sign(QStringLiteral("[＞＜＝]"));
+    const QRegularExpression estimate(QStringLiteral("≈\\s*\\d+×\\d+=\\d+"));
+    EXPECT_EQ(pages[0].count(sign), 0);
+    EXPECT_EQ(pages[0].count(u'≈'), 6);
+    EXPECT_EQ(pages[0].count(estimate), 0);
+    EXPECT_EQ(pages[1].count(sign), 6) << pages[1].toStdString();
+    EXPECT_EQ(pages[1].count(estimate), 6) << pages[1].toStdString();
 }
 
 } // namespace
