@@ -107,8 +107,8 @@ CCell CLineCellMaker::MakeFormCell(const CExprValue& question) const {
     AppendRun(cell, run);
     if (answered.size() > asked.size()) {
         std::u16string estimate = answered.substr(asked.size());
-        AppendSlot(cell, CCellPiece::Kind::Result, SlotWidth(m_leastBox, estimate),
-                   std::move(estimate));
+        const double width = SlotWidth(m_leastBox, estimate);
+        AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(estimate));
     }
     return cell;
 }

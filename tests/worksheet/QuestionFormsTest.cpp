@@ -2,6 +2,8 @@
 #include "foundation/TextNumber.h"
 #include "generation/QuestionForm.h"
 #include "number/OperatorCodes.h"
+#include "output/CLineCellMaker.h"
+#include "output/FixedWidthMeasure.h"
 #include "support/BruteForce.h"
 #include "support/KindFactory.h"
 #include "worksheet/AdmittedCount.h"
@@ -266,6 +268,35 @@ TEST(QuestionFormsTest, TheSheetWritesACircleWhereThePupilAnswers) {
     layout.SetIsShowAnswer(true);
     EXPECT_EQ(FormatQuestions(questionSet, layout, nullptr),
               u"8＋5 " + std::u16string(ComparisonSign(13, comparand)) + u" " + right + u"\r\n");
+}
+
+// On paper a circle stands for each "○" and holds the sign where answers are
+// shown; an estimate leaves room for its rounded calculation.
+TEST(QuestionFormsTest, ACellOnPaperHasACircleForEachSignAndRoomForAnEstimate) {
+    struct Case {
+        std::shared_ptr<CQuestionData> kind;
+        std::vector<std::pair<CCellPiece::Kind, std::u16string>> pieces;
+    };
+    using enum CCellPiece::Kind;
+    const Case cases[] = {
+        {AskedAs(MakeKind({{8, 8}, {5, 5}}, {u"＋$$$"}, {0, 20}), QuestionForm::FillOperator),
+         {{Text, u"8 "}, {Circle, u"＋"}, {Text, u" 5 = 13"}}},
+        {AskedAs(MakeKind({{49, 49}, {32, 32}}, {u"＋$$$"}, {0, 200}), QuestionForm::EstimateTens),
+         {{Text, u"49＋32≈"}, {Result, u"50＋30=80"}}},
+    };
+    const CFixedWidthMeasure measure;
+    const CLineCellMaker maker(measure, {}, false, 5, 10);
+    for (const Case& c : cases) {
+        const CCell cell = maker.Make(*MakeQuestions(*c.kind, 1, nullptr).questions.Item(1), -1);
+        ASSERT_EQ(cell.pieces.size(), c.pieces.size());
+        for (size_t k = 0; k < c.pieces.size(); ++k) {
+            const CCellPiece& piece = cell.pieces[k];
+            EXPECT_EQ(piece.kind, c.pieces[k].first);
+            EXPECT_EQ(piece.text, c.pieces[k].second);
+            EXPECT_GE(piece.width, measure.TextWidth(piece.text, 10));
+            EXPECT_LE(piece.x + piece.width, cell.width);
+        }
+    }
 }
 
 // A plan holds sections of different forms, apart or mixed, each question
