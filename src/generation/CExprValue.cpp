@@ -25,6 +25,10 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
     m_parentheses = expr.Grouping();
+    m_form = expr.Form();
+    if (m_form == QuestionForm::Compare) {
+        m_comparand = DrawComparand(m_resultValue);
+    }
 }
 
 void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CStringBuilder.h"
+#include "generation/QuestionForm.h"
 #include "number/OperatorCodes.h"
 
 #include <array>
@@ -38,6 +39,14 @@ public:
     Parentheses Grouping() const { return m_parentheses; }
     void SetGrouping(Parentheses group) { m_parentheses = group; }
 
+    // The form of the template the question came from.
+    QuestionForm Form() const { return m_form; }
+    void SetForm(QuestionForm form) { m_form = form; }
+    // The number a comparison question sets against its value; drawn with
+    // the question.
+    int32_t Comparand() const { return m_comparand; }
+    void SetComparand(int32_t value) { m_comparand = value; }
+
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }
     // -1 for a question without a remainder, else 1 .. divisor - 1.
@@ -61,6 +70,8 @@ private:
     int32_t m_resultValue = -1;
     int32_t m_remainderValue = -1;
     Parentheses m_parentheses;
+    QuestionForm m_form = QuestionForm::Calculate;
+    int32_t m_comparand = 0;
 };
 
 } // namespace kelvo

@@ -35,8 +35,9 @@ CRuleFilter CExpression::RuleFilter() const {
     for (const auto& operand : m_operands) {
         codes.push_back(operand->LeftOperator());
     }
-    return {m_rules, codes, m_parentheses, m_resultOperand->LowerLimit(),
-            m_resultOperand->UpperLimit()};
+    return {
+        m_rules, codes, m_parentheses, m_resultOperand->LowerLimit(), m_resultOperand->UpperLimit(),
+        m_form};
 }
 
 std::u16string CExpression::ToString() const {

@@ -3,6 +3,7 @@
 #include "foundation/CTypedArray.h"
 #include "generation/CExprValue.h"
 #include "generation/CQuestionRules.h"
+#include "generation/QuestionForm.h"
 #include "number/COperand.h"
 #include "number/OperatorCodes.h"
 
@@ -40,6 +41,9 @@ public:
     // The kind's rules, which every question of the template obeys.
     const CQuestionRules& Rules() const { return m_rules; }
     void SetRules(const CQuestionRules& rules) { m_rules = rules; }
+    // The form the template's questions are asked in; they admit it too.
+    QuestionForm Form() const { return m_form; }
+    void SetForm(QuestionForm form) { m_form = form; }
     // The rules as the template's questions are judged by them.
     CRuleFilter RuleFilter() const;
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
@@ -66,6 +70,7 @@ private:
     std::shared_ptr<COperand> m_resultOperand;
     Parentheses m_parentheses;
     CQuestionRules m_rules;
+    QuestionForm m_form = QuestionForm::Calculate;
 };
 
 } // namespace kelvo

@@ -80,8 +80,10 @@ private:
 } // namespace
 
 CRuleFilter::CRuleFilter(const CQuestionRules& rules, std::span<const int32_t> codes,
-                         Parentheses group, int32_t resultLower, int32_t resultUpper)
-    : m_rules(rules), m_group(group), m_resultLower(resultLower), m_resultUpper(resultUpper) {
+                         Parentheses group, int32_t resultLower, int32_t resultUpper,
+                         QuestionForm form)
+    : m_rules(rules), m_group(group), m_resultLower(resultLower), m_resultUpper(resultUpper),
+      m_form(form) {
     std::copy_n(codes.begin(), std::min(codes.size(), m_codes.size()), m_codes.begin());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generation/QuestionForm.h"
 #include "number/OperatorCodes.h"
 
 #include <array>
@@ -28,17 +29,20 @@ struct CQuestionRules {
 };
 
 // The rules applied to the questions of one template: its operators, its
-// parentheses and its result's range are fixed once, the operand values of a
-// question already admitted by the ranges are judged per call.
+// parentheses, its result's range and its form are fixed once, the operand
+// values of a question already admitted by the ranges are judged per call.
 class CRuleFilter {
 public:
     CRuleFilter() = default;
     CRuleFilter(const CQuestionRules& rules, std::span<const int32_t> codes, Parentheses group,
-                int32_t resultLower, int32_t resultUpper);
+                int32_t resultLower, int32_t resultUpper,
+                QuestionForm form = QuestionForm::Calculate);
 
     // values[k] is joined to what stands before by the template's codes[k].
     bool Admits(std::span<const int32_t> values) const {
-        return m_rules.IsNone() || AdmitsUnderRules(values);
+        return (m_rules.IsNone() || AdmitsUnderRules(values)) &&
+               (m_form == QuestionForm::Calculate ||
+                AdmitsForm(m_form, values, std::span(m_codes).first(values.size()), m_group));
     }
 
 private:
@@ -50,6 +54,7 @@ private:
     Parentheses m_group;
     int32_t m_resultLower = 0;
     int32_t m_resultUpper = 0;
+    QuestionForm m_form = QuestionForm::Calculate;
 };
 
 } // namespace kelvo

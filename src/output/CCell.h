@@ -18,6 +18,9 @@ struct CCellPiece {
         // A line filled over the whole piece: the rule under a column sum, the
         // bracket of a long division.
         Rule,
+        // A circle for a sign or an operator, drawn as high as a box; its
+        // text is the sign, shown where answers are.
+        Circle,
     };
 
     // A Blank's box is drawn this part of the piece's height in from its top

@@ -17,8 +17,10 @@ int32_t Places(int32_t value) {
 } // namespace
 
 bool CColumnExtent::IsColumnQuestion(const CExprValue& question) {
+    // A comparison, an operator to find or an estimate is read along its line.
     const auto operands = question.OperandValues();
-    return operands.size() == 2 && operands[1][0] >= Op::Plus && operands[1][0] <= Op::Divide;
+    return question.Form() == QuestionForm::Calculate && operands.size() == 2 &&
+           operands[1][0] >= Op::Plus && operands[1][0] <= Op::Divide;
 }
 
 CColumnExtent CColumnExtent::Of(const QuestionList& questions) {

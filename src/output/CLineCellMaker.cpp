@@ -2,6 +2,7 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
+#include "generation/FormQuestionText.h"
 #include "number/OperatorCodes.h"
 #include "output/CTextMeasure.h"
 
@@ -35,6 +36,9 @@ CellMakerFactory CLineCellMaker::Factory(const CTextMeasure& measure, const CSlo
 }
 
 CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
+    if (question.Form() != QuestionForm::Calculate) {
+        return MakeFormCell(question);
+    }
     CCell cell;
     cell.height = m_height;
     std::u16string run;
@@ -74,6 +78,37 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
         run += RemainderMark;
         AppendRun(cell, run);
         AppendResult(cell, m_remainderWidth, question.RemainderValue());
+    }
+    return cell;
+}
+
+// The text with its answers has the sign in place of each circle, and an
+// estimate's rounded calculation after the text without them.
+CCell CLineCellMaker::MakeFormCell(const CExprValue& question) const {
+    std::u16string asked;
+    std::u16string answered;
+    AppendFormQuestion(question, false, asked);
+    AppendFormQuestion(question, true, answered);
+    CCell cell;
+    cell.height = m_height;
+    const double circle = m_height * (1 - 2 * CCellPiece::BoxInset);
+    std::u16string run;
+    for (size_t k = 0; k < asked.size(); ++k) {
+        if (asked.substr(k, FormCircle.size()) != FormCircle) {
+            run += asked[k];
+            continue;
+        }
+        AppendRun(cell, run);
+        cell.width += m_blankGap;
+        AppendSlot(cell, CCellPiece::Kind::Circle, circle, answered.substr(k, FormCircle.size()));
+        cell.width += m_blankGap;
+        k += FormCircle.size() - 1;
+    }
+    AppendRun(cell, run);
+    if (answered.size() > asked.size()) {
+        std::u16string estimate = answered.substr(asked.size());
+        const double width = SlotWidth(m_leastBox, estimate);
+        AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(estimate));
     }
     return cell;
 }

@@ -16,7 +16,9 @@ class CTextMeasure;
 // operand position allows (or its own answer, if wider), the result after "="
 // as room of the result's width, a remainder after "……" as room of its own.
 // Boxes and rooms are at least leastBox wide, and the cell is as tall as a
-// box that high needs (the text centred in it).
+// box that high needs (the text centred in it). A question of another form
+// than "计算" is its worksheet text with a circle for each "○" and, for an
+// estimate, room for the rounded calculation after "≈".
 class CLineCellMaker : public CCellMaker {
 public:
     CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
@@ -29,6 +31,7 @@ public:
                                     bool isFill, double leastBox);
 
 private:
+    CCell MakeFormCell(const CExprValue& question) const;
     double DigitsWidth(int32_t digits) const;
     double SlotWidth(double reserved, const std::u16string& answer) const;
     // Room for one number of the answer, shown where answers are.

@@ -3,6 +3,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
+#include "generation/FormQuestionText.h"
 #include "number/OperatorCodes.h"
 
 #include <algorithm>
@@ -131,6 +132,11 @@ int32_t COutputFormatter::Blank(int32_t index) const {
 
 void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
                                         std::u16string& cell) const {
+    // Fill-in form blanks an operand of a question to calculate only.
+    if (value.Form() != QuestionForm::Calculate) {
+        AppendFormQuestion(value, m_settings->IsShowAnswer(), cell);
+        return;
+    }
     const auto& operands = value.OperandValues();
     const int32_t n = static_cast<int32_t>(operands.size());
     for (int32_t k = 1; k <= n; ++k) {

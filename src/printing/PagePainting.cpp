@@ -91,6 +91,8 @@ public:
 
     void Box(QRectF rect) { m_painter.drawRect(Scaled(rect)); }
 
+    void Circle(QRectF rect) { m_painter.drawEllipse(Scaled(rect)); }
+
 private:
     QRectF Scaled(const QRectF& rect) const {
         return {rect.x() * m_scale, rect.y() * m_scale, rect.width() * m_scale,
@@ -125,6 +127,13 @@ void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnsw
             break;
         case CCellPiece::Kind::Rule:
             painter.Fill(rect);
+            break;
+        case CCellPiece::Kind::Circle:
+            painter.Circle(rect.adjusted(0, CCellPiece::BoxInset * rect.height(), 0,
+                                         -CCellPiece::BoxInset * rect.height()));
+            if (showsAnswers) {
+                painter.Answer(rect, piece.text, Qt::AlignCenter);
+            }
             break;
         }
     }

@@ -27,6 +27,7 @@ std::shared_ptr<CQuestionData> MakeQuestion(const PresetRecord& record) {
     question->SetCbr(record.cbr);
     question->SetParenthesesChoice(record.parentheses);
     question->SetRules(record.rules);
+    question->SetForm(record.form);
     return question;
 }
 

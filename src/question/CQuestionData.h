@@ -8,6 +8,7 @@
 
 #include "foundation/CTypedArray.h"
 #include "generation/CQuestionRules.h"
+#include "generation/QuestionForm.h"
 #include "number/CValueLimit.h"
 
 #include <cstdint>
@@ -46,6 +47,11 @@ public:
     const CQuestionRules& Rules() const { return m_rules; }
     void SetRules(const CQuestionRules& rules) { m_rules = rules; }
 
+    // How the kind's questions are asked; "计算" unless chosen. As the rules,
+    // it has no line in the settings-file block.
+    QuestionForm Form() const { return m_form; }
+    void SetForm(QuestionForm form) { m_form = form; }
+
     int32_t Cbr() const { return m_cbr; }
     void SetCbr(int32_t value) { m_cbr = value; }
     const std::shared_ptr<CValueLimit>& ResultLimit() const { return m_resultLimit; }
@@ -83,6 +89,7 @@ private:
     int32_t m_cbr = 0;
     int32_t m_parenthesesChoice = NoParentheses;
     CQuestionRules m_rules;
+    QuestionForm m_form = QuestionForm::Calculate;
 };
 
 } // namespace kelvo

@@ -71,6 +71,21 @@ std::u16string ParenthesesClause(const CQuestionData& kind) {
     return caption.empty() ? caption : u"，括号" + caption;
 }
 
+std::u16string_view FormClause(QuestionForm form) {
+    switch (form) {
+    case QuestionForm::Compare:
+        return u"，比大小";
+    case QuestionForm::FillOperator:
+        return u"，填运算符号";
+    case QuestionForm::EstimateTens:
+        return u"，估成整十数";
+    case QuestionForm::EstimateHundreds:
+        return u"，估成整百数";
+    default:
+        return {};
+    }
+}
+
 std::u16string RulesClause(const CQuestionRules& rules) {
     std::u16string text;
     for (const CRuleCaption& rule : RuleCaptions) {
@@ -110,7 +125,7 @@ bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
     const int32_t count = a.Limits().Count();
     if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
         a.ParenthesesChoice() != b.ParenthesesChoice() || a.Rules() != b.Rules() ||
-        !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
+        a.Form() != b.Form() || !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
         return false;
     }
     for (int32_t k = 1; k <= count; ++k) {
@@ -138,7 +153,8 @@ std::u16string KindDescription(const CQuestionData& kind) {
     if (kind.ResultLimit()) {
         text += u"，得数" + RangeText(*kind.ResultLimit());
     }
-    return text + CbrText(kind.Cbr()) + ParenthesesClause(kind) + RulesClause(kind.Rules());
+    return text + CbrText(kind.Cbr()) + ParenthesesClause(kind) + RulesClause(kind.Rules()) +
+           std::u16string(FormClause(kind.Form()));
 }
 
 std::u16string KindTitle(const CQuestionData& panelKind, const CQuestionData* pickedEntry) {

@@ -22,7 +22,7 @@ inline constexpr std::array<CRuleCaption, 4> RuleCaptions = {{
 
 // The same questions: the same operand count and ranges, the same operators
 // allowed in every gap, the same result range, carry/borrow code,
-// parentheses and rules. Titles do not count.
+// parentheses, rules and form. Titles do not count.
 bool IsSameKind(const CQuestionData& a, const CQuestionData& b);
 
 // Where the parentheses of a choice stand, as the panel lists them:
@@ -32,7 +32,7 @@ std::u16string ParenthesesCaption(int32_t operandCount, int32_t choice);
 // A kind in words, for a kind that has no name of its own:
 // "1～20＋1～20，得数1～20，有进位"; several operators in one gap read "＋/－",
 // a step "10～90整十数", parentheses "，括号□（□□）", then each rule
-// chosen ("，商不为 1").
+// chosen ("，商不为 1"), then a form other than "计算" ("，比大小").
 std::u16string KindDescription(const CQuestionData& kind);
 
 // What a kind shown on the panel is called: the title of the entry it was

@@ -6,6 +6,9 @@ namespace {
 
 constexpr PresetRange NoRange{0, -1, 1};
 
+// The times tables never multiply by 0 or 1, divide by 1 or give 1.
+constexpr CQuestionRules Tables{.isNoTrivialFactor = true, .isNoQuotientOne = true};
+
 constexpr PresetRecord Separator(const char16_t* title) {
     return {title, 0, {NoRange, NoRange, NoRange}, {nullptr, nullptr}, NoRange, 0, 0};
 }
@@ -17,7 +20,10 @@ constexpr PresetRecord Separator(const char16_t* title) {
 // table). The division with a remainder follows the graded presets under a
 // heading of its own: a divisor of 1 leaves no remainder, so it starts at 2.
 // The parentheses follow under theirs; times and divide alone need their
-// parentheses around the last two operands, (8×3)÷2 being 8×3÷2.
+// parentheses around the last two operands, (8×3)÷2 being 8×3÷2. The
+// questions asked in the other forms follow last, under a heading of their
+// own; the division estimates take dividends that the divisor does not
+// divide, which are what an estimate is for.
 // clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"自己定制题型", 2, {{{1, 10, 1}, {1, 10, 1}, NoRange}}, {u"＋$$$$", nullptr}, {1, 10, 1}, 0, 0},
@@ -105,6 +111,15 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     Separator(u"------------------------H"),
     {u"两步混合运算（带小括号，100以内）", 3, {{{1, 100, 1}, {1, 100, 1}, {1, 100, 1}}}, {u"＋－×÷", u"＋－×÷"}, {0, 100, 1}, 0, -1},
     {u"乘除法带小括号（表内）", 3, {{{2, 81, 1}, {1, 9, 1}, {1, 9, 1}}}, {u"$$×÷", u"$$×÷"}, {1, 81, 1}, 0, 2},
+    Separator(u"------------------------I"),
+    {u"20以内加减法比大小", 2, {{{0, 20, 1}, {0, 20, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 20, 1}, 0, 0, {}, QuestionForm::Compare},
+    {u"100以内加减法比大小", 2, {{{10, 99, 1}, {1, 99, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 100, 1}, 0, 0, {}, QuestionForm::Compare},
+    {u"表内乘除法比大小", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, Tables, QuestionForm::Compare},
+    {u"填运算符号（20以内）", 2, {{{0, 20, 1}, {0, 20, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 20, 1}, 0, 0, {}, QuestionForm::FillOperator},
+    {u"填运算符号（表内乘除）", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, Tables, QuestionForm::FillOperator},
+    {u"三位数加减法估算（估成整百数）", 2, {{{101, 999, 1}, {101, 999, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2000, 1}, 0, 0, {}, QuestionForm::EstimateHundreds},
+    {u"两位数乘一位数估算", 2, {{{11, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {22, 891, 1}, 0, 0, {}, QuestionForm::EstimateTens},
+    {u"三位数除以一位数估算", 2, {{{100, 999, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {11, 499, 1}, 5, 0, {}, QuestionForm::EstimateTens},
 }};
 // clang-format on
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CQuestionRules.h"
+#include "generation/QuestionForm.h"
 
 #include <array>
 #include <cstdint>
@@ -26,9 +27,11 @@ struct PresetRecord {
     // The classic entries have none; a textbook unit turns on what keeps it
     // mental arithmetic.
     CQuestionRules rules = {};
+    // "计算" but for the entries of the other forms.
+    QuestionForm form = QuestionForm::Calculate;
 };
 
-inline constexpr int32_t PresetCount = 85;
+inline constexpr int32_t PresetCount = 94;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

@@ -112,6 +112,7 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             expression->Init(list, MakeOperand(*question.ResultLimit()));
             expression->SetGrouping(position);
             expression->SetRules(question.Rules());
+            expression->SetForm(question.Form());
             templates.push_back(std::move(expression));
         }
     }

@@ -28,7 +28,7 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 // of the code's pair (carry "＋", borrow "－", remainder "÷", as the panel
 // offers the pair), every combination of
 // allowed operators is one template with a result operand of its own and the
-// kind's rules. With
+// kind's rules and form. With
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the

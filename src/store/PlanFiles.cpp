@@ -123,6 +123,32 @@ std::optional<CQuestionRules> RulesFromJson(const QJsonObject& kind) {
     return rules;
 }
 
+// The forms by their names in the file; "计算" has none, so a kind of it is
+// written as before the forms existed.
+struct CFormKey {
+    QuestionForm form;
+    QLatin1StringView key;
+};
+const CFormKey FormKeys[] = {
+    {QuestionForm::Compare, QLatin1StringView("compare")},
+    {QuestionForm::FillOperator, QLatin1StringView("fillOperator")},
+    {QuestionForm::EstimateTens, QLatin1StringView("estimateTens")},
+    {QuestionForm::EstimateHundreds, QLatin1StringView("estimateHundreds")},
+};
+
+std::optional<QuestionForm> FormFromJson(const QJsonObject& kind) {
+    const QJsonValue value = kind.value(QStringLiteral("form"));
+    if (value.isUndefined()) {
+        return QuestionForm::Calculate;
+    }
+    for (const CFormKey& entry : FormKeys) {
+        if (value.toString() == entry.key) {
+            return entry.form;
+        }
+    }
+    return std::nullopt;
+}
+
 QJsonObject KindToJson(const CQuestionData& kind) {
     QJsonArray operands;
     QJsonArray operators;
@@ -132,13 +158,19 @@ QJsonObject KindToJson(const CQuestionData& kind) {
     for (int32_t k = 1; k <= kind.Operators().Count(); ++k) {
         operators.append(QString::fromStdU16String(kind.Operators().Item(k)));
     }
-    return {{QStringLiteral("title"), QString::fromStdU16String(kind.Title())},
-            {QStringLiteral("operands"), operands},
-            {QStringLiteral("operators"), operators},
-            {QStringLiteral("result"), LimitToJson(*kind.ResultLimit())},
-            {QStringLiteral("cbr"), kind.Cbr()},
-            {QStringLiteral("parentheses"), kind.ParenthesesChoice()},
-            {QStringLiteral("rules"), RulesToJson(kind.Rules())}};
+    QJsonObject object{{QStringLiteral("title"), QString::fromStdU16String(kind.Title())},
+                       {QStringLiteral("operands"), operands},
+                       {QStringLiteral("operators"), operators},
+                       {QStringLiteral("result"), LimitToJson(*kind.ResultLimit())},
+                       {QStringLiteral("cbr"), kind.Cbr()},
+                       {QStringLiteral("parentheses"), kind.ParenthesesChoice()},
+                       {QStringLiteral("rules"), RulesToJson(kind.Rules())}};
+    for (const CFormKey& entry : FormKeys) {
+        if (entry.form == kind.Form()) {
+            object.insert(QStringLiteral("form"), entry.key);
+        }
+    }
+    return object;
 }
 
 // A kind written before parentheses existed has none.
@@ -160,7 +192,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const auto result = LimitFromJson(object.value(QStringLiteral("result")));
     const auto parentheses = ParenthesesFromJson(object);
     const auto rules = RulesFromJson(object);
-    if (!title.isString() || !cbr || !result || !parentheses || !rules ||
+    const auto form = FormFromJson(object);
+    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -185,6 +218,7 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetCbr(*cbr);
     kind->SetParenthesesChoice(*parentheses);
     kind->SetRules(*rules);
+    kind->SetForm(*form);
     return kind;
 }
 

@@ -34,8 +34,8 @@ int32_t CaptionCode(const QCheckBox* box) {
 } // namespace
 
 CtrlsOperand::CtrlsOperand(const COperandPanel& panel)
-    : m_panel(panel), m_resultFrameHome(panel.fraOperands[ResultFrame]->x()),
-      m_equalHome(panel.lblEqual->x()) {}
+    : m_panel(panel), m_form(panel.cboForm, panel.cboEstimateUnit),
+      m_resultFrameHome(panel.fraOperands[ResultFrame]->x()), m_equalHome(panel.lblEqual->x()) {}
 
 void CtrlsOperand::SetOperandCount(int32_t n) {
     QWidget* resultFrame = m_panel.fraOperands[ResultFrame];
@@ -168,6 +168,7 @@ std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
         rules.*RuleCaptions[k].rule = m_panel.chkRules[k]->isChecked();
     }
     qd->SetRules(rules);
+    qd->SetForm(m_form.Form());
     return qd;
 }
 
@@ -193,6 +194,7 @@ void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
     for (size_t k = 0; k < RuleCaptions.size(); ++k) {
         m_panel.chkRules[k]->setChecked(qd.Rules().*RuleCaptions[k].rule);
     }
+    m_form.ShowForm(qd.Form());
 }
 
 std::shared_ptr<CValueLimit> CtrlsOperand::LimitFromBoxes(int32_t indexOperand) const {

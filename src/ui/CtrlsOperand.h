@@ -1,6 +1,7 @@
 #pragma once
 
 #include "question/CQuestionData.h"
+#include "ui/CtrlsQuestionForm.h"
 #include "ui/frmMainUi.h"
 
 #include <cstdint>
@@ -43,7 +44,7 @@ public:
     std::shared_ptr<CQuestionData> QuestionData() const;
     // Shows a kind on the panel: its operand count, ranges, operators of every
     // gap it has (the gaps it lacks keep their ticks), carry/borrow code,
-    // parentheses and rules.
+    // parentheses, rules and form.
     void ShowQuestionData(const CQuestionData& qd);
 
 private:
@@ -57,6 +58,7 @@ private:
     static void UntickPartnerOf(QCheckBox* clicked, QCheckBox* partner);
 
     COperandPanel m_panel;
+    CtrlsQuestionForm m_form;
     int32_t m_iOperandCount = 0;
     int m_resultFrameHome;
     int m_equalHome;

@@ -269,6 +269,13 @@ void frmMainUi::SetupUi(QWidget* form) {
     operandPanel.cboParentheses = Named(new QComboBox(fraType), QStringLiteral("cboParentheses"));
     typeGrid->addWidget(Buddy(u"小括号", operandPanel.cboParentheses, fraType), 2, 0);
     typeGrid->addWidget(operandPanel.cboParentheses, 2, 1);
+    operandPanel.cboForm = Named(new QComboBox(fraType), QStringLiteral("cboForm"));
+    operandPanel.cboEstimateUnit = Named(new QComboBox(fraType), QStringLiteral("cboEstimateUnit"));
+    auto* formRow = new QHBoxLayout;
+    formRow->addWidget(Buddy(u"题型", operandPanel.cboForm, fraType));
+    formRow->addWidget(operandPanel.cboForm, 1);
+    formRow->addWidget(operandPanel.cboEstimateUnit, 1);
+    typeGrid->addLayout(formRow, 2, 2);
 
     fraCbr = Named(new QGroupBox(form), QStringLiteral("fraCbr"));
     fraCbr->setAccessibleName(Text(u"进位借位"));

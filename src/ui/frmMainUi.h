@@ -28,6 +28,9 @@ struct COperandPanel {
     QLabel* lblEqual = nullptr;
     // Where a kind of three or four operands puts its parentheses.
     QComboBox* cboParentheses = nullptr;
+    // How the kind's questions are asked; the unit box only for "估算".
+    QComboBox* cboForm = nullptr;
+    QComboBox* cboEstimateUnit = nullptr;
     // The kind's rules, in the order of RuleCaptions.
     std::array<QCheckBox*, 4> chkRules{};
 };

@@ -33,9 +33,9 @@ protected:
 };
 
 // The 78 entries every settings file knows, then the division with a
-// remainder and the parentheses, each under a heading of its own.
+// remainder, the parentheses and the other forms, each under a heading of its own.
 TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
-    ASSERT_EQ(m_presets.Questions().Count(), 85);
+    ASSERT_EQ(m_presets.Questions().Count(), 94);
     EXPECT_EQ(Entry(1)->Title(), u"自己定制题型");
     EXPECT_EQ(Entry(2)->Title(), u"------------------------A");
     EXPECT_EQ(Entry(7)->Title(), u"10以内的连加");
@@ -50,20 +50,28 @@ TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
     EXPECT_EQ(Entry(84)->ParenthesesChoice(), CQuestionData::RandomParentheses);
     EXPECT_EQ(Entry(85)->Title(), u"乘除法带小括号（表内）");
     EXPECT_EQ(Entry(85)->ParenthesesChoice(), 2);
+    EXPECT_EQ(Entry(85)->Form(), QuestionForm::Calculate);
+    EXPECT_EQ(Entry(86)->Title(), u"------------------------I");
+    EXPECT_EQ(Entry(87)->Title(), u"20以内加减法比大小");
+    EXPECT_EQ(Entry(87)->Form(), QuestionForm::Compare);
+    EXPECT_EQ(Entry(90)->Form(), QuestionForm::FillOperator);
+    EXPECT_EQ(Entry(92)->Form(), QuestionForm::EstimateHundreds);
+    EXPECT_EQ(Entry(94)->Title(), u"三位数除以一位数估算");
+    EXPECT_EQ(Entry(94)->Form(), QuestionForm::EstimateTens);
 
-    ASSERT_EQ(m_raised.size(), 85u);
+    ASSERT_EQ(m_raised.size(), 94u);
     std::set<std::u16string> titles;
-    for (int32_t i = 1; i <= 85; ++i) {
+    for (int32_t i = 1; i <= 94; ++i) {
         EXPECT_EQ(m_raised[static_cast<size_t>(i - 1)], Entry(i));
         titles.insert(Entry(i)->Title());
     }
-    EXPECT_EQ(titles.size(), 85u);
+    EXPECT_EQ(titles.size(), 94u);
 }
 
 TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
     int32_t separators = 0;
     int32_t presets = 0;
-    for (int32_t i = 1; i <= 85; ++i) {
+    for (int32_t i = 1; i <= 94; ++i) {
         const auto entry = Entry(i);
         if (entry->Title().starts_with(u"------------------------")) {
             ++separators;
@@ -76,8 +84,8 @@ TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
             EXPECT_EQ(entry->Operators().Count(), entry->Limits().Count() - 1);
         }
     }
-    EXPECT_EQ(separators, 8);
-    EXPECT_EQ(presets, 77);
+    EXPECT_EQ(separators, 9);
+    EXPECT_EQ(presets, 85);
     EXPECT_EQ(m_presets.Item(u"10以内的加法 "), nullptr);
 }
 
@@ -154,10 +162,10 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
 TEST_F(CPreCreatedQuestionsTest, LoadingAgainBuildsANewListOfTheSameEntries) {
     const auto first = m_presets.Item(u"整百数除以一位数");
     m_presets.Load();
-    EXPECT_EQ(m_presets.Questions().Count(), 85);
+    EXPECT_EQ(m_presets.Questions().Count(), 94);
     EXPECT_NE(m_presets.Item(u"整百数除以一位数"), first);
     EXPECT_EQ(Fields(m_presets.Item(u"整百数除以一位数")->Limit1()), Range(100, 10000, 100));
-    EXPECT_EQ(m_raised.size(), 170u);
+    EXPECT_EQ(m_raised.size(), 188u);
 }
 
 } // namespace

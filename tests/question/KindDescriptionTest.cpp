@@ -38,7 +38,11 @@ TEST(KindDescriptionTest, APickedEntryLendsItsTitleWhileThePanelStillShowsIt) {
     EXPECT_TRUE(IsSameKind(*MakeKind({{1, 10}, {1, 10}}, {u"＋$$$"}, {1, 10}),
                            *presets.Questions().Item(1)));
 
+    const auto compared = MakeKind({{1, 20}, {1, 20}}, {u"＋$$$"}, {1, 20}, 1);
+    compared->SetForm(QuestionForm::Compare);
+    EXPECT_EQ(KindDescription(*compared), u"1～20＋1～20，得数1～20，有进位，比大小");
     const std::shared_ptr<CQuestionData> changed[] = {
+        compared,
         MakeKind({{1, 20}, {1, 21}}, {u"＋$$$"}, {1, 20}, 1),
         MakeKind({{1, 20}, {1, 20, 10}}, {u"＋$$$"}, {1, 20}, 1),
         MakeKind({{1, 20}, {1, 20}}, {u"＋－$$"}, {1, 20}, 1),

@@ -72,6 +72,7 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     plan.Add(three, 7);
     auto product = MakeKind({{0, 9}, {0, 9}}, {u"$$×$"}, {0, 81}, 0, u"乘");
     product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true});
+    product->SetForm(QuestionForm::FillOperator);
     plan.Add(product, 3);
     auto four = MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9},
                          0, u"四个");
@@ -83,6 +84,9 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     ASSERT_TRUE(read.has_value()) << message.toStdString();
     EXPECT_EQ(Describe(*read), Describe(plan));
     EXPECT_TRUE(message.isEmpty());
+    for (size_t k = 0; k < plan.Sections().size(); ++k) {
+        EXPECT_EQ(read->Sections()[k].kind->Form(), plan.Sections()[k].kind->Form()) << k;
+    }
 
     CSavedKinds kinds;
     kinds.Put(plan.Sections()[1].kind);
@@ -143,6 +147,9 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("parentheses")] = QString(); }),
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("title")] = QString(); }),
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("rules")] = true; }),
+        withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("form")] = 1; }),
+        withKind(valid,
+                 [](QJsonObject& kind) { kind[QStringLiteral("form")] = QStringLiteral("guess"); }),
         withKind(
             valid,
             [](QJsonObject& kind) {
@@ -180,6 +187,9 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
     const auto read = ReadPlanFile(Path("older.json"), message, fault);
     ASSERT_TRUE(read.has_value());
     EXPECT_TRUE(read->Sections()[0].kind->Rules().IsNone());
+    EXPECT_EQ(read->Sections()[0].kind->Form(), QuestionForm::Calculate);
+    EXPECT_FALSE(valid[QStringLiteral("sections")][0][QStringLiteral("kind")].toObject().contains(
+        QStringLiteral("form")));
 }
 
 TEST_F(PlanFilesTest, AFileThatCannotBeWrittenIsSaidAndTheOldOneStays) {
