@@ -123,6 +123,8 @@ std::optional<CQuestionRules> RulesFromJson(const QJsonObject& kind) {
     return rules;
 }
 
+} // namespace
+
 QJsonObject KindToJson(const CQuestionData& kind) {
     QJsonArray operands;
     QJsonArray operators;
@@ -142,6 +144,8 @@ QJsonObject KindToJson(const CQuestionData& kind) {
 }
 
 // A kind written before parentheses existed has none.
+namespace {
+
 std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
     const QJsonValue value = object.value(QStringLiteral("parentheses"));
     if (value.isUndefined()) {
@@ -151,6 +155,8 @@ std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
 }
 
 // A kind as the panel holds it, whose title may be empty.
+} // namespace
+
 std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
     const QJsonValue title = object.value(QStringLiteral("title"));
@@ -187,6 +193,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetRules(*rules);
     return kind;
 }
+
+namespace {
 
 std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     auto kind = PanelKindFromJson(value);
@@ -267,15 +275,18 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
     const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
                               CPageOptions::MaxCopies);
-    // Files written before column form or large print was offered have no
-    // "columnForm" or "largePrint".
+    // Files written before column form, large print or the QR code was
+    // offered have no "columnForm", "largePrint" or "qrCode": their pages
+    // stay as they were, without a QR code taking room from the rows.
     const QJsonValue columnForm = object.value(QStringLiteral("columnForm"));
     const QJsonValue largePrint = object.value(QStringLiteral("largePrint"));
+    const QJsonValue qrCode = object.value(QStringLiteral("qrCode"));
     const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
                           object.value(QStringLiteral("answerKey")).isBool() &&
                           object.value(QStringLiteral("numbered")).isBool() &&
                           (columnForm.isUndefined() || columnForm.isBool()) &&
-                          (largePrint.isUndefined() || largePrint.isBool());
+                          (largePrint.isUndefined() || largePrint.isBool()) &&
+                          (qrCode.isUndefined() || qrCode.isBool());
     if (paper == std::end(PaperNames) || !margin.isDouble() ||
         margin.toDouble() < CPaper::MinMarginMillimetres ||
         margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
@@ -292,6 +303,7 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetCopies(*copies);
     options.SetIsColumnForm(columnForm.toBool());
     options.SetIsLargePrint(largePrint.toBool());
+    options.SetIsQrCode(qrCode.toBool());
     if (!ReadHeaderFields(object.value(QStringLiteral("headerFields")), options)) {
         return std::nullopt;
     }
@@ -469,6 +481,7 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
          {QStringLiteral("copies"), options.Copies()},
          {QStringLiteral("columnForm"), options.IsColumnForm()},
          {QStringLiteral("largePrint"), options.IsLargePrint()},
+         {QStringLiteral("qrCode"), options.IsQrCode()},
          {QStringLiteral("headerFields"), HeaderFieldsToJson(options)}});
 }
 

@@ -5,9 +5,12 @@
 #include "worksheet/CSheetPlan.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 namespace kelvo {
@@ -19,7 +22,9 @@ namespace kelvo {
 //   {"format": "kelvo-kinds", "version": 1, "kinds": [KIND, …]}
 //   {"format": "kelvo-panel", "version": 1, "kind": KIND, "sectionCount": 20}
 //   {"format": "kelvo-page", "version": 1, "paper": "A4", "landscape": false,
-//    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1}
+//    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1,
+//    "columnForm": false, "largePrint": false, "qrCode": true,
+//    "headerFields": ["姓名", …]}
 //   KIND = {"title": "20以内的进位加法",
 //           "operands": [{"from": 1, "to": 20, "multipleOf": 1}, …],
 //           "operators": ["＋$$$", …], "result": {…}, "cbr": 1}
@@ -71,5 +76,10 @@ std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const 
 QByteArray PlanFileBytes(const CSheetPlan& plan);
 QByteArray KindsFileBytes(const CSavedKinds& kinds);
 QByteArray PageOptionsFileBytes(const CPageOptions& options);
+
+// A kind as KIND above, and back (its title may be empty); nothing for a
+// damaged one.
+QJsonObject KindToJson(const CQuestionData& kind);
+std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value);
 
 } // namespace kelvo
