@@ -8,10 +8,12 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace kelvo {
 
@@ -25,6 +27,8 @@ namespace kelvo {
 //    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1,
 //    "columnForm": false, "largePrint": false, "qrCode": true,
 //    "headerFields": ["姓名", …]}
+//   {"format": "kelvo-printed", "version": 1, "sheets": [{"when": "2026-12-09 08:30",
+//    "title": "…", "codes": ["7K3F-9Q2A", …], "qrText": "KELVO1:…"}, …]}
 //   KIND = {"title": "20以内的进位加法",
 //           "operands": [{"from": 1, "to": 20, "multipleOf": 1}, …],
 //           "operators": ["＋$$$", …], "result": {…}, "cbr": 1}
@@ -39,6 +43,7 @@ namespace kelvo {
 constexpr int PlanFileVersion = 1;
 constexpr std::size_t MaxPlanSections = 500;
 constexpr std::size_t MaxSavedKinds = 5000;
+constexpr std::size_t MaxPrintedSheets = 200;
 
 enum class EReadFault { None, Missing, Unusable, Newer };
 
@@ -64,6 +69,19 @@ bool WritePanelFile(const QString& strPath, const CLastPanels& panels, QString& 
 std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString& strMessage,
                                                 EReadFault& fault);
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options, QString& strMessage);
+
+// A sheet Kelvo put on paper, newest first in the list: when, what it was,
+// the code of each copy and the text that makes the whole of it again.
+struct CPrintedSheet {
+    QString strWhen;
+    QString strTitle;
+    QStringList codes;
+    QString strQrText;
+};
+std::optional<std::vector<CPrintedSheet>>
+ReadPrintedSheetsFile(const QString& strPath, QString& strMessage, EReadFault& fault);
+bool WritePrintedSheetsFile(const QString& strPath, const std::vector<CPrintedSheet>& sheets,
+                            QString& strMessage);
 
 // The same readers and writers over bytes in memory; `strPath` only names
 // the file in the message.

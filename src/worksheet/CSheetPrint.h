@@ -34,6 +34,7 @@ public:
     CSheetPrint(std::vector<CSheet> copies, const COutputSettings& layout, PrintedPages printed,
                 const CTextMeasure& measure, double pointSize);
 
+    const std::vector<CSheet>& Copies() const { return m_copies; }
     // The pages laid out from now on carry the QR codes of the maker.
     void SetQrText(QrTextMaker maker) { m_qrText = std::move(maker); }
 
