@@ -32,8 +32,8 @@ struct CExportedPdf {
 // shown in and the page options.
 struct CPaperSheet {
     const CSheetDocument& document;
-    const COutputSettings& layout;
-    const CPageOptions& options;
+    COutputSettings layout;
+    CPageOptions options;
 };
 
 // The main window's way to paper: "打印预览", "导出PDF" and "页面设置", for the
