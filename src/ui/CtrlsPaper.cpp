@@ -39,13 +39,13 @@ CSheetRecipe RecipeOf(const CPaperSheet& sheet) {
             sheet.layout, sheet.options};
 }
 
-// What the list of printed sheets calls the sheet: its sections' titles, or
-// the layout's title for one kind.
+// What the list of printed sheets calls the sheet: its kinds' titles, the
+// panel's own kind (which has none) as the question-type list calls it.
 QString SheetTitle(const CPaperSheet& sheet) {
     const CSheetPlan& plan = sheet.document.Plan();
     if (plan.Arrangement() == SheetArrangement::OneKind) {
         const std::u16string& title = plan.Sections().front().kind->Title();
-        return QString::fromStdU16String(title.empty() ? sheet.layout.Title() : title).trimmed();
+        return title.empty() ? QString::fromUtf16(u"自定义题型") : QString::fromStdU16String(title);
     }
     QStringList titles;
     for (const CSheetSection& section : plan.Sections()) {

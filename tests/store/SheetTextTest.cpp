@@ -44,6 +44,7 @@ TEST(SheetTextTest, TheSheetComesBackFromItsText) {
     mixed.options.SetCopies(3);
     mixed.options.SetIsColumnForm(true);
     mixed.options.SetIsLargePrint(true);
+    mixed.options.SetIsQrCode(false);
     mixed.options.SetHasHeaderField(0, true);
     mixed.options.Paper().SetOrientation(PageOrientation::Landscape);
     for (const CSheetRecipe& recipe : {oneKind, inOrder, mixed}) {
