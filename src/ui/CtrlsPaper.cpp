@@ -103,6 +103,12 @@ CPageOptions CtrlsPaper::PreviewSheet(const CPaperSheet& sheet, PrintedPages pri
         [&] { return QString::fromStdU16String(job->Print().Note()); }, sheet.options, job->Font(),
         &m_window);
     dialogs.RunPreview(preview);
+    // The preview closes as accepted only once its pages went to the printer.
+    if (preview.Dialog().result() == QDialog::Accepted) {
+        if (const QString strNotKept = KeepPrinted(sheet, *job); !strNotKept.isEmpty()) {
+            dialogs.Tell(strNotKept);
+        }
+    }
     return preview.Options();
 }
 

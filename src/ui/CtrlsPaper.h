@@ -42,7 +42,8 @@ struct CPaperSheet {
 // progress and heeds its cancel; without a sheet the worksheet box says so. A
 // PDF is written only when every row fits the paper, upright or on its side.
 // Every page carries its copy's QR code (unless the options leave it off),
-// and every sheet exported goes into the store's list of printed sheets.
+// and every sheet exported or printed from the preview goes into the store's
+// list of printed sheets.
 class CtrlsPaper {
 public:
     CtrlsPaper(QWidget& window, const CSheetDocument& document, const CtrlsSettings& settings,
