@@ -59,7 +59,9 @@ std::optional<CSheetRecipe> CtrlsSheetCodes::RecipeOf(const QString& strText,
     if (LooksLikeSheetQrText(strText)) {
         return ReadSheetQrText(strText, strMessage);
     }
-    const auto seed = SeedOfCode(strText.toStdU16String());
+    // The code as copied from the footer, "编号" and all.
+    const auto seed =
+        SeedOfCode(QString(strText).remove(QString::fromUtf16(u"编号")).toStdU16String());
     if (!seed) {
         strMessage = QString::fromUtf16(NotACodeText).arg(strText);
         return std::nullopt;

@@ -28,11 +28,12 @@ QString ProgramOutput(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The pages of a PDF as pdftotext reads them, without spaces and without the
-// copy's number, which a copy made again alone does not print.
+// The pages of a PDF as pdftotext lays them out, without spaces and without
+// the copy's number, which a copy made again alone does not print.
 QStringList PdfPages(const QString& path) {
     static const QRegularExpression copyOrSpace(QStringLiteral("第\\s*\\d+\\s*份|\\s"));
-    QStringList pages = ProgramOutput(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+    QStringList pages = ProgramOutput(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), path, QStringLiteral("-")})
                             .split(u'\f', Qt::SkipEmptyParts);
     for (QString& page : pages) {
         page.remove(copyOrSpace);
@@ -93,7 +94,8 @@ TEST_F(SheetCodeRemakeTest, APrintedSheetIsMadeAgainFromItsCodeOrItsQrCode) {
     // Printed from the preview, it is listed a second time.
     dialogs.onPreview = [](CPagePreview& preview) { preview.Dialog().accept(); };
     Click(*window, "cmdPreview");
-    const QStringList listed = Remake(*window, secondCode.toLower(), byCode);
+    const QStringList listed =
+        Remake(*window, QString::fromUtf16(u"编号 ") + secondCode.toLower(), byCode);
     ASSERT_EQ(listed.size(), 2);
     EXPECT_TRUE(listed.front().endsWith(QString::fromUtf16(u"等 2 份")));
     EXPECT_EQ(PdfPages(byCode), (QStringList{pages[1], pages[3]}));
