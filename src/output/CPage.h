@@ -37,6 +37,15 @@ struct CPlacedCell {
     CCell cell;
 };
 
+// The square of a page's QR code, its top left in points from the paper's
+// corner; no code when the text is empty.
+struct CPageQrCode {
+    double x = 0;
+    double y = 0;
+    double side = 0;
+    std::string text;
+};
+
 // One page, ready to be drawn.
 struct CPage {
     // 1-based.
@@ -52,6 +61,7 @@ struct CPage {
     std::vector<CPageLine> lines;
     std::vector<CPageRule> rules;
     std::vector<CPlacedCell> cells;
+    CPageQrCode qrCode;
 };
 
 } // namespace kelvo

@@ -273,7 +273,12 @@ double CPageLayout::RowHeight(size_t section) const {
 // its own title.
 void CPageLayout::PlanPages() {
     const CPaper& paper = m_options.Paper();
-    const double footerTop = paper.Height() - paper.Margin() - m_measure.LineHeight(m_footerSize);
+    const bool hasQrCode = m_options.IsQrCode() &&
+                           std::any_of(m_copies.begin(), m_copies.end(),
+                                       [](const CPrintCopy& copy) { return !copy.qrText.empty(); });
+    m_qrSide = hasQrCode ? QrCodeMillimetres * CPaper::PointsPerMillimetre : 0;
+    const double footerTop =
+        paper.Height() - paper.Margin() - std::max(m_measure.LineHeight(m_footerSize), m_qrSide);
     m_bottom = footerTop - m_lineHeight / 2;
     double y = 0;
     bool isFresh = false;
@@ -488,10 +493,15 @@ void CPageLayout::AppendFooter(CPage& page) const {
     if (m_copies.size() > 1) {
         page.lines.push_back({paper.Margin(), y, m_footerSize, CopyText(page.copy)});
     }
-    const std::u16string& code = m_copies[static_cast<size_t>(page.copy - 1)].code;
-    if (!code.empty()) {
-        std::u16string codeText = u"编号 " + code;
-        const double right = paper.Width() - paper.Margin();
+    const CPrintCopy& copy = m_copies[static_cast<size_t>(page.copy - 1)];
+    double right = paper.Width() - paper.Margin();
+    if (m_qrSide > 0 && !copy.qrText.empty()) {
+        page.qrCode = {right - m_qrSide, paper.Height() - paper.Margin() - m_qrSide, m_qrSide,
+                       copy.qrText};
+        right -= m_qrSide + m_measure.TextWidth(u"0", m_footerSize);
+    }
+    if (!copy.code.empty()) {
+        std::u16string codeText = u"编号 " + copy.code;
         page.lines.push_back({right - m_measure.TextWidth(codeText, m_footerSize), y, m_footerSize,
                               std::move(codeText)});
     }

@@ -37,10 +37,12 @@ struct CPrintQuestions {
 };
 
 // One copy of a sheet: the questions of every section, in the sections'
-// order, and the code its pages carry (none when empty).
+// order, the code its pages carry (none when empty) and the text of their QR
+// code (none when empty).
 struct CPrintCopy {
     std::vector<CPrintQuestions> sections;
     std::u16string code;
+    std::string qrText;
 };
 
 // Lays the copies of a sheet out on pages. The questions of a section stand in
@@ -60,10 +62,14 @@ struct CPrintCopy {
 // but never below MinPointSize. In large print the chosen size is at least the large print's, a
 // section takes fewer columns than the layout's where they would not fit at that size, and the
 // rows of a page filled more than half are spread down to its foot, each gap between rows growing
-// by at most the row's own height.
+// by at most the row's own height. With the page option "二维码", the QR code of
+// a copy that has one stands in the lower right corner, its code to its left,
+// and no row comes down to it.
 class CPageLayout {
 public:
     static constexpr double MinPointSize = 9;
+    // The side of a page's QR code.
+    static constexpr double QrCodeMillimetres = 22;
 
     // Every copy has one entry per section. The receiver (may be nullptr) is
     // asked after every yield whether the user cancelled; a cancelled layout
@@ -147,6 +153,8 @@ private:
     // The page's own title line gives way to the header.
     bool m_isTitleInHeader = false;
     double m_bottom = 0;
+    // 0 for pages without a QR code.
+    double m_qrSide = 0;
     std::vector<Grid> m_grids;
     double m_numberWidth = 0;
     double m_numberGap = 0;

@@ -13,8 +13,9 @@ namespace kelvo {
 // answer key follows on pages of its own, whether the questions are numbered,
 // how many copies (each with questions of its own) are made, whether
 // questions are written in column form, and whether they are printed large
-// for the first school years, and which fields the header of every sheet page
-// has a line to write on for.
+// for the first school years, which fields the header of every sheet page
+// has a line to write on for, and whether every page carries the QR code its
+// sheet is made again from.
 class CPageOptions {
 public:
     // The header's fields, in the order they stand on the page.
@@ -48,6 +49,10 @@ public:
         return m_isLargePrint ? LargePrintBoxMillimetres * CPaper::PointsPerMillimetre : 0;
     }
 
+    // "二维码": a QR code beside the page's code.
+    bool IsQrCode() const { return m_isQrCode; }
+    void SetIsQrCode(bool value) { m_isQrCode = value; }
+
     // field: an index into HeaderFieldNames.
     bool HasHeaderField(size_t field) const { return m_headerFields.at(field); }
     void SetHasHeaderField(size_t field, bool value) { m_headerFields.at(field) = value; }
@@ -65,6 +70,7 @@ private:
     int32_t m_copies = 1;
     bool m_isColumnForm = false;
     bool m_isLargePrint = false;
+    bool m_isQrCode = true;
     // 姓名, 日期, 用时 and 得分.
     std::array<bool, HeaderFieldNames.size()> m_headerFields{false, true, true, true, true, false};
 };

@@ -3,6 +3,7 @@
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
 #include "output/CPageLayout.h"
+#include "printing/QrCodePainting.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -93,6 +94,10 @@ public:
 
     void Circle(QRectF rect) { m_painter.drawEllipse(Scaled(rect)); }
 
+    void QrCode(const CPageQrCode& code) {
+        PaintQrCode(m_painter, Scaled(QRectF(code.x, code.y, code.side, code.side)), code.text);
+    }
+
 private:
     QRectF Scaled(const QRectF& rect) const {
         return {rect.x() * m_scale, rect.y() * m_scale, rect.width() * m_scale,
@@ -175,6 +180,9 @@ void PaintPage(QPainter& painter, const CPage& page, const QFont& font) {
             points.Text(NumberRect(placed), placed.number);
         }
         PaintCell(points, placed, page.showsAnswers);
+    }
+    if (!page.qrCode.text.empty()) {
+        points.QrCode(page.qrCode);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kelvo {
 
 namespace {
@@ -14,6 +16,7 @@ const QString LastPanelFileName = QStringLiteral("KelvoPanel.json");
 const QString LastPlanFileName = QStringLiteral("KelvoPlan.json");
 const QString SavedKindsFileName = QStringLiteral("KelvoKinds.json");
 const QString PageOptionsFileName = QStringLiteral("KelvoPage.json");
+const QString PrintedSheetsFileName = QStringLiteral("KelvoSheets.json");
 const QString LockFileName = QStringLiteral("Kelvo.lock");
 const char16_t* const UsedElsewhereText =
     u"另一个Kelvo正在使用同样的文件：这次对试卷、题型和页面设置的改动不会保存。";
@@ -39,6 +42,7 @@ CStore::CStore(const QString& strSettingsPath, QString strHistoryPath)
       m_lastPanelFile(BesideSettings(LastPanelFileName), m_isUsedElsewhere),
       m_lastPlanFile(BesideSettings(LastPlanFileName), m_isUsedElsewhere),
       m_pageOptionsFile(BesideSettings(PageOptionsFileName), m_isUsedElsewhere),
+      m_printedSheetsFile(BesideSettings(PrintedSheetsFileName), m_isUsedElsewhere),
       m_history(std::move(strHistoryPath)) {}
 
 QString CStore::DefaultSettingsPath() {
@@ -88,6 +92,23 @@ QString CStore::KeepPageOptions(const CPageOptions& options) {
     QString strMessage = m_pageOptionsFile.Refusal();
     if (strMessage.isEmpty()) {
         WritePageOptionsFile(m_pageOptionsFile.Path(), options, strMessage);
+    }
+    return strMessage;
+}
+
+CRestored<std::vector<CPrintedSheet>> CStore::PrintedSheets() {
+    return Restore<std::vector<CPrintedSheet>>(m_printedSheetsFile, &ReadPrintedSheetsFile,
+                                               u"打印过的试卷列表没有恢复：");
+}
+
+QString CStore::KeepPrintedSheet(const CPrintedSheet& sheet) {
+    std::vector<CPrintedSheet> sheets =
+        PrintedSheets().content.value_or(std::vector<CPrintedSheet>{});
+    QString strMessage = m_printedSheetsFile.Refusal();
+    if (strMessage.isEmpty()) {
+        sheets.insert(sheets.begin(), sheet);
+        sheets.resize(std::min(sheets.size(), MaxPrintedSheets));
+        WritePrintedSheetsFile(m_printedSheetsFile.Path(), sheets, strMessage);
     }
     return strMessage;
 }

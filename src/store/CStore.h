@@ -3,7 +3,8 @@
 // program in portable use, else in the user's folders (CProgramFolder). Beside
 // it stand the last plan (KelvoPlan.json), the last panel's kind with what
 // Kelvo.ini has no line for (KelvoPanel.json), the saved kinds
-// (KelvoKinds.json) and the page options (KelvoPage.json), each one CKeptDocument read and
+// (KelvoKinds.json), the page options (KelvoPage.json) and the list of
+// sheets put on paper (KelvoSheets.json), each one CKeptDocument read and
 // written by PlanFiles, under the lock Kelvo.lock; the drill history
 // (CDrillHistory, one SQLite file) has a path of its own. The main window makes
 // one store per run, takes back what the last run kept at start-up, hands it
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace kelvo {
 
@@ -59,6 +61,12 @@ public:
     CRestored<CPageOptions> RestorePageOptions();
     // Why the options could not be kept; empty when they were.
     QString KeepPageOptions(const CPageOptions& options);
+    // The sheets put on paper, newest first, with what the status line says
+    // of a list that could not serve (it is set aside, and a new one begun).
+    CRestored<std::vector<CPrintedSheet>> PrintedSheets();
+    // Puts the sheet first in the list, which keeps the newest
+    // MaxPrintedSheets; why it could not, empty when it could.
+    QString KeepPrintedSheet(const CPrintedSheet& sheet);
     // At the end of a run: the settings, the last panel and the last plan, silently or not at
     // all; then another Kelvo may take the files.
     void KeepAtClose(const CSheetPlan& lastPlan, int32_t sectionCount);
@@ -75,6 +83,7 @@ private:
     std::optional<int32_t> m_lastSectionCount;
     CKeptDocument m_lastPlanFile;
     CKeptDocument m_pageOptionsFile;
+    CKeptDocument m_printedSheetsFile;
     CDrillHistory m_history;
 };
 

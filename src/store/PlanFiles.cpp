@@ -29,6 +29,7 @@ const CFileKind PlanFile{QLatin1StringView("kelvo-plan"), u"试卷", 1024 * Kilo
 const CFileKind KindsFile{QLatin1StringView("kelvo-kinds"), u"题型", 4096 * Kilobyte};
 const CFileKind PanelFile{QLatin1StringView("kelvo-panel"), u"题型", 64 * Kilobyte};
 const CFileKind PageOptionsFile{QLatin1StringView("kelvo-page"), u"页面设置", 64 * Kilobyte};
+const CFileKind PrintedSheetsFile{QLatin1StringView("kelvo-printed"), u"打印记录", 4096 * Kilobyte};
 
 // The paper sizes by their names in the file, in the order of PaperSize.
 const QLatin1StringView PaperNames[] = {QLatin1StringView("A4"), QLatin1StringView("A5"),
@@ -149,6 +150,8 @@ std::optional<QuestionForm> FormFromJson(const QJsonObject& kind) {
     return std::nullopt;
 }
 
+} // namespace
+
 QJsonObject KindToJson(const CQuestionData& kind) {
     QJsonArray operands;
     QJsonArray operators;
@@ -174,6 +177,8 @@ QJsonObject KindToJson(const CQuestionData& kind) {
 }
 
 // A kind written before parentheses existed has none.
+namespace {
+
 std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
     const QJsonValue value = object.value(QStringLiteral("parentheses"));
     if (value.isUndefined()) {
@@ -183,6 +188,8 @@ std::optional<int32_t> ParenthesesFromJson(const QJsonObject& object) {
 }
 
 // A kind as the panel holds it, whose title may be empty.
+} // namespace
+
 std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
     const QJsonValue title = object.value(QStringLiteral("title"));
@@ -221,6 +228,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetForm(*form);
     return kind;
 }
+
+namespace {
 
 std::shared_ptr<const CQuestionData> KindFromJson(const QJsonValue& value) {
     auto kind = PanelKindFromJson(value);
@@ -301,15 +310,18 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     const QJsonValue margin = object.value(QStringLiteral("marginMillimetres"));
     const auto copies = Whole(object.value(QStringLiteral("copies")), CPageOptions::MinCopies,
                               CPageOptions::MaxCopies);
-    // Files written before column form or large print was offered have no
-    // "columnForm" or "largePrint".
+    // Files written before column form, large print or the QR code was
+    // offered have no "columnForm", "largePrint" or "qrCode": their pages
+    // stay as they were, without a QR code taking room from the rows.
     const QJsonValue columnForm = object.value(QStringLiteral("columnForm"));
     const QJsonValue largePrint = object.value(QStringLiteral("largePrint"));
+    const QJsonValue qrCode = object.value(QStringLiteral("qrCode"));
     const bool isSwitch = object.value(QStringLiteral("landscape")).isBool() &&
                           object.value(QStringLiteral("answerKey")).isBool() &&
                           object.value(QStringLiteral("numbered")).isBool() &&
                           (columnForm.isUndefined() || columnForm.isBool()) &&
-                          (largePrint.isUndefined() || largePrint.isBool());
+                          (largePrint.isUndefined() || largePrint.isBool()) &&
+                          (qrCode.isUndefined() || qrCode.isBool());
     if (paper == std::end(PaperNames) || !margin.isDouble() ||
         margin.toDouble() < CPaper::MinMarginMillimetres ||
         margin.toDouble() > CPaper::MaxMarginMillimetres || !copies || !isSwitch) {
@@ -326,10 +338,54 @@ std::optional<CPageOptions> PageOptionsFromJson(const QJsonObject& object) {
     options.SetCopies(*copies);
     options.SetIsColumnForm(columnForm.toBool());
     options.SetIsLargePrint(largePrint.toBool());
+    options.SetIsQrCode(qrCode.toBool());
     if (!ReadHeaderFields(object.value(QStringLiteral("headerFields")), options)) {
         return std::nullopt;
     }
     return options;
+}
+
+QJsonObject PrintedSheetToJson(const CPrintedSheet& sheet) {
+    return {{QStringLiteral("when"), sheet.strWhen},
+            {QStringLiteral("title"), sheet.strTitle},
+            {QStringLiteral("codes"), QJsonArray::fromStringList(sheet.codes)},
+            {QStringLiteral("qrText"), sheet.strQrText}};
+}
+
+std::optional<CPrintedSheet> PrintedSheetFromJson(const QJsonObject& object) {
+    const QJsonValue codes = object.value(QStringLiteral("codes"));
+    CPrintedSheet sheet{object.value(QStringLiteral("when")).toString(),
+                        object.value(QStringLiteral("title")).toString(),
+                        {},
+                        object.value(QStringLiteral("qrText")).toString()};
+    if (!object.value(QStringLiteral("when")).isString() ||
+        !object.value(QStringLiteral("title")).isString() ||
+        !object.value(QStringLiteral("qrText")).isString() || !codes.isArray() ||
+        codes.toArray().isEmpty() || codes.toArray().size() > CPageOptions::MaxCopies) {
+        return std::nullopt;
+    }
+    for (const QJsonValue code : codes.toArray()) {
+        if (!code.isString()) {
+            return std::nullopt;
+        }
+        sheet.codes.append(code.toString());
+    }
+    return sheet;
+}
+
+std::optional<std::vector<CPrintedSheet>> PrintedSheetsFromJson(const QJsonObject& object) {
+    if (!object.value(QStringLiteral("sheets")).isArray()) {
+        return std::nullopt;
+    }
+    std::vector<CPrintedSheet> sheets;
+    for (const QJsonValue value : object.value(QStringLiteral("sheets")).toArray()) {
+        auto sheet = PrintedSheetFromJson(value.toObject());
+        if (!sheet) {
+            return std::nullopt;
+        }
+        sheets.push_back(std::move(*sheet));
+    }
+    return sheets;
 }
 
 // The file's bytes when it is a regular file within its size.
@@ -503,12 +559,37 @@ QByteArray PageOptionsFileBytes(const CPageOptions& options) {
          {QStringLiteral("copies"), options.Copies()},
          {QStringLiteral("columnForm"), options.IsColumnForm()},
          {QStringLiteral("largePrint"), options.IsLargePrint()},
+         {QStringLiteral("qrCode"), options.IsQrCode()},
          {QStringLiteral("headerFields"), HeaderFieldsToJson(options)}});
 }
 
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options,
                           QString& strMessage) {
     return WriteDocument(strPath, PageOptionsFileBytes(options), strMessage);
+}
+
+std::optional<std::vector<CPrintedSheet>>
+ReadPrintedSheetsFile(const QString& strPath, QString& strMessage, EReadFault& fault) {
+    const auto bytes = ReadBytes(strPath, PrintedSheetsFile, strMessage, fault);
+    const auto object = bytes
+                            ? DocumentObject(*bytes, strPath, PrintedSheetsFile, strMessage, fault)
+                            : std::nullopt;
+    if (!object || !IsWithinBound(*object, QStringLiteral("sheets"), MaxPrintedSheets,
+                                  u"文件“%1”里有 %2 份试卷的记录，超过了 %3 份的上限，没有打开。",
+                                  strPath, strMessage, fault)) {
+        return std::nullopt;
+    }
+    return Checked(PrintedSheetsFromJson(*object), strPath, PrintedSheetsFile, strMessage, fault);
+}
+
+bool WritePrintedSheetsFile(const QString& strPath, const std::vector<CPrintedSheet>& sheets,
+                            QString& strMessage) {
+    QJsonArray list;
+    for (const CPrintedSheet& sheet : sheets) {
+        list.append(PrintedSheetToJson(sheet));
+    }
+    return WriteDocument(
+        strPath, DocumentBytes(PrintedSheetsFile, {{QStringLiteral("sheets"), list}}), strMessage);
 }
 
 std::optional<CLastPanels> ReadPanelFile(const QString& strPath, QString& strMessage,

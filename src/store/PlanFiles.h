@@ -5,10 +5,15 @@
 #include "worksheet/CSheetPlan.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace kelvo {
 
@@ -19,7 +24,11 @@ namespace kelvo {
 //   {"format": "kelvo-kinds", "version": 1, "kinds": [KIND, …]}
 //   {"format": "kelvo-panel", "version": 1, "kind": KIND, "sectionCount": 20}
 //   {"format": "kelvo-page", "version": 1, "paper": "A4", "landscape": false,
-//    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1}
+//    "marginMillimetres": 15, "answerKey": true, "numbered": true, "copies": 1,
+//    "columnForm": false, "largePrint": false, "qrCode": true,
+//    "headerFields": ["姓名", …]}
+//   {"format": "kelvo-printed", "version": 1, "sheets": [{"when": "2026-12-09 08:30",
+//    "title": "…", "codes": ["7K3F-9Q2A", …], "qrText": "KELVO1:…"}, …]}
 //   KIND = {"title": "20以内的进位加法",
 //           "operands": [{"from": 1, "to": 20, "multipleOf": 1}, …],
 //           "operators": ["＋$$$", …], "result": {…}, "cbr": 1}
@@ -34,6 +43,7 @@ namespace kelvo {
 constexpr int PlanFileVersion = 1;
 constexpr std::size_t MaxPlanSections = 500;
 constexpr std::size_t MaxSavedKinds = 5000;
+constexpr std::size_t MaxPrintedSheets = 200;
 
 enum class EReadFault { None, Missing, Unusable, Newer };
 
@@ -60,6 +70,19 @@ std::optional<CPageOptions> ReadPageOptionsFile(const QString& strPath, QString&
                                                 EReadFault& fault);
 bool WritePageOptionsFile(const QString& strPath, const CPageOptions& options, QString& strMessage);
 
+// A sheet Kelvo put on paper, newest first in the list: when, what it was,
+// the code of each copy and the text that makes the whole of it again.
+struct CPrintedSheet {
+    QString strWhen;
+    QString strTitle;
+    QStringList codes;
+    QString strQrText;
+};
+std::optional<std::vector<CPrintedSheet>>
+ReadPrintedSheetsFile(const QString& strPath, QString& strMessage, EReadFault& fault);
+bool WritePrintedSheetsFile(const QString& strPath, const std::vector<CPrintedSheet>& sheets,
+                            QString& strMessage);
+
 // The same readers and writers over bytes in memory; `strPath` only names
 // the file in the message.
 std::optional<CSheetPlan> PlanFromBytes(const QByteArray& bytes, const QString& strPath,
@@ -71,5 +94,10 @@ std::optional<CPageOptions> PageOptionsFromBytes(const QByteArray& bytes, const 
 QByteArray PlanFileBytes(const CSheetPlan& plan);
 QByteArray KindsFileBytes(const CSavedKinds& kinds);
 QByteArray PageOptionsFileBytes(const CPageOptions& options);
+
+// A kind as KIND above, and back (its title may be empty); nothing for a
+// damaged one.
+QJsonObject KindToJson(const CQuestionData& kind);
+std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value);
 
 } // namespace kelvo

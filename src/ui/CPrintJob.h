@@ -20,6 +20,7 @@ public:
     CPrintJob& operator=(const CPrintJob&) = delete;
 
     CSheetPrint& Print() { return m_print; }
+    const std::vector<CSheet>& Copies() const { return m_print.Copies(); }
     const QFont& Font() const { return m_font; }
 
 private:

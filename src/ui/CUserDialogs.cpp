@@ -2,6 +2,7 @@
 
 #include "printing/CPagePreview.h"
 #include "ui/frmPageOptions.h"
+#include "ui/frmSheetCodes.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -50,6 +51,10 @@ void CSystemDialogs::RunPreview(CPagePreview& preview) {
 }
 
 bool CSystemDialogs::RunPageOptions(frmPageOptions& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CSystemDialogs::RunSheetCodes(frmSheetCodes& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -9,6 +9,7 @@ namespace kelvo {
 
 class CPagePreview;
 class frmPageOptions;
+class frmSheetCodes;
 
 // A file the user is asked for.
 struct CFileQuestion {
@@ -34,6 +35,8 @@ public:
     virtual void RunPreview(CPagePreview& preview) = 0;
     // True when the user took the options.
     virtual bool RunPageOptions(frmPageOptions& dialog) = 0;
+    // True when the user chose what to do with the code.
+    virtual bool RunSheetCodes(frmSheetCodes& dialog) = 0;
     // False when no program could open the address.
     virtual bool OpenUrl(const QUrl& url) = 0;
 };
@@ -51,6 +54,7 @@ public:
                     const QString& strSuggestion) override;
     void RunPreview(CPagePreview& preview) override;
     bool RunPageOptions(frmPageOptions& dialog) override;
+    bool RunSheetCodes(frmSheetCodes& dialog) override;
     bool OpenUrl(const QUrl& url) override;
 
 private:

@@ -3,13 +3,16 @@
 #include "printing/CPagePreview.h"
 #include "printing/PdfExport.h"
 #include "store/CStore.h"
+#include "store/SheetText.h"
 #include "ui/CPrintJob.h"
 #include "ui/CProgressFrame.h"
 #include "ui/CUserDialogs.h"
 #include "ui/CtrlsSettings.h"
 #include "ui/frmPageOptions.h"
 #include "worksheet/CSheetDocument.h"
+#include "worksheet/SheetCode.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -29,6 +32,27 @@ const char16_t* const TooWideForPdf =
     u"请减少列数或列间距后再导出。";
 const char16_t* const LayingOutCaption = u"正在排版";
 const char16_t* const CancelledPdf = u"已取消，没有保存 PDF 文件。";
+
+// The sheet as its code makes it again, with its copies.
+CSheetRecipe RecipeOf(const CPaperSheet& sheet) {
+    return {sheet.document.Sheet().seed, sheet.document.Plan(), sheet.document.DrawnColumns(),
+            sheet.layout, sheet.options};
+}
+
+// What the list of printed sheets calls the sheet: its kinds' titles, the
+// panel's own kind (which has none) as the question-type list calls it.
+QString SheetTitle(const CPaperSheet& sheet) {
+    const CSheetPlan& plan = sheet.document.Plan();
+    if (plan.Arrangement() == SheetArrangement::OneKind) {
+        const std::u16string& title = plan.Sections().front().kind->Title();
+        return title.empty() ? QString::fromUtf16(u"自定义题型") : QString::fromStdU16String(title);
+    }
+    QStringList titles;
+    for (const CSheetSection& section : plan.Sections()) {
+        titles.append(QString::fromStdU16String(section.kind->Title()));
+    }
+    return titles.join(QString::fromUtf16(u"、"));
+}
 
 QString PdfFileName(PrintedPages printed) {
     return QString::fromUtf16(printed == PrintedPages::Sheet ? u"口算练习.pdf" : u"听算答题纸.pdf");
@@ -50,26 +74,42 @@ QString CtrlsPaper::Restore() {
     return strNote;
 }
 
+CPaperSheet CtrlsPaper::ShownSheet() const {
+    return {m_document, *m_settings.OutputSettings(), m_options};
+}
+
 void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
     if (!m_document.HasSheet()) {
         m_output.setPlainText(QString::fromUtf16(NoSheetForPreview));
         return;
     }
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
+    const CPageOptions options = PreviewSheet(ShownSheet(), printed, dialogs);
+    // Landscape taken in the preview stays for the next sheet.
+    if (!(options == m_options)) {
+        Keep(options, dialogs);
+    }
+}
+
+CPageOptions CtrlsPaper::PreviewSheet(const CPaperSheet& sheet, PrintedPages printed,
+                                      CUserDialogs& dialogs) {
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(sheet, printed);
     if (!job) {
-        return;
+        return sheet.options;
     }
     CPagePreview preview(
         [&](const CPageOptions& options) -> const CPageLayout& {
             return job->Print().LayOut(options);
         },
-        [&] { return QString::fromStdU16String(job->Print().Note()); }, m_options, job->Font(),
+        [&] { return QString::fromStdU16String(job->Print().Note()); }, sheet.options, job->Font(),
         &m_window);
     dialogs.RunPreview(preview);
-    // Landscape taken in the preview stays for the next sheet.
-    if (!(preview.Options() == m_options)) {
-        Keep(preview.Options(), dialogs);
+    // The preview closes as accepted only once its pages went to the printer.
+    if (preview.Dialog().result() == QDialog::Accepted) {
+        if (const QString strNotKept = KeepPrinted(sheet, *job); !strNotKept.isEmpty()) {
+            dialogs.Tell(strNotKept);
+        }
     }
+    return preview.Options();
 }
 
 QString CExportedPdf::StatusText() const {
@@ -87,6 +127,11 @@ CExportedPdf CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& 
         m_output.setPlainText(QString::fromUtf16(NoSheetForPdf));
         return {};
     }
+    return ExportSheetPdf(ShownSheet(), printed, dialogs);
+}
+
+CExportedPdf CtrlsPaper::ExportSheetPdf(const CPaperSheet& sheet, PrintedPages printed,
+                                        CUserDialogs& dialogs) {
     QString strPath = dialogs.ChooseFile({true, QString::fromUtf16(u"导出PDF"),
                                           QDir(m_strPdfFolder).filePath(PdfFileName(printed)),
                                           QString::fromUtf16(u"PDF 文件 (*.pdf)")});
@@ -94,14 +139,14 @@ CExportedPdf CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& 
         return {};
     }
     m_strPdfFolder = QFileInfo(strPath).absolutePath();
-    const std::unique_ptr<CPrintJob> job = MakePrintJob(printed);
+    const std::unique_ptr<CPrintJob> job = MakePrintJob(sheet, printed);
     if (!job) {
         return {};
     }
     // The layout of a long job shows its progress, and its "取消" is heeded.
     m_progress.Begin(QString::fromUtf16(LayingOutCaption));
     PdfPaper paper = PdfPaper::AsChosen;
-    const CPageLayout& pages = job->Print().LayOutPdf(m_options, &m_progress, paper);
+    const CPageLayout& pages = job->Print().LayOutPdf(sheet.options, &m_progress, paper);
     m_progress.End();
     if (pages.IsCancelled()) {
         dialogs.Tell(QString::fromUtf16(CancelledPdf));
@@ -126,6 +171,9 @@ CExportedPdf CtrlsPaper::DoExportPdfClicked(PrintedPages printed, CUserDialogs& 
     if (const std::u16string shrink = pages.ShrinkNote(); !shrink.empty()) {
         notes.append(QString::fromStdU16String(shrink));
     }
+    if (const QString strNotKept = KeepPrinted(sheet, *job); !strNotKept.isEmpty()) {
+        notes.append(strNotKept);
+    }
     return {strPath, notes.join(u'\n')};
 }
 
@@ -136,16 +184,40 @@ void CtrlsPaper::DoPageOptionsClicked(CUserDialogs& dialogs) {
     }
 }
 
-std::unique_ptr<CPrintJob> CtrlsPaper::MakePrintJob(PrintedPages printed) {
+std::unique_ptr<CPrintJob> CtrlsPaper::MakePrintJob(const CPaperSheet& sheet,
+                                                    PrintedPages printed) {
     // Every pupil of a 听算 hears the same questions: one answer sheet serves all.
-    const int32_t copyCount = printed == PrintedPages::Sheet ? m_options.Copies() : 1;
+    const int32_t copyCount = printed == PrintedPages::Sheet ? sheet.options.Copies() : 1;
     m_progress.ForgetCancel();
-    std::vector<CSheet> copies = m_document.Copies(copyCount, &m_progress);
+    std::vector<CSheet> copies = sheet.document.Copies(copyCount, &m_progress);
     if (copies.empty()) {
         return nullptr;
     }
-    return std::make_unique<CPrintJob>(std::move(copies), *m_settings.OutputSettings(),
-                                       m_output.font(), printed);
+    auto job =
+        std::make_unique<CPrintJob>(std::move(copies), sheet.layout, m_output.font(), printed);
+    // Each copy's code makes that copy again, alone.
+    job->Print().SetQrText(
+        [recipe = RecipeOf(sheet)](uint64_t seed, const CPageOptions& options) mutable {
+            recipe.seed = seed;
+            recipe.options = options;
+            recipe.options.SetCopies(1);
+            return SheetQrText(recipe).toStdString();
+        });
+    return job;
+}
+
+QString CtrlsPaper::KeepPrinted(const CPaperSheet& sheet, const CPrintJob& job) {
+    CPrintedSheet printed{QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                          SheetTitle(sheet),
+                          {},
+                          SheetQrText(RecipeOf(sheet))};
+    for (const CSheet& copy : job.Copies()) {
+        printed.codes.append(QString::fromStdU16String(SheetCode(copy.seed)));
+    }
+    const QString strMessage = m_store.KeepPrintedSheet(printed);
+    return strMessage.isEmpty()
+               ? QString()
+               : QString::fromUtf16(u"这份试卷没有记入打印过的试卷列表：") + strMessage;
 }
 
 void CtrlsPaper::Keep(const CPageOptions& options, CUserDialogs& dialogs) {

@@ -28,11 +28,22 @@ struct CExportedPdf {
     QString strNote;
 };
 
+// A sheet on its way to paper: the document it was made in, the layout it is
+// shown in and the page options.
+struct CPaperSheet {
+    const CSheetDocument& document;
+    COutputSettings layout;
+    CPageOptions options;
+};
+
 // The main window's way to paper: "打印预览", "导出PDF" and "页面设置", for the
 // sheet and for the 听算 answer sheet of it. It holds the page options, kept
 // in the store. Copies are drawn and pages laid out as one job that shows its
 // progress and heeds its cancel; without a sheet the worksheet box says so. A
 // PDF is written only when every row fits the paper, upright or on its side.
+// Every page carries its copy's QR code (unless the options leave it off),
+// and every sheet exported or printed from the preview goes into the store's
+// list of printed sheets.
 class CtrlsPaper {
 public:
     CtrlsPaper(QWidget& window, const CSheetDocument& document, const CtrlsSettings& settings,
@@ -48,10 +59,20 @@ public:
     CExportedPdf DoExportPdfClicked(PrintedPages printed, CUserDialogs& dialogs);
     void DoPageOptionsClicked(CUserDialogs& dialogs);
 
+    // Any sheet, such as one made again from its code, as the main window's
+    // own: the preview gives back the options its pages have at the end.
+    CPageOptions PreviewSheet(const CPaperSheet& sheet, PrintedPages printed,
+                              CUserDialogs& dialogs);
+    CExportedPdf ExportSheetPdf(const CPaperSheet& sheet, PrintedPages printed,
+                                CUserDialogs& dialogs);
+
 private:
+    CPaperSheet ShownSheet() const;
     // The copies of the sheet, the first as shown and the others drawn anew;
     // none when the user cancelled.
-    std::unique_ptr<CPrintJob> MakePrintJob(PrintedPages printed);
+    std::unique_ptr<CPrintJob> MakePrintJob(const CPaperSheet& sheet, PrintedPages printed);
+    // Why the exported sheet did not go into the list; empty when it did.
+    QString KeepPrinted(const CPaperSheet& sheet, const CPrintJob& job);
     void Keep(const CPageOptions& options, CUserDialogs& dialogs);
 
     QWidget& m_window;

@@ -53,6 +53,7 @@ frmMain::frmMain(QString strSettingsPath, QString strHistoryPath, QWidget* paren
     m_store = std::make_unique<CStore>(strSettingsPath, std::move(strHistoryPath));
     m_paper = std::make_unique<CtrlsPaper>(*this, m_document, *m_ctrlsSettings, *m_ui.txtOutput,
                                            *m_store, *m_progress);
+    m_sheetCodes = std::make_unique<CtrlsSheetCodes>(*this, *m_paper, *m_store, *m_progress);
     m_ctrlsQuestionTypes = std::make_unique<CtrlsQuestionTypes>(
         m_ui.cboPresetTerm, m_ui.cboQuestionType, m_precreatedQuestions, m_store->KindsFile());
     ConnectPanel();
@@ -160,6 +161,8 @@ void frmMain::ConnectCommands() {
     OnClickedRunJob(m_ui.cmdExportPdf, [this] {
         ShowExported(m_paper->DoExportPdfClicked(PrintedPages::Sheet, *m_dialogs));
     });
+    OnClickedRunJob(m_ui.cmdRemake,
+                    [this] { ShowExported(m_sheetCodes->DoRemakeClicked(*m_dialogs)); });
     OnClicked(m_ui.cmdListening, [this] { OpenListening(); });
     OnClicked(m_ui.cmdPageOptions, [this] { m_paper->DoPageOptionsClicked(*m_dialogs); });
     connect(m_ui.cmdExitMain, &QPushButton::clicked, this, &QWidget::close);

@@ -22,6 +22,7 @@
 #include "ui/CtrlsPlan.h"
 #include "ui/CtrlsQuestionTypes.h"
 #include "ui/CtrlsSettings.h"
+#include "ui/CtrlsSheetCodes.h"
 #include "ui/frmMainUi.h"
 #include "widgets/ErrorBoundary.h"
 #include "worksheet/CSheetDocument.h"
@@ -155,6 +156,7 @@ private:
     // The sheet of the last Create: of the panel's kind, or of the plan.
     CSheetDocument m_document;
     std::unique_ptr<CtrlsPaper> m_paper;
+    std::unique_ptr<CtrlsSheetCodes> m_sheetCodes;
     QString m_strWorksheet;
     // The PDF file the status line offers to open.
     QString m_strExportedPath;

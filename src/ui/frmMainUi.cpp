@@ -300,6 +300,7 @@ void frmMainUi::SetupUi(QWidget* form) {
     cmdPrint = Named(new QPushButton(Text(u"输出打印"), form), QStringLiteral("cmdPrint"));
     cmdPreview = Named(new QPushButton(Text(u"打印预览"), form), QStringLiteral("cmdPreview"));
     cmdExportPdf = Named(new QPushButton(Text(u"导出PDF"), form), QStringLiteral("cmdExportPdf"));
+    cmdRemake = Named(new QPushButton(Text(u"按编号重做"), form), QStringLiteral("cmdRemake"));
     cmdListening = Named(new QPushButton(Text(u"听算"), form), QStringLiteral("cmdListening"));
     cmdPageOptions =
         Named(new QPushButton(Text(u"页面设置..."), form), QStringLiteral("cmdPageOptions"));
@@ -307,7 +308,7 @@ void frmMainUi::SetupUi(QWidget* form) {
     cmdExitMain = Named(new QPushButton(Text(u"退出"), form), QStringLiteral("cmdExitMain"));
     auto* buttonColumn = new QVBoxLayout;
     for (QPushButton* button : {cmdCreate, cmdTraining, cmdPrint, cmdPreview, cmdExportPdf,
-                                cmdListening, cmdPageOptions, cmdHelp, cmdExitMain}) {
+                                cmdRemake, cmdListening, cmdPageOptions, cmdHelp, cmdExitMain}) {
         button->setMinimumSize(120, 32);
         buttonColumn->addWidget(button);
     }

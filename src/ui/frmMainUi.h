@@ -81,6 +81,7 @@ struct frmMainUi {
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdExportPdf = nullptr;
+    QPushButton* cmdRemake = nullptr;
     QPushButton* cmdListening = nullptr;
     QPushButton* cmdPageOptions = nullptr;
     QPushButton* cmdCreate = nullptr;

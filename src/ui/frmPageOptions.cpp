@@ -70,6 +70,10 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     chkColumnForm->setToolTip(Text(u"两个数的算式列成竖式；三个数、四个数的算式仍写在一行上"));
     chkLargePrint = Named(new QCheckBox(Text(u"大字（一二年级）"), this), "chkLargePrint");
     chkLargePrint->setChecked(options.IsLargePrint());
+    chkQrCode = Named(new QCheckBox(Text(u"页脚印二维码"), this), "chkQrCode");
+    chkQrCode->setChecked(options.IsQrCode());
+    chkQrCode->setToolTip(
+        Text(u"二维码记下了这份试卷，用“按编号重做”能在任何电脑上重新做出试卷和答案"));
     chkLargePrint->setToolTip(
         Text(u"题目至少用 16 磅字，方框至少 8 毫米见方；题目超过半页时，各行拉开铺满整页"));
 
@@ -93,6 +97,7 @@ frmPageOptions::frmPageOptions(const CPageOptions& options, QWidget* owner) : QD
     form->addRow(chkNumbered);
     form->addRow(chkColumnForm);
     form->addRow(chkLargePrint);
+    form->addRow(chkQrCode);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(Text(u"确定"));
     buttons->button(QDialogButtonBox::Cancel)->setText(Text(u"取消"));
@@ -114,6 +119,7 @@ CPageOptions frmPageOptions::Options() const {
     options.SetIsNumbered(chkNumbered->isChecked());
     options.SetIsColumnForm(chkColumnForm->isChecked());
     options.SetIsLargePrint(chkLargePrint->isChecked());
+    options.SetIsQrCode(chkQrCode->isChecked());
     for (size_t field = 0; field < chkHeaderFields.size(); ++field) {
         options.SetHasHeaderField(field, chkHeaderFields[field]->isChecked());
     }

@@ -29,6 +29,7 @@ public:
     QCheckBox* chkNumbered = nullptr;
     QCheckBox* chkColumnForm = nullptr;
     QCheckBox* chkLargePrint = nullptr;
+    QCheckBox* chkQrCode = nullptr;
     // In the order of CPageOptions::HeaderFieldNames.
     std::array<QCheckBox*, CPageOptions::HeaderFieldNames.size()> chkHeaderFields{};
     QSpinBox* txtCopies = nullptr;

@@ -8,10 +8,16 @@ namespace kelvo {
 
 CShownSheet CSheetDocument::Create(const CSheetPlan& plan, const COutputSettings& layout,
                                    CAdmittedCounts& counts, CInfoReceiver* receiver) {
+    return Remake(plan, layout.ColumnCount(), DrawSeed(), layout, counts, receiver);
+}
+
+CShownSheet CSheetDocument::Remake(const CSheetPlan& plan, int32_t drawnColumns, uint64_t seed,
+                                   const COutputSettings& layout, CAdmittedCounts& counts,
+                                   CInfoReceiver* receiver) {
     Clear();
     m_plan = plan;
-    m_columns = layout.ColumnCount();
-    m_sheet = DrawSheet(m_plan, m_columns, DrawSeed(), &counts, receiver);
+    m_columns = drawnColumns;
+    m_sheet = DrawSheet(m_plan, m_columns, seed, &counts, receiver);
     return {FormatSheet(m_sheet, layout, receiver), m_sheet.HasQuestions(), m_sheet.statusLine,
             m_sheet.repetitionWarning};
 }

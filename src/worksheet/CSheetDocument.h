@@ -44,6 +44,11 @@ public:
     // progress and may cancel.
     CShownSheet Create(const CSheetPlan& plan, const COutputSettings& layout,
                        CAdmittedCounts& counts, CInfoReceiver* receiver);
+    // As Create, the questions drawn from the seed for rows of drawnColumns:
+    // a sheet made again from its code.
+    CShownSheet Remake(const CSheetPlan& plan, int32_t drawnColumns, uint64_t seed,
+                       const COutputSettings& layout, CAdmittedCounts& counts,
+                       CInfoReceiver* receiver);
     // The last sheet under the layout; nothing without one.
     CShownSheet Show(const COutputSettings& layout, CInfoReceiver* receiver) const;
     // Forgets the last sheet.
@@ -51,6 +56,9 @@ public:
 
     bool HasSheet() const { return m_sheet.HasQuestions(); }
     const CSheet& Sheet() const { return m_sheet; }
+    // What the sheet was made from, to make it again.
+    const CSheetPlan& Plan() const { return m_plan; }
+    int32_t DrawnColumns() const { return m_columns; }
     // The sheet as it was made and count − 1 more drawn anew; none when the
     // receiver cancels or a copy finds no questions.
     std::vector<CSheet> Copies(int32_t count, CInfoReceiver* receiver) const;

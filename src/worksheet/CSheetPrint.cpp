@@ -12,10 +12,11 @@ CSheetPrint::CSheetPrint(std::vector<CSheet> copies, const COutputSettings& layo
 const CPageLayout& CSheetPrint::LayOut(const CPageOptions& options, const CInfoReceiver* receiver) {
     m_pages.reset();
     if (m_printed == PrintedPages::Sheet) {
-        m_pages.emplace(LayOutPages(m_copies, m_layout, options, m_measure, m_pointSize, receiver));
-    } else {
         m_pages.emplace(
-            LayOutAnswerSheet(m_copies, m_layout, options, m_measure, m_pointSize, receiver));
+            LayOutPages(m_copies, m_layout, options, m_measure, m_pointSize, receiver, m_qrText));
+    } else {
+        m_pages.emplace(LayOutAnswerSheet(m_copies, m_layout, options, m_measure, m_pointSize,
+                                          receiver, m_qrText));
     }
     return *m_pages;
 }

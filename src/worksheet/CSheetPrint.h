@@ -2,6 +2,7 @@
 
 #include "output/CPageLayout.h"
 #include "worksheet/Sheet.h"
+#include "worksheet/SheetPages.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +34,10 @@ public:
     CSheetPrint(std::vector<CSheet> copies, const COutputSettings& layout, PrintedPages printed,
                 const CTextMeasure& measure, double pointSize);
 
+    const std::vector<CSheet>& Copies() const { return m_copies; }
+    // The pages laid out from now on carry the QR codes of the maker.
+    void SetQrText(QrTextMaker maker) { m_qrText = std::move(maker); }
+
     // Valid until the next call; the receiver (may be nullptr) can cancel it.
     const CPageLayout& LayOut(const CPageOptions& options, const CInfoReceiver* receiver = nullptr);
     // The pages of a PDF: a sheet too wide for upright paper goes on its side
@@ -49,6 +54,7 @@ private:
     PrintedPages m_printed;
     const CTextMeasure& m_measure;
     double m_pointSize;
+    QrTextMaker m_qrText;
     std::optional<CPageLayout> m_pages;
 };
 

@@ -68,7 +68,7 @@ bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
 
 CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& layout,
                    const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                   SheetCells cells, const CInfoReceiver* receiver) {
+                   SheetCells cells, const CInfoReceiver* receiver, const QrTextMaker& qrText) {
     std::vector<CPrintSection> sections;
     std::vector<CPrintCopy> printCopies;
     if (!copies.empty() && copies.front().HasQuestions()) {
@@ -82,6 +82,9 @@ CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& lay
         for (const CSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
             printCopy.code = SheetCode(copy.seed);
+            if (qrText && options.IsQrCode()) {
+                printCopy.qrText = qrText(copy.seed, options);
+            }
             for (const CSheetPart& part : copy.parts) {
                 printCopy.sections.push_back(Questions(part.questionSet));
             }
@@ -102,15 +105,17 @@ CPageOptions AnswerSheetOptions(CPageOptions options) {
 
 CPageLayout LayOutPages(const std::vector<CSheet>& copies, const COutputSettings& layout,
                         const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                        const CInfoReceiver* receiver) {
-    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver);
+                        const CInfoReceiver* receiver, const QrTextMaker& qrText) {
+    return LayOut(copies, layout, options, measure, pointSize, SheetCells::Questions, receiver,
+                  qrText);
 }
 
 CPageLayout LayOutAnswerSheet(const std::vector<CSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options, const CTextMeasure& measure,
-                              double pointSize, const CInfoReceiver* receiver) {
+                              double pointSize, const CInfoReceiver* receiver,
+                              const QrTextMaker& qrText) {
     return LayOut(copies, layout, AnswerSheetOptions(options), measure, pointSize,
-                  SheetCells::AnswerBoxes, receiver);
+                  SheetCells::AnswerBoxes, receiver, qrText);
 }
 
 std::u16string ColumnFormNote(const std::vector<CSheet>& copies, const COutputSettings& layout,

@@ -9,6 +9,8 @@
 #include "output/CPageLayout.h"
 #include "worksheet/Sheet.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,19 +19,24 @@ namespace kelvo {
 class CInfoReceiver;
 class CTextMeasure;
 
+// The text of the QR code on the pages of the copy drawn from the seed, laid
+// out with the options; empty for none.
+using QrTextMaker = std::function<std::string(uint64_t seed, const CPageOptions& options)>;
+
 // Every question the sheet shows, each part under its heading. The copies
 // and the measure must outlive the pages; the receiver (may be nullptr) can
-// cancel the layout.
+// cancel the layout. Without a QR text maker the pages have no QR code.
 CPageLayout LayOutPages(const std::vector<CSheet>& copies, const COutputSettings& layout,
                         const CPageOptions& options, const CTextMeasure& measure, double pointSize,
-                        const CInfoReceiver* receiver = nullptr);
+                        const CInfoReceiver* receiver = nullptr, const QrTextMaker& qrText = {});
 
 // The 听算 answer sheet of the same copies: in place of each question only its
 // number and a box for the answer (the key, when asked, has the answers in the
 // boxes), the questions numbered and on one line whatever the options say.
 CPageLayout LayOutAnswerSheet(const std::vector<CSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options, const CTextMeasure& measure,
-                              double pointSize, const CInfoReceiver* receiver = nullptr);
+                              double pointSize, const CInfoReceiver* receiver = nullptr,
+                              const QrTextMaker& qrText = {});
 
 // With "竖式", what the preview says when some questions stay on one line
 // (three or four operands); empty otherwise.

@@ -84,7 +84,7 @@ struct Fixture {
         }
         std::vector<CPrintCopy> printCopies;
         for (size_t copy = 0; copy < questions.size(); ++copy) {
-            printCopies.push_back({{{&questions[copy], &blanks[copy]}}, {}});
+            printCopies.push_back({{{&questions[copy], &blanks[copy]}}, {}, {}});
         }
         std::vector<CPrintSection> sections{
             {u"", count, CLineCellMaker::Factory(measure, Lengths, sheet.fill, 0)}};

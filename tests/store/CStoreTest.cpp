@@ -55,5 +55,44 @@ TEST(StoreTest, WhatOneRunKeepsTheNextTakesBackAndARunBesideItLeavesAlone) {
     EXPECT_TRUE(restoredOptions.content == options);
 }
 
+// The list of printed sheets keeps the newest 200, newest first; a damaged
+// list is set aside, said once, and a new one begun.
+TEST(StoreTest, ThePrintedSheetsKeepTheNewestAndADamagedListMakesWayForANewOne) {
+    QTemporaryDir folder;
+    CStore store(folder.filePath(QStringLiteral("Kelvo.ini")),
+                 folder.filePath(QStringLiteral("KelvoHistory.sqlite")));
+    for (int k = 0; k < static_cast<int>(MaxPrintedSheets) + 2; ++k) {
+        const QString strCode = QStringLiteral("0000-%1").arg(k, 4, 10, QLatin1Char('0'));
+        ASSERT_TRUE(store
+                        .KeepPrintedSheet({QStringLiteral("2026-12-09 08:30"),
+                                           QStringLiteral("甲"),
+                                           {strCode, QStringLiteral("ZZZZ-ZZZZ")},
+                                           QStringLiteral("KELVO1:") + strCode})
+                        .isEmpty());
+    }
+    const auto sheets = store.PrintedSheets().content;
+    ASSERT_TRUE(sheets);
+    ASSERT_EQ(sheets->size(), MaxPrintedSheets);
+    EXPECT_EQ(sheets->front().codes,
+              QStringList({QStringLiteral("0000-0201"), QStringLiteral("ZZZZ-ZZZZ")}));
+    EXPECT_EQ(sheets->back().strQrText, QStringLiteral("KELVO1:0000-0002"));
+
+    QFile file(folder.filePath(QStringLiteral("KelvoSheets.json")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"format": "kelvo-printed", "version": 1, "sheets": [{"when": "x"}]})");
+    file.close();
+    const auto damaged = store.PrintedSheets();
+    EXPECT_FALSE(damaged.content);
+    EXPECT_TRUE(damaged.strNote.contains(QString::fromUtf16(u"打印过的试卷列表没有恢复")))
+        << damaged.strNote.toStdString();
+    EXPECT_TRUE(
+        store
+            .KeepPrintedSheet(
+                {QStringLiteral("x"), QStringLiteral("乙"), {QStringLiteral("0000-0001")}, {}})
+            .isEmpty());
+    ASSERT_TRUE(store.PrintedSheets().content);
+    EXPECT_EQ(store.PrintedSheets().content->size(), 1U);
+}
+
 } // namespace
 } // namespace kelvo

@@ -141,10 +141,11 @@ TEST_F(ColumnFormPdfTest, ColumnFormIsKeptWithThePageOptions) {
     file.close();
     window = MakeWindow();
     EXPECT_EQ(window->PageOptions().Paper().Size(), PaperSize::A5);
-    // Kept before column form, large print and the header: none of them.
+    // Kept before column form, large print, the header and the QR code: none of them.
     EXPECT_FALSE(window->PageOptions().IsColumnForm());
     EXPECT_FALSE(window->PageOptions().IsLargePrint());
     EXPECT_FALSE(window->PageOptions().HasHeader());
+    EXPECT_FALSE(window->PageOptions().IsQrCode());
 }
 
 TEST_F(ColumnFormPdfTest, ThePreviewNotesQuestionsThatStayOnOneLine) {

@@ -29,6 +29,9 @@ public:
     bool RunPageOptions(frmPageOptions& dialog) override {
         return onPageOptions && onPageOptions(dialog);
     }
+    bool RunSheetCodes(frmSheetCodes& dialog) override {
+        return onSheetCodes && onSheetCodes(dialog);
+    }
     bool OpenUrl(const QUrl& url) override {
         openedUrls.push_back(url);
         return urlsOpen;
@@ -39,6 +42,8 @@ public:
     std::function<void(CPagePreview&)> onPreview;
     // True: the user took the options.
     std::function<bool(frmPageOptions&)> onPageOptions;
+    // True: the user chose what to do with the code.
+    std::function<bool(frmSheetCodes&)> onSheetCodes;
     bool urlsOpen = true;
 
     std::vector<QString> told;

@@ -84,6 +84,52 @@ TEST(SheetCodeTest, ASeedMakesTheSameSheetAgain) {
     }
 }
 
+// Each copy's QR code stands in the lower right corner of every page of it and
+// of its key, its code to its left, and no row comes down to it, also where
+// large print spreads the rows down the page; without the switch the rows
+// take the room back.
+TEST(SheetCodeTest, TheQrCodeTakesACornerNoRowReaches) {
+    CSheetPlan plan = CSheetPlan::OfOneKind(MakeKind({{1, 9}, {1, 9}}, {u"＋$$$"}, {10, 18}), 240);
+    COutputSettings layout;
+    layout.SetRowCount(60);
+    layout.SetColumnCount(4);
+    CSheetDocument document;
+    CAdmittedCounts counts;
+    document.Create(plan, layout, counts, nullptr);
+    const std::vector<CSheet> copies = document.Copies(2, nullptr);
+    const CFixedWidthMeasure measure;
+    const QrTextMaker qrText = [](uint64_t seed, const CPageOptions&) {
+        return "K" + std::to_string(seed);
+    };
+    for (const bool isLargePrint : {false, true}) {
+        CPageOptions options;
+        options.SetIsLargePrint(isLargePrint);
+        const CPageLayout pages =
+            LayOutPages(copies, layout, options, measure, 12, nullptr, qrText);
+        ASSERT_GT(pages.PagesPerCopy(), 1);
+        const CPaper& paper = options.Paper();
+        for (int32_t index = 1; index <= pages.PageCount(); ++index) {
+            const CPage page = pages.Page(index);
+            const CPageQrCode& qr = page.qrCode;
+            EXPECT_EQ(qr.text,
+                      "K" + std::to_string(copies[static_cast<size_t>(page.copy - 1)].seed));
+            EXPECT_DOUBLE_EQ(qr.side, CPageLayout::QrCodeMillimetres * CPaper::PointsPerMillimetre);
+            EXPECT_DOUBLE_EQ(qr.x + qr.side, paper.Width() - paper.Margin());
+            EXPECT_DOUBLE_EQ(qr.y + qr.side, paper.Height() - paper.Margin());
+            for (const CPlacedCell& placed : page.cells) {
+                ASSERT_LT(placed.y + placed.cell.height, qr.y) << index;
+            }
+            const CPageLine& code = page.lines.back();
+            EXPECT_LT(code.x + measure.TextWidth(code.text, code.pointSize), qr.x);
+        }
+        options.SetIsQrCode(false);
+        const CPageLayout without =
+            LayOutPages(copies, layout, options, measure, 12, nullptr, qrText);
+        EXPECT_TRUE(without.Page(1).qrCode.text.empty());
+        EXPECT_GT(without.Page(1).cells.size(), pages.Page(1).cells.size());
+    }
+}
+
 // The test starts itself again through Linux's /proc/self/exe.
 #ifndef _WIN32
 // A mixed sheet of three kinds, fill-in, from one seed, as UTF-8.
