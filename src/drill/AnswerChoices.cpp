@@ -1,5 +1,6 @@
 #include "drill/AnswerChoices.h"
 
+#include "drill/FormAnswers.h"
 #include "drill/TypicalSlip.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
@@ -7,6 +8,7 @@
 #include "number/CValueLimit.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kelvo {
 namespace {
@@ -34,9 +36,9 @@ int32_t DrawWrongAnswer(int32_t iResult, int32_t iMultiple) {
 // The right answer comes first four times in ten.
 AnswerChoices Ordered(int32_t iResult, int32_t iWrong) {
     if (RandomFloor(10, 1) < 5) {
-        return {{iResult, iWrong}, {-1, -1}, 0};
+        return {{iResult, iWrong}, {-1, -1}, 0, {}};
     }
-    return {{iWrong, iResult}, {-1, -1}, 1};
+    return {{iWrong, iResult}, {-1, -1}, 1, {}};
 }
 
 AnswerChoices WithRemainders(AnswerChoices choices, int32_t right, int32_t wrong) {
@@ -49,6 +51,9 @@ AnswerChoices WithRemainders(AnswerChoices choices, int32_t right, int32_t wrong
 } // namespace
 
 CAnswer AnswerChoices::Answer(size_t index) const {
+    if (!Signs.at(index).empty()) {
+        return CAnswer::Signs(Signs[index]);
+    }
     const int32_t remainder = Remainders.at(index);
     return {Values.at(index), remainder >= 0 ? std::optional(remainder) : std::nullopt};
 }
@@ -69,6 +74,9 @@ AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
 }
 
 AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& limit) {
+    if (auto choices = FormChoices(question, false)) {
+        return *std::move(choices);
+    }
     const AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
     if (!question.HasRemainder()) {
         return choices;
@@ -77,6 +85,9 @@ AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& l
 }
 
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit) {
+    if (auto choices = FormChoices(question, true)) {
+        return *std::move(choices);
+    }
     if (question.HasRemainder()) {
         const int32_t divisor = question.OperandValues()[1][1];
         return WithRemainders(Ordered(question.ResultValue(), question.ResultValue() - 1),

@@ -19,9 +19,12 @@ struct AnswerChoices {
     // The remainder written after each value, -1 for a question without one.
     std::array<int32_t, 2> Remainders{-1, -1};
     int32_t RightIndex = 0;
+    // The signs of each choice of a comparison or an operator question;
+    // empty for numbers.
+    std::array<std::u16string, 2> Signs{};
 
     CAnswer Answer(size_t index) const;
-    // The choice as shown: "3", or "3……2" with a remainder.
+    // The choice as shown: "3", "3……2" with a remainder, or the signs.
     std::u16string Text(size_t index) const { return Answer(index).Text(); }
 };
 
@@ -30,13 +33,15 @@ struct AnswerChoices {
 // to iResult. The right answer comes first four times in ten.
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit);
 // As above for the question's result; with a remainder both choices carry the
-// question's remainder.
+// question's remainder. A question of another form than "计算" has the
+// choices of its form (FormChoices).
 AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& limit);
 
 // Choices that teach: the wrong answer is the question's typical slip when it
 // has one in the limit (TypicalSlip), else as MakeAnswerChoices draws it. With
 // a remainder the slip is the quotient one too small, which leaves a remainder
-// not smaller than the divisor (17÷5: 2……7 beside 3……2).
+// not smaller than the divisor (17÷5: 2……7 beside 3……2). The forms have
+// teaching choices of their own (FormChoices).
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit);
 
 } // namespace kelvo

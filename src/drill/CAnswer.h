@@ -8,25 +8,33 @@ namespace kelvo {
 
 class CExprValue;
 
-// An answer as the child gives it, typed or chosen: a whole number, or for a
-// division with a remainder its quotient and its remainder ("3……2").
+// An answer as the child gives it, typed or chosen: a whole number, for a
+// division with a remainder its quotient and its remainder ("3……2"), or for a
+// comparison or an operator question the signs written into its circles ("＞",
+// "＋×").
 struct CAnswer {
     // A whole number is an answer as it stands.
     CAnswer(int32_t iValue, std::optional<int32_t> remainder = std::nullopt)
         : value(iValue), remainder(remainder) {}
 
-    // The question's right answer, with its remainder when it has one.
+    static CAnswer Signs(std::u16string signs);
+    // The question's right answer: the sign or operators for the forms that
+    // ask for them, the rounded calculation of an estimate, else the result
+    // with its remainder when it has one.
     static CAnswer RightFor(const CExprValue& question);
 
-    // "3", or "3……2".
+    bool IsSigns() const { return !signs.empty(); }
+    // "3", "3……2" or the signs.
     std::u16string Text() const;
     bool operator==(const CAnswer&) const = default;
 
-    // The whole number, or the quotient.
+    // The whole number, or the quotient; 0 for signs.
     int32_t value;
     // None for a whole number, and for a quotient given without its remainder,
     // which never counts as the right answer to a question with one.
     std::optional<int32_t> remainder;
+    // One sign per circle, left to right; empty for a number.
+    std::u16string signs;
 };
 
 } // namespace kelvo

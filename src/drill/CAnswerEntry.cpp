@@ -14,6 +14,9 @@ int32_t ValueOf(const std::string& digits) {
 } // namespace
 
 void CAnswerEntry::AddDigit(int32_t digit) {
+    if (!m_signs.empty()) {
+        return;
+    }
     std::string& digits = m_remainder ? *m_remainder : m_number;
     if (digit >= 0 && digit <= 9 && digits.size() < kMaxDigits) {
         digits += static_cast<char>('0' + digit);
@@ -26,8 +29,16 @@ void CAnswerEntry::StartRemainder() {
     }
 }
 
+void CAnswerEntry::AddSign(char16_t sign) {
+    if (m_number.empty() && m_signs.size() < kMaxDigits) {
+        m_signs += sign;
+    }
+}
+
 void CAnswerEntry::Backspace() {
-    if (m_remainder && m_remainder->empty()) {
+    if (!m_signs.empty()) {
+        m_signs.pop_back();
+    } else if (m_remainder && m_remainder->empty()) {
         m_remainder.reset();
     } else if (std::string& digits = m_remainder ? *m_remainder : m_number; !digits.empty()) {
         digits.pop_back();
@@ -37,9 +48,13 @@ void CAnswerEntry::Backspace() {
 void CAnswerEntry::Clear() {
     m_number.clear();
     m_remainder.reset();
+    m_signs.clear();
 }
 
 std::optional<CAnswer> CAnswerEntry::Answer() const {
+    if (!m_signs.empty()) {
+        return CAnswer::Signs(m_signs);
+    }
     if (m_number.empty()) {
         return std::nullopt;
     }

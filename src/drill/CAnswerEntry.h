@@ -9,7 +9,8 @@
 namespace kelvo {
 
 // The keys typed for one answer: the digits of the number and, after "余",
-// those of the remainder. "退格" takes back the last digit, and from an empty
+// those of the remainder; or for a comparison or an operator question its
+// signs. "退格" takes back the last digit or sign, and from an empty
 // remainder goes back to the number.
 class CAnswerEntry {
 public:
@@ -19,18 +20,22 @@ public:
     void AddDigit(int32_t digit);
     // Once, and only after the number's first digit.
     void StartRemainder();
+    // A sign (＞, ＋ …) into the next circle; never after a digit.
+    void AddSign(char16_t sign);
     void Backspace();
     void Clear();
 
-    // None until the number has a digit.
+    // None until the number has a digit or a sign is given.
     std::optional<CAnswer> Answer() const;
     const std::string& Number() const { return m_number; }
     // None before "余".
     const std::optional<std::string>& Remainder() const { return m_remainder; }
+    const std::u16string& Signs() const { return m_signs; }
 
 private:
     std::string m_number;
     std::optional<std::string> m_remainder;
+    std::u16string m_signs;
 };
 
 } // namespace kelvo

@@ -85,9 +85,9 @@ QVariant OptionalValue(const std::optional<int32_t>& value) {
 // The child's answer as the answers and missed_questions tables keep it: a
 // whole number as a number, as ever; a quotient with its remainder as the text
 // the child saw, "3……2", which SQLite keeps as text in the same column, so
-// files stay as they were and earlier Kelvos still open them.
+// files stay as they were and earlier Kelvos still open them; so are signs.
 QVariant AnswerValue(const std::optional<CAnswer>& answer) {
-    if (answer && answer->remainder) {
+    if (answer && (answer->remainder || answer->IsSigns())) {
         return QString::fromStdU16String(answer->Text());
     }
     return OptionalValue(answer ? std::optional(answer->value) : std::nullopt);
@@ -97,8 +97,50 @@ std::optional<int32_t> OptionalInt(const QVariant& value) {
     return value.isNull() ? std::nullopt : std::optional<int32_t>(value.toInt());
 }
 
+// The form of a question other than "计算" after its operands and
+// parentheses: "cmp=12" (compared with 12), "op", "est=10" or "est=100". A
+// question of "计算" has none, as every question had before the forms.
+QString FormText(const CExprValue& question) {
+    switch (question.Form()) {
+    case QuestionForm::Calculate:
+        return {};
+    case QuestionForm::Compare:
+        return QStringLiteral(" cmp=%1").arg(question.Comparand());
+    case QuestionForm::FillOperator:
+        return QStringLiteral(" op");
+    case QuestionForm::EstimateTens:
+    case QuestionForm::EstimateHundreds:
+        return QStringLiteral(" est=%1").arg(EstimateUnit(question.Form()));
+    }
+    return {};
+}
+
 QString OperandsText(const CExprValue& question) {
-    return QString::fromStdU16String(FactKey(question));
+    return QString::fromStdU16String(FactKey(question)) + FormText(question);
+}
+
+struct CFormRead {
+    QuestionForm form = QuestionForm::Calculate;
+    int32_t comparand = 0;
+};
+
+// The form FormText writes; none for another text.
+std::optional<CFormRead> FormFromText(const QString& strPart) {
+    if (strPart == QStringLiteral("op")) {
+        return CFormRead{QuestionForm::FillOperator, 0};
+    }
+    bool read = false;
+    if (strPart.startsWith(QStringLiteral("cmp="))) {
+        const int32_t comparand = strPart.mid(4).toInt(&read);
+        return read ? std::optional(CFormRead{QuestionForm::Compare, comparand}) : std::nullopt;
+    }
+    if (strPart == QStringLiteral("est=10")) {
+        return CFormRead{QuestionForm::EstimateTens, 0};
+    }
+    if (strPart == QStringLiteral("est=100")) {
+        return CFormRead{QuestionForm::EstimateHundreds, 0};
+    }
+    return std::nullopt;
 }
 
 // The "(1-2)" OperandsText writes; none for anything else or operands outside
@@ -121,7 +163,16 @@ std::optional<Parentheses> GroupFromText(const QString& strPart, size_t operandC
 std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, int32_t iAnswer) {
     std::vector<CExprValue::OperandValue> operands;
     std::optional<Parentheses> group;
-    for (const QString& part : strOperands.split(u' ', Qt::SkipEmptyParts)) {
+    QStringList parts = strOperands.split(u' ', Qt::SkipEmptyParts);
+    CFormRead form;
+    if (!parts.isEmpty() && parts.back().front().isLetter()) {
+        const std::optional<CFormRead> read = FormFromText(parts.takeLast());
+        if (!read) {
+            return nullptr;
+        }
+        form = *read;
+    }
+    for (const QString& part : parts) {
         if (group) {
             return nullptr;
         }
@@ -151,6 +202,8 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     if (group) {
         question->SetGrouping(*group);
     }
+    question->SetForm(form.form);
+    question->SetComparand(form.comparand);
     return question;
 }
 

@@ -1,5 +1,6 @@
 #include "training/CtrlsTraining.h"
 
+#include "drill/FormAnswers.h"
 #include "drill/KindFacts.h"
 #include "drill/SpeedTarget.h"
 #include "foundation/RandomSource.h"
@@ -254,7 +255,7 @@ void CtrlsTraining::DoSchoolYearChanged(int32_t index) {
 }
 
 void CtrlsTraining::DoDigitClicked(int32_t digit) {
-    if (IsTyping()) {
+    if (IsTyping() && CurrentSigns().empty()) {
         m_entry.AddDigit(digit);
         ShowEntry();
     }
@@ -272,6 +273,56 @@ void CtrlsTraining::DoBackspaceClicked() {
         m_entry.Backspace();
         ShowEntry();
     }
+}
+
+void CtrlsTraining::DoSignClicked(int32_t index) {
+    const std::u16string_view signs = CurrentSigns();
+    if (index >= 0 && static_cast<size_t>(index) < signs.size()) {
+        AddSign(signs[static_cast<size_t>(index)]);
+    }
+}
+
+void CtrlsTraining::DoSignKeyDown(char16_t key) {
+    const std::optional<char16_t> sign = SignOfKey(key);
+    if (sign && CurrentSigns().find(*sign) != std::u16string_view::npos) {
+        AddSign(*sign);
+    }
+}
+
+// The answer is given once every circle has its sign; Enter is not needed.
+void CtrlsTraining::AddSign(char16_t sign) {
+    const auto current = m_drill.Current();
+    if (!current) {
+        return;
+    }
+    m_entry.AddSign(sign);
+    if (m_entry.Signs().size() <
+        m_drill.Slots()[static_cast<size_t>(*current)].RightAnswer().signs.size()) {
+        ShowEntry();
+    } else {
+        DoEnterClicked();
+    }
+}
+
+std::u16string_view CtrlsTraining::CurrentSigns() const {
+    const auto current = m_drill.Current();
+    return current
+               ? AnswerSigns(*m_drill.Slots()[static_cast<size_t>(*current)].question.kept.question)
+               : std::u16string_view();
+}
+
+void CtrlsTraining::ShowSignKeys() {
+    const auto current = m_drill.Current();
+    const std::vector<CDrillSlot>& frames = m_drill.Slots();
+    const std::u16string_view signs = current ? CurrentSigns()
+                                      : frames.empty()
+                                          ? std::u16string_view()
+                                          : AnswerSigns(*frames.front().question.kept.question);
+    QStringList keys;
+    for (const char16_t sign : signs) {
+        keys.append(QChar(sign));
+    }
+    m_form.ShowSignKeys(keys);
 }
 
 void CtrlsTraining::DoEnterClicked() {
@@ -321,8 +372,13 @@ bool CtrlsTraining::IsCurrentWithRemainder() const {
 // "余" is a key only while the question typed for has a remainder.
 void CtrlsTraining::ShowEntry() {
     m_form.EnableRemainderKey(IsCurrentWithRemainder());
+    ShowSignKeys();
     const auto current = m_drill.Current();
     if (!current) {
+        return;
+    }
+    if (!CurrentSigns().empty()) {
+        m_form.ShowTyped(*current, QString::fromStdU16String(m_entry.Signs()));
         return;
     }
     const QString number = QString::fromStdString(m_entry.Number());
@@ -416,14 +472,15 @@ void CtrlsTraining::ShowSlots() {
     for (size_t k = 0; k < m_drill.Slots().size(); ++k) {
         ShowSlot(static_cast<int32_t>(k));
     }
+    ShowSignKeys();
 }
 
 void CtrlsTraining::ShowSlot(int32_t slot) {
     const CDrillSlot& frame = m_drill.Slots()[static_cast<size_t>(slot)];
     const CExprValue& value = *frame.question.kept.question;
-    const QString question = QString::fromStdU16String(value.LeftPartToString().ToString());
+    const QString question = QString::fromStdU16String(DrillQuestionText(value));
     if (m_drill.TakesTypedAnswers()) {
-        m_form.ShowTypedQuestion(slot, question, value.HasRemainder());
+        m_form.ShowTypedQuestion(slot, question, frame.RightAnswer().remainder.has_value());
     } else {
         m_form.ShowQuestion(slot, question,
                             {QString::fromStdU16String(frame.choices.Text(0)),

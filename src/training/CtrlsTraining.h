@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace kelvo {
@@ -19,8 +20,9 @@ class frmTraining;
 
 // Runs the drill on the training window: creates 30 questions of the main
 // window's kind, forwards the clicked choices or the typed answers (keypad or
-// keys, collected here until Enter; "余" between a quotient and its remainder)
-// to the drill, and grades it on
+// keys, collected here until Enter; "余" between a quotient and its remainder;
+// a comparison or an operator question answered by its sign keys once every
+// circle has its sign) to the drill, and grades it on
 // Finish (button, F key or the end of the countdown). The drill's rules are
 // CDrill's; this class asks it for every decision and tells the window what to
 // show. The mode options are locked during a drill. Every graded drill goes
@@ -59,6 +61,10 @@ public:
     // From the quotient to the remainder of a question that has one.
     void DoRemainderClicked();
     void DoBackspaceClicked();
+    // The sign key `index` of the current question's signs (ShowSignKeys).
+    void DoSignClicked(int32_t index);
+    // A key of the keyboard that types a sign: < > = + - * /.
+    void DoSignKeyDown(char16_t key);
     void DoEnterClicked();
     void DoTimered();
     void DoKeyDown(int32_t keyCode);
@@ -83,6 +89,13 @@ private:
     // The question and its answer choices or its empty answer place.
     void ShowSlot(int32_t slot);
     bool IsCurrentWithRemainder() const;
+    // The signs the current question is answered with; empty for a number
+    // and when no question waits.
+    std::u16string_view CurrentSigns() const;
+    void AddSign(char16_t sign);
+    // The sign keys of the question typed for, or of the first question
+    // before the start.
+    void ShowSignKeys();
     void ShowEntry();
     // The next question after a typed answer that counts.
     void GoOn(int32_t slot, const CAnswer& answer);

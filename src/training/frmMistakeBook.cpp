@@ -1,5 +1,6 @@
 #include "training/frmMistakeBook.h"
 
+#include "drill/FormAnswers.h"
 #include "store/CDrillHistory.h"
 
 #include <QHBoxLayout>
@@ -15,7 +16,7 @@ namespace {
 enum Column { QuestionColumn, AnswerColumn, MissedColumn, LastMissedColumn, ReviewColumn };
 
 QString QuestionText(const CBookEntry& entry) {
-    return QString::fromStdU16String(entry.kept.question->LeftPartToString().ToString());
+    return QString::fromStdU16String(DrillQuestionText(*entry.kept.question));
 }
 
 QTreeWidgetItem* KindItem(QTreeWidget& tree, const QString& strKind) {
@@ -30,7 +31,8 @@ QTreeWidgetItem* KindItem(QTreeWidget& tree, const QString& strKind) {
 
 void AddEntry(QTreeWidgetItem& kind, const CBookEntry& entry) {
     auto* item = new QTreeWidgetItem(
-        &kind, {QuestionText(entry), QString::fromStdU16String(entry.kept.question->ResultText()),
+        &kind, {QuestionText(entry),
+                QString::fromStdU16String(CAnswer::RightFor(*entry.kept.question).Text()),
                 QStringLiteral("%1次").arg(entry.missed),
                 entry.lastMissed.toString(QStringLiteral("M月d日 HH:mm")),
                 entry.rightDay.isValid() ? QStringLiteral("已答对1天") : QString()});

@@ -1,6 +1,7 @@
 #include "training/frmTraining.h"
 
 #include "dialogs/ControlFont.h"
+#include "drill/FormAnswers.h"
 #include "drill/SpeedTarget.h"
 #include "number/OperatorCodes.h"
 #include "question/CConfig.h"
@@ -353,6 +354,19 @@ QWidget* frmTraining::CreateKeypad() {
     cmdRemainder->setToolTip(
         QStringLiteral("有余数的题：输入商以后按“余”或者空格键，再输入余数。"));
     cmdRemainder->setEnabled(false);
+    // Four narrower keys fill the keypad's width.
+    auto* signRow = new QHBoxLayout;
+    signRow->setSpacing(kKeypadSpacing);
+    for (size_t k = 0; k < cmdSigns.size(); ++k) {
+        cmdSigns[k] = Named(new QPushButton, IndexedName("cmdSigns", static_cast<int>(k)));
+        cmdSigns[k]->setFixedSize((kKeypadWidth - 3 * kKeypadSpacing) / 4, kKeypadKeySize);
+        cmdSigns[k]->setFocusPolicy(Qt::NoFocus);
+        cmdSigns[k]->setFont(keyFont);
+        cmdSigns[k]->hide();
+        signRow->addWidget(cmdSigns[k]);
+    }
+    signRow->addStretch(1);
+    grid->addLayout(signRow, 5, 0, 1, 3);
     fraKeypad->setFixedWidth(kKeypadWidth);
     fraKeypad->hide();
     return fraKeypad;
@@ -482,6 +496,10 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { m_ctrls->DoBackspaceClicked(); }); });
     connect(cmdEnter, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoEnterClicked(); }); });
+    for (int k = 0; k < static_cast<int>(cmdSigns.size()); ++k) {
+        connect(cmdSigns[static_cast<size_t>(k)], &QPushButton::clicked, this,
+                [this, k] { Forward([this, k] { m_ctrls->DoSignClicked(k); }); });
+    }
     for (int i = 0; i < kLabelCount; ++i) {
         connect(lblQuestions[i], &CClickLabel::clicked, this,
                 [this, i] { Forward([this, i] { m_ctrls->DoQuestionsClicked(i); }); });
@@ -605,6 +623,14 @@ void frmTraining::ShowKeypad(bool bShown) {
 
 void frmTraining::EnableRemainderKey(bool bEnabled) {
     cmdRemainder->setEnabled(bEnabled);
+}
+
+void frmTraining::ShowSignKeys(const QStringList& signs) {
+    for (size_t k = 0; k < cmdSigns.size(); ++k) {
+        const bool shown = static_cast<qsizetype>(k) < signs.size();
+        cmdSigns[k]->setText(shown ? signs[static_cast<qsizetype>(k)] : QString());
+        cmdSigns[k]->setVisible(shown);
+    }
 }
 
 void frmTraining::ShowAnswerMode(int32_t index) {
@@ -794,7 +820,17 @@ bool frmTraining::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmTraining::ForwardTypingKey(const QKeyEvent& key) {
     const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    if (!m_ctrls->IsTyping() || modifiers != Qt::NoModifier) {
+    if (!m_ctrls->IsTyping()) {
+        return false;
+    }
+    // < > = + - * /, which some keyboards type with Shift.
+    if (const QString text = key.text(); text.size() == 1 &&
+                                         (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier &&
+                                         SignOfKey(text.front().unicode())) {
+        Forward([this, sign = text.front().unicode()] { m_ctrls->DoSignKeyDown(sign); });
+        return true;
+    }
+    if (modifiers != Qt::NoModifier) {
         return false;
     }
     const int code = key.key();

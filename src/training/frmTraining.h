@@ -79,6 +79,9 @@ public:
     void ShowRightAnswer(int32_t slot, const QString& strAnswer);
     void ShowKeypad(bool bShown);
     void EnableRemainderKey(bool bEnabled);
+    // The keys of a comparison's or an operator question's signs below the
+    // digits, one per sign given; none hides them.
+    void ShowSignKeys(const QStringList& signs);
     // "选择" 0, "输入" 1.
     void ShowAnswerMode(int32_t index);
     void ShowChildren(const QStringList& names, int32_t current);
@@ -186,6 +189,7 @@ private:
     QPushButton* cmdRemoveChild = nullptr;
     std::array<QPushButton*, 10> cmdKeys{};
     QPushButton* cmdRemainder = nullptr;
+    std::array<QPushButton*, 4> cmdSigns{};
     QPushButton* cmdBackspace = nullptr;
     QPushButton* cmdEnter = nullptr;
     QPushButton* cmdCreate = nullptr;
