@@ -77,7 +77,7 @@ AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& l
     if (auto choices = FormChoices(question, false)) {
         return *std::move(choices);
     }
-    const AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
+    AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
     if (!question.HasRemainder()) {
         return choices;
     }
