@@ -9,7 +9,9 @@
 // Two answer modes: choosing one of two choices in any order, or typing the
 // answers one question after another; a wrong typed answer must be retyped
 // as the right one before the next question comes. A division with a
-// remainder is answered with both numbers (CAnswer), and only both right count.
+// remainder is answered with both numbers (CAnswer), and only both right count;
+// a comparison or an operator question with its signs, an estimate with the
+// rounded calculation (FormAnswers).
 //
 // The training window's controller CtrlsTraining drives one CDrill and asks it
 // whether an answer counts, what the results are and what to record; the window
