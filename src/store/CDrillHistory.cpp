@@ -495,25 +495,32 @@ int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnsw
                              "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
     Run(query, {QVariant::fromValue(m_child), strKind, QVariant::fromValue(lastAnswer)});
     int64_t newest = lastAnswer;
-    // Most answers repeat a few questions: each one's right answer is worked out once.
-    QHash<QString, std::optional<std::u16string>> rightText;
+    // Most answers repeat a few questions: each one's fact and right answer are
+    // worked out once. The fact is the question's calculation, whatever its form.
+    struct CReadQuestion {
+        std::u16string fact;
+        std::u16string rightText;
+    };
+    QHash<QString, std::optional<CReadQuestion>> read;
     while (query.next()) {
         newest = query.value(0).toLongLong();
         const QString strOperands = query.value(1).toString();
         const QVariant given = query.value(3);
-        auto right = rightText.find(strOperands);
-        if (right == rightText.end()) {
-            const auto question = QuestionFromText(strOperands, query.value(2).toInt());
-            right = rightText.insert(strOperands,
-                                     question ? std::optional(CAnswer::RightFor(*question).Text())
-                                              : std::nullopt);
+        auto question = read.find(strOperands);
+        if (question == read.end()) {
+            const auto asked = QuestionFromText(strOperands, query.value(2).toInt());
+            question = read.insert(
+                strOperands, asked ? std::optional(CReadQuestion{FactKey(*asked),
+                                                                 CAnswer::RightFor(*asked).Text()})
+                                   : std::nullopt);
         }
-        if (given.isNull() || !right->has_value()) {
+        if (given.isNull() || !question->has_value()) {
             continue;
         }
-        answers.push_back({strOperands.toStdU16String(),
-                           {query.value(5).toInt(), given.toString().toStdU16String() == **right,
-                            OptionalInt(query.value(4))}});
+        answers.push_back(
+            {(*question)->fact,
+             {query.value(5).toInt(), given.toString().toStdU16String() == (*question)->rightText,
+              OptionalInt(query.value(4))}});
     }
     CheckRead(query);
     return newest;
