@@ -2,6 +2,7 @@
 
 #include "foundation/RuntimeError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -96,6 +97,34 @@ void AppendDecimalText(std::u16string& text, int32_t value) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     text.append(digits, end);
+}
+
+void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
+    if (exponent <= 0) {
+        AppendDecimalText(text, value);
+        if (value != 0) {
+            text.append(static_cast<size_t>(-exponent), u'0');
+        }
+        return;
+    }
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto length = static_cast<int32_t>(end - digits);
+    // Written with at least one digit before the point: 3 with 2 is "0.03".
+    const int32_t wholeLength = std::max(length - exponent, 0);
+    if (wholeLength == 0) {
+        text += u'0';
+    }
+    text.append(digits, digits + wholeLength);
+    char* fractionEnd = end;
+    while (fractionEnd > digits + wholeLength && fractionEnd[-1] == '0') {
+        --fractionEnd;
+    }
+    if (fractionEnd > digits + wholeLength) {
+        text += u'.';
+        text.append(static_cast<size_t>(std::max(exponent - length, 0)), u'0');
+        text.append(digits + wholeLength, fractionEnd);
+    }
 }
 
 double TextToDouble(std::u16string_view text) {

@@ -10,6 +10,11 @@ namespace kelvo {
 std::u16string DecimalText(int32_t value);
 void AppendDecimalText(std::u16string& text, int32_t value);
 
+// value × 10^-exponent as a textbook writes a decimal: "0.3" with its leading
+// 0, no trailing zeros ("2.50" is "2.5", "4.0" is "4"), and a negative
+// exponent's zeros after the digits (35 with -2 is "3500"). Not negative.
+void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent);
+
 // The number in Chinese numerals, as a heading counts: 一, 十一, 二十, 一百零五.
 // From 10000 on (no sheet has that many parts) it is the decimal text.
 std::u16string ChineseNumeral(int32_t value);

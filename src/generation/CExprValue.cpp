@@ -26,6 +26,7 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     m_remainderValue = expr.ResultOperand()->RemainderValue();
     m_parentheses = expr.Grouping();
     m_form = expr.Form();
+    m_units = expr.Units();
     if (m_form == QuestionForm::Compare) {
         m_comparand = DrawComparand(m_resultValue);
     }
@@ -58,7 +59,9 @@ CStringBuilder CExprValue::LeftPartToString() const {
         if (m_parentheses.Opens(k)) {
             text.Append(ParenthesisText(Op::LeftParenthesis));
         }
-        text.Append(DecimalText(values[k][1]));
+        std::u16string number;
+        AppendScaledText(number, values[k][1], m_units.Operand(k));
+        text.Append(number);
         if (m_parentheses.Closes(k)) {
             text.Append(ParenthesisText(Op::RightParenthesis));
         }
@@ -68,7 +71,8 @@ CStringBuilder CExprValue::LeftPartToString() const {
 }
 
 std::u16string CExprValue::ResultText() const {
-    std::u16string text = DecimalText(m_resultValue);
+    std::u16string text;
+    AppendScaledText(text, m_resultValue, m_units.result);
     if (HasRemainder()) {
         text += RemainderMark;
         AppendDecimalText(text, m_remainderValue);

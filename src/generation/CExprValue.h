@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CStringBuilder.h"
+#include "generation/DecimalUnits.h"
 #include "generation/QuestionForm.h"
 #include "number/OperatorCodes.h"
 
@@ -47,6 +48,9 @@ public:
     int32_t Comparand() const { return m_comparand; }
     void SetComparand(int32_t value) { m_comparand = value; }
 
+    // The units its values count in, those of its template.
+    const CDecimalUnits& Units() const { return m_units; }
+
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }
     // -1 for a question without a remainder, else 1 .. divisor - 1.
@@ -71,6 +75,7 @@ private:
     int32_t m_remainderValue = -1;
     Parentheses m_parentheses;
     QuestionForm m_form = QuestionForm::Calculate;
+    CDecimalUnits m_units;
     int32_t m_comparand = 0;
 };
 

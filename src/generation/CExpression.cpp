@@ -35,9 +35,10 @@ CRuleFilter CExpression::RuleFilter() const {
     for (const auto& operand : m_operands) {
         codes.push_back(operand->LeftOperator());
     }
-    return {
-        m_rules, codes, m_parentheses, m_resultOperand->LowerLimit(), m_resultOperand->UpperLimit(),
-        m_form};
+    CRuleFilter filter(m_rules, codes, m_parentheses, m_resultOperand->LowerLimit(),
+                       m_resultOperand->UpperLimit(), m_form);
+    filter.RequireLastPlaces(m_lastPlaceSteps);
+    return filter;
 }
 
 std::u16string CExpression::ToString() const {

@@ -3,6 +3,7 @@
 #include "foundation/CTypedArray.h"
 #include "generation/CExprValue.h"
 #include "generation/CQuestionRules.h"
+#include "generation/DecimalUnits.h"
 #include "generation/QuestionForm.h"
 #include "number/COperand.h"
 #include "number/OperatorCodes.h"
@@ -44,6 +45,14 @@ public:
     // The form the template's questions are asked in; they admit it too.
     QuestionForm Form() const { return m_form; }
     void SetForm(QuestionForm form) { m_form = form; }
+    // The units the template's values count in: whole numbers unless its kind
+    // is decimal.
+    const CDecimalUnits& Units() const { return m_units; }
+    // lastPlaceSteps as CRuleFilter::RequireLastPlaces takes them.
+    void SetUnits(const CDecimalUnits& units, const std::array<int32_t, 4>& lastPlaceSteps) {
+        m_units = units;
+        m_lastPlaceSteps = lastPlaceSteps;
+    }
     // The rules as the template's questions are judged by them.
     CRuleFilter RuleFilter() const;
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
@@ -71,6 +80,8 @@ private:
     Parentheses m_parentheses;
     CQuestionRules m_rules;
     QuestionForm m_form = QuestionForm::Calculate;
+    CDecimalUnits m_units;
+    std::array<int32_t, 4> m_lastPlaceSteps{};
 };
 
 } // namespace kelvo

@@ -118,4 +118,19 @@ bool CRuleFilter::AdmitsStep(int32_t code, int64_t x, int64_t y, int64_t z, bool
     return !(m_rules.isNoQuotientOne && code == Op::Divide && z == 1);
 }
 
+void CRuleFilter::RequireLastPlaces(const std::array<int32_t, 4>& steps) {
+    m_lastPlaceSteps = steps;
+    m_checksPlaces = std::ranges::any_of(steps, [](int32_t step) { return step > 0; });
+}
+
+bool CRuleFilter::HasLastPlaces(std::span<const int32_t> values) const {
+    for (size_t k = 0; k < values.size() && k < m_lastPlaceSteps.size(); ++k) {
+        const int32_t step = m_lastPlaceSteps[k];
+        if (step > 0 && values[k] / step % 10 == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace kelvo

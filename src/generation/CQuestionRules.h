@@ -38,9 +38,14 @@ public:
                 int32_t resultLower, int32_t resultUpper,
                 QuestionForm form = QuestionForm::Calculate);
 
+    // Operand k with steps[k] > 0 must have a digit other than 0 in that
+    // unit: it stands for a decimal written with exactly its places.
+    void RequireLastPlaces(const std::array<int32_t, 4>& steps);
+
     // values[k] is joined to what stands before by the template's codes[k].
     bool Admits(std::span<const int32_t> values) const {
         return (m_rules.IsNone() || AdmitsUnderRules(values)) &&
+               (!m_checksPlaces || HasLastPlaces(values)) &&
                (m_form == QuestionForm::Calculate ||
                 AdmitsForm(m_form, values, std::span(m_codes).first(values.size()), m_group));
     }
@@ -48,6 +53,7 @@ public:
 private:
     bool AdmitsUnderRules(std::span<const int32_t> values) const;
     bool AdmitsStep(int32_t code, int64_t x, int64_t y, int64_t z, bool isLast) const;
+    bool HasLastPlaces(std::span<const int32_t> values) const;
 
     CQuestionRules m_rules;
     std::array<int32_t, 4> m_codes{};
@@ -55,6 +61,8 @@ private:
     int32_t m_resultLower = 0;
     int32_t m_resultUpper = 0;
     QuestionForm m_form = QuestionForm::Calculate;
+    std::array<int32_t, 4> m_lastPlaceSteps{};
+    bool m_checksPlaces = false;
 };
 
 } // namespace kelvo

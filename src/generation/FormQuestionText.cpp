@@ -24,7 +24,7 @@ void AppendOperands(const CExprValue& value, std::span<const int32_t> values, Ga
         if (value.Grouping().Opens(k)) {
             cell += ParenthesisText(Op::LeftParenthesis);
         }
-        AppendDecimalText(cell, values[k]);
+        AppendScaledText(cell, values[k], value.Units().Operand(k));
         if (value.Grouping().Closes(k)) {
             cell += ParenthesisText(Op::RightParenthesis);
         }
@@ -58,7 +58,7 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
         cell += u' ';
         cell += withAnswer ? ComparisonSign(value.ResultValue(), value.Comparand()) : FormCircle;
         cell += u' ';
-        AppendDecimalText(cell, value.Comparand());
+        AppendScaledText(cell, value.Comparand(), value.Units().result);
         break;
     case QuestionForm::FillOperator:
         AppendOperands(

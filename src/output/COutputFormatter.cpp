@@ -1,6 +1,7 @@
 #include "output/COutputFormatter.h"
 
 #include "foundation/RuntimeError.h"
+#include "foundation/TextNumber.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
 #include "generation/FormQuestionText.h"
@@ -32,6 +33,15 @@ void AppendNumber(std::u16string& text, int32_t value) {
     text.append(wide, length);
 }
 
+// A decimal question's values count in powers of ten; a whole one's do not.
+void AppendNumber(std::u16string& text, int32_t value, int32_t exponent) {
+    if (exponent == 0) {
+        AppendNumber(text, value);
+    } else {
+        AppendScaledText(text, value, exponent);
+    }
+}
+
 // The questions are separate objects in shuffled order, so reading them is
 // bound by memory latency; fetching ahead hides most of it.
 void Prefetch(const void* address) {
@@ -50,13 +60,26 @@ int32_t DecimalLength(int32_t value) {
     return static_cast<int32_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
 }
 
+// The widest a value up to upper is written, counted in 10^-exponent: a
+// decimal point and a leading 0 where it has places, the zeros of tens.
+int32_t WrittenLength(int32_t upper, int32_t exponent) {
+    const int32_t digits = DecimalLength(upper);
+    if (exponent <= 0) {
+        return digits - exponent;
+    }
+    return std::max(digits, exponent + 1) + 1;
+}
+
 } // namespace
 
 void COutputFormatter::RepresentativeExpression(const CExpression& expression) {
-    for (const auto& operand : expression.Operands()) {
-        m_colOperandLengths.Add(DecimalLength(operand->UpperLimit()));
+    const OperandList& operands = expression.Operands();
+    for (size_t k = 0; k < operands.size(); ++k) {
+        m_colOperandLengths.Add(
+            WrittenLength(operands[k]->UpperLimit(), expression.Units().Operand(k)));
     }
-    m_resultLength = DecimalLength(expression.ResultOperand()->UpperLimit());
+    m_resultLength =
+        WrittenLength(expression.ResultOperand()->UpperLimit(), expression.Units().result);
 }
 
 int32_t COutputFormatter::OperandLength(int32_t index) const {
@@ -149,9 +172,9 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
             cell += ParenthesisText(Op::LeftParenthesis);
         }
         if (k == blank) {
-            AppendBlank(operandValue, k, cell);
+            AppendBlank(operandValue, k, value.Units().Operand(index), cell);
         } else {
-            AppendNumber(cell, operandValue);
+            AppendNumber(cell, operandValue, value.Units().Operand(index));
         }
         if (value.Grouping().Closes(index)) {
             cell += ParenthesisText(Op::RightParenthesis);
@@ -159,7 +182,7 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
     }
     cell += u'=';
     if (m_settings->IsShowAnswer() || blank >= 1) {
-        AppendNumber(cell, value.ResultValue());
+        AppendNumber(cell, value.ResultValue(), value.Units().result);
         if (value.HasRemainder()) {
             cell += RemainderMark;
             AppendNumber(cell, value.RemainderValue());
@@ -171,10 +194,11 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
     }
 }
 
-void COutputFormatter::AppendBlank(int32_t value, int32_t position, std::u16string& cell) const {
+void COutputFormatter::AppendBlank(int32_t value, int32_t position, int32_t exponent,
+                                   std::u16string& cell) const {
     cell += u'(';
     if (m_settings->IsShowAnswer()) {
-        AppendNumber(cell, value);
+        AppendNumber(cell, value, exponent);
     } else {
         cell.append(static_cast<size_t>(std::max(OperandLength(position) + 2, 0)), u' ');
     }

@@ -56,7 +56,7 @@ private:
     Cells FormatExpressions(int32_t count);
     void FormatExpression(const CExprValue& value, int32_t blank, std::u16string& cell) const;
     int32_t Blank(int32_t index) const;
-    void AppendBlank(int32_t value, int32_t position, std::u16string& cell) const;
+    void AppendBlank(int32_t value, int32_t position, int32_t exponent, std::u16string& cell) const;
     void AppendTitle(CStringBuilder& text, int32_t row) const;
     void AppendRow(CStringBuilder& text, const Cells& cells, int32_t row) const;
     int32_t TextLength(const Cells& cells, int32_t rowCount) const;

@@ -28,6 +28,7 @@ std::shared_ptr<CQuestionData> MakeQuestion(const PresetRecord& record) {
     question->SetParenthesesChoice(record.parentheses);
     question->SetRules(record.rules);
     question->SetForm(record.form);
+    question->SetDecimalPlaces(record.places);
     return question;
 }
 

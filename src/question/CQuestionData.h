@@ -8,6 +8,7 @@
 
 #include "foundation/CTypedArray.h"
 #include "generation/CQuestionRules.h"
+#include "generation/DecimalUnits.h"
 #include "generation/QuestionForm.h"
 #include "number/CValueLimit.h"
 
@@ -52,6 +53,12 @@ public:
     QuestionForm Form() const { return m_form; }
     void SetForm(QuestionForm form) { m_form = form; }
 
+    // The places each operand and the result are written with, which its
+    // ranges count in (0.1 to 9.9 with one place is 1 to 99); all 0 for a
+    // whole-number kind. As the rules, no line in the settings-file block.
+    const CDecimalUnits& DecimalPlaces() const { return m_decimalPlaces; }
+    void SetDecimalPlaces(const CDecimalUnits& places) { m_decimalPlaces = places; }
+    bool IsDecimal() const { return !m_decimalPlaces.IsWhole(); }
     int32_t Cbr() const { return m_cbr; }
     void SetCbr(int32_t value) { m_cbr = value; }
     const std::shared_ptr<CValueLimit>& ResultLimit() const { return m_resultLimit; }
@@ -90,6 +97,7 @@ private:
     int32_t m_parenthesesChoice = NoParentheses;
     CQuestionRules m_rules;
     QuestionForm m_form = QuestionForm::Calculate;
+    CDecimalUnits m_decimalPlaces;
 };
 
 } // namespace kelvo

@@ -22,11 +22,18 @@ std::u16string PatternAt(const CQuestionData& kind, int32_t gap) {
     return gap <= kind.Operators().Count() ? kind.Operators().Item(gap) : std::u16string();
 }
 
-// As the kind uses it: a "从" above its "到" counts from the smaller one.
-std::u16string RangeText(const CValueLimit& limit) {
+// As the kind uses it: a "从" above its "到" counts from the smaller one; a
+// decimal range in its places.
+std::u16string RangeText(const CValueLimit& limit, int32_t places) {
     const int32_t lower = std::min(limit.LowerLimit(), limit.UpperLimit());
     const int32_t upper = std::max(limit.LowerLimit(), limit.UpperLimit());
-    std::u16string text = DecimalText(lower) + u"～" + DecimalText(upper);
+    std::u16string text;
+    AppendScaledText(text, lower, places);
+    text += u"～";
+    AppendScaledText(text, upper, places);
+    if (places > 0) {
+        return text;
+    }
     if (limit.MultipleOf() == 10) {
         text += u"整十数";
     } else if (limit.MultipleOf() == 100) {
@@ -125,7 +132,8 @@ bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
     const int32_t count = a.Limits().Count();
     if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
         a.ParenthesesChoice() != b.ParenthesesChoice() || a.Rules() != b.Rules() ||
-        a.Form() != b.Form() || !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
+        a.Form() != b.Form() || a.DecimalPlaces() != b.DecimalPlaces() ||
+        !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
         return false;
     }
     for (int32_t k = 1; k <= count; ++k) {
@@ -147,11 +155,11 @@ std::u16string KindDescription(const CQuestionData& kind) {
             text += GapText(PatternAt(kind, k - 1));
         }
         if (const auto& limit = kind.Limits().Item(k)) {
-            text += RangeText(*limit);
+            text += RangeText(*limit, kind.DecimalPlaces().operands.at(static_cast<size_t>(k - 1)));
         }
     }
     if (kind.ResultLimit()) {
-        text += u"，得数" + RangeText(*kind.ResultLimit());
+        text += u"，得数" + RangeText(*kind.ResultLimit(), kind.DecimalPlaces().result);
     }
     return text + CbrText(kind.Cbr()) + ParenthesesClause(kind) + RulesClause(kind.Rules()) +
            std::u16string(FormClause(kind.Form()));

@@ -24,6 +24,13 @@ constexpr PresetRecord Separator(const char16_t* title) {
 // questions asked in the other forms follow last, under a heading of their
 // own; the division estimates take dividends that the divisor does not
 // divide, which are what an estimate is for.
+// The decimal entries' places: the operands', then the result's.
+constexpr CDecimalUnits OnePlace{{1, 1}, 1};
+constexpr CDecimalUnits TwoPlaces{{2, 2}, 2};
+constexpr CDecimalUnits DecimalByWhole{{1, 0}, 1};
+constexpr CDecimalUnits DecimalTimesDecimal{{1, 1}, 2};
+constexpr CDecimalUnits ByDecimalToWhole{{1, 1}, 0};
+
 // clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"自己定制题型", 2, {{{1, 10, 1}, {1, 10, 1}, NoRange}}, {u"＋$$$$", nullptr}, {1, 10, 1}, 0, 0},
@@ -120,6 +127,13 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"三位数加减法估算（估成整百数）", 2, {{{101, 999, 1}, {101, 999, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2000, 1}, 0, 0, {}, QuestionForm::EstimateHundreds},
     {u"两位数乘一位数估算", 2, {{{11, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {22, 891, 1}, 0, 0, {}, QuestionForm::EstimateTens},
     {u"三位数除以一位数估算", 2, {{{100, 999, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {11, 499, 1}, 5, 0, {}, QuestionForm::EstimateTens},
+    Separator(u"------------------------J"),
+    {u"一位小数加减法", 2, {{{1, 99, 1}, {1, 99, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 200, 1}, 0, 0, {}, QuestionForm::Calculate, OnePlace},
+    {u"两位小数加减法", 2, {{{1, 999, 1}, {1, 999, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2000, 1}, 0, 0, {}, QuestionForm::Calculate, TwoPlaces},
+    {u"小数乘整数", 2, {{{1, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 1000, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalByWhole},
+    {u"小数乘小数", 2, {{{1, 99, 1}, {1, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 10000, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalTimesDecimal},
+    {u"小数除以整数", 2, {{{1, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalByWhole},
+    {u"除数是小数的除法", 2, {{{1, 99, 1}, {1, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, ByDecimalToWhole},
 }};
 // clang-format on
 

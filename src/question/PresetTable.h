@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/CQuestionRules.h"
+#include "generation/DecimalUnits.h"
 #include "generation/QuestionForm.h"
 
 #include <array>
@@ -29,9 +30,12 @@ struct PresetRecord {
     CQuestionRules rules = {};
     // "计算" but for the entries of the other forms.
     QuestionForm form = QuestionForm::Calculate;
+    // The places of a decimal entry's operands and result, which its ranges
+    // count in.
+    CDecimalUnits places = {};
 };
 
-inline constexpr int32_t PresetCount = 94;
+inline constexpr int32_t PresetCount = 101;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

@@ -1,5 +1,6 @@
 #include "question/QuestionTemplates.h"
 
+#include "generation/DecimalTemplate.h"
 #include "generation/TemplateExpansion.h"
 #include "number/OperatorCodes.h"
 
@@ -84,6 +85,12 @@ std::u16string AllowedOperators(std::u16string_view pattern) {
 }
 
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo) {
+    const bool decimal = question.IsDecimal();
+    if (decimal && question.Form() != QuestionForm::Calculate &&
+        question.Form() != QuestionForm::Compare) {
+        strErrorInfo = DecimalFormErrorText;
+        return {};
+    }
     const int32_t count = question.Limits().Count();
     OperandList operands;
     std::vector<std::u16string> operatorSets;
@@ -113,6 +120,10 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             expression->SetGrouping(position);
             expression->SetRules(question.Rules());
             expression->SetForm(question.Form());
+            if (decimal && !CountInDecimalUnits(*expression, question.DecimalPlaces())) {
+                strErrorInfo = DecimalOperatorsErrorText;
+                return {};
+            }
             templates.push_back(std::move(expression));
         }
     }

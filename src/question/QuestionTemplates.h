@@ -22,13 +22,20 @@ std::vector<Parentheses> ParenthesesPositions(int32_t operandCount);
 inline constexpr char16_t NeedlessParenthesesErrorText[] =
     u"错误：括号放在这里不改变运算顺序，请换括号的位置或运算符号。";
 
+// The messages for a decimal kind whose operators or form decimals cannot
+// carry.
+inline constexpr char16_t DecimalOperatorsErrorText[] =
+    u"错误：小数题只能是加减算式，或两个数相乘、相除（不带余数）。";
+inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用“计算”或“比大小”题型。";
+
 // The templates of a question description, the one road from a kind to its
 // templates: a "从" above its "到" is exchanged, the carry/borrow code goes on
 // operand 2 of a two-operand question whose gap allows exactly the operator
 // of the code's pair (carry "＋", borrow "－", remainder "÷", as the panel
 // offers the pair), every combination of
 // allowed operators is one template with a result operand of its own and the
-// kind's rules and form. With
+// kind's rules and form, a decimal kind's counted in the units of its
+// places (CountInDecimalUnits). With
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the

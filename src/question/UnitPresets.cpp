@@ -79,11 +79,15 @@ constexpr std::array ThirdSpring{
     u"两位数乘整十数（口算）",         u"三位数除以一位数（有余数）"};
 constexpr std::array FourthAutumn{u"几百几十乘整十数", u"除数是整十数的口算除法"};
 
+// The decimal entries of the question-type list, under a heading of their own.
+constexpr std::array Decimals{u"一位小数加减法", u"两位小数加减法", u"小数乘整数",
+                              u"小数乘小数",     u"小数除以整数",   u"除数是小数的除法"};
+
 constexpr std::array Terms{
     PresetTerm{u"一年级上", FirstAutumn},  PresetTerm{u"一年级下", FirstSpring},
     PresetTerm{u"二年级上", SecondAutumn}, PresetTerm{u"二年级下", SecondSpring},
     PresetTerm{u"三年级上", ThirdAutumn},  PresetTerm{u"三年级下", ThirdSpring},
-    PresetTerm{u"四年级上", FourthAutumn},
+    PresetTerm{u"四年级上", FourthAutumn}, PresetTerm{u"小数", Decimals},
 };
 
 } // namespace

@@ -150,6 +150,38 @@ std::optional<QuestionForm> FormFromJson(const QJsonObject& kind) {
     return std::nullopt;
 }
 
+// A decimal kind's places, its operands' and then its result's; a whole
+// kind, and every kind written before decimals existed, has none.
+QJsonArray PlacesToJson(const CQuestionData& kind) {
+    QJsonArray places;
+    for (int32_t k = 0; k < kind.Limits().Count(); ++k) {
+        places.append(kind.DecimalPlaces().operands.at(static_cast<size_t>(k)));
+    }
+    places.append(kind.DecimalPlaces().result);
+    return places;
+}
+
+std::optional<CDecimalUnits> PlacesFromJson(const QJsonObject& kind, qsizetype operandCount) {
+    const QJsonValue value = kind.value(QStringLiteral("places"));
+    if (value.isUndefined()) {
+        return CDecimalUnits{};
+    }
+    const QJsonArray places = value.toArray();
+    if (places.size() != operandCount + 1 || operandCount > CQuestionData::MaxOperandCount) {
+        return std::nullopt;
+    }
+    CDecimalUnits units;
+    for (qsizetype k = 0; k <= operandCount; ++k) {
+        const auto count = Whole(places[k], 0, MaxDecimalPlaces);
+        if (!count) {
+            return std::nullopt;
+        }
+        (k < operandCount ? units.operands.at(static_cast<size_t>(k)) : units.result) =
+            static_cast<int8_t>(*count);
+    }
+    return units;
+}
+
 } // namespace
 
 QJsonObject KindToJson(const CQuestionData& kind) {
@@ -172,6 +204,9 @@ QJsonObject KindToJson(const CQuestionData& kind) {
         if (entry.form == kind.Form()) {
             object.insert(QStringLiteral("form"), entry.key);
         }
+    }
+    if (kind.IsDecimal()) {
+        object.insert(QStringLiteral("places"), PlacesToJson(kind));
     }
     return object;
 }
@@ -200,7 +235,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const auto parentheses = ParenthesesFromJson(object);
     const auto rules = RulesFromJson(object);
     const auto form = FormFromJson(object);
-    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form ||
+    const auto places = PlacesFromJson(object, operands.size());
+    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form || !places ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -226,6 +262,7 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetParenthesesChoice(*parentheses);
     kind->SetRules(*rules);
     kind->SetForm(*form);
+    kind->SetDecimalPlaces(*places);
     return kind;
 }
 

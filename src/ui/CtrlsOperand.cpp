@@ -34,7 +34,7 @@ int32_t CaptionCode(const QCheckBox* box) {
 } // namespace
 
 CtrlsOperand::CtrlsOperand(const COperandPanel& panel)
-    : m_panel(panel), m_form(panel.cboForm, panel.cboEstimateUnit),
+    : m_panel(panel), m_form(panel.cboForm, panel.cboEstimateUnit), m_places(panel),
       m_resultFrameHome(panel.fraOperands[ResultFrame]->x()), m_equalHome(panel.lblEqual->x()) {}
 
 void CtrlsOperand::SetOperandCount(int32_t n) {
@@ -169,6 +169,7 @@ std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
     }
     qd->SetRules(rules);
     qd->SetForm(m_form.Form());
+    qd->SetDecimalPlaces(m_places.Places(m_iOperandCount));
     return qd;
 }
 
@@ -177,6 +178,8 @@ void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
     if (count < CQuestionData::MinOperandCount || count > CQuestionData::MaxOperandCount) {
         return;
     }
+    // The boxes take the places first, so that they show the ranges in them.
+    m_places.ShowPlaces(qd.DecimalPlaces(), count);
     for (int32_t i = 0; i < count; ++i) {
         if (const auto& limit = qd.Limits().Item(i + 1)) {
             ShowLimit(i, *limit);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "question/CQuestionData.h"
+#include "ui/CtrlsDecimalPlaces.h"
 #include "ui/CtrlsQuestionForm.h"
 #include "ui/frmMainUi.h"
 
@@ -44,7 +45,7 @@ public:
     std::shared_ptr<CQuestionData> QuestionData() const;
     // Shows a kind on the panel: its operand count, ranges, operators of every
     // gap it has (the gaps it lacks keep their ticks), carry/borrow code,
-    // parentheses, rules and form.
+    // parentheses, rules, form and places.
     void ShowQuestionData(const CQuestionData& qd);
 
 private:
@@ -59,6 +60,7 @@ private:
 
     COperandPanel m_panel;
     CtrlsQuestionForm m_form;
+    CtrlsDecimalPlaces m_places;
     int32_t m_iOperandCount = 0;
     int m_resultFrameHome;
     int m_equalHome;

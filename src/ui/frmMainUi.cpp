@@ -19,7 +19,7 @@ namespace {
 // result frame and "=" move between these positions with the operand count.
 constexpr int FrameTop = 0;
 constexpr int FrameWidth = 97;
-constexpr int FrameHeight = 153;
+constexpr int FrameHeight = 181;
 constexpr std::array<int, 5> FrameLefts{0, 152, 304, 456, 608};
 constexpr int GapTop = 40;
 constexpr int GapWidth = 41;
@@ -31,7 +31,7 @@ constexpr int OutputMargin = 12;
 constexpr int QuestionListWidth = 300;
 constexpr int EqualTop = 72;
 constexpr int PanelWidth = 705;
-constexpr int PanelHeight = 153;
+constexpr int PanelHeight = 181;
 // The plan fills the room between the operand panel and the buttons.
 constexpr int PlanPanelWidth = 320;
 constexpr int DefaultSectionCount = 20;
@@ -97,6 +97,11 @@ void SetupOperandFrame(COperandPanel& panel, int i, QWidget* parent) {
             Indexed(new QCheckBox(Text(multiples[side]), frame), "chkMultipleOfs", index);
         grid->addWidget(panel.chkMultipleOfs[index], 2 + side, 0, 1, 2);
     }
+    panel.cboPlaces[i] = Indexed(new QComboBox(frame), "cboPlaces", i);
+    panel.cboPlaces[i]->addItems(
+        {Text(u"整数"), Text(u"一位小数"), Text(u"两位小数"), Text(u"三位小数")});
+    panel.cboPlaces[i]->setAccessibleName(Text(OperandCaptions[i]) + Text(u"的位数"));
+    grid->addWidget(panel.cboPlaces[i], 4, 0, 1, 2);
     panel.fraOperands[i] = frame;
 }
 

@@ -23,6 +23,8 @@ struct COperandPanel {
     std::array<QGroupBox*, 3> fraOperators{};
     std::array<CNumberBox*, 10> txtLimits{};
     std::array<QCheckBox*, 10> chkMultipleOfs{};
+    // Per frame: whole numbers, or decimals of one to three places.
+    std::array<QComboBox*, 5> cboPlaces{};
     std::array<QCheckBox*, 12> chkOperators{};
     std::array<QCheckBox*, 2> chkCbr{};
     QLabel* lblEqual = nullptr;

@@ -12,6 +12,7 @@
 #include <QMimeData>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace kelvo {
@@ -50,9 +51,13 @@ int32_t CNumberBox::Value() const {
     while (first < shown.size() && shown[first] == u' ') {
         ++first;
     }
-    const QString significant = shown.mid(first, m_significantLength);
+    const std::u16string significant = shown.mid(first, m_significantLength).toStdU16String();
     try {
-        return std::clamp(TextToInt32(significant.toStdU16String()), m_minimum, m_maximum);
+        const int32_t value = m_places == 0
+                                  ? TextToInt32(significant)
+                                  : RoundToInt32(TextToDouble(significant) *
+                                                 std::pow(10.0, static_cast<double>(m_places)));
+        return std::clamp(value, m_minimum, m_maximum);
     } catch (const CRuntimeError&) {
         return m_lastValid;
     }
@@ -60,7 +65,20 @@ int32_t CNumberBox::Value() const {
 
 void CNumberBox::SetValue(int32_t value) {
     m_lastValid = std::clamp(value, m_minimum, m_maximum);
-    setText(QString::number(m_lastValid));
+    std::u16string shown;
+    AppendScaledText(shown, m_lastValid, m_places);
+    setText(QString::fromStdU16String(shown));
+}
+
+void CNumberBox::SetPlaces(int32_t places) {
+    if (places == m_places) {
+        return;
+    }
+    const int32_t shift = places - m_places;
+    m_lastValid =
+        RoundToInt32(static_cast<double>(m_lastValid) * std::pow(10.0, static_cast<double>(shift)));
+    m_places = places;
+    Commit();
 }
 
 void CNumberBox::Commit() {

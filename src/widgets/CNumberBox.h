@@ -26,6 +26,10 @@ public:
     int32_t Value() const;
     // Clamps, shows and commits the value.
     void SetValue(int32_t value);
+    // A box of places 0 holds whole numbers; with places it takes decimals
+    // and its value counts in 10^-places ("0.25" is 25 with places 2). The
+    // number shown stays what it was, now counted in the new unit.
+    void SetPlaces(int32_t places);
     // Writes the value of the current text back as its decimal text.
     void Commit();
 
@@ -43,6 +47,7 @@ private:
     int32_t m_maximum;
     int32_t m_lastValid;
     qsizetype m_significantLength;
+    int32_t m_places = 0;
 };
 
 } // namespace kelvo

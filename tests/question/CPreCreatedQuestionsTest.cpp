@@ -1,4 +1,5 @@
 #include "question/CPreCreatedQuestions.h"
+#include "question/PresetTable.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,10 @@ protected:
 };
 
 // The 78 entries every settings file knows, then the division with a
-// remainder, the parentheses and the other forms, each under a heading of its own.
+// remainder, the parentheses, the other forms and the decimals, each under a heading of its
+// own.
 TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
-    ASSERT_EQ(m_presets.Questions().Count(), 94);
+    ASSERT_EQ(m_presets.Questions().Count(), 101);
     EXPECT_EQ(Entry(1)->Title(), u"自己定制题型");
     EXPECT_EQ(Entry(2)->Title(), u"------------------------A");
     EXPECT_EQ(Entry(7)->Title(), u"10以内的连加");
@@ -58,20 +60,25 @@ TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
     EXPECT_EQ(Entry(92)->Form(), QuestionForm::EstimateHundreds);
     EXPECT_EQ(Entry(94)->Title(), u"三位数除以一位数估算");
     EXPECT_EQ(Entry(94)->Form(), QuestionForm::EstimateTens);
+    EXPECT_FALSE(Entry(94)->IsDecimal());
+    EXPECT_EQ(Entry(95)->Title(), u"------------------------J");
+    EXPECT_EQ(Entry(96)->Title(), u"一位小数加减法");
+    EXPECT_EQ(Entry(101)->Title(), u"除数是小数的除法");
+    EXPECT_EQ(Entry(101)->DecimalPlaces(), (CDecimalUnits{{1, 1}, 0}));
 
-    ASSERT_EQ(m_raised.size(), 94u);
+    ASSERT_EQ(m_raised.size(), 101u);
     std::set<std::u16string> titles;
-    for (int32_t i = 1; i <= 94; ++i) {
+    for (int32_t i = 1; i <= PresetCount; ++i) {
         EXPECT_EQ(m_raised[static_cast<size_t>(i - 1)], Entry(i));
         titles.insert(Entry(i)->Title());
     }
-    EXPECT_EQ(titles.size(), 94u);
+    EXPECT_EQ(titles.size(), 101u);
 }
 
 TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
     int32_t separators = 0;
     int32_t presets = 0;
-    for (int32_t i = 1; i <= 94; ++i) {
+    for (int32_t i = 1; i <= PresetCount; ++i) {
         const auto entry = Entry(i);
         if (entry->Title().starts_with(u"------------------------")) {
             ++separators;
@@ -84,8 +91,8 @@ TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
             EXPECT_EQ(entry->Operators().Count(), entry->Limits().Count() - 1);
         }
     }
-    EXPECT_EQ(separators, 9);
-    EXPECT_EQ(presets, 85);
+    EXPECT_EQ(separators, 10);
+    EXPECT_EQ(presets, 91);
     EXPECT_EQ(m_presets.Item(u"10以内的加法 "), nullptr);
 }
 
@@ -162,10 +169,10 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
 TEST_F(CPreCreatedQuestionsTest, LoadingAgainBuildsANewListOfTheSameEntries) {
     const auto first = m_presets.Item(u"整百数除以一位数");
     m_presets.Load();
-    EXPECT_EQ(m_presets.Questions().Count(), 94);
+    EXPECT_EQ(m_presets.Questions().Count(), 101);
     EXPECT_NE(m_presets.Item(u"整百数除以一位数"), first);
     EXPECT_EQ(Fields(m_presets.Item(u"整百数除以一位数")->Limit1()), Range(100, 10000, 100));
-    EXPECT_EQ(m_raised.size(), 188u);
+    EXPECT_EQ(m_raised.size(), 202u);
 }
 
 } // namespace

@@ -69,6 +69,7 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
                           0, u"三个");
     three->SetParenthesesChoice(2);
     three->SetRules({.isIntermediateInResultRange = true, .isNoQuotientOne = true});
+    three->SetDecimalPlaces({{1, 0, 2}, 3});
     plan.Add(three, 7);
     auto product = MakeKind({{0, 9}, {0, 9}}, {u"$$×$"}, {0, 81}, 0, u"乘");
     product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true});
@@ -86,6 +87,9 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     EXPECT_TRUE(message.isEmpty());
     for (size_t k = 0; k < plan.Sections().size(); ++k) {
         EXPECT_EQ(read->Sections()[k].kind->Form(), plan.Sections()[k].kind->Form()) << k;
+        EXPECT_EQ(read->Sections()[k].kind->DecimalPlaces(),
+                  plan.Sections()[k].kind->DecimalPlaces())
+            << k;
     }
 
     CSavedKinds kinds;
@@ -150,6 +154,14 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("form")] = 1; }),
         withKind(valid,
                  [](QJsonObject& kind) { kind[QStringLiteral("form")] = QStringLiteral("guess"); }),
+        withKind(valid,
+                 [](QJsonObject& kind) {
+                     kind[QStringLiteral("places")] = QJsonArray{1, 1};
+                 }),
+        withKind(valid,
+                 [](QJsonObject& kind) {
+                     kind[QStringLiteral("places")] = QJsonArray{1, 0, 4};
+                 }),
         withKind(
             valid,
             [](QJsonObject& kind) {
@@ -188,8 +200,11 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
     ASSERT_TRUE(read.has_value());
     EXPECT_TRUE(read->Sections()[0].kind->Rules().IsNone());
     EXPECT_EQ(read->Sections()[0].kind->Form(), QuestionForm::Calculate);
-    EXPECT_FALSE(valid[QStringLiteral("sections")][0][QStringLiteral("kind")].toObject().contains(
-        QStringLiteral("form")));
+    for (const auto* key : {"form", "places"}) {
+        EXPECT_FALSE(
+            valid[QStringLiteral("sections")][0][QStringLiteral("kind")].toObject().contains(
+                QLatin1StringView(key)));
+    }
 }
 
 TEST_F(PlanFilesTest, AFileThatCannotBeWrittenIsSaidAndTheOldOneStays) {

@@ -45,7 +45,7 @@ protected:
 TEST_F(PanelTest, StartsWithTheCustomTypeWithoutASettingsFile) {
     EXPECT_EQ(window->windowTitle(), Q(u"Kelvo主窗口"));
     auto* types = Find<QComboBox>(QStringLiteral("cboQuestionType"));
-    EXPECT_EQ(types->count(), 94);
+    EXPECT_EQ(types->count(), 101);
     EXPECT_EQ(types->currentText(), Q(u"自己定制题型"));
     EXPECT_EQ(Find<QComboBox>(QStringLiteral("cboOperandCount"))->currentText(), Q(u"二个运算数"));
     EXPECT_EQ(window->OperandCount(), 2);
@@ -146,6 +146,44 @@ TEST_F(PanelTest, ATermListsItsUnitsAndTheClassicHeadingsCannotBePicked) {
     terms->setCurrentIndex(0);
     EXPECT_EQ(list->count(), classicCount);
     EXPECT_TRUE(CbrBox(0)->isChecked());
+}
+
+// A decimal preset under its heading shows its places and its ranges in
+// decimals; typed decimals make the kind; back to whole numbers, the boxes
+// count as they always did.
+TEST_F(PanelTest, DecimalPlacesGoWithTheRangeBoxes) {
+    auto* terms = Find<QComboBox>(QStringLiteral("cboPresetTerm"));
+    terms->setCurrentIndex(terms->findText(Q(u"小数")));
+    SelectQuestionType(u"小数乘整数");
+    const auto places = [&](int frame) {
+        return Find<QComboBox>("cboPlaces", frame)->currentText();
+    };
+    EXPECT_EQ(places(0), Q(u"一位小数"));
+    EXPECT_EQ(places(1), Q(u"整数"));
+    EXPECT_EQ(places(4), Q(u"一位小数"));
+    EXPECT_EQ(Box("txtLimits", 0)->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(Box("txtLimits", 1)->text(), QStringLiteral("9.9"));
+    EXPECT_FALSE(Check("chkMultipleOfs", 0)->isEnabled());
+    Find<QPushButton>(QStringLiteral("cmdCreate"))->click();
+    EXPECT_TRUE(Output().contains(u'.'));
+    EXPECT_FALSE(Output().contains(QStringLiteral(".0")));
+
+    Find<QComboBox>("cboPlaces", 1)->setCurrentIndex(2);
+    EnterText(Box("txtLimits", 2), QStringLiteral("0.25"));
+    EnterText(Box("txtLimits", 3), QStringLiteral("0.5"));
+    auto kind = window->OperandController().QuestionData();
+    EXPECT_EQ(kind->DecimalPlaces(), (CDecimalUnits{{1, 2}, 1}));
+    EXPECT_EQ(kind->Limit2()->LowerLimit(), 25);
+    EXPECT_EQ(kind->Limit2()->UpperLimit(), 50);
+
+    for (const int frame : {0, 1, 4}) {
+        Find<QComboBox>("cboPlaces", frame)->setCurrentIndex(0);
+    }
+    EnterText(Box("txtLimits", 0), QStringLiteral("7.5"));
+    kind = window->OperandController().QuestionData();
+    EXPECT_FALSE(kind->IsDecimal());
+    EXPECT_EQ(kind->Limit1()->LowerLimit(), 8);
+    EXPECT_TRUE(Check("chkMultipleOfs", 0)->isEnabled());
 }
 
 TEST_F(PanelTest, OperandCountShowsFramesAndMovesTheResult) {

@@ -1,0 +1,31 @@
+// Decimals run on the whole-number engine: each value is a whole number of a
+// power-of-ten unit (2.35 is 235 hundredths). A decimal kind says in what
+// places each operand and its result are written; each of its templates says
+// in what unit each of its values is counted.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace kelvo {
+
+inline constexpr int32_t MaxDecimalPlaces = 3;
+
+// Per operand (in reading order) and for the result: the exponent e of the
+// unit 10^-e a value counts in. A negative exponent counts in tens, hundreds
+// or thousands. All 0 for whole numbers.
+struct CDecimalUnits {
+    std::array<int8_t, 4> operands{};
+    int8_t result = 0;
+
+    // 0 beyond the fourth operand: longer templates are whole.
+    int32_t Operand(size_t k) const { return k < operands.size() ? operands[k] : 0; }
+    bool IsWhole() const {
+        return result == 0 && std::ranges::all_of(operands, [](int8_t e) { return e == 0; });
+    }
+    friend bool operator==(const CDecimalUnits&, const CDecimalUnits&) = default;
+};
+
+} // namespace kelvo

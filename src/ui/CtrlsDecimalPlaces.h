@@ -1,0 +1,32 @@
+#pragma once
+
+#include "generation/DecimalUnits.h"
+#include "ui/frmMainUi.h"
+
+#include <cstdint>
+
+namespace kelvo {
+
+// The places box of each operand frame and of the result frame: "整数"
+// keeps the frame's range boxes whole as they always were; "一位小数" to
+// "三位小数" let them take decimals and set aside "整十数" and "整百数", which
+// count in whole numbers.
+class CtrlsDecimalPlaces {
+public:
+    explicit CtrlsDecimalPlaces(const COperandPanel& panel);
+    // The boxes call back into this object.
+    CtrlsDecimalPlaces(const CtrlsDecimalPlaces&) = delete;
+    CtrlsDecimalPlaces& operator=(const CtrlsDecimalPlaces&) = delete;
+
+    // Of the first operandCount operands and the result.
+    CDecimalUnits Places(int32_t operandCount) const;
+    // The frames beyond operandCount become whole.
+    void ShowPlaces(const CDecimalUnits& places, int32_t operandCount);
+
+private:
+    void ApplyPlaces(int frame);
+
+    COperandPanel m_panel;
+};
+
+} // namespace kelvo
