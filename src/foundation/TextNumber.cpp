@@ -127,6 +127,14 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
     }
 }
 
+int32_t ScaledTextLength(int32_t upper, int32_t exponent) {
+    const auto digits = static_cast<int32_t>(DecimalText(upper).size());
+    if (exponent <= 0) {
+        return digits - exponent;
+    }
+    return std::max(digits, exponent + 1) + 1;
+}
+
 double TextToDouble(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) {

@@ -14,6 +14,9 @@ void AppendDecimalText(std::u16string& text, int32_t value);
 // 0, no trailing zeros ("2.50" is "2.5", "4.0" is "4"), and a negative
 // exponent's zeros after the digits (35 with -2 is "3500"). Not negative.
 void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent);
+// The widest a value from 0 up to upper is written so: its digits, with a
+// decimal point and a leading 0 where it has places, or the zeros of tens.
+int32_t ScaledTextLength(int32_t upper, int32_t exponent);
 
 // The number in Chinese numerals, as a heading counts: 一, 十一, 二十, 一百零五.
 // From 10000 on (no sheet has that many parts) it is the decimal text.

@@ -60,7 +60,7 @@ CStringBuilder CExprValue::LeftPartToString() const {
             text.Append(ParenthesisText(Op::LeftParenthesis));
         }
         std::u16string number;
-        AppendScaledText(number, values[k][1], m_units.Operand(k));
+        AppendOperandText(number, k);
         text.Append(number);
         if (m_parentheses.Closes(k)) {
             text.Append(ParenthesisText(Op::RightParenthesis));
@@ -68,6 +68,10 @@ CStringBuilder CExprValue::LeftPartToString() const {
     }
     text.Append(u"=");
     return text;
+}
+
+void CExprValue::AppendOperandText(std::u16string& text, size_t k) const {
+    AppendScaledText(text, OperandValues()[k][1], m_units.Operand(k));
 }
 
 std::u16string CExprValue::ResultText() const {

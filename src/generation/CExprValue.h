@@ -60,6 +60,8 @@ public:
 
     // The question without its answer, for example "12＋5=" or "（36－8）÷4=".
     CStringBuilder LeftPartToString() const;
+    // Operand k (from 0) as written: "0.3" for 3 tenths.
+    void AppendOperandText(std::u16string& text, size_t k) const;
     // The answer as written after "=": "3", or "3……2" with a remainder.
     std::u16string ResultText() const;
 

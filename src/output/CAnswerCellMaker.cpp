@@ -53,8 +53,12 @@ CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure, const CS
 CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const auto operands = question.OperandValues();
     const bool isBlank = blank > 0 && static_cast<size_t>(blank) <= operands.size();
-    std::u16string answer =
-        isBlank ? DecimalText(operands[static_cast<size_t>(blank - 1)][1]) : question.ResultText();
+    std::u16string answer;
+    if (isBlank) {
+        question.AppendOperandText(answer, static_cast<size_t>(blank - 1));
+    } else {
+        answer = question.ResultText();
+    }
     return {
         m_width, m_height, {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}}};
 }

@@ -70,7 +70,7 @@ CCell CColumnCellMaker::Make(const CExprValue& question, int32_t blank) const {
     if (code == Op::Divide) {
         AppendDivision(cell, operands[0][1], operands[1][1], question);
     } else {
-        AppendColumn(cell, operands[0][1], code, operands[1][1], question.ResultValue());
+        AppendColumn(cell, CColumnTexts::Of(question), code);
     }
     return cell;
 }
@@ -85,17 +85,19 @@ double CColumnCellMaker::PlaceLeft(double right, int32_t place) const {
     return right - (place + 1) * m_pitch;
 }
 
-void CColumnCellMaker::AppendColumn(CCell& cell, int32_t upper, int32_t code, int32_t lower,
-                                    int32_t result) const {
+void CColumnCellMaker::AppendColumn(CCell& cell, const CColumnTexts& texts, int32_t code) const {
     const double right = m_cellWidth;
     const double left = right - m_extent.places * m_pitch - m_operatorSlot;
-    AppendDigits(cell, DecimalText(upper), right, RowTop(0, 0), CCellPiece::Kind::Text);
-    const std::u16string lowerDigits = DecimalText(lower);
+    const auto rightOf = [&](const std::u16string& text) {
+        return right - texts.ShiftOf(text) * m_pitch;
+    };
+    AppendDigits(cell, texts.upper, rightOf(texts.upper), RowTop(0, 0), CCellPiece::Kind::Text);
+    const std::u16string& lowerDigits = texts.lower;
     const std::u16string_view operatorText = OperatorText(code);
     const double operatorWidth = m_measure.TextWidth(operatorText, m_pointSize);
     AppendText(cell, CCellPiece::Kind::Text, left + operatorWidth / 2, RowTop(1, 0),
                std::u16string(operatorText));
-    AppendDigits(cell, lowerDigits, right, RowTop(1, 0), CCellPiece::Kind::Text);
+    AppendDigits(cell, lowerDigits, rightOf(lowerDigits), RowTop(1, 0), CCellPiece::Kind::Text);
     AppendLine(cell, left, right, RowTop(2, 0) + m_ruleGap / 2);
     double answerTop = RowTop(2, 1);
     if (code == Op::Times && lowerDigits.size() > 1) {
@@ -103,7 +105,8 @@ void CColumnCellMaker::AppendColumn(CCell& cell, int32_t upper, int32_t code, in
         AppendLine(cell, left, right, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
         answerTop = RowTop(2 + partialLines, 2);
     }
-    AppendAnswer(cell, result, m_extent.places, right, answerTop);
+    AppendAnswer(cell, texts.result, m_extent.places - texts.ShiftOf(texts.result),
+                 rightOf(texts.result), answerTop);
 }
 
 void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
@@ -112,7 +115,8 @@ void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t div
     const double dividendLeft = right - m_extent.dividendPlaces * m_pitch;
     const double bracket = dividendLeft - m_pitch / 2;
     const double topLine = RowTop(1, 0) + m_ruleGap / 2;
-    AppendAnswer(cell, question.ResultValue(), m_extent.dividendPlaces, right, RowTop(0, 0));
+    AppendAnswer(cell, DecimalText(question.ResultValue()), m_extent.dividendPlaces, right,
+                 RowTop(0, 0));
     AppendLine(cell, bracket - m_ruleThickness / 2, right, topLine);
     cell.pieces.push_back({CCellPiece::Kind::Rule,
                            bracket - m_ruleThickness / 2,
@@ -126,7 +130,8 @@ void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t div
     if (question.HasRemainder()) {
         // What is left after the last digit of the 商: the working's last line.
         const double footTop = RowTop(1 + WorkingLinesPerDigit * m_extent.quotientPlaces, 1);
-        AppendAnswer(cell, question.RemainderValue(), m_extent.divisorPlaces, right, footTop);
+        AppendAnswer(cell, DecimalText(question.RemainderValue()), m_extent.divisorPlaces, right,
+                     footTop);
     }
 }
 
@@ -143,9 +148,8 @@ void CColumnCellMaker::AppendDigits(CCell& cell, const std::u16string& digits, d
 // In fill-in form a box over every place of the room, each holding its digit
 // of the answer (or nothing), so that the boxes do not tell how long the
 // answer is.
-void CColumnCellMaker::AppendAnswer(CCell& cell, int32_t answer, int32_t places, double right,
-                                    double top) const {
-    const std::u16string digits = DecimalText(answer);
+void CColumnCellMaker::AppendAnswer(CCell& cell, const std::u16string& digits, int32_t places,
+                                    double right, double top) const {
     if (!m_isFill) {
         AppendDigits(cell, digits, right, top, CCellPiece::Kind::Result);
         return;

@@ -55,13 +55,13 @@ public:
 private:
     double RowTop(double rows, int32_t rules) const;
     double PlaceLeft(double right, int32_t place) const;
-    void AppendColumn(CCell& cell, int32_t upper, int32_t code, int32_t lower,
-                      int32_t result) const;
+    void AppendColumn(CCell& cell, const CColumnTexts& texts, int32_t code) const;
     void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
                         const CExprValue& question) const;
     void AppendDigits(CCell& cell, const std::u16string& digits, double right, double top,
                       CCellPiece::Kind kind) const;
-    void AppendAnswer(CCell& cell, int32_t answer, int32_t places, double right, double top) const;
+    void AppendAnswer(CCell& cell, const std::u16string& digits, int32_t places, double right,
+                      double top) const;
     void AppendText(CCell& cell, CCellPiece::Kind kind, double centre, double top,
                     std::u16string text) const;
     void AppendLine(CCell& cell, double left, double right, double y) const;

@@ -8,19 +8,36 @@
 
 namespace kelvo {
 
-namespace {
-
-int32_t Places(int32_t value) {
-    return static_cast<int32_t>(DecimalText(value).size());
+CColumnTexts CColumnTexts::Of(const CExprValue& question) {
+    CColumnTexts texts;
+    question.AppendOperandText(texts.upper, 0);
+    question.AppendOperandText(texts.lower, 1);
+    AppendScaledText(texts.result, question.ResultValue(), question.Units().result);
+    texts.fractionPlaces = std::max<int32_t>(question.Units().result, 0);
+    return texts;
 }
 
-} // namespace
+int32_t CColumnTexts::ShiftOf(const std::u16string& text) const {
+    if (fractionPlaces == 0) {
+        return 0;
+    }
+    const size_t point = text.find(u'.');
+    if (point == std::u16string::npos) {
+        return fractionPlaces + 1;
+    }
+    return fractionPlaces - static_cast<int32_t>(text.size() - point - 1);
+}
 
 bool CColumnExtent::IsColumnQuestion(const CExprValue& question) {
-    // A comparison, an operator to find or an estimate is read along its line.
+    // A comparison, an operator to find or an estimate is read along its line,
+    // and so is a decimal product or quotient, whose points do not line up.
     const auto operands = question.OperandValues();
-    return question.Form() == QuestionForm::Calculate && operands.size() == 2 &&
-           operands[1][0] >= Op::Plus && operands[1][0] <= Op::Divide;
+    if (question.Form() != QuestionForm::Calculate || operands.size() != 2) {
+        return false;
+    }
+    const int32_t code = operands[1][0];
+    return question.Units().IsWhole() ? code >= Op::Plus && code <= Op::Divide
+                                      : code == Op::Plus || code == Op::Minus;
 }
 
 CColumnExtent CColumnExtent::Of(const QuestionList& questions) {
@@ -35,11 +52,11 @@ void CColumnExtent::Include(const QuestionList& questions, int32_t count) {
         if (!IsColumnQuestion(question)) {
             continue;
         }
-        const auto operands = question.OperandValues();
-        const int32_t upper = Places(operands[0][1]);
-        const int32_t code = operands[1][0];
-        const int32_t lower = Places(operands[1][1]);
-        const int32_t result = Places(question.ResultValue());
+        const int32_t code = question.OperandValues()[1][0];
+        const CColumnTexts texts = CColumnTexts::Of(question);
+        const int32_t upper = texts.PlacesOf(texts.upper);
+        const int32_t lower = texts.PlacesOf(texts.lower);
+        const int32_t result = texts.PlacesOf(texts.result);
         if (code == Op::Divide) {
             dividendPlaces = std::max(dividendPlaces, upper);
             divisorPlaces = std::max(divisorPlaces, lower);

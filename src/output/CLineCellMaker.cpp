@@ -44,7 +44,7 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     std::u16string run;
     const auto operands = question.OperandValues();
     for (size_t k = 0; k < operands.size(); ++k) {
-        const auto& [code, value] = operands[k];
+        const int32_t code = operands[k][0];
         if (k > 0) {
             run += OperatorText(code);
         }
@@ -54,13 +54,14 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
         if (m_isFill && static_cast<int32_t>(k + 1) == blank) {
             AppendRun(cell, run);
             const double reserved = k < m_blankWidths.size() ? m_blankWidths[k] : 0;
-            std::u16string answer = DecimalText(value);
+            std::u16string answer;
+            question.AppendOperandText(answer, k);
             cell.width += m_blankGap;
             const double width = std::max(SlotWidth(reserved, answer) + 2 * m_blankGap, m_leastBox);
             AppendSlot(cell, CCellPiece::Kind::Blank, width, std::move(answer));
             cell.width += m_blankGap;
         } else {
-            AppendDecimalText(run, value);
+            question.AppendOperandText(run, k);
         }
         if (question.Grouping().Closes(k)) {
             run += ParenthesisText(Op::RightParenthesis);
@@ -73,11 +74,13 @@ CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
         return cell;
     }
     AppendRun(cell, run);
-    AppendResult(cell, m_resultWidth, question.ResultValue());
+    std::u16string result;
+    AppendScaledText(result, question.ResultValue(), question.Units().result);
+    AppendResult(cell, m_resultWidth, std::move(result));
     if (question.HasRemainder()) {
         run += RemainderMark;
         AppendRun(cell, run);
-        AppendResult(cell, m_remainderWidth, question.RemainderValue());
+        AppendResult(cell, m_remainderWidth, DecimalText(question.RemainderValue()));
     }
     return cell;
 }
@@ -123,8 +126,7 @@ double CLineCellMaker::SlotWidth(double reserved, const std::u16string& answer) 
     return std::max(reserved, m_measure.TextWidth(answer, m_pointSize));
 }
 
-void CLineCellMaker::AppendResult(CCell& cell, double reserved, int32_t value) const {
-    std::u16string answer = DecimalText(value);
+void CLineCellMaker::AppendResult(CCell& cell, double reserved, std::u16string answer) const {
     const double width = std::max(SlotWidth(reserved, answer), m_leastBox);
     AppendSlot(cell, CCellPiece::Kind::Result, width, std::move(answer));
 }

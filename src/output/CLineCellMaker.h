@@ -35,7 +35,7 @@ private:
     double DigitsWidth(int32_t digits) const;
     double SlotWidth(double reserved, const std::u16string& answer) const;
     // Room for one number of the answer, shown where answers are.
-    void AppendResult(CCell& cell, double reserved, int32_t value) const;
+    void AppendResult(CCell& cell, double reserved, std::u16string answer) const;
     void AppendRun(CCell& cell, std::u16string& run) const;
     void AppendSlot(CCell& cell, CCellPiece::Kind kind, double width, std::u16string text) const;
 

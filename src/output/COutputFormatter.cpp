@@ -55,31 +55,16 @@ void Prefetch(const void* address) {
 // Questions ahead of the one being formatted whose memory is fetched early.
 constexpr int32_t PrefetchDistance = 16;
 
-int32_t DecimalLength(int32_t value) {
-    char digits[12];
-    return static_cast<int32_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
-}
-
-// The widest a value up to upper is written, counted in 10^-exponent: a
-// decimal point and a leading 0 where it has places, the zeros of tens.
-int32_t WrittenLength(int32_t upper, int32_t exponent) {
-    const int32_t digits = DecimalLength(upper);
-    if (exponent <= 0) {
-        return digits - exponent;
-    }
-    return std::max(digits, exponent + 1) + 1;
-}
-
 } // namespace
 
 void COutputFormatter::RepresentativeExpression(const CExpression& expression) {
     const OperandList& operands = expression.Operands();
     for (size_t k = 0; k < operands.size(); ++k) {
         m_colOperandLengths.Add(
-            WrittenLength(operands[k]->UpperLimit(), expression.Units().Operand(k)));
+            ScaledTextLength(operands[k]->UpperLimit(), expression.Units().Operand(k)));
     }
     m_resultLength =
-        WrittenLength(expression.ResultOperand()->UpperLimit(), expression.Units().result);
+        ScaledTextLength(expression.ResultOperand()->UpperLimit(), expression.Units().result);
 }
 
 int32_t COutputFormatter::OperandLength(int32_t index) const {

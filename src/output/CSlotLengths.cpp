@@ -18,10 +18,12 @@ int32_t DecimalLength(int32_t value) {
 
 CSlotLengths CSlotLengths::Of(const CExpression& expression) {
     CSlotLengths lengths;
-    for (const auto& operand : expression.Operands()) {
-        lengths.operands.push_back(DecimalLength(operand->UpperLimit()));
+    const auto& units = expression.Units();
+    for (size_t k = 0; k < expression.Operands().size(); ++k) {
+        lengths.operands.push_back(
+            ScaledTextLength(expression.Operands()[k]->UpperLimit(), units.Operand(k)));
     }
-    lengths.result = DecimalLength(expression.ResultOperand()->UpperLimit());
+    lengths.result = ScaledTextLength(expression.ResultOperand()->UpperLimit(), units.result);
     const auto& operands = expression.Operands();
     if (operands.size() == 2 && operands[1]->CbrSetting() == Cbr::Remainder) {
         lengths.remainder = DecimalLength(std::max(operands[1]->UpperLimit() - 1, 1));

@@ -5,6 +5,7 @@
 #include "ui/frmPageOptions.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -124,6 +125,34 @@ TEST_F(ColumnFormPdfTest, UnitsStandUnderUnitsOnTheSheetAndInItsKey) {
             const QString digits = Digits(answered.back());
             EXPECT_EQ(digits.mid(1).toInt(), digits.left(1).toInt() * answer);
         }
+    }
+}
+
+// Decimals stand point under point, a whole number's units just before the
+// point, on the sheet and in its key.
+TEST_F(ColumnFormPdfTest, DecimalPointsLineUp) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    auto* terms = Find<QComboBox>(QStringLiteral("cboPresetTerm"));
+    terms->setCurrentIndex(terms->findText(QString::fromUtf16(u"小数")));
+    SelectQuestionType(u"两位小数加减法");
+    Click("cmdCreate");
+    const QStringList pages = ExportPages(QStringLiteral("decimals.pdf"));
+    ASSERT_EQ(pages.size() % 2, 0);
+    const QString& key = pages[pages.size() / 2];
+    const QStringList answered = FirstCell(key);
+    ASSERT_EQ(answered.size(), 3) << key.toStdString();
+    const QStringList asked = FirstCell(pages[0]);
+    ASSERT_EQ(asked.size(), 2);
+    for (qsizetype k = 0; k < asked.size(); ++k) {
+        EXPECT_EQ(asked[k].simplified(), answered[k].simplified());
+    }
+    const qsizetype point = answered.front().indexOf(u'.');
+    ASSERT_GT(point, 0);
+    for (const QString& line : answered) {
+        const qsizetype own = line.indexOf(u'.');
+        EXPECT_EQ(own < 0 ? UnitsColumn(line) + 1 : own, point) << line.toStdString();
     }
 }
 
