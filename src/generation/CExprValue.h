@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,6 +47,13 @@ public:
     // the question.
     int32_t Comparand() const { return m_comparand; }
     void SetComparand(int32_t value) { m_comparand = value; }
+    // The question a comparison of two questions sets against its value,
+    // whose value is then the comparand; nullptr for a number.
+    const std::shared_ptr<const CExprValue>& ComparedQuestion() const { return m_comparedQuestion; }
+    void SetComparedQuestion(std::shared_ptr<const CExprValue> question) {
+        m_comparand = question->ResultValue();
+        m_comparedQuestion = std::move(question);
+    }
 
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }
@@ -72,6 +80,7 @@ private:
     Parentheses m_parentheses;
     QuestionForm m_form = QuestionForm::Calculate;
     int32_t m_comparand = 0;
+    std::shared_ptr<const CExprValue> m_comparedQuestion;
 };
 
 } // namespace kelvo

@@ -2,6 +2,7 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
+#include "generation/FormQuestionText.h"
 #include "output/CTextMeasure.h"
 
 #include <algorithm>
@@ -53,8 +54,9 @@ CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure, const CS
 CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const auto operands = question.OperandValues();
     const bool isBlank = blank > 0 && static_cast<size_t>(blank) <= operands.size();
-    std::u16string answer =
-        isBlank ? DecimalText(operands[static_cast<size_t>(blank - 1)][1]) : question.ResultText();
+    std::u16string answer = isBlank ? DecimalText(operands[static_cast<size_t>(blank - 1)][1])
+                            : question.Form() == QuestionForm::Calculate ? question.ResultText()
+                                                                         : FormAnswerText(question);
     return {
         m_width, m_height, {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}}};
 }

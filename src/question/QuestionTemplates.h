@@ -22,6 +22,10 @@ std::vector<Parentheses> ParenthesesPositions(int32_t operandCount);
 inline constexpr char16_t NeedlessParenthesesErrorText[] =
     u"错误：括号放在这里不改变运算顺序，请换括号的位置或运算符号。";
 
+// The message for a kind with a remainder asked as 比大小 or 填运算符号.
+inline constexpr char16_t RemainderFormErrorText[] =
+    u"错误：有余数的除法，得数不是一个数，不能比大小或填运算符号。请换题型，或不选“有余数”。";
+
 // The templates of a question description, the one road from a kind to its
 // templates: a "从" above its "到" is exchanged, the carry/borrow code goes on
 // operand 2 of a two-operand question whose gap allows exactly the operator
@@ -32,7 +36,7 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the
-// message in strErrorInfo.
+// message in strErrorInfo; so does a remainder asked as 比大小 or 填运算符号.
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo);
 
 } // namespace kelvo

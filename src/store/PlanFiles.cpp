@@ -137,14 +137,26 @@ const CFormKey FormKeys[] = {
     {QuestionForm::EstimateHundreds, QLatin1StringView("estimateHundreds")},
 };
 
+// A comparison of two questions is a "compare" whose "compareWith" is
+// "question"; without the key it compares with a number, as before.
+const QLatin1StringView CompareWithKey("compareWith");
+const QLatin1StringView ComparedQuestion("question");
+
 std::optional<QuestionForm> FormFromJson(const QJsonObject& kind) {
     const QJsonValue value = kind.value(QStringLiteral("form"));
+    const QJsonValue compareWith = kind.value(CompareWithKey);
     if (value.isUndefined()) {
-        return QuestionForm::Calculate;
+        return compareWith.isUndefined() ? std::optional(QuestionForm::Calculate) : std::nullopt;
     }
     for (const CFormKey& entry : FormKeys) {
-        if (value.toString() == entry.key) {
+        if (value.toString() != entry.key) {
+            continue;
+        }
+        if (compareWith.isUndefined()) {
             return entry.form;
+        }
+        if (entry.form == QuestionForm::Compare && compareWith.toString() == ComparedQuestion) {
+            return QuestionForm::CompareQuestions;
         }
     }
     return std::nullopt;
@@ -168,10 +180,14 @@ QJsonObject KindToJson(const CQuestionData& kind) {
                        {QStringLiteral("cbr"), kind.Cbr()},
                        {QStringLiteral("parentheses"), kind.ParenthesesChoice()},
                        {QStringLiteral("rules"), RulesToJson(kind.Rules())}};
+    const bool comparesQuestions = kind.Form() == QuestionForm::CompareQuestions;
     for (const CFormKey& entry : FormKeys) {
-        if (entry.form == kind.Form()) {
+        if (entry.form == (comparesQuestions ? QuestionForm::Compare : kind.Form())) {
             object.insert(QStringLiteral("form"), entry.key);
         }
+    }
+    if (comparesQuestions) {
+        object.insert(CompareWithKey, ComparedQuestion);
     }
     return object;
 }

@@ -74,6 +74,9 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true});
     product->SetForm(QuestionForm::FillOperator);
     plan.Add(product, 3);
+    auto compared = MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"比");
+    compared->SetForm(QuestionForm::CompareQuestions);
+    plan.Add(compared, 10);
     auto four = MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9},
                          0, u"四个");
     four->SetParenthesesChoice(CQuestionData::RandomParentheses);
@@ -150,6 +153,10 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         withKind(valid, [](QJsonObject& kind) { kind[QStringLiteral("form")] = 1; }),
         withKind(valid,
                  [](QJsonObject& kind) { kind[QStringLiteral("form")] = QStringLiteral("guess"); }),
+        withKind(valid,
+                 [](QJsonObject& kind) {
+                     kind[QStringLiteral("compareWith")] = QStringLiteral("question");
+                 }),
         withKind(
             valid,
             [](QJsonObject& kind) {
