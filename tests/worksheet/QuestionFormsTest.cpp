@@ -387,6 +387,9 @@ TEST(QuestionFormsTest, APlanMixesForms) {
     plan.Add(AskedAs(MakeKind({{11, 99}, {11, 99}}, {u"＋$$$"}, {0, 200}, 0, u"估算"),
                      QuestionForm::EstimateTens),
              5);
+    plan.Add(AskedAs(MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"两边算式"),
+                     QuestionForm::CompareQuestions),
+             6);
     COutputSettings layout;
     layout.SetColumnCount(5);
     for (const bool mixed : {false, true}) {
@@ -394,8 +397,12 @@ TEST(QuestionFormsTest, APlanMixesForms) {
         const CSheet sheet = DrawSheet(plan, 5, 11, nullptr, nullptr);
         const std::u16string text = FormatSheet(sheet, layout, nullptr);
         EXPECT_EQ(std::count(text.begin(), text.end(), u'='), 12) << mixed;
-        EXPECT_EQ(std::count(text.begin(), text.end(), u'○'), 8) << mixed;
+        EXPECT_EQ(std::count(text.begin(), text.end(), u'○'), 14) << mixed;
         EXPECT_EQ(std::count(text.begin(), text.end(), u'≈'), 5) << mixed;
+        // Counting the kinds first draws nothing of the sheet's: a code makes
+        // the same sheet again.
+        CAdmittedCounts counts;
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, 5, 11, &counts, nullptr), layout, nullptr), text);
     }
 }
 
