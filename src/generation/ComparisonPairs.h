@@ -1,7 +1,7 @@
 // 比大小（两边算式）: each question is set against a second question of the
 // kind whose value is at most ComparisonReach of its own away, ＞, ＜ and ＝
 // about a third each. The right sides come from a pool of the kind's
-// questions: all of them for a kind of up to PoolSize questions.
+// questions: all of them for a kind of up to ComparisonPoolSize questions.
 #pragma once
 
 #include "generation/GenerationDriver.h"
@@ -16,9 +16,9 @@ constexpr int32_t ComparisonPoolSize = 10000;
 // True when the templates compare two questions.
 bool ComparesQuestions(const TemplateList& templates);
 
-// The kind's questions to set against each other: up to ComparisonPoolSize
-// different ones, in random order. generatedCount receives how many;
-// isWhole whether they are every question of the kind.
+// The kind's questions to set against each other: the first count entries
+// are up to ComparisonPoolSize different ones, in random order; isWhole says
+// whether they are every question of the kind, end how their job ended.
 struct CComparisonPool {
     QuestionList questions;
     int32_t count = 0;
