@@ -84,21 +84,28 @@ std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value) {
 }
 
 // The rules of a kind by their names in the file.
+// The first four are written on or off, as they always were; a rule added
+// later is written only when on, so that a kinds file of the most kinds
+// stays within its size.
 struct CRuleKey {
     bool CQuestionRules::*rule;
     QLatin1StringView key;
+    bool isWrittenWhenOff = true;
 };
 const CRuleKey RuleKeys[] = {
     {&CQuestionRules::isIntermediateInResultRange, QLatin1StringView("intermediateInResultRange")},
     {&CQuestionRules::isNoTrivialFactor, QLatin1StringView("noTrivialFactor")},
     {&CQuestionRules::isNoQuotientOne, QLatin1StringView("noQuotientOne")},
     {&CQuestionRules::isNoZeroOperand, QLatin1StringView("noZeroOperand")},
+    {&CQuestionRules::isWithinTables, QLatin1StringView("withinTables"), false},
 };
 
 QJsonObject RulesToJson(const CQuestionRules& rules) {
     QJsonObject object;
     for (const CRuleKey& entry : RuleKeys) {
-        object.insert(entry.key, rules.*entry.rule);
+        if (rules.*entry.rule || entry.isWrittenWhenOff) {
+            object.insert(entry.key, rules.*entry.rule);
+        }
     }
     return object;
 }
