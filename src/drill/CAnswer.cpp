@@ -17,6 +17,7 @@ CAnswer CAnswer::Signs(std::u16string signs) {
 CAnswer CAnswer::RightFor(const CExprValue& question) {
     switch (question.Form()) {
     case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
         return Signs(std::u16string(ComparisonSign(question.ResultValue(), question.Comparand())));
     case QuestionForm::FillOperator: {
         std::u16string operators;

@@ -95,6 +95,7 @@ std::optional<AnswerChoices> FormChoices(const CExprValue& question, bool bTeach
     case QuestionForm::Calculate:
         return std::nullopt;
     case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
         return Ordered(
             right, CAnswer::Signs(std::u16string(1, OtherSign(kComparisonSigns, right.signs[0]))));
     case QuestionForm::FillOperator:

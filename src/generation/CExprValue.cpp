@@ -25,9 +25,11 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
     m_parentheses = expr.Grouping();
-    m_form = expr.Form();
+    // The right side of a comparison of two questions is set by
+    // PairComparisons, once the kind's questions are known.
+    m_form = IsComparison(expr.Form()) ? QuestionForm::Compare : expr.Form();
     m_units = expr.Units();
-    if (m_form == QuestionForm::Compare) {
+    if (expr.Form() == QuestionForm::Compare) {
         m_comparand = DrawComparand(m_resultValue);
     }
 }
@@ -42,6 +44,7 @@ void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResul
     }
     m_resultValue = iResult;
     m_parentheses = {};
+    m_comparedQuestion = nullptr;
     m_remainderValue = -1;
     if (values.size() == 2 && values[1][0] == Op::Divide && values[1][1] > 0 &&
         values[0][1] % values[1][1] != 0) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ public:
     // the question.
     int32_t Comparand() const { return m_comparand; }
     void SetComparand(int32_t value) { m_comparand = value; }
+    // The question a comparison of two questions sets against its value,
+    // whose value is then the comparand; nullptr for a number.
+    const std::shared_ptr<const CExprValue>& ComparedQuestion() const { return m_comparedQuestion; }
+    void SetComparedQuestion(std::shared_ptr<const CExprValue> question) {
+        m_comparand = question->ResultValue();
+        m_comparedQuestion = std::move(question);
+    }
 
     // The units its values count in, those of its template.
     const CDecimalUnits& Units() const { return m_units; }
@@ -79,6 +87,7 @@ private:
     QuestionForm m_form = QuestionForm::Calculate;
     CDecimalUnits m_units;
     int32_t m_comparand = 0;
+    std::shared_ptr<const CExprValue> m_comparedQuestion;
 };
 
 } // namespace kelvo

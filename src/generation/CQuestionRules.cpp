@@ -115,6 +115,11 @@ bool CRuleFilter::AdmitsStep(int32_t code, int64_t x, int64_t y, int64_t z, bool
                                       (code == Op::Divide && y == 1))) {
         return false;
     }
+    constexpr int64_t LargestTableFactor = 9;
+    if (m_rules.isWithinTables && ((code == Op::Times && std::max(x, y) > LargestTableFactor) ||
+                                   (code == Op::Divide && std::max(y, z) > LargestTableFactor))) {
+        return false;
+    }
     return !(m_rules.isNoQuotientOne && code == Op::Divide && z == 1);
 }
 

@@ -23,6 +23,10 @@ struct CQuestionRules {
     bool isNoQuotientOne = false;
     // No operand of the question is 0.
     bool isNoZeroOperand = false;
+    // Every product and quotient is a fact of the multiplication table: both
+    // factors, and a divisor and its quotient, at most 9. A kind of "a×b" and
+    // "a÷b" cannot bound a by its range alone: a÷b takes a up to 81.
+    bool isWithinTables = false;
 
     bool IsNone() const { return *this == CQuestionRules{}; }
     friend bool operator==(const CQuestionRules&, const CQuestionRules&) = default;

@@ -54,11 +54,16 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
     case QuestionForm::Calculate:
         break;
     case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
         AppendOperands(value, numbers.values, writtenOperator, cell);
         cell += u' ';
         cell += withAnswer ? ComparisonSign(value.ResultValue(), value.Comparand()) : FormCircle;
         cell += u' ';
-        AppendScaledText(cell, value.Comparand(), value.Units().result);
+        if (const auto& compared = value.ComparedQuestion()) {
+            AppendOperands(*compared, NumbersOf(*compared).values, writtenOperator, cell);
+        } else {
+            AppendScaledText(cell, value.Comparand(), value.Units().result);
+        }
         break;
     case QuestionForm::FillOperator:
         AppendOperands(
@@ -87,6 +92,32 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
         }
         break;
     }
+}
+
+std::u16string FormAnswerText(const CExprValue& value) {
+    const CQuestionNumbers numbers = NumbersOf(value);
+    std::u16string answer;
+    switch (value.Form()) {
+    case QuestionForm::Calculate:
+        break;
+    case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
+        answer = ComparisonSign(value.ResultValue(), value.Comparand());
+        break;
+    case QuestionForm::FillOperator:
+        for (size_t k = 1; k < numbers.codes.size(); ++k) {
+            answer += OperatorText(numbers.codes[k]);
+        }
+        break;
+    case QuestionForm::EstimateTens:
+    case QuestionForm::EstimateHundreds:
+        if (const auto estimate = Estimate(numbers.values, numbers.codes, value.Grouping(),
+                                           EstimateUnit(value.Form()))) {
+            AppendDecimalText(answer, estimate->result);
+        }
+        break;
+    }
+    return answer;
 }
 
 } // namespace kelvo

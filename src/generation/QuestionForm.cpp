@@ -99,6 +99,7 @@ bool AdmitsForm(QuestionForm form, std::span<const int32_t> values, std::span<co
     case QuestionForm::Calculate:
         return true;
     case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
         return EvaluateGrouped(result, values, codes, group);
     case QuestionForm::FillOperator:
         return HasUniqueOperators(values, codes, group);
@@ -109,8 +110,12 @@ bool AdmitsForm(QuestionForm form, std::span<const int32_t> values, std::span<co
     return false;
 }
 
+int32_t ComparisonReach(int32_t value) {
+    return std::max(value / 10, 2);
+}
+
 int32_t DrawComparand(int32_t value) {
-    const int32_t distance = 1 + RandomFloor(std::max(value / 10, 2), 0);
+    const int32_t distance = 1 + RandomFloor(ComparisonReach(value), 0);
     // Nothing is smaller than 0: then only ＝ and ＜ are left.
     const int32_t signs = value == 0 ? 2 : 3;
     switch (RandomFloor(signs, 0)) {

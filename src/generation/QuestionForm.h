@@ -20,7 +20,16 @@ enum class QuestionForm : uint8_t {
     FillOperator,
     EstimateTens,
     EstimateHundreds,
+    // "8＋5 ○ 9＋3": a comparison whose right side is a second question of
+    // the kind. A kind and its templates have it; each question made is a
+    // Compare that holds its right side (CExprValue::ComparedQuestion).
+    CompareQuestions,
 };
+
+// Both forms of 比大小.
+constexpr bool IsComparison(QuestionForm form) {
+    return form == QuestionForm::Compare || form == QuestionForm::CompareQuestions;
+}
 
 // The circle the pupil writes a sign or an operator in.
 constexpr std::u16string_view FormCircle = u"○";
@@ -57,9 +66,14 @@ bool HasUniqueOperators(std::span<const int32_t> values, std::span<const int32_t
 bool AdmitsForm(QuestionForm form, std::span<const int32_t> values, std::span<const int32_t> codes,
                 Parentheses group);
 
+// How far the right side of a comparison with value may be from it: a tenth
+// of the value, at least 2, so that telling the sides apart takes the
+// calculation.
+int32_t ComparisonReach(int32_t value);
+
 // The right side of a comparison with value: ＞, ＜ and ＝ equally likely
-// where the value allows all three, a smaller or larger number at most a
-// tenth of the value (at least 2) away.
+// where the value allows all three, a smaller or larger number at most
+// ComparisonReach away.
 int32_t DrawComparand(int32_t value);
 
 // ＞, ＜ or ＝ between left and right.

@@ -45,6 +45,36 @@ std::u16string Numeral(int32_t value) {
     return text + ChineseNumeral(rest);
 }
 
+// The operands with the words between them (`gap` says the word for an
+// operator's code) and 左括号 / 右括号 around a group, said as a teacher
+// dictates them: the pupil must hear where they stand. The operand blank (from
+// 1) is 几.
+template <class Gap>
+std::u16string SpokenOperands(const CExprValue& question, int32_t blank, Gap&& gap) {
+    std::u16string text;
+    const auto operands = question.OperandValues();
+    for (size_t k = 0; k < operands.size(); ++k) {
+        const auto& [code, value] = operands[k];
+        if (k > 0) {
+            text += gap(code);
+        }
+        if (question.Grouping().Opens(k)) {
+            text += u"左括号";
+        }
+        text += static_cast<int32_t>(k + 1) == blank ? u"几" : SpokenNumber(value);
+        if (question.Grouping().Closes(k)) {
+            text += u"右括号";
+        }
+    }
+    return text;
+}
+
+// Between the numbers of an operator question: "八和五", "六、三、二".
+auto OperatorGap(const CExprValue& question) {
+    const bool isPair = question.OperandValues().size() == 2;
+    return [isPair](int32_t) { return isPair ? std::u16string_view(u"和") : u"、"; };
+}
+
 } // namespace
 
 std::u16string SpokenNumber(int32_t value) {
@@ -56,22 +86,24 @@ std::u16string SpokenNumber(int32_t value) {
 }
 
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
-    std::u16string text;
-    const auto operands = question.OperandValues();
-    for (size_t k = 0; k < operands.size(); ++k) {
-        const auto& [code, value] = operands[k];
-        if (k > 0) {
-            text += SpokenOperator(code);
-        }
-        // Said as a teacher dictates them: the pupil must hear where they stand.
-        if (question.Grouping().Opens(k)) {
-            text += u"左括号";
-        }
-        text += static_cast<int32_t>(k + 1) == blank ? u"几" : SpokenNumber(value);
-        if (question.Grouping().Closes(k)) {
-            text += u"右括号";
-        }
+    switch (question.Form()) {
+    case QuestionForm::Calculate:
+        break;
+    case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
+        return SpokenOperands(question, 0, SpokenOperator) + u"与" +
+               (question.ComparedQuestion()
+                    ? SpokenOperands(*question.ComparedQuestion(), 0, SpokenOperator)
+                    : SpokenNumber(question.Comparand())) +
+               u"比较大小";
+    case QuestionForm::FillOperator:
+        return SpokenOperands(question, 0, OperatorGap(question)) + u"之间填什么运算符号，得" +
+               SpokenNumber(question.ResultValue());
+    case QuestionForm::EstimateTens:
+    case QuestionForm::EstimateHundreds:
+        return u"估一估，" + SpokenOperands(question, 0, SpokenOperator) + u"大约等于几";
     }
+    std::u16string text = SpokenOperands(question, blank, SpokenOperator);
     text += u"等于";
     if (blank > 0) {
         text += SpokenNumber(question.ResultValue());

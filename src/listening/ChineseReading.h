@@ -19,7 +19,9 @@ std::u16string SpokenNumber(int32_t value);
 // 左括号 / 右括号 around a group. In
 // fill-in form (blank: the 1-based operand left blank, 0 outside it) the
 // blank is 几 and the result is said: "七加几等于二十". A remainder is said
-// after 余: "十七除以五等于几余几", "几除以五等于三余二".
+// after 余: "十七除以五等于几余几", "几除以五等于三余二". The other forms are
+// said as a teacher sets them, without a blank: "八加五与十二比较大小",
+// "八和五之间填什么运算符号，得十三", "估一估，四十九加三十二大约等于几".
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank);
 
 // The question under its 1-based number: "第三题，三十七加五等于".

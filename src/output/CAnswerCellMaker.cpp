@@ -2,6 +2,7 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
+#include "generation/FormQuestionText.h"
 #include "output/CTextMeasure.h"
 
 #include <algorithm>
@@ -57,7 +58,8 @@ CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
     if (isBlank) {
         question.AppendOperandText(answer, static_cast<size_t>(blank - 1));
     } else {
-        answer = question.ResultText();
+        answer = question.Form() == QuestionForm::Calculate ? question.ResultText()
+                                                            : FormAnswerText(question);
     }
     return {
         m_width, m_height, {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}}};

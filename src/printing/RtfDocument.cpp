@@ -1,5 +1,6 @@
 #include "printing/RtfDocument.h"
 
+#include "generation/QuestionForm.h"
 #include "output/CPaper.h"
 #include "printing/CFontMeasure.h"
 #include "printing/ColorRef.h"
@@ -25,6 +26,11 @@ constexpr double MinFontSize = 9;
 // Steps of the shrinking font, in points.
 constexpr double SizeStep = 0.5;
 constexpr int TwipsPerPoint = 20;
+// A circle the pupil writes a sign or an operator in is set larger than the
+// text around it, as the pages draw it, so that the sign fits inside.
+constexpr double CircleScale = 1.5;
+
+const QString Circle = QString::fromUtf16(FormCircle.data(), FormCircle.size());
 
 // The A4 page, turned and the font made smaller as far as the widest line needs.
 struct CPageFit {
@@ -40,8 +46,11 @@ CPageFit FitPage(const CWordRange& content, const QStringList& lines) {
     font.setItalic(content.Font().Italic());
     const CFontMeasure measure(font);
     double widest = 0;
+    const double circleGrowth = (CircleScale - 1) * measure.TextWidth(FormCircle, 1);
     for (const QString& line : lines) {
-        widest = std::max(widest, measure.TextWidth(line.toStdU16String(), 1) * WidthAllowance);
+        const double width =
+            measure.TextWidth(line.toStdU16String(), 1) + line.count(Circle) * circleGrowth;
+        widest = std::max(widest, width * WidthAllowance);
     }
     if (fit.fontSize <= 0 || widest * fit.fontSize <= fit.paper.PrintableWidth()) {
         return fit;
@@ -101,6 +110,28 @@ void AppendText(QByteArray& rtf, const QString& strText) {
     }
 }
 
+QByteArray HalfPoints(double size) {
+    return QByteArray::number(static_cast<qlonglong>(std::lround(size * 2.0)));
+}
+
+// A line of the worksheet, each circle at CircleScale times the text's size
+// where the text has one.
+void AppendLine(QByteArray& rtf, const QString& line, double fontSize) {
+    if (fontSize <= 0) {
+        AppendText(rtf, line);
+        return;
+    }
+    const QStringList pieces = line.split(Circle);
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        if (k > 0) {
+            rtf += "{\\fs" + HalfPoints(fontSize * CircleScale) + ' ';
+            AppendText(rtf, Circle);
+            rtf += '}';
+        }
+        AppendText(rtf, pieces[k]);
+    }
+}
+
 void AppendFontTable(QByteArray& rtf, const CWordFont& font) {
     rtf += "{\\fonttbl{\\f0\\fnil ";
     AppendText(rtf, font.Name());
@@ -117,9 +148,8 @@ void AppendColorTable(QByteArray& rtf, const CWordFont& font) {
 // that both scripts use the chosen face.
 void AppendCharacterFormat(QByteArray& rtf, const CWordFont& font, double size) {
     rtf += "\\plain\\loch\\af0\\hich\\af0\\dbch\\af0\\f0";
-    const long lHalfPoints = std::lround(size * 2.0);
-    if (lHalfPoints > 0)
-        rtf += "\\fs" + QByteArray::number(static_cast<qlonglong>(lHalfPoints));
+    if (std::lround(size * 2.0) > 0)
+        rtf += "\\fs" + HalfPoints(size);
     if (font.Bold())
         rtf += "\\b";
     if (font.Italic())
@@ -159,7 +189,7 @@ QByteArray RtfDocument(const CWordRange& content) {
                 AppendCharacterFormat(rtf, content.Font(), fit.fontSize);
             }
         }
-        AppendText(rtf, lines[i]);
+        AppendLine(rtf, lines[i], fit.fontSize);
     }
     rtf += "}\n";
     return rtf;

@@ -82,6 +82,8 @@ std::u16string_view FormClause(QuestionForm form) {
     switch (form) {
     case QuestionForm::Compare:
         return u"，比大小";
+    case QuestionForm::CompareQuestions:
+        return u"，比大小（两边算式）";
     case QuestionForm::FillOperator:
         return u"，填运算符号";
     case QuestionForm::EstimateTens:

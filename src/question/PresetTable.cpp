@@ -8,6 +8,9 @@ constexpr PresetRange NoRange{0, -1, 1};
 
 // The times tables never multiply by 0 or 1, divide by 1 or give 1.
 constexpr CQuestionRules Tables{.isNoTrivialFactor = true, .isNoQuotientOne = true};
+// A kind of products and quotients together keeps to the table by its rule.
+constexpr CQuestionRules TableFacts{
+    .isNoTrivialFactor = true, .isNoQuotientOne = true, .isWithinTables = true};
 
 constexpr PresetRecord Separator(const char16_t* title) {
     return {title, 0, {NoRange, NoRange, NoRange}, {nullptr, nullptr}, NoRange, 0, 0};
@@ -121,9 +124,9 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     Separator(u"------------------------I"),
     {u"20以内加减法比大小", 2, {{{0, 20, 1}, {0, 20, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 20, 1}, 0, 0, {}, QuestionForm::Compare},
     {u"100以内加减法比大小", 2, {{{10, 99, 1}, {1, 99, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 100, 1}, 0, 0, {}, QuestionForm::Compare},
-    {u"表内乘除法比大小", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, Tables, QuestionForm::Compare},
+    {u"表内乘除法比大小", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, TableFacts, QuestionForm::Compare},
     {u"填运算符号（20以内）", 2, {{{0, 20, 1}, {0, 20, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 20, 1}, 0, 0, {}, QuestionForm::FillOperator},
-    {u"填运算符号（表内乘除）", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, Tables, QuestionForm::FillOperator},
+    {u"填运算符号（表内乘除）", 2, {{{2, 81, 1}, {2, 9, 1}, NoRange}}, {u"$$×÷", nullptr}, {2, 81, 1}, 0, 0, TableFacts, QuestionForm::FillOperator},
     {u"三位数加减法估算（估成整百数）", 2, {{{101, 999, 1}, {101, 999, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2000, 1}, 0, 0, {}, QuestionForm::EstimateHundreds},
     {u"两位数乘一位数估算", 2, {{{11, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {22, 891, 1}, 0, 0, {}, QuestionForm::EstimateTens},
     {u"三位数除以一位数估算", 2, {{{100, 999, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {11, 499, 1}, 5, 0, {}, QuestionForm::EstimateTens},

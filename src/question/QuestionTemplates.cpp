@@ -38,6 +38,12 @@ int32_t FittingCbrCode(const std::u16string& allowedInGap1, int32_t code) {
     return Cbr::None;
 }
 
+// A quotient with a remainder is not one number: it has no size to compare
+// and no operator gives it.
+bool ComparesOrFillsOperator(const CQuestionData& question) {
+    return IsComparison(question.Form()) || question.Form() == QuestionForm::FillOperator;
+}
+
 // The chosen positions: all of them for random; none without parentheses or
 // for a choice the operand count does not have (a file written by hand).
 std::vector<Parentheses> ChosenPositions(int32_t operandCount, int32_t choice) {
@@ -102,6 +108,10 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
     }
     if (count == 2) {
         operands[1]->SetCbrSetting(FittingCbrCode(operatorSets.front(), question.Cbr()));
+        if (operands[1]->CbrSetting() == Cbr::Remainder && ComparesOrFillsOperator(question)) {
+            strErrorInfo = RemainderFormErrorText;
+            return {};
+        }
     }
     std::vector<Parentheses> positions = ChosenPositions(count, question.ParenthesesChoice());
     const bool grouped = !positions.empty();

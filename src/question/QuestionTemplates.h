@@ -27,6 +27,9 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 inline constexpr char16_t DecimalOperatorsErrorText[] =
     u"错误：小数题只能是加减算式，或两个数相乘、相除（不带余数）。";
 inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用“计算”或“比大小”题型。";
+// The message for a kind with a remainder asked as 比大小 or 填运算符号.
+inline constexpr char16_t RemainderFormErrorText[] =
+    u"错误：有余数的除法，得数不是一个数，不能比大小或填运算符号。请换题型，或不选“有余数”。";
 
 // The templates of a question description, the one road from a kind to its
 // templates: a "从" above its "到" is exchanged, the carry/borrow code goes on
@@ -39,7 +42,7 @@ inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the
-// message in strErrorInfo.
+// message in strErrorInfo; so does a remainder asked as 比大小 or 填运算符号.
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo);
 
 } // namespace kelvo

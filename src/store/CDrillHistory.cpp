@@ -98,13 +98,20 @@ std::optional<int32_t> OptionalInt(const QVariant& value) {
 }
 
 // The form of a question other than "计算" after its operands and
-// parentheses: "cmp=12" (compared with 12), "op", "est=10" or "est=100". A
-// question of "计算" has none, as every question had before the forms.
+// parentheses: "cmp=12" (compared with 12), "cmp=0:9,1:3" (compared with the
+// question of those operands), "op", "est=10" or "est=100". A question of
+// "计算" has none, as every question had before the forms.
 QString FormText(const CExprValue& question) {
     switch (question.Form()) {
     case QuestionForm::Calculate:
         return {};
     case QuestionForm::Compare:
+    case QuestionForm::CompareQuestions:
+        if (question.ComparedQuestion()) {
+            return QStringLiteral(" cmp=") +
+                   QString::fromStdU16String(FactKey(*question.ComparedQuestion()))
+                       .replace(u' ', u',');
+        }
         return QStringLiteral(" cmp=%1").arg(question.Comparand());
     case QuestionForm::FillOperator:
         return QStringLiteral(" op");
@@ -130,6 +137,9 @@ std::optional<CFormRead> FormFromText(const QString& strPart) {
         return CFormRead{QuestionForm::FillOperator, 0};
     }
     bool read = false;
+    if (strPart.startsWith(QStringLiteral("cmp=")) && strPart.contains(u':')) {
+        return CFormRead{QuestionForm::Compare, 0};
+    }
     if (strPart.startsWith(QStringLiteral("cmp="))) {
         const int32_t comparand = strPart.mid(4).toInt(&read);
         return read ? std::optional(CFormRead{QuestionForm::Compare, comparand}) : std::nullopt;
@@ -159,13 +169,48 @@ std::optional<Parentheses> GroupFromText(const QString& strPart, size_t operandC
     return read;
 }
 
+std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, int32_t iAnswer);
+
+// The operands of the question a comparison was set against, as OperandsText
+// writes them; empty for a number.
+QString ComparedOperands(const QString& strFormPart) {
+    if (!strFormPart.startsWith(QStringLiteral("cmp=")) || !strFormPart.contains(u':')) {
+        return {};
+    }
+    return strFormPart.mid(4).replace(u',', u' ');
+}
+
+// The question a comparison was set against, its value worked out again; none
+// for operands that OperandsText did not write or that do not work out.
+std::shared_ptr<const CExprValue> ComparedFromText(const QString& strOperands) {
+    const auto read = QuestionFromText(strOperands, 0);
+    if (!read || read->Form() != QuestionForm::Calculate) {
+        return nullptr;
+    }
+    std::vector<int32_t> values;
+    std::vector<int32_t> codes;
+    for (const auto& [code, value] : read->OperandValues()) {
+        codes.push_back(code);
+        values.push_back(value);
+    }
+    auto compared = std::make_shared<CExprValue>(*read);
+    int32_t result = 0;
+    if (!EvaluateGrouped(result, values, codes, read->Grouping())) {
+        return nullptr;
+    }
+    compared->SetResultValue(result);
+    return compared;
+}
+
 // None for a text that OperandsText did not write.
 std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, int32_t iAnswer) {
     std::vector<CExprValue::OperandValue> operands;
     std::optional<Parentheses> group;
     QStringList parts = strOperands.split(u' ', Qt::SkipEmptyParts);
     CFormRead form;
+    QString comparedOperands;
     if (!parts.isEmpty() && parts.back().front().isLetter()) {
+        comparedOperands = ComparedOperands(parts.back());
         const std::optional<CFormRead> read = FormFromText(parts.takeLast());
         if (!read) {
             return nullptr;
@@ -204,6 +249,13 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     }
     question->SetForm(form.form);
     question->SetComparand(form.comparand);
+    if (!comparedOperands.isEmpty()) {
+        auto compared = ComparedFromText(comparedOperands);
+        if (!compared) {
+            return nullptr;
+        }
+        question->SetComparedQuestion(std::move(compared));
+    }
     return question;
 }
 

@@ -84,21 +84,28 @@ std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value) {
 }
 
 // The rules of a kind by their names in the file.
+// The first four are written on or off, as they always were; a rule added
+// later is written only when on, so that a kinds file of the most kinds
+// stays within its size.
 struct CRuleKey {
     bool CQuestionRules::*rule;
     QLatin1StringView key;
+    bool isWrittenWhenOff = true;
 };
 const CRuleKey RuleKeys[] = {
     {&CQuestionRules::isIntermediateInResultRange, QLatin1StringView("intermediateInResultRange")},
     {&CQuestionRules::isNoTrivialFactor, QLatin1StringView("noTrivialFactor")},
     {&CQuestionRules::isNoQuotientOne, QLatin1StringView("noQuotientOne")},
     {&CQuestionRules::isNoZeroOperand, QLatin1StringView("noZeroOperand")},
+    {&CQuestionRules::isWithinTables, QLatin1StringView("withinTables"), false},
 };
 
 QJsonObject RulesToJson(const CQuestionRules& rules) {
     QJsonObject object;
     for (const CRuleKey& entry : RuleKeys) {
-        object.insert(entry.key, rules.*entry.rule);
+        if (rules.*entry.rule || entry.isWrittenWhenOff) {
+            object.insert(entry.key, rules.*entry.rule);
+        }
     }
     return object;
 }
@@ -137,14 +144,26 @@ const CFormKey FormKeys[] = {
     {QuestionForm::EstimateHundreds, QLatin1StringView("estimateHundreds")},
 };
 
+// A comparison of two questions is a "compare" whose "compareWith" is
+// "question"; without the key it compares with a number, as before.
+const QLatin1StringView CompareWithKey("compareWith");
+const QLatin1StringView ComparedQuestion("question");
+
 std::optional<QuestionForm> FormFromJson(const QJsonObject& kind) {
     const QJsonValue value = kind.value(QStringLiteral("form"));
+    const QJsonValue compareWith = kind.value(CompareWithKey);
     if (value.isUndefined()) {
-        return QuestionForm::Calculate;
+        return compareWith.isUndefined() ? std::optional(QuestionForm::Calculate) : std::nullopt;
     }
     for (const CFormKey& entry : FormKeys) {
-        if (value.toString() == entry.key) {
+        if (value.toString() != entry.key) {
+            continue;
+        }
+        if (compareWith.isUndefined()) {
             return entry.form;
+        }
+        if (entry.form == QuestionForm::Compare && compareWith.toString() == ComparedQuestion) {
+            return QuestionForm::CompareQuestions;
         }
     }
     return std::nullopt;
@@ -200,10 +219,14 @@ QJsonObject KindToJson(const CQuestionData& kind) {
                        {QStringLiteral("cbr"), kind.Cbr()},
                        {QStringLiteral("parentheses"), kind.ParenthesesChoice()},
                        {QStringLiteral("rules"), RulesToJson(kind.Rules())}};
+    const bool comparesQuestions = kind.Form() == QuestionForm::CompareQuestions;
     for (const CFormKey& entry : FormKeys) {
-        if (entry.form == kind.Form()) {
+        if (entry.form == (comparesQuestions ? QuestionForm::Compare : kind.Form())) {
             object.insert(QStringLiteral("form"), entry.key);
         }
+    }
+    if (comparesQuestions) {
+        object.insert(CompareWithKey, ComparedQuestion);
     }
     if (kind.IsDecimal()) {
         object.insert(QStringLiteral("places"), PlacesToJson(kind));

@@ -13,9 +13,10 @@ struct CFormEntry {
 };
 
 // "估算" stands for both estimates; the unit box tells them apart.
-const std::array<CFormEntry, 4> FormEntries = {{
+const std::array<CFormEntry, 5> FormEntries = {{
     {u"计算", QuestionForm::Calculate},
     {u"比大小", QuestionForm::Compare},
+    {u"比大小（两边算式）", QuestionForm::CompareQuestions},
     {u"填运算符号", QuestionForm::FillOperator},
     {u"估算", QuestionForm::EstimateTens},
 }};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "question/KindDescription.h"
 #include "widgets/CNumberBox.h"
 
 #include <QCheckBox>
@@ -34,7 +35,7 @@ struct COperandPanel {
     QComboBox* cboForm = nullptr;
     QComboBox* cboEstimateUnit = nullptr;
     // The kind's rules, in the order of RuleCaptions.
-    std::array<QCheckBox*, 4> chkRules{};
+    std::array<QCheckBox*, RuleCaptions.size()> chkRules{};
 };
 
 // The print-settings controls, which CtrlsSettings reads.

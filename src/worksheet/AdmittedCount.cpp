@@ -1,5 +1,7 @@
 #include "worksheet/AdmittedCount.h"
 
+#include "foundation/RandomSource.h"
+#include "generation/ComparisonPairs.h"
 #include "generation/QuestionCount.h"
 #include "question/QuestionTemplates.h"
 
@@ -14,6 +16,16 @@ std::u16string NumberText(int64_t value) {
     return {digits.begin(), digits.end()};
 }
 
+// The pairs of a pool short of the whole kind are some of the kind's, so
+// there are more than one fewer. The pool is drawn from a seed of its own:
+// counting leaves no trace on the sheet drawn next.
+CAdmittedCount CountComparisons(const TemplateList& templates) {
+    const CSeededRandom unseen(0);
+    const CComparisonPool pool = DrawComparisonPool(templates, nullptr);
+    const int64_t pairs = CountComparisonPairs(pool);
+    return pool.isWhole ? CAdmittedCount{pairs, true} : CAdmittedCount{pairs - 1, false};
+}
+
 } // namespace
 
 CAdmittedCount CountAdmittedQuestions(const CQuestionData& kind) {
@@ -22,6 +34,9 @@ CAdmittedCount CountAdmittedQuestions(const CQuestionData& kind) {
 }
 
 CAdmittedCount CountAdmittedQuestions(const TemplateList& templates) {
+    if (ComparesQuestions(templates)) {
+        return CountComparisons(templates);
+    }
     int64_t questions = 0;
     int64_t combinations = 0;
     for (const auto& expression : templates) {

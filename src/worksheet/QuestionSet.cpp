@@ -1,6 +1,7 @@
 #include "worksheet/QuestionSet.h"
 
 #include "foundation/TextNumber.h"
+#include "generation/ComparisonPairs.h"
 #include "output/COutputFormatter.h"
 #include "question/QuestionTemplates.h"
 
@@ -11,6 +12,16 @@ namespace kelvo {
 namespace {
 
 const char16_t* const NoQuestionText = u"很抱歉，没有生成题目。可能是您设计的算式有问题。";
+
+// Comparisons of two questions, from a pool of the kind's questions: the
+// pairs are drawn afresh for every comparison, so they need no rounds.
+void DrawComparisons(CQuestionSet& questionSet, int32_t wanted, CInfoReceiver* receiver) {
+    const CComparisonPool pool = DrawComparisonPool(questionSet.templates, receiver);
+    questionSet.questions = PairComparisons(pool, wanted);
+    questionSet.generatedCount = questionSet.questions.Count();
+    questionSet.end = pool.end == GenerationEnd::Cancelled ? pool.end : GenerationEnd::Complete;
+    questionSet.blanks = DrawBlankPositions(questionSet.questions);
+}
 
 } // namespace
 
@@ -23,7 +34,9 @@ CQuestionSet KindQuestionSet(const CQuestionData& kind) {
 
 void DrawQuestions(CQuestionSet& questionSet, int32_t wanted, int32_t columns,
                    CInfoReceiver* receiver) {
-    if (!questionSet.templates.empty()) {
+    if (ComparesQuestions(questionSet.templates)) {
+        DrawComparisons(questionSet, wanted, receiver);
+    } else if (!questionSet.templates.empty()) {
         questionSet.questions =
             GenerateQuestions(questionSet.templates, wanted, &questionSet.generatedCount, receiver,
                               &questionSet.end, columns);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,8 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         int32_t blank;
         const char16_t* spoken;
         Parentheses group = {};
+        QuestionForm form = QuestionForm::Calculate;
+        int32_t comparand = 0;
     };
     const Case questions[] = {
         {{{0, 37}, {Op::Plus, 5}}, 42, 0, u"三十七加五等于"},
@@ -113,13 +116,42 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          3,
          u"四十八减左括号十二加几右括号等于二十七",
          {1, 2}},
+        // The other forms are set in words, never with a blank.
+        {{{0, 8}, {Op::Plus, 5}}, 13, 1, u"八加五与十二比较大小", {}, QuestionForm::Compare, 12},
+        {{{0, 8}, {Op::Plus, 5}},
+         13,
+         0,
+         u"八和五之间填什么运算符号，得十三",
+         {},
+         QuestionForm::FillOperator},
+        {{{0, 6}, {Op::Plus, 3}, {Op::Times, 2}},
+         18,
+         0,
+         u"左括号六、三右括号、二之间填什么运算符号，得十八",
+         {0, 1},
+         QuestionForm::FillOperator},
+        {{{0, 49}, {Op::Plus, 32}},
+         81,
+         0,
+         u"估一估，四十九加三十二大约等于几",
+         {},
+         QuestionForm::EstimateTens},
     };
     for (const Case& c : questions) {
         CExprValue question;
         question.CreateFrom(c.operands, c.result);
         question.SetGrouping(c.group);
+        question.SetForm(c.form);
+        question.SetComparand(c.comparand);
         EXPECT_EQ(SpokenQuestion(question, c.blank), c.spoken);
     }
+    auto right = std::make_shared<CExprValue>();
+    right->CreateFrom(std::vector<CExprValue::OperandValue>{{0, 9}, {Op::Plus, 3}}, 12);
+    CExprValue compared;
+    compared.CreateFrom(std::vector<CExprValue::OperandValue>{{0, 8}, {Op::Plus, 5}}, 13);
+    compared.SetForm(QuestionForm::Compare);
+    compared.SetComparedQuestion(right);
+    EXPECT_EQ(SpokenQuestion(compared, 0), u"八加五与九加三比较大小");
     EXPECT_EQ(SpokenItem(3, u"七乘八等于"), u"第三题，七乘八等于");
     EXPECT_EQ(SpokenItem(200, u"七乘八等于"), u"第二百题，七乘八等于");
 }

@@ -172,5 +172,37 @@ TEST_F(ListeningTest, TheAnswerSheetHasNumberedBoxesAndItsKeyTheSums) {
     EXPECT_EQ(answers, 50);
 }
 
+// A comparison of two questions is set in words, and the key of its answer
+// sheet holds the signs the pupils write.
+TEST_F(ListeningTest, AComparisonIsReadInWordsAndItsKeyHoldsTheSigns) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    auto kind = testing::MakeKind({{1, 20}, {1, 20}}, {u"＋－$$"}, {0, 20});
+    kind->SetForm(QuestionForm::CompareQuestions);
+    window->ShowQuestionData(*kind);
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+    frmListening* form = OpenListening();
+    ASSERT_NE(form, nullptr);
+    Click(form->cmdStart);
+    ASSERT_NE(speaker, nullptr);
+    const QRegularExpression words(
+        QString::fromUtf16(u"^第一题，\\S+[加减]\\S+与\\S+[加减]\\S+比较大小$"));
+    EXPECT_TRUE(words.match(QString::fromStdU16String(speaker->spoken.at(0))).hasMatch());
+    Click(form->cmdStop);
+
+    const QString path = m_folder.filePath(QStringLiteral("answers.pdf"));
+    dialogs.fileAnswer = path;
+    Click(form->cmdAnswerSheetPdf);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    ASSERT_GE(pages.size(), 2);
+    EXPECT_EQ(pages[1].count(QRegularExpression(QString::fromUtf16(u"\\(\\d+\\)\\s+[＞＜＝]"))), 50)
+        << pages[1].toStdString();
+}
+
 } // namespace
 } // namespace kelvo

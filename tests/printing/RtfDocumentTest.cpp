@@ -87,6 +87,39 @@ TEST(RtfDocumentTest, ThePageTurnsAndTheFontShrinksAsTheWidestLineNeeds) {
     }
 }
 
+// A circle leaves room for the sign the pupil writes: half as large again as
+// the text, measured so when the page is fitted; an answered sheet writes the
+// sign in its place, and an estimate keeps its "≈".
+TEST(RtfDocumentTest, TheFormsCirclesStandLargerThanTheirText) {
+    struct Case {
+        QString text;
+        const char* body;
+    };
+    const Case cases[] = {
+        {QStringLiteral("8＋5 ○ 9＋3"), "8\\u-245?5 {\\fs36 \\u9675?} 9\\u-245?3"},
+        {QStringLiteral("6 ○ 3 ○ 2 = 20"), "6 {\\fs36 \\u9675?} 3 {\\fs36 \\u9675?} 2 = 20"},
+        {QStringLiteral("8 ＋ 5 = 13  8＋5 ＞ 12"), "8 \\u-245? 5 = 13  8\\u-245?5 \\u-226? 12"},
+        {QStringLiteral("49＋32≈50＋30=80"), "49\\u-245?32\\u8776?50\\u-245?30=80"},
+    };
+    for (const Case& c : cases) {
+        CWordRange range;
+        range.SetText(c.text);
+        range.Font().SetSize(12);
+        EXPECT_TRUE(RtfDocument(range).contains(QByteArray("\\fs24\\cf1 ") + c.body)) << c.body;
+    }
+    // Ten circles after 60 letters fit upright at their own size, not at half
+    // as large again.
+    const auto landscape = [](const QString& character) {
+        CWordRange range;
+        range.SetText(QString(60, u'x') + character.repeated(10));
+        range.Font().SetName(QStringLiteral("Noto Sans Mono CJK SC"));
+        range.Font().SetSize(12);
+        return RtfDocument(range).contains("\\landscape");
+    };
+    EXPECT_FALSE(landscape(QStringLiteral("□")));
+    EXPECT_TRUE(landscape(QStringLiteral("○")));
+}
+
 // Each title block keeps with its next line up to its last row.
 TEST(RtfDocumentTest, ATitleBlockKeepsTogether) {
     EXPECT_EQ(BodyOf(QStringLiteral("T\r\na\r\nb\r\nT\r\nc")),

@@ -1,5 +1,7 @@
 #include "HistoryFixture.h"
 
+#include "drill/CAnswer.h"
+#include "drill/FormAnswers.h"
 #include "store/HistorySchema.h"
 
 #include <QFile>
@@ -104,18 +106,24 @@ TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
         {{Op::None, 48}, {Op::Minus, 12}, {Op::Plus, 9}}};
     grouped->CreateFrom(operands, 27);
     grouped->SetGrouping({1, 2});
+    // "8＋5 ○ 48－（12＋9）" keeps its right side, parentheses and all.
+    auto compared = std::make_shared<CExprValue>(*Question(8, Op::Plus, 5, 13));
+    compared->SetForm(QuestionForm::Compare);
+    compared->SetComparedQuestion(grouped);
     ASSERT_TRUE(m_history->Record(
         Drill(NineAdd, {{Kept(NineAdd, grouped), 45},
-                        {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), CAnswer(2, 7)}})));
+                        {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), CAnswer(2, 7)},
+                        {Kept(NineAdd, compared), CAnswer::Signs(u"＞")}})));
     EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(choice, ' ') FROM missed_questions")),
-              QStringLiteral("45 2……7"));
+              QStringLiteral("45 2……7 ＞"));
     std::vector<std::u16string> shown;
     for (const CBookEntry& entry : m_history->MistakeBook()) {
-        shown.push_back(entry.kept.question->LeftPartToString().ToString() +
-                        entry.kept.question->ResultText());
+        shown.push_back(DrillQuestionText(*entry.kept.question) +
+                        CAnswer::RightFor(*entry.kept.question).Text());
     }
     std::sort(shown.begin(), shown.end());
-    EXPECT_EQ(shown, (std::vector<std::u16string>{u"17÷5=3……2", u"48－（12＋9）=27"}));
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"17÷5=3……2", u"48－（12＋9）=27",
+                                                  u"8＋5 ○ 48－（12＋9）＜"}));
 }
 
 // Each step: the day, whether the question is missed (else answered right in

@@ -26,7 +26,7 @@ QString Describe(const CSheetPlan& plan) {
     for (const CSheetSection& section : plan.Sections()) {
         const CQuestionData& kind = *section.kind;
         const CQuestionRules& rules = kind.Rules();
-        text += QStringLiteral(" | %1 ×%2 cbr %3 parentheses %4 rules %5%6%7%8:")
+        text += QStringLiteral(" | %1 ×%2 cbr %3 parentheses %4 rules %5%6%7%8%9:")
                     .arg(QString::fromStdU16String(kind.Title()))
                     .arg(section.count)
                     .arg(kind.Cbr())
@@ -34,7 +34,8 @@ QString Describe(const CSheetPlan& plan) {
                     .arg(rules.isIntermediateInResultRange)
                     .arg(rules.isNoTrivialFactor)
                     .arg(rules.isNoQuotientOne)
-                    .arg(rules.isNoZeroOperand);
+                    .arg(rules.isNoZeroOperand)
+                    .arg(rules.isWithinTables);
         const auto range = [](const CValueLimit& limit) {
             return QStringLiteral(" %1..%2/%3")
                 .arg(limit.LowerLimit())
@@ -72,9 +73,12 @@ TEST_F(PlanFilesTest, APlanComesBackAsItWasSaved) {
     three->SetDecimalPlaces({{1, 0, 2}, 3});
     plan.Add(three, 7);
     auto product = MakeKind({{0, 9}, {0, 9}}, {u"$$×$"}, {0, 81}, 0, u"乘");
-    product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true});
+    product->SetRules({.isNoTrivialFactor = true, .isNoZeroOperand = true, .isWithinTables = true});
     product->SetForm(QuestionForm::FillOperator);
     plan.Add(product, 3);
+    auto compared = MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"比");
+    compared->SetForm(QuestionForm::CompareQuestions);
+    plan.Add(compared, 10);
     auto four = MakeKind({{0, 5}, {0, 5}, {0, 5}, {0, 5}}, {u"＋$$$", u"$－$$", u"＋$$$$"}, {0, 9},
                          0, u"四个");
     four->SetParenthesesChoice(CQuestionData::RandomParentheses);
@@ -161,6 +165,10 @@ TEST_F(PlanFilesTest, AnythingOutsideTheFormatIsADamagedFile) {
         withKind(valid,
                  [](QJsonObject& kind) {
                      kind[QStringLiteral("places")] = QJsonArray{1, 0, 4};
+                 }),
+        withKind(valid,
+                 [](QJsonObject& kind) {
+                     kind[QStringLiteral("compareWith")] = QStringLiteral("question");
                  }),
         withKind(
             valid,

@@ -83,12 +83,25 @@ TEST_F(QuestionFormSheetTest, EachFormIsChosenCreatedAndAnswered) {
     EXPECT_EQ(Matches(u"\\d+[＋－]\\d+ [＞＜＝] \\d+"), 40) << Output().toStdString();
 
     ShowAnswers(false);
+    Choose(Form(), u"比大小（两边算式）");
+    Create();
+    EXPECT_EQ(Matches(u"\\d+[＋－]\\d+ ○ \\d+[＋－]\\d+"), 40) << Output().toStdString();
+    ShowAnswers(true);
+    EXPECT_EQ(Matches(u"\\d+[＋－]\\d+ [＞＜＝] \\d+[＋－]\\d+"), 40);
+
+    ShowAnswers(false);
     Choose(Form(), u"填运算符号");
     Create();
     EXPECT_EQ(Matches(u"\\d+ ○ \\d+ = \\d+"), 40) << Output().toStdString();
     EXPECT_EQ(Output().count(QStringLiteral("2 ○ 2 = 4")), 0);
     ShowAnswers(true);
     EXPECT_EQ(Matches(u"\\d+ [＋－] \\d+ = \\d+"), 40);
+
+    // A quotient with a remainder has no one value to compare.
+    SelectQuestionType(u"有余数的除法（表内）");
+    Choose(Form(), u"比大小");
+    Create();
+    EXPECT_EQ(Output(), QString::fromUtf16(RemainderFormErrorText));
 
     // Two-digit numbers, estimated to tens.
     SelectQuestionType(u"自己定制题型");

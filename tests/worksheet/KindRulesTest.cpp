@@ -88,6 +88,13 @@ const Rule NoQuotientOne = [](const QuestionKey& key, const CQuestionData&) {
     return std::none_of(steps.begin(), steps.end(),
                         [](const Step& step) { return step.code == Op::Divide && step.z == 1; });
 };
+const Rule WithinTables = [](const QuestionKey& key, const CQuestionData&) {
+    const std::vector<Step> steps = Steps(key);
+    return std::none_of(steps.begin(), steps.end(), [](const Step& step) {
+        return (step.code == Op::Times && (step.x > 9 || step.y > 9)) ||
+               (step.code == Op::Divide && (step.y > 9 || step.z > 9));
+    });
+};
 const Rule NoZeroOperand = [](const QuestionKey& key, const CQuestionData&) {
     for (size_t k = 0; k + 1 < key.size(); k += 2) {
         if (key[k] == 0) {
@@ -133,6 +140,10 @@ TEST(KindRulesTest, EachRuleAloneAdmitsExactlyWhatTryingEveryQuestionFinds) {
          &CQuestionRules::isNoQuotientOne, NoQuotientOne},
         {"built quotients", MakeKind({{1, 500}, {1, 50}}, {u"$$$÷"}, {0, 500}),
          &CQuestionRules::isNoQuotientOne, NoQuotientOne},
+        {"products and quotients of the table", MakeKind({{0, 81}, {1, 12}}, {u"$$×÷"}, {0, 81}),
+         &CQuestionRules::isWithinTables, WithinTables},
+        {"three of the table", MakeKind({{1, 20}, {1, 12}, {1, 12}}, {u"＋$×÷", u"$$×÷"}, {0, 100}),
+         &CQuestionRules::isWithinTables, WithinTables},
         {"sums", MakeKind({{0, 10}, {0, 10}}, {u"＋－$$"}, {0, 20}),
          &CQuestionRules::isNoZeroOperand, NoZeroOperand},
         {"three with a product and zeros",

@@ -2,6 +2,7 @@
 #include "foundation/TextNumber.h"
 #include "generation/QuestionForm.h"
 #include "number/OperatorCodes.h"
+#include "output/CAnswerCellMaker.h"
 #include "output/CLineCellMaker.h"
 #include "output/FixedWidthMeasure.h"
 #include "support/BruteForce.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace kelvo {
@@ -185,17 +187,32 @@ TEST(QuestionFormsTest, EachSignTakesAboutAThirdOfASheetAndTheRightSideStaysNear
         MakeKind({{10, 99}, {10, 99}}, {u"＋－$$"}, {0, 100}),
         MakeKind({{1, 9}, {1, 9}}, {u"$$×$"}, {1, 81}),
     };
-    for (const auto& kind : kinds) {
-        kind->SetForm(QuestionForm::Compare);
+    for (const auto& [kind, form] : {std::pair{kinds[0], QuestionForm::Compare},
+                                     {kinds[1], QuestionForm::Compare},
+                                     {kinds[2], QuestionForm::Compare},
+                                     {kinds[0], QuestionForm::CompareQuestions},
+                                     {kinds[1], QuestionForm::CompareQuestions},
+                                     {kinds[2], QuestionForm::CompareQuestions}}) {
+        kind->SetForm(form);
+        const std::set<QuestionKey> admissible = testing::AdmissibleQuestions(*kind);
         for (uint64_t seed = 1; seed <= 4; ++seed) {
             const CSeededRandom drawn(seed);
             const CQuestionSet sheet = MakeQuestions(*kind, 200, nullptr);
+            ASSERT_EQ(sheet.questions.Count(), 200);
             std::map<std::u16string_view, int> signs;
             for (int32_t i = 1; i <= sheet.questions.Count(); ++i) {
                 const CExprValue& question = *sheet.questions.Item(i);
                 const int32_t value = question.ResultValue();
                 ++signs[ComparisonSign(value, question.Comparand())];
-                EXPECT_LE(std::abs(question.Comparand() - value), std::max(value / 10, 2) + 1);
+                EXPECT_LE(std::abs(question.Comparand() - value), std::max(value / 10, 2));
+                // The right side is another question of the kind, or a number.
+                if (const auto& right = question.ComparedQuestion()) {
+                    EXPECT_EQ(right->ResultValue(), question.Comparand());
+                    EXPECT_NE(KeyOf(*right), KeyOf(question));
+                    EXPECT_TRUE(admissible.contains(KeyOf(*right)));
+                } else {
+                    EXPECT_EQ(form, QuestionForm::Compare);
+                }
             }
             for (const std::u16string_view sign : {u"＞", u"＜", u"＝"}) {
                 SCOPED_TRACE(seed);
@@ -203,6 +220,38 @@ TEST(QuestionFormsTest, EachSignTakesAboutAThirdOfASheetAndTheRightSideStaysNear
                 EXPECT_LE(signs[sign], 84);
             }
         }
+    }
+}
+
+// A comparison of two questions is an ordered pair of different questions
+// of the kind, the right one at most a tenth of the left's value (at least 2)
+// away; a quotient with a remainder has no value to compare.
+TEST(QuestionFormsTest, TwoQuestionComparisonsCountTheNearPairsOfTheKind) {
+    const std::shared_ptr<CQuestionData> kinds[] = {
+        MakeKind({{0, 12}, {0, 12}}, {u"＋－$$"}, {0, 12}),
+        MakeKind({{1, 9}, {1, 9}}, {u"$$×$"}, {1, 81}),
+        MakeKind({{2, 2}, {3, 3}}, {u"＋$$$"}, {0, 9}),
+    };
+    for (const auto& kind : kinds) {
+        kind->SetForm(QuestionForm::CompareQuestions);
+        const std::set<QuestionKey> questions = testing::AdmissibleQuestions(*kind);
+        int64_t pairs = 0;
+        for (const QuestionKey& left : questions) {
+            for (const QuestionKey& right : questions) {
+                pairs += left != right &&
+                         std::abs(right.back() - left.back()) <= std::max(left.back() / 10, 2);
+            }
+        }
+        const CAdmittedCount admitted = CountAdmittedQuestions(*kind);
+        EXPECT_TRUE(admitted.isExact);
+        EXPECT_EQ(admitted.count, pairs);
+    }
+    for (const QuestionForm form : {QuestionForm::CompareQuestions, QuestionForm::FillOperator}) {
+        const auto remainder =
+            AskedAs(MakeKind({{0, 30}, {1, 9}}, {u"$$$÷"}, {0, 30}, Cbr::Remainder), form);
+        const CQuestionSet drawn = MakeQuestions(*remainder, 10, nullptr);
+        EXPECT_FALSE(drawn.HasQuestions());
+        EXPECT_EQ(drawn.errorText, RemainderFormErrorText);
     }
 }
 
@@ -258,6 +307,17 @@ TEST(QuestionFormsTest, TheSheetWritesACircleWhereThePupilAnswers) {
         layout.SetIsShowAnswer(true);
         EXPECT_EQ(FormatQuestions(questionSet, layout, nullptr), c.answered + u"\r\n");
     }
+    // 8＋5 and 9＋5 are the only questions, each the other's right side.
+    const auto twoQuestions =
+        AskedAs(MakeKind({{8, 9}, {5, 5}}, {u"＋$$$"}, {0, 20}), QuestionForm::CompareQuestions);
+    const CQuestionSet pair = MakeQuestions(*twoQuestions, 1, nullptr);
+    const bool isEightFirst = pair.questions.Item(1)->ResultValue() == 13;
+    layout.SetIsShowAnswer(false);
+    EXPECT_EQ(FormatQuestions(pair, layout, nullptr),
+              isEightFirst ? u"8＋5 ○ 9＋5\r\n" : u"9＋5 ○ 8＋5\r\n");
+    layout.SetIsShowAnswer(true);
+    EXPECT_EQ(FormatQuestions(pair, layout, nullptr),
+              isEightFirst ? u"8＋5 ＜ 9＋5\r\n" : u"9＋5 ＞ 8＋5\r\n");
     const auto compare =
         AskedAs(MakeKind({{8, 8}, {5, 5}}, {u"＋$$$"}, {0, 20}), QuestionForm::Compare);
     const CQuestionSet questionSet = MakeQuestions(*compare, 1, nullptr);
@@ -271,23 +331,40 @@ TEST(QuestionFormsTest, TheSheetWritesACircleWhereThePupilAnswers) {
 }
 
 // On paper a circle stands for each "○" and holds the sign where answers are
-// shown; an estimate leaves room for its rounded calculation.
+// shown; an estimate leaves room for its rounded calculation. The answer
+// sheet of 听算 holds only what the pupil writes.
 TEST(QuestionFormsTest, ACellOnPaperHasACircleForEachSignAndRoomForAnEstimate) {
     struct Case {
         std::shared_ptr<CQuestionData> kind;
         std::vector<std::pair<CCellPiece::Kind, std::u16string>> pieces;
+        std::u16string written;
     };
     using enum CCellPiece::Kind;
     const Case cases[] = {
         {AskedAs(MakeKind({{8, 8}, {5, 5}}, {u"＋$$$"}, {0, 20}), QuestionForm::FillOperator),
-         {{Text, u"8 "}, {Circle, u"＋"}, {Text, u" 5 = 13"}}},
+         {{Text, u"8 "}, {Circle, u"＋"}, {Text, u" 5 = 13"}},
+         u"＋"},
+        {AskedAs(MakeKind({{6, 6}, {3, 3}, {2, 2}}, {u"＋$$$", u"$$×$"}, {0, 20}),
+                 QuestionForm::FillOperator),
+         {{Text, u"6 "}, {Circle, u"＋"}, {Text, u" 3 "}, {Circle, u"×"}, {Text, u" 2 = 12"}},
+         u"＋×"},
         {AskedAs(MakeKind({{49, 49}, {32, 32}}, {u"＋$$$"}, {0, 200}), QuestionForm::EstimateTens),
-         {{Text, u"49＋32≈"}, {Result, u"50＋30=80"}}},
+         {{Text, u"49＋32≈"}, {Result, u"50＋30=80"}},
+         u"80"},
+        {AskedAs(MakeKind({{8, 9}, {5, 5}}, {u"＋$$$"}, {0, 20}), QuestionForm::CompareQuestions),
+         {{Text, u"8＋5 "}, {Circle, u"＜"}, {Text, u" 9＋5"}},
+         u"＜"},
     };
     const CFixedWidthMeasure measure;
     const CLineCellMaker maker(measure, {}, false, 5, 10);
+    const CAnswerCellMaker answerBox(measure, {}, 5, 10);
     for (const Case& c : cases) {
-        const CCell cell = maker.Make(*MakeQuestions(*c.kind, 1, nullptr).questions.Item(1), -1);
+        // 8＋5 ○ 9＋5 is the first comparison where it comes first.
+        const QuestionList questions = MakeQuestions(*c.kind, 2, nullptr).questions;
+        const CExprValue& question =
+            *questions.Item(questions.Item(1)->ResultValue() == 14 ? 2 : 1);
+        EXPECT_EQ(answerBox.Make(question, 0).pieces.front().text, c.written);
+        const CCell cell = maker.Make(question, -1);
         ASSERT_EQ(cell.pieces.size(), c.pieces.size());
         for (size_t k = 0; k < c.pieces.size(); ++k) {
             const CCellPiece& piece = cell.pieces[k];
@@ -310,6 +387,9 @@ TEST(QuestionFormsTest, APlanMixesForms) {
     plan.Add(AskedAs(MakeKind({{11, 99}, {11, 99}}, {u"＋$$$"}, {0, 200}, 0, u"估算"),
                      QuestionForm::EstimateTens),
              5);
+    plan.Add(AskedAs(MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"两边算式"),
+                     QuestionForm::CompareQuestions),
+             6);
     COutputSettings layout;
     layout.SetColumnCount(5);
     for (const bool mixed : {false, true}) {
@@ -317,8 +397,12 @@ TEST(QuestionFormsTest, APlanMixesForms) {
         const CSheet sheet = DrawSheet(plan, 5, 11, nullptr, nullptr);
         const std::u16string text = FormatSheet(sheet, layout, nullptr);
         EXPECT_EQ(std::count(text.begin(), text.end(), u'='), 12) << mixed;
-        EXPECT_EQ(std::count(text.begin(), text.end(), u'○'), 8) << mixed;
+        EXPECT_EQ(std::count(text.begin(), text.end(), u'○'), 14) << mixed;
         EXPECT_EQ(std::count(text.begin(), text.end(), u'≈'), 5) << mixed;
+        // Counting the kinds first draws nothing of the sheet's: a code makes
+        // the same sheet again.
+        CAdmittedCounts counts;
+        EXPECT_EQ(FormatSheet(DrawSheet(plan, 5, 11, &counts, nullptr), layout, nullptr), text);
     }
 }
 
