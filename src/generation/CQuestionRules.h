@@ -27,6 +27,9 @@ struct CQuestionRules {
     // factors, and a divisor and its quotient, at most 9. A kind of "a×b" and
     // "a÷b" cannot bound a by its range alone: a÷b takes a up to 81.
     bool isWithinTables = false;
+    // The second of two operands is 10, 100 or 1000, as far as its range
+    // reaches: moving the point, "3.5×100", "42÷1000".
+    bool isPowerOfTenSecond = false;
 
     bool IsNone() const { return *this == CQuestionRules{}; }
     friend bool operator==(const CQuestionRules&, const CQuestionRules&) = default;

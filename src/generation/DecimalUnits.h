@@ -4,6 +4,8 @@
 // in what unit each of its values is counted.
 #pragma once
 
+#include "number/OperatorCodes.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -12,6 +14,16 @@
 namespace kelvo {
 
 inline constexpr int32_t MaxDecimalPlaces = 3;
+
+// The largest bound of a range counted in 10^-places: the ceiling of every
+// value, 10000, in that unit.
+constexpr int32_t RangeCeiling(int32_t places) {
+    int32_t ceiling = ValueCeiling;
+    for (int32_t k = 0; k < places; ++k) {
+        ceiling *= 10;
+    }
+    return ceiling;
+}
 
 // Per operand (in reading order) and for the result: the exponent e of the
 // unit 10^-e a value counts in. A negative exponent counts in tens, hundreds

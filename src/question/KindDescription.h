@@ -13,12 +13,13 @@ struct CRuleCaption {
     bool CQuestionRules::*rule;
     std::u16string_view caption;
 };
-inline constexpr std::array<CRuleCaption, 5> RuleCaptions = {{
+inline constexpr std::array<CRuleCaption, 6> RuleCaptions = {{
     {&CQuestionRules::isIntermediateInResultRange, u"中间结果也在得数范围内"},
     {&CQuestionRules::isNoTrivialFactor, u"不出现 ×0、×1、÷1"},
     {&CQuestionRules::isNoQuotientOne, u"商不为 1"},
     {&CQuestionRules::isNoZeroOperand, u"不出现 0 作运算数"},
     {&CQuestionRules::isWithinTables, u"乘除都在表内"},
+    {&CQuestionRules::isPowerOfTenSecond, u"第二个数是10、100、1000"},
 }};
 
 // The same questions: the same operand count and ranges, the same operators

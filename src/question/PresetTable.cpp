@@ -33,6 +33,8 @@ constexpr CDecimalUnits TwoPlaces{{2, 2}, 2};
 constexpr CDecimalUnits DecimalByWhole{{1, 0}, 1};
 constexpr CDecimalUnits DecimalTimesDecimal{{1, 1}, 2};
 constexpr CDecimalUnits ByDecimalToWhole{{1, 1}, 0};
+constexpr CDecimalUnits MovingThePoint{{1, 0}, 3};
+constexpr CQuestionRules PowersOfTen{.isPowerOfTenSecond = true};
 
 // clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
@@ -137,6 +139,7 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"小数乘小数", 2, {{{1, 99, 1}, {1, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 10000, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalTimesDecimal},
     {u"小数除以整数", 2, {{{1, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalByWhole},
     {u"除数是小数的除法", 2, {{{1, 99, 1}, {1, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, ByDecimalToWhole},
+    {u"小数乘除以10、100、1000", 2, {{{1, 999, 1}, {10, 1000, 10}, NoRange}}, {u"$$×÷", nullptr}, {1, 10000000, 1}, 0, 0, PowersOfTen, QuestionForm::Calculate, MovingThePoint},
 }};
 // clang-format on
 

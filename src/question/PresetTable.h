@@ -35,7 +35,7 @@ struct PresetRecord {
     CDecimalUnits places = {};
 };
 
-inline constexpr int32_t PresetCount = 101;
+inline constexpr int32_t PresetCount = 102;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

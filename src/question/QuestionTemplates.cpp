@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::array<int32_t, 4> PatternOperators = {Op::Plus, Op::Minus, Op::Times, Op::Divide};
 
-std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
+// A range of a decimal operand counts in its places, up to the ceiling in
+// that unit; CountInDecimalUnits brings it within the ceiling itself.
+std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit, int32_t places = 0) {
     int32_t lower = limit.LowerLimit();
     int32_t upper = limit.UpperLimit();
     if (upper < lower) {
@@ -21,6 +23,7 @@ std::shared_ptr<COperand> MakeOperand(const CValueLimit& limit) {
     }
     auto operand = std::make_shared<COperand>();
     operand->InitLimits(lower, upper, limit.MultipleOf());
+    operand->SetUpperLimit(std::min(upper, RangeCeiling(places)));
     return operand;
 }
 
@@ -55,6 +58,26 @@ std::vector<Parentheses> ChosenPositions(int32_t operandCount, int32_t choice) {
         return {};
     }
     return {positions[static_cast<size_t>(choice - 1)]};
+}
+
+// The operand lists to expand: the kind's own, or with the rule of powers of
+// ten one per power the second operand's range reaches, that operand fixed.
+std::vector<OperandList> OperandChoices(const CQuestionData& question, OperandList operands) {
+    if (!question.Rules().isPowerOfTenSecond || operands.size() != 2) {
+        return {std::move(operands)};
+    }
+    std::vector<OperandList> choices;
+    for (const int32_t power : {10, 100, 1000}) {
+        if (operands[1]->Include(power)) {
+            OperandList fixed = operands;
+            fixed[1] = operands[1]->Clone();
+            // Its step is the power itself, so that decimals count it in
+            // tens, hundreds or thousands and keep their own digits.
+            fixed[1]->InitLimits(power, power, power);
+            choices.push_back(std::move(fixed));
+        }
+    }
+    return choices;
 }
 
 std::vector<int32_t> OperatorCodes(const OperandList& operands) {
@@ -101,7 +124,9 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
     OperandList operands;
     std::vector<std::u16string> operatorSets;
     for (int32_t k = 1; k <= count; ++k) {
-        operands.push_back(MakeOperand(*question.Limits().Item(k)));
+        operands.push_back(
+            MakeOperand(*question.Limits().Item(k),
+                        question.DecimalPlaces().Operand(static_cast<size_t>(k - 1))));
         if (k < count) {
             operatorSets.push_back(AllowedOperators(question.Operators().Item(k)));
         }
@@ -119,14 +144,25 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
         positions.emplace_back();
     }
     TemplateList templates;
-    const std::vector<OperandList> lists = ExpandTemplates(operands, operatorSets, strErrorInfo);
+    const std::vector<OperandList> choices = OperandChoices(question, std::move(operands));
+    if (choices.empty()) {
+        strErrorInfo = NoPowerOfTenErrorText;
+        return {};
+    }
+    std::vector<OperandList> lists;
+    for (const OperandList& choice : choices) {
+        for (OperandList& list : ExpandTemplates(choice, operatorSets, strErrorInfo)) {
+            lists.push_back(std::move(list));
+        }
+    }
     for (const OperandList& list : lists) {
         for (const Parentheses& position : positions) {
             if (grouped && !ParenthesesChangeOrder(OperatorCodes(list), position)) {
                 continue;
             }
             auto expression = std::make_shared<CExpression>();
-            expression->Init(list, MakeOperand(*question.ResultLimit()));
+            expression->Init(list,
+                             MakeOperand(*question.ResultLimit(), question.DecimalPlaces().result));
             expression->SetGrouping(position);
             expression->SetRules(question.Rules());
             expression->SetForm(question.Form());

@@ -27,6 +27,9 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 inline constexpr char16_t DecimalOperatorsErrorText[] =
     u"错误：小数题只能是加减算式，或两个数相乘、相除（不带余数）。";
 inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用“计算”或“比大小”题型。";
+// The message for the rule of powers of ten where the second range has none.
+inline constexpr char16_t NoPowerOfTenErrorText[] = u"错误：运算数二的范围里没有10、100或1000。";
+
 // The message for a kind with a remainder asked as 比大小 or 填运算符号.
 inline constexpr char16_t RemainderFormErrorText[] =
     u"错误：有余数的除法，得数不是一个数，不能比大小或填运算符号。请换题型，或不选“有余数”。";

@@ -80,8 +80,9 @@ constexpr std::array ThirdSpring{
 constexpr std::array FourthAutumn{u"几百几十乘整十数", u"除数是整十数的口算除法"};
 
 // The decimal entries of the question-type list, under a heading of their own.
-constexpr std::array Decimals{u"一位小数加减法", u"两位小数加减法", u"小数乘整数",
-                              u"小数乘小数",     u"小数除以整数",   u"除数是小数的除法"};
+constexpr std::array Decimals{
+    u"一位小数加减法",   u"两位小数加减法",         u"小数乘整数", u"小数乘小数", u"小数除以整数",
+    u"除数是小数的除法", u"小数乘除以10、100、1000"};
 
 constexpr std::array Terms{
     PresetTerm{u"一年级上", FirstAutumn},  PresetTerm{u"一年级下", FirstSpring},

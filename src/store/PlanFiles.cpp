@@ -66,11 +66,11 @@ QJsonObject LimitToJson(const CValueLimit& limit) {
             {QStringLiteral("multipleOf"), limit.MultipleOf()}};
 }
 
-// The ranges the operand panel can show.
-std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value) {
+// The ranges the operand panel can show, a decimal one counted in its places.
+std::shared_ptr<CValueLimit> LimitFromJson(const QJsonValue& value, int32_t places) {
     const QJsonObject object = value.toObject();
-    const auto from = Whole(object.value(QStringLiteral("from")), 0, ValueCeiling);
-    const auto to = Whole(object.value(QStringLiteral("to")), 0, ValueCeiling);
+    const auto from = Whole(object.value(QStringLiteral("from")), 0, RangeCeiling(places));
+    const auto to = Whole(object.value(QStringLiteral("to")), 0, RangeCeiling(places));
     const auto multipleOf = Whole(object.value(QStringLiteral("multipleOf")), 1, 100);
     if (!from || !to || !multipleOf ||
         (*multipleOf != 1 && *multipleOf != 10 && *multipleOf != 100)) {
@@ -98,6 +98,7 @@ const CRuleKey RuleKeys[] = {
     {&CQuestionRules::isNoQuotientOne, QLatin1StringView("noQuotientOne")},
     {&CQuestionRules::isNoZeroOperand, QLatin1StringView("noZeroOperand")},
     {&CQuestionRules::isWithinTables, QLatin1StringView("withinTables"), false},
+    {&CQuestionRules::isPowerOfTenSecond, QLatin1StringView("powerOfTenSecond"), false},
 };
 
 QJsonObject RulesToJson(const CQuestionRules& rules) {
@@ -254,12 +255,13 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const QJsonArray operands = object.value(QStringLiteral("operands")).toArray();
     const QJsonArray operators = object.value(QStringLiteral("operators")).toArray();
     const auto cbr = Whole(object.value(QStringLiteral("cbr")), Cbr::None, Cbr::NoRemainder);
-    const auto result = LimitFromJson(object.value(QStringLiteral("result")));
+    const auto places = PlacesFromJson(object, operands.size());
+    const auto result =
+        places ? LimitFromJson(object.value(QStringLiteral("result")), places->result) : nullptr;
     const auto parentheses = ParenthesesFromJson(object);
     const auto rules = RulesFromJson(object);
     const auto form = FormFromJson(object);
-    const auto places = PlacesFromJson(object, operands.size());
-    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form || !places ||
+    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -274,7 +276,7 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
             }
             kind->AddOperator(operators[k - 1].toString().toStdU16String());
         }
-        auto limit = LimitFromJson(operands[k]);
+        auto limit = LimitFromJson(operands[k], places->Operand(static_cast<size_t>(k)));
         if (!limit) {
             return nullptr;
         }

@@ -123,7 +123,10 @@ void SetupGapFrame(COperandPanel& panel, int k, QWidget* parent) {
     panel.fraOperators[k] = frame;
 }
 
-// The rules in one row under the panel, and a line on repeats, which need no box.
+// The rules in rows under the panel, and a line on repeats, which need no box.
+constexpr size_t RulesPerRow = 3;
+constexpr int RuleRows = static_cast<int>((RuleCaptions.size() + RulesPerRow - 1) / RulesPerRow);
+
 QGroupBox* SetupRulesFrame(COperandPanel& panel, QLabel*& noRepeats, QWidget* form) {
     auto* frame = Named(new QGroupBox(Text(u"更多规则"), form), QStringLiteral("fraRules"));
     auto* grid = new QGridLayout(frame);
@@ -133,13 +136,14 @@ QGroupBox* SetupRulesFrame(COperandPanel& panel, QLabel*& noRepeats, QWidget* fo
         const QString caption = QString::fromUtf16(
             RuleCaptions[k].caption.data(), static_cast<qsizetype>(RuleCaptions[k].caption.size()));
         panel.chkRules[k] = Indexed(new QCheckBox(caption, frame), "chkRules", static_cast<int>(k));
-        grid->addWidget(panel.chkRules[k], 0, static_cast<int>(k));
+        grid->addWidget(panel.chkRules[k], static_cast<int>(k / RulesPerRow),
+                        static_cast<int>(k % RulesPerRow));
     }
     noRepeats = Named(new QLabel(Text(u"不要重复的题：题目够多时，试卷中本来就没有重复的题；"
                                       u"不够时重复的题不相邻。"),
                                  frame),
                       QStringLiteral("lblNoRepeats"));
-    grid->addWidget(noRepeats, 1, 0, 1, static_cast<int>(RuleCaptions.size()));
+    grid->addWidget(noRepeats, RuleRows, 0, 1, static_cast<int>(RulesPerRow));
     frame->setFixedWidth(PanelWidth);
     return frame;
 }

@@ -40,8 +40,9 @@ bool IsClipboardOrEditShortcut(const QKeyEvent* event) {
 CNumberBox::CNumberBox(int32_t iMinimum, int32_t iMaximum, int32_t iInitial, QWidget* parent,
                        qsizetype significantLength)
     : QLineEdit(parent), m_minimum(iMinimum), m_maximum(iMaximum),
-      m_lastValid(std::clamp(iInitial, iMinimum, iMaximum)),
-      m_significantLength(significantLength) {
+      m_lastValid(std::clamp(iInitial, iMinimum, iMaximum)), m_significantLength(significantLength),
+      m_wholeMinimum(iMinimum), m_wholeMaximum(iMaximum),
+      m_wholeSignificantLength(significantLength) {
     setText(QString::number(m_lastValid));
 }
 
@@ -74,10 +75,13 @@ void CNumberBox::SetPlaces(int32_t places) {
     if (places == m_places) {
         return;
     }
-    const int32_t shift = places - m_places;
-    m_lastValid =
-        RoundToInt32(static_cast<double>(m_lastValid) * std::pow(10.0, static_cast<double>(shift)));
+    const double unit = std::pow(10.0, static_cast<double>(places));
+    m_lastValid = RoundToInt32(static_cast<double>(m_lastValid) * unit /
+                               std::pow(10.0, static_cast<double>(m_places)));
     m_places = places;
+    m_minimum = RoundToInt32(m_wholeMinimum * unit);
+    m_maximum = RoundToInt32(m_wholeMaximum * unit);
+    m_significantLength = m_wholeSignificantLength + (places > 0 ? places + 1 : 0);
     Commit();
 }
 

@@ -27,8 +27,9 @@ public:
     // Clamps, shows and commits the value.
     void SetValue(int32_t value);
     // A box of places 0 holds whole numbers; with places it takes decimals
-    // and its value counts in 10^-places ("0.25" is 25 with places 2). The
-    // number shown stays what it was, now counted in the new unit.
+    // and its value counts in 10^-places ("0.25" is 25 with places 2), its
+    // range and the characters it reads widened to match. The number shown
+    // stays what it was, now counted in the new unit.
     void SetPlaces(int32_t places);
     // Writes the value of the current text back as its decimal text.
     void Commit();
@@ -48,6 +49,9 @@ private:
     int32_t m_lastValid;
     qsizetype m_significantLength;
     int32_t m_places = 0;
+    int32_t m_wholeMinimum;
+    int32_t m_wholeMaximum;
+    qsizetype m_wholeSignificantLength;
 };
 
 } // namespace kelvo

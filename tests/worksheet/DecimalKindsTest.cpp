@@ -132,6 +132,9 @@ TEST(DecimalKindsTest, EveryDecimalPresetAsksExactQuestionsInItsPlaces) {
                 EXPECT_EQ(y->places, places.operands[1]) << i;
                 EXPECT_TRUE(InRange(x->digits, *kind.Limit1()) &&
                             InRange(y->digits, *kind.Limit2()));
+                if (kind.Rules().isPowerOfTenSecond) {
+                    EXPECT_TRUE(y->digits == 10 || y->digits == 100 || y->digits == 1000);
+                }
                 EXPECT_LE(answer->places, places.result) << i;
                 EXPECT_TRUE(answer->places == 0 || answer->digits % 10 != 0) << i;
                 const auto worked = Worked(*x, values[1][0], *y, places.result);
@@ -141,7 +144,7 @@ TEST(DecimalKindsTest, EveryDecimalPresetAsksExactQuestionsInItsPlaces) {
             }
         }
     }
-    EXPECT_EQ(decimalPresets, 6);
+    EXPECT_EQ(decimalPresets, 7);
 }
 
 // Small decimal kinds of every operator and mix of places: the admitted count

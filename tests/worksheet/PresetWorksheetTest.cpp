@@ -90,6 +90,9 @@ TEST_P(PresetGenerationTest, EveryQuestionIsAdmissibleAndInsideThePreset) {
     CPreCreatedQuestions presets;
     presets.Load();
     const CQuestionData& preset = *presets.Questions().Item(GetParam());
+    if (preset.IsDecimal()) {
+        GTEST_SKIP() << "a decimal sheet is read as written by DecimalKindsTest";
+    }
     const CQuestionSet questionSet = MakeQuestions(preset, 1000, nullptr);
     ASSERT_TRUE(questionSet.HasQuestions()) << "no question";
     EXPECT_EQ(questionSet.errorText, u"");
