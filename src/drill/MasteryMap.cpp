@@ -81,7 +81,12 @@ CMasteryMap LayOutMastery(const QuestionList& facts, const std::vector<CFactMast
         const CExprValue& fact = *facts.Item(i);
         const auto place = static_cast<size_t>(i - 1);
         const CFactMastery& known = mastery[place];
-        map.facts.push_back({DrillQuestionText(fact), known.State(), known.MedianMilliseconds()});
+        std::u16string text = DrillQuestionText(fact);
+        // The map names the calculation, as the tables' sides do.
+        if (text.ends_with(u'=')) {
+            text.pop_back();
+        }
+        map.facts.push_back({std::move(text), known.State(), known.MedianMilliseconds()});
         if (known.MedianMilliseconds()) {
             medians.push_back(*known.MedianMilliseconds());
         }

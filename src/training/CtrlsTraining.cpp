@@ -2,6 +2,7 @@
 
 #include "drill/FormAnswers.h"
 #include "drill/KindFacts.h"
+#include "drill/MasteryMap.h"
 #include "drill/SpeedTarget.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"
@@ -425,28 +426,50 @@ bool CtrlsTraining::CreateReviewQuestions() {
     return ShowDrill(u"错题重练", ReviewQuestions(), QStringLiteral("错题本里没有题目。"));
 }
 
-// The kind's facts, each with what the child's answers say of it; the
-// practice is recorded under the kind, so that it counts as any drill of it.
-bool CtrlsTraining::CreateDailyPractice() {
-    PrepareQuestionArea();
-    const CQuestionSet drawn = m_questions(MaxListedFacts + 1);
-    const std::optional<QuestionList> facts = ListFacts(drawn);
+// The kind's facts, each with what the child's answers say of it; none, with
+// a word to the user, when the kind's facts cannot be listed.
+std::optional<CtrlsTraining::CKnownFacts> CtrlsTraining::KnownFacts(const QString& strUse) {
+    CQuestionSet drawn = m_questions(MaxListedFacts + 1);
+    std::optional<QuestionList> facts = ListFacts(drawn);
     if (!facts) {
-        m_form.ShowInfo(QStringLiteral("今日练习只用于题目能一道道列出的题型（不超过 %1 道，例如"
+        m_form.ShowInfo(QStringLiteral("%1只用于题目能一道道列出的题型（不超过 %2 道，例如"
                                        "20以内的加减法、表内乘除法），请在主窗口换一个这样的题型。")
+                            .arg(strUse)
                             .arg(MaxListedFacts));
-        return false;
+        return std::nullopt;
     }
-    const std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
+    std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
         QString::fromStdU16String(drawn.title), *facts, CFactMastery::DefaultFluentMilliseconds);
     ShowHistoryMessage();
-    const CValueLimit& limit = *drawn.templates.front()->ResultOperand()->Limit();
+    return CKnownFacts{std::move(drawn), std::move(*facts), std::move(mastery)};
+}
+
+// The practice is recorded under the kind, so that it counts as any drill of it.
+bool CtrlsTraining::CreateDailyPractice() {
+    PrepareQuestionArea();
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("今日练习"));
+    if (!known) {
+        return false;
+    }
+    const CValueLimit& limit = *known->drawn.templates.front()->ResultOperand()->Limit();
     std::vector<CDrillQuestion> questions;
     for (const size_t k :
-         ChooseDailyPractice(mastery, m_history.Today(), kQuestionCount, DrawSeed())) {
-        questions.push_back({{drawn.title, facts->Item(static_cast<int32_t>(k) + 1), limit}});
+         ChooseDailyPractice(known->mastery, m_history.Today(), kQuestionCount, DrawSeed())) {
+        questions.push_back(
+            {{known->drawn.title, known->facts.Item(static_cast<int32_t>(k) + 1), limit}});
     }
-    return ShowDrill(drawn.title, std::move(questions), {});
+    return ShowDrill(known->drawn.title, std::move(questions), {});
+}
+
+void CtrlsTraining::DoMasteryMapClicked() {
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("掌握情况"));
+    if (!known) {
+        return;
+    }
+    m_form.ShowMasteryMap(
+        LayOutMastery(known->facts, known->mastery),
+        QStringLiteral("%1的掌握情况：%2")
+            .arg(CurrentChild().name, QString::fromStdU16String(known->drawn.title)));
 }
 
 void CtrlsTraining::PrepareQuestionArea() {

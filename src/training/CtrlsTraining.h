@@ -2,6 +2,7 @@
 
 #include "drill/CAnswerEntry.h"
 #include "drill/CDrill.h"
+#include "drill/FactMastery.h"
 #include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +45,8 @@ public:
     // "今日练习": 30 questions of the main window's kind chosen from what the
     // child knows of each of its facts, ready to start.
     void DoDailyPracticeClicked();
+    // "掌握情况": the map of what the child knows of the kind's facts.
+    void DoMasteryMapClicked();
     void DoStartClicked();
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
@@ -77,6 +81,12 @@ public:
 private:
     bool CreateQuestions();
     bool CreateReviewQuestions();
+    struct CKnownFacts {
+        CQuestionSet drawn;
+        QuestionList facts;
+        std::vector<CFactMastery> mastery;
+    };
+    std::optional<CKnownFacts> KnownFacts(const QString& strUse);
     bool CreateDailyPractice();
     void PrepareQuestionArea();
     bool ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,

@@ -8,6 +8,7 @@
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/TrainingSettings.h"
+#include "training/frmMasteryMap.h"
 #include "training/frmMistakeBook.h"
 #include "training/frmScoreHistory.h"
 #include "training/frmTrainingHelp.h"
@@ -431,9 +432,12 @@ QWidget* frmTraining::CreateSidePanel() {
         Named(new QPushButton(QStringLiteral("错题本")), QStringLiteral("cmdMistakeBook"));
     cmdScoreHistory =
         Named(new QPushButton(QStringLiteral("成绩记录")), QStringLiteral("cmdScoreHistory"));
+    cmdMasteryMap =
+        Named(new QPushButton(QStringLiteral("掌握情况")), QStringLiteral("cmdMasteryMap"));
     auto* historyRow = new QHBoxLayout;
     historyRow->addWidget(cmdMistakeBook);
     historyRow->addWidget(cmdScoreHistory);
+    historyRow->addWidget(cmdMasteryMap);
     column->addLayout(historyRow);
 
     lblInfo = ResultLabel("lblInfo");
@@ -467,6 +471,8 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { ShowScoreHistory(); }); });
     connect(cmdDailyPractice, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoDailyPracticeClicked(); }); });
+    connect(cmdMasteryMap, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoMasteryMapClicked(); }); });
     connect(timTimer, &QTimer::timeout, this,
             [this] { Forward([this] { m_ctrls->DoTimered(); }); });
     for (int i = 0; i < 3; ++i) {
@@ -532,6 +538,12 @@ void frmTraining::ShowScoreHistory() {
     auto* scores = new frmScoreHistory(m_history, this);
     scores->setAttribute(Qt::WA_DeleteOnClose);
     scores->open();
+}
+
+void frmTraining::ShowMasteryMap(CMasteryMap map, const QString& strTitle) {
+    auto* mastery = new frmMasteryMap(std::move(map), strTitle, this);
+    mastery->setAttribute(Qt::WA_DeleteOnClose);
+    mastery->open();
 }
 
 void frmTraining::ShowHelp() {

@@ -10,6 +10,7 @@
 // 错题本 and 成绩记录 show; a review drill comes from the mistake book.
 #pragma once
 
+#include "drill/MasteryMap.h"
 #include "training/QuestionSource.h"
 #include "widgets/ErrorBoundary.h"
 
@@ -95,6 +96,8 @@ public:
     // Empties the results, the clock's counter and the information line.
     void ClearResults();
     void ShowInfo(const QString& strText);
+    // Opens 掌握情况 over the window.
+    void ShowMasteryMap(CMasteryMap map, const QString& strTitle);
     void ShowCounter(const QString& strText);
     void ShowCountdownBar(int32_t width);
     // The countdown bar's full width.
@@ -208,6 +211,7 @@ private:
     QPushButton* cmdMistakeBook = nullptr;
     QPushButton* cmdScoreHistory = nullptr;
     QPushButton* cmdDailyPractice = nullptr;
+    QPushButton* cmdMasteryMap = nullptr;
 
     CConfig& m_config;
     CDrillHistory& m_history;
