@@ -26,8 +26,7 @@ std::optional<std::pair<int32_t, int32_t>> TablePlace(const CExprValue& fact) {
 
 std::vector<int32_t> Distinct(std::vector<int32_t> values) {
     std::ranges::sort(values);
-    const auto [first, last] = std::ranges::unique(values);
-    values.erase(first, last);
+    values.erase(std::unique(values.begin(), values.end()), values.end());
     return values;
 }
 

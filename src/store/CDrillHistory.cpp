@@ -560,11 +560,13 @@ std::vector<CChild> CDrillHistory::Children() {
     Use([&] {
         children.clear();
         QSqlQuery query = Prepared(
-            m_db, QStringLiteral("SELECT id, name, answer_mode, target FROM children ORDER BY id"));
+            m_db, QStringLiteral("SELECT id, name, answer_mode, target, fluent_milliseconds "
+                                 "FROM children ORDER BY id"));
         Run(query, {});
         while (query.next()) {
             children.push_back({query.value(0).toLongLong(), query.value(1).toString(),
-                                query.value(2).toInt(), OptionalInt(query.value(3))});
+                                query.value(2).toInt(), OptionalInt(query.value(3)),
+                                query.value(4).toInt()});
         }
         CheckRead(query);
     });
@@ -660,6 +662,14 @@ bool CDrillHistory::KeepChildOptions(int32_t answerMode, int32_t target) {
         QSqlQuery update = Prepared(
             m_db, QStringLiteral("UPDATE children SET answer_mode = ?, target = ? WHERE id = ?"));
         Run(update, {answerMode, target, QVariant::fromValue(m_child)});
+    });
+}
+
+bool CDrillHistory::KeepFluentMilliseconds(int32_t fluentMilliseconds) {
+    return Use([&] {
+        QSqlQuery update = Prepared(
+            m_db, QStringLiteral("UPDATE children SET fluent_milliseconds = ? WHERE id = ?"));
+        Run(update, {fluentMilliseconds, QVariant::fromValue(m_child)});
     });
 }
 

@@ -58,6 +58,7 @@ void CtrlsTraining::ShowChildren() {
     const int32_t answerMode = child.answerMode == CDrill::kTyping ? 1 : 0;
     m_form.ShowAnswerMode(answerMode);
     m_form.SetTarget(child.target.value_or(DefaultTarget(FirstSchoolYear)));
+    m_form.SetFluentSeconds(child.fluentMilliseconds / 1000);
     DoAnswerModesClicked(answerMode);
 }
 
@@ -255,6 +256,11 @@ void CtrlsTraining::DoSchoolYearChanged(int32_t index) {
     m_form.SetTarget(DefaultTarget(FirstSchoolYear + index));
 }
 
+void CtrlsTraining::DoFluentSecondsChanged(int32_t seconds) {
+    m_history.KeepFluentMilliseconds(seconds * 1000);
+    ShowHistoryMessage();
+}
+
 void CtrlsTraining::DoDigitClicked(int32_t digit) {
     if (IsTyping() && CurrentSigns().empty()) {
         m_entry.AddDigit(digit);
@@ -439,7 +445,7 @@ std::optional<CtrlsTraining::CKnownFacts> CtrlsTraining::KnownFacts(const QStrin
         return std::nullopt;
     }
     std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
-        QString::fromStdU16String(drawn.title), *facts, CFactMastery::DefaultFluentMilliseconds);
+        QString::fromStdU16String(drawn.title), *facts, m_form.FluentSeconds() * 1000);
     ShowHistoryMessage();
     return CKnownFacts{std::move(drawn), std::move(*facts), std::move(mastery)};
 }

@@ -55,6 +55,8 @@ public:
     void DoAnswerModesClicked(int32_t index);
     // 一年级 0 … 六年级 5: the year's proposed target into the target box.
     void DoSchoolYearChanged(int32_t index);
+    // The child's own fluent time is kept for them.
+    void DoFluentSecondsChanged(int32_t seconds);
     // The children of the history: the one chosen brings their answer mode and target.
     void DoChildChanged(int32_t index);
     void DoAddChildClicked();

@@ -31,6 +31,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -312,6 +313,20 @@ QWidget* frmTraining::CreateTargetOptions() {
     return fraTarget;
 }
 
+// The child's own time within which a right answer counts as fluent.
+QWidget* frmTraining::CreateFluentOptions() {
+    auto* group = Named(new QGroupBox(QStringLiteral("熟练")), QStringLiteral("fraFluent"));
+    spnFluentSeconds = Named(new QSpinBox, QStringLiteral("spnFluentSeconds"));
+    spnFluentSeconds->setRange(MinFluentSeconds, MaxFluentSeconds);
+    spnFluentSeconds->setValue(CFactMastery::DefaultFluentMilliseconds / 1000);
+    spnFluentSeconds->setToolTip(
+        QStringLiteral("在这个时间以内做对的题算熟练；改了以后，掌握情况按新的时间重新计算。"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(spnFluentSeconds);
+    row->addWidget(new QLabel(QStringLiteral("秒以内")));
+    return group;
+}
+
 // Below the questions: the side panel has no room left on a laptop screen.
 QWidget* frmTraining::CreateDrillOptions() {
     auto* options = new QWidget;
@@ -320,6 +335,7 @@ QWidget* frmTraining::CreateDrillOptions() {
     row->addWidget(CreateChildOptions());
     row->addWidget(CreateAnswerModes());
     row->addWidget(CreateTargetOptions());
+    row->addWidget(CreateFluentOptions());
     row->addStretch(1);
     return options;
 }
@@ -471,6 +487,9 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { ShowScoreHistory(); }); });
     connect(cmdDailyPractice, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoDailyPracticeClicked(); }); });
+    connect(spnFluentSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
+        Forward([this, seconds] { m_ctrls->DoFluentSecondsChanged(seconds); });
+    });
     connect(cmdMasteryMap, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoMasteryMapClicked(); }); });
     connect(timTimer, &QTimer::timeout, this,
@@ -763,6 +782,15 @@ int32_t frmTraining::Target() const {
 
 void frmTraining::SetTarget(int32_t perMinute) {
     txtTarget->SetValue(perMinute);
+}
+
+int32_t frmTraining::FluentSeconds() const {
+    return spnFluentSeconds->value();
+}
+
+void frmTraining::SetFluentSeconds(int32_t seconds) {
+    const QSignalBlocker quiet(spnFluentSeconds);
+    spnFluentSeconds->setValue(seconds);
 }
 
 std::shared_ptr<CFont> frmTraining::QuestionFont() const {

@@ -30,6 +30,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSpinBox;
 class QTimer;
 
 namespace kelvo {
@@ -117,6 +118,11 @@ public:
     // Right questions per minute.
     int32_t Target() const;
     void SetTarget(int32_t perMinute);
+    static constexpr int32_t MinFluentSeconds = 1;
+    static constexpr int32_t MaxFluentSeconds = 20;
+    // The child's fluent time, within MinFluentSeconds … MaxFluentSeconds.
+    int32_t FluentSeconds() const;
+    void SetFluentSeconds(int32_t seconds);
     // The font of all 90 question labels.
     std::shared_ptr<CFont> QuestionFont() const;
     void ApplyQuestionFont(const CFont& font);
@@ -140,6 +146,7 @@ private:
     QWidget* CreateModeOptions();
     QWidget* CreateAnswerModes();
     QWidget* CreateTargetOptions();
+    QWidget* CreateFluentOptions();
     QWidget* CreateDrillOptions();
     QWidget* CreateChildOptions();
     QWidget* CreateKeypad();
@@ -212,6 +219,7 @@ private:
     QPushButton* cmdScoreHistory = nullptr;
     QPushButton* cmdDailyPractice = nullptr;
     QPushButton* cmdMasteryMap = nullptr;
+    QSpinBox* spnFluentSeconds = nullptr;
 
     CConfig& m_config;
     CDrillHistory& m_history;

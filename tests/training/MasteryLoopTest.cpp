@@ -3,6 +3,7 @@
 #include "training/frmMasteryMap.h"
 
 #include <QSet>
+#include <QSpinBox>
 
 namespace kelvo::test {
 namespace {
@@ -40,6 +41,11 @@ TEST_F(MasteryLoopTest, TwoWeeksOfDrillsShowTheMissedFactsOnTheMap) {
         EXPECT_EQ(fact.state, isPlanted ? EFactState::Learning : EFactState::Fluent)
             << QString::fromStdU16String(fact.text).toStdString();
     }
+
+    auto* fluent = Form().findChild<QSpinBox*>(QStringLiteral("spnFluentSeconds"));
+    EXPECT_EQ(fluent->value(), 3);
+    fluent->setValue(5);
+    EXPECT_EQ(m_history->Children().front().fluentMilliseconds, 5000) << "kept for the child";
 }
 
 } // namespace
