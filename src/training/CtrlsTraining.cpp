@@ -4,6 +4,7 @@
 #include "drill/KindFacts.h"
 #include "drill/MasteryMap.h"
 #include "drill/SpeedTarget.h"
+#include "drill/WeakSpots.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
@@ -30,9 +31,10 @@ constexpr int32_t kKeyCreate = 67;
 
 } // namespace
 
-CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history)
-    : m_form(form), m_questions(std::move(questions)), m_history(history), m_ctrlsTimer(form),
-      m_reader(&CMandarinSpeaker::Open) {}
+CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, SheetTaker takeSheet,
+                             CDrillHistory& history)
+    : m_form(form), m_questions(std::move(questions)), m_takeSheet(std::move(takeSheet)),
+      m_history(history), m_ctrlsTimer(form), m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
     ShowChildren();
@@ -476,6 +478,35 @@ void CtrlsTraining::DoMasteryMapClicked() {
         LayOutMastery(known->facts, known->mastery),
         QStringLiteral("%1的掌握情况：%2")
             .arg(CurrentChild().name, QString::fromStdU16String(known->drawn.title)));
+}
+
+void CtrlsTraining::DoWeakSheetClicked() {
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("弱项练习卷"));
+    if (!known) {
+        return;
+    }
+    const QString strChild = CurrentChild().name;
+    const std::vector<size_t> chosen =
+        ChooseWeakSpots(known->mastery, m_history.Today(), DrawSeed());
+    if (chosen.empty()) {
+        m_form.ShowInfo(QStringLiteral("%1在这个题型里还没有做错、做得慢或者该复习的题，"
+                                       "不用出弱项练习卷。")
+                            .arg(strChild));
+        return;
+    }
+    CQuestionSet sheet = known->drawn;
+    sheet.questions = {};
+    for (const size_t k : chosen) {
+        sheet.questions.Add(known->facts.Item(static_cast<int32_t>(k) + 1));
+    }
+    sheet.generatedCount = sheet.questions.Count();
+    const QDate today = QDate(1970, 1, 1).addDays(m_history.Today());
+    m_takeSheet(std::move(sheet), QStringLiteral("%1的弱项练习卷 %2")
+                                      .arg(strChild, today.toString(QStringLiteral("yyyy-MM-dd")))
+                                      .toStdU16String());
+    m_form.ShowInfo(
+        QStringLiteral("弱项练习卷（%1 道题）已放到主窗口，可以在那里打印或者导出 PDF。")
+            .arg(chosen.size()));
 }
 
 void CtrlsTraining::PrepareQuestionArea() {

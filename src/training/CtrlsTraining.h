@@ -36,7 +36,8 @@ public:
     static constexpr int32_t kTimeLimited = CDrill::kTimeLimited;
     static constexpr int32_t kScoreOnly = CDrill::kScoreOnly;
 
-    CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history);
+    CtrlsTraining(frmTraining& form, QuestionSource questions, SheetTaker takeSheet,
+                  CDrillHistory& history);
 
     void DoFormLoad();
     void DoCreateClicked();
@@ -47,6 +48,9 @@ public:
     void DoDailyPracticeClicked();
     // "掌握情况": the map of what the child knows of the kind's facts.
     void DoMasteryMapClicked();
+    // "弱项练习卷": the child's weak and due facts of the kind, with a share of
+    // fluent ones, as the main window's sheet.
+    void DoWeakSheetClicked();
     void DoStartClicked();
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
@@ -119,6 +123,7 @@ private:
 
     frmTraining& m_form;
     QuestionSource m_questions;
+    SheetTaker m_takeSheet;
     CDrillHistory& m_history;
     CDrill m_drill;
     CtrlsTimer m_ctrlsTimer;

@@ -58,11 +58,17 @@ frmMasteryMap::frmMasteryMap(CMasteryMap map, const QString& strTitle, QWidget* 
     setWindowTitle(QStringLiteral("掌握情况"));
     picMap = new CMasteryMapView(std::move(map), strTitle);
     picMap->setObjectName(QStringLiteral("picMap"));
+    cmdWeakSheet = new QPushButton(QStringLiteral("弱项练习卷"));
+    cmdWeakSheet->setObjectName(QStringLiteral("cmdWeakSheet"));
+    cmdWeakSheet->setToolTip(
+        QStringLiteral("把做错的、做得慢的和该复习的题出成一张练习卷，放到主窗口"
+                       "打印；四道题里有一道是已经熟练的题。"));
     cmdPrint = new QPushButton(QStringLiteral("打印..."));
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdClose = new QPushButton(QStringLiteral("关闭"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdWeakSheet);
     buttons->addStretch(1);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdClose);

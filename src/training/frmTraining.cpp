@@ -114,8 +114,8 @@ public:
 
 } // namespace
 
-frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config,
-                         CDrillHistory& history)
+frmTraining::frmTraining(QWidget* owner, QuestionSource questions, SheetTaker takeSheet,
+                         CConfig& config, CDrillHistory& history)
     : QWidget(owner, Qt::Window), m_config(config), m_history(history),
       m_errors(
           [this](const QString& strText) { QMessageBox::warning(this, windowTitle(), strText); }) {
@@ -147,7 +147,8 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
 
     // Keys reach the window before its controls, whichever control has the focus.
     qApp->installEventFilter(this);
-    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions), m_history);
+    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions), std::move(takeSheet),
+                                              m_history);
     Forward([this] { m_ctrls->DoFormLoad(); });
     UpdateTrainingView(m_config, *this);
     FitQuestionFrames();
@@ -562,6 +563,11 @@ void frmTraining::ShowScoreHistory() {
 void frmTraining::ShowMasteryMap(CMasteryMap map, const QString& strTitle) {
     auto* mastery = new frmMasteryMap(std::move(map), strTitle, this);
     mastery->setAttribute(Qt::WA_DeleteOnClose);
+    // The sheet goes to the main window, which the map would keep out of reach.
+    connect(mastery->cmdWeakSheet, &QPushButton::clicked, this, [this, mastery] {
+        mastery->close();
+        Forward([this] { m_ctrls->DoWeakSheetClicked(); });
+    });
     mastery->open();
 }
 

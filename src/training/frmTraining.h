@@ -52,7 +52,9 @@ public:
     // Opens as a window of its own, owned by `owner`, deleted when closed.
     // Closing it (also through close() from the owner) stores its training font
     // and time limit in `config`. Graded drills go into `history`.
-    frmTraining(QWidget* owner, QuestionSource questions, CConfig& config, CDrillHistory& history);
+    // Weak-spot sheets go to `takeSheet`.
+    frmTraining(QWidget* owner, QuestionSource questions, SheetTaker takeSheet, CConfig& config,
+                CDrillHistory& history);
     ~frmTraining() override;
 
     // What the controllers show. The window decides only how: colours, texts
