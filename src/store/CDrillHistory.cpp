@@ -2,6 +2,7 @@
 
 #include "store/HistorySchema.h"
 
+#include "drill/CDrill.h"
 #include "drill/KindFacts.h"
 #include "foundation/KeptFile.h"
 
@@ -489,10 +490,11 @@ CDrillHistory::ReadMastery(const QString& strKind) {
 int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnswer,
                                         std::vector<CKeyedAnswer>& answers) {
     QSqlQuery query = Prepared(
-        m_db, QStringLiteral("SELECT a.id, a.operands, a.answer, a.given, a.milliseconds, "
-                             "CAST(julianday(substr(d.finished_at, 1, 10)) - 2440587.5 AS "
-                             "INTEGER) FROM answers a JOIN drills d ON d.id = a.drill_id "
-                             "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
+        m_db,
+        QStringLiteral("SELECT a.id, a.operands, a.answer, a.given, a.milliseconds, "
+                       "CAST(julianday(substr(d.finished_at, 1, 10)) - 2440587.5 AS "
+                       "INTEGER), d.answer_mode FROM answers a JOIN drills d ON d.id = a.drill_id "
+                       "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
     Run(query, {QVariant::fromValue(m_child), strKind, QVariant::fromValue(lastAnswer)});
     int64_t newest = lastAnswer;
     // Most answers repeat a few questions: each one's fact and right answer are
@@ -514,12 +516,15 @@ int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnsw
                                                                  CAnswer::RightFor(*asked).Text()})
                                    : std::nullopt);
         }
-        if (given.isNull() || !question->has_value()) {
+        // On paper a question without an answer was marked wrong.
+        const bool isOnPaper = query.value(6).toInt() == CDrill::kOnPaper;
+        if ((given.isNull() && !isOnPaper) || !question->has_value()) {
             continue;
         }
         answers.push_back(
             {(*question)->fact,
-             {query.value(5).toInt(), given.toString().toStdU16String() == (*question)->rightText,
+             {query.value(5).toInt(),
+              !given.isNull() && given.toString().toStdU16String() == (*question)->rightText,
               OptionalInt(query.value(4))}});
     }
     CheckRead(query);

@@ -3,6 +3,7 @@
 #include "drill/FormAnswers.h"
 #include "drill/KindFacts.h"
 #include "drill/MasteryMap.h"
+#include "drill/PaperRecord.h"
 #include "drill/SpeedTarget.h"
 #include "drill/WeakSpots.h"
 #include "foundation/RandomSource.h"
@@ -496,8 +497,12 @@ void CtrlsTraining::DoWeakSheetClicked() {
     }
     CQuestionSet sheet = known->drawn;
     sheet.questions = {};
+    const CValueLimit& limit = *sheet.templates.front()->ResultOperand()->Limit();
+    m_handedSheet = CHandedSheet{m_history.Child(), sheet.title, {}};
     for (const size_t k : chosen) {
         sheet.questions.Add(known->facts.Item(static_cast<int32_t>(k) + 1));
+        m_handedSheet->questions.push_back(
+            {sheet.title, known->facts.Item(static_cast<int32_t>(k) + 1), limit});
     }
     sheet.generatedCount = sheet.questions.Count();
     const QDate today = QDate(1970, 1, 1).addDays(m_history.Today());
@@ -507,6 +512,31 @@ void CtrlsTraining::DoWeakSheetClicked() {
     m_form.ShowInfo(
         QStringLiteral("弱项练习卷（%1 道题）已放到主窗口，可以在那里打印或者导出 PDF。")
             .arg(chosen.size()));
+}
+
+void CtrlsTraining::DoPaperAnswersClicked() {
+    if (!m_handedSheet || m_handedSheet->child != m_history.Child()) {
+        m_form.ShowInfo(QStringLiteral("先给当前的孩子出一张弱项练习卷，在纸上做完以后再录入。"));
+        return;
+    }
+    QStringList questions;
+    for (const CKeptQuestion& kept : m_handedSheet->questions) {
+        questions.append(QString::fromStdU16String(DrillQuestionText(*kept.question) +
+                                                   CAnswer::RightFor(*kept.question).Text()));
+    }
+    const std::optional<std::vector<bool>> missed = m_form.AskPaperAnswers(questions);
+    if (!missed) {
+        return;
+    }
+    const CDrillRecord record = PaperRecord(m_handedSheet->kind, m_handedSheet->questions, *missed);
+    // Kept once: the same marks entered again would count twice.
+    if (m_history.Record(record)) {
+        m_handedSheet.reset();
+        m_form.ShowInfo(QStringLiteral("纸上答题已记下：做对 %1 道，做错 %2 道。")
+                            .arg(record.result.right)
+                            .arg(record.result.wrong));
+    }
+    ShowHistoryMessage();
 }
 
 void CtrlsTraining::PrepareQuestionArea() {

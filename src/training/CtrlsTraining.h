@@ -51,6 +51,9 @@ public:
     // "弱项练习卷": the child's weak and due facts of the kind, with a share of
     // fluent ones, as the main window's sheet.
     void DoWeakSheetClicked();
+    // "录入纸上答题": the marks of the last weak-spot sheet of the current child
+    // go into the history as a drill on paper.
+    void DoPaperAnswersClicked();
     void DoStartClicked();
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
@@ -124,6 +127,13 @@ private:
     frmTraining& m_form;
     QuestionSource m_questions;
     SheetTaker m_takeSheet;
+    // The last weak-spot sheet handed on, until its paper answers are kept.
+    struct CHandedSheet {
+        int64_t child = 0;
+        std::u16string kind;
+        std::vector<CKeptQuestion> questions;
+    };
+    std::optional<CHandedSheet> m_handedSheet;
     CDrillHistory& m_history;
     CDrill m_drill;
     CtrlsTimer m_ctrlsTimer;

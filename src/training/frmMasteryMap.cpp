@@ -63,12 +63,17 @@ frmMasteryMap::frmMasteryMap(CMasteryMap map, const QString& strTitle, QWidget* 
     cmdWeakSheet->setToolTip(
         QStringLiteral("把做错的、做得慢的和该复习的题出成一张练习卷，放到主窗口"
                        "打印；四道题里有一道是已经熟练的题。"));
+    cmdPaperAnswers = new QPushButton(QStringLiteral("录入纸上答题..."));
+    cmdPaperAnswers->setObjectName(QStringLiteral("cmdPaperAnswers"));
+    cmdPaperAnswers->setToolTip(
+        QStringLiteral("弱项练习卷在纸上做完以后，勾出做错的题，纸上的答题也算进掌握情况。"));
     cmdPrint = new QPushButton(QStringLiteral("打印..."));
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdClose = new QPushButton(QStringLiteral("关闭"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdWeakSheet);
+    buttons->addWidget(cmdPaperAnswers);
     buttons->addStretch(1);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdClose);

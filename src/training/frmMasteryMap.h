@@ -30,14 +30,17 @@ private:
 
 // 掌握情况: the current child's mastery of the kind's facts, coloured by state;
 // "打印..." puts the same map on paper; "弱项练习卷" asks for a sheet of the
-// weak facts.
+// weak facts, "录入纸上答题..." for the marks of that sheet done on paper.
 class frmMasteryMap : public QDialog {
+    Q_OBJECT
+
 public:
     frmMasteryMap(CMasteryMap map, const QString& strTitle, QWidget* parent);
 
     CMasteryMapView* picMap = nullptr;
     // The training window makes the sheet.
     QPushButton* cmdWeakSheet = nullptr;
+    QPushButton* cmdPaperAnswers = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdClose = nullptr;
 

@@ -10,6 +10,7 @@
 #include "training/TrainingSettings.h"
 #include "training/frmMasteryMap.h"
 #include "training/frmMistakeBook.h"
+#include "training/frmPaperAnswers.h"
 #include "training/frmScoreHistory.h"
 #include "training/frmTrainingHelp.h"
 #include "widgets/CNumberBox.h"
@@ -568,6 +569,10 @@ void frmTraining::ShowMasteryMap(CMasteryMap map, const QString& strTitle) {
         mastery->close();
         Forward([this] { m_ctrls->DoWeakSheetClicked(); });
     });
+    connect(mastery->cmdPaperAnswers, &QPushButton::clicked, this, [this, mastery] {
+        mastery->close();
+        Forward([this] { m_ctrls->DoPaperAnswersClicked(); });
+    });
     mastery->open();
 }
 
@@ -686,6 +691,14 @@ std::optional<QString> frmTraining::AskChildName(const QString& strTitle, const 
     const QString name = QInputDialog::getText(this, strTitle, QStringLiteral("名字："),
                                                QLineEdit::Normal, strName, &accepted);
     return accepted ? std::optional(name) : std::nullopt;
+}
+
+std::optional<std::vector<bool>> frmTraining::AskPaperAnswers(const QStringList& questions) {
+    frmPaperAnswers dialog(questions, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Missed();
 }
 
 bool frmTraining::ConfirmRemoval(const QString& strName) {

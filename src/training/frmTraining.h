@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -92,6 +93,8 @@ public:
     // The name typed; none when the user cancels.
     std::optional<QString> AskChildName(const QString& strTitle, const QString& strName);
     bool ConfirmRemoval(const QString& strName);
+    // One mark per question, true for a miss; none when the user cancels.
+    std::optional<std::vector<bool>> AskPaperAnswers(const QStringList& questions);
     void ShowResults(int32_t right, int32_t wrong, int32_t score, const QString& strGrade);
     // "达标" or "未达标" with the right questions per minute.
     void ShowRate(double perMinute, bool bReached);

@@ -1,15 +1,20 @@
-// From drill to paper: two weeks of a child's drills, the map of what they
-// know and the weak-spot sheet printed from the main window.
+// From drill to paper and back: two weeks of a child's drills, the map of
+// what they know, the weak-spot sheet printed from the main window and its
+// marks entered afterwards.
 #include "MainWindowFixture.h"
 
 #include "drill/KindFacts.h"
 #include "question/CPreCreatedQuestions.h"
 #include "store/CDrillHistory.h"
 #include "training/frmMasteryMap.h"
+#include "training/frmPaperAnswers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -58,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(WeakSpotSheetTest, TheMapAndTheSheetShowThePlantedWeakFacts) {
+TEST_F(WeakSpotSheetTest, TheMapTheSheetAndItsMarksFollowThePlantedWeakFacts) {
     SeedTwoWeeks();
     SelectQuestionType(u"20以内的进位加法");
     Find<QPushButton>(QStringLiteral("cmdTraining"))->click();
@@ -68,13 +73,18 @@ TEST_F(WeakSpotSheetTest, TheMapAndTheSheetShowThePlantedWeakFacts) {
     children->setCurrentIndex(1);
     emit children->activated(1);
 
-    training->findChild<QPushButton*>(QStringLiteral("cmdMasteryMap"))->click();
-    auto* mapWindow = training->findChild<frmMasteryMap*>();
-    ASSERT_NE(mapWindow, nullptr);
-    std::map<std::u16string, EFactState> states;
-    for (const CMapFact& fact : mapWindow->picMap->Map().facts) {
-        states[fact.text] = fact.state;
-    }
+    // The map's states by fact, the map left open.
+    const auto openMap = [training] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        training->findChild<QPushButton*>(QStringLiteral("cmdMasteryMap"))->click();
+        auto* map = training->findChild<frmMasteryMap*>();
+        std::map<std::u16string, EFactState> states;
+        for (const CMapFact& fact : map->picMap->Map().facts) {
+            states[fact.text] = fact.state;
+        }
+        return std::pair(map, states);
+    };
+    auto [mapWindow, states] = openMap();
     EXPECT_EQ(states[u"8＋7"], EFactState::Learning);
     EXPECT_EQ(states[u"6＋5"], EFactState::Slow);
     EXPECT_EQ(states[u"9＋9"], EFactState::Fluent);
@@ -101,6 +111,23 @@ TEST_F(WeakSpotSheetTest, TheMapAndTheSheetShowThePlantedWeakFacts) {
     // Three weak or due facts bring one fluent one.
     EXPECT_EQ(questions.count(u'+'), 4) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("编号"))) << "no code makes the sheet again";
+
+    // On paper 9＋9 is marked wrong; the rest counts as right and fluent.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmPaperAnswers*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (size_t k = 0; k < dialog->chkMissed.size(); ++k) {
+            const QString question =
+                dialog->findChild<QLabel*>(QStringLiteral("lblQuestion_%1").arg(k))->text();
+            dialog->chkMissed[k]->setChecked(question.startsWith(QStringLiteral("9＋9")));
+        }
+        dialog->cmdKeep->click();
+    });
+    openMap().first->findChild<QPushButton*>(QStringLiteral("cmdPaperAnswers"))->click();
+    states = openMap().second;
+    EXPECT_EQ(states[u"8＋7"], EFactState::Fluent);
+    EXPECT_EQ(states[u"6＋5"], EFactState::Fluent);
+    EXPECT_EQ(states[u"9＋9"], EFactState::Learning);
 }
 
 } // namespace
