@@ -500,9 +500,9 @@ void CtrlsTraining::DoWeakSheetClicked() {
     const CValueLimit& limit = *sheet.templates.front()->ResultOperand()->Limit();
     m_handedSheet = CHandedSheet{m_history.Child(), sheet.title, {}};
     for (const size_t k : chosen) {
-        sheet.questions.Add(known->facts.Item(static_cast<int32_t>(k) + 1));
-        m_handedSheet->questions.push_back(
-            {sheet.title, known->facts.Item(static_cast<int32_t>(k) + 1), limit});
+        const std::shared_ptr<CExprValue> fact = known->facts.Item(static_cast<int32_t>(k) + 1);
+        sheet.questions.Add(fact);
+        m_handedSheet->questions.push_back({sheet.title, fact, limit});
     }
     sheet.generatedCount = sheet.questions.Count();
     const QDate today = QDate(1970, 1, 1).addDays(m_history.Today());
