@@ -1,9 +1,13 @@
 #include "TrainingFixture.h"
 
+#include "training/MasteryMapPainting.h"
 #include "training/frmMasteryMap.h"
 
 #include <QSet>
 #include <QSpinBox>
+
+#include <algorithm>
+#include <set>
 
 namespace kelvo::test {
 namespace {
@@ -41,6 +45,20 @@ TEST_F(MasteryLoopTest, TwoWeeksOfDrillsShowTheMissedFactsOnTheMap) {
         EXPECT_EQ(fact.state, isPlanted ? EFactState::Learning : EFactState::Fluent)
             << QString::fromStdU16String(fact.text).toStdString();
     }
+    // The hover finds every fact in its cell and names its state.
+    std::set<size_t> hovered;
+    const QRectF area(0, 0, 1000, 600);
+    for (int x = 0; x < 1000; x += 4) {
+        for (int y = 0; y < 600; y += 4) {
+            if (const auto fact = FactAt(area, map, QPointF(x, y))) {
+                hovered.insert(*fact);
+            }
+        }
+    }
+    EXPECT_EQ(hovered.size(), map.facts.size());
+    const auto ninePlusSeven = std::ranges::find(map.facts, u"9＋7", &CMapFact::text);
+    EXPECT_EQ(FactDescription(map, static_cast<size_t>(ninePlusSeven - map.facts.begin())),
+              QStringLiteral("9＋7：没掌握"));
 
     auto* fluent = Form().findChild<QSpinBox*>(QStringLiteral("spnFluentSeconds"));
     EXPECT_EQ(fluent->value(), 3);
