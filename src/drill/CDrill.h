@@ -64,6 +64,8 @@ public:
     static constexpr int32_t kScoreOnly = 3;
     static constexpr int32_t kChoosing = 1;
     static constexpr int32_t kTyping = 2;
+    // A printed sheet, marked afterwards: a question not answered right was missed.
+    static constexpr int32_t kOnPaper = 3;
 
     // What a typed answer did.
     enum class Typed {

@@ -41,7 +41,7 @@ struct CDrillResult {
     int32_t score = 0;
     // "状元" … "婴儿".
     std::u16string grade;
-    // 1 two choices, 2 typed (CDrill::kChoosing …).
+    // 1 two choices, 2 typed, 3 on paper (CDrill::kChoosing …).
     int32_t answerMode = 1;
     // From the start to the finish, by the drill's own clock.
     std::optional<int32_t> millisecondsUsed;

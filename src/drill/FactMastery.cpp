@@ -61,7 +61,7 @@ void CFactMastery::Record(const CFactAnswer& answer, int32_t fluentMilliseconds)
         m_rightTimes.push_back(*answer.milliseconds);
     }
     const bool isFluent =
-        answer.milliseconds.has_value() && *answer.milliseconds <= fluentMilliseconds;
+        !answer.milliseconds.has_value() || *answer.milliseconds <= fluentMilliseconds;
     if (!isFluent) {
         m_state = EFactState::Slow;
         m_box = std::max(m_box - 1, 1);

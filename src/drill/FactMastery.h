@@ -5,6 +5,7 @@
 // the child's time) on or after the fact's review day moves it one box up,
 // and the next review waits longer (1, 2, 4, 7, then 14 days); a slow answer
 // moves it one box down, a miss back to the first box, due again at once.
+// A right answer on paper counts as fluent; only answers on screen have times.
 #pragma once
 
 #include <cstddef>
@@ -22,7 +23,8 @@ enum class EFactState { Unseen, Learning, Slow, Fluent };
 struct CFactAnswer {
     int32_t day = 0;
     bool isRight = false;
-    // Without a time (a sheet marked on paper) a right answer counts as slow.
+    // Without a time (a sheet marked on paper) a right answer counts as
+    // fluent: paper gives no time to hold against the child.
     std::optional<int32_t> milliseconds;
 };
 

@@ -2,6 +2,7 @@
 
 #include "store/HistorySchema.h"
 
+#include "drill/CDrill.h"
 #include "drill/KindFacts.h"
 #include "foundation/KeptFile.h"
 
@@ -541,10 +542,11 @@ CDrillHistory::ReadMastery(const QString& strKind) {
 int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnswer,
                                         std::vector<CKeyedAnswer>& answers) {
     QSqlQuery query = Prepared(
-        m_db, QStringLiteral("SELECT a.id, a.operands, a.answer, a.given, a.milliseconds, "
-                             "CAST(julianday(substr(d.finished_at, 1, 10)) - 2440587.5 AS "
-                             "INTEGER) FROM answers a JOIN drills d ON d.id = a.drill_id "
-                             "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
+        m_db,
+        QStringLiteral("SELECT a.id, a.operands, a.answer, a.given, a.milliseconds, "
+                       "CAST(julianday(substr(d.finished_at, 1, 10)) - 2440587.5 AS "
+                       "INTEGER), d.answer_mode FROM answers a JOIN drills d ON d.id = a.drill_id "
+                       "WHERE d.child_id = ? AND d.kind = ? AND a.id > ? ORDER BY a.id"));
     Run(query, {QVariant::fromValue(m_child), strKind, QVariant::fromValue(lastAnswer)});
     int64_t newest = lastAnswer;
     // Most answers repeat a few questions: each one's fact and right answer are
@@ -566,12 +568,15 @@ int64_t CDrillHistory::ReadAnswersAfter(const QString& strKind, int64_t lastAnsw
                                                                  CAnswer::RightFor(*asked).Text()})
                                    : std::nullopt);
         }
-        if (given.isNull() || !question->has_value()) {
+        // On paper a question without an answer was marked wrong.
+        const bool isOnPaper = query.value(6).toInt() == CDrill::kOnPaper;
+        if ((given.isNull() && !isOnPaper) || !question->has_value()) {
             continue;
         }
         answers.push_back(
             {(*question)->fact,
-             {query.value(5).toInt(), given.toString().toStdU16String() == (*question)->rightText,
+             {query.value(5).toInt(),
+              !given.isNull() && given.toString().toStdU16String() == (*question)->rightText,
               OptionalInt(query.value(4))}});
     }
     CheckRead(query);
@@ -612,11 +617,13 @@ std::vector<CChild> CDrillHistory::Children() {
     Use([&] {
         children.clear();
         QSqlQuery query = Prepared(
-            m_db, QStringLiteral("SELECT id, name, answer_mode, target FROM children ORDER BY id"));
+            m_db, QStringLiteral("SELECT id, name, answer_mode, target, fluent_milliseconds "
+                                 "FROM children ORDER BY id"));
         Run(query, {});
         while (query.next()) {
             children.push_back({query.value(0).toLongLong(), query.value(1).toString(),
-                                query.value(2).toInt(), OptionalInt(query.value(3))});
+                                query.value(2).toInt(), OptionalInt(query.value(3)),
+                                query.value(4).toInt()});
         }
         CheckRead(query);
     });
@@ -712,6 +719,14 @@ bool CDrillHistory::KeepChildOptions(int32_t answerMode, int32_t target) {
         QSqlQuery update = Prepared(
             m_db, QStringLiteral("UPDATE children SET answer_mode = ?, target = ? WHERE id = ?"));
         Run(update, {answerMode, target, QVariant::fromValue(m_child)});
+    });
+}
+
+bool CDrillHistory::KeepFluentMilliseconds(int32_t fluentMilliseconds) {
+    return Use([&] {
+        QSqlQuery update = Prepared(
+            m_db, QStringLiteral("UPDATE children SET fluent_milliseconds = ? WHERE id = ?"));
+        Run(update, {fluentMilliseconds, QVariant::fromValue(m_child)});
     });
 }
 

@@ -68,6 +68,9 @@ public:
     bool RemoveChild(int64_t id);
     // The answer mode and target of the current child.
     bool KeepChildOptions(int32_t answerMode, int32_t target);
+    // The current child's own fluent time; the mastery of every kind is then
+    // counted afresh from the answers.
+    bool KeepFluentMilliseconds(int32_t fluentMilliseconds);
 
     // What the user is to be told about the operations so far; empty when
     // there is nothing new. Taking it clears it.

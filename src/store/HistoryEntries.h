@@ -7,6 +7,7 @@
 #pragma once
 
 #include "drill/DrillRecord.h"
+#include "drill/FactMastery.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -24,6 +25,8 @@ struct CChild {
     QString name;
     int32_t answerMode = 1;
     std::optional<int32_t> target;
+    // A right answer within it is fluent.
+    int32_t fluentMilliseconds = CFactMastery::DefaultFluentMilliseconds;
 };
 
 struct CPastDrill {

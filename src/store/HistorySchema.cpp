@@ -79,8 +79,13 @@ constexpr std::array<const char*, 2> FactMastery{
     " PRIMARY KEY (child_id, kind))",
 };
 
+// Step 6: each child's own time within which a right answer is fluent.
+constexpr std::array<const char*, 1> FluentTimes{
+    "ALTER TABLE children ADD COLUMN fluent_milliseconds INTEGER NOT NULL DEFAULT 3000",
+};
+
 constexpr std::array<std::span<const char* const>, HistorySchemaVersion> Steps{
-    DrillTables, MistakeBook, TimedAnswers, Children, FactMastery};
+    DrillTables, MistakeBook, TimedAnswers, Children, FactMastery, FluentTimes};
 
 } // namespace
 

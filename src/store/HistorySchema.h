@@ -10,7 +10,7 @@ namespace kelvo {
 // The tables of the drill history. PRAGMA user_version counts the steps a file
 // has taken; every step stays as it was written, and a new table or column is
 // a new step.
-constexpr int32_t HistorySchemaVersion = 5;
+constexpr int32_t HistorySchemaVersion = 6;
 
 // The child every history starts with, and whom the drills of a file from
 // before there were children belong to.

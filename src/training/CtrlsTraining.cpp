@@ -2,7 +2,10 @@
 
 #include "drill/FormAnswers.h"
 #include "drill/KindFacts.h"
+#include "drill/MasteryMap.h"
+#include "drill/PaperRecord.h"
 #include "drill/SpeedTarget.h"
+#include "drill/WeakSpots.h"
 #include "foundation/RandomSource.h"
 #include "generation/CExprValue.h"
 #include "generation/CExpression.h"
@@ -29,9 +32,10 @@ constexpr int32_t kKeyCreate = 67;
 
 } // namespace
 
-CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history)
-    : m_form(form), m_questions(std::move(questions)), m_history(history), m_ctrlsTimer(form),
-      m_reader(&CMandarinSpeaker::Open) {}
+CtrlsTraining::CtrlsTraining(frmTraining& form, QuestionSource questions, SheetTaker takeSheet,
+                             CDrillHistory& history)
+    : m_form(form), m_questions(std::move(questions)), m_takeSheet(std::move(takeSheet)),
+      m_history(history), m_ctrlsTimer(form), m_reader(&CMandarinSpeaker::Open) {}
 
 void CtrlsTraining::DoFormLoad() {
     ShowChildren();
@@ -57,6 +61,7 @@ void CtrlsTraining::ShowChildren() {
     const int32_t answerMode = child.answerMode == CDrill::kTyping ? 1 : 0;
     m_form.ShowAnswerMode(answerMode);
     m_form.SetTarget(child.target.value_or(DefaultTarget(FirstSchoolYear)));
+    m_form.SetFluentSeconds(child.fluentMilliseconds / 1000);
     DoAnswerModesClicked(answerMode);
 }
 
@@ -254,6 +259,11 @@ void CtrlsTraining::DoSchoolYearChanged(int32_t index) {
     m_form.SetTarget(DefaultTarget(FirstSchoolYear + index));
 }
 
+void CtrlsTraining::DoFluentSecondsChanged(int32_t seconds) {
+    m_history.KeepFluentMilliseconds(seconds * 1000);
+    ShowHistoryMessage();
+}
+
 void CtrlsTraining::DoDigitClicked(int32_t digit) {
     if (IsTyping() && CurrentSigns().empty()) {
         m_entry.AddDigit(digit);
@@ -425,28 +435,108 @@ bool CtrlsTraining::CreateReviewQuestions() {
     return ShowDrill(u"错题重练", ReviewQuestions(), QStringLiteral("错题本里没有题目。"));
 }
 
-// The kind's facts, each with what the child's answers say of it; the
-// practice is recorded under the kind, so that it counts as any drill of it.
+// The kind's facts, each with what the child's answers say of it; none, with
+// a word to the user, when the kind's facts cannot be listed.
+std::optional<CtrlsTraining::CKnownFacts> CtrlsTraining::KnownFacts(const QString& strUse) {
+    CQuestionSet drawn = m_questions(MaxListedFacts + 1);
+    std::optional<QuestionList> facts = ListFacts(drawn);
+    if (!facts) {
+        m_form.ShowInfo(QStringLiteral("%1只用于题目能一道道列出的题型（不超过 %2 道，例如"
+                                       "20以内的加减法、表内乘除法），请在主窗口换一个这样的题型。")
+                            .arg(strUse)
+                            .arg(MaxListedFacts));
+        return std::nullopt;
+    }
+    std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
+        QString::fromStdU16String(drawn.title), *facts, m_form.FluentSeconds() * 1000);
+    ShowHistoryMessage();
+    return CKnownFacts{std::move(drawn), std::move(*facts), std::move(mastery)};
+}
+
+// The practice is recorded under the kind, so that it counts as any drill of it.
 bool CtrlsTraining::CreateDailyPractice() {
     PrepareQuestionArea();
-    const CQuestionSet drawn = m_questions(MaxListedFacts + 1);
-    const std::optional<QuestionList> facts = ListFacts(drawn);
-    if (!facts) {
-        m_form.ShowInfo(QStringLiteral("今日练习只用于题目能一道道列出的题型（不超过 %1 道，例如"
-                                       "20以内的加减法、表内乘除法），请在主窗口换一个这样的题型。")
-                            .arg(MaxListedFacts));
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("今日练习"));
+    if (!known) {
         return false;
     }
-    const std::vector<CFactMastery> mastery = m_history.MasteryOfFacts(
-        QString::fromStdU16String(drawn.title), *facts, CFactMastery::DefaultFluentMilliseconds);
-    ShowHistoryMessage();
-    const CValueLimit& limit = *drawn.templates.front()->ResultOperand()->Limit();
+    const CValueLimit& limit = *known->drawn.templates.front()->ResultOperand()->Limit();
     std::vector<CDrillQuestion> questions;
     for (const size_t k :
-         ChooseDailyPractice(mastery, m_history.Today(), kQuestionCount, DrawSeed())) {
-        questions.push_back({{drawn.title, facts->Item(static_cast<int32_t>(k) + 1), limit}});
+         ChooseDailyPractice(known->mastery, m_history.Today(), kQuestionCount, DrawSeed())) {
+        questions.push_back(
+            {{known->drawn.title, known->facts.Item(static_cast<int32_t>(k) + 1), limit}});
     }
-    return ShowDrill(drawn.title, std::move(questions), {});
+    return ShowDrill(known->drawn.title, std::move(questions), {});
+}
+
+void CtrlsTraining::DoMasteryMapClicked() {
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("掌握情况"));
+    if (!known) {
+        return;
+    }
+    m_form.ShowMasteryMap(
+        LayOutMastery(known->facts, known->mastery),
+        QStringLiteral("%1的掌握情况：%2")
+            .arg(CurrentChild().name, QString::fromStdU16String(known->drawn.title)));
+}
+
+void CtrlsTraining::DoWeakSheetClicked() {
+    const std::optional<CKnownFacts> known = KnownFacts(QStringLiteral("弱项练习卷"));
+    if (!known) {
+        return;
+    }
+    const QString strChild = CurrentChild().name;
+    const std::vector<size_t> chosen =
+        ChooseWeakSpots(known->mastery, m_history.Today(), DrawSeed());
+    if (chosen.empty()) {
+        m_form.ShowInfo(QStringLiteral("%1在这个题型里还没有做错、做得慢或者该复习的题，"
+                                       "不用出弱项练习卷。")
+                            .arg(strChild));
+        return;
+    }
+    CQuestionSet sheet = known->drawn;
+    sheet.questions = {};
+    const CValueLimit& limit = *sheet.templates.front()->ResultOperand()->Limit();
+    m_handedSheet = CHandedSheet{m_history.Child(), sheet.title, {}};
+    for (const size_t k : chosen) {
+        const std::shared_ptr<CExprValue> fact = known->facts.Item(static_cast<int32_t>(k) + 1);
+        sheet.questions.Add(fact);
+        m_handedSheet->questions.push_back({sheet.title, fact, limit});
+    }
+    sheet.generatedCount = sheet.questions.Count();
+    const QDate today = QDate(1970, 1, 1).addDays(m_history.Today());
+    m_takeSheet(std::move(sheet), QStringLiteral("%1的弱项练习卷 %2")
+                                      .arg(strChild, today.toString(QStringLiteral("yyyy-MM-dd")))
+                                      .toStdU16String());
+    m_form.ShowInfo(
+        QStringLiteral("弱项练习卷（%1 道题）已放到主窗口，可以在那里打印或者导出 PDF。")
+            .arg(chosen.size()));
+}
+
+void CtrlsTraining::DoPaperAnswersClicked() {
+    if (!m_handedSheet || m_handedSheet->child != m_history.Child()) {
+        m_form.ShowInfo(QStringLiteral("先给当前的孩子出一张弱项练习卷，在纸上做完以后再录入。"));
+        return;
+    }
+    QStringList questions;
+    for (const CKeptQuestion& kept : m_handedSheet->questions) {
+        questions.append(QString::fromStdU16String(DrillQuestionText(*kept.question) +
+                                                   CAnswer::RightFor(*kept.question).Text()));
+    }
+    const std::optional<std::vector<bool>> missed = m_form.AskPaperAnswers(questions);
+    if (!missed) {
+        return;
+    }
+    const CDrillRecord record = PaperRecord(m_handedSheet->kind, m_handedSheet->questions, *missed);
+    // Kept once: the same marks entered again would count twice.
+    if (m_history.Record(record)) {
+        m_handedSheet.reset();
+        m_form.ShowInfo(QStringLiteral("纸上答题已记下：做对 %1 道，做错 %2 道。")
+                            .arg(record.result.right)
+                            .arg(record.result.wrong));
+    }
+    ShowHistoryMessage();
 }
 
 void CtrlsTraining::PrepareQuestionArea() {

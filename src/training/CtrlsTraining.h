@@ -2,6 +2,7 @@
 
 #include "drill/CAnswerEntry.h"
 #include "drill/CDrill.h"
+#include "drill/FactMastery.h"
 #include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -34,7 +36,8 @@ public:
     static constexpr int32_t kTimeLimited = CDrill::kTimeLimited;
     static constexpr int32_t kScoreOnly = CDrill::kScoreOnly;
 
-    CtrlsTraining(frmTraining& form, QuestionSource questions, CDrillHistory& history);
+    CtrlsTraining(frmTraining& form, QuestionSource questions, SheetTaker takeSheet,
+                  CDrillHistory& history);
 
     void DoFormLoad();
     void DoCreateClicked();
@@ -43,6 +46,14 @@ public:
     // "今日练习": 30 questions of the main window's kind chosen from what the
     // child knows of each of its facts, ready to start.
     void DoDailyPracticeClicked();
+    // "掌握情况": the map of what the child knows of the kind's facts.
+    void DoMasteryMapClicked();
+    // "弱项练习卷": the child's weak and due facts of the kind, with a share of
+    // fluent ones, as the main window's sheet.
+    void DoWeakSheetClicked();
+    // "录入纸上答题": the marks of the last weak-spot sheet of the current child
+    // go into the history as a drill on paper.
+    void DoPaperAnswersClicked();
     void DoStartClicked();
     void DoFinishClicked();
     void DoQuestionsClicked(int32_t index);
@@ -51,6 +62,8 @@ public:
     void DoAnswerModesClicked(int32_t index);
     // 一年级 0 … 六年级 5: the year's proposed target into the target box.
     void DoSchoolYearChanged(int32_t index);
+    // The child's own fluent time is kept for them.
+    void DoFluentSecondsChanged(int32_t seconds);
     // The children of the history: the one chosen brings their answer mode and target.
     void DoChildChanged(int32_t index);
     void DoAddChildClicked();
@@ -77,6 +90,12 @@ public:
 private:
     bool CreateQuestions();
     bool CreateReviewQuestions();
+    struct CKnownFacts {
+        CQuestionSet drawn;
+        QuestionList facts;
+        std::vector<CFactMastery> mastery;
+    };
+    std::optional<CKnownFacts> KnownFacts(const QString& strUse);
     bool CreateDailyPractice();
     void PrepareQuestionArea();
     bool ShowDrill(std::u16string kind, std::vector<CDrillQuestion> questions,
@@ -107,6 +126,14 @@ private:
 
     frmTraining& m_form;
     QuestionSource m_questions;
+    SheetTaker m_takeSheet;
+    // The last weak-spot sheet handed on, until its paper answers are kept.
+    struct CHandedSheet {
+        int64_t child = 0;
+        std::u16string kind;
+        std::vector<CKeptQuestion> questions;
+    };
+    std::optional<CHandedSheet> m_handedSheet;
     CDrillHistory& m_history;
     CDrill m_drill;
     CtrlsTimer m_ctrlsTimer;

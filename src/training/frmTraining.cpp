@@ -8,7 +8,9 @@
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
 #include "training/TrainingSettings.h"
+#include "training/frmMasteryMap.h"
 #include "training/frmMistakeBook.h"
+#include "training/frmPaperAnswers.h"
 #include "training/frmScoreHistory.h"
 #include "training/frmTrainingHelp.h"
 #include "widgets/CNumberBox.h"
@@ -30,6 +32,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -112,8 +115,8 @@ public:
 
 } // namespace
 
-frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& config,
-                         CDrillHistory& history)
+frmTraining::frmTraining(QWidget* owner, QuestionSource questions, SheetTaker takeSheet,
+                         CConfig& config, CDrillHistory& history)
     : QWidget(owner, Qt::Window), m_config(config), m_history(history),
       m_errors(
           [this](const QString& strText) { QMessageBox::warning(this, windowTitle(), strText); }) {
@@ -145,7 +148,8 @@ frmTraining::frmTraining(QWidget* owner, QuestionSource questions, CConfig& conf
 
     // Keys reach the window before its controls, whichever control has the focus.
     qApp->installEventFilter(this);
-    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions), m_history);
+    m_ctrls = std::make_unique<CtrlsTraining>(*this, std::move(questions), std::move(takeSheet),
+                                              m_history);
     Forward([this] { m_ctrls->DoFormLoad(); });
     UpdateTrainingView(m_config, *this);
     FitQuestionFrames();
@@ -311,6 +315,20 @@ QWidget* frmTraining::CreateTargetOptions() {
     return fraTarget;
 }
 
+// The child's own time within which a right answer counts as fluent.
+QWidget* frmTraining::CreateFluentOptions() {
+    auto* group = Named(new QGroupBox(QStringLiteral("熟练")), QStringLiteral("fraFluent"));
+    spnFluentSeconds = Named(new QSpinBox, QStringLiteral("spnFluentSeconds"));
+    spnFluentSeconds->setRange(MinFluentSeconds, MaxFluentSeconds);
+    spnFluentSeconds->setValue(CFactMastery::DefaultFluentMilliseconds / 1000);
+    spnFluentSeconds->setToolTip(
+        QStringLiteral("在这个时间以内做对的题算熟练；改了以后，掌握情况按新的时间重新计算。"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(spnFluentSeconds);
+    row->addWidget(new QLabel(QStringLiteral("秒以内")));
+    return group;
+}
+
 // Below the questions: the side panel has no room left on a laptop screen.
 QWidget* frmTraining::CreateDrillOptions() {
     auto* options = new QWidget;
@@ -319,6 +337,7 @@ QWidget* frmTraining::CreateDrillOptions() {
     row->addWidget(CreateChildOptions());
     row->addWidget(CreateAnswerModes());
     row->addWidget(CreateTargetOptions());
+    row->addWidget(CreateFluentOptions());
     row->addStretch(1);
     return options;
 }
@@ -431,9 +450,12 @@ QWidget* frmTraining::CreateSidePanel() {
         Named(new QPushButton(QStringLiteral("错题本")), QStringLiteral("cmdMistakeBook"));
     cmdScoreHistory =
         Named(new QPushButton(QStringLiteral("成绩记录")), QStringLiteral("cmdScoreHistory"));
+    cmdMasteryMap =
+        Named(new QPushButton(QStringLiteral("掌握情况")), QStringLiteral("cmdMasteryMap"));
     auto* historyRow = new QHBoxLayout;
     historyRow->addWidget(cmdMistakeBook);
     historyRow->addWidget(cmdScoreHistory);
+    historyRow->addWidget(cmdMasteryMap);
     column->addLayout(historyRow);
 
     lblInfo = ResultLabel("lblInfo");
@@ -467,6 +489,11 @@ void frmTraining::ConnectEvents() {
             [this] { Forward([this] { ShowScoreHistory(); }); });
     connect(cmdDailyPractice, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoDailyPracticeClicked(); }); });
+    connect(spnFluentSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
+        Forward([this, seconds] { m_ctrls->DoFluentSecondsChanged(seconds); });
+    });
+    connect(cmdMasteryMap, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoMasteryMapClicked(); }); });
     connect(timTimer, &QTimer::timeout, this,
             [this] { Forward([this] { m_ctrls->DoTimered(); }); });
     for (int i = 0; i < 3; ++i) {
@@ -532,6 +559,21 @@ void frmTraining::ShowScoreHistory() {
     auto* scores = new frmScoreHistory(m_history, this);
     scores->setAttribute(Qt::WA_DeleteOnClose);
     scores->open();
+}
+
+void frmTraining::ShowMasteryMap(CMasteryMap map, const QString& strTitle) {
+    auto* mastery = new frmMasteryMap(std::move(map), strTitle, this);
+    mastery->setAttribute(Qt::WA_DeleteOnClose);
+    // The sheet goes to the main window, which the map would keep out of reach.
+    connect(mastery->cmdWeakSheet, &QPushButton::clicked, this, [this, mastery] {
+        mastery->close();
+        Forward([this] { m_ctrls->DoWeakSheetClicked(); });
+    });
+    connect(mastery->cmdPaperAnswers, &QPushButton::clicked, this, [this, mastery] {
+        mastery->close();
+        Forward([this] { m_ctrls->DoPaperAnswersClicked(); });
+    });
+    mastery->open();
 }
 
 void frmTraining::ShowHelp() {
@@ -651,6 +693,14 @@ std::optional<QString> frmTraining::AskChildName(const QString& strTitle, const 
     return accepted ? std::optional(name) : std::nullopt;
 }
 
+std::optional<std::vector<bool>> frmTraining::AskPaperAnswers(const QStringList& questions) {
+    frmPaperAnswers dialog(questions, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Missed();
+}
+
 bool frmTraining::ConfirmRemoval(const QString& strName) {
     return QMessageBox::question(
                this, QStringLiteral("删除孩子"),
@@ -751,6 +801,15 @@ int32_t frmTraining::Target() const {
 
 void frmTraining::SetTarget(int32_t perMinute) {
     txtTarget->SetValue(perMinute);
+}
+
+int32_t frmTraining::FluentSeconds() const {
+    return spnFluentSeconds->value();
+}
+
+void frmTraining::SetFluentSeconds(int32_t seconds) {
+    const QSignalBlocker quiet(spnFluentSeconds);
+    spnFluentSeconds->setValue(seconds);
 }
 
 std::shared_ptr<CFont> frmTraining::QuestionFont() const {

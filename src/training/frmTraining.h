@@ -10,6 +10,7 @@
 // 错题本 and 成绩记录 show; a review drill comes from the mistake book.
 #pragma once
 
+#include "drill/MasteryMap.h"
 #include "training/QuestionSource.h"
 #include "widgets/ErrorBoundary.h"
 
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +31,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSpinBox;
 class QTimer;
 
 namespace kelvo {
@@ -50,7 +53,9 @@ public:
     // Opens as a window of its own, owned by `owner`, deleted when closed.
     // Closing it (also through close() from the owner) stores its training font
     // and time limit in `config`. Graded drills go into `history`.
-    frmTraining(QWidget* owner, QuestionSource questions, CConfig& config, CDrillHistory& history);
+    // Weak-spot sheets go to `takeSheet`.
+    frmTraining(QWidget* owner, QuestionSource questions, SheetTaker takeSheet, CConfig& config,
+                CDrillHistory& history);
     ~frmTraining() override;
 
     // What the controllers show. The window decides only how: colours, texts
@@ -88,6 +93,8 @@ public:
     // The name typed; none when the user cancels.
     std::optional<QString> AskChildName(const QString& strTitle, const QString& strName);
     bool ConfirmRemoval(const QString& strName);
+    // One mark per question, true for a miss; none when the user cancels.
+    std::optional<std::vector<bool>> AskPaperAnswers(const QStringList& questions);
     void ShowResults(int32_t right, int32_t wrong, int32_t score, const QString& strGrade);
     // "达标" or "未达标" with the right questions per minute.
     void ShowRate(double perMinute, bool bReached);
@@ -95,6 +102,8 @@ public:
     // Empties the results, the clock's counter and the information line.
     void ClearResults();
     void ShowInfo(const QString& strText);
+    // Opens 掌握情况 over the window.
+    void ShowMasteryMap(CMasteryMap map, const QString& strTitle);
     void ShowCounter(const QString& strText);
     void ShowCountdownBar(int32_t width);
     // The countdown bar's full width.
@@ -114,6 +123,11 @@ public:
     // Right questions per minute.
     int32_t Target() const;
     void SetTarget(int32_t perMinute);
+    static constexpr int32_t MinFluentSeconds = 1;
+    static constexpr int32_t MaxFluentSeconds = 20;
+    // The child's fluent time, within MinFluentSeconds … MaxFluentSeconds.
+    int32_t FluentSeconds() const;
+    void SetFluentSeconds(int32_t seconds);
     // The font of all 90 question labels.
     std::shared_ptr<CFont> QuestionFont() const;
     void ApplyQuestionFont(const CFont& font);
@@ -137,6 +151,7 @@ private:
     QWidget* CreateModeOptions();
     QWidget* CreateAnswerModes();
     QWidget* CreateTargetOptions();
+    QWidget* CreateFluentOptions();
     QWidget* CreateDrillOptions();
     QWidget* CreateChildOptions();
     QWidget* CreateKeypad();
@@ -208,6 +223,8 @@ private:
     QPushButton* cmdMistakeBook = nullptr;
     QPushButton* cmdScoreHistory = nullptr;
     QPushButton* cmdDailyPractice = nullptr;
+    QPushButton* cmdMasteryMap = nullptr;
+    QSpinBox* spnFluentSeconds = nullptr;
 
     CConfig& m_config;
     CDrillHistory& m_history;

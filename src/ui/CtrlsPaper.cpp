@@ -75,7 +75,7 @@ QString CtrlsPaper::Restore() {
 }
 
 CPaperSheet CtrlsPaper::ShownSheet() const {
-    return {m_document, *m_settings.OutputSettings(), m_options};
+    return {m_document, m_document.SheetLayout(*m_settings.OutputSettings()), m_options};
 }
 
 void CtrlsPaper::DoPreviewClicked(PrintedPages printed, CUserDialogs& dialogs) {
@@ -206,7 +206,12 @@ std::unique_ptr<CPrintJob> CtrlsPaper::MakePrintJob(const CPaperSheet& sheet,
     return job;
 }
 
+// The list of printed sheets is for making them again: a sheet without a
+// code stays out of it.
 QString CtrlsPaper::KeepPrinted(const CPaperSheet& sheet, const CPrintJob& job) {
+    if (!sheet.document.Sheet().hasCode) {
+        return {};
+    }
     CPrintedSheet printed{QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                           SheetTitle(sheet),
                           {},

@@ -3,11 +3,9 @@
 #include "foundation/UserInterfaceYield.h"
 #include "listening/ListeningSheet.h"
 #include "listeningui/CMandarinSpeaker.h"
-#include "listeningui/frmListening.h"
 #include "printing/WorksheetPrint.h"
 #include "question/KindDescription.h"
 #include "store/CProgramFolder.h"
-#include "training/frmTraining.h"
 #include "ui/CSiteTips.h"
 #include "ui/MainConfigBinding.h"
 #include "ui/frmMainHelp.h"
@@ -301,20 +299,19 @@ void frmMain::ShowHelp() {
     help.exec();
 }
 
-frmTraining* frmMain::TrainingWindow() const {
-    return m_training;
-}
-
-frmListening* frmMain::ListeningWindow() const {
-    return m_listening;
-}
-
 // One training window at a time; it drills the kind of question the panel
 // describes at the moment it creates its questions.
 void frmMain::OpenTraining() {
     if (!m_training) {
         m_training = new frmTraining(
             this, [this](int32_t wanted) { return MakeQuestions(*CurrentKind(), wanted, nullptr); },
+            [this](CQuestionSet questions, std::u16string title) {
+                CloseListening();
+                ShowStatus({});
+                ShowWorksheet(m_document.Adopt(std::move(questions), std::move(title),
+                                               *m_ctrlsSettings->OutputSettings()),
+                              false);
+            },
             m_store->Config(), m_store->History());
     }
     m_training->show();

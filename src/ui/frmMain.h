@@ -11,10 +11,12 @@
 
 #include "dialogs/ControlFont.h"
 #include "listeningui/CtrlsListening.h"
+#include "listeningui/frmListening.h"
 #include "output/CPageOptions.h"
 #include "printing/WordProcessorHost.h"
 #include "question/CPreCreatedQuestions.h"
 #include "store/CStore.h"
+#include "training/frmTraining.h"
 #include "ui/CProgressFrame.h"
 #include "ui/CUserDialogs.h"
 #include "ui/CtrlsOperand.h"
@@ -36,9 +38,6 @@
 #include <string>
 
 namespace kelvo {
-
-class frmListening;
-class frmTraining;
 
 // The start-up window. It owns the long-lived objects of a run (operand and
 // settings controllers, preset list, the store of its files, the sheet
@@ -87,9 +86,9 @@ public:
     void SetOutputCharset(int32_t value) { SetControlCharset(*m_ui.txtOutput, value); }
     bool IsBusy() const { return m_busy; }
     // The open training window, or none.
-    frmTraining* TrainingWindow() const;
+    frmTraining* TrainingWindow() const { return m_training; }
     // The open 听算 window, or none.
-    frmListening* ListeningWindow() const;
+    frmListening* ListeningWindow() const { return m_listening; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

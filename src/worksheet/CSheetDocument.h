@@ -49,8 +49,15 @@ public:
     CShownSheet Remake(const CSheetPlan& plan, int32_t drawnColumns, uint64_t seed,
                        const COutputSettings& layout, CAdmittedCounts& counts,
                        CInfoReceiver* receiver);
+    // A sheet of the given questions in place of the last one, mixed into one
+    // grid under its own title. No plan makes it again: it has no code, and its
+    // copies hold its questions in other orders.
+    CShownSheet Adopt(CQuestionSet questions, std::u16string title, const COutputSettings& layout);
     // The last sheet under the layout; nothing without one.
     CShownSheet Show(const COutputSettings& layout, CInfoReceiver* receiver) const;
+    // The chosen layout as the sheet is shown and printed under it: with an
+    // adopted sheet's own title.
+    COutputSettings SheetLayout(const COutputSettings& chosen) const;
     // Forgets the last sheet.
     void Clear();
 
@@ -69,6 +76,8 @@ private:
     // the sheet does.
     int32_t m_columns = 1;
     CSheet m_sheet;
+    // An adopted sheet's title; empty for a sheet of a plan.
+    std::u16string m_title;
 };
 
 } // namespace kelvo

@@ -40,6 +40,9 @@ struct CSheet {
     // What the questions were drawn from: the same plan and seed give the
     // same sheet again (SheetCode writes it on the pages).
     uint64_t seed = 0;
+    // False for a sheet of given questions (a child's weak spots): no plan
+    // makes it again, so its pages carry no code.
+    bool hasCode = true;
     // One part for one kind and for mixed questions, else one per section.
     std::vector<CSheetPart> parts;
     // Why the sheet has no questions; a section of a plan names itself first.

@@ -81,8 +81,10 @@ CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& lay
         }
         for (const CSheet& copy : copies) {
             CPrintCopy& printCopy = printCopies.emplace_back();
-            printCopy.code = SheetCode(copy.seed);
-            if (qrText && options.IsQrCode()) {
+            if (copy.hasCode) {
+                printCopy.code = SheetCode(copy.seed);
+            }
+            if (copy.hasCode && qrText && options.IsQrCode()) {
                 printCopy.qrText = qrText(copy.seed, options);
             }
             for (const CSheetPart& part : copy.parts) {

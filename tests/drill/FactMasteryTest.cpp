@@ -45,7 +45,7 @@ TEST(FactMasteryTest, AnswersMoveTheFactBetweenBoxes) {
          1,
          2},
         {"slow", {{0, true, 2000}, {1, true, 2000}, {3, true, 5000}}, EFactState::Slow, 1, 4},
-        {"marked on paper", {{5, true, std::nullopt}}, EFactState::Slow, 1, 6},
+        {"marked on paper", {{5, true, std::nullopt}}, EFactState::Fluent, 1, 6},
         {"to the top box and no further", climb, EFactState::Fluent, 5, 56},
     };
     for (const Case& c : cases) {

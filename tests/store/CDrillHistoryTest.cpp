@@ -289,6 +289,7 @@ TEST_F(CDrillHistoryTest, ChildrenKeepTheirOwnDrillsAndBooksAndLeaveWithThem) {
     m_history->SetChild(*ming);
     ASSERT_TRUE(m_history->Record(Drill(NineAdd, {{nine, 14}, {eight, 12}})));
     ASSERT_TRUE(m_history->KeepChildOptions(2, 10));
+    ASSERT_TRUE(m_history->KeepFluentMilliseconds(5000));
     const auto book = [this](int64_t child) {
         m_history->SetChild(child);
         QStringList entries;
@@ -310,6 +311,8 @@ TEST_F(CDrillHistoryTest, ChildrenKeepTheirOwnDrillsAndBooksAndLeaveWithThem) {
     EXPECT_EQ(children[1].name, QStringLiteral("小红"));
     EXPECT_EQ(children[1].answerMode, 2);
     EXPECT_EQ(children[1].target, 10);
+    EXPECT_EQ(children[1].fluentMilliseconds, 5000);
+    EXPECT_EQ(children[0].fluentMilliseconds, CFactMastery::DefaultFluentMilliseconds);
 
     ASSERT_TRUE(m_history->RemoveChild(*ming));
     EXPECT_EQ(m_history->Child(), FirstChildId) << "the current child left";

@@ -69,6 +69,10 @@ protected:
                     m_templates, wanted, &questionSet.generatedCount, nullptr, &questionSet.end);
                 return questionSet;
             },
+            [this](CQuestionSet questions, std::u16string title) {
+                m_taken = std::move(questions);
+                m_takenTitle = std::move(title);
+            },
             *m_config, *m_history);
         m_form->show();
         return *m_form;
@@ -126,6 +130,9 @@ protected:
     // Thrown from the next question request, once.
     std::function<void()> m_sourceFailure;
     QPointer<frmTraining> m_form;
+    // The last weak-spot sheet the window handed on.
+    CQuestionSet m_taken;
+    std::u16string m_takenTitle;
 };
 
 inline const QColor kGreen(0, 255, 0);

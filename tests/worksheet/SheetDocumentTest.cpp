@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace kelvo {
 namespace {
@@ -159,6 +160,48 @@ TEST_F(WorksheetTest, CopiesKeepTheSheetShownAndDrawTheOthersAnew) {
     document.Clear();
     EXPECT_FALSE(document.HasSheet());
     EXPECT_TRUE(document.Show(Layout(4, 5), nullptr).text.empty());
+}
+
+// A sheet of given questions stands under its own title; its copies hold
+// the same questions in other orders, and no page carries a code.
+TEST_F(WorksheetTest, AnAdoptedSheetKeepsItsQuestionsTitleAndNoCode) {
+    Create(Addition(50, 1, 100), Layout(4, 5));
+    CQuestionSet given = Questions();
+    given.questions = given.questions.Copy(1, 7);
+    COutputSettings layout = Layout(4, 5);
+    layout.SetTitle(u"姓名：");
+    layout.SetRowCountPerTitle(10);
+    const std::u16string title = u"小明的弱项练习卷 2026-12-09";
+    const CShownSheet shown = document.Adopt(given, title, layout);
+    EXPECT_TRUE(shown.text.starts_with(title)) << "in place of the layout's title";
+    EXPECT_EQ(shown.text.find(u"姓名："), std::u16string::npos);
+    const auto texts = [](const CSheet& sheet) {
+        std::vector<std::u16string> questions;
+        const QuestionList& list = sheet.parts.front().questionSet.questions;
+        for (int32_t i = 1; i <= list.Count(); ++i) {
+            questions.push_back(list.Item(i)->LeftPartToString().ToString());
+        }
+        return questions;
+    };
+    const std::vector<CSheet> copies = document.Copies(4, nullptr);
+    ASSERT_EQ(copies.size(), 4U);
+    std::vector<std::u16string> sorted = texts(copies[0]);
+    std::ranges::sort(sorted);
+    std::set<std::vector<std::u16string>> orders;
+    for (const CSheet& copy : copies) {
+        std::vector<std::u16string> questions = texts(copy);
+        orders.insert(questions);
+        std::ranges::sort(questions);
+        EXPECT_EQ(questions, sorted);
+    }
+    EXPECT_GT(orders.size(), 1U);
+    const CFixedWidthMeasure measure;
+    const CPageLayout pages = LayOutPages(copies, layout, CPageOptions(), measure, 12);
+    for (int32_t index = 1; index <= pages.PageCount(); ++index) {
+        for (const CPageLine& line : pages.Page(index).lines) {
+            EXPECT_FALSE(line.text.starts_with(u"编号")) << "page " << index;
+        }
+    }
 }
 
 // One kind is warned without a heading: 1..3 ＋ 1..3 has nine questions.
