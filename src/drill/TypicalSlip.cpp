@@ -89,28 +89,29 @@ std::vector<int32_t> Slips(const CExprValue& question) {
     }
 }
 
-// A sum or difference worked on the operands' digits: lined up at the right
-// when their places differ, else with the slips of whole numbers, or with the
-// tens of the last place written one place further (12 tenths as 0.12).
+// A sum or difference worked on the operands' digits as written (2.3 is 23
+// with 1 place however it is counted): lined up at the right when their
+// places differ, else with the slips of whole numbers, or with the tens of the
+// last place written one place further (12 tenths as 0.12).
 std::vector<CAnswer> SumOrDifferenceSlips(const CExprValue& question) {
     const auto operands = question.OperandValues();
     const bool sum = operands[1][0] == Op::Plus;
-    const int32_t a = operands[0][1];
-    const int32_t b = operands[1][1];
-    const int32_t places = std::max(question.Units().Operand(0), question.Units().Operand(1));
-    if (question.Units().Operand(0) != question.Units().Operand(1)) {
-        const int32_t digits = sum ? a + b : a - b;
+    const CAnswer x = CAnswer::Scaled(operands[0][1], question.Units().Operand(0));
+    const CAnswer y = CAnswer::Scaled(operands[1][1], question.Units().Operand(1));
+    const int32_t places = std::max(x.places, y.places);
+    const int32_t digits = sum ? x.value + y.value : x.value - y.value;
+    if (x.places != y.places) {
         return digits >= 0 ? std::vector{CAnswer::Scaled(digits, places)} : std::vector<CAnswer>{};
     }
-    const int32_t result = sum ? a + b : a - b;
     std::vector<CAnswer> slips;
-    for (const int32_t slip : sum ? SumSlips(a, b, result) : DifferenceSlips(a, b, result)) {
+    for (const int32_t slip :
+         sum ? SumSlips(x.value, y.value, digits) : DifferenceSlips(x.value, y.value, digits)) {
         if (slip >= 0) {
             slips.push_back(CAnswer::Scaled(slip, places));
         }
     }
-    if (sum && result >= Ten) {
-        slips.push_back(CAnswer::Scaled(result, places + 1));
+    if (sum && places > 0 && digits >= Ten) {
+        slips.push_back(CAnswer::Scaled(digits, places + 1));
     }
     return slips;
 }

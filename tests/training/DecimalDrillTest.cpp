@@ -2,6 +2,9 @@
 
 #include "question/CPreCreatedQuestions.h"
 #include "question/QuestionTemplates.h"
+#include "training/frmMistakeBook.h"
+
+#include <QTreeWidget>
 
 #include <QRegularExpression>
 
@@ -42,7 +45,14 @@ QString Product(const QString& question) {
     return text;
 }
 
-TEST_F(DecimalDrillTest, ADecimalDrillIsTypedWithItsPointAndGraded) {
+// Typed into a running drill, then Enter.
+void TypeAnswers(frmTraining& form, const QString& answer, int times) {
+    for (int k = 0; k < times; ++k) {
+        QTest::keyClicks(&form, answer + QStringLiteral("\r"));
+    }
+}
+
+TEST_F(DecimalDrillTest, ADecimalDrillIsTypedWithItsPointGradedAndReviewedAsWritten) {
     m_templates = PresetTemplates(u"小数乘小数");
     ASSERT_FALSE(m_templates.empty());
     frmTraining& form = Open();
@@ -77,12 +87,28 @@ TEST_F(DecimalDrillTest, ADecimalDrillIsTypedWithItsPointAndGraded) {
     QTest::mouseClick(ui.cmdEnter, Qt::LeftButton);
     EXPECT_EQ(Label(1)->text(), right);
     for (int slot = 1; slot < frmTraining::kSlotCount; ++slot) {
-        QTest::keyClicks(&form, Product(Label(3 * slot)->text()) + QStringLiteral("\r"));
+        TypeAnswers(form, Product(Label(3 * slot)->text()), 1);
         EXPECT_EQ(Label(3 * slot + 1)->BackColor(), kGreen) << slot;
     }
     Key(Qt::Key_F);
     EXPECT_EQ(ui.lblWrong->text(), QStringLiteral("错误：1"));
     EXPECT_EQ(ui.lblGrade->text(), QStringLiteral("等级：榜眼"));
+
+    // The mistake book keeps the question as written and asks it again so.
+    ui.cmdMistakeBook->click();
+    auto* book = form.findChild<frmMistakeBook*>();
+    ASSERT_NE(book, nullptr);
+    const QTreeWidgetItem* entry = book->treMistakes->topLevelItem(0)->child(0);
+    EXPECT_EQ(entry->text(0), missed);
+    EXPECT_EQ(entry->text(1), right);
+    book->cmdReview->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Label(0)->text(), missed);
+    Key(Qt::Key_S);
+    EXPECT_TRUE(point->isEnabled());
+    TypeAnswers(form, right, frmTraining::kSlotCount);
+    Key(Qt::Key_F);
+    EXPECT_EQ(ui.lblWrong->text(), QStringLiteral("错误：0"));
 }
 
 } // namespace
