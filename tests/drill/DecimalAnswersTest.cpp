@@ -5,6 +5,8 @@
 #include "generation/CExprValue.h"
 #include "number/CValueLimit.h"
 #include "number/OperatorCodes.h"
+#include "question/CPreCreatedQuestions.h"
+#include "worksheet/QuestionSet.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,37 @@ TEST(DecimalAnswersTest, TeachingChoicesOfferTheDecimalSlips) {
         EXPECT_EQ(seen, c.slips) << c.a << ' ' << c.b;
     }
     UseClockForRandomReseed();
+}
+
+// Over every decimal preset: both kinds of choices hold the answer as the
+// sheet writes it and a wrong one that is a different number; the answer
+// typed as written, or with a trailing zero, is right.
+TEST(DecimalAnswersTest, EveryDecimalPresetIsAnsweredAsItsSheetWritesIt) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    const CSeededRandom seeded(2026);
+    for (int32_t i = 1; i <= presets.Questions().Count(); ++i) {
+        const CQuestionData& kind = *presets.Questions().Item(i);
+        if (!kind.IsDecimal()) {
+            continue;
+        }
+        const CQuestionSet set = MakeQuestions(kind, 100, nullptr);
+        for (int32_t q = 1; q <= set.questions.Count(); ++q) {
+            const CExprValue& question = *set.questions.Item(q);
+            const std::u16string written = question.ResultText();
+            const std::string keys(written.begin(), written.end());
+            EXPECT_EQ(Typed(keys), CAnswer::RightFor(question)) << i;
+            EXPECT_EQ(Typed(keys + (keys.find('.') == std::string::npos ? ".0" : "0")),
+                      CAnswer::RightFor(question));
+            for (const AnswerChoices& choices :
+                 {MakeAnswerChoices(question, *kind.ResultLimit()),
+                  MakeTeachingChoices(question, *kind.ResultLimit())}) {
+                const auto right = static_cast<size_t>(choices.RightIndex);
+                EXPECT_EQ(choices.Text(right), written) << i;
+                EXPECT_NE(choices.Answer(1 - right), choices.Answer(right)) << i;
+            }
+        }
+    }
 }
 
 } // namespace
