@@ -119,7 +119,7 @@ TEST_F(ListeningTest, FillInQuestionsAreReadWithTheBlankTheSheetShows) {
     Click(form->cmdStart);
     ASSERT_NE(speaker, nullptr);
     const std::u16string& spoken = speaker->spoken.at(0);
-    EXPECT_NE(spoken.find(u"几"), std::u16string::npos);
+    EXPECT_NE(spoken.find(u'几'), std::u16string::npos);
     EXPECT_FALSE(spoken.ends_with(u"等于"));
 }
 
