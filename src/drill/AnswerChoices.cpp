@@ -54,8 +54,23 @@ CAnswer AnswerChoices::Answer(size_t index) const {
     if (!Signs.at(index).empty()) {
         return CAnswer::Signs(Signs[index]);
     }
-    const int32_t remainder = Remainders.at(index);
-    return {Values.at(index), remainder >= 0 ? std::optional(remainder) : std::nullopt};
+    if (const int32_t remainder = Remainders.at(index); remainder >= 0) {
+        return {Values.at(index), remainder};
+    }
+    return CAnswer::Scaled(Values.at(index), Places.at(index));
+}
+
+AnswerChoices OrderedChoices(const CAnswer& right, const CAnswer& wrong) {
+    AnswerChoices choices;
+    choices.RightIndex = RandomFloor(10, 1) < 5 ? 0 : 1;
+    const auto rightIndex = static_cast<size_t>(choices.RightIndex);
+    for (auto [index, answer] : {std::pair{rightIndex, &right}, {1 - rightIndex, &wrong}}) {
+        choices.Values.at(index) = answer->value;
+        choices.Places.at(index) = answer->places;
+        choices.Remainders.at(index) = answer->remainder.value_or(-1);
+        choices.Signs.at(index) = answer->signs;
+    }
+    return choices;
 }
 
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit) {
@@ -79,6 +94,7 @@ AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& l
     }
     AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
     if (!question.HasRemainder()) {
+        choices.Places.fill(question.Units().result);
         return choices;
     }
     return WithRemainders(choices, question.RemainderValue(), question.RemainderValue());
@@ -92,6 +108,12 @@ AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit&
         const int32_t divisor = question.OperandValues()[1][1];
         return WithRemainders(Ordered(question.ResultValue(), question.ResultValue() - 1),
                               question.RemainderValue(), question.RemainderValue() + divisor);
+    }
+    if (!question.Units().IsWhole()) {
+        if (const std::optional<CAnswer> slip = DecimalSlip(question)) {
+            return OrderedChoices(CAnswer::RightFor(question), *slip);
+        }
+        return MakeAnswerChoices(question, limit);
     }
     if (const std::optional<int32_t> slip = TypicalSlip(question, limit)) {
         return Ordered(question.ResultValue(), *slip);

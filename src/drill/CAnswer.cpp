@@ -1,5 +1,6 @@
 #include "drill/CAnswer.h"
 
+#include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/OperatorCodes.h"
@@ -11,6 +12,18 @@ namespace kelvo {
 CAnswer CAnswer::Signs(std::u16string signs) {
     CAnswer answer(0);
     answer.signs = std::move(signs);
+    return answer;
+}
+
+CAnswer CAnswer::Scaled(int32_t value, int32_t exponent) {
+    for (; exponent < 0; ++exponent) {
+        value = CheckedMultiply(value, 10);
+    }
+    for (; exponent > 0 && value % 10 == 0; --exponent) {
+        value /= 10;
+    }
+    CAnswer answer(value);
+    answer.places = exponent;
     return answer;
 }
 
@@ -43,15 +56,18 @@ CAnswer CAnswer::RightFor(const CExprValue& question) {
     case QuestionForm::Calculate:
         break;
     }
-    return {question.ResultValue(),
-            question.HasRemainder() ? std::optional(question.RemainderValue()) : std::nullopt};
+    if (question.HasRemainder()) {
+        return {question.ResultValue(), question.RemainderValue()};
+    }
+    return Scaled(question.ResultValue(), question.Units().result);
 }
 
 std::u16string CAnswer::Text() const {
     if (IsSigns()) {
         return signs;
     }
-    std::u16string text = DecimalText(value);
+    std::u16string text;
+    AppendScaledText(text, value, places);
     if (remainder) {
         text += RemainderMark;
         AppendDecimalText(text, *remainder);

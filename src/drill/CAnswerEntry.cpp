@@ -1,14 +1,32 @@
 #include "drill/CAnswerEntry.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace kelvo {
 namespace {
 
-int32_t ValueOf(const std::string& digits) {
+constexpr char Point = '.';
+
+int32_t ValueOf(std::string_view digits) {
     int32_t value = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return value;
+}
+
+// "1.20" is 120 with 2 places; a point with no digit after it adds none.
+CAnswer NumberOf(const std::string& number) {
+    const size_t point = number.find(Point);
+    if (point == std::string::npos) {
+        return CAnswer(ValueOf(number));
+    }
+    const std::string digits = number.substr(0, point) + number.substr(point + 1);
+    return CAnswer::Scaled(ValueOf(digits), static_cast<int32_t>(number.size() - point - 1));
+}
+
+size_t DigitCount(const std::string& digits) {
+    return digits.size() - static_cast<size_t>(std::ranges::count(digits, Point));
 }
 
 } // namespace
@@ -18,8 +36,14 @@ void CAnswerEntry::AddDigit(int32_t digit) {
         return;
     }
     std::string& digits = m_remainder ? *m_remainder : m_number;
-    if (digit >= 0 && digit <= 9 && digits.size() < kMaxDigits) {
+    if (digit >= 0 && digit <= 9 && DigitCount(digits) < kMaxDigits) {
         digits += static_cast<char>('0' + digit);
+    }
+}
+
+void CAnswerEntry::AddPoint() {
+    if (!m_number.empty() && !m_remainder && m_number.find(Point) == std::string::npos) {
+        m_number += Point;
     }
 }
 
@@ -58,9 +82,10 @@ std::optional<CAnswer> CAnswerEntry::Answer() const {
     if (m_number.empty()) {
         return std::nullopt;
     }
-    return CAnswer(ValueOf(m_number), m_remainder && !m_remainder->empty()
-                                          ? std::optional(ValueOf(*m_remainder))
-                                          : std::nullopt);
+    if (m_remainder && !m_remainder->empty()) {
+        return CAnswer(ValueOf(m_number), ValueOf(*m_remainder));
+    }
+    return NumberOf(m_number);
 }
 
 } // namespace kelvo

@@ -8,8 +8,9 @@
 
 namespace kelvo {
 
-// The keys typed for one answer: the digits of the number and, after "余",
-// those of the remainder; or for a comparison or an operator question its
+// The keys typed for one answer: the digits of the number, with a decimal
+// point where the question has decimals, and after "余" those of the
+// remainder; or for a comparison or an operator question its
 // signs. "退格" takes back the last digit or sign, and from an empty
 // remainder goes back to the number.
 class CAnswerEntry {
@@ -18,6 +19,8 @@ public:
     static constexpr size_t kMaxDigits = 6;
 
     void AddDigit(int32_t digit);
+    // Once, after the number's first digit and before a remainder.
+    void AddPoint();
     // Once, and only after the number's first digit.
     void StartRemainder();
     // A sign (＞, ＋ …) into the next circle; never after a digit.
@@ -25,7 +28,8 @@ public:
     void Backspace();
     void Clear();
 
-    // None until the number has a digit or a sign is given.
+    // None until the number has a digit or a sign is given; "1.20" is the
+    // answer 1.2.
     std::optional<CAnswer> Answer() const;
     const std::string& Number() const { return m_number; }
     // None before "余".

@@ -5,25 +5,12 @@
 #include "generation/FormQuestionText.h"
 
 #include <array>
-#include <utility>
 
 namespace kelvo {
 namespace {
 
 constexpr std::u16string_view kComparisonSigns = u"＞＜＝";
 constexpr std::u16string_view kOperatorSigns = u"＋－×÷";
-
-// The right answer comes first four times in ten, as with numbers.
-AnswerChoices Ordered(CAnswer right, CAnswer wrong) {
-    AnswerChoices choices;
-    choices.RightIndex = RandomFloor(10, 1) < 5 ? 0 : 1;
-    const auto rightIndex = static_cast<size_t>(choices.RightIndex);
-    for (auto [index, answer] : {std::pair{rightIndex, &right}, {1 - rightIndex, &wrong}}) {
-        choices.Values.at(index) = answer->value;
-        choices.Signs.at(index) = answer->signs;
-    }
-    return choices;
-}
 
 // Any sign of `signs` but `right`.
 char16_t OtherSign(std::u16string_view signs, char16_t right) {
@@ -96,13 +83,13 @@ std::optional<AnswerChoices> FormChoices(const CExprValue& question, bool bTeach
         return std::nullopt;
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
-        return Ordered(
+        return OrderedChoices(
             right, CAnswer::Signs(std::u16string(1, OtherSign(kComparisonSigns, right.signs[0]))));
     case QuestionForm::FillOperator:
-        return Ordered(right, CAnswer::Signs(WrongOperators(right.signs, bTeaching)));
+        return OrderedChoices(right, CAnswer::Signs(WrongOperators(right.signs, bTeaching)));
     case QuestionForm::EstimateTens:
     case QuestionForm::EstimateHundreds:
-        return Ordered(right, CAnswer(WrongEstimate(question, right.value, bTeaching)));
+        return OrderedChoices(right, CAnswer(WrongEstimate(question, right.value, bTeaching)));
     }
     return std::nullopt;
 }

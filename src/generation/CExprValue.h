@@ -58,6 +58,8 @@ public:
 
     // The units its values count in, those of its template.
     const CDecimalUnits& Units() const { return m_units; }
+    // For a question kept elsewhere (the drill history).
+    void SetUnits(const CDecimalUnits& units) { m_units = units; }
 
     int32_t ResultValue() const { return m_resultValue; }
     void SetResultValue(int32_t value) { m_resultValue = value; }

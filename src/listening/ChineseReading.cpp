@@ -1,5 +1,6 @@
 #include "listening/ChineseReading.h"
 
+#include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/OperatorCodes.h"
@@ -61,7 +62,9 @@ std::u16string SpokenOperands(const CExprValue& question, int32_t blank, Gap&& g
         if (question.Grouping().Opens(k)) {
             text += u"左括号";
         }
-        text += static_cast<int32_t>(k + 1) == blank ? u"几" : SpokenNumber(value);
+        text += static_cast<int32_t>(k + 1) == blank
+                    ? u"几"
+                    : SpokenDecimal(value, question.Units().Operand(k));
         if (question.Grouping().Closes(k)) {
             text += u"右括号";
         }
@@ -85,6 +88,28 @@ std::u16string SpokenNumber(int32_t value) {
     return text;
 }
 
+std::u16string SpokenDecimal(int32_t value, int32_t exponent) {
+    static constexpr std::u16string_view kDigits = u"零一二三四五六七八九";
+    int32_t unit = 1;
+    for (; exponent < 0; ++exponent) {
+        value = CheckedMultiply(value, 10);
+    }
+    for (int32_t k = 0; k < exponent; ++k) {
+        unit = CheckedMultiply(unit, 10);
+    }
+    std::u16string text = SpokenNumber(value / unit);
+    // The places as written, without trailing zeros.
+    std::u16string written;
+    AppendScaledText(written, value, exponent);
+    if (const size_t point = written.find(u'.'); point != std::u16string::npos) {
+        text += u'点';
+        for (const char16_t digit : written.substr(point + 1)) {
+            text += kDigits[static_cast<size_t>(digit - u'0')];
+        }
+    }
+    return text;
+}
+
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
     switch (question.Form()) {
     case QuestionForm::Calculate:
@@ -94,11 +119,11 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
         return SpokenOperands(question, 0, SpokenOperator) + u"与" +
                (question.ComparedQuestion()
                     ? SpokenOperands(*question.ComparedQuestion(), 0, SpokenOperator)
-                    : SpokenNumber(question.Comparand())) +
+                    : SpokenDecimal(question.Comparand(), question.Units().result)) +
                u"比较大小";
     case QuestionForm::FillOperator:
         return SpokenOperands(question, 0, OperatorGap(question)) + u"之间填什么运算符号，得" +
-               SpokenNumber(question.ResultValue());
+               SpokenDecimal(question.ResultValue(), question.Units().result);
     case QuestionForm::EstimateTens:
     case QuestionForm::EstimateHundreds:
         return u"估一估，" + SpokenOperands(question, 0, SpokenOperator) + u"大约等于几";
@@ -106,7 +131,7 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
     std::u16string text = SpokenOperands(question, blank, SpokenOperator);
     text += u"等于";
     if (blank > 0) {
-        text += SpokenNumber(question.ResultValue());
+        text += SpokenDecimal(question.ResultValue(), question.Units().result);
         if (question.HasRemainder()) {
             text += u"余" + SpokenNumber(question.RemainderValue());
         }

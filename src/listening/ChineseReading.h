@@ -14,8 +14,13 @@ class CExprValue;
 // A quantity as it is said: 零, 十一, 一百零五, 一千零一十, 两千, 一万. A 2 that
 // leads before 百, 千 or 万 is 两; everywhere else it is 二. Not negative.
 std::u16string SpokenNumber(int32_t value);
+// value × 10^-exponent as it is said: the whole part as a quantity, then 点
+// and each decimal digit on its own: 零点三, 二点零五, 十二点五; 35 with
+// exponent -2 is 三千五百, as SpokenNumber says 3500.
+std::u16string SpokenDecimal(int32_t value, int32_t exponent);
 
-// The question without its answer: its numbers, 加, 减, 乘, 除以, 等于 and
+// The question without its answer: its numbers (decimals as SpokenDecimal
+// says them), 加, 减, 乘, 除以, 等于 and
 // 左括号 / 右括号 around a group. In
 // fill-in form (blank: the 1-based operand left blank, 0 outside it) the
 // blank is 几 and the result is said: "七加几等于二十". A remainder is said

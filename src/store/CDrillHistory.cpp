@@ -5,6 +5,7 @@
 #include "drill/CDrill.h"
 #include "drill/KindFacts.h"
 #include "foundation/KeptFile.h"
+#include "generation/DecimalUnits.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <optional>
 #include <unordered_map>
@@ -86,9 +88,10 @@ QVariant OptionalValue(const std::optional<int32_t>& value) {
 // The child's answer as the answers and missed_questions tables keep it: a
 // whole number as a number, as ever; a quotient with its remainder as the text
 // the child saw, "3……2", which SQLite keeps as text in the same column, so
-// files stay as they were and earlier Kelvos still open them; so are signs.
+// files stay as they were and earlier Kelvos still open them; so are signs
+// and decimals ("1.2").
 QVariant AnswerValue(const std::optional<CAnswer>& answer) {
-    if (answer && (answer->remainder || answer->IsSigns())) {
+    if (answer && (answer->remainder || answer->IsSigns() || answer->places != 0)) {
         return QString::fromStdU16String(answer->Text());
     }
     return OptionalValue(answer ? std::optional(answer->value) : std::nullopt);
@@ -123,8 +126,44 @@ QString FormText(const CExprValue& question) {
     return {};
 }
 
+// The units a decimal question's operands and result count in, last:
+// " dec=1,0,1" for 0.3×4 = 1.2 (tenths, ones, tenths). A whole question has
+// none, as every question had before decimals.
+QString UnitsText(const CExprValue& question) {
+    const CDecimalUnits& units = question.Units();
+    if (units.IsWhole()) {
+        return {};
+    }
+    QString text = QStringLiteral(" dec=");
+    for (size_t k = 0; k < question.OperandValues().size(); ++k) {
+        text += QString::number(units.Operand(k)) + u',';
+    }
+    return text + QString::number(units.result);
+}
+
+// The units UnitsText writes for a question of operandCount operands; none
+// for another text.
+std::optional<CDecimalUnits> UnitsFromText(const QString& strPart, size_t operandCount) {
+    const QStringList exponents = strPart.mid(4).split(u',');
+    if (operandCount > CDecimalUnits{}.operands.size() ||
+        static_cast<size_t>(exponents.size()) != operandCount + 1) {
+        return std::nullopt;
+    }
+    CDecimalUnits units;
+    for (qsizetype k = 0; k < exponents.size(); ++k) {
+        bool read = false;
+        const int exponent = exponents[k].toInt(&read);
+        if (!read || std::abs(exponent) > MaxDecimalPlaces) {
+            return std::nullopt;
+        }
+        (k < exponents.size() - 1 ? units.operands.at(static_cast<size_t>(k)) : units.result) =
+            static_cast<int8_t>(exponent);
+    }
+    return units;
+}
+
 QString OperandsText(const CExprValue& question) {
-    return QString::fromStdU16String(FactKey(question)) + FormText(question);
+    return QString::fromStdU16String(FactKey(question)) + FormText(question) + UnitsText(question);
 }
 
 struct CFormRead {
@@ -208,6 +247,10 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     std::vector<CExprValue::OperandValue> operands;
     std::optional<Parentheses> group;
     QStringList parts = strOperands.split(u' ', Qt::SkipEmptyParts);
+    QString unitsPart;
+    if (!parts.isEmpty() && parts.back().startsWith(QStringLiteral("dec="))) {
+        unitsPart = parts.takeLast();
+    }
     CFormRead form;
     QString comparedOperands;
     if (!parts.isEmpty() && parts.back().front().isLetter()) {
@@ -245,6 +288,13 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     }
     auto question = std::make_shared<CExprValue>();
     question->CreateFrom(operands, iAnswer);
+    if (!unitsPart.isEmpty()) {
+        const std::optional<CDecimalUnits> units = UnitsFromText(unitsPart, operands.size());
+        if (!units) {
+            return nullptr;
+        }
+        question->SetUnits(*units);
+    }
     if (group) {
         question->SetGrouping(*group);
     }

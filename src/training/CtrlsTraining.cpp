@@ -278,6 +278,13 @@ void CtrlsTraining::DoRemainderClicked() {
     }
 }
 
+void CtrlsTraining::DoPointClicked() {
+    if (IsCurrentDecimal()) {
+        m_entry.AddPoint();
+        ShowEntry();
+    }
+}
+
 void CtrlsTraining::DoBackspaceClicked() {
     if (IsTyping()) {
         m_entry.Backspace();
@@ -379,9 +386,19 @@ bool CtrlsTraining::IsCurrentWithRemainder() const {
     return current && m_drill.Slots()[static_cast<size_t>(*current)].RightAnswer().remainder;
 }
 
-// "余" is a key only while the question typed for has a remainder.
+bool CtrlsTraining::IsCurrentDecimal() const {
+    const auto current = m_drill.Current();
+    return current && CurrentSigns().empty() &&
+           !m_drill.Slots()[static_cast<size_t>(*current)]
+                .question.kept.question->Units()
+                .IsWhole();
+}
+
+// "余" is a key only while the question typed for has a remainder, "." while
+// it has decimals.
 void CtrlsTraining::ShowEntry() {
     m_form.EnableRemainderKey(IsCurrentWithRemainder());
+    m_form.EnablePointKey(IsCurrentDecimal());
     ShowSignKeys();
     const auto current = m_drill.Current();
     if (!current) {

@@ -73,6 +73,8 @@ public:
     void DoDigitClicked(int32_t digit);
     // From the quotient to the remainder of a question that has one.
     void DoRemainderClicked();
+    // The decimal point, taken only for a question with decimals.
+    void DoPointClicked();
     void DoBackspaceClicked();
     // The sign key `index` of the current question's signs (ShowSignKeys).
     void DoSignClicked(int32_t index);
@@ -108,6 +110,7 @@ private:
     // The question and its answer choices or its empty answer place.
     void ShowSlot(int32_t slot);
     bool IsCurrentWithRemainder() const;
+    bool IsCurrentDecimal() const;
     // The signs the current question is answered with; empty for a number
     // and when no question waits.
     std::u16string_view CurrentSigns() const;

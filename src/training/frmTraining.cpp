@@ -373,6 +373,9 @@ QWidget* frmTraining::CreateKeypad() {
     cmdRemainder->setToolTip(
         QStringLiteral("有余数的题：输入商以后按“余”或者空格键，再输入余数。"));
     cmdRemainder->setEnabled(false);
+    cmdPoint = key(Named(new QPushButton(QStringLiteral(".")), QStringLiteral("cmdPoint")), 4, 0);
+    cmdPoint->setToolTip(QStringLiteral("小数题：输入小数点。"));
+    cmdPoint->setEnabled(false);
     // Four narrower keys fill the keypad's width.
     auto* signRow = new QHBoxLayout;
     signRow->setSpacing(kKeypadSpacing);
@@ -519,6 +522,8 @@ void frmTraining::ConnectEvents() {
     }
     connect(cmdRemainder, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoRemainderClicked(); }); });
+    connect(cmdPoint, &QPushButton::clicked, this,
+            [this] { Forward([this] { m_ctrls->DoPointClicked(); }); });
     connect(cmdBackspace, &QPushButton::clicked, this,
             [this] { Forward([this] { m_ctrls->DoBackspaceClicked(); }); });
     connect(cmdEnter, &QPushButton::clicked, this,
@@ -665,6 +670,10 @@ void frmTraining::ShowKeypad(bool bShown) {
 
 void frmTraining::EnableRemainderKey(bool bEnabled) {
     cmdRemainder->setEnabled(bEnabled);
+}
+
+void frmTraining::EnablePointKey(bool bEnabled) {
+    cmdPoint->setEnabled(bEnabled);
 }
 
 void frmTraining::ShowSignKeys(const QStringList& signs) {
@@ -899,6 +908,8 @@ bool frmTraining::ForwardTypingKey(const QKeyEvent& key) {
         // Taken even without a remainder: a space must not press the button
         // that has the focus.
         Forward([this] { m_ctrls->DoRemainderClicked(); });
+    } else if (code == Qt::Key_Period) {
+        Forward([this] { m_ctrls->DoPointClicked(); });
     } else if (code == Qt::Key_Backspace) {
         Forward([this] { m_ctrls->DoBackspaceClicked(); });
     } else if (code == Qt::Key_Return || code == Qt::Key_Enter) {

@@ -84,6 +84,7 @@ public:
     void ShowRightAnswer(int32_t slot, const QString& strAnswer);
     void ShowKeypad(bool bShown);
     void EnableRemainderKey(bool bEnabled);
+    void EnablePointKey(bool bEnabled);
     // The keys of a comparison's or an operator question's signs below the
     // digits, one per sign given; none hides them.
     void ShowSignKeys(const QStringList& signs);
@@ -204,6 +205,7 @@ private:
     QPushButton* cmdRemoveChild = nullptr;
     std::array<QPushButton*, 10> cmdKeys{};
     QPushButton* cmdRemainder = nullptr;
+    QPushButton* cmdPoint = nullptr;
     std::array<QPushButton*, 4> cmdSigns{};
     QPushButton* cmdBackspace = nullptr;
     QPushButton* cmdEnter = nullptr;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kelvo {
@@ -83,6 +84,14 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
     for (const auto& [value, text] : numbers) {
         EXPECT_EQ(SpokenNumber(value), text) << value;
     }
+    const std::tuple<int32_t, int32_t, const char16_t*> decimals[] = {
+        {3, 1, u"零点三"},   {205, 2, u"二点零五"},   {125, 1, u"十二点五"},
+        {250, 2, u"二点五"}, {35, -2, u"三千五百"},   {42, 3, u"零点零四二"},
+        {2000, 1, u"两百"},  {20005, 1, u"两千点五"},
+    };
+    for (const auto& [value, exponent, text] : decimals) {
+        EXPECT_EQ(SpokenDecimal(value, exponent), text) << value << ' ' << exponent;
+    }
 
     struct Case {
         std::vector<CExprValue::OperandValue> operands;
@@ -92,6 +101,7 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         Parentheses group = {};
         QuestionForm form = QuestionForm::Calculate;
         int32_t comparand = 0;
+        CDecimalUnits units = {};
     };
     const Case questions[] = {
         {{{0, 37}, {Op::Plus, 5}}, 42, 0, u"三十七加五等于"},
@@ -136,6 +146,9 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          u"估一估，四十九加三十二大约等于几",
          {},
          QuestionForm::EstimateTens},
+        // Decimals as written: 0.3×4=, 2.05＋几=4.1.
+        {{{0, 3}, {Op::Times, 4}}, 12, 0, u"零点三乘四等于", {}, {}, 0, {{1, 0}, 1}},
+        {{{0, 205}, {Op::Plus, 205}}, 410, 2, u"二点零五加几等于四点一", {}, {}, 0, {{2, 2}, 2}},
     };
     for (const Case& c : questions) {
         CExprValue question;
@@ -143,6 +156,7 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         question.SetGrouping(c.group);
         question.SetForm(c.form);
         question.SetComparand(c.comparand);
+        question.SetUnits(c.units);
         EXPECT_EQ(SpokenQuestion(question, c.blank), c.spoken);
     }
     auto right = std::make_shared<CExprValue>();

@@ -4,6 +4,7 @@
 
 #include "listening/FakeSpeaker.h"
 #include "listeningui/CMandarinSpeaker.h"
+#include "question/CPreCreatedQuestions.h"
 #include "support/KindFactory.h"
 #include "ui/MainWindowFixture.h"
 
@@ -118,7 +119,7 @@ TEST_F(ListeningTest, FillInQuestionsAreReadWithTheBlankTheSheetShows) {
     Click(form->cmdStart);
     ASSERT_NE(speaker, nullptr);
     const std::u16string& spoken = speaker->spoken.at(0);
-    EXPECT_NE(spoken.find(u"几"), std::u16string::npos);
+    EXPECT_NE(spoken.find(u'几'), std::u16string::npos);
     EXPECT_FALSE(spoken.ends_with(u"等于"));
 }
 
@@ -202,6 +203,48 @@ TEST_F(ListeningTest, AComparisonIsReadInWordsAndItsKeyHoldsTheSigns) {
     ASSERT_GE(pages.size(), 2);
     EXPECT_EQ(pages[1].count(QRegularExpression(QString::fromUtf16(u"\\(\\d+\\)\\s+[＞＜＝]"))), 50)
         << pages[1].toStdString();
+}
+
+// A decimal sheet is read with 点 and its key holds the decimals.
+TEST_F(ListeningTest, ADecimalSheetIsReadWithItsPointsAndItsKeyHoldsDecimals) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    CPreCreatedQuestions presets;
+    presets.Load();
+    for (int32_t i = 1; i <= presets.Questions().Count(); ++i) {
+        if (presets.Questions().Item(i)->Title() == u"小数乘小数") {
+            window->ShowQuestionData(*presets.Questions().Item(i));
+        }
+    }
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCreate")), Qt::LeftButton);
+    frmListening* form = OpenListening();
+    ASSERT_NE(form, nullptr);
+    Click(form->cmdStart);
+    ASSERT_NE(speaker, nullptr);
+    const QRegularExpression words(QString::fromUtf16(u"^第一题，\\S+点\\S+乘\\S+点\\S+等于$"));
+    EXPECT_TRUE(words.match(QString::fromStdU16String(speaker->spoken.at(0))).hasMatch())
+        << QString::fromStdU16String(speaker->spoken.at(0)).toStdString();
+    Click(form->cmdStop);
+
+    const QString path = m_folder.filePath(QStringLiteral("answers.pdf"));
+    dialogs.fileAnswer = path;
+    Click(form->cmdAnswerSheetPdf);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    ASSERT_GE(pages.size(), 2);
+    // Each product of two one-place factors, without trailing zeros.
+    static const QRegularExpression answer(QStringLiteral("\\(\\d+\\)\\s+(\\S+)"));
+    static const QRegularExpression decimal(QStringLiteral("^(0|[1-9]\\d*)(\\.\\d?[1-9])?$"));
+    int answers = 0;
+    for (auto match = answer.globalMatch(pages[1]); match.hasNext();) {
+        EXPECT_TRUE(decimal.match(match.next().captured(1)).hasMatch()) << pages[1].toStdString();
+        ++answers;
+    }
+    EXPECT_EQ(answers, 50);
 }
 
 } // namespace

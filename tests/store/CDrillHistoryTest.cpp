@@ -98,9 +98,10 @@ TEST_F(CDrillHistoryTest, MasteryFollowsTheAnswersAndIsKeptBetweenAsks) {
     EXPECT_TRUE(m_history->TakeMessage().isEmpty());
 }
 
-// "48－（12＋9）=27" and "17÷5=3……2" come back from the book as they were asked;
-// the wrong answer "2……7" is kept as the child gave it.
-TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
+// "48－（12＋9）=27", "17÷5=3……2" and "0.3×0.2=0.06" come back from the book as
+// they were asked; the wrong answers "2……7" and "0.6" are kept as the child
+// gave them, and a whole question's operands as they always were.
+TEST_F(CDrillHistoryTest, ParenthesesRemaindersAndDecimalsComeBackFromTheBook) {
     auto grouped = std::make_shared<CExprValue>();
     const std::array<CExprValue::OperandValue, 3> operands{
         {{Op::None, 48}, {Op::Minus, 12}, {Op::Plus, 9}}};
@@ -110,20 +111,26 @@ TEST_F(CDrillHistoryTest, ParenthesesAndRemaindersComeBackFromTheBook) {
     auto compared = std::make_shared<CExprValue>(*Question(8, Op::Plus, 5, 13));
     compared->SetForm(QuestionForm::Compare);
     compared->SetComparedQuestion(grouped);
+    auto decimal = std::make_shared<CExprValue>(*Question(3, Op::Times, 2, 6));
+    decimal->SetUnits({{1, 1}, 2});
     ASSERT_TRUE(m_history->Record(
         Drill(NineAdd, {{Kept(NineAdd, grouped), 45},
                         {Kept(NineAdd, Question(17, Op::Divide, 5, 3)), CAnswer(2, 7)},
-                        {Kept(NineAdd, compared), CAnswer::Signs(u"＞")}})));
+                        {Kept(NineAdd, compared), CAnswer::Signs(u"＞")},
+                        {Kept(NineAdd, decimal), CAnswer::Scaled(6, 1)}})));
     EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(choice, ' ') FROM missed_questions")),
-              QStringLiteral("45 2……7 ＞"));
+              QStringLiteral("45 2……7 ＞ 0.6"));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT group_concat(operands, '|') FROM missed_questions")),
+              QStringLiteral("0:48 2:12 1:9 (1-2)|0:17 4:5|0:8 1:5 cmp=0:48,2:12,1:9,(1-2)|"
+                             "0:3 3:2 dec=1,1,2"));
     std::vector<std::u16string> shown;
     for (const CBookEntry& entry : m_history->MistakeBook()) {
         shown.push_back(DrillQuestionText(*entry.kept.question) +
                         CAnswer::RightFor(*entry.kept.question).Text());
     }
     std::sort(shown.begin(), shown.end());
-    EXPECT_EQ(shown, (std::vector<std::u16string>{u"17÷5=3……2", u"48－（12＋9）=27",
-                                                  u"8＋5 ○ 48－（12＋9）＜"}));
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"0.3×0.2=0.06", u"17÷5=3……2",
+                                                  u"48－（12＋9）=27", u"8＋5 ○ 48－（12＋9）＜"}));
 }
 
 // Each step: the day, whether the question is missed (else answered right in
