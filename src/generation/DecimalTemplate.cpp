@@ -98,7 +98,7 @@ bool ChooseExponents(const OperandList& operands, const CDecimalUnits& places, E
         }
         const int32_t zeros = std::min(k, wholeZeros(1));
         chosen.operands = {p(0) + k - zeros, p(1) - zeros};
-        chosen.result = places.result;
+        chosen.result = static_cast<int32_t>(places.result);
         return true;
     }
     default:
