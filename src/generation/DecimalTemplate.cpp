@@ -98,7 +98,7 @@ bool ChooseExponents(const OperandList& operands, const CDecimalUnits& places, E
         }
         const int32_t zeros = std::min(k, wholeZeros(1));
         chosen.operands = {p(0) + k - zeros, p(1) - zeros};
-        chosen.result = static_cast<int32_t>(places.result);
+        chosen.result = places.result;
         return true;
     }
     default:
@@ -120,12 +120,12 @@ bool CountInDecimalUnits(CExpression& expr, const CDecimalUnits& places) {
     for (size_t k = 0; k < operands.size(); ++k) {
         const int32_t shift = exponents.operands[k] - places.operands[k];
         counted.push_back(Rescaled(*operands[k], shift));
-        units.operands[k] = static_cast<int8_t>(exponents.operands[k]);
+        units.operands[k] = static_cast<int16_t>(exponents.operands[k]);
         if (places.operands[k] > 0) {
             lastPlaceSteps[k] = static_cast<int32_t>(PowerOfTen(shift));
         }
     }
-    units.result = static_cast<int8_t>(exponents.result);
+    units.result = static_cast<int16_t>(exponents.result);
     expr.Init(std::move(counted),
               Rescaled(*expr.ResultOperand(), exponents.result - places.result));
     expr.SetUnits(units, lastPlaceSteps);

@@ -29,13 +29,13 @@ constexpr int32_t RangeCeiling(int32_t places) {
 // unit 10^-e a value counts in. A negative exponent counts in tens, hundreds
 // or thousands. All 0 for whole numbers.
 struct CDecimalUnits {
-    std::array<int8_t, 4> operands{};
-    int8_t result = 0;
+    std::array<int16_t, 4> operands{};
+    int16_t result = 0;
 
     // 0 beyond the fourth operand: longer templates are whole.
     int32_t Operand(size_t k) const { return k < operands.size() ? operands[k] : 0; }
     bool IsWhole() const {
-        return result == 0 && std::ranges::all_of(operands, [](int8_t e) { return e == 0; });
+        return result == 0 && std::ranges::all_of(operands, [](int16_t e) { return e == 0; });
     }
     friend bool operator==(const CDecimalUnits&, const CDecimalUnits&) = default;
 };

@@ -157,7 +157,7 @@ std::optional<CDecimalUnits> UnitsFromText(const QString& strPart, size_t operan
             return std::nullopt;
         }
         (k < exponents.size() - 1 ? units.operands.at(static_cast<size_t>(k)) : units.result) =
-            static_cast<int8_t>(exponent);
+            static_cast<int16_t>(exponent);
     }
     return units;
 }

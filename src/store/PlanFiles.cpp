@@ -197,7 +197,7 @@ std::optional<CDecimalUnits> PlacesFromJson(const QJsonObject& kind, qsizetype o
             return std::nullopt;
         }
         (k < operandCount ? units.operands.at(static_cast<size_t>(k)) : units.result) =
-            static_cast<int8_t>(*count);
+            static_cast<int16_t>(*count);
     }
     return units;
 }

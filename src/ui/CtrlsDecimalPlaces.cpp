@@ -22,9 +22,9 @@ CDecimalUnits CtrlsDecimalPlaces::Places(int32_t operandCount) const {
     CDecimalUnits places;
     for (int32_t k = 0; k < operandCount && k < ResultFrame; ++k) {
         places.operands[static_cast<size_t>(k)] =
-            static_cast<int8_t>(m_panel.cboPlaces[static_cast<size_t>(k)]->currentIndex());
+            static_cast<int16_t>(m_panel.cboPlaces[static_cast<size_t>(k)]->currentIndex());
     }
-    places.result = static_cast<int8_t>(m_panel.cboPlaces[ResultFrame]->currentIndex());
+    places.result = static_cast<int16_t>(m_panel.cboPlaces[ResultFrame]->currentIndex());
     return places;
 }
 
