@@ -7,7 +7,6 @@ namespace {
 constexpr PresetRange NoRange{0, -1, 1};
 
 // The times tables never multiply by 0 or 1, divide by 1 or give 1.
-constexpr CQuestionRules Tables{.isNoTrivialFactor = true, .isNoQuotientOne = true};
 // A kind of products and quotients together keeps to the table by its rule.
 constexpr CQuestionRules TableFacts{
     .isNoTrivialFactor = true, .isNoQuotientOne = true, .isWithinTables = true};

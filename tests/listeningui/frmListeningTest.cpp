@@ -56,6 +56,18 @@ protected:
         QCoreApplication::sendEvent(form.timRound, &tick);
     }
 
+    // The answer sheet's pages as pdftotext lays them out: the sheet, then
+    // its key.
+    QStringList AnswerSheetPages(frmListening& form, const QString& path) {
+        dialogs.fileAnswer = path;
+        Click(form.cmdAnswerSheetPdf);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        pdftotext.waitForFinished(60000);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    }
+
     CListeningRound::Time now{0};
     testing::CFakeSpeaker* speaker = nullptr;
 };
@@ -142,13 +154,7 @@ TEST_F(ListeningTest, TheAnswerSheetHasNumberedBoxesAndItsKeyTheSums) {
     ASSERT_NE(form, nullptr);
     const QString path =
         qEnvironmentVariable("KELVO_KEEP_PDF", m_folder.filePath(QStringLiteral("answers.pdf")));
-    dialogs.fileAnswer = path;
-    Click(form->cmdAnswerSheetPdf);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    const QStringList pages = AnswerSheetPages(*form, path);
     ASSERT_GE(pages.size(), 2);
     const QString& sheet = pages[0];
     const QString& key = pages[1];
@@ -193,13 +199,7 @@ TEST_F(ListeningTest, AComparisonIsReadInWordsAndItsKeyHoldsTheSigns) {
     Click(form->cmdStop);
 
     const QString path = m_folder.filePath(QStringLiteral("answers.pdf"));
-    dialogs.fileAnswer = path;
-    Click(form->cmdAnswerSheetPdf);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    const QStringList pages = AnswerSheetPages(*form, path);
     ASSERT_GE(pages.size(), 2);
     EXPECT_EQ(pages[1].count(QRegularExpression(QString::fromUtf16(u"\\(\\d+\\)\\s+[＞＜＝]"))), 50)
         << pages[1].toStdString();
@@ -228,13 +228,7 @@ TEST_F(ListeningTest, ADecimalSheetIsReadWithItsPointsAndItsKeyHoldsDecimals) {
     Click(form->cmdStop);
 
     const QString path = m_folder.filePath(QStringLiteral("answers.pdf"));
-    dialogs.fileAnswer = path;
-    Click(form->cmdAnswerSheetPdf);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(60000));
-    const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    const QStringList pages = AnswerSheetPages(*form, path);
     ASSERT_GE(pages.size(), 2);
     // Each product of two one-place factors, without trailing zeros.
     static const QRegularExpression answer(QStringLiteral("\\(\\d+\\)\\s+(\\S+)"));
