@@ -12,6 +12,25 @@ namespace kelvo {
 
 namespace {
 
+// The mark between the whole part and the fraction of a mixed number.
+constexpr char16_t MixedNumberMark = u'又';
+
+void AppendFractionText(std::u16string& text, int32_t numerator, int32_t unit) {
+    const int32_t denominator = UnitDenominator(unit);
+    if (unit > MixedFractionUnitBase && numerator > denominator) {
+        AppendDecimalText(text, numerator / denominator);
+        text += MixedNumberMark;
+        numerator %= denominator;
+    }
+    AppendDecimalText(text, numerator);
+    text += u'/';
+    AppendDecimalText(text, denominator);
+}
+
+int32_t DigitCount(int32_t value) {
+    return static_cast<int32_t>(DecimalText(value).size());
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -99,11 +118,15 @@ void AppendDecimalText(std::u16string& text, int32_t value) {
     text.append(digits, end);
 }
 
-void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
-    if (exponent <= 0) {
+void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
+    if (IsFractionUnit(unit)) {
+        AppendFractionText(text, value, unit);
+        return;
+    }
+    if (unit <= 0) {
         AppendDecimalText(text, value);
         if (value != 0) {
-            text.append(static_cast<size_t>(-exponent), u'0');
+            text.append(static_cast<size_t>(-unit), u'0');
         }
         return;
     }
@@ -111,7 +134,7 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
     char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     const auto length = static_cast<int32_t>(end - digits);
     // Written with at least one digit before the point: 3 with 2 is "0.03".
-    const int32_t wholeLength = std::max(length - exponent, 0);
+    const int32_t wholeLength = std::max(length - unit, 0);
     if (wholeLength == 0) {
         text += u'0';
     }
@@ -122,17 +145,24 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
     }
     if (fractionEnd > digits + wholeLength) {
         text += u'.';
-        text.append(static_cast<size_t>(std::max(exponent - length, 0)), u'0');
+        text.append(static_cast<size_t>(std::max(unit - length, 0)), u'0');
         text.append(digits + wholeLength, fractionEnd);
     }
 }
 
-int32_t ScaledTextLength(int32_t upper, int32_t exponent) {
-    const auto digits = static_cast<int32_t>(DecimalText(upper).size());
-    if (exponent <= 0) {
-        return digits - exponent;
+int32_t ScaledTextLength(int32_t upper, int32_t unit) {
+    const int32_t digits = DigitCount(upper);
+    if (IsFractionUnit(unit)) {
+        const int32_t denominator = DigitCount(UnitDenominator(unit));
+        if (unit > MixedFractionUnitBase) {
+            return DigitCount(upper / UnitDenominator(unit)) + 2 * denominator + 2;
+        }
+        return digits + denominator + 1;
     }
-    return std::max(digits, exponent + 1) + 1;
+    if (unit <= 0) {
+        return digits - unit;
+    }
+    return std::max(digits, unit + 1) + 1;
 }
 
 double TextToDouble(std::u16string_view text) {

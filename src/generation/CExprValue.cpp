@@ -28,7 +28,7 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     // The right side of a comparison of two questions is set by
     // PairComparisons, once the kind's questions are known.
     m_form = IsComparison(expr.Form()) ? QuestionForm::Compare : expr.Form();
-    m_units = expr.Units();
+    m_units = expr.FilledUnits();
     if (expr.Form() == QuestionForm::Compare) {
         m_comparand = DrawComparand(m_resultValue);
     }

@@ -75,6 +75,7 @@ uint64_t CExpression::GetPermCombineTimes() const {
 }
 
 void CExpression::ClearResults() {
+    m_filledUnits = m_units;
     for (const auto& operand : m_operands) {
         operand->ClearResults();
     }

@@ -4,6 +4,7 @@
 #include "generation/CExprValue.h"
 #include "generation/CQuestionRules.h"
 #include "generation/DecimalUnits.h"
+#include "generation/FractionShape.h"
 #include "generation/QuestionForm.h"
 #include "number/COperand.h"
 #include "number/OperatorCodes.h"
@@ -51,8 +52,17 @@ public:
     // lastPlaceSteps as CRuleFilter::RequireLastPlaces takes them.
     void SetUnits(const CDecimalUnits& units, const std::array<int32_t, 4>& lastPlaceSteps) {
         m_units = units;
+        m_filledUnits = units;
         m_lastPlaceSteps = lastPlaceSteps;
     }
+    // The units of the current fill: the template's own, or for a fraction
+    // question the units of its denominators.
+    const CDecimalUnits& FilledUnits() const { return m_filledUnits; }
+    void SetFilledUnits(const CDecimalUnits& units) { m_filledUnits = units; }
+    // What a fraction template's operands are and how its results are
+    // written; whole unless its kind has fractions.
+    const CFractionShape& Fractions() const { return m_fractions; }
+    void SetFractions(const CFractionShape& shape) { m_fractions = shape; }
     // The rules as the template's questions are judged by them.
     CRuleFilter RuleFilter() const;
     void AddOperand(std::shared_ptr<COperand> operand) { m_operands.push_back(std::move(operand)); }
@@ -81,6 +91,8 @@ private:
     CQuestionRules m_rules;
     QuestionForm m_form = QuestionForm::Calculate;
     CDecimalUnits m_units;
+    CDecimalUnits m_filledUnits;
+    CFractionShape m_fractions;
     std::array<int32_t, 4> m_lastPlaceSteps{};
 };
 

@@ -30,6 +30,10 @@ struct CQuestionRules {
     // The second of two operands is 10, 100 or 1000, as far as its range
     // reaches: moving the point, "3.5×100", "42÷1000".
     bool isPowerOfTenSecond = false;
+    // The two fractions of a question have the same denominator (同分母), or
+    // different ones (异分母); a whole operand is held to neither.
+    bool isSameDenominator = false;
+    bool isDifferentDenominators = false;
 
     bool IsNone() const { return *this == CQuestionRules{}; }
     friend bool operator==(const CQuestionRules&, const CQuestionRules&) = default;

@@ -1,6 +1,7 @@
 #include "generation/CTemplateRun.h"
 
 #include "generation/CGeneratorFour.h"
+#include "generation/CGeneratorFraction.h"
 #include "generation/CGeneratorTreble.h"
 #include "generation/CGeneratorTwo.h"
 
@@ -43,10 +44,16 @@ bool AdmitsQuestions(const CExpression& expression) {
 CTemplateRun::CTemplateRun(CExpression& expression, int32_t maxAttempts)
     : m_expression(expression), m_rules(expression.RuleFilter()),
       m_admitsValues(AdmitsQuestions(expression)), m_maxAttempts(maxAttempts) {
-    if (!m_admitsValues || expression.GetPermCombineTimes() > CExpression::EnumerationLimit) {
+    if (!m_admitsValues) {
         return;
     }
-    m_generator = MakeGenerator(expression.Operands().size());
+    if (expression.Fractions().IsFraction()) {
+        m_generator = std::make_unique<CGeneratorFraction>();
+    } else if (expression.GetPermCombineTimes() <= CExpression::EnumerationLimit) {
+        m_generator = MakeGenerator(expression.Operands().size());
+    } else {
+        return;
+    }
     if (m_generator) {
         m_generator->Init(expression);
     } else {

@@ -1,6 +1,7 @@
 #include "generation/QuestionCount.h"
 
 #include "generation/CGeneratorFour.h"
+#include "generation/CGeneratorFraction.h"
 #include "generation/CGeneratorTreble.h"
 #include "generation/CGeneratorTwo.h"
 
@@ -8,6 +9,9 @@ namespace kelvo {
 
 CWalkCount CountTemplateQuestions(const CExpression& expr, int64_t maxQuestions,
                                   int64_t maxCombinations) {
+    if (expr.Fractions().IsFraction()) {
+        return CGeneratorFraction().CountQuestions(expr, maxQuestions, maxCombinations);
+    }
     switch (expr.Operands().size()) {
     case 2:
         return CGeneratorTwo().CountQuestions(expr, maxQuestions, maxCombinations);

@@ -29,6 +29,7 @@ std::shared_ptr<CQuestionData> MakeQuestion(const PresetRecord& record) {
     question->SetRules(record.rules);
     question->SetForm(record.form);
     question->SetDecimalPlaces(record.places);
+    question->SetFractions(record.fractions);
     return question;
 }
 

@@ -9,6 +9,7 @@
 #include "foundation/CTypedArray.h"
 #include "generation/CQuestionRules.h"
 #include "generation/DecimalUnits.h"
+#include "generation/FractionShape.h"
 #include "generation/QuestionForm.h"
 #include "number/CValueLimit.h"
 
@@ -59,6 +60,12 @@ public:
     const CDecimalUnits& DecimalPlaces() const { return m_decimalPlaces; }
     void SetDecimalPlaces(const CDecimalUnits& places) { m_decimalPlaces = places; }
     bool IsDecimal() const { return !m_decimalPlaces.IsWhole(); }
+    // What its two operands are and how its results are written when the
+    // kind has fractions; whole unless chosen. As the rules, no line in the
+    // settings-file block.
+    const CFractionShape& Fractions() const { return m_fractions; }
+    void SetFractions(const CFractionShape& shape) { m_fractions = shape; }
+    bool IsFraction() const { return m_fractions.IsFraction(); }
     int32_t Cbr() const { return m_cbr; }
     void SetCbr(int32_t value) { m_cbr = value; }
     const std::shared_ptr<CValueLimit>& ResultLimit() const { return m_resultLimit; }
@@ -98,6 +105,7 @@ private:
     CQuestionRules m_rules;
     QuestionForm m_form = QuestionForm::Calculate;
     CDecimalUnits m_decimalPlaces;
+    CFractionShape m_fractions;
 };
 
 } // namespace kelvo

@@ -42,6 +42,31 @@ std::u16string RangeText(const CValueLimit& limit, int32_t places) {
     return text;
 }
 
+// A fraction operand's range is its denominators'.
+std::u16string OperandText(const CValueLimit& limit, FractionOperand shape, int32_t places) {
+    switch (shape) {
+    case FractionOperand::Proper:
+        return u"真分数（分母" + RangeText(limit, 0) + u"）";
+    case FractionOperand::Improper:
+        return u"假分数（分母" + RangeText(limit, 0) + u"）";
+    case FractionOperand::Whole:
+        break;
+    }
+    return RangeText(limit, places);
+}
+
+std::u16string FractionResultText(FractionResult shape) {
+    switch (shape) {
+    case FractionResult::Fraction:
+        return u"（最简分数）";
+    case FractionResult::Mixed:
+        return u"（带分数）";
+    case FractionResult::Whole:
+        break;
+    }
+    return u"（整数）";
+}
+
 std::u16string GapText(const std::u16string& pattern) {
     std::u16string text;
     for (const char16_t symbol : AllowedOperators(pattern)) {
@@ -135,7 +160,7 @@ bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
     if (count != b.Limits().Count() || a.Cbr() != b.Cbr() ||
         a.ParenthesesChoice() != b.ParenthesesChoice() || a.Rules() != b.Rules() ||
         a.Form() != b.Form() || a.DecimalPlaces() != b.DecimalPlaces() ||
-        !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
+        a.Fractions() != b.Fractions() || !IsSameLimit(a.ResultLimit(), b.ResultLimit())) {
         return false;
     }
     for (int32_t k = 1; k <= count; ++k) {
@@ -157,11 +182,18 @@ std::u16string KindDescription(const CQuestionData& kind) {
             text += GapText(PatternAt(kind, k - 1));
         }
         if (const auto& limit = kind.Limits().Item(k)) {
-            text += RangeText(*limit, kind.DecimalPlaces().operands.at(static_cast<size_t>(k - 1)));
+            const auto index = static_cast<size_t>(k - 1);
+            const FractionOperand shape = index < kind.Fractions().operands.size()
+                                              ? kind.Fractions().operands.at(index)
+                                              : FractionOperand::Whole;
+            text += OperandText(*limit, shape, kind.DecimalPlaces().operands.at(index));
         }
     }
     if (kind.ResultLimit()) {
         text += u"，得数" + RangeText(*kind.ResultLimit(), kind.DecimalPlaces().result);
+        if (kind.IsFraction()) {
+            text += FractionResultText(kind.Fractions().result);
+        }
     }
     return text + CbrText(kind.Cbr()) + ParenthesesClause(kind) + RulesClause(kind.Rules()) +
            std::u16string(FormClause(kind.Form()));

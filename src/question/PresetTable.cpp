@@ -34,6 +34,15 @@ constexpr CDecimalUnits DecimalTimesDecimal{{1, 1}, 2};
 constexpr CDecimalUnits ByDecimalToWhole{{1, 1}, 0};
 constexpr CDecimalUnits MovingThePoint{{1, 0}, 3};
 constexpr CQuestionRules PowersOfTen{.isPowerOfTenSecond = true};
+// The fraction entries' shapes and rules.
+constexpr CFractionShape ProperPair{{FractionOperand::Proper, FractionOperand::Proper},
+                                    FractionResult::Fraction};
+constexpr CFractionShape WholeAndProper{{FractionOperand::Whole, FractionOperand::Proper},
+                                        FractionResult::Fraction};
+constexpr CFractionShape ProperAndWhole{{FractionOperand::Proper, FractionOperand::Whole},
+                                        FractionResult::Fraction};
+constexpr CQuestionRules SameDenominator{.isSameDenominator = true};
+constexpr CQuestionRules DifferentDenominators{.isDifferentDenominators = true};
 
 // clang-format off
 constexpr std::array<PresetRecord, PresetCount> Table{{
@@ -139,6 +148,13 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"小数除以整数", 2, {{{1, 99, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, DecimalByWhole},
     {u"除数是小数的除法", 2, {{{1, 99, 1}, {1, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {1, 99, 1}, 0, 0, {}, QuestionForm::Calculate, ByDecimalToWhole},
     {u"小数乘除以10、100、1000", 2, {{{1, 999, 1}, {10, 1000, 10}, NoRange}}, {u"$$×÷", nullptr}, {1, 10000000, 1}, 0, 0, PowersOfTen, QuestionForm::Calculate, MovingThePoint},
+    Separator(u"------------------------K"),
+    {u"同分母分数加减法", 2, {{{2, 12, 1}, {2, 12, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2, 1}, 0, 0, SameDenominator, QuestionForm::Calculate, {}, ProperPair},
+    {u"1减几分之几", 2, {{{1, 1, 1}, {2, 12, 1}, NoRange}}, {u"$－$$", nullptr}, {0, 1, 1}, 0, 0, {}, QuestionForm::Calculate, {}, WholeAndProper},
+    {u"异分母分数加减法", 2, {{{2, 12, 1}, {2, 12, 1}, NoRange}}, {u"＋－$$", nullptr}, {0, 2, 1}, 0, 0, DifferentDenominators, QuestionForm::Calculate, {}, ProperPair},
+    {u"分数乘整数", 2, {{{2, 12, 1}, {2, 12, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 12, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperAndWhole},
+    {u"分数乘分数", 2, {{{2, 9, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 1, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperPair},
+    {u"分数除法", 2, {{{2, 9, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {0, 10, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperPair},
 }};
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include "generation/CQuestionRules.h"
 #include "generation/DecimalUnits.h"
+#include "generation/FractionShape.h"
 #include "generation/QuestionForm.h"
 
 #include <array>
@@ -33,9 +34,12 @@ struct PresetRecord {
     // The places of a decimal entry's operands and result, which its ranges
     // count in.
     CDecimalUnits places = {};
+    // What a fraction entry's operands are, whose ranges are then their
+    // denominators', and how its results are written.
+    CFractionShape fractions = {};
 };
 
-inline constexpr int32_t PresetCount = 102;
+inline constexpr int32_t PresetCount = 109;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

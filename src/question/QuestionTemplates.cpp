@@ -1,9 +1,11 @@
 #include "question/QuestionTemplates.h"
 
+#include "foundation/TextNumber.h"
 #include "generation/DecimalTemplate.h"
 #include "generation/TemplateExpansion.h"
 #include "number/OperatorCodes.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -88,6 +90,42 @@ std::vector<int32_t> OperatorCodes(const OperandList& operands) {
     return codes;
 }
 
+// The units a fraction template's text is measured in: a fraction operand's
+// over its largest denominator, the result over the largest denominator two
+// such operands give.
+CDecimalUnits FractionTemplateUnits(const CQuestionData& question) {
+    const CFractionShape& shape = question.Fractions();
+    CDecimalUnits units;
+    int32_t resultDenominator = 1;
+    for (size_t k = 0; k < shape.operands.size(); ++k) {
+        if (shape.operands[k] != FractionOperand::Whole) {
+            const int32_t denominator =
+                std::clamp(question.Limits().Item(static_cast<int32_t>(k) + 1)->UpperLimit(), 2,
+                           LargestOperandDenominator);
+            units.operands[k] = static_cast<int16_t>(FractionUnit(denominator));
+            resultDenominator *= denominator;
+        }
+    }
+    if (resultDenominator == 1) {
+        resultDenominator = LargestWholeFractionOperand;
+    }
+    units.result = static_cast<int16_t>(shape.result == FractionResult::Mixed
+                                            ? MixedFractionUnit(resultDenominator)
+                                            : FractionUnit(resultDenominator));
+    return units;
+}
+
+// Why a fraction kind gives no templates; empty when it gives them.
+std::u16string FractionKindError(const CQuestionData& question) {
+    if (question.Limits().Count() != 2 || question.IsDecimal()) {
+        return FractionOperandsErrorText;
+    }
+    if (question.Form() != QuestionForm::Calculate) {
+        return FractionFormErrorText;
+    }
+    return {};
+}
+
 } // namespace
 
 std::vector<Parentheses> ParenthesesPositions(int32_t operandCount) {
@@ -114,6 +152,13 @@ std::u16string AllowedOperators(std::u16string_view pattern) {
 }
 
 TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& strErrorInfo) {
+    const bool fraction = question.IsFraction();
+    if (fraction) {
+        strErrorInfo = FractionKindError(question);
+        if (!strErrorInfo.empty()) {
+            return {};
+        }
+    }
     const bool decimal = question.IsDecimal();
     if (decimal && question.Form() != QuestionForm::Calculate &&
         question.Form() != QuestionForm::Compare) {
@@ -131,7 +176,7 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             operatorSets.push_back(AllowedOperators(question.Operators().Item(k)));
         }
     }
-    if (count == 2) {
+    if (count == 2 && !fraction) {
         operands[1]->SetCbrSetting(FittingCbrCode(operatorSets.front(), question.Cbr()));
         if (operands[1]->CbrSetting() == Cbr::Remainder && ComparesOrFillsOperator(question)) {
             strErrorInfo = RemainderFormErrorText;
@@ -166,6 +211,10 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             expression->SetGrouping(position);
             expression->SetRules(question.Rules());
             expression->SetForm(question.Form());
+            if (fraction) {
+                expression->SetFractions(question.Fractions());
+                expression->SetUnits(FractionTemplateUnits(question), {});
+            }
             if (decimal && !CountInDecimalUnits(*expression, question.DecimalPlaces())) {
                 strErrorInfo = DecimalOperatorsErrorText;
                 return {};

@@ -27,6 +27,10 @@ inline constexpr char16_t NeedlessParenthesesErrorText[] =
 inline constexpr char16_t DecimalOperatorsErrorText[] =
     u"错误：小数题只能是加减算式，或两个数相乘、相除（不带余数）。";
 inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用“计算”或“比大小”题型。";
+// The messages for a fraction kind the fractions cannot carry.
+inline constexpr char16_t FractionOperandsErrorText[] =
+    u"错误：分数题只能是两个数（整数或分数，不带小数）的加、减、乘、除。";
+inline constexpr char16_t FractionFormErrorText[] = u"错误：分数题只能用“计算”题型。";
 // The message for the rule of powers of ten where the second range has none.
 inline constexpr char16_t NoPowerOfTenErrorText[] = u"错误：运算数二的范围里没有10、100或1000。";
 
@@ -41,7 +45,8 @@ inline constexpr char16_t RemainderFormErrorText[] =
 // offers the pair), every combination of
 // allowed operators is one template with a result operand of its own and the
 // kind's rules and form, a decimal kind's counted in the units of its
-// places (CountInDecimalUnits). With
+// places (CountInDecimalUnits), a fraction kind's enumerated by its shape
+// (CGeneratorFraction). With
 // parentheses chosen, a combination gives one template per chosen position
 // whose parentheses change the order of the steps. A gap without an operator,
 // or parentheses no combination needs, gives no template and leaves the

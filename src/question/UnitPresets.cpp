@@ -84,11 +84,16 @@ constexpr std::array Decimals{
     u"一位小数加减法",   u"两位小数加减法",         u"小数乘整数", u"小数乘小数", u"小数除以整数",
     u"除数是小数的除法", u"小数乘除以10、100、1000"};
 
+// The fraction entries, under a heading of their own.
+constexpr std::array Fractions{u"同分母分数加减法", u"1减几分之几", u"异分母分数加减法",
+                               u"分数乘整数",       u"分数乘分数",  u"分数除法"};
+
 constexpr std::array Terms{
     PresetTerm{u"一年级上", FirstAutumn},  PresetTerm{u"一年级下", FirstSpring},
     PresetTerm{u"二年级上", SecondAutumn}, PresetTerm{u"二年级下", SecondSpring},
     PresetTerm{u"三年级上", ThirdAutumn},  PresetTerm{u"三年级下", ThirdSpring},
     PresetTerm{u"四年级上", FourthAutumn}, PresetTerm{u"小数", Decimals},
+    PresetTerm{u"分数", Fractions},
 };
 
 } // namespace

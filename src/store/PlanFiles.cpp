@@ -9,6 +9,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -99,6 +100,8 @@ const CRuleKey RuleKeys[] = {
     {&CQuestionRules::isNoZeroOperand, QLatin1StringView("noZeroOperand")},
     {&CQuestionRules::isWithinTables, QLatin1StringView("withinTables"), false},
     {&CQuestionRules::isPowerOfTenSecond, QLatin1StringView("powerOfTenSecond"), false},
+    {&CQuestionRules::isSameDenominator, QLatin1StringView("sameDenominator"), false},
+    {&CQuestionRules::isDifferentDenominators, QLatin1StringView("differentDenominators"), false},
 };
 
 QJsonObject RulesToJson(const CQuestionRules& rules) {
@@ -202,6 +205,56 @@ std::optional<CDecimalUnits> PlacesFromJson(const QJsonObject& kind, qsizetype o
     return units;
 }
 
+// A fraction kind's shape: "fractions": {"operands": ["proper", "whole"],
+// "result": "mixed"}; a kind without fractions has none.
+constexpr std::array<QLatin1StringView, 3> FractionOperandKeys = {
+    QLatin1StringView("whole"), QLatin1StringView("proper"), QLatin1StringView("improper")};
+constexpr std::array<QLatin1StringView, 3> FractionResultKeys = {
+    QLatin1StringView("whole"), QLatin1StringView("fraction"), QLatin1StringView("mixed")};
+
+QJsonObject FractionsToJson(const CFractionShape& shape) {
+    QJsonArray operands;
+    for (const FractionOperand operand : shape.operands) {
+        operands.append(FractionOperandKeys.at(static_cast<size_t>(operand)));
+    }
+    return {{QStringLiteral("operands"), operands},
+            {QStringLiteral("result"), FractionResultKeys.at(static_cast<size_t>(shape.result))}};
+}
+
+// The index of the value's key, none for another value.
+template <size_t N>
+std::optional<size_t> KeyIndex(const std::array<QLatin1StringView, N>& keys,
+                               const QJsonValue& value) {
+    const auto found = std::ranges::find(keys, value.toString());
+    if (!value.isString() || found == keys.end()) {
+        return std::nullopt;
+    }
+    return static_cast<size_t>(found - keys.begin());
+}
+
+std::optional<CFractionShape> FractionsFromJson(const QJsonObject& kind) {
+    const QJsonValue value = kind.value(QStringLiteral("fractions"));
+    if (value.isUndefined()) {
+        return CFractionShape{};
+    }
+    const QJsonArray operands = value.toObject().value(QStringLiteral("operands")).toArray();
+    const auto result =
+        KeyIndex(FractionResultKeys, value.toObject().value(QStringLiteral("result")));
+    CFractionShape shape;
+    if (!result || operands.size() != static_cast<qsizetype>(shape.operands.size())) {
+        return std::nullopt;
+    }
+    shape.result = static_cast<FractionResult>(*result);
+    for (size_t k = 0; k < shape.operands.size(); ++k) {
+        const auto operand = KeyIndex(FractionOperandKeys, operands[static_cast<qsizetype>(k)]);
+        if (!operand) {
+            return std::nullopt;
+        }
+        shape.operands.at(k) = static_cast<FractionOperand>(*operand);
+    }
+    return shape;
+}
+
 } // namespace
 
 QJsonObject KindToJson(const CQuestionData& kind) {
@@ -232,6 +285,9 @@ QJsonObject KindToJson(const CQuestionData& kind) {
     if (kind.IsDecimal()) {
         object.insert(QStringLiteral("places"), PlacesToJson(kind));
     }
+    if (kind.IsFraction()) {
+        object.insert(QStringLiteral("fractions"), FractionsToJson(kind.Fractions()));
+    }
     return object;
 }
 
@@ -261,7 +317,8 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     const auto parentheses = ParenthesesFromJson(object);
     const auto rules = RulesFromJson(object);
     const auto form = FormFromJson(object);
-    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form ||
+    const auto fractions = FractionsFromJson(object);
+    if (!title.isString() || !cbr || !result || !parentheses || !rules || !form || !fractions ||
         operands.size() < CQuestionData::MinOperandCount ||
         operands.size() > CQuestionData::MaxOperandCount ||
         operators.size() != operands.size() - 1) {
@@ -288,6 +345,7 @@ std::shared_ptr<CQuestionData> PanelKindFromJson(const QJsonValue& value) {
     kind->SetRules(*rules);
     kind->SetForm(*form);
     kind->SetDecimalPlaces(*places);
+    kind->SetFractions(*fractions);
     return kind;
 }
 

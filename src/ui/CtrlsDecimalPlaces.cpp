@@ -1,12 +1,18 @@
 #include "ui/CtrlsDecimalPlaces.h"
 
 #include "widgets/CNumberBox.h"
-
 namespace kelvo {
 
 namespace {
 
 constexpr int ResultFrame = 4;
+// The entries after the places: a proper and an improper fraction for an
+// operand, a fraction and a mixed number for the result.
+constexpr int FirstFractionEntry = MaxDecimalPlaces + 1;
+
+int PlacesOf(int entry) {
+    return entry < FirstFractionEntry ? entry : 0;
+}
 
 } // namespace
 
@@ -21,31 +27,60 @@ CtrlsDecimalPlaces::CtrlsDecimalPlaces(const COperandPanel& panel) : m_panel(pan
 CDecimalUnits CtrlsDecimalPlaces::Places(int32_t operandCount) const {
     CDecimalUnits places;
     for (int32_t k = 0; k < operandCount && k < ResultFrame; ++k) {
-        places.operands[static_cast<size_t>(k)] =
-            static_cast<int16_t>(m_panel.cboPlaces[static_cast<size_t>(k)]->currentIndex());
+        places.operands[static_cast<size_t>(k)] = static_cast<int16_t>(
+            PlacesOf(m_panel.cboPlaces[static_cast<size_t>(k)]->currentIndex()));
     }
-    places.result = static_cast<int16_t>(m_panel.cboPlaces[ResultFrame]->currentIndex());
+    places.result = static_cast<int16_t>(PlacesOf(m_panel.cboPlaces[ResultFrame]->currentIndex()));
     return places;
 }
 
-void CtrlsDecimalPlaces::ShowPlaces(const CDecimalUnits& places, int32_t operandCount) {
-    for (int32_t k = 0; k < ResultFrame; ++k) {
-        m_panel.cboPlaces[static_cast<size_t>(k)]->setCurrentIndex(
-            k < operandCount ? places.operands[static_cast<size_t>(k)] : 0);
+CFractionShape CtrlsDecimalPlaces::Fractions() const {
+    CFractionShape shape;
+    for (size_t k = 0; k < shape.operands.size(); ++k) {
+        const int entry = m_panel.cboPlaces[k]->currentIndex() - FirstFractionEntry;
+        if (entry >= 0) {
+            shape.operands.at(k) = entry == 0 ? FractionOperand::Proper : FractionOperand::Improper;
+        }
     }
-    m_panel.cboPlaces[ResultFrame]->setCurrentIndex(places.result);
+    const int entry = m_panel.cboPlaces[ResultFrame]->currentIndex() - FirstFractionEntry;
+    if (entry >= 0) {
+        shape.result = entry == 0 ? FractionResult::Fraction : FractionResult::Mixed;
+    }
+    return shape;
 }
 
+void CtrlsDecimalPlaces::ShowPlaces(const CDecimalUnits& places, const CFractionShape& fractions,
+                                    int32_t operandCount) {
+    for (int32_t k = 0; k < ResultFrame; ++k) {
+        const auto index = static_cast<size_t>(k);
+        int entry = k < operandCount ? places.operands[index] : 0;
+        if (index < fractions.operands.size() &&
+            fractions.operands.at(index) != FractionOperand::Whole) {
+            entry = FirstFractionEntry +
+                    (fractions.operands.at(index) == FractionOperand::Improper ? 1 : 0);
+        }
+        m_panel.cboPlaces[index]->setCurrentIndex(entry);
+    }
+    int result = places.result;
+    if (fractions.result != FractionResult::Whole) {
+        result = FirstFractionEntry + (fractions.result == FractionResult::Mixed ? 1 : 0);
+    }
+    m_panel.cboPlaces[ResultFrame]->setCurrentIndex(result);
+}
+
+// A fraction frame's range boxes hold whole denominators, as a whole frame's.
 void CtrlsDecimalPlaces::ApplyPlaces(int frame) {
     const auto index = static_cast<size_t>(frame);
-    const int places = m_panel.cboPlaces[index]->currentIndex();
+    const int entry = m_panel.cboPlaces[index]->currentIndex();
+    const int places = PlacesOf(entry);
+    const bool countsInWholes = entry == 0;
     for (size_t side = 0; side < 2; ++side) {
         m_panel.txtLimits[2 * index + side]->SetPlaces(places);
         QCheckBox* multiple = m_panel.chkMultipleOfs[2 * index + side];
-        if (places > 0) {
+        if (!countsInWholes) {
             multiple->setChecked(false);
         }
-        multiple->setEnabled(places == 0);
+        multiple->setEnabled(countsInWholes);
     }
 }
 

@@ -170,6 +170,7 @@ std::shared_ptr<CQuestionData> CtrlsOperand::QuestionData() const {
     qd->SetRules(rules);
     qd->SetForm(m_form.Form());
     qd->SetDecimalPlaces(m_places.Places(m_iOperandCount));
+    qd->SetFractions(m_places.Fractions());
     return qd;
 }
 
@@ -179,7 +180,7 @@ void CtrlsOperand::ShowQuestionData(const CQuestionData& qd) {
         return;
     }
     // The boxes take the places first, so that they show the ranges in them.
-    m_places.ShowPlaces(qd.DecimalPlaces(), count);
+    m_places.ShowPlaces(qd.DecimalPlaces(), qd.Fractions(), count);
     for (int32_t i = 0; i < count; ++i) {
         if (const auto& limit = qd.Limits().Item(i + 1)) {
             ShowLimit(i, *limit);

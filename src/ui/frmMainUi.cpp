@@ -21,6 +21,8 @@ constexpr int FrameTop = 0;
 constexpr int FrameWidth = 97;
 constexpr int FrameHeight = 181;
 constexpr std::array<int, 5> FrameLefts{0, 152, 304, 456, 608};
+// The last frame is the result's.
+constexpr int ResultFrameIndex = 4;
 constexpr int GapTop = 40;
 constexpr int GapWidth = 41;
 constexpr int GapHeight = 89;
@@ -100,6 +102,12 @@ void SetupOperandFrame(COperandPanel& panel, int i, QWidget* parent) {
     panel.cboPlaces[i] = Indexed(new QComboBox(frame), "cboPlaces", i);
     panel.cboPlaces[i]->addItems(
         {Text(u"整数"), Text(u"一位小数"), Text(u"两位小数"), Text(u"三位小数")});
+    // Fractions are asked of two operands.
+    if (i == ResultFrameIndex) {
+        panel.cboPlaces[i]->addItems({Text(u"分数"), Text(u"带分数")});
+    } else if (i < 2) {
+        panel.cboPlaces[i]->addItems({Text(u"真分数"), Text(u"假分数")});
+    }
     panel.cboPlaces[i]->setAccessibleName(Text(OperandCaptions[i]) + Text(u"的位数"));
     grid->addWidget(panel.cboPlaces[i], 4, 0, 1, 2);
     panel.fraOperands[i] = frame;

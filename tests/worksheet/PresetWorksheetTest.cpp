@@ -90,8 +90,9 @@ TEST_P(PresetGenerationTest, EveryQuestionIsAdmissibleAndInsideThePreset) {
     CPreCreatedQuestions presets;
     presets.Load();
     const CQuestionData& preset = *presets.Questions().Item(GetParam());
-    if (preset.IsDecimal()) {
-        GTEST_SKIP() << "a decimal sheet is read as written by DecimalKindsTest";
+    if (preset.IsDecimal() || preset.IsFraction()) {
+        GTEST_SKIP() << "a decimal or fraction sheet is read as written by DecimalKindsTest "
+                        "or FractionKindsTest";
     }
     const CQuestionSet questionSet = MakeQuestions(preset, 1000, nullptr);
     ASSERT_TRUE(questionSet.HasQuestions()) << "no question";
