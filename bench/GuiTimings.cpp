@@ -376,6 +376,11 @@ int main(int argc, char* argv[]) {
     window->findChild<QCheckBox*>(QStringLiteral("chkFillQuestion"))->setChecked(false);
 
     auto* types = window->findChild<QComboBox*>(QStringLiteral("cboQuestionType"));
+    const int customType = types->currentIndex();
+    types->setCurrentIndex(types->findText(QString::fromUtf16(u"异分母分数加减法")));
+    create->click();
+    Save(*window, folder, "kelvo-fractions.png");
+    types->setCurrentIndex(customType);
     window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_0"))->SetValue(5000);
     window->findChild<kelvo::CNumberBox*>(QStringLiteral("txtSettings_1"))->SetValue(20);
     double slowest = 0;

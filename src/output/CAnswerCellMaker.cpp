@@ -61,8 +61,10 @@ CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
         answer = question.Form() == QuestionForm::Calculate ? question.ResultText()
                                                             : FormAnswerText(question);
     }
-    return {
-        m_width, m_height, {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}}};
+    return {m_width,
+            m_height,
+            {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}},
+            {}};
 }
 
 } // namespace kelvo

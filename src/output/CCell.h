@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct CCellPiece {
         // A circle for a sign or an operator, drawn as high as a box; its
         // text is the sign, shown where answers are.
         Circle,
+        // The bar of a fraction in an answer, filled where answers are.
+        ResultRule,
     };
 
     // A Blank's box is drawn this part of the piece's height in from its top
@@ -44,6 +47,9 @@ struct CCell {
     double width = 0;
     double height = 0;
     std::vector<CCellPiece> pieces;
+    // From the top to the middle of the line the question's number stands
+    // level with; without it, the cell's first line.
+    std::optional<double> numberLevel;
 };
 
 } // namespace kelvo

@@ -21,7 +21,7 @@ CLineCellMaker::CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& 
     : m_measure(measure), m_isFill(isFill), m_pointSize(pointSize), m_leastBox(leastBox),
       m_height(std::max(measure.LineHeight(pointSize), CCellPiece::BlankHeight(leastBox))),
       m_blankGap(BlankGapPerPoint * pointSize), m_resultWidth(DigitsWidth(lengths.result)),
-      m_remainderWidth(DigitsWidth(lengths.remainder)) {
+      m_remainderWidth(DigitsWidth(lengths.remainder)), m_fractions(measure, pointSize, leastBox) {
     for (int32_t digits : lengths.operands) {
         m_blankWidths.push_back(DigitsWidth(digits));
     }
@@ -38,6 +38,9 @@ CellMakerFactory CLineCellMaker::Factory(const CTextMeasure& measure, const CSlo
 CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
     if (question.Form() != QuestionForm::Calculate) {
         return MakeFormCell(question);
+    }
+    if (CStackedFractionCells::HasFractions(question)) {
+        return m_fractions.Make(question, blank, m_isFill);
     }
     CCell cell;
     cell.height = m_height;

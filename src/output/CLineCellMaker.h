@@ -2,6 +2,7 @@
 
 #include "output/CCellMaker.h"
 #include "output/CSlotLengths.h"
+#include "output/CStackedFractionCells.h"
 
 #include <cstdint>
 #include <string>
@@ -18,7 +19,8 @@ class CTextMeasure;
 // Boxes and rooms are at least leastBox wide, and the cell is as tall as a
 // box that high needs (the text centred in it). A question of another form
 // than "计算" is its worksheet text with a circle for each "○" and, for an
-// estimate, room for the rounded calculation after "≈".
+// estimate, room for the rounded calculation after "≈"; a question with
+// fractions is set stacked (CStackedFractionCells).
 class CLineCellMaker : public CCellMaker {
 public:
     CLineCellMaker(const CTextMeasure& measure, const CSlotLengths& lengths, bool isFill,
@@ -49,6 +51,7 @@ private:
     std::vector<double> m_blankWidths;
     double m_resultWidth;
     double m_remainderWidth;
+    CStackedFractionCells m_fractions;
 };
 
 } // namespace kelvo

@@ -88,7 +88,9 @@ public:
         m_painter.setPen(pen);
     }
 
-    void Fill(QRectF rect) { m_painter.fillRect(Scaled(rect), Qt::black); }
+    void Fill(QRectF rect, const QColor& colour = Qt::black) {
+        m_painter.fillRect(Scaled(rect), colour);
+    }
 
     void Box(QRectF rect) { m_painter.drawRect(Scaled(rect)); }
 
@@ -133,6 +135,11 @@ void PaintCell(CPointPainter& painter, const CPlacedCell& placed, bool showsAnsw
         case CCellPiece::Kind::Rule:
             painter.Fill(rect);
             break;
+        case CCellPiece::Kind::ResultRule:
+            if (showsAnswers) {
+                painter.Fill(rect, AnswerColour);
+            }
+            break;
         case CCellPiece::Kind::Circle:
             painter.Circle(rect.adjusted(0, CCellPiece::BoxInset * rect.height(), 0,
                                          -CCellPiece::BoxInset * rect.height()));
@@ -152,6 +159,10 @@ QRectF NumberRect(const CPlacedCell& placed) {
     });
     if (first == pieces.end()) {
         return {placed.numberX, placed.y, 0, placed.cell.height};
+    }
+    if (placed.cell.numberLevel) {
+        return {placed.numberX, placed.y + *placed.cell.numberLevel - first->height / 2, 0,
+                first->height};
     }
     return {placed.numberX, placed.y + first->y, 0, first->height};
 }

@@ -17,6 +17,9 @@ int PlacesOf(int entry) {
 } // namespace
 
 CtrlsDecimalPlaces::CtrlsDecimalPlaces(const COperandPanel& panel) : m_panel(panel) {
+    for (size_t frame = 0; frame < m_captions.size(); ++frame) {
+        m_captions.at(frame) = m_panel.fraOperands.at(frame)->title();
+    }
     for (int frame = 0; frame <= ResultFrame; ++frame) {
         QObject::connect(m_panel.cboPlaces[static_cast<size_t>(frame)],
                          &QComboBox::currentIndexChanged, m_panel.cboPlaces[0],
@@ -68,11 +71,16 @@ void CtrlsDecimalPlaces::ShowPlaces(const CDecimalUnits& places, const CFraction
     m_panel.cboPlaces[ResultFrame]->setCurrentIndex(result);
 }
 
-// A fraction frame's range boxes hold whole denominators, as a whole frame's.
+// A fraction frame's range boxes hold whole denominators, as its title says.
 void CtrlsDecimalPlaces::ApplyPlaces(int frame) {
     const auto index = static_cast<size_t>(frame);
     const int entry = m_panel.cboPlaces[index]->currentIndex();
     const int places = PlacesOf(entry);
+    if (index < m_captions.size()) {
+        const bool isFraction = entry >= FirstFractionEntry;
+        m_panel.fraOperands.at(index)->setTitle(
+            isFraction ? m_captions.at(index) + QStringLiteral("的分母") : m_captions.at(index));
+    }
     const bool countsInWholes = entry == 0;
     for (size_t side = 0; side < 2; ++side) {
         m_panel.txtLimits[2 * index + side]->SetPlaces(places);

@@ -4,6 +4,7 @@
 #include "generation/FractionShape.h"
 #include "ui/frmMainUi.h"
 
+#include <array>
 #include <cstdint>
 
 namespace kelvo {
@@ -32,6 +33,8 @@ private:
     void ApplyPlaces(int frame);
 
     COperandPanel m_panel;
+    // The titles of the frames of the operands that may be fractions.
+    std::array<QString, 2> m_captions;
 };
 
 } // namespace kelvo

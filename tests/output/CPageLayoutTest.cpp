@@ -302,8 +302,10 @@ TEST(CPageLayoutTest, TheFontShrinksToFitTheRowsButNotBelowNinePoints) {
 class CTallCellMaker : public CCellMaker {
 public:
     CCell Make(const CExprValue& question, int32_t /*blank*/) const override {
-        return {
-            30, 60, {{CCellPiece::Kind::Text, 0, 0, 30, 60, DecimalText(question.ResultValue())}}};
+        return {30,
+                60,
+                {{CCellPiece::Kind::Text, 0, 0, 30, 60, DecimalText(question.ResultValue())}},
+                {}};
     }
 };
 
