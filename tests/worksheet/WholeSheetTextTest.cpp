@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -147,9 +147,9 @@ constexpr RecordedSheet Recorded[] = {
 };
 
 std::string Hex(uint64_t value) {
-    char text[19];
-    std::snprintf(text, sizeof text, "0x%016llx", static_cast<unsigned long long>(value));
-    return text;
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+    return "0x" + std::string(digits, end);
 }
 
 // A deliberate change is re-recorded from what the failure prints.
