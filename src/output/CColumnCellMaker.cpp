@@ -93,8 +93,9 @@ void CColumnCellMaker::AppendColumn(CCell& cell, const CColumnTexts& texts, int3
         return right - texts.ShiftOf(text) * m_pitch;
     };
     AppendDigits(cell, texts.upper, rightOf(texts.upper), RowTop(0, 0), CCellPiece::Kind::Text);
+    AppendOperator(cell, code);
     AppendDigits(cell, texts.lower, rightOf(texts.lower), RowTop(1, 0), CCellPiece::Kind::Text);
-    const double answerTop = AppendOperatorAndRules(cell, code, 0);
+    const double answerTop = AppendRules(cell, 0);
     AppendAnswer(cell, texts.result, m_extent.places - texts.ShiftOf(texts.result), 0,
                  rightOf(texts.result), answerTop);
 }
@@ -102,8 +103,9 @@ void CColumnCellMaker::AppendColumn(CCell& cell, const CColumnTexts& texts, int3
 void CColumnCellMaker::AppendProduct(CCell& cell, const CProductColumn& product) const {
     const double right = m_cellWidth;
     AppendNumber(cell, product.upper, right, RowTop(0, 0), CCellPiece::Kind::Text);
+    AppendOperator(cell, Op::Times);
     AppendNumber(cell, product.lower, right, RowTop(1, 0), CCellPiece::Kind::Text);
-    const double answerTop = AppendOperatorAndRules(cell, Op::Times, product.PartialLines());
+    const double answerTop = AppendRules(cell, product.PartialLines());
     // In fill-in form the boxes run to the right edge, so that the empty
     // places do not give the point away; the point is the pupil's to set.
     AppendAnswer(cell, product.result.digits, m_extent.places, product.result.shift, right,
@@ -111,21 +113,27 @@ void CColumnCellMaker::AppendProduct(CCell& cell, const CProductColumn& product)
     AppendPoint(cell, product.result, right, answerTop, CCellPiece::Kind::Result);
 }
 
-// The operator left of the second row, the rule under it and, below the
-// partial products' lines, a second rule; returns the top of the answer's row.
-double CColumnCellMaker::AppendOperatorAndRules(CCell& cell, int32_t code,
-                                                int32_t partialLines) const {
-    const double right = m_cellWidth;
-    const double left = right - m_extent.places * m_pitch - m_operatorSlot;
+double CColumnCellMaker::OperatorLeft() const {
+    return m_cellWidth - m_extent.places * m_pitch - m_operatorSlot;
+}
+
+// The operator at the left of the second row.
+void CColumnCellMaker::AppendOperator(CCell& cell, int32_t code) const {
     const std::u16string_view operatorText = OperatorText(code);
     const double operatorWidth = m_measure.TextWidth(operatorText, m_pointSize);
-    AppendText(cell, CCellPiece::Kind::Text, left + operatorWidth / 2, RowTop(1, 0),
+    AppendText(cell, CCellPiece::Kind::Text, OperatorLeft() + operatorWidth / 2, RowTop(1, 0),
                std::u16string(operatorText));
-    AppendLine(cell, left, right, RowTop(2, 0) + m_ruleGap / 2);
+}
+
+// The rule under the second row and, below the partial products' lines, a
+// second rule; returns the top of the answer's row.
+double CColumnCellMaker::AppendRules(CCell& cell, int32_t partialLines) const {
+    const double left = OperatorLeft();
+    AppendLine(cell, left, m_cellWidth, RowTop(2, 0) + m_ruleGap / 2);
     if (partialLines == 0) {
         return RowTop(2, 1);
     }
-    AppendLine(cell, left, right, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
+    AppendLine(cell, left, m_cellWidth, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
     return RowTop(2 + partialLines, 2);
 }
 

@@ -58,7 +58,9 @@ private:
     double PlaceLeft(double right, int32_t place) const;
     void AppendColumn(CCell& cell, const CColumnTexts& texts, int32_t code) const;
     void AppendProduct(CCell& cell, const CProductColumn& product) const;
-    double AppendOperatorAndRules(CCell& cell, int32_t code, int32_t partialLines) const;
+    double OperatorLeft() const;
+    void AppendOperator(CCell& cell, int32_t code) const;
+    double AppendRules(CCell& cell, int32_t partialLines) const;
     void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
                         const CExprValue& question) const;
     void AppendDigits(CCell& cell, const std::u16string& digits, double right, double top,
