@@ -113,9 +113,7 @@ std::u16string DecimalText(int32_t value) {
 }
 
 void AppendDecimalText(std::u16string& text, int32_t value) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
+    AppendScaledText(text, value, 0);
 }
 
 void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
@@ -123,31 +121,45 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
         AppendFractionText(text, value, unit);
         return;
     }
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto length = static_cast<int32_t>(end - digits);
+    // Gathered as char16_t and appended in one piece: a range of char goes
+    // into a u16string only through a temporary string, and a sheet writes
+    // its numbers by the hundred thousand. Runs of zeros go in on their own.
+    char16_t written[sizeof digits + 2];
+    char16_t* out = written;
+    const auto flush = [&] {
+        text.append(written, static_cast<size_t>(out - written));
+        out = written;
+    };
     if (unit <= 0) {
-        AppendDecimalText(text, value);
+        out = std::copy(digits, end, out);
+        flush();
         if (value != 0) {
             text.append(static_cast<size_t>(-unit), u'0');
         }
         return;
     }
-    char digits[16];
-    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const auto length = static_cast<int32_t>(end - digits);
     // Written with at least one digit before the point: 3 with 2 is "0.03".
-    const int32_t wholeLength = std::max(length - unit, 0);
-    if (wholeLength == 0) {
-        text += u'0';
+    char* wholeEnd = digits + std::max(length - unit, 0);
+    if (wholeEnd == digits) {
+        *out++ = u'0';
     }
-    text.append(digits, digits + wholeLength);
+    out = std::copy(digits, wholeEnd, out);
     char* fractionEnd = end;
-    while (fractionEnd > digits + wholeLength && fractionEnd[-1] == '0') {
+    while (fractionEnd > wholeEnd && fractionEnd[-1] == '0') {
         --fractionEnd;
     }
-    if (fractionEnd > digits + wholeLength) {
-        text += u'.';
-        text.append(static_cast<size_t>(std::max(unit - length, 0)), u'0');
-        text.append(digits + wholeLength, fractionEnd);
+    if (fractionEnd > wholeEnd) {
+        *out++ = u'.';
+        if (unit > length) {
+            flush();
+            text.append(static_cast<size_t>(unit - length), u'0');
+        }
+        out = std::copy(wholeEnd, fractionEnd, out);
     }
+    flush();
 }
 
 int32_t ScaledTextLength(int32_t upper, int32_t unit) {

@@ -69,6 +69,8 @@ CCell CColumnCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const int32_t code = operands[1][0];
     if (code == Op::Divide) {
         AppendDivision(cell, operands[0][1], operands[1][1], question);
+    } else if (code == Op::Times) {
+        AppendProduct(cell, CProductColumn::Of(question));
     } else {
         AppendColumn(cell, CColumnTexts::Of(question), code);
     }
@@ -87,26 +89,52 @@ double CColumnCellMaker::PlaceLeft(double right, int32_t place) const {
 
 void CColumnCellMaker::AppendColumn(CCell& cell, const CColumnTexts& texts, int32_t code) const {
     const double right = m_cellWidth;
-    const double left = right - m_extent.places * m_pitch - m_operatorSlot;
     const auto rightOf = [&](const std::u16string& text) {
         return right - texts.ShiftOf(text) * m_pitch;
     };
     AppendDigits(cell, texts.upper, rightOf(texts.upper), RowTop(0, 0), CCellPiece::Kind::Text);
-    const std::u16string& lowerDigits = texts.lower;
+    AppendOperator(cell, code);
+    AppendDigits(cell, texts.lower, rightOf(texts.lower), RowTop(1, 0), CCellPiece::Kind::Text);
+    const double answerTop = AppendRules(cell, 0);
+    AppendAnswer(cell, texts.result, m_extent.places - texts.ShiftOf(texts.result), 0,
+                 rightOf(texts.result), answerTop);
+}
+
+void CColumnCellMaker::AppendProduct(CCell& cell, const CProductColumn& product) const {
+    const double right = m_cellWidth;
+    AppendNumber(cell, product.upper, right, RowTop(0, 0), CCellPiece::Kind::Text);
+    AppendOperator(cell, Op::Times);
+    AppendNumber(cell, product.lower, right, RowTop(1, 0), CCellPiece::Kind::Text);
+    const double answerTop = AppendRules(cell, product.PartialLines());
+    // In fill-in form the boxes run to the right edge, so that the empty
+    // places do not give the point away; the point is the pupil's to set.
+    AppendAnswer(cell, product.result.digits, m_extent.places, product.result.shift, right,
+                 answerTop);
+    AppendPoint(cell, product.result, right, answerTop, CCellPiece::Kind::Result);
+}
+
+double CColumnCellMaker::OperatorLeft() const {
+    return m_cellWidth - m_extent.places * m_pitch - m_operatorSlot;
+}
+
+// The operator at the left of the second row.
+void CColumnCellMaker::AppendOperator(CCell& cell, int32_t code) const {
     const std::u16string_view operatorText = OperatorText(code);
     const double operatorWidth = m_measure.TextWidth(operatorText, m_pointSize);
-    AppendText(cell, CCellPiece::Kind::Text, left + operatorWidth / 2, RowTop(1, 0),
+    AppendText(cell, CCellPiece::Kind::Text, OperatorLeft() + operatorWidth / 2, RowTop(1, 0),
                std::u16string(operatorText));
-    AppendDigits(cell, lowerDigits, rightOf(lowerDigits), RowTop(1, 0), CCellPiece::Kind::Text);
-    AppendLine(cell, left, right, RowTop(2, 0) + m_ruleGap / 2);
-    double answerTop = RowTop(2, 1);
-    if (code == Op::Times && lowerDigits.size() > 1) {
-        const double partialLines = static_cast<double>(lowerDigits.size());
-        AppendLine(cell, left, right, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
-        answerTop = RowTop(2 + partialLines, 2);
+}
+
+// The rule under the second row and, below the partial products' lines, a
+// second rule; returns the top of the answer's row.
+double CColumnCellMaker::AppendRules(CCell& cell, int32_t partialLines) const {
+    const double left = OperatorLeft();
+    AppendLine(cell, left, m_cellWidth, RowTop(2, 0) + m_ruleGap / 2);
+    if (partialLines == 0) {
+        return RowTop(2, 1);
     }
-    AppendAnswer(cell, texts.result, m_extent.places - texts.ShiftOf(texts.result),
-                 rightOf(texts.result), answerTop);
+    AppendLine(cell, left, m_cellWidth, RowTop(2 + partialLines, 1) + m_ruleGap / 2);
+    return RowTop(2 + partialLines, 2);
 }
 
 void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
@@ -115,7 +143,7 @@ void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t div
     const double dividendLeft = right - m_extent.dividendPlaces * m_pitch;
     const double bracket = dividendLeft - m_pitch / 2;
     const double topLine = RowTop(1, 0) + m_ruleGap / 2;
-    AppendAnswer(cell, DecimalText(question.ResultValue()), m_extent.dividendPlaces, right,
+    AppendAnswer(cell, DecimalText(question.ResultValue()), m_extent.dividendPlaces, 0, right,
                  RowTop(0, 0));
     AppendLine(cell, bracket - m_ruleThickness / 2, right, topLine);
     cell.pieces.push_back({CCellPiece::Kind::Rule,
@@ -130,7 +158,7 @@ void CColumnCellMaker::AppendDivision(CCell& cell, int32_t dividend, int32_t div
     if (question.HasRemainder()) {
         // What is left after the last digit of the 商: the working's last line.
         const double footTop = RowTop(1 + WorkingLinesPerDigit * m_extent.quotientPlaces, 1);
-        AppendAnswer(cell, DecimalText(question.RemainderValue()), m_extent.divisorPlaces, right,
+        AppendAnswer(cell, DecimalText(question.RemainderValue()), m_extent.divisorPlaces, 0, right,
                      footTop);
     }
 }
@@ -145,20 +173,36 @@ void CColumnCellMaker::AppendDigits(CCell& cell, const std::u16string& digits, d
     }
 }
 
-// In fill-in form a box over every place of the room, each holding its digit
-// of the answer (or nothing), so that the boxes do not tell how long the
-// answer is.
+// A number of a product with its last digit shift places short of right.
+void CColumnCellMaker::AppendNumber(CCell& cell, const CColumnDigits& number, double right,
+                                    double top, CCellPiece::Kind kind) const {
+    AppendDigits(cell, number.digits, right - number.shift * m_pitch, top, kind);
+    AppendPoint(cell, number, right, top, kind);
+}
+
+// The point of a product's number on the line between the places of its units
+// and its tenths.
+void CColumnCellMaker::AppendPoint(CCell& cell, const CColumnDigits& number, double right,
+                                   double top, CCellPiece::Kind kind) const {
+    if (number.fractionDigits > 0) {
+        AppendText(cell, kind, right - (number.shift + number.fractionDigits) * m_pitch, top, u".");
+    }
+}
+
+// The answer with its last digit shift places short of right. In fill-in form
+// a box over every place of the room, each holding its digit of the answer (or
+// nothing), so that the boxes do not tell how long the answer is.
 void CColumnCellMaker::AppendAnswer(CCell& cell, const std::u16string& digits, int32_t places,
-                                    double right, double top) const {
+                                    int32_t shift, double right, double top) const {
     if (!m_isFill) {
-        AppendDigits(cell, digits, right, top, CCellPiece::Kind::Result);
+        AppendDigits(cell, digits, right - shift * m_pitch, top, CCellPiece::Kind::Result);
         return;
     }
     const auto count = static_cast<int32_t>(digits.size());
-    for (int32_t place = std::max(places, count) - 1; place >= 0; --place) {
+    for (int32_t place = std::max(places, count + shift) - 1; place >= 0; --place) {
         std::u16string text;
-        if (place < count) {
-            text = digits[static_cast<size_t>(count - 1 - place)];
+        if (place >= shift && place < shift + count) {
+            text = digits[static_cast<size_t>(count - 1 - (place - shift))];
         }
         cell.pieces.push_back({CCellPiece::Kind::Blank, PlaceLeft(right, place), top, m_pitch,
                                m_rowHeight, std::move(text)});

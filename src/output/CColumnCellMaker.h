@@ -28,15 +28,16 @@ class CTextMeasure;
 // The operator stands left of the lower operand, a rule under it, and the
 // room for the answer under the rule; a product whose second factor has more
 // than one digit has a line for each partial product and a second rule above
-// its own line. A division has its divisor left of the bracket, the dividend
-// under its top line, the room for the 商 above and the room for a remainder
-// at the foot of the working. The answer (the product, the 商, the remainder)
-// comes as Result pieces, or as Blank boxes over every place of the room in
-// fill-in form: there the blank is always the answer, since a column is
-// worked from its operands. Every cell of a sheet is as large as the
-// sheet's largest question needs, and every place at least leastBox wide
-// and its rows tall enough for a box that high. Questions of three or four
-// operands stay on one line, as CLineCellMaker writes them.
+// its own line. A decimal sum or difference gives its point a place of its
+// own, points under points; a decimal product lines its factors up by their
+// last digits and sets each point between two places, the product's where the
+// places of both factors' fractions put it. A division has its divisor left of the bracket, the
+// dividend under its top line, the room for the 商 above and the room for a remainder at the foot
+// of the working. The answer (the product, the 商, the remainder) comes as Result pieces, or as
+// Blank boxes over every place of the room in fill-in form: there the blank is always the answer,
+// since a column is worked from its operands. Every cell of a sheet is as large as the sheet's
+// largest question needs, and every place at least leastBox wide and its rows tall enough for a box
+// that high. Questions of three or four operands stay on one line, as CLineCellMaker writes them.
 class CColumnCellMaker : public CCellMaker {
 public:
     CColumnCellMaker(const CTextMeasure& measure, const CColumnExtent& extent,
@@ -56,12 +57,20 @@ private:
     double RowTop(double rows, int32_t rules) const;
     double PlaceLeft(double right, int32_t place) const;
     void AppendColumn(CCell& cell, const CColumnTexts& texts, int32_t code) const;
+    void AppendProduct(CCell& cell, const CProductColumn& product) const;
+    double OperatorLeft() const;
+    void AppendOperator(CCell& cell, int32_t code) const;
+    double AppendRules(CCell& cell, int32_t partialLines) const;
     void AppendDivision(CCell& cell, int32_t dividend, int32_t divisor,
                         const CExprValue& question) const;
     void AppendDigits(CCell& cell, const std::u16string& digits, double right, double top,
                       CCellPiece::Kind kind) const;
-    void AppendAnswer(CCell& cell, const std::u16string& digits, int32_t places, double right,
-                      double top) const;
+    void AppendNumber(CCell& cell, const CColumnDigits& number, double right, double top,
+                      CCellPiece::Kind kind) const;
+    void AppendPoint(CCell& cell, const CColumnDigits& number, double right, double top,
+                     CCellPiece::Kind kind) const;
+    void AppendAnswer(CCell& cell, const std::u16string& digits, int32_t places, int32_t shift,
+                      double right, double top) const;
     void AppendText(CCell& cell, CCellPiece::Kind kind, double centre, double top,
                     std::u16string text) const;
     void AppendLine(CCell& cell, double left, double right, double y) const;

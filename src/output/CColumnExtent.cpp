@@ -28,16 +28,47 @@ int32_t CColumnTexts::ShiftOf(const std::u16string& text) const {
     return fractionPlaces - static_cast<int32_t>(text.size() - point - 1);
 }
 
+namespace {
+
+CColumnDigits WithoutPoint(std::u16string text) {
+    CColumnDigits number;
+    const size_t point = text.find(u'.');
+    if (point != std::u16string::npos) {
+        number.fractionDigits = static_cast<int32_t>(text.size() - point - 1);
+        text.erase(point, 1);
+    }
+    number.digits = std::move(text);
+    return number;
+}
+
+} // namespace
+
+CProductColumn CProductColumn::Of(const CExprValue& question) {
+    const CColumnTexts texts = CColumnTexts::Of(question);
+    CProductColumn product{WithoutPoint(texts.upper), WithoutPoint(texts.lower),
+                           WithoutPoint(texts.result)};
+    const int32_t productPlaces = product.upper.fractionDigits + product.lower.fractionDigits;
+    product.result.shift = std::max(productPlaces - product.result.fractionDigits, 0);
+    return product;
+}
+
+int32_t CProductColumn::PartialLines() const {
+    const size_t first = lower.digits.find_first_not_of(u'0');
+    const auto significant =
+        first == std::u16string::npos ? 0 : static_cast<int32_t>(lower.digits.size() - first);
+    return significant > 1 ? significant : 0;
+}
+
 bool CColumnExtent::IsColumnQuestion(const CExprValue& question) {
     // A comparison, an operator to find or an estimate is read along its line,
-    // and so is a decimal product or quotient, whose points do not line up.
+    // and so is a decimal quotient, whose working would shift its points.
     const auto operands = question.OperandValues();
     if (question.Form() != QuestionForm::Calculate || operands.size() != 2) {
         return false;
     }
     const int32_t code = operands[1][0];
     return question.Units().IsWhole() ? code >= Op::Plus && code <= Op::Divide
-                                      : code == Op::Plus || code == Op::Minus;
+                                      : code >= Op::Plus && code <= Op::Times;
 }
 
 CColumnExtent CColumnExtent::Of(const QuestionList& questions) {
@@ -53,6 +84,13 @@ void CColumnExtent::Include(const QuestionList& questions, int32_t count) {
             continue;
         }
         const int32_t code = question.OperandValues()[1][0];
+        if (code == Op::Times) {
+            const CProductColumn product = CProductColumn::Of(question);
+            places = std::max(
+                {places, product.upper.Places(), product.lower.Places(), product.result.Places()});
+            partialLines = std::max(partialLines, product.PartialLines());
+            continue;
+        }
         const CColumnTexts texts = CColumnTexts::Of(question);
         const int32_t upper = texts.PlacesOf(texts.upper);
         const int32_t lower = texts.PlacesOf(texts.lower);
@@ -64,9 +102,6 @@ void CColumnExtent::Include(const QuestionList& questions, int32_t count) {
             continue;
         }
         places = std::max({places, upper, lower, result});
-        if (code == Op::Times && lower > 1) {
-            partialLines = std::max(partialLines, lower);
-        }
     }
 }
 

@@ -8,12 +8,26 @@
 #include "worksheet/SheetCode.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kelvo {
 
 namespace {
 
-constexpr std::u16string_view LineQuestionsNote = u"三个数或四个数的算式不列竖式，仍写在一行上。";
+// Why questions stay on one line under "竖式", in the order the note gives them.
+constexpr std::array<std::u16string_view, 3> LineQuestionsNotes{
+    u"三个数或四个数的算式不列竖式，仍写在一行上。",
+    u"比大小、填运算符号和估算的题不列竖式，仍写在一行上。",
+    u"小数除法不列竖式，仍写在一行上。",
+};
+
+// The note of a question that is no column question.
+size_t LineQuestionNote(const CExprValue& question) {
+    if (question.OperandValues().size() != 2) {
+        return 0;
+    }
+    return question.Form() != QuestionForm::Calculate ? 1 : 2;
+}
 
 // What stands in a question's place: the question, or a box for its answer.
 enum class SheetCells { Questions, AnswerBoxes };
@@ -54,16 +68,6 @@ std::vector<const CQuestionSet*> PartOfEveryCopy(const std::vector<CSheet>& copi
         sets.push_back(&copy.parts.at(index).questionSet);
     }
     return sets;
-}
-
-bool HasLineQuestions(const CQuestionSet& questionSet, int32_t count) {
-    const int32_t last = std::min(count, questionSet.questions.Count());
-    for (int32_t index = 1; index <= last; ++index) {
-        if (!CColumnExtent::IsColumnQuestion(*questionSet.questions.Item(index))) {
-            return true;
-        }
-    }
-    return false;
 }
 
 CPageLayout LayOut(const std::vector<CSheet>& copies, const COutputSettings& layout,
@@ -125,14 +129,30 @@ std::u16string ColumnFormNote(const std::vector<CSheet>& copies, const COutputSe
     if (!options.IsColumnForm()) {
         return {};
     }
+    std::array<bool, LineQuestionsNotes.size()> noted{};
     for (const CSheet& copy : copies) {
         for (const CSheetPart& part : copy.parts) {
-            if (HasLineQuestions(part.questionSet, ShownQuestionCount(copy, part, layout))) {
-                return std::u16string(LineQuestionsNote);
+            const QuestionList& questions = part.questionSet.questions;
+            const int32_t last =
+                std::min(ShownQuestionCount(copy, part, layout), questions.Count());
+            for (int32_t index = 1; index <= last; ++index) {
+                const CExprValue& question = *questions.Item(index);
+                if (!CColumnExtent::IsColumnQuestion(question)) {
+                    noted[LineQuestionNote(question)] = true;
+                }
             }
         }
     }
-    return {};
+    std::u16string note;
+    for (size_t k = 0; k < noted.size(); ++k) {
+        if (noted[k]) {
+            if (!note.empty()) {
+                note += u'\n';
+            }
+            note += LineQuestionsNotes[k];
+        }
+    }
+    return note;
 }
 
 } // namespace kelvo

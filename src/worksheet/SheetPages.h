@@ -38,8 +38,9 @@ CPageLayout LayOutAnswerSheet(const std::vector<CSheet>& copies, const COutputSe
                               double pointSize, const CInfoReceiver* receiver = nullptr,
                               const QrTextMaker& qrText = {});
 
-// With "竖式", what the preview says when some questions stay on one line
-// (three or four operands); empty otherwise.
+// With "竖式", what the preview says when some questions stay on one line: a
+// line for each reason (three or four operands, a form other than "计算", a
+// decimal division); empty otherwise.
 std::u16string ColumnFormNote(const std::vector<CSheet>& copies, const COutputSettings& layout,
                               const CPageOptions& options);
 

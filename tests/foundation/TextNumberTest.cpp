@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace kelvo {
 namespace {
@@ -22,6 +24,36 @@ TEST(TextNumberTest, DecimalTextIsPlain) {
     EXPECT_EQ(DecimalText(10000), u"10000");
     EXPECT_EQ(DecimalText(-42), u"-42");
     EXPECT_EQ(DecimalText(std::numeric_limits<int32_t>::min()), u"-2147483648");
+}
+
+// A scaled number as a textbook writes it, after what the text already holds.
+TEST(TextNumberTest, ScaledTextHasALeadingZeroAndNoTrailingZeros) {
+    struct Case {
+        int32_t value;
+        int32_t exponent;
+        std::u16string_view text;
+    };
+    const Case cases[] = {
+        {0, 0, u"0"},
+        {7, 0, u"7"},
+        {35, -2, u"3500"},
+        {0, -3, u"0"},
+        {3, 2, u"0.03"},
+        {30, 2, u"0.3"},
+        {250, 2, u"2.5"},
+        {400, 2, u"4"},
+        {0, 2, u"0"},
+        {1205, 2, u"12.05"},
+        {5, 3, u"0.005"},
+        {1000, 3, u"1"},
+        {2147483647, 3, u"2147483.647"},
+        {2147483647, 12, u"0.002147483647"},
+    };
+    for (const Case& c : cases) {
+        std::u16string text = u"＝";
+        AppendScaledText(text, c.value, c.exponent);
+        EXPECT_EQ(text, u"＝" + std::u16string(c.text)) << c.value << ' ' << c.exponent;
+    }
 }
 
 TEST(TextNumberTest, ChineseNumeralsCountAsHeadingsDo) {

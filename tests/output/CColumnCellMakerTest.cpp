@@ -19,6 +19,7 @@ namespace {
 struct Question {
     std::vector<std::pair<int32_t, int32_t>> operands;
     int32_t result;
+    CDecimalUnits units = {};
 };
 
 QuestionList Questions(const std::vector<Question>& wanted) {
@@ -35,7 +36,9 @@ QuestionList Questions(const std::vector<Question>& wanted) {
         result->SetResultValue(question.result);
         CExpression expression;
         expression.Init(std::move(operands), result);
-        questions.Add(expression.GetExprValue());
+        auto value = expression.GetExprValue();
+        value->SetUnits(question.units);
+        questions.Add(std::move(value));
     }
     return questions;
 }
@@ -49,6 +52,7 @@ Question Two(int32_t upper, int32_t code, int32_t lower, int32_t result) {
 constexpr double PointSize = 10;
 constexpr double Pitch = 7.5;
 constexpr double RowHeight = 15;
+constexpr double RuleRoom = 6;
 
 // The pieces of a cell by row, top down; a row's text read left to right,
 // an empty box as "_".
@@ -206,6 +210,79 @@ TEST(CColumnCellMakerTest, DigitsStandUnitsUnderUnitsWithTheOperatorLeftAndTheRu
         EXPECT_GT(rules.front()->y, rows[1].bottom);
         EXPECT_LT(rules.back()->y + rules.back()->height, rows[2].top);
         EXPECT_GE(rules.back()->y - rules.front()->y, c.partialLines * RowHeight);
+    }
+}
+
+// A decimal product stands as the textbook writes it: the factors by their
+// last digits, the product's last digit as many places from the right edge as
+// both factors' fractions have places in all, less those of its own; each
+// point between two places.
+TEST(CColumnCellMakerTest, ADecimalProductLinesUpItsLastDigits) {
+    struct Case {
+        Question question;
+        bool fill;
+        std::vector<std::u16string> rows;
+        // Empty places right of the product's last digit.
+        int32_t resultShift;
+        int32_t partialLines;
+    };
+    const Case cases[] = {
+        {{{{Op::None, 235}, {Op::Times, 14}}, 329, {{2, 1}, 2}},
+         false,
+         {u"2.35", u"×1.4", u"3.29"},
+         1,
+         2},
+        {{{{Op::None, 235}, {Op::Times, 14}}, 329, {{2, 1}, 2}},
+         true,
+         {u"2.35", u"×1.4", u"3.29_"},
+         1,
+         2},
+        {{{{Op::None, 3}, {Op::Times, 2}}, 6, {{1, 1}, 2}},
+         false,
+         {u"0.3", u"×0.2", u"0.06"},
+         0,
+         0},
+        {{{{Op::None, 5}, {Op::Times, 4}}, 2, {{1, 0}, 0}}, false, {u"0.5", u"×4", u"2"}, 1, 0},
+        {{{{Op::None, 25}, {Op::Times, 16}}, 4, {{1, 1}, 0}},
+         true,
+         {u"2.5", u"×1.6", u"4__"},
+         2,
+         2},
+    };
+    const CFixedWidthMeasure measure;
+    for (const Case& c : cases) {
+        const QuestionList sheet = Questions({c.question});
+        const CColumnCellMaker maker(measure, CColumnExtent::Of(sheet), {}, c.fill, 0, PointSize);
+        const CCell cell = maker.Make(*sheet.Item(1), 0);
+        const std::vector<CellRow> rows = Rows(cell);
+        ASSERT_EQ(rows.size(), c.rows.size()) << ::testing::PrintToString(c.rows.back());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].text, c.rows[i]);
+            std::vector<const CCellPiece*> digits;
+            for (const CCellPiece* piece : rows[i].pieces) {
+                if (piece->text == u".") {
+                    // The fraction's places end where the row's last digit
+                    // ends, or the product's as far as its shift.
+                    const std::u16string& written = c.rows[i];
+                    const auto fraction = static_cast<double>(written.size() - written.find(u'.') -
+                                                              1 - (c.fill && i == 2 ? 1 : 0));
+                    const double shift = i == 2 ? c.resultShift : 0;
+                    EXPECT_DOUBLE_EQ(Centre(*piece), cell.width - (shift + fraction) * Pitch) << i;
+                    EXPECT_EQ(piece->kind,
+                              i == 2 ? CCellPiece::Kind::Result : CCellPiece::Kind::Text);
+                } else if (piece->text != u"×") {
+                    digits.push_back(piece);
+                }
+            }
+            const double shift = i == 2 && !c.fill ? c.resultShift : 0;
+            ExpectPlaced(digits, cell.width - shift * Pitch);
+        }
+        const auto rules = Rules(cell);
+        ASSERT_EQ(rules.size(), c.partialLines > 0 ? 2U : 1U);
+        if (c.partialLines > 0) {
+            EXPECT_DOUBLE_EQ(rules.back()->y - rules.front()->y,
+                             c.partialLines * RowHeight + RuleRoom);
+        }
     }
 }
 

@@ -156,6 +156,34 @@ TEST_F(ColumnFormPdfTest, DecimalPointsLineUp) {
     }
 }
 
+// A decimal product as the textbook writes it: the factors' last digits line
+// up, and the key's product is theirs, its point where both factors' places
+// put it.
+TEST_F(ColumnFormPdfTest, DecimalFactorsLineUpByTheirLastDigits) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    auto* terms = Find<QComboBox>(QStringLiteral("cboPresetTerm"));
+    terms->setCurrentIndex(terms->findText(QString::fromUtf16(u"小数")));
+    SelectQuestionType(u"小数乘小数");
+    Click("cmdCreate");
+    const QStringList pages = ExportPages(QStringLiteral("products.pdf"));
+    ASSERT_EQ(pages.size() % 2, 0);
+    const QStringList answered = FirstCell(pages[pages.size() / 2]);
+    ASSERT_EQ(answered.size(), 3) << pages[pages.size() / 2].toStdString();
+    EXPECT_EQ(UnitsColumn(answered[0]), UnitsColumn(answered[1]));
+    const auto placesOf = [](const QString& line) {
+        const qsizetype point = line.indexOf(u'.');
+        return point < 0 ? 0 : static_cast<int32_t>(Digits(line.mid(point)).size());
+    };
+    int64_t product = Digits(answered[2]).toLongLong();
+    for (int32_t k = placesOf(answered[2]); k < placesOf(answered[0]) + placesOf(answered[1]);
+         ++k) {
+        product *= 10;
+    }
+    EXPECT_EQ(Digits(answered[0]).toLongLong() * Digits(answered[1]).toLongLong(), product);
+}
+
 // Kept with the other page options; a file from before it has none and loads.
 TEST_F(ColumnFormPdfTest, ColumnFormIsKeptWithThePageOptions) {
     EXPECT_TRUE(window->PageOptions().IsColumnForm());

@@ -166,5 +166,40 @@ TEST_F(ColumnFormPagesTest, LineQuestionsKeepTheirFormBesideColumnsAndTheNoteSay
     EXPECT_TRUE(ColumnFormNote(OneKind(hundreds, 10), layout, ColumnForm()).empty());
 }
 
+// A line for each reason the sheet's questions stay on one line, in a fixed
+// order; decimal products stand in columns as whole ones do.
+TEST_F(ColumnFormPagesTest, TheNoteSaysWhyQuestionsStayOnOneLine) {
+    const auto compare = MakeKind({{0, 20}, {0, 20}}, {u"＋－$$"}, {0, 20}, 0, u"比大小");
+    compare->SetForm(QuestionForm::Compare);
+    const auto decimalDivision = MakeKind({{1, 99}, {2, 9}}, {u"$$$÷"}, {1, 99}, 0, u"小数除法");
+    decimalDivision->SetDecimalPlaces({{1, 0}, 1});
+    const auto decimalProduct = MakeKind({{1, 99}, {2, 9}}, {u"$$×$"}, {0, 1000}, 0, u"小数乘法");
+    decimalProduct->SetDecimalPlaces({{1, 0}, 1});
+    const std::u16string chainNote = u"三个数或四个数的算式不列竖式，仍写在一行上。";
+    const std::u16string formNote = u"比大小、填运算符号和估算的题不列竖式，仍写在一行上。";
+    const std::u16string divisionNote = u"小数除法不列竖式，仍写在一行上。";
+    struct Case {
+        std::vector<std::shared_ptr<CQuestionData>> kinds;
+        std::u16string note;
+    };
+    const Case cases[] = {
+        {{hundreds, decimalProduct}, u""},
+        {{chain}, chainNote},
+        {{decimalDivision, compare}, formNote + u"\n" + divisionNote},
+        {{compare, times, chain}, chainNote + u"\n" + formNote},
+    };
+    const COutputSettings layout = SheetLayout(2, 3);
+    for (const Case& c : cases) {
+        CSheetPlan plan;
+        for (const auto& kind : c.kinds) {
+            plan.Add(kind, 6);
+        }
+        const std::vector<CSheet> copies{
+            DrawSheet(plan, layout.ColumnCount(), 18, nullptr, nullptr)};
+        ASSERT_TRUE(copies.front().HasQuestions());
+        EXPECT_EQ(ColumnFormNote(copies, layout, ColumnForm()), c.note);
+    }
+}
+
 } // namespace
 } // namespace kelvo
