@@ -16,6 +16,9 @@ CAnswer CAnswer::Signs(std::u16string signs) {
 }
 
 CAnswer CAnswer::Scaled(int32_t value, int32_t exponent) {
+    if (IsFractionUnit(exponent)) {
+        return Fraction(value, UnitDenominator(exponent));
+    }
     for (; exponent < 0; ++exponent) {
         value = CheckedMultiply(value, 10);
     }
@@ -24,6 +27,15 @@ CAnswer CAnswer::Scaled(int32_t value, int32_t exponent) {
     }
     CAnswer answer(value);
     answer.places = exponent;
+    return answer;
+}
+
+CAnswer CAnswer::Fraction(int32_t numerator, int32_t denominator) {
+    if (denominator == 1) {
+        return CAnswer(numerator);
+    }
+    CAnswer answer(numerator);
+    answer.places = FractionUnit(denominator);
     return answer;
 }
 

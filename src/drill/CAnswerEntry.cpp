@@ -8,6 +8,9 @@ namespace kelvo {
 namespace {
 
 constexpr char Point = '.';
+constexpr char Bar = '/';
+// A denominator of more digits than this is a slip of the finger.
+constexpr size_t MaxDenominatorDigits = 4;
 
 int32_t ValueOf(std::string_view digits) {
     int32_t value = 0;
@@ -16,7 +19,15 @@ int32_t ValueOf(std::string_view digits) {
 }
 
 // "1.20" is 120 with 2 places; a point with no digit after it adds none.
-CAnswer NumberOf(const std::string& number) {
+// "3/5" is a fraction; none while its denominator is empty or 0.
+std::optional<CAnswer> NumberOf(const std::string& number) {
+    if (const size_t bar = number.find(Bar); bar != std::string::npos) {
+        const int32_t denominator = ValueOf(std::string_view(number).substr(bar + 1));
+        if (denominator == 0) {
+            return std::nullopt;
+        }
+        return CAnswer::Fraction(ValueOf(std::string_view(number).substr(0, bar)), denominator);
+    }
     const size_t point = number.find(Point);
     if (point == std::string::npos) {
         return CAnswer(ValueOf(number));
@@ -26,7 +37,12 @@ CAnswer NumberOf(const std::string& number) {
 }
 
 size_t DigitCount(const std::string& digits) {
-    return digits.size() - static_cast<size_t>(std::ranges::count(digits, Point));
+    return digits.size() - static_cast<size_t>(std::ranges::count(digits, Point)) -
+           static_cast<size_t>(std::ranges::count(digits, Bar));
+}
+
+bool HasMark(const std::string& number) {
+    return number.find_first_of("./") != std::string::npos;
 }
 
 } // namespace
@@ -36,14 +52,24 @@ void CAnswerEntry::AddDigit(int32_t digit) {
         return;
     }
     std::string& digits = m_remainder ? *m_remainder : m_number;
+    const size_t bar = digits.find(Bar);
+    if (bar != std::string::npos && digits.size() - bar > MaxDenominatorDigits) {
+        return;
+    }
     if (digit >= 0 && digit <= 9 && DigitCount(digits) < kMaxDigits) {
         digits += static_cast<char>('0' + digit);
     }
 }
 
 void CAnswerEntry::AddPoint() {
-    if (!m_number.empty() && !m_remainder && m_number.find(Point) == std::string::npos) {
+    if (!m_number.empty() && !m_remainder && !HasMark(m_number)) {
         m_number += Point;
+    }
+}
+
+void CAnswerEntry::AddBar() {
+    if (!m_number.empty() && !m_remainder && !HasMark(m_number)) {
+        m_number += Bar;
     }
 }
 

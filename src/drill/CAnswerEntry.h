@@ -9,7 +9,8 @@
 namespace kelvo {
 
 // The keys typed for one answer: the digits of the number, with a decimal
-// point where the question has decimals, and after "余" those of the
+// point where the question has decimals or a bar ("3/5") where it has
+// fractions, and after "余" those of the
 // remainder; or for a comparison or an operator question its
 // signs. "退格" takes back the last digit or sign, and from an empty
 // remainder goes back to the number.
@@ -19,8 +20,12 @@ public:
     static constexpr size_t kMaxDigits = 6;
 
     void AddDigit(int32_t digit);
-    // Once, after the number's first digit and before a remainder.
+    // Once, after the number's first digit and before a remainder; a
+    // number has a point or a fraction's bar, not both.
     void AddPoint();
+    // The bar between a fraction's numerator and its denominator, as the
+    // point.
+    void AddBar();
     // Once, and only after the number's first digit.
     void StartRemainder();
     // A sign (＞, ＋ …) into the next circle; never after a digit.

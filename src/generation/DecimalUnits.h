@@ -4,6 +4,7 @@
 // in what unit each of its values is counted.
 #pragma once
 
+#include "foundation/TextNumber.h"
 #include "number/OperatorCodes.h"
 
 #include <algorithm>
@@ -26,14 +27,20 @@ constexpr int32_t RangeCeiling(int32_t places) {
 }
 
 // Per operand (in reading order) and for the result: the exponent e of the
-// unit 10^-e a value counts in. A negative exponent counts in tens, hundreds
-// or thousands. All 0 for whole numbers.
+// unit 10^-e a value counts in, or a fraction's unit code (TextNumber.h). A
+// negative exponent counts in tens, hundreds or thousands. All 0 for whole
+// numbers.
 struct CDecimalUnits {
     std::array<int16_t, 4> operands{};
     int16_t result = 0;
 
     // 0 beyond the fourth operand: longer templates are whole.
     int32_t Operand(size_t k) const { return k < operands.size() ? operands[k] : 0; }
+    // A fraction's unit among them (FractionUnit).
+    bool HasFraction() const {
+        return IsFractionUnit(result) ||
+               std::ranges::any_of(operands, [](int16_t unit) { return IsFractionUnit(unit); });
+    }
     bool IsWhole() const {
         return result == 0 && std::ranges::all_of(operands, [](int16_t e) { return e == 0; });
     }

@@ -28,9 +28,7 @@ CStackedFractionCells::CStackedFractionCells(const CTextMeasure& measure, double
       m_height(2 * m_barLevel) {}
 
 bool CStackedFractionCells::HasFractions(const CExprValue& question) {
-    const CDecimalUnits& units = question.Units();
-    return IsFractionUnit(units.result) ||
-           std::ranges::any_of(units.operands, [](int16_t unit) { return IsFractionUnit(unit); });
+    return question.Units().HasFraction();
 }
 
 CCell CStackedFractionCells::Make(const CExprValue& question, int32_t blank, bool isFill) const {

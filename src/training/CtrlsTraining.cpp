@@ -279,10 +279,12 @@ void CtrlsTraining::DoRemainderClicked() {
 }
 
 void CtrlsTraining::DoPointClicked() {
-    if (IsCurrentDecimal()) {
+    if (IsCurrentFraction()) {
+        m_entry.AddBar();
+    } else if (IsCurrentDecimal()) {
         m_entry.AddPoint();
-        ShowEntry();
     }
+    ShowEntry();
 }
 
 void CtrlsTraining::DoBackspaceClicked() {
@@ -388,17 +390,29 @@ bool CtrlsTraining::IsCurrentWithRemainder() const {
 
 bool CtrlsTraining::IsCurrentDecimal() const {
     const auto current = m_drill.Current();
+    if (!current || !CurrentSigns().empty()) {
+        return false;
+    }
+    const CDecimalUnits& units =
+        m_drill.Slots()[static_cast<size_t>(*current)].question.kept.question->Units();
+    return !units.IsWhole() && !units.HasFraction();
+}
+
+bool CtrlsTraining::IsCurrentFraction() const {
+    const auto current = m_drill.Current();
     return current && CurrentSigns().empty() &&
-           !m_drill.Slots()[static_cast<size_t>(*current)]
-                .question.kept.question->Units()
-                .IsWhole();
+           m_drill.Slots()[static_cast<size_t>(*current)]
+               .question.kept.question->Units()
+               .HasFraction();
 }
 
 // "余" is a key only while the question typed for has a remainder, "." while
-// it has decimals.
+// it has decimals, "/" while it has fractions.
 void CtrlsTraining::ShowEntry() {
     m_form.EnableRemainderKey(IsCurrentWithRemainder());
-    m_form.EnablePointKey(IsCurrentDecimal());
+    m_form.ShowPointKey(IsCurrentFraction()  ? QStringLiteral("/")
+                        : IsCurrentDecimal() ? QStringLiteral(".")
+                                             : QString());
     ShowSignKeys();
     const auto current = m_drill.Current();
     if (!current) {

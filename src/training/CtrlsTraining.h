@@ -111,6 +111,7 @@ private:
     void ShowSlot(int32_t slot);
     bool IsCurrentWithRemainder() const;
     bool IsCurrentDecimal() const;
+    bool IsCurrentFraction() const;
     // The signs the current question is answered with; empty for a number
     // and when no question waits.
     std::u16string_view CurrentSigns() const;

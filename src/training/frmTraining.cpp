@@ -374,7 +374,7 @@ QWidget* frmTraining::CreateKeypad() {
         QStringLiteral("有余数的题：输入商以后按“余”或者空格键，再输入余数。"));
     cmdRemainder->setEnabled(false);
     cmdPoint = key(Named(new QPushButton(QStringLiteral(".")), QStringLiteral("cmdPoint")), 4, 0);
-    cmdPoint->setToolTip(QStringLiteral("小数题：输入小数点。"));
+    cmdPoint->setToolTip(QStringLiteral("小数题：输入小数点；分数题：输入分数线。"));
     cmdPoint->setEnabled(false);
     // Four narrower keys fill the keypad's width.
     auto* signRow = new QHBoxLayout;
@@ -672,8 +672,11 @@ void frmTraining::EnableRemainderKey(bool bEnabled) {
     cmdRemainder->setEnabled(bEnabled);
 }
 
-void frmTraining::EnablePointKey(bool bEnabled) {
-    cmdPoint->setEnabled(bEnabled);
+void frmTraining::ShowPointKey(const QString& mark) {
+    cmdPoint->setEnabled(!mark.isEmpty());
+    if (!mark.isEmpty()) {
+        cmdPoint->setText(mark);
+    }
 }
 
 void frmTraining::ShowSignKeys(const QStringList& signs) {
@@ -908,7 +911,7 @@ bool frmTraining::ForwardTypingKey(const QKeyEvent& key) {
         // Taken even without a remainder: a space must not press the button
         // that has the focus.
         Forward([this] { m_ctrls->DoRemainderClicked(); });
-    } else if (code == Qt::Key_Period) {
+    } else if (code == Qt::Key_Period || code == Qt::Key_Slash) {
         Forward([this] { m_ctrls->DoPointClicked(); });
     } else if (code == Qt::Key_Backspace) {
         Forward([this] { m_ctrls->DoBackspaceClicked(); });

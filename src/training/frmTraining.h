@@ -84,7 +84,9 @@ public:
     void ShowRightAnswer(int32_t slot, const QString& strAnswer);
     void ShowKeypad(bool bShown);
     void EnableRemainderKey(bool bEnabled);
-    void EnablePointKey(bool bEnabled);
+    // The key of a decimal point (".") or a fraction's bar ("/"); disabled
+    // without a mark.
+    void ShowPointKey(const QString& mark);
     // The keys of a comparison's or an operator question's signs below the
     // digits, one per sign given; none hides them.
     void ShowSignKeys(const QStringList& signs);
