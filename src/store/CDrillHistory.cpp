@@ -126,9 +126,10 @@ QString FormText(const CExprValue& question) {
     return {};
 }
 
-// The units a decimal question's operands and result count in, last:
-// " dec=1,0,1" for 0.3×4 = 1.2 (tenths, ones, tenths). A whole question has
-// none, as every question had before decimals.
+// The units a decimal or fraction question's operands and result count in,
+// last: " dec=1,0,1" for 0.3×4 = 1.2 (tenths, ones, tenths), a fraction's
+// unit code for a fraction. A whole question has none, as every question had
+// before decimals.
 QString UnitsText(const CExprValue& question) {
     const CDecimalUnits& units = question.Units();
     if (units.IsWhole()) {
@@ -153,7 +154,10 @@ std::optional<CDecimalUnits> UnitsFromText(const QString& strPart, size_t operan
     for (qsizetype k = 0; k < exponents.size(); ++k) {
         bool read = false;
         const int exponent = exponents[k].toInt(&read);
-        if (!read || std::abs(exponent) > MaxDecimalPlaces) {
+        const bool isFraction = IsFractionUnit(exponent) && UnitDenominator(exponent) >= 2 &&
+                                UnitDenominator(exponent) <= MaxDenominator &&
+                                exponent <= MixedFractionUnit(MaxDenominator);
+        if (!read || (std::abs(exponent) > MaxDecimalPlaces && !isFraction)) {
             return std::nullopt;
         }
         (k < exponents.size() - 1 ? units.operands.at(static_cast<size_t>(k)) : units.result) =

@@ -281,10 +281,11 @@ void CtrlsTraining::DoRemainderClicked() {
 void CtrlsTraining::DoPointClicked() {
     if (IsCurrentFraction()) {
         m_entry.AddBar();
+        ShowEntry();
     } else if (IsCurrentDecimal()) {
         m_entry.AddPoint();
+        ShowEntry();
     }
-    ShowEntry();
 }
 
 void CtrlsTraining::DoBackspaceClicked() {
@@ -388,22 +389,23 @@ bool CtrlsTraining::IsCurrentWithRemainder() const {
     return current && m_drill.Slots()[static_cast<size_t>(*current)].RightAnswer().remainder;
 }
 
-bool CtrlsTraining::IsCurrentDecimal() const {
+// The units of the number typed for; none while signs are asked for.
+std::optional<CDecimalUnits> CtrlsTraining::CurrentTypedUnits() const {
     const auto current = m_drill.Current();
     if (!current || !CurrentSigns().empty()) {
-        return false;
+        return std::nullopt;
     }
-    const CDecimalUnits& units =
-        m_drill.Slots()[static_cast<size_t>(*current)].question.kept.question->Units();
-    return !units.IsWhole() && !units.HasFraction();
+    return m_drill.Slots()[static_cast<size_t>(*current)].question.kept.question->Units();
+}
+
+bool CtrlsTraining::IsCurrentDecimal() const {
+    const auto units = CurrentTypedUnits();
+    return units && !units->IsWhole() && !units->HasFraction();
 }
 
 bool CtrlsTraining::IsCurrentFraction() const {
-    const auto current = m_drill.Current();
-    return current && CurrentSigns().empty() &&
-           m_drill.Slots()[static_cast<size_t>(*current)]
-               .question.kept.question->Units()
-               .HasFraction();
+    const auto units = CurrentTypedUnits();
+    return units && units->HasFraction();
 }
 
 // "余" is a key only while the question typed for has a remainder, "." while

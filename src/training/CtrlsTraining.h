@@ -3,6 +3,7 @@
 #include "drill/CAnswerEntry.h"
 #include "drill/CDrill.h"
 #include "drill/FactMastery.h"
+#include "generation/DecimalUnits.h"
 #include "store/HistoryEntries.h"
 #include "training/CDrillReader.h"
 #include "training/CtrlsTimer.h"
@@ -110,6 +111,7 @@ private:
     // The question and its answer choices or its empty answer place.
     void ShowSlot(int32_t slot);
     bool IsCurrentWithRemainder() const;
+    std::optional<CDecimalUnits> CurrentTypedUnits() const;
     bool IsCurrentDecimal() const;
     bool IsCurrentFraction() const;
     // The signs the current question is answered with; empty for a number

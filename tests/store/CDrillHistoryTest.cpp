@@ -133,6 +133,21 @@ TEST_F(CDrillHistoryTest, ParenthesesRemaindersAndDecimalsComeBackFromTheBook) {
                                                   u"48－（12＋9）=27", u"8＋5 ○ 48－（12＋9）＜"}));
 }
 
+// "1/2＋1/3=5/6" missed as "2/5" comes back from the book as it was asked.
+TEST_F(CDrillHistoryTest, FractionsComeBackFromTheBook) {
+    auto fraction = std::make_shared<CExprValue>(*Question(1, Op::Plus, 1, 5));
+    fraction->SetUnits(
+        {{static_cast<int16_t>(FractionUnit(2)), static_cast<int16_t>(FractionUnit(3))},
+         static_cast<int16_t>(MixedFractionUnit(6))});
+    ASSERT_TRUE(
+        m_history->Record(Drill(NineAdd, {{Kept(NineAdd, fraction), CAnswer::Fraction(2, 5)}})));
+    const auto book = m_history->MistakeBook();
+    ASSERT_EQ(book.size(), 1u);
+    EXPECT_EQ(DrillQuestionText(*book.front().kept.question) +
+                  CAnswer::RightFor(*book.front().kept.question).Text(),
+              u"1/2＋1/3=5/6");
+}
+
 // Each step: the day, whether the question is missed (else answered right in
 // review), and what the book holds afterwards.
 struct ReviewStep {
