@@ -22,15 +22,14 @@ constexpr std::u16string_view LineEnd = u"\r\n";
 // A question with a remainder asks for both numbers: "17÷5=(  )……(  )".
 constexpr std::u16string_view RemainderBlanks = u"(  )……(  )";
 
-// Decimal text without a temporary string: cells are built by the hundred
-// thousand.
+// Decimal text without a temporary string, digit by digit: cells are built by
+// the hundred thousand, and copying a run this short costs more than its digits.
 void AppendNumber(std::u16string& text, int32_t value) {
     char digits[12];
     const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    char16_t wide[12];
-    const auto length = static_cast<size_t>(end - digits);
-    std::copy_n(digits, length, wide);
-    text.append(wide, length);
+    for (const char* digit = digits; digit != end; ++digit) {
+        text.push_back(static_cast<char16_t>(*digit));
+    }
 }
 
 // A decimal question's values count in powers of ten; a whole one's do not.
