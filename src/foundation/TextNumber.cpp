@@ -12,6 +12,15 @@ namespace kelvo {
 
 namespace {
 
+// Digit by digit: worksheets write numbers by the hundred thousand, and
+// appending a run of narrow characters this short goes through a temporary
+// string and a copy.
+void AppendDigits(std::u16string& text, const char* first, const char* last) {
+    for (const char* digit = first; digit != last; ++digit) {
+        text.push_back(static_cast<char16_t>(*digit));
+    }
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -96,7 +105,7 @@ std::u16string DecimalText(int32_t value) {
 void AppendDecimalText(std::u16string& text, int32_t value) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
+    AppendDigits(text, digits, end);
 }
 
 void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
@@ -115,7 +124,7 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
     if (wholeLength == 0) {
         text += u'0';
     }
-    text.append(digits, digits + wholeLength);
+    AppendDigits(text, digits, digits + wholeLength);
     char* fractionEnd = end;
     while (fractionEnd > digits + wholeLength && fractionEnd[-1] == '0') {
         --fractionEnd;
@@ -123,7 +132,7 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t exponent) {
     if (fractionEnd > digits + wholeLength) {
         text += u'.';
         text.append(static_cast<size_t>(std::max(exponent - length, 0)), u'0');
-        text.append(digits + wholeLength, fractionEnd);
+        AppendDigits(text, digits + wholeLength, fractionEnd);
     }
 }
 
