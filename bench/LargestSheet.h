@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/RandomSource.h"
 #include "generation/GenerationDriver.h"
 #include "output/COutputFormatter.h"
 #include "output/COutputSettings.h"
@@ -36,10 +37,14 @@ inline std::shared_ptr<COutputSettings> LargestSheet(bool fill, bool answers) {
     return settings;
 }
 
-// The sheet made as "生成试题" makes it: its questions, then its text; the
-// text's length.
+// The seed a benchmark's sheets are drawn from.
+constexpr uint64_t SheetSeed = 20261209;
+
+// The sheet made as "生成试题" makes it: its questions, drawn from a seed as
+// every sheet with a code is, then its text; the text's length.
 inline int64_t WriteSheet(const TemplateList& templates,
                           const std::shared_ptr<COutputSettings>& settings, int32_t* generated) {
+    const CSeededRandom drawn(SheetSeed);
     const QuestionList questions = GenerateQuestions(
         templates, settings->RowCount() * settings->ColumnCount(), generated, nullptr);
     COutputFormatter formatter;

@@ -35,7 +35,7 @@ int32_t Urgency(const CFactMastery& fact) {
 // apart where exchanging places allows it.
 void Shuffle(std::vector<size_t>& practice) {
     for (size_t k = practice.size(); k > 1; --k) {
-        const auto j = static_cast<size_t>(RandomFloor(static_cast<double>(k), 0));
+        const auto j = static_cast<size_t>(RandomFloor(static_cast<int32_t>(k), 0));
         std::swap(practice[k - 1], practice[j]);
     }
     const std::vector<int32_t> ids(practice.begin(), practice.end());

@@ -158,7 +158,7 @@ std::optional<int32_t> TypicalSlip(const CExprValue& question, const CValueLimit
     if (slips.empty()) {
         return std::nullopt;
     }
-    return slips[static_cast<size_t>(RandomFloor(static_cast<double>(slips.size()), 0))];
+    return slips[static_cast<size_t>(RandomFloor(static_cast<int32_t>(slips.size()), 0))];
 }
 
 } // namespace kelvo

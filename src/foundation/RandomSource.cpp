@@ -91,15 +91,26 @@ CSeededRandom::~CSeededRandom() {
     state.reseedCounter = m_reseedCounter;
 }
 
+// The 24 random bits of a single-precision value in [0, 1): r = bits / 2^24.
+constexpr int RandomBits = 24;
+
 float RandomSingle() {
     constexpr float scale = 1.0f / 16777216.0f; // 2^-24
-    return static_cast<float>(NextBits() >> 40) * scale;
+    return static_cast<float>(NextBits() >> (64 - RandomBits)) * scale;
 }
 
-int32_t RandomFloor(double scale, double base) {
-    const double value = static_cast<double>(RandomSingle()) * scale + base;
-    // floor without the library call: generation draws by the million. The
-    // truncation rounds toward zero, so a negative fraction steps down once.
+int32_t RandomFloor(int32_t scale, int32_t base) {
+    const auto bits = static_cast<int64_t>(NextBits() >> (64 - RandomBits));
+    // Below this bound r × scale + base needs at most 53 bits, so double
+    // precision holds it exactly and its floor is found in whole numbers: the
+    // arithmetic shift rounds down as floor does. Generation draws by the
+    // million, and the conversions to and from double cost more than the draw.
+    constexpr int32_t exactBound = 1 << 28;
+    if (-exactBound < scale && scale < exactBound && -exactBound < base && base < exactBound) {
+        return base + static_cast<int32_t>((bits * scale) >> RandomBits);
+    }
+    const double value = static_cast<double>(bits) / 16777216.0 * scale + base;
+    // The truncation rounds toward zero, so a negative fraction steps down once.
     const auto truncated = static_cast<int32_t>(value);
     return truncated > value ? truncated - 1 : truncated;
 }

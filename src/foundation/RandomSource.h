@@ -40,9 +40,9 @@ private:
 // A uniform value in [0, 1), made of 24 random bits, so it is strictly below 1.
 float RandomSingle();
 
-// floor(r * scale + base) in double precision for a fresh r: the system's one
-// way of turning a random value into a whole number.
-int32_t RandomFloor(double scale, double base);
+// floor(r * scale + base), as double precision computes it, for a fresh r: the
+// system's one way of turning a random value into a whole number.
+int32_t RandomFloor(int32_t scale, int32_t base);
 
 // Skips the next `count` values, leaving the source where `count` draws would
 // leave it; for work whose draws are made but whose outcome does not matter.

@@ -1,7 +1,5 @@
 #include "foundation/RuntimeError.h"
 
-#include <limits>
-
 namespace kelvo {
 
 CRuntimeError::CRuntimeError(ErrorNumber number) : m_number(number) {}
@@ -36,38 +34,6 @@ const char* CRuntimeError::what() const noexcept {
 
 void RaiseError(ErrorNumber number) {
     throw CRuntimeError(number);
-}
-
-int32_t CheckedAdd(int32_t a, int32_t b) {
-    int32_t result = 0;
-    if (__builtin_add_overflow(a, b, &result)) {
-        RaiseError(ErrorNumber::Overflow);
-    }
-    return result;
-}
-
-int32_t CheckedSubtract(int32_t a, int32_t b) {
-    int32_t result = 0;
-    if (__builtin_sub_overflow(a, b, &result)) {
-        RaiseError(ErrorNumber::Overflow);
-    }
-    return result;
-}
-
-int32_t CheckedMultiply(int32_t a, int32_t b) {
-    int32_t result = 0;
-    if (__builtin_mul_overflow(a, b, &result)) {
-        RaiseError(ErrorNumber::Overflow);
-    }
-    return result;
-}
-
-int32_t CheckedNarrow(int64_t value) {
-    if (value < std::numeric_limits<int32_t>::min() ||
-        value > std::numeric_limits<int32_t>::max()) {
-        RaiseError(ErrorNumber::Overflow);
-    }
-    return static_cast<int32_t>(value);
 }
 
 } // namespace kelvo

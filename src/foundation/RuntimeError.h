@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <limits>
 #include <string>
 
 namespace kelvo {
@@ -33,9 +34,38 @@ private:
 
 [[noreturn]] void RaiseError(ErrorNumber number);
 
-int32_t CheckedAdd(int32_t a, int32_t b);
-int32_t CheckedSubtract(int32_t a, int32_t b);
-int32_t CheckedMultiply(int32_t a, int32_t b);
-int32_t CheckedNarrow(int64_t value);
+// The checked operations sit on generation's and formatting's paths, which run
+// by the hundred thousand, so they are inline.
+inline int32_t CheckedAdd(int32_t a, int32_t b) {
+    int32_t result = 0;
+    if (__builtin_add_overflow(a, b, &result)) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    return result;
+}
+
+inline int32_t CheckedSubtract(int32_t a, int32_t b) {
+    int32_t result = 0;
+    if (__builtin_sub_overflow(a, b, &result)) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    return result;
+}
+
+inline int32_t CheckedMultiply(int32_t a, int32_t b) {
+    int32_t result = 0;
+    if (__builtin_mul_overflow(a, b, &result)) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    return result;
+}
+
+inline int32_t CheckedNarrow(int64_t value) {
+    if (value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max()) {
+        RaiseError(ErrorNumber::Overflow);
+    }
+    return static_cast<int32_t>(value);
+}
 
 } // namespace kelvo

@@ -5,11 +5,11 @@
 #include "number/OperatorCodes.h"
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace kelvo {
 
@@ -70,12 +70,14 @@ private:
 };
 
 // Every attempt labels the operands again; an unchanged label is not rewritten.
-// The labels are short, so they are compared as bytes.
-void Label(COperand& operand, std::u16string_view label) {
+// The labels are short and of known length, so they are compared as bytes in
+// place, without a call.
+template <size_t N>
+void Label(COperand& operand, const char16_t (&label)[N]) {
+    constexpr size_t length = N - 1;
     const std::u16string& id = operand.Id();
-    if (id.size() != label.size() ||
-        std::memcmp(id.data(), label.data(), label.size() * sizeof(char16_t)) != 0) {
-        operand.SetId(std::u16string(label));
+    if (id.size() != length || std::memcmp(id.data(), label, length * sizeof(char16_t)) != 0) {
+        operand.SetId(std::u16string(label, length));
     }
 }
 
@@ -83,9 +85,12 @@ void Label(COperand& operand, std::u16string_view label) {
 void LabelOperand(COperand& operand, size_t index) {
     static constexpr char16_t common[][5] = {u"操作数1", u"操作数2", u"操作数3", u"操作数4"};
     if (index < std::size(common)) {
-        Label(operand, {common[index], std::size(common[index]) - 1});
-    } else {
-        Label(operand, u"操作数" + DecimalText(static_cast<int32_t>(index + 1)));
+        Label(operand, common[index]);
+        return;
+    }
+    std::u16string label = u"操作数" + DecimalText(static_cast<int32_t>(index + 1));
+    if (operand.Id() != label) {
+        operand.SetId(std::move(label));
     }
 }
 

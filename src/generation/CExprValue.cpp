@@ -8,19 +8,42 @@
 
 namespace kelvo {
 
+const std::shared_ptr<const CExprValue>& CExprValue::ComparedQuestion() const {
+    static const std::shared_ptr<const CExprValue> none;
+    return m_rare ? m_rare->comparedQuestion : none;
+}
+
+void CExprValue::SetComparedQuestion(std::shared_ptr<const CExprValue> question) {
+    m_comparand = question->ResultValue();
+    auto rare = m_rare ? std::make_shared<CRarePart>(*m_rare) : std::make_shared<CRarePart>();
+    rare->comparedQuestion = std::move(question);
+    m_rare = std::move(rare);
+}
+
+void CExprValue::SetMoreValues(std::vector<OperandValue> values) {
+    if (values.empty() && !ComparedQuestion()) {
+        m_rare = nullptr;
+        return;
+    }
+    m_rare = std::make_shared<CRarePart>(CRarePart{std::move(values), ComparedQuestion()});
+}
+
 void CExprValue::CreateFrom(const CExpression& expr) {
     const OperandList& operands = expr.Operands();
-    m_operandCount = operands.size();
-    m_moreValues.clear();
+    m_operandCount = static_cast<uint32_t>(operands.size());
+    std::vector<OperandValue> moreValues;
     if (m_operandCount > PlacedCount) {
-        m_moreValues.reserve(m_operandCount);
+        moreValues.reserve(m_operandCount);
         for (const auto& operand : operands) {
-            m_moreValues.push_back({operand->LeftOperator(), operand->ResultValue()});
+            moreValues.push_back({operand->LeftOperator(), operand->ResultValue()});
         }
     } else {
         for (size_t k = 0; k < m_operandCount; ++k) {
             m_placedValues[k] = {operands[k]->LeftOperator(), operands[k]->ResultValue()};
         }
+    }
+    if (!moreValues.empty() || m_rare) {
+        SetMoreValues(std::move(moreValues));
     }
     m_resultValue = expr.ResultOperand()->ResultValue();
     m_remainderValue = expr.ResultOperand()->RemainderValue();
@@ -35,16 +58,15 @@ void CExprValue::CreateFrom(const CExpression& expr) {
 }
 
 void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {
-    m_operandCount = values.size();
-    m_moreValues.clear();
+    m_operandCount = static_cast<uint32_t>(values.size());
+    m_rare = nullptr;
     if (m_operandCount > PlacedCount) {
-        m_moreValues.assign(values.begin(), values.end());
+        SetMoreValues({values.begin(), values.end()});
     } else {
         std::copy(values.begin(), values.end(), m_placedValues.begin());
     }
     m_resultValue = iResult;
     m_parentheses = {};
-    m_comparedQuestion = nullptr;
     m_remainderValue = -1;
     if (values.size() == 2 && values[1][0] == Op::Divide && values[1][1] > 0 &&
         values[0][1] % values[1][1] != 0) {

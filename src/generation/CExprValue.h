@@ -27,7 +27,7 @@ public:
     // One entry per operand, in reading order.
     std::span<const OperandValue> OperandValues() const {
         if (m_operandCount > PlacedCount) {
-            return m_moreValues;
+            return m_rare->moreValues;
         }
         return std::span<const OperandValue>(m_placedValues).first(m_operandCount);
     }
@@ -50,11 +50,8 @@ public:
     void SetComparand(int32_t value) { m_comparand = value; }
     // The question a comparison of two questions sets against its value,
     // whose value is then the comparand; nullptr for a number.
-    const std::shared_ptr<const CExprValue>& ComparedQuestion() const { return m_comparedQuestion; }
-    void SetComparedQuestion(std::shared_ptr<const CExprValue> question) {
-        m_comparand = question->ResultValue();
-        m_comparedQuestion = std::move(question);
-    }
+    const std::shared_ptr<const CExprValue>& ComparedQuestion() const;
+    void SetComparedQuestion(std::shared_ptr<const CExprValue> question);
 
     // The units its values count in, those of its template.
     const CDecimalUnits& Units() const { return m_units; }
@@ -76,20 +73,30 @@ public:
     std::u16string ResultText() const;
 
 private:
-    // A worksheet holds up to 100000 questions of at most four operands each:
-    // their values are kept in place, and only a longer template's elsewhere.
-    static constexpr size_t PlacedCount = 4;
+    // What few questions have: the values of a template of more than
+    // PlacedCount operands, the right side of a comparison of two questions.
+    // It is never changed once made, so copies of a question share it.
+    struct CRarePart {
+        std::vector<OperandValue> moreValues;
+        std::shared_ptr<const CExprValue> comparedQuestion;
+    };
 
+    // The rare part with the given values and the compared question kept.
+    void SetMoreValues(std::vector<OperandValue> values);
+
+    // A worksheet holds up to 100000 questions of at most four operands
+    // each: their values are kept in place, the rest in the shared rare part,
+    // so that a question takes little memory.
+    static constexpr size_t PlacedCount = 4;
     std::array<OperandValue, PlacedCount> m_placedValues{};
-    std::vector<OperandValue> m_moreValues;
-    size_t m_operandCount = 0;
+    std::shared_ptr<const CRarePart> m_rare;
+    uint32_t m_operandCount = 0;
     int32_t m_resultValue = -1;
     int32_t m_remainderValue = -1;
+    int32_t m_comparand = 0;
+    CDecimalUnits m_units;
     Parentheses m_parentheses;
     QuestionForm m_form = QuestionForm::Calculate;
-    CDecimalUnits m_units;
-    int32_t m_comparand = 0;
-    std::shared_ptr<const CExprValue> m_comparedQuestion;
 };
 
 } // namespace kelvo

@@ -61,7 +61,7 @@ private:
     using Iterator = std::vector<CEntry>::const_iterator;
 
     static size_t DrawIndex(std::integral auto size) {
-        return static_cast<size_t>(RandomFloor(static_cast<double>(size), 0));
+        return static_cast<size_t>(RandomFloor(static_cast<int32_t>(size), 0));
     }
 
     Iterator Lower(int32_t value) const {

@@ -5,17 +5,17 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
+#include <optional>
+#include <span>
 
 namespace kelvo {
 
 namespace {
 
-// The operands of a question with the given values, each operator written
-// by `gap` (which receives the operator's code).
-template <class Gap>
-void AppendOperands(const CExprValue& value, std::span<const int32_t> values, Gap&& gap,
-                    std::u16string& cell) {
+// The operands of a question with the values valueAt(k), each operator
+// written by `gap` (which receives the operator's code).
+template <class ValueAt, class Gap>
+void AppendOperands(const CExprValue& value, ValueAt&& valueAt, Gap&& gap, std::u16string& cell) {
     const auto operands = value.OperandValues();
     for (size_t k = 0; k < operands.size(); ++k) {
         if (k > 0) {
@@ -24,50 +24,67 @@ void AppendOperands(const CExprValue& value, std::span<const int32_t> values, Ga
         if (value.Grouping().Opens(k)) {
             cell += ParenthesisText(Op::LeftParenthesis);
         }
-        AppendScaledText(cell, values[k], value.Units().Operand(k));
+        AppendScaledText(cell, valueAt(k), value.Units().Operand(k));
         if (value.Grouping().Closes(k)) {
             cell += ParenthesisText(Op::RightParenthesis);
         }
     }
 }
 
+// The values and operator codes an estimate is worked out from, in place:
+// sheets write questions by the hundred thousand. An estimate reads at most
+// four operands.
 struct CQuestionNumbers {
-    std::vector<int32_t> values;
-    std::vector<int32_t> codes;
+    std::array<int32_t, 4> values{};
+    std::array<int32_t, 4> codes{};
+    size_t count = 0;
 };
 
 CQuestionNumbers NumbersOf(const CExprValue& value) {
+    const auto operands = value.OperandValues();
     CQuestionNumbers numbers;
-    for (const auto& [code, operand] : value.OperandValues()) {
-        numbers.codes.push_back(code);
-        numbers.values.push_back(operand);
+    numbers.count = std::min(operands.size(), numbers.values.size());
+    for (size_t k = 0; k < numbers.count; ++k) {
+        numbers.codes[k] = operands[k][0];
+        numbers.values[k] = operands[k][1];
     }
     return numbers;
+}
+
+std::optional<CEstimate> EstimateOf(const CExprValue& value) {
+    const CQuestionNumbers numbers = NumbersOf(value);
+    return Estimate(std::span(numbers.values).first(numbers.count),
+                    std::span(numbers.codes).first(numbers.count), value.Grouping(),
+                    EstimateUnit(value.Form()));
+}
+
+// The question's own values.
+auto OwnValues(const CExprValue& value) {
+    return [operands = value.OperandValues()](size_t k) { return operands[k][1]; };
 }
 
 } // namespace
 
 void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string& cell) {
-    const CQuestionNumbers numbers = NumbersOf(value);
     const auto writtenOperator = [&](int32_t code) { cell += OperatorText(code); };
     switch (value.Form()) {
     case QuestionForm::Calculate:
         break;
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
-        AppendOperands(value, numbers.values, writtenOperator, cell);
+        AppendOperands(value, OwnValues(value), writtenOperator, cell);
         cell += u' ';
         cell += withAnswer ? ComparisonSign(value.ResultValue(), value.Comparand()) : FormCircle;
         cell += u' ';
         if (const auto& compared = value.ComparedQuestion()) {
-            AppendOperands(*compared, NumbersOf(*compared).values, writtenOperator, cell);
+            AppendOperands(*compared, OwnValues(*compared), writtenOperator, cell);
         } else {
             AppendScaledText(cell, value.Comparand(), value.Units().result);
         }
         break;
     case QuestionForm::FillOperator:
         AppendOperands(
-            value, numbers.values,
+            value, OwnValues(value),
             [&](int32_t code) {
                 cell += u' ';
                 cell += withAnswer ? OperatorText(code) : FormCircle;
@@ -79,13 +96,12 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
         break;
     case QuestionForm::EstimateTens:
     case QuestionForm::EstimateHundreds:
-        AppendOperands(value, numbers.values, writtenOperator, cell);
+        AppendOperands(value, OwnValues(value), writtenOperator, cell);
         cell += u'≈';
         if (withAnswer) {
-            const auto estimate = Estimate(numbers.values, numbers.codes, value.Grouping(),
-                                           EstimateUnit(value.Form()));
-            if (estimate) {
-                AppendOperands(value, estimate->values, writtenOperator, cell);
+            if (const auto estimate = EstimateOf(value)) {
+                AppendOperands(
+                    value, [&](size_t k) { return estimate->values[k]; }, writtenOperator, cell);
                 cell += u'=';
                 AppendDecimalText(cell, estimate->result);
             }
@@ -95,7 +111,6 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
 }
 
 std::u16string FormAnswerText(const CExprValue& value) {
-    const CQuestionNumbers numbers = NumbersOf(value);
     std::u16string answer;
     switch (value.Form()) {
     case QuestionForm::Calculate:
@@ -104,15 +119,16 @@ std::u16string FormAnswerText(const CExprValue& value) {
     case QuestionForm::CompareQuestions:
         answer = ComparisonSign(value.ResultValue(), value.Comparand());
         break;
-    case QuestionForm::FillOperator:
-        for (size_t k = 1; k < numbers.codes.size(); ++k) {
-            answer += OperatorText(numbers.codes[k]);
+    case QuestionForm::FillOperator: {
+        const auto operands = value.OperandValues();
+        for (size_t k = 1; k < operands.size(); ++k) {
+            answer += OperatorText(operands[k][0]);
         }
         break;
+    }
     case QuestionForm::EstimateTens:
     case QuestionForm::EstimateHundreds:
-        if (const auto estimate = Estimate(numbers.values, numbers.codes, value.Grouping(),
-                                           EstimateUnit(value.Form()))) {
+        if (const auto estimate = EstimateOf(value)) {
             AppendDecimalText(answer, estimate->result);
         }
         break;

@@ -64,6 +64,43 @@ void AddProducts(const CLongArray& elements, int32_t start, int32_t remaining, i
     }
 }
 
+// The values of a list marked in a table by value for as long as it lives,
+// so that each candidate of a split finds its partner at once.
+class CMarkedValues {
+public:
+    CMarkedValues(std::vector<uint8_t>& marks, const std::vector<int32_t>& values)
+        : m_marks(marks), m_values(values) {
+        // Divisors are positive; anything else is never marked.
+        for (const int32_t value : m_values) {
+            if (value < 0) {
+                continue;
+            }
+            if (static_cast<size_t>(value) >= m_marks.size()) {
+                m_marks.resize(static_cast<size_t>(value) + 1, 0);
+            }
+            m_marks[static_cast<size_t>(value)] = 1;
+        }
+    }
+    ~CMarkedValues() {
+        for (const int32_t value : m_values) {
+            if (value >= 0) {
+                m_marks[static_cast<size_t>(value)] = 0;
+            }
+        }
+    }
+    CMarkedValues(const CMarkedValues&) = delete;
+    CMarkedValues& operator=(const CMarkedValues&) = delete;
+
+    bool Has(int32_t value) const {
+        return value >= 0 && static_cast<size_t>(value) < m_marks.size() &&
+               m_marks[static_cast<size_t>(value)] != 0;
+    }
+
+private:
+    std::vector<uint8_t>& m_marks;
+    const std::vector<int32_t>& m_values;
+};
+
 bool HasValue(const COperand& operand) {
     return operand.ResultValue() != -1;
 }
@@ -391,12 +428,12 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
     const auto partnerOf = [&](int32_t valueA) {
         return HasValue(b) ? b.ResultValue() : (valueA != 0 ? dividend / valueA : 0);
     };
+    const CMarkedValues marked(m_partnerMarks, partners);
     const auto isPartner = [&](int32_t valueA, int32_t valueB) {
         if (HasValue(b)) {
             return static_cast<int64_t>(valueA) * valueB == dividend;
         }
-        return valueA != 0 && dividend % valueA == 0 &&
-               std::find(partners.begin(), partners.end(), valueB) != partners.end();
+        return valueA != 0 && dividend % valueA == 0 && marked.Has(valueB);
     };
     // Whether a split exists does not depend on the order, so a dividend
     // without one (most candidates of a narrow draw) only takes the draws.

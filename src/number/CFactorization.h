@@ -80,6 +80,8 @@ private:
     // (0 = the list's own item), and the positions written in the last draw.
     std::vector<int32_t> m_pickExchanged;
     std::vector<int32_t> m_pickTouched;
+    // By value, 1 for the partners of the split being found (CMarkedValues).
+    std::vector<uint8_t> m_partnerMarks;
 };
 
 // The one factorization of the program, built on first use.

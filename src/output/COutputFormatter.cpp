@@ -8,7 +8,6 @@
 #include "number/OperatorCodes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 
 namespace kelvo {
@@ -22,21 +21,10 @@ constexpr std::u16string_view LineEnd = u"\r\n";
 // A question with a remainder asks for both numbers: "17÷5=(  )……(  )".
 constexpr std::u16string_view RemainderBlanks = u"(  )……(  )";
 
-// Decimal text without a temporary string: cells are built by the hundred
-// thousand.
-void AppendNumber(std::u16string& text, int32_t value) {
-    char digits[12];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    char16_t wide[12];
-    const auto length = static_cast<size_t>(end - digits);
-    std::copy_n(digits, length, wide);
-    text.append(wide, length);
-}
-
 // A decimal question's values count in powers of ten; a whole one's do not.
 void AppendNumber(std::u16string& text, int32_t value, int32_t exponent) {
     if (exponent == 0) {
-        AppendNumber(text, value);
+        AppendDecimalText(text, value);
     } else {
         AppendScaledText(text, value, exponent);
     }
@@ -170,7 +158,7 @@ void COutputFormatter::FormatExpression(const CExprValue& value, int32_t blank,
         AppendNumber(cell, value.ResultValue(), value.Units().result);
         if (value.HasRemainder()) {
             cell += RemainderMark;
-            AppendNumber(cell, value.RemainderValue());
+            AppendDecimalText(cell, value.RemainderValue());
         }
     } else if (value.HasRemainder()) {
         cell += RemainderBlanks;

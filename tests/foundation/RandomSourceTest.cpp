@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -36,6 +37,26 @@ TEST_F(RandomSourceTest, FloorDrawsCoverASmallRangeEvenly) {
     EXPECT_EQ(seen.rbegin()->first, 9);
     for (const auto& [value, times] : seen) {
         EXPECT_NEAR(times, 1000, 150) << value;
+    }
+}
+
+// Printed sheets are made again from their seed, so a draw must stay the
+// floor of the single value scaled in double precision, for every range.
+TEST_F(RandomSourceTest, FloorDrawsAreTheFloorOfTheScaledSingle) {
+    constexpr int32_t bound = 1 << 28;
+    const std::vector<int32_t> numbers{0,         1,     7,      -7,         10001,
+                                       bound - 1, bound, -bound, 1000000000, -1000000000};
+    for (const int32_t scale : numbers) {
+        for (const int32_t base : numbers) {
+            for (uint64_t seed = 1; seed <= 2000; ++seed) {
+                SeedRandom(seed);
+                const double expected =
+                    std::floor(static_cast<double>(RandomSingle()) * scale + base);
+                SeedRandom(seed);
+                ASSERT_EQ(RandomFloor(scale, base), expected)
+                    << scale << " " << base << " " << seed;
+            }
+        }
     }
 }
 

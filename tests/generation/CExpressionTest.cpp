@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace kelvo {
@@ -95,6 +96,32 @@ TEST(CExpressionTest, SnapshotsKeepEveryOperandOfAnyTemplate) {
             << count;
         EXPECT_EQ(question.LeftPartToString().ToString(), u"5－3=");
     }
+}
+
+// Copies of a question share what few questions have, so changing a copy
+// must leave the original as it was.
+TEST(CExpressionTest, CopiesOfAQuestionKeepTheirOwnComparedQuestionAndOperands) {
+    using Operands = std::vector<CExprValue::OperandValue>;
+    const auto question = [](const Operands& values, int32_t result) {
+        auto made = std::make_shared<CExprValue>();
+        made->CreateFrom(values, result);
+        return made;
+    };
+    const auto right = question({{0, 9}, {Op::Plus, 3}}, 12);
+    const auto other = question({{0, 2}, {Op::Times, 6}}, 12);
+    const Operands five{{0, 1}, {Op::Plus, 2}, {Op::Plus, 3}, {Op::Plus, 4}, {Op::Plus, 5}};
+    CExprValue left = *question(five, 15);
+    left.SetComparedQuestion(right);
+    CExprValue copy = left;
+    copy.SetComparedQuestion(other);
+    EXPECT_EQ(left.ComparedQuestion(), right);
+    EXPECT_EQ(copy.ComparedQuestion(), other);
+    EXPECT_EQ(Values(copy), five);
+    copy.CreateFrom(Operands{{0, 7}, {Op::Minus, 2}}, 5);
+    EXPECT_EQ(copy.ComparedQuestion(), nullptr);
+    EXPECT_EQ(Values(copy), (Operands{{0, 7}, {Op::Minus, 2}}));
+    EXPECT_EQ(Values(left), five);
+    EXPECT_EQ(left.ComparedQuestion(), right);
 }
 
 TEST(CExpressionTest, QuestionTexts) {
