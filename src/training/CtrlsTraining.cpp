@@ -303,6 +303,12 @@ void CtrlsTraining::DoSignClicked(int32_t index) {
 }
 
 void CtrlsTraining::DoSignKeyDown(char16_t key) {
+    // The keyboard's / is a fraction's bar; it stands for ÷ only where
+    // operators are asked for.
+    if (key == u'/' && IsCurrentFraction()) {
+        DoPointClicked();
+        return;
+    }
     const std::optional<char16_t> sign = SignOfKey(key);
     if (sign && CurrentSigns().find(*sign) != std::u16string_view::npos) {
         AddSign(*sign);
