@@ -178,6 +178,19 @@ void SaveRemainderTraining(kelvo::frmTraining& training, const QString& folder, 
     press(QStringLiteral("cmdFinish"));
 }
 
+// A typing drill of fractions: the first answer typed up to its bar, then
+// graded, so that the right answers stand beside the questions.
+void SaveFractionTraining(kelvo::frmTraining& training, const QString& folder) {
+    StartTypedDrill(training, 16);
+    training.findChild<QPushButton*>(QStringLiteral("cmdKeys_1"))->click();
+    training.findChild<QPushButton*>(QStringLiteral("cmdPoint"))->click();
+    QApplication::processEvents();
+    Save(training, folder, "kelvo-training-fractions.png");
+    training.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+    QApplication::processEvents();
+    Save(training, folder, "kelvo-training-fractions-graded.png");
+}
+
 // A drill of the main window's kind of question, before and after grading
 // with a few answers clicked.
 void SaveTraining(kelvo::frmMain& window, const QString& folder) {
@@ -209,6 +222,13 @@ void SaveTraining(kelvo::frmMain& window, const QString& folder) {
     SaveRemainderTraining(remainders, folder, 12);
     SaveRemainderTraining(remainders, folder, 28);
     remainders.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    types->setCurrentIndex(types->findText(QString::fromUtf16(u"异分母分数加减法")));
+    window.findChild<QPushButton*>(QStringLiteral("cmdTraining"))->click();
+    kelvo::frmTraining& fractions = *window.TrainingWindow();
+    SaveFractionTraining(fractions, folder);
+    fractions.close();
     types->setCurrentIndex(kind);
 }
 

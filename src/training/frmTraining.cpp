@@ -7,6 +7,7 @@
 #include "question/CConfig.h"
 #include "training/CClickLabel.h"
 #include "training/CtrlsTraining.h"
+#include "training/StackedFractionText.h"
 #include "training/TrainingSettings.h"
 #include "training/frmMasteryMap.h"
 #include "training/frmMistakeBook.h"
@@ -596,10 +597,10 @@ void frmTraining::ClearQuestions() {
 void frmTraining::ShowQuestion(int32_t slot, const QString& strQuestion,
                                const std::array<QString, 2>& choices) {
     const auto first = 3 * static_cast<size_t>(slot);
-    lblQuestions.at(first)->setText(strQuestion);
+    lblQuestions.at(first)->setText(StackedFractionText(strQuestion));
     for (size_t c = 0; c < choices.size(); ++c) {
         CClickLabel* label = lblQuestions.at(first + 1 + c);
-        label->setText(choices[c]);
+        label->setText(StackedFractionText(choices[c]));
         label->SetBackColor(palette().color(QPalette::Window));
     }
 }
@@ -618,7 +619,7 @@ void frmTraining::ShowMissed(int32_t slot, int32_t rightChoice) {
 
 void frmTraining::ShowTypedQuestion(int32_t slot, const QString& strQuestion, bool bWithRemainder) {
     const auto first = 3 * static_cast<size_t>(slot);
-    lblQuestions.at(first)->setText(strQuestion);
+    lblQuestions.at(first)->setText(StackedFractionText(strQuestion));
     for (size_t part = 1; part <= 2; ++part) {
         lblQuestions.at(first + part)->clear();
         lblQuestions.at(first + part)->SetBackColor(palette().color(QPalette::Window));
@@ -659,7 +660,7 @@ void frmTraining::ShowTypedRight(int32_t slot) {
 
 void frmTraining::ShowRightAnswer(int32_t slot, const QString& strAnswer) {
     CClickLabel* label = lblQuestions.at(3 * static_cast<size_t>(slot) + 2);
-    label->setText(strAnswer);
+    label->setText(StackedFractionText(strAnswer));
     label->SetBackColor(kMissed);
 }
 

@@ -4,7 +4,10 @@
 #include "question/QuestionTemplates.h"
 #include "training/frmMistakeBook.h"
 
+#include <QTextDocument>
 #include <QTreeWidget>
+
+#include <numeric>
 
 #include <QRegularExpression>
 
@@ -109,6 +112,56 @@ TEST_F(DecimalDrillTest, ADecimalDrillIsTypedWithItsPointGradedAndReviewedAsWrit
     TypeAnswers(form, right, frmTraining::kSlotCount);
     Key(Qt::Key_F);
     EXPECT_EQ(ui.lblWrong->text(), QStringLiteral("错误：0"));
+}
+
+// The pieces of a label as it shows them: a stacked fraction's numerator and
+// denominator are pieces of their own.
+QStringList ShownPieces(const QLabel& label) {
+    QTextDocument shown;
+    shown.setHtml(label.text());
+    return shown.toPlainText().split(u'\n', Qt::SkipEmptyParts);
+}
+
+// "a/d＋b/d=" or "a/d－b/d=", shown stacked, worked out in lowest terms.
+QString SameDenominatorAnswer(const QLabel& question) {
+    const QStringList pieces = ShownPieces(question);
+    EXPECT_EQ(pieces.size(), 6) << question.text().toStdString();
+    const int denominator = pieces.value(1).toInt();
+    EXPECT_EQ(pieces.value(4).toInt(), denominator);
+    const int sign = pieces.value(2) == QStringLiteral("＋") ? 1 : -1;
+    const int numerator = pieces.value(0).toInt() + sign * pieces.value(3).toInt();
+    const int common = std::gcd(numerator, denominator);
+    return common == denominator
+               ? QString::number(numerator / common)
+               : QStringLiteral("%1/%2").arg(numerator / common).arg(denominator / common);
+}
+
+TEST_F(DecimalDrillTest, AFractionDrillShowsFractionsStackedAndCountsAnswersInLowestTerms) {
+    m_templates = PresetTemplates(u"同分母分数加减法");
+    ASSERT_FALSE(m_templates.empty());
+    frmTraining& form = Open();
+    const TrainingControls ui = Ui(form);
+    QTest::mouseClick(ui.optAnswerModes[1], Qt::LeftButton);
+    Key(Qt::Key_S);
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("cmdPoint"))->text(),
+              QStringLiteral("/"));
+    // The first answer doubled over its denominator: the same number, not in lowest terms.
+    const QString right = SameDenominatorAnswer(*Label(0));
+    const qsizetype bar = right.indexOf(u'/');
+    const QString unreduced = bar < 0 ? QStringLiteral("%1/2").arg(2 * right.toInt())
+                                      : QStringLiteral("%1/%2")
+                                            .arg(2 * right.left(bar).toInt())
+                                            .arg(2 * right.mid(bar + 1).toInt());
+    TypeAnswers(form, unreduced, 1);
+    EXPECT_EQ(Label(2)->BackColor(), kRed);
+    EXPECT_EQ(ShownPieces(*Label(2)).join(u'/'), right) << "the right answer shown stacked";
+    TypeAnswers(form, right, 1);
+    for (int slot = 1; slot < frmTraining::kSlotCount; ++slot) {
+        TypeAnswers(form, SameDenominatorAnswer(*Label(3 * slot)), 1);
+        EXPECT_EQ(Label(3 * slot + 1)->BackColor(), kGreen) << slot;
+    }
+    Key(Qt::Key_F);
+    EXPECT_EQ(ui.lblWrong->text(), QStringLiteral("错误：1"));
 }
 
 } // namespace
