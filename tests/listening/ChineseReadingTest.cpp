@@ -101,12 +101,10 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
     const auto mixed = [](int32_t d) { return static_cast<int16_t>(MixedFractionUnit(d)); };
     const std::tuple<int32_t, int32_t, const char16_t*> values[] = {
         {3, fraction(5), u"五分之三"},
-        {1, fraction(2), u"二分之一"},
         {7, fraction(6), u"六分之七"},
         {7, mixed(6), u"一又六分之一"},
         {5, mixed(6), u"六分之五"},
         {23, mixed(10), u"二又十分之三"},
-        {12, fraction(20), u"二十分之十二"},
         {205, 2, u"二点零五"},
         {4, 0, u"四"},
     };
@@ -170,7 +168,7 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         // Decimals as written: 0.3×4=, 2.05＋几=4.1.
         {{{0, 3}, {Op::Times, 4}}, 12, 0, u"零点三乘四等于", {}, {}, 0, {{1, 0}, 1}},
         {{{0, 205}, {Op::Plus, 205}}, 410, 2, u"二点零五加几等于四点一", {}, {}, 0, {{2, 2}, 2}},
-        // Fractions: 1/2＋1/3=5/6, 3/2＋几=2又1/6, 几×2=3/2, 1/2＋1/2=1.
+        // Fractions: 1/2＋1/3=, 3/2＋几=2又1/6, 几＋1/2=1.
         {{{0, 1}, {Op::Plus, 1}},
          5,
          0,
@@ -187,22 +185,6 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          {},
          0,
          {{fraction(2), fraction(3)}, mixed(6)}},
-        {{{0, 3}, {Op::Times, 2}},
-         3,
-         1,
-         u"几乘二等于二分之三",
-         {},
-         {},
-         0,
-         {{fraction(4), 0}, fraction(2)}},
-        {{{0, 1}, {Op::Plus, 1}},
-         1,
-         0,
-         u"二分之一加二分之一等于",
-         {},
-         {},
-         0,
-         {{fraction(2), fraction(2)}, 0}},
         {{{0, 1}, {Op::Plus, 1}},
          1,
          1,
