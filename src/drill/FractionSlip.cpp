@@ -55,6 +55,8 @@ CAnswer Unreduced(const CWritten& x, int32_t code, const CWritten& y) {
     }
 }
 
+// Numerators and denominators worked straight across; a whole number goes to
+// the numerator only.
 std::vector<CAnswer> SumOrDifferenceSlips(const CWritten& x, const CWritten& y, bool sum) {
     const int64_t top = sum ? x.numerator + y.numerator : x.numerator - y.numerator;
     if (x.IsWhole() || y.IsWhole()) {
@@ -65,6 +67,8 @@ std::vector<CAnswer> SumOrDifferenceSlips(const CWritten& x, const CWritten& y, 
     return top > 0 && bottom > 0 ? std::vector{Reduced(top, bottom)} : std::vector<CAnswer>{};
 }
 
+// A whole number multiplied into both parts, or only the numerators
+// multiplied under one denominator.
 std::vector<CAnswer> ProductSlips(const CWritten& x, const CWritten& y) {
     if (x.IsWhole() || y.IsWhole()) {
         const CWritten& fraction = x.IsWhole() ? y : x;
@@ -74,6 +78,7 @@ std::vector<CAnswer> ProductSlips(const CWritten& x, const CWritten& y) {
     return {Reduced(top, x.denominator), Reduced(top, y.denominator)};
 }
 
+// The divisor not inverted, or the dividend inverted instead.
 std::vector<CAnswer> QuotientSlips(const CWritten& x, const CWritten& y) {
     std::vector slips{Reduced(x.numerator * y.numerator, x.denominator * y.denominator)};
     if (x.numerator > 0) {
