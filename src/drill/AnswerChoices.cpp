@@ -1,6 +1,7 @@
 #include "drill/AnswerChoices.h"
 
 #include "drill/FormAnswers.h"
+#include "drill/FractionSlip.h"
 #include "drill/TypicalSlip.h"
 #include "foundation/RandomSource.h"
 #include "foundation/RuntimeError.h"
@@ -92,6 +93,9 @@ AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& l
     if (auto choices = FormChoices(question, false)) {
         return *std::move(choices);
     }
+    if (const std::optional<CAnswer> slip = FractionSlip(question)) {
+        return OrderedChoices(CAnswer::RightFor(question), *slip);
+    }
     AnswerChoices choices = MakeAnswerChoices(question.ResultValue(), limit);
     if (!question.HasRemainder()) {
         choices.Places.fill(question.Units().result);
@@ -103,6 +107,9 @@ AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& l
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit) {
     if (auto choices = FormChoices(question, true)) {
         return *std::move(choices);
+    }
+    if (const std::optional<CAnswer> slip = FractionSlip(question)) {
+        return OrderedChoices(CAnswer::RightFor(question), *slip);
     }
     if (question.HasRemainder()) {
         const int32_t divisor = question.OperandValues()[1][1];

@@ -39,15 +39,17 @@ AnswerChoices OrderedChoices(const CAnswer& right, const CAnswer& wrong);
 AnswerChoices MakeAnswerChoices(int32_t iResult, const CValueLimit& limit);
 // As above for the question's result, counted in its unit (a decimal result's
 // choices are written as decimals); with a remainder both choices carry the
-// question's remainder. A question of another form than "计算" has the
-// choices of its form (FormChoices).
+// question's remainder. A question with fractions has a typical slip as its
+// wrong answer (FractionSlip): a step of its unit is no slip a child makes. A question of another
+// form than "计算" has the choices of its form (FormChoices).
 AnswerChoices MakeAnswerChoices(const CExprValue& question, const CValueLimit& limit);
 
 // Choices that teach: the wrong answer is the question's typical slip when it
 // has one in the limit (TypicalSlip), else as MakeAnswerChoices draws it. With
 // a remainder the slip is the quotient one too small, which leaves a remainder
 // not smaller than the divisor (17÷5: 2……7 beside 3……2). A decimal question's
-// slip is its decimal slip (DecimalSlip). The forms have
+// slip is its decimal slip (DecimalSlip), a fraction question's its fraction
+// slip (FractionSlip). The forms have
 // teaching choices of their own (FormChoices).
 AnswerChoices MakeTeachingChoices(const CExprValue& question, const CValueLimit& limit);
 

@@ -64,12 +64,17 @@ std::u16string SpokenOperands(const CExprValue& question, int32_t blank, Gap&& g
         }
         text += static_cast<int32_t>(k + 1) == blank
                     ? u"几"
-                    : SpokenDecimal(value, question.Units().Operand(k));
+                    : SpokenValue(value, question.Units().Operand(k));
         if (question.Grouping().Closes(k)) {
             text += u"右括号";
         }
     }
     return text;
+}
+
+// 五分之三: the denominator first, as a fraction is said.
+std::u16string SpokenFraction(int32_t numerator, int32_t denominator) {
+    return SpokenNumber(denominator) + u"分之" + SpokenNumber(numerator);
 }
 
 // Between the numbers of an operator question: "八和五", "六、三、二".
@@ -110,6 +115,21 @@ std::u16string SpokenDecimal(int32_t value, int32_t exponent) {
     return text;
 }
 
+std::u16string SpokenValue(int32_t value, int32_t unit) {
+    if (!IsFractionUnit(unit)) {
+        return SpokenDecimal(value, unit);
+    }
+    const int32_t denominator = UnitDenominator(unit);
+    if (unit < MixedFractionUnitBase || value < denominator) {
+        return SpokenFraction(value, denominator);
+    }
+    std::u16string text = SpokenNumber(value / denominator);
+    if (value % denominator != 0) {
+        text += u"又" + SpokenFraction(value % denominator, denominator);
+    }
+    return text;
+}
+
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
     switch (question.Form()) {
     case QuestionForm::Calculate:
@@ -119,11 +139,11 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
         return SpokenOperands(question, 0, SpokenOperator) + u"与" +
                (question.ComparedQuestion()
                     ? SpokenOperands(*question.ComparedQuestion(), 0, SpokenOperator)
-                    : SpokenDecimal(question.Comparand(), question.Units().result)) +
+                    : SpokenValue(question.Comparand(), question.Units().result)) +
                u"比较大小";
     case QuestionForm::FillOperator:
         return SpokenOperands(question, 0, OperatorGap(question)) + u"之间填什么运算符号，得" +
-               SpokenDecimal(question.ResultValue(), question.Units().result);
+               SpokenValue(question.ResultValue(), question.Units().result);
     case QuestionForm::EstimateTens:
     case QuestionForm::EstimateHundreds:
         return u"估一估，" + SpokenOperands(question, 0, SpokenOperator) + u"大约等于几";
@@ -131,7 +151,7 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
     std::u16string text = SpokenOperands(question, blank, SpokenOperator);
     text += u"等于";
     if (blank > 0) {
-        text += SpokenDecimal(question.ResultValue(), question.Units().result);
+        text += SpokenValue(question.ResultValue(), question.Units().result);
         if (question.HasRemainder()) {
             text += u"余" + SpokenNumber(question.RemainderValue());
         }

@@ -18,13 +18,15 @@ std::u16string SpokenNumber(int32_t value);
 // and each decimal digit on its own: 零点三, 二点零五, 十二点五; 35 with
 // exponent -2 is 三千五百, as SpokenNumber says 3500.
 std::u16string SpokenDecimal(int32_t value, int32_t exponent);
+// A value in its unit (see TextNumber.h) as it is said: a decimal as
+// SpokenDecimal says it, 3/5 as 五分之三, the mixed number 1又1/6 as
+// 一又六分之一.
+std::u16string SpokenValue(int32_t value, int32_t unit);
 
-// The question without its answer: its numbers (decimals as SpokenDecimal
-// says them), 加, 减, 乘, 除以, 等于 and
-// 左括号 / 右括号 around a group. In
-// fill-in form (blank: the 1-based operand left blank, 0 outside it) the
-// blank is 几 and the result is said: "七加几等于二十". A remainder is said
-// after 余: "十七除以五等于几余几", "几除以五等于三余二". The other forms are
+// The question without its answer: its numbers (as SpokenValue says them),
+// 加, 减, 乘, 除以, 等于 and 左括号 / 右括号 around a group. In fill-in form (blank: the 1-based
+// operand left blank, 0 outside it) the blank is 几 and the result is said: "七加几等于二十". A
+// remainder is said after 余: "十七除以五等于几余几", "几除以五等于三余二". The other forms are
 // said as a teacher sets them, without a blank: "八加五与十二比较大小",
 // "八和五之间填什么运算符号，得十三", "估一估，四十九加三十二大约等于几".
 std::u16string SpokenQuestion(const CExprValue& question, int32_t blank);

@@ -298,6 +298,11 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
             return nullptr;
         }
         question->SetUnits(*units);
+        // Operands counted in units divide exactly: only whole numbers leave
+        // a remainder.
+        if (!units->IsWhole()) {
+            question->SetRemainderValue(-1);
+        }
     }
     if (group) {
         question->SetGrouping(*group);

@@ -1,12 +1,17 @@
 #include "listening/ChineseReading.h"
 
+#include "foundation/RandomSource.h"
+#include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/OperatorCodes.h"
+#include "question/CPreCreatedQuestions.h"
+#include "worksheet/QuestionSet.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -92,6 +97,20 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
     for (const auto& [value, exponent, text] : decimals) {
         EXPECT_EQ(SpokenDecimal(value, exponent), text) << value << ' ' << exponent;
     }
+    const auto fraction = [](int32_t d) { return static_cast<int16_t>(FractionUnit(d)); };
+    const auto mixed = [](int32_t d) { return static_cast<int16_t>(MixedFractionUnit(d)); };
+    const std::tuple<int32_t, int32_t, const char16_t*> values[] = {
+        {3, fraction(5), u"五分之三"},
+        {7, fraction(6), u"六分之七"},
+        {7, mixed(6), u"一又六分之一"},
+        {5, mixed(6), u"六分之五"},
+        {23, mixed(10), u"二又十分之三"},
+        {205, 2, u"二点零五"},
+        {4, 0, u"四"},
+    };
+    for (const auto& [value, unit, text] : values) {
+        EXPECT_EQ(SpokenValue(value, unit), text) << value << ' ' << unit;
+    }
 
     struct Case {
         std::vector<CExprValue::OperandValue> operands;
@@ -149,6 +168,31 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
         // Decimals as written: 0.3×4=, 2.05＋几=4.1.
         {{{0, 3}, {Op::Times, 4}}, 12, 0, u"零点三乘四等于", {}, {}, 0, {{1, 0}, 1}},
         {{{0, 205}, {Op::Plus, 205}}, 410, 2, u"二点零五加几等于四点一", {}, {}, 0, {{2, 2}, 2}},
+        // Fractions: 1/2＋1/3=, 3/2＋几=2又1/6, 几＋1/2=1.
+        {{{0, 1}, {Op::Plus, 1}},
+         5,
+         0,
+         u"二分之一加三分之一等于",
+         {},
+         {},
+         0,
+         {{fraction(2), fraction(3)}, fraction(6)}},
+        {{{0, 3}, {Op::Plus, 2}},
+         13,
+         2,
+         u"二分之三加几等于二又六分之一",
+         {},
+         {},
+         0,
+         {{fraction(2), fraction(3)}, mixed(6)}},
+        {{{0, 1}, {Op::Plus, 1}},
+         1,
+         1,
+         u"几加二分之一等于一",
+         {},
+         {},
+         0,
+         {{fraction(2), fraction(2)}, 0}},
     };
     for (const Case& c : questions) {
         CExprValue question;
@@ -168,6 +212,39 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
     EXPECT_EQ(SpokenQuestion(compared, 0), u"八加五与九加三比较大小");
     EXPECT_EQ(SpokenItem(3, u"七乘八等于"), u"第三题，七乘八等于");
     EXPECT_EQ(SpokenItem(200, u"七乘八等于"), u"第二百题，七乘八等于");
+}
+
+size_t Occurrences(std::u16string_view text, std::u16string_view part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::u16string_view::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
+// Every fraction preset's questions are said in words, each fraction as 分之.
+TEST(ChineseReadingTest, EveryFractionPresetIsSaidInWords) {
+    CPreCreatedQuestions presets;
+    presets.Load();
+    const CSeededRandom seeded(42);
+    for (int32_t i = 1; i <= presets.Questions().Count(); ++i) {
+        const CQuestionData& kind = *presets.Questions().Item(i);
+        if (!kind.IsFraction()) {
+            continue;
+        }
+        const CQuestionSet set = MakeQuestions(kind, 50, nullptr);
+        for (int32_t q = 1; q <= set.questions.Count(); ++q) {
+            const CExprValue& question = *set.questions.Item(q);
+            const std::u16string left = question.LeftPartToString().ToString();
+            const std::u16string spoken = SpokenQuestion(question, 0);
+            const std::u16string result =
+                SpokenValue(question.ResultValue(), question.Units().result);
+            EXPECT_EQ((spoken + result).find_first_of(u"0123456789/"), std::u16string::npos);
+            EXPECT_EQ(Occurrences(spoken, u"分之"), Occurrences(left, u"/")) << i;
+            EXPECT_EQ(Occurrences(result, u"分之"), Occurrences(question.ResultText(), u"/"));
+        }
+    }
 }
 
 } // namespace

@@ -133,19 +133,51 @@ TEST_F(CDrillHistoryTest, ParenthesesRemaindersAndDecimalsComeBackFromTheBook) {
                                                   u"48－（12＋9）=27", u"8＋5 ○ 48－（12＋9）＜"}));
 }
 
-// "1/2＋1/3=5/6" missed as "2/5" comes back from the book as it was asked.
+// "1/2＋1/3=5/6" missed as "2/5" comes back from the book as it was asked;
+// quotients of fractions and decimals come back without a remainder.
 TEST_F(CDrillHistoryTest, FractionsComeBackFromTheBook) {
-    auto fraction = std::make_shared<CExprValue>(*Question(1, Op::Plus, 1, 5));
-    fraction->SetUnits(
-        {{static_cast<int16_t>(FractionUnit(2)), static_cast<int16_t>(FractionUnit(3))},
-         static_cast<int16_t>(MixedFractionUnit(6))});
-    ASSERT_TRUE(
-        m_history->Record(Drill(NineAdd, {{Kept(NineAdd, fraction), CAnswer::Fraction(2, 5)}})));
-    const auto book = m_history->MistakeBook();
-    ASSERT_EQ(book.size(), 1u);
-    EXPECT_EQ(DrillQuestionText(*book.front().kept.question) +
-                  CAnswer::RightFor(*book.front().kept.question).Text(),
-              u"1/2＋1/3=5/6");
+    const auto unit = [](int32_t code) { return static_cast<int16_t>(code); };
+    const struct {
+        int32_t a;
+        int32_t code;
+        int32_t b;
+        int32_t result;
+        CDecimalUnits units;
+        const char16_t* asked;
+    } cases[] = {
+        {1,
+         Op::Plus,
+         1,
+         5,
+         {{unit(FractionUnit(2)), unit(FractionUnit(3))}, unit(MixedFractionUnit(6))},
+         u"1/2＋1/3=5/6"},
+        {2,
+         Op::Divide,
+         4,
+         5,
+         {{unit(FractionUnit(3)), unit(FractionUnit(5))}, unit(FractionUnit(6))},
+         u"2/3÷4/5=5/6"},
+        {6, Op::Divide, 4, 15, {{1, 1}, 1}, u"0.6÷0.4=1.5"},
+    };
+    for (const auto& c : cases) {
+        auto question = std::make_shared<CExprValue>(*Question(c.a, c.code, c.b, c.result));
+        question->SetUnits(c.units);
+        question->SetRemainderValue(-1);
+        ASSERT_TRUE(m_history->Record(
+            Drill(NineAdd, {{Kept(NineAdd, question), CAnswer::Fraction(2, 5)}})));
+    }
+    std::vector<std::u16string> shown;
+    for (const CBookEntry& entry : m_history->MistakeBook()) {
+        shown.push_back(DrillQuestionText(*entry.kept.question) +
+                        CAnswer::RightFor(*entry.kept.question).Text());
+    }
+    std::vector<std::u16string> asked;
+    for (const auto& c : cases) {
+        asked.emplace_back(c.asked);
+    }
+    std::ranges::sort(shown);
+    std::ranges::sort(asked);
+    EXPECT_EQ(shown, asked);
 }
 
 // Each step: the day, whether the question is missed (else answered right in
