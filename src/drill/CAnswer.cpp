@@ -43,6 +43,7 @@ CAnswer CAnswer::RightFor(const CExprValue& question) {
     switch (question.Form()) {
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
+    case QuestionForm::CompareNumbers:
         return Signs(std::u16string(ComparisonSign(question.ResultValue(), question.Comparand())));
     case QuestionForm::FillOperator: {
         std::u16string operators;

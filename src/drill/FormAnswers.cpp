@@ -61,6 +61,7 @@ std::u16string DrillQuestionText(const CExprValue& question) {
 std::u16string_view AnswerSigns(const CExprValue& question) {
     switch (question.Form()) {
     case QuestionForm::Compare:
+    case QuestionForm::CompareNumbers:
         return kComparisonSigns;
     case QuestionForm::FillOperator:
         return kOperatorSigns;
@@ -83,6 +84,7 @@ std::optional<AnswerChoices> FormChoices(const CExprValue& question, bool bTeach
         return std::nullopt;
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
+    case QuestionForm::CompareNumbers:
         return OrderedChoices(
             right, CAnswer::Signs(std::u16string(1, OtherSign(kComparisonSigns, right.signs[0]))));
     case QuestionForm::FillOperator:

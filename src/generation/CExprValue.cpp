@@ -50,11 +50,19 @@ void CExprValue::CreateFrom(const CExpression& expr) {
     m_parentheses = expr.Grouping();
     // The right side of a comparison of two questions is set by
     // PairComparisons, once the kind's questions are known.
-    m_form = IsComparison(expr.Form()) ? QuestionForm::Compare : expr.Form();
+    m_form = expr.Form() == QuestionForm::CompareQuestions ? QuestionForm::Compare : expr.Form();
     m_units = expr.FilledUnits();
     if (expr.Form() == QuestionForm::Compare) {
         m_comparand = DrawComparand(m_resultValue);
+    } else if (expr.Form() == QuestionForm::CompareNumbers) {
+        m_comparand = SecondNumberInResultUnit();
     }
+}
+
+int32_t CExprValue::SecondNumberInResultUnit() const {
+    const int32_t unit = m_units.Operand(1);
+    const int32_t own = IsFractionUnit(unit) ? UnitDenominator(unit) : 1;
+    return OperandValues()[1][1] * (UnitDenominator(m_units.result) / own);
 }
 
 void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {

@@ -52,6 +52,9 @@ public:
     // whose value is then the comparand; nullptr for a number.
     const std::shared_ptr<const CExprValue>& ComparedQuestion() const;
     void SetComparedQuestion(std::shared_ptr<const CExprValue> question);
+    // The comparand of a comparison of two numbers (CompareNumbers): the
+    // second number counted in the result's fraction unit, as the first is.
+    int32_t SecondNumberInResultUnit() const;
 
     // The units its values count in, those of its template.
     const CDecimalUnits& Units() const { return m_units; }

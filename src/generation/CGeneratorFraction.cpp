@@ -46,6 +46,12 @@ int32_t ResultUnit(const CFraction& r, FractionResult shape) {
     return shape == FractionResult::Mixed ? MixedFractionUnit(d) : FractionUnit(d);
 }
 
+// Values of at most LargestWholeFractionOperand and denominators of at most
+// MaxDenominator fit.
+int32_t Narrow(int64_t value) {
+    return static_cast<int32_t>(value);
+}
+
 int32_t OperandUnit(const CFraction& v) {
     return v.IsWhole() ? 0 : FractionUnit(static_cast<int32_t>(v.Denominator()));
 }
@@ -81,7 +87,9 @@ bool CGeneratorFraction::CreateInstance() {
     CDecimalUnits units;
     units.operands[0] = static_cast<int16_t>(OperandUnit(CFraction(n1, d1)));
     units.operands[1] = static_cast<int16_t>(OperandUnit(CFraction(n2, d2)));
-    units.result = static_cast<int16_t>(ResultUnit(CFraction(rn, rd), m_resultShape));
+    // A comparison counts both numbers over their common denominator.
+    units.result = static_cast<int16_t>(
+        m_comparesNumbers ? FractionUnit(rd) : ResultUnit(CFraction(rn, rd), m_resultShape));
     m_expression->SetFilledUnits(units);
     return true;
 }
@@ -91,6 +99,7 @@ void CGeneratorFraction::Bind(const CExpression& expr) {
     m_firstValues = OperandValues(*expr.Operands().at(0), shape.operands[0]);
     m_secondValues = OperandValues(*expr.Operands().at(1), shape.operands[1]);
     m_code = expr.Operands()[1]->LeftOperator();
+    m_comparesNumbers = expr.Form() == QuestionForm::CompareNumbers;
     m_resultShape = shape.result;
     m_resultLower = expr.ResultOperand()->LowerLimit();
     m_resultUpper = expr.ResultOperand()->UpperLimit();
@@ -104,14 +113,9 @@ void CGeneratorFraction::WalkSpace(Walk& walk) const {
             return;
         }
         for (const CFraction& b : m_secondValues) {
-            const std::optional<CFraction> r = Calculate(a, m_code, b);
-            if (!r || !Admits(a, b, *r)) {
-                continue;
-            }
-            const auto narrow = [](int64_t v) { return static_cast<int32_t>(v); };
-            if (!walk.Admit({narrow(a.Numerator()), narrow(a.Denominator()), narrow(b.Numerator()),
-                             narrow(b.Denominator()), narrow(r->Numerator()),
-                             narrow(r->Denominator())})) {
+            const std::optional<Table::Candidate> row =
+                m_comparesNumbers ? ComparisonRow(a, b) : QuestionRow(a, b);
+            if (row && !walk.Admit(*row)) {
                 return;
             }
         }
@@ -119,18 +123,48 @@ void CGeneratorFraction::WalkSpace(Walk& walk) const {
     walk.Complete();
 }
 
+std::optional<CGeneratorFraction::Table::Candidate>
+CGeneratorFraction::QuestionRow(const CFraction& a, const CFraction& b) const {
+    const std::optional<CFraction> r = Calculate(a, m_code, b);
+    if (!r || !Admits(a, b, *r)) {
+        return std::nullopt;
+    }
+    return Table::Candidate{Narrow(a.Numerator()),  Narrow(a.Denominator()),
+                            Narrow(b.Numerator()),  Narrow(b.Denominator()),
+                            Narrow(r->Numerator()), Narrow(r->Denominator())};
+}
+
+// Two different numbers, a fraction among them, the first counted over
+// their common denominator in place of a result; the same number twice asks
+// nothing.
+std::optional<CGeneratorFraction::Table::Candidate>
+CGeneratorFraction::ComparisonRow(const CFraction& a, const CFraction& b) const {
+    if (a == b || (a.IsWhole() && b.IsWhole()) || !FitsDenominatorRules(a, b)) {
+        return std::nullopt;
+    }
+    const int64_t common = std::lcm(a.Denominator(), b.Denominator());
+    return Table::Candidate{Narrow(a.Numerator()),
+                            Narrow(a.Denominator()),
+                            Narrow(b.Numerator()),
+                            Narrow(b.Denominator()),
+                            Narrow(a.Numerator() * (common / a.Denominator())),
+                            Narrow(common)};
+}
+
+bool CGeneratorFraction::FitsDenominatorRules(const CFraction& a, const CFraction& b) const {
+    if (a.IsWhole() || b.IsWhole()) {
+        return true;
+    }
+    const bool same = a.Denominator() == b.Denominator();
+    return !(m_rules.isSameDenominator && !same) && !(m_rules.isDifferentDenominators && same);
+}
+
 // A question of a fraction kind holds a fraction; two fractions'
 // denominators are as the rules ask; the result is of the kind's shape and
 // within its range.
 bool CGeneratorFraction::Admits(const CFraction& a, const CFraction& b, const CFraction& r) const {
-    if (a.IsWhole() && b.IsWhole() && r.IsWhole()) {
+    if ((a.IsWhole() && b.IsWhole() && r.IsWhole()) || !FitsDenominatorRules(a, b)) {
         return false;
-    }
-    if (!a.IsWhole() && !b.IsWhole()) {
-        const bool same = a.Denominator() == b.Denominator();
-        if ((m_rules.isSameDenominator && !same) || (m_rules.isDifferentDenominators && same)) {
-            return false;
-        }
     }
     if (m_resultShape == FractionResult::Whole && !r.IsWhole()) {
         return false;

@@ -82,6 +82,13 @@ void AppendFormQuestion(const CExprValue& value, bool withAnswer, std::u16string
             AppendScaledText(cell, value.Comparand(), value.Units().result);
         }
         break;
+    case QuestionForm::CompareNumbers:
+        value.AppendOperandText(cell, 0);
+        cell += u' ';
+        cell += withAnswer ? ComparisonSign(value.ResultValue(), value.Comparand()) : FormCircle;
+        cell += u' ';
+        value.AppendOperandText(cell, 1);
+        break;
     case QuestionForm::FillOperator:
         AppendOperands(
             value, OwnValues(value),
@@ -117,6 +124,7 @@ std::u16string FormAnswerText(const CExprValue& value) {
         break;
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
+    case QuestionForm::CompareNumbers:
         answer = ComparisonSign(value.ResultValue(), value.Comparand());
         break;
     case QuestionForm::FillOperator: {

@@ -101,6 +101,8 @@ bool AdmitsForm(QuestionForm form, std::span<const int32_t> values, std::span<co
     case QuestionForm::Compare:
     case QuestionForm::CompareQuestions:
         return EvaluateGrouped(result, values, codes, group);
+    case QuestionForm::CompareNumbers:
+        return true;
     case QuestionForm::FillOperator:
         return HasUniqueOperators(values, codes, group);
     case QuestionForm::EstimateTens:

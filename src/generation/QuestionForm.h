@@ -24,11 +24,16 @@ enum class QuestionForm : uint8_t {
     // the kind. A kind and its templates have it; each question made is a
     // Compare that holds its right side (CExprValue::ComparedQuestion).
     CompareQuestions,
+    // "3/4 ○ 2/3": the question's two numbers set against each other, as a
+    // fraction kind asks 比大小. Its result is the first number and its
+    // comparand the second, both counted in the result's unit.
+    CompareNumbers,
 };
 
-// Both forms of 比大小.
+// Every form of 比大小.
 constexpr bool IsComparison(QuestionForm form) {
-    return form == QuestionForm::Compare || form == QuestionForm::CompareQuestions;
+    return form == QuestionForm::Compare || form == QuestionForm::CompareQuestions ||
+           form == QuestionForm::CompareNumbers;
 }
 
 // The circle the pupil writes a sign or an operator in.

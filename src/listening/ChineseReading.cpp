@@ -141,6 +141,10 @@ std::u16string SpokenQuestion(const CExprValue& question, int32_t blank) {
                     ? SpokenOperands(*question.ComparedQuestion(), 0, SpokenOperator)
                     : SpokenValue(question.Comparand(), question.Units().result)) +
                u"比较大小";
+    case QuestionForm::CompareNumbers:
+        return SpokenValue(question.OperandValues()[0][1], question.Units().Operand(0)) + u"与" +
+               SpokenValue(question.OperandValues()[1][1], question.Units().Operand(1)) +
+               u"比较大小";
     case QuestionForm::FillOperator:
         return SpokenOperands(question, 0, OperatorGap(question)) + u"之间填什么运算符号，得" +
                SpokenValue(question.ResultValue(), question.Units().result);

@@ -36,11 +36,11 @@ CellMakerFactory CLineCellMaker::Factory(const CTextMeasure& measure, const CSlo
 }
 
 CCell CLineCellMaker::Make(const CExprValue& question, int32_t blank) const {
-    if (question.Form() != QuestionForm::Calculate) {
-        return MakeFormCell(question);
-    }
     if (CStackedFractionCells::HasFractions(question)) {
         return m_fractions.Make(question, blank, m_isFill);
+    }
+    if (question.Form() != QuestionForm::Calculate) {
+        return MakeFormCell(question);
     }
     CCell cell;
     cell.height = m_height;

@@ -2,6 +2,7 @@
 
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
+#include "generation/FormQuestionText.h"
 #include "number/OperatorCodes.h"
 #include "output/CTextMeasure.h"
 
@@ -32,9 +33,10 @@ bool CStackedFractionCells::HasFractions(const CExprValue& question) {
 }
 
 CCell CStackedFractionCells::Make(const CExprValue& question, int32_t blank, bool isFill) const {
-    CCell cell;
-    cell.height = m_height;
-    cell.numberLevel = m_barLevel;
+    if (question.Form() == QuestionForm::CompareNumbers) {
+        return MakeComparison(question);
+    }
+    CCell cell = EmptyCell();
     const auto operands = question.OperandValues();
     for (size_t k = 0; k < operands.size(); ++k) {
         if (k > 0) {
@@ -57,6 +59,28 @@ CCell CStackedFractionCells::Make(const CExprValue& question, int32_t blank, boo
             std::max(m_leastBox, Width(std::u16string(AnswerRoomDigits, u'0')) + 2 * m_gap);
         cell.width = std::max(cell.width, roomStart + room);
     }
+    return cell;
+}
+
+// "3/4 ○ 2/3": the circle as large as a box between the numbers, its sign
+// shown where answers are.
+CCell CStackedFractionCells::MakeComparison(const CExprValue& question) const {
+    CCell cell = EmptyCell();
+    const auto operands = question.OperandValues();
+    AppendValue(cell, operands[0][1], question.Units().Operand(0), false);
+    cell.width += m_gap;
+    const double circle = m_lineHeight * (1 - 2 * CCellPiece::BoxInset);
+    cell.pieces.push_back({CCellPiece::Kind::Circle, cell.width, m_barLevel - m_lineHeight / 2,
+                           circle, m_lineHeight, FormAnswerText(question)});
+    cell.width += circle + m_gap;
+    AppendValue(cell, operands[1][1], question.Units().Operand(1), false);
+    return cell;
+}
+
+CCell CStackedFractionCells::EmptyCell() const {
+    CCell cell;
+    cell.height = m_height;
+    cell.numberLevel = m_barLevel;
     return cell;
 }
 

@@ -15,7 +15,8 @@ class CTextMeasure;
 // numbers, operators and "=" level with the bars, a mixed number's whole part
 // before its fraction. The answer's room holds a stacked fraction, its
 // numerator, bar and denominator shown where answers are; in fill-in form
-// the blanked operand is a box as tall as the cell.
+// the blanked operand is a box as tall as the cell. A comparison of two
+// numbers has a circle between them.
 class CStackedFractionCells {
 public:
     CStackedFractionCells(const CTextMeasure& measure, double pointSize, double leastBox);
@@ -29,6 +30,8 @@ public:
     double BarLevel() const { return m_barLevel; }
 
 private:
+    CCell MakeComparison(const CExprValue& question) const;
+    CCell EmptyCell() const;
     // A value written in the unit at the cell's right end; answers as a
     // result's pieces.
     void AppendValue(CCell& cell, int32_t value, int32_t unit, bool isAnswer) const;

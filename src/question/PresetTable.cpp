@@ -155,6 +155,7 @@ constexpr std::array<PresetRecord, PresetCount> Table{{
     {u"分数乘整数", 2, {{{2, 12, 1}, {2, 12, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 12, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperAndWhole},
     {u"分数乘分数", 2, {{{2, 9, 1}, {2, 9, 1}, NoRange}}, {u"$$×$", nullptr}, {0, 1, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperPair},
     {u"分数除法", 2, {{{2, 9, 1}, {2, 9, 1}, NoRange}}, {u"$$$÷", nullptr}, {0, 10, 1}, 0, 0, {}, QuestionForm::Calculate, {}, ProperPair},
+    {u"分数比大小", 2, {{{2, 12, 1}, {2, 12, 1}, NoRange}}, {u"＋$$$", nullptr}, {0, 1, 1}, 0, 0, {}, QuestionForm::Compare, {}, ProperPair},
 }};
 // clang-format on
 

@@ -39,7 +39,7 @@ struct PresetRecord {
     CFractionShape fractions = {};
 };
 
-inline constexpr int32_t PresetCount = 109;
+inline constexpr int32_t PresetCount = 110;
 
 // The question-type list in display order: the custom entry, the graded
 // presets and the group separators between them.

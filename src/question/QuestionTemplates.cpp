@@ -120,7 +120,7 @@ std::u16string FractionKindError(const CQuestionData& question) {
     if (question.Limits().Count() != 2 || question.IsDecimal()) {
         return FractionOperandsErrorText;
     }
-    if (question.Form() != QuestionForm::Calculate) {
+    if (question.Form() != QuestionForm::Calculate && question.Form() != QuestionForm::Compare) {
         return FractionFormErrorText;
     }
     return {};
@@ -214,6 +214,12 @@ TemplateList QuestionTemplates(const CQuestionData& question, std::u16string& st
             if (fraction) {
                 expression->SetFractions(question.Fractions());
                 expression->SetUnits(FractionTemplateUnits(question), {});
+                if (question.Form() == QuestionForm::Compare) {
+                    // 比大小 of fractions sets the two numbers against each
+                    // other; the operator plays no part, so one template.
+                    expression->SetForm(QuestionForm::CompareNumbers);
+                    return {std::move(expression)};
+                }
             }
             if (decimal && !CountInDecimalUnits(*expression, question.DecimalPlaces())) {
                 strErrorInfo = DecimalOperatorsErrorText;

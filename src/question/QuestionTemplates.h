@@ -30,7 +30,7 @@ inline constexpr char16_t DecimalFormErrorText[] = u"错误：小数题只能用
 // The messages for a fraction kind the fractions cannot carry.
 inline constexpr char16_t FractionOperandsErrorText[] =
     u"错误：分数题只能是两个数（整数或分数，不带小数）的加、减、乘、除。";
-inline constexpr char16_t FractionFormErrorText[] = u"错误：分数题只能用“计算”题型。";
+inline constexpr char16_t FractionFormErrorText[] = u"错误：分数题只能用“计算”或“比大小”题型。";
 // The message for the rule of powers of ten where the second range has none.
 inline constexpr char16_t NoPowerOfTenErrorText[] = u"错误：运算数二的范围里没有10、100或1000。";
 

@@ -103,8 +103,8 @@ std::optional<int32_t> OptionalInt(const QVariant& value) {
 
 // The form of a question other than "计算" after its operands and
 // parentheses: "cmp=12" (compared with 12), "cmp=0:9,1:3" (compared with the
-// question of those operands), "op", "est=10" or "est=100". A question of
-// "计算" has none, as every question had before the forms.
+// question of those operands), "cmpn" (its two numbers compared), "op", "est=10" or "est=100". A
+// question of "计算" has none, as every question had before the forms.
 QString FormText(const CExprValue& question) {
     switch (question.Form()) {
     case QuestionForm::Calculate:
@@ -117,6 +117,8 @@ QString FormText(const CExprValue& question) {
                        .replace(u' ', u',');
         }
         return QStringLiteral(" cmp=%1").arg(question.Comparand());
+    case QuestionForm::CompareNumbers:
+        return QStringLiteral(" cmpn");
     case QuestionForm::FillOperator:
         return QStringLiteral(" op");
     case QuestionForm::EstimateTens:
@@ -179,6 +181,9 @@ struct CFormRead {
 std::optional<CFormRead> FormFromText(const QString& strPart) {
     if (strPart == QStringLiteral("op")) {
         return CFormRead{QuestionForm::FillOperator, 0};
+    }
+    if (strPart == QStringLiteral("cmpn")) {
+        return CFormRead{QuestionForm::CompareNumbers, 0};
     }
     bool read = false;
     if (strPart.startsWith(QStringLiteral("cmp=")) && strPart.contains(u':')) {
@@ -309,6 +314,17 @@ std::shared_ptr<const CExprValue> QuestionFromText(const QString& strOperands, i
     }
     question->SetForm(form.form);
     question->SetComparand(form.comparand);
+    if (form.form == QuestionForm::CompareNumbers) {
+        // Its two numbers count over the result's fraction unit.
+        const auto inRange = [](const CExprValue::OperandValue& operand) {
+            return operand[1] >= 0 && operand[1] <= ValueCeiling;
+        };
+        if (operands.size() != 2 || !std::ranges::all_of(operands, inRange) ||
+            !IsFractionUnit(question->Units().result)) {
+            return nullptr;
+        }
+        question->SetComparand(question->SecondNumberInResultUnit());
+    }
     if (!comparedOperands.isEmpty()) {
         auto compared = ComparedFromText(comparedOperands);
         if (!compared) {

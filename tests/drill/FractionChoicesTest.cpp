@@ -86,7 +86,8 @@ TEST(FractionChoicesTest, EveryFractionPresetOffersTheAnswerBesideAnotherText) {
     const CSeededRandom seeded(2026);
     for (int32_t i = 1; i <= presets.Questions().Count(); ++i) {
         const CQuestionData& kind = *presets.Questions().Item(i);
-        if (!kind.IsFraction()) {
+        // A comparison's choices are signs.
+        if (!kind.IsFraction() || kind.Form() != QuestionForm::Calculate) {
             continue;
         }
         const CQuestionSet set = MakeQuestions(kind, 200, nullptr);

@@ -37,7 +37,7 @@ protected:
 // remainder, the parentheses, the other forms and the decimals, each under a heading of its
 // own.
 TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
-    ASSERT_EQ(m_presets.Questions().Count(), 109);
+    ASSERT_EQ(m_presets.Questions().Count(), 110);
     EXPECT_EQ(Entry(1)->Title(), u"自己定制题型");
     EXPECT_EQ(Entry(2)->Title(), u"------------------------A");
     EXPECT_EQ(Entry(7)->Title(), u"10以内的连加");
@@ -65,14 +65,16 @@ TEST_F(CPreCreatedQuestionsTest, TheListHasItsEntriesInOrder) {
     EXPECT_EQ(Entry(96)->Title(), u"一位小数加减法");
     EXPECT_EQ(Entry(101)->Title(), u"除数是小数的除法");
     EXPECT_EQ(Entry(101)->DecimalPlaces(), (CDecimalUnits{{1, 1}, 0}));
+    EXPECT_EQ(Entry(110)->Title(), u"分数比大小");
+    EXPECT_EQ(Entry(110)->Form(), QuestionForm::Compare);
 
-    ASSERT_EQ(m_raised.size(), 109u);
+    ASSERT_EQ(m_raised.size(), 110u);
     std::set<std::u16string> titles;
     for (int32_t i = 1; i <= PresetCount; ++i) {
         EXPECT_EQ(m_raised[static_cast<size_t>(i - 1)], Entry(i));
         titles.insert(Entry(i)->Title());
     }
-    EXPECT_EQ(titles.size(), 109u);
+    EXPECT_EQ(titles.size(), 110u);
 }
 
 TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
@@ -92,7 +94,7 @@ TEST_F(CPreCreatedQuestionsTest, SeparatorsMapToNoneAndPresetsToTheirEntry) {
         }
     }
     EXPECT_EQ(separators, 11);
-    EXPECT_EQ(presets, 98);
+    EXPECT_EQ(presets, 99);
     EXPECT_EQ(m_presets.Item(u"10以内的加法 "), nullptr);
 }
 
@@ -169,10 +171,10 @@ TEST_F(CPreCreatedQuestionsTest, ValuesThatDifferFromTheTitlesStandAsListed) {
 TEST_F(CPreCreatedQuestionsTest, LoadingAgainBuildsANewListOfTheSameEntries) {
     const auto first = m_presets.Item(u"整百数除以一位数");
     m_presets.Load();
-    EXPECT_EQ(m_presets.Questions().Count(), 109);
+    EXPECT_EQ(m_presets.Questions().Count(), 110);
     EXPECT_NE(m_presets.Item(u"整百数除以一位数"), first);
     EXPECT_EQ(Fields(m_presets.Item(u"整百数除以一位数")->Limit1()), Range(100, 10000, 100));
-    EXPECT_EQ(m_raised.size(), 218u);
+    EXPECT_EQ(m_raised.size(), 220u);
 }
 
 } // namespace

@@ -133,8 +133,9 @@ TEST_F(CDrillHistoryTest, ParenthesesRemaindersAndDecimalsComeBackFromTheBook) {
                                                   u"48－（12＋9）=27", u"8＋5 ○ 48－（12＋9）＜"}));
 }
 
-// "1/2＋1/3=5/6" missed as "2/5" comes back from the book as it was asked;
-// quotients of fractions and decimals come back without a remainder.
+// "1/2＋1/3=5/6" missed as "2/5" comes back from the book as it was asked,
+// and so does "3/4 ○ 2/3"; quotients of fractions and decimals come back
+// without a remainder.
 TEST_F(CDrillHistoryTest, FractionsComeBackFromTheBook) {
     const auto unit = [](int32_t code) { return static_cast<int16_t>(code); };
     const struct {
@@ -144,6 +145,7 @@ TEST_F(CDrillHistoryTest, FractionsComeBackFromTheBook) {
         int32_t result;
         CDecimalUnits units;
         const char16_t* asked;
+        QuestionForm form = QuestionForm::Calculate;
     } cases[] = {
         {1,
          Op::Plus,
@@ -158,11 +160,22 @@ TEST_F(CDrillHistoryTest, FractionsComeBackFromTheBook) {
          {{unit(FractionUnit(3)), unit(FractionUnit(5))}, unit(FractionUnit(6))},
          u"2/3÷4/5=5/6"},
         {6, Op::Divide, 4, 15, {{1, 1}, 1}, u"0.6÷0.4=1.5"},
+        {3,
+         Op::Plus,
+         2,
+         9,
+         {{unit(FractionUnit(4)), unit(FractionUnit(3))}, unit(FractionUnit(12))},
+         u"3/4 ○ 2/3＞",
+         QuestionForm::CompareNumbers},
     };
     for (const auto& c : cases) {
         auto question = std::make_shared<CExprValue>(*Question(c.a, c.code, c.b, c.result));
         question->SetUnits(c.units);
         question->SetRemainderValue(-1);
+        if (c.form == QuestionForm::CompareNumbers) {
+            question->SetForm(c.form);
+            question->SetComparand(question->SecondNumberInResultUnit());
+        }
         ASSERT_TRUE(m_history->Record(
             Drill(NineAdd, {{Kept(NineAdd, question), CAnswer::Fraction(2, 5)}})));
     }

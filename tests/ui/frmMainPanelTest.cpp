@@ -45,7 +45,7 @@ protected:
 TEST_F(PanelTest, StartsWithTheCustomTypeWithoutASettingsFile) {
     EXPECT_EQ(window->windowTitle(), Q(u"Kelvo主窗口"));
     auto* types = Find<QComboBox>(QStringLiteral("cboQuestionType"));
-    EXPECT_EQ(types->count(), 109);
+    EXPECT_EQ(types->count(), 110);
     EXPECT_EQ(types->currentText(), Q(u"自己定制题型"));
     EXPECT_EQ(Find<QComboBox>(QStringLiteral("cboOperandCount"))->currentText(), Q(u"二个运算数"));
     EXPECT_EQ(window->OperandCount(), 2);

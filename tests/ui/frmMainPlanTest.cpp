@@ -218,7 +218,7 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     ASSERT_EQ(suggestedNames.size(), 1u);
     EXPECT_EQ(suggestedNames.front(), Q(u"1～30－1～20，得数0～20，有借位"));
     auto* list = Find<QComboBox>(QStringLiteral("cboQuestionType"));
-    ASSERT_EQ(list->count(), 111);
+    ASSERT_EQ(list->count(), 112);
     EXPECT_EQ(list->currentText(), Q(u"三十以内"));
     AddSection(u"三十以内", 4);
 
@@ -231,9 +231,9 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     EXPECT_EQ(rows, (QStringList{Q(u"20以内的借位减法 7 63"),
                                  Q(u"三十以内 4 ") + Table()->item(1, 2)->text()}));
     EXPECT_FALSE(Table()->item(1, 2)->text().isEmpty());
-    ASSERT_EQ(list->count(), 111);
+    ASSERT_EQ(list->count(), 112);
     EXPECT_EQ(list->itemText(77), Q(u"三位整十数乘以两位整十数"));
-    EXPECT_TRUE(list->itemText(109).isEmpty()) << "a separator";
+    EXPECT_TRUE(list->itemText(110).isEmpty()) << "a separator";
     SelectQuestionType(u"三十以内");
     EXPECT_EQ(Box("txtLimits", 1)->text(), QStringLiteral("30"));
 
@@ -242,7 +242,7 @@ TEST_F(PlanTest, TheLastPlanAndTheSavedKindsComeBackAtStart) {
     Click("cmdSaveKind");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front(), Q(u"预设题型中已有“9加几”，请换一个名称。"));
-    EXPECT_EQ(list->count(), 111);
+    EXPECT_EQ(list->count(), 112);
 }
 
 // The rule boxes belong to the kind: a ticked rule changes what the kind

@@ -1,5 +1,6 @@
 #include "foundation/RandomSource.h"
 #include "foundation/TextNumber.h"
+#include "generation/FormQuestionText.h"
 #include "number/OperatorCodes.h"
 #include "question/CPreCreatedQuestions.h"
 #include "question/QuestionTemplates.h"
@@ -128,6 +129,23 @@ TEST(FractionKindsTest, EveryFractionPresetAsksExactQuestionsInLowestTerms) {
         ASSERT_EQ(set.questions.Count(), 200) << i;
         for (int32_t q = 1; q <= set.questions.Count(); ++q) {
             const CExprValue& question = *set.questions.Item(q);
+            if (kind.Form() == QuestionForm::Compare) {
+                // "3/4 ＞ 2/3": two different numbers of their shapes, the
+                // sign between them right.
+                std::u16string answered;
+                AppendFormQuestion(question, true, answered);
+                const size_t gap = answered.find(u' ');
+                const auto x = Read(std::u16string_view(answered).substr(0, gap));
+                const auto y = Read(std::u16string_view(answered).substr(gap + 3));
+                ASSERT_TRUE(x && y) << i << ' ' << q;
+                EXPECT_TRUE(HasShape(*x, shape.operands[0], *kind.Limit1()) &&
+                            HasShape(*y, shape.operands[1], *kind.Limit2()))
+                    << i << ' ' << q;
+                const char16_t sign = *x < *y ? u'＜' : (*y < *x ? u'＞' : u'＝');
+                EXPECT_EQ(answered[gap + 1], sign) << i << ' ' << q;
+                EXPECT_FALSE(*x == *y) << i << ' ' << q;
+                continue;
+            }
             const std::u16string left = question.LeftPartToString().ToString();
             const int32_t code = question.OperandValues()[1][0];
             const size_t sign = left.find(OperatorText(code));
@@ -155,7 +173,7 @@ TEST(FractionKindsTest, EveryFractionPresetAsksExactQuestionsInLowestTerms) {
             }
         }
     }
-    EXPECT_EQ(fractionPresets, 6);
+    EXPECT_EQ(fractionPresets, 7);
 }
 
 // Small fraction kinds of every operator, shape and rule: the admitted count
@@ -169,6 +187,7 @@ TEST(FractionKindsTest, TheAdmittedCountOfSmallFractionKindsIsExact) {
         KindRange result;
         CFractionShape shape;
         CQuestionRules rules;
+        QuestionForm form = QuestionForm::Calculate;
     };
     const Case cases[] = {
         {{2, 9}, {2, 9}, u"＋－$$", {0, 1}, {{Proper, Proper}, FractionResult::Fraction}, {}},
@@ -190,12 +209,27 @@ TEST(FractionKindsTest, TheAdmittedCountOfSmallFractionKindsIsExact) {
          {0, 2},
          {{Proper, Proper}, FractionResult::Fraction},
          {.isDifferentDenominators = true}},
+        {{2, 9},
+         {2, 9},
+         u"＋－$$",
+         {0, 1},
+         {{Proper, Proper}, FractionResult::Fraction},
+         {},
+         QuestionForm::Compare},
+        {{2, 6},
+         {2, 7},
+         u"＋$$$",
+         {0, 1},
+         {{Improper, Proper}, FractionResult::Fraction},
+         {.isSameDenominator = true},
+         QuestionForm::Compare},
     };
     for (size_t c = 0; c < std::size(cases); ++c) {
         const Case& kase = cases[c];
         const auto kind = MakeKind({kase.first, kase.second}, {kase.gap}, kase.result);
         kind->SetFractions(kase.shape);
         kind->SetRules(kase.rules);
+        kind->SetForm(kase.form);
         // Every value of each operand: a whole number, or any numerator over
         // a denominator of the range, kept only when of the shape.
         const auto values = [&](size_t k, KindRange range) {
@@ -212,9 +246,18 @@ TEST(FractionKindsTest, TheAdmittedCountOfSmallFractionKindsIsExact) {
             return all;
         };
         int64_t expected = 0;
-        for (const char16_t symbol : AllowedOperators(kase.gap)) {
+        // A comparison asks each ordered pair of different numbers once,
+        // whatever the operators.
+        const std::u16string symbols =
+            kase.form == QuestionForm::Compare ? u"＞" : AllowedOperators(kase.gap);
+        for (const char16_t symbol : symbols) {
             for (const Written& x : values(0, kase.first)) {
                 for (const Written& y : values(1, kase.second)) {
+                    if (kase.form == QuestionForm::Compare) {
+                        const bool same = x.denominator == y.denominator;
+                        expected += !(x == y) && (!kase.rules.isSameDenominator || same);
+                        continue;
+                    }
                     const auto worked = Worked(x, OperatorCode(std::u16string(1, symbol)), y);
                     const bool bothFractions = x.denominator > 1 && y.denominator > 1;
                     const bool same = x.denominator == y.denominator;
