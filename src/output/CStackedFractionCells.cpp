@@ -16,6 +16,8 @@ namespace {
 // either side; in parts of the point size.
 constexpr double GapPerPoint = 0.12;
 constexpr double BarThicknessPerPoint = 0.06;
+// Between a comparison's circle and the numbers beside it, in gaps.
+constexpr double CircleSpaceInGaps = 3;
 // The answer's room holds a fraction of this many digits over as many.
 constexpr int32_t AnswerRoomDigits = 3;
 
@@ -68,11 +70,13 @@ CCell CStackedFractionCells::MakeComparison(const CExprValue& question) const {
     CCell cell = EmptyCell();
     const auto operands = question.OperandValues();
     AppendValue(cell, operands[0][1], question.Units().Operand(0), false);
-    cell.width += m_gap;
+    // Clear of the bars on either side, so that the sign reads on its own.
+    const double space = CircleSpaceInGaps * m_gap;
+    cell.width += space;
     const double circle = m_lineHeight * (1 - 2 * CCellPiece::BoxInset);
     cell.pieces.push_back({CCellPiece::Kind::Circle, cell.width, m_barLevel - m_lineHeight / 2,
                            circle, m_lineHeight, FormAnswerText(question)});
-    cell.width += circle + m_gap;
+    cell.width += circle + space;
     AppendValue(cell, operands[1][1], question.Units().Operand(1), false);
     return cell;
 }

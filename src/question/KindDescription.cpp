@@ -176,10 +176,13 @@ bool IsSameKind(const CQuestionData& a, const CQuestionData& b) {
 
 std::u16string KindDescription(const CQuestionData& kind) {
     std::u16string text;
+    // 比大小 of fractions sets the two numbers against each other: no
+    // operator and no result.
+    const bool comparesNumbers = kind.IsFraction() && kind.Form() == QuestionForm::Compare;
     const int32_t count = kind.Limits().Count();
     for (int32_t k = 1; k <= count; ++k) {
         if (k > 1) {
-            text += GapText(PatternAt(kind, k - 1));
+            text += comparesNumbers ? u"和" : GapText(PatternAt(kind, k - 1));
         }
         if (const auto& limit = kind.Limits().Item(k)) {
             const auto index = static_cast<size_t>(k - 1);
@@ -189,7 +192,7 @@ std::u16string KindDescription(const CQuestionData& kind) {
             text += OperandText(*limit, shape, kind.DecimalPlaces().operands.at(index));
         }
     }
-    if (kind.ResultLimit()) {
+    if (kind.ResultLimit() && !comparesNumbers) {
         text += u"，得数" + RangeText(*kind.ResultLimit(), kind.DecimalPlaces().result);
         if (kind.IsFraction()) {
             text += FractionResultText(kind.Fractions().result);

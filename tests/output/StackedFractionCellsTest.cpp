@@ -121,6 +121,19 @@ TEST(StackedFractionCellsTest, FractionsStackOverTheirBarsAndTheRestStandsOnTheB
         EXPECT_GE(blank->width, LeastBox);
         EXPECT_EQ(ReadBack(fill), c.read);
     }
+
+    // 7/12 ○ 3/7, both counted in 84ths: the circle between them holds the sign.
+    const CExprValue::OperandValue values[] = {{Op::None, 7}, {Op::Plus, 3}};
+    CExprValue compared;
+    compared.CreateFrom(values, 49);
+    compared.SetUnits(
+        {{static_cast<int16_t>(FractionUnit(12)), static_cast<int16_t>(FractionUnit(7))},
+         static_cast<int16_t>(FractionUnit(84))});
+    compared.SetForm(QuestionForm::CompareNumbers);
+    compared.SetComparand(compared.SecondNumberInResultUnit());
+    const CCell cell = cells.Make(compared, 0, false);
+    EXPECT_EQ(ReadBack(cell), (std::vector<std::u16string>{u"7/12", u"＞", u"3/7"}));
+    EXPECT_EQ(cell.pieces[3].kind, CCellPiece::Kind::Circle);
 }
 
 } // namespace

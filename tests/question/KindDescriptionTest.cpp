@@ -23,6 +23,14 @@ TEST(KindDescriptionTest, AKindInWords) {
     EXPECT_EQ(KindDescription(*grouped), u"1～9＋1～9×1～9－1～9，得数0～99，括号□（□□□）");
     grouped->SetParenthesesChoice(CQuestionData::RandomParentheses);
     EXPECT_EQ(KindDescription(*grouped), u"1～9＋1～9×1～9－1～9，得数0～99，括号随机");
+    // Fractions, and 比大小 of fractions, which sets the two numbers side by side.
+    auto fractions = MakeKind({{2, 12}, {2, 12}}, {u"＋$$$"}, {0, 2});
+    fractions->SetFractions(
+        {{FractionOperand::Proper, FractionOperand::Proper}, FractionResult::Mixed});
+    EXPECT_EQ(KindDescription(*fractions),
+              u"真分数（分母2～12）＋真分数（分母2～12），得数0～2（带分数）");
+    fractions->SetForm(QuestionForm::Compare);
+    EXPECT_EQ(KindDescription(*fractions), u"真分数（分母2～12）和真分数（分母2～12），比大小");
 }
 
 TEST(KindDescriptionTest, APickedEntryLendsItsTitleWhileThePanelStillShowsIt) {
