@@ -193,6 +193,14 @@ TEST(ChineseReadingTest, NumbersAndQuestionsAreSaidAsTeachersReadThem) {
          {},
          0,
          {{fraction(2), fraction(2)}, 0}},
+        {{{0, 3}, {Op::Plus, 2}},
+         9,
+         0,
+         u"四分之三与三分之二比较大小",
+         {},
+         QuestionForm::CompareNumbers,
+         8,
+         {{fraction(4), fraction(3)}, fraction(12)}},
     };
     for (const Case& c : questions) {
         CExprValue question;
