@@ -60,9 +60,8 @@ void CExprValue::CreateFrom(const CExpression& expr) {
 }
 
 int32_t CExprValue::SecondNumberInResultUnit() const {
-    const int32_t unit = m_units.Operand(1);
-    const int32_t own = IsFractionUnit(unit) ? UnitDenominator(unit) : 1;
-    return OperandValues()[1][1] * (UnitDenominator(m_units.result) / own);
+    return OperandValues()[1][1] *
+           (UnitDenominator(m_units.result) / UnitDenominator(m_units.Operand(1)));
 }
 
 void CExprValue::CreateFrom(std::span<const OperandValue> values, int32_t iResult) {
