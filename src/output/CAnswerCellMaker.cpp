@@ -16,6 +16,9 @@ namespace {
 constexpr int32_t SpareDigits = 2;
 constexpr int32_t MinDigits = 5;
 constexpr double HeightPerLine = 1.5;
+// A handwritten fraction is wider and a little taller than a printed one.
+constexpr double HandwrittenFractionWidth = 2;
+constexpr double HandwrittenFractionHeight = 1.25;
 
 // "……" is as wide as about four digits.
 constexpr int32_t RemainderMarkDigits = 4;
@@ -42,7 +45,8 @@ CAnswerCellMaker::CAnswerCellMaker(const CTextMeasure& measure, const CSlotLengt
                             pointSize),
           leastBox)),
       m_height(std::max(HeightPerLine * measure.LineHeight(pointSize),
-                        CCellPiece::BlankHeight(leastBox))) {}
+                        CCellPiece::BlankHeight(leastBox))),
+      m_fractions(measure, pointSize, leastBox) {}
 
 CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure, const CSlotLengths& lengths,
                                            double leastBox) {
@@ -54,9 +58,15 @@ CellMakerFactory CAnswerCellMaker::Factory(const CTextMeasure& measure, const CS
 CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
     const auto operands = question.OperandValues();
     const bool isBlank = blank > 0 && static_cast<size_t>(blank) <= operands.size();
+    const bool isResult = !isBlank && question.Form() == QuestionForm::Calculate;
+    const auto k = static_cast<size_t>(blank - 1);
+    const int32_t unit = isBlank ? question.Units().Operand(k) : question.Units().result;
+    if ((isBlank || isResult) && IsFractionUnit(unit)) {
+        return MakeFraction(isBlank ? operands[k][1] : question.ResultValue(), unit);
+    }
     std::u16string answer;
     if (isBlank) {
-        question.AppendOperandText(answer, static_cast<size_t>(blank - 1));
+        question.AppendOperandText(answer, k);
     } else {
         answer = question.Form() == QuestionForm::Calculate ? question.ResultText()
                                                             : FormAnswerText(question);
@@ -65,6 +75,27 @@ CCell CAnswerCellMaker::Make(const CExprValue& question, int32_t blank) const {
             m_height,
             {{CCellPiece::Kind::Blank, 0, 0, m_width, m_height, std::move(answer)}},
             {}};
+}
+
+// The stacked answer in the middle of a box with room around it for the
+// pupil's own numerator, bar and denominator.
+CCell CAnswerCellMaker::MakeFraction(int32_t value, int32_t unit) const {
+    const CCell answer = m_fractions.MakeAnswer(value, unit);
+    // Every box of the sheet is as large, so that none tells its answer's size.
+    const double width =
+        std::max({m_width, HandwrittenFractionWidth * m_fractions.AnswerRoomWidth(), answer.width});
+    const double height = std::max(
+        m_height, CCellPiece::BlankHeight(HandwrittenFractionHeight * m_fractions.Height()));
+    const double left = (width - answer.width) / 2;
+    const double top = (height - answer.height) / 2;
+    CCell cell{width, height, {{CCellPiece::Kind::Blank, 0, 0, width, height, {}}}, {}};
+    for (CCellPiece piece : answer.pieces) {
+        piece.x += left;
+        piece.y += top;
+        cell.pieces.push_back(std::move(piece));
+    }
+    cell.numberLevel = top + *answer.numberLevel;
+    return cell;
 }
 
 } // namespace kelvo

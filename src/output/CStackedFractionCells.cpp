@@ -57,9 +57,7 @@ CCell CStackedFractionCells::Make(const CExprValue& question, int32_t blank, boo
     const double roomStart = cell.width;
     AppendValue(cell, question.ResultValue(), question.Units().result, !isFill);
     if (!isFill) {
-        const double room =
-            std::max(m_leastBox, Width(std::u16string(AnswerRoomDigits, u'0')) + 2 * m_gap);
-        cell.width = std::max(cell.width, roomStart + room);
+        cell.width = std::max(cell.width, roomStart + AnswerRoomWidth());
     }
     return cell;
 }
@@ -78,6 +76,16 @@ CCell CStackedFractionCells::MakeComparison(const CExprValue& question) const {
                            circle, m_lineHeight, FormAnswerText(question)});
     cell.width += circle + space;
     AppendValue(cell, operands[1][1], question.Units().Operand(1), false);
+    return cell;
+}
+
+double CStackedFractionCells::AnswerRoomWidth() const {
+    return std::max(m_leastBox, Width(std::u16string(AnswerRoomDigits, u'0')) + 2 * m_gap);
+}
+
+CCell CStackedFractionCells::MakeAnswer(int32_t value, int32_t unit) const {
+    CCell cell = EmptyCell();
+    AppendValue(cell, value, unit, true);
     return cell;
 }
 

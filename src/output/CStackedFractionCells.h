@@ -25,9 +25,15 @@ public:
     static bool HasFractions(const CExprValue& question);
 
     CCell Make(const CExprValue& question, int32_t blank, bool isFill) const;
+    // A value alone, as the key writes an answer: shown where answers are.
+    CCell MakeAnswer(int32_t value, int32_t unit) const;
 
     // From the cell's top to the middle of its bars.
     double BarLevel() const { return m_barLevel; }
+    // The room an answer takes, whatever the answer: a fraction of three
+    // digits over three, at least a box wide; as high as every cell.
+    double AnswerRoomWidth() const;
+    double Height() const { return m_height; }
 
 private:
     CCell MakeComparison(const CExprValue& question) const;

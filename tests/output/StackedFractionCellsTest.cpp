@@ -1,6 +1,7 @@
 #include "foundation/TextNumber.h"
 #include "generation/CExprValue.h"
 #include "number/OperatorCodes.h"
+#include "output/CAnswerCellMaker.h"
 #include "output/CStackedFractionCells.h"
 #include "output/FixedWidthMeasure.h"
 
@@ -98,6 +99,7 @@ TEST(StackedFractionCellsTest, FractionsStackOverTheirBarsAndTheRestStandsOnTheB
     };
     const CFixedWidthMeasure measure;
     const CStackedFractionCells cells(measure, PointSize, LeastBox);
+    const CAnswerCellMaker answers(measure, {{2, 2}, 3, 0}, LeastBox, PointSize);
     for (const CStackedCase& c : cases) {
         const CExprValue::OperandValue values[] = {c.left, c.right};
         CExprValue question;
@@ -120,6 +122,16 @@ TEST(StackedFractionCellsTest, FractionsStackOverTheirBarsAndTheRestStandsOnTheB
         EXPECT_EQ(blank->height, fill.height);
         EXPECT_GE(blank->width, LeastBox);
         EXPECT_EQ(ReadBack(fill), c.read);
+
+        // The 听算 key: the answer stacked inside its box.
+        if (IsFractionUnit(c.units.result)) {
+            CCell key = answers.Make(question, 0);
+            ASSERT_EQ(key.pieces.front().kind, CCellPiece::Kind::Blank);
+            EXPECT_EQ(key.pieces.front().height, key.height);
+            key.pieces.erase(key.pieces.begin());
+            EXPECT_EQ(ReadBack(key),
+                      std::vector(std::ranges::find(c.read, u"=") + 1, c.read.end()));
+        }
     }
 
     // 7/12 ○ 3/7, both counted in 84ths: the circle between them holds the sign.
