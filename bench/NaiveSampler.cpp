@@ -11,9 +11,6 @@ namespace kelvo::bench {
 namespace {
 
 constexpr int32_t Ceiling = 10000;
-constexpr int32_t DrawsPerQuestion = 100000;
-constexpr size_t CellWidth = 24;
-constexpr int32_t ColumnSpacing = 6;
 constexpr std::u16string_view EveryOperator = u"＋－×÷";
 
 int32_t StepsUp(int32_t value, int32_t step) {
@@ -72,31 +69,24 @@ CNaiveSampler::CNaiveSampler(const CQuestionData& kind)
 
 bool CNaiveSampler::Samples(const CQuestionData& kind) {
     return kind.ParenthesesChoice() == CQuestionData::NoParentheses && kind.Rules().IsNone() &&
-           kind.Form() != QuestionForm::CompareQuestions;
+           !kind.IsFraction() && kind.Form() != QuestionForm::CompareQuestions;
 }
 
 std::u16string CNaiveSampler::SheetText(int32_t count, int32_t columns) {
-    std::u16string text;
-    std::u16string cell;
     Question question;
-    for (int32_t k = 0; k < count; ++k) {
+    return NaiveSheetText(count, columns, [&](std::u16string& cell) {
         if (!Draw(question)) {
-            continue;
+            return false;
         }
-        cell.clear();
         Write(question, cell);
-        cell.resize(std::max(cell.size(), CellWidth), u' ');
-        text += cell;
-        text.append(k % columns == columns - 1 ? 1 : ColumnSpacing,
-                    k % columns == columns - 1 ? u'\n' : u' ');
-    }
-    return text;
+        return true;
+    });
 }
 
 bool CNaiveSampler::Draw(Question& question) {
     question.values.resize(m_operands.size());
     question.operators.resize(m_gaps.size());
-    for (int32_t attempt = 0; attempt < DrawsPerQuestion; ++attempt) {
+    for (int32_t attempt = 0; attempt < NaiveDrawsPerQuestion; ++attempt) {
         for (size_t i = 0; i < m_operands.size(); ++i) {
             const Steps& range = m_operands[i];
             std::uniform_int_distribution<int32_t> index(0,

@@ -8,6 +8,7 @@
 
 #include "question/CQuestionData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -18,12 +19,36 @@
 
 namespace kelvo::bench {
 
+// count cells in rows of columns, each written by writeCell(cell) (false when
+// no question was found, which leaves the cell out) and padded to one width.
+template <class WriteCell>
+std::u16string NaiveSheetText(int32_t count, int32_t columns, WriteCell&& writeCell) {
+    constexpr size_t CellWidth = 24;
+    constexpr int32_t ColumnSpacing = 6;
+    std::u16string text;
+    std::u16string cell;
+    for (int32_t k = 0; k < count; ++k) {
+        cell.clear();
+        if (!writeCell(cell)) {
+            continue;
+        }
+        cell.resize(std::max(cell.size(), CellWidth), u' ');
+        text += cell;
+        const bool rowEnds = k % columns == columns - 1;
+        text.append(rowEnds ? 1 : ColumnSpacing, rowEnds ? u'\n' : u' ');
+    }
+    return text;
+}
+
+// Draws of a kind's question a sampler gives up after.
+constexpr int32_t NaiveDrawsPerQuestion = 100000;
+
 class CNaiveSampler {
 public:
     explicit CNaiveSampler(const CQuestionData& kind);
 
-    // Kinds with parentheses, rules or questions compared with questions are
-    // beyond a plain draw.
+    // Kinds with parentheses, rules, fractions or questions compared with
+    // questions are beyond a plain draw.
     static bool Samples(const CQuestionData& kind);
 
     // count questions in rows of columns; a question that is not found
