@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace kelvo {
 
@@ -20,6 +23,8 @@ constexpr int32_t LargestTrialPrime = 100;
 constexpr int32_t ListGrowthStep = 512;
 // A factor list holds at most 13 entries up to the ceiling.
 constexpr int32_t FactorListStep = 16;
+// The operand ranges whose splits are kept at once; more start afresh.
+constexpr size_t KnownRangesLimit = 16;
 
 int32_t FloorDivide(int32_t a, int32_t b) {
     return static_cast<int32_t>(std::floor(static_cast<double>(a) / b));
@@ -109,6 +114,46 @@ void AssignIfFree(COperand& operand, int32_t value) {
     if (!HasValue(operand)) {
         operand.SetResultValue(value);
     }
+}
+
+// Shuffles the values in place, taking the draws every split's shuffle takes.
+template <class Value>
+void ShuffleInPlace(std::vector<Value>& values) {
+    if (values.empty()) {
+        return;
+    }
+    ReseedRandomFromClock();
+    const auto n = static_cast<int32_t>(values.size());
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        const int32_t j = RandomFloor(n - i + 1, i);
+        std::swap(values[static_cast<size_t>(i - 1)], values[static_cast<size_t>(j - 1)]);
+    }
+}
+
+// Gives the free operands the first pair of the scan (pairAt(i): the pair of
+// position i, none when it is no split) that uses neither 1, the dividend
+// itself nor the excluded value; when every pair does, the last one found,
+// which is still an exact split.
+template <class PairAt>
+bool AssignSplit(size_t count, PairAt&& pairAt, int32_t dividend, int32_t excluded, COperand& a,
+                 COperand& b) {
+    std::optional<std::pair<int32_t, int32_t>> last;
+    const auto trivial = [&](int32_t v) { return v == excluded || v == 1 || v == dividend; };
+    for (size_t i = 0; i < count; ++i) {
+        const auto pair = pairAt(i);
+        if (!pair) {
+            continue;
+        }
+        last = pair;
+        if (!trivial(pair->first) && !trivial(pair->second)) {
+            break;
+        }
+    }
+    if (last) {
+        AssignIfFree(a, last->first);
+        AssignIfFree(b, last->second);
+    }
+    return last.has_value();
 }
 
 } // namespace
@@ -407,8 +452,28 @@ bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int3
     return false;
 }
 
+CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, const COperand& b) {
+    const CSplitRanges ranges{{a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), a.FactorCount(),
+                               b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), b.FactorCount()}};
+    auto known = std::find_if(m_knownSplits.begin(), m_knownSplits.end(),
+                              [&](const CKnownSplits& splits) { return splits.ranges == ranges; });
+    if (known == m_knownSplits.end()) {
+        if (m_knownSplits.size() >= KnownRangesLimit) {
+            m_knownSplits.clear();
+        }
+        m_knownSplits.push_back({ranges, std::vector<CKnownSplit>(ValueCeiling + 1), {}});
+        known = std::prev(m_knownSplits.end());
+    }
+    return *known;
+}
+
 bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                int32_t iExcludedDivisorBest) {
+    // Values already in the lists would change them; a split starts with none.
+    if (!HasValue(a) && !HasValue(b) && dividend <= ValueCeiling && m_scratchDictionary1.empty() &&
+        m_scratchDictionary2.empty()) {
+        return FindFreeSplit(dividend, a, b, iExcludedDivisorBest);
+    }
     const int32_t fa = a.FactorCount();
     const int32_t fb = b.FactorCount();
     GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), fa, fb,
@@ -442,61 +507,80 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                 return isPartner(valueA, partnerOf(valueA));
                             });
     if (HasValue(a) || !splittable) {
-        DiscardShuffle(m_scratchDictionary1);
+        DiscardShuffle(m_scratchDictionary1.size());
     } else {
-        ShuffleDictionaryValues(m_scratchDictionary1);
+        ShuffleInPlace(m_scratchDictionary1);
     }
-    DiscardShuffle(partners);
+    DiscardShuffle(partners.size());
     if (!splittable) {
         return false;
     }
-    bool matched = false;
-    int32_t lastA = 0;
-    int32_t lastB = 0;
-    for (int32_t valueA : candidates) {
-        const int32_t valueB = partnerOf(valueA);
-        if (!isPartner(valueA, valueB)) {
-            continue;
-        }
-        matched = true;
-        lastA = valueA;
-        lastB = valueB;
-        const auto trivial = [&](int32_t v) {
-            return v == iExcludedDivisorBest || v == 1 || v == dividend;
-        };
-        if (!trivial(valueA) && !trivial(valueB)) {
-            AssignIfFree(a, valueA);
-            AssignIfFree(b, valueB);
-            return true;
-        }
-    }
-    // Every match used 1, the dividend itself or the excluded value: the last
-    // one found is still an exact split.
-    if (matched) {
-        AssignIfFree(a, lastA);
-        AssignIfFree(b, lastB);
-    }
-    return matched;
+    return AssignSplit(
+        candidates.size(),
+        [&](size_t i) -> std::optional<std::pair<int32_t, int32_t>> {
+            const int32_t valueA = candidates[i];
+            const int32_t valueB = partnerOf(valueA);
+            if (!isPartner(valueA, valueB)) {
+                return std::nullopt;
+            }
+            return std::pair(valueA, valueB);
+        },
+        dividend, iExcludedDivisorBest, a, b);
 }
 
-void CFactorization::ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const {
-    if (dictionary.empty()) {
+// Both operands free: the lists of the dividend and which of the first's
+// values have their partner in the second depend on the operands' ranges
+// alone, so they are worked out once and only the shuffle is made each time.
+bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
+                                   int32_t iExcludedDivisorBest) {
+    CKnownSplits& splits = KnownSplitsOf(a, b);
+    CKnownSplit& known = splits.byDividend[static_cast<size_t>(dividend)];
+    if (known.first < 0) {
+        const int32_t fa = a.FactorCount();
+        const int32_t fb = b.FactorCount();
+        GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), fa, fb,
+                             m_scratchDictionary1);
+        GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), fb, fa,
+                             m_scratchDictionary2);
+        const CMarkedValues marked(m_partnerMarks, m_scratchDictionary2);
+        known.first = static_cast<int32_t>(splits.candidates.size());
+        known.count = static_cast<int16_t>(m_scratchDictionary1.size());
+        known.partnerCount = static_cast<int16_t>(m_scratchDictionary2.size());
+        for (const int32_t valueA : m_scratchDictionary1) {
+            const bool hasPartner =
+                valueA != 0 && dividend % valueA == 0 && marked.Has(dividend / valueA);
+            splits.candidates.push_back({valueA, hasPartner});
+            known.splittable = known.splittable || hasPartner;
+        }
+        known.splittable = known.splittable && known.partnerCount > 0;
+    }
+    if (!known.splittable) {
+        DiscardShuffle(static_cast<size_t>(known.count));
+        DiscardShuffle(static_cast<size_t>(known.partnerCount));
+        return false;
+    }
+    const auto first = splits.candidates.begin() + known.first;
+    m_scratchCandidates.assign(first, first + known.count);
+    ShuffleInPlace(m_scratchCandidates);
+    DiscardShuffle(static_cast<size_t>(known.partnerCount));
+    return AssignSplit(
+        m_scratchCandidates.size(),
+        [&](size_t i) -> std::optional<std::pair<int32_t, int32_t>> {
+            const CSplitCandidate& candidate = m_scratchCandidates[i];
+            if (!candidate.hasPartner) {
+                return std::nullopt;
+            }
+            return std::pair(candidate.value, dividend / candidate.value);
+        },
+        dividend, iExcludedDivisorBest, a, b);
+}
+
+void CFactorization::DiscardShuffle(size_t count) const {
+    if (count == 0) {
         return;
     }
     ReseedRandomFromClock();
-    const auto n = static_cast<int32_t>(dictionary.size());
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        const int32_t j = RandomFloor(n - i + 1, i);
-        std::swap(dictionary[static_cast<size_t>(i - 1)], dictionary[static_cast<size_t>(j - 1)]);
-    }
-}
-
-void CFactorization::DiscardShuffle(const std::vector<int32_t>& dictionary) const {
-    if (dictionary.empty()) {
-        return;
-    }
-    ReseedRandomFromClock();
-    DiscardRandom(static_cast<int32_t>(dictionary.size()) - 1);
+    DiscardRandom(static_cast<int32_t>(count) - 1);
 }
 
 CFactorization& SharedFactorization() {
