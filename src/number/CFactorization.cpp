@@ -131,9 +131,9 @@ void ShuffleInPlace(std::vector<Value>& values) {
 }
 
 // Gives the free operands the first pair of the scan (pairAt(i): the pair of
-// position i, none when it is no split) that uses neither 1, the dividend
-// itself nor the excluded value; when every pair does, the last one found,
-// which is still an exact split.
+// position i, none when it is no split; asked in order, up to that pair) that
+// uses neither 1, the dividend itself nor the excluded value; when every pair
+// does, the last one found, which is still an exact split.
 template <class PairAt>
 bool AssignSplit(size_t count, PairAt&& pairAt, int32_t dividend, int32_t excluded, COperand& a,
                  COperand& b) {
@@ -455,6 +455,10 @@ bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int3
 CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, const COperand& b) {
     const CSplitRanges ranges{{a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), a.FactorCount(),
                                b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), b.FactorCount()}};
+    // A kind draws its splits between the same operands time after time.
+    if (m_lastKnown < m_knownSplits.size() && m_knownSplits[m_lastKnown].ranges == ranges) {
+        return m_knownSplits[m_lastKnown];
+    }
     auto known = std::find_if(m_knownSplits.begin(), m_knownSplits.end(),
                               [&](const CKnownSplits& splits) { return splits.ranges == ranges; });
     if (known == m_knownSplits.end()) {
@@ -464,6 +468,7 @@ CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, c
         m_knownSplits.push_back({ranges, std::vector<CKnownSplit>(ValueCeiling + 1), {}});
         known = std::prev(m_knownSplits.end());
     }
+    m_lastKnown = static_cast<size_t>(known - m_knownSplits.begin());
     return *known;
 }
 
@@ -561,18 +566,32 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
     }
     const auto first = splits.candidates.begin() + known.first;
     m_scratchCandidates.assign(first, first + known.count);
-    ShuffleInPlace(m_scratchCandidates);
-    DiscardShuffle(static_cast<size_t>(known.partnerCount));
-    return AssignSplit(
-        m_scratchCandidates.size(),
-        [&](size_t i) -> std::optional<std::pair<int32_t, int32_t>> {
-            const CSplitCandidate& candidate = m_scratchCandidates[i];
+    // The shuffle settles position p at its step p + 1 and never moves it
+    // again, so the scan follows the shuffle and stops at the split; the
+    // steps left only take their draws.
+    std::vector<CSplitCandidate>& order = m_scratchCandidates;
+    const auto n = static_cast<int32_t>(order.size());
+    int32_t steps = 0;
+    ReseedRandomFromClock();
+    const bool found = AssignSplit(
+        order.size(),
+        [&](size_t position) -> std::optional<std::pair<int32_t, int32_t>> {
+            const auto i = static_cast<int32_t>(position) + 1;
+            if (i < n) {
+                const int32_t j = RandomFloor(n - i + 1, i);
+                std::swap(order[position], order[static_cast<size_t>(j - 1)]);
+                ++steps;
+            }
+            const CSplitCandidate& candidate = order[position];
             if (!candidate.hasPartner) {
                 return std::nullopt;
             }
             return std::pair(candidate.value, dividend / candidate.value);
         },
         dividend, iExcludedDivisorBest, a, b);
+    DiscardRandom(n - 1 - steps);
+    DiscardShuffle(static_cast<size_t>(known.partnerCount));
+    return found;
 }
 
 void CFactorization::DiscardShuffle(size_t count) const {

@@ -114,6 +114,7 @@ private:
     // By the operands' ranges (a kind has few), the splits known so far of
     // every dividend up to the ceiling.
     std::vector<CKnownSplits> m_knownSplits;
+    size_t m_lastKnown = 0;
     std::vector<CSplitCandidate> m_scratchCandidates;
 };
 
