@@ -197,13 +197,12 @@ void COutputFormatter::AppendRow(CStringBuilder& text, const Cells& cells, int32
     const int32_t first = (row - 1) * columnCount;
     const int32_t last = std::min(first + columnCount, static_cast<int32_t>(cells.ends.size()));
     const std::u16string_view all = cells.text;
+    const int32_t spacing = std::max(m_settings->ColumnSpacing(), 0);
     for (int32_t cell = first; cell < last; ++cell) {
-        if (cell != first) {
-            text.Append(u" ", m_settings->ColumnSpacing());
-        }
         const int32_t start = cell == 0 ? 0 : cells.ends[static_cast<size_t>(cell - 1)];
         const int32_t length = cells.ends[static_cast<size_t>(cell)] - start;
-        text.Append(u" ", m_iMaxLength - length);
+        // The spacing and the cell's alignment are one run of blanks.
+        text.Append(u" ", (cell != first ? spacing : 0) + m_iMaxLength - length);
         text.Append(all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
     }
 }
