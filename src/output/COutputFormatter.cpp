@@ -42,6 +42,10 @@ void Prefetch(const void* address) {
 
 // Questions ahead of the one being formatted whose memory is fetched early.
 constexpr int32_t PrefetchDistance = 16;
+// The cells whose length sizes the text of all, and the characters a cell is
+// allowed beyond their average.
+constexpr int32_t SampledCells = 256;
+constexpr size_t CellLengthMargin = 4;
 
 } // namespace
 
@@ -93,9 +97,15 @@ CStringBuilder COutputFormatter::Format(CInfoReceiver* receiver) {
 
 COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
     Cells cells;
-    cells.text.reserve(static_cast<size_t>(count) * 16);
+    cells.text.reserve(static_cast<size_t>(std::min(count, SampledCells)) * 16);
     cells.ends.reserve(static_cast<size_t>(count));
     for (int32_t i = 1; i <= count; ++i) {
+        if (i == SampledCells + 1) {
+            // Sized once by the cells so far, with room to spare: growing
+            // by doubling would copy the text and touch twice the memory.
+            const size_t perCell = cells.text.size() / SampledCells + CellLengthMargin;
+            cells.text.reserve(static_cast<size_t>(count) * perCell);
+        }
         if (i + PrefetchDistance <= count) {
             // A question spans at most two cache lines; reading it here would
             // wait for the very miss the prefetch is meant to hide.
