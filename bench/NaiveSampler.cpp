@@ -105,7 +105,8 @@ bool CNaiveSampler::Draw(Question& question) {
 }
 
 bool CNaiveSampler::Admits(Question& question) const {
-    if (m_operands.empty() || m_operands.front().first > m_operands.front().last) {
+    if (m_operands.empty() || m_operands.front().first > m_operands.front().last ||
+        !HasItsPlaces(question)) {
         return false;
     }
     const std::optional<Value> value = Evaluate(question.values, question.operators, m_cbr == 5);
@@ -160,6 +161,16 @@ std::optional<CNaiveSampler::Value> CNaiveSampler::Evaluate(std::span<const int3
     }
     value.result = sum;
     return value;
+}
+
+// A decimal operand's last place is not 0: 2.50 is no two-place decimal.
+bool CNaiveSampler::HasItsPlaces(const Question& question) const {
+    for (size_t k = 0; k < question.values.size(); ++k) {
+        if (m_units.Operand(k) > 0 && question.values[k] % 10 == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CNaiveSampler::AdmitsCarry(const Question& question) const {

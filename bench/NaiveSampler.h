@@ -2,8 +2,9 @@
 // of its kinds. It draws every operand and operator at random, keeps the
 // question when every step is one a pupil may be given (no negative step, no
 // number above 10000, exact division, the result in its range, the carry,
-// borrow or remainder asked for, what the form needs), and writes the sheet's
-// text with the answers, decimals in their places.
+// borrow or remainder asked for, a decimal operand's last place not 0, what
+// the form needs), and writes the sheet's text with the answers, decimals in
+// their places.
 #pragma once
 
 #include "question/CQuestionData.h"
@@ -78,6 +79,7 @@ private:
 
     bool Draw(Question& question);
     bool Admits(Question& question) const;
+    bool HasItsPlaces(const Question& question) const;
     bool AdmitsCarry(const Question& question) const;
     bool AdmitsForm(Question& question);
     // × and ÷ first, then ＋ and － from the left; none when a step is not
