@@ -23,6 +23,8 @@ constexpr int32_t LargestTrialPrime = 100;
 constexpr int32_t ListGrowthStep = 512;
 // A factor list holds at most 13 entries up to the ceiling.
 constexpr int32_t FactorListStep = 16;
+// No number up to the ceiling has more divisors (7560 and 9240 have as many).
+constexpr size_t MaxDivisorCount = 64;
 // The operand ranges whose splits are kept at once; more start afresh.
 constexpr size_t KnownRangesLimit = 16;
 
@@ -548,13 +550,17 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
         GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), fb, fa,
                              m_scratchDictionary2);
         const CMarkedValues marked(m_partnerMarks, m_scratchDictionary2);
+        if (m_scratchDictionary1.size() > MaxDivisorCount ||
+            m_scratchDictionary2.size() > MaxDivisorCount) {
+            RaiseError(ErrorNumber::SubscriptOutOfRange);
+        }
         known.first = static_cast<int32_t>(splits.candidates.size());
-        known.count = static_cast<int16_t>(m_scratchDictionary1.size());
-        known.partnerCount = static_cast<int16_t>(m_scratchDictionary2.size());
+        known.count = static_cast<uint8_t>(m_scratchDictionary1.size());
+        known.partnerCount = static_cast<uint8_t>(m_scratchDictionary2.size());
         for (const int32_t valueA : m_scratchDictionary1) {
             const bool hasPartner =
                 valueA != 0 && dividend % valueA == 0 && marked.Has(dividend / valueA);
-            splits.candidates.push_back({valueA, hasPartner});
+            splits.candidates.push_back({static_cast<int16_t>(valueA), hasPartner});
             known.splittable = known.splittable || hasPartner;
         }
         known.splittable = known.splittable && known.partnerCount > 0;
@@ -564,29 +570,38 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
         DiscardShuffle(static_cast<size_t>(known.partnerCount));
         return false;
     }
-    const auto first = splits.candidates.begin() + known.first;
-    m_scratchCandidates.assign(first, first + known.count);
     // The shuffle settles position p at its step p + 1 and never moves it
     // again, so the scan follows the shuffle and stops at the split; the
-    // steps left only take their draws.
-    std::vector<CSplitCandidate>& order = m_scratchCandidates;
-    const auto n = static_cast<int32_t>(order.size());
+    // steps left only take their draws. The kept list stays as it is: the
+    // candidates the shuffle moves are kept aside by their new positions.
+    const CSplitCandidate* const listed = splits.candidates.data() + known.first;
+    // Read only where isMoved says it was written.
+    std::array<CSplitCandidate, MaxDivisorCount>
+        moved; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    uint64_t isMoved = 0;
+    const auto at = [&](size_t position) {
+        return (isMoved >> position & 1U) != 0 ? moved[position] : listed[position];
+    };
+    const auto n = static_cast<int32_t>(known.count);
     int32_t steps = 0;
     ReseedRandomFromClock();
     const bool found = AssignSplit(
-        order.size(),
+        static_cast<size_t>(n),
         [&](size_t position) -> std::optional<std::pair<int32_t, int32_t>> {
+            CSplitCandidate settled = at(position);
             const auto i = static_cast<int32_t>(position) + 1;
             if (i < n) {
-                const int32_t j = RandomFloor(n - i + 1, i);
-                std::swap(order[position], order[static_cast<size_t>(j - 1)]);
+                const auto other = static_cast<size_t>(RandomFloor(n - i + 1, i) - 1);
+                const CSplitCandidate displaced = settled;
+                settled = at(other);
+                moved[other] = displaced;
+                isMoved |= uint64_t{1} << other;
                 ++steps;
             }
-            const CSplitCandidate& candidate = order[position];
-            if (!candidate.hasPartner) {
+            if (!settled.hasPartner) {
                 return std::nullopt;
             }
-            return std::pair(candidate.value, dividend / candidate.value);
+            return std::pair(settled.value, dividend / settled.value);
         },
         dividend, iExcludedDivisorBest, a, b);
     DiscardRandom(n - 1 - steps);

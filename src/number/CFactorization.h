@@ -59,23 +59,33 @@ private:
     // A value of the first list of a split, and whether the second list
     // holds its partner.
     struct CSplitCandidate {
-        int32_t value;
+        int16_t value;
         bool hasPartner;
     };
     // What a split of a dividend between two free operands finds: its first
     // list (count candidates from position first of the kept candidates; -1
     // before the first search), the size of the second, and whether a pair of
-    // them gives the dividend.
+    // them gives the dividend. Small, as the splits of random dividends are
+    // looked up in memory no cache holds for long.
     struct CKnownSplit {
         int32_t first = -1;
-        int16_t count = 0;
-        int16_t partnerCount = 0;
+        uint8_t count = 0;
+        uint8_t partnerCount = 0;
         bool splittable = false;
     };
     // The ranges of the two operands, which alone decide the lists.
     struct CSplitRanges {
         std::array<int32_t, 8> bounds;
-        friend bool operator==(const CSplitRanges&, const CSplitRanges&) = default;
+        // Element by element: every split compares its ranges, and the
+        // library's comparison of the array is a call of memcmp.
+        friend bool operator==(const CSplitRanges& x, const CSplitRanges& y) {
+            for (size_t k = 0; k < x.bounds.size(); ++k) {
+                if (x.bounds[k] != y.bounds[k]) {
+                    return false;
+                }
+            }
+            return true;
+        }
     };
     struct CKnownSplits {
         CSplitRanges ranges;
@@ -115,7 +125,6 @@ private:
     // every dividend up to the ceiling.
     std::vector<CKnownSplits> m_knownSplits;
     size_t m_lastKnown = 0;
-    std::vector<CSplitCandidate> m_scratchCandidates;
 };
 
 // The one factorization of the program, built on first use.
