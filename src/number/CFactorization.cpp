@@ -576,8 +576,7 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
     // candidates the shuffle moves are kept aside by their new positions.
     const CSplitCandidate* const listed = splits.candidates.data() + known.first;
     // Read only where isMoved says it was written.
-    std::array<CSplitCandidate, MaxDivisorCount>
-        moved; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::array<CSplitCandidate, MaxDivisorCount> moved;
     uint64_t isMoved = 0;
     const auto at = [&](size_t position) {
         return (isMoved >> position & 1U) != 0 ? moved[position] : listed[position];
