@@ -118,9 +118,8 @@ void AssignIfFree(COperand& operand, int32_t value) {
     }
 }
 
-// Shuffles the values in place, taking the draws every split's shuffle takes.
-template <class Value>
-void ShuffleInPlace(std::vector<Value>& values) {
+// Shuffles the values in place: they become the list a split scans.
+void ShuffleValues(std::vector<int32_t>& values) {
     if (values.empty()) {
         return;
     }
@@ -476,7 +475,9 @@ CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, c
 
 bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                int32_t iExcludedDivisorBest) {
-    // Values already in the lists would change them; a split starts with none.
+    // Between two free operands the lists are known after the first split of
+    // the dividend. Values already in the lists would change them; a split
+    // starts with none.
     if (!HasValue(a) && !HasValue(b) && dividend <= ValueCeiling && m_scratchDictionary1.empty() &&
         m_scratchDictionary2.empty()) {
         return FindFreeSplit(dividend, a, b, iExcludedDivisorBest);
@@ -516,7 +517,7 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
     if (HasValue(a) || !splittable) {
         DiscardShuffle(m_scratchDictionary1.size());
     } else {
-        ShuffleInPlace(m_scratchDictionary1);
+        ShuffleValues(m_scratchDictionary1);
     }
     DiscardShuffle(partners.size());
     if (!splittable) {
