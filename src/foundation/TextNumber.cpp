@@ -17,10 +17,7 @@ namespace {
 constexpr char16_t MixedNumberMark = u'又';
 
 // The value's decimal digits, with a leading "-" for negatives, written
-// backwards so that they end at `end`; where they begin. Sheets write their
-// numbers by the hundred thousand: the digits go straight into the text's
-// characters, one at a time, as a general append (through a temporary or a
-// library copy) costs more than the handful of digits it would carry.
+// backwards so that they end at `end`; where they begin.
 char16_t* WriteDigits(int32_t value, char16_t* end) {
     uint32_t magnitude =
         value < 0 ? 0U - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
@@ -35,6 +32,9 @@ char16_t* WriteDigits(int32_t value, char16_t* end) {
     return first;
 }
 
+// One character at a time: sheets write their numbers by the hundred
+// thousand, and a general append (through a temporary or a library copy)
+// costs more than the handful of digits it would carry.
 void AppendDigits(std::u16string& text, const char16_t* first, const char16_t* last) {
     for (const char16_t* digit = first; digit != last; ++digit) {
         text.push_back(*digit);

@@ -77,6 +77,21 @@ private:
     size_t m_count;
 };
 
+// The digit of a place of ten: every attempt of a decimal kind looks at its
+// operands' last places, nearly always the units of their whole count, and a
+// division by a constant is a multiplication where one by a variable costs
+// dozens of cycles.
+int32_t DigitAt(int32_t value, int32_t step) {
+    switch (step) {
+    case 1:
+        return value % 10;
+    case 10:
+        return value / 10 % 10;
+    default:
+        return value / step % 10;
+    }
+}
+
 } // namespace
 
 CRuleFilter::CRuleFilter(const CQuestionRules& rules, std::span<const int32_t> codes,
@@ -127,25 +142,6 @@ void CRuleFilter::RequireLastPlaces(const std::array<int32_t, 4>& steps) {
     m_lastPlaceSteps = steps;
     m_checksPlaces = std::ranges::any_of(steps, [](int32_t step) { return step > 0; });
 }
-
-namespace {
-
-// The digit of a place of ten: every attempt of a decimal kind looks at its
-// operands' last places, nearly always the units of their whole count, and a
-// division by a constant is a multiplication where one by a variable costs
-// dozens of cycles.
-int32_t DigitAt(int32_t value, int32_t step) {
-    switch (step) {
-    case 1:
-        return value % 10;
-    case 10:
-        return value / 10 % 10;
-    default:
-        return value / step % 10;
-    }
-}
-
-} // namespace
 
 bool CRuleFilter::HasLastPlaces(std::span<const int32_t> values) const {
     for (size_t k = 0; k < values.size() && k < m_lastPlaceSteps.size(); ++k) {

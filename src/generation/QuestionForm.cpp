@@ -11,6 +11,11 @@ namespace {
 
 constexpr std::array<int32_t, 4> AllOperators = {Op::Plus, Op::Minus, Op::Times, Op::Divide};
 
+template <int32_t Step>
+int32_t RoundToStep(int32_t value) {
+    return static_cast<int32_t>((static_cast<int64_t>(value) + Step / 2) / Step * Step);
+}
+
 } // namespace
 
 int32_t EstimateUnit(QuestionForm form) {
@@ -23,15 +28,6 @@ int32_t EstimateUnit(QuestionForm form) {
         return 0;
     }
 }
-
-namespace {
-
-template <int32_t Step>
-int32_t RoundToStep(int32_t value) {
-    return static_cast<int32_t>((static_cast<int64_t>(value) + Step / 2) / Step * Step);
-}
-
-} // namespace
 
 int32_t RoundToMultiple(int32_t value, int32_t step) {
     // A sheet rounds its estimates' operands by the hundred thousand, nearly
