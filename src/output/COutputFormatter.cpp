@@ -212,8 +212,8 @@ void COutputFormatter::AppendRow(CStringBuilder& text, const Cells& cells, int32
         const int32_t start = cell == 0 ? 0 : cells.ends[static_cast<size_t>(cell - 1)];
         const int32_t length = cells.ends[static_cast<size_t>(cell)] - start;
         // The spacing and the cell's alignment are one run of blanks.
-        text.Append(u" ", (cell != first ? spacing : 0) + m_iMaxLength - length);
-        text.Append(all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+        text.AppendAfterBlanks((cell != first ? spacing : 0) + m_iMaxLength - length,
+                               all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
     }
 }
 
