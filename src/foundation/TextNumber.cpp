@@ -139,7 +139,9 @@ std::u16string DecimalText(int32_t value) {
 }
 
 void AppendDecimalText(std::u16string& text, int32_t value) {
-    AppendScaledText(text, value, 0);
+    char16_t buffer[12];
+    char16_t* const end = buffer + std::size(buffer);
+    AppendDigits(text, WriteDigits(value, end), end);
 }
 
 void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
