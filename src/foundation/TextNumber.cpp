@@ -172,7 +172,9 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
     }
     if (fractionEnd > wholeEnd) {
         text += u'.';
-        text.append(static_cast<size_t>(std::max(unit - length, 0)), u'0');
+        for (int32_t zero = length; zero < unit; ++zero) {
+            text += u'0';
+        }
         AppendDigits(text, wholeEnd, fractionEnd);
     }
 }
