@@ -11,9 +11,6 @@ namespace kelvo::bench {
 namespace {
 
 constexpr int32_t Ceiling = 10000;
-constexpr int32_t DrawsPerQuestion = 100000;
-constexpr size_t CellWidth = 24;
-constexpr int32_t ColumnSpacing = 6;
 constexpr std::u16string_view EveryOperator = u"＋－×÷";
 
 int32_t StepsUp(int32_t value, int32_t step) {
@@ -72,31 +69,24 @@ CNaiveSampler::CNaiveSampler(const CQuestionData& kind)
 
 bool CNaiveSampler::Samples(const CQuestionData& kind) {
     return kind.ParenthesesChoice() == CQuestionData::NoParentheses && kind.Rules().IsNone() &&
-           kind.Form() != QuestionForm::CompareQuestions;
+           !kind.IsFraction() && kind.Form() != QuestionForm::CompareQuestions;
 }
 
 std::u16string CNaiveSampler::SheetText(int32_t count, int32_t columns) {
-    std::u16string text;
-    std::u16string cell;
     Question question;
-    for (int32_t k = 0; k < count; ++k) {
+    return NaiveSheetText(count, columns, [&](std::u16string& cell) {
         if (!Draw(question)) {
-            continue;
+            return false;
         }
-        cell.clear();
         Write(question, cell);
-        cell.resize(std::max(cell.size(), CellWidth), u' ');
-        text += cell;
-        text.append(k % columns == columns - 1 ? 1 : ColumnSpacing,
-                    k % columns == columns - 1 ? u'\n' : u' ');
-    }
-    return text;
+        return true;
+    });
 }
 
 bool CNaiveSampler::Draw(Question& question) {
     question.values.resize(m_operands.size());
     question.operators.resize(m_gaps.size());
-    for (int32_t attempt = 0; attempt < DrawsPerQuestion; ++attempt) {
+    for (int32_t attempt = 0; attempt < NaiveDrawsPerQuestion; ++attempt) {
         for (size_t i = 0; i < m_operands.size(); ++i) {
             const Steps& range = m_operands[i];
             std::uniform_int_distribution<int32_t> index(0,
@@ -115,7 +105,8 @@ bool CNaiveSampler::Draw(Question& question) {
 }
 
 bool CNaiveSampler::Admits(Question& question) const {
-    if (m_operands.empty() || m_operands.front().first > m_operands.front().last) {
+    if (m_operands.empty() || m_operands.front().first > m_operands.front().last ||
+        !HasItsPlaces(question)) {
         return false;
     }
     const std::optional<Value> value = Evaluate(question.values, question.operators, m_cbr == 5);
@@ -170,6 +161,16 @@ std::optional<CNaiveSampler::Value> CNaiveSampler::Evaluate(std::span<const int3
     }
     value.result = sum;
     return value;
+}
+
+// A decimal operand's last place is not 0: 2.50 is no two-place decimal.
+bool CNaiveSampler::HasItsPlaces(const Question& question) const {
+    for (size_t k = 0; k < question.values.size(); ++k) {
+        if (m_units.Operand(k) > 0 && question.values[k] % 10 == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CNaiveSampler::AdmitsCarry(const Question& question) const {

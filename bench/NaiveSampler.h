@@ -2,12 +2,14 @@
 // of its kinds. It draws every operand and operator at random, keeps the
 // question when every step is one a pupil may be given (no negative step, no
 // number above 10000, exact division, the result in its range, the carry,
-// borrow or remainder asked for, what the form needs), and writes the sheet's
-// text with the answers, decimals in their places.
+// borrow or remainder asked for, a decimal operand's last place not 0, what
+// the form needs), and writes the sheet's text with the answers, decimals in
+// their places.
 #pragma once
 
 #include "question/CQuestionData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -18,12 +20,36 @@
 
 namespace kelvo::bench {
 
+// count cells in rows of columns, each written by writeCell(cell) (false when
+// no question was found, which leaves the cell out) and padded to one width.
+template <class WriteCell>
+std::u16string NaiveSheetText(int32_t count, int32_t columns, WriteCell&& writeCell) {
+    constexpr size_t CellWidth = 24;
+    constexpr int32_t ColumnSpacing = 6;
+    std::u16string text;
+    std::u16string cell;
+    for (int32_t k = 0; k < count; ++k) {
+        cell.clear();
+        if (!writeCell(cell)) {
+            continue;
+        }
+        cell.resize(std::max(cell.size(), CellWidth), u' ');
+        text += cell;
+        const bool rowEnds = k % columns == columns - 1;
+        text.append(rowEnds ? 1 : ColumnSpacing, rowEnds ? u'\n' : u' ');
+    }
+    return text;
+}
+
+// Draws of a kind's question a sampler gives up after.
+constexpr int32_t NaiveDrawsPerQuestion = 100000;
+
 class CNaiveSampler {
 public:
     explicit CNaiveSampler(const CQuestionData& kind);
 
-    // Kinds with parentheses, rules or questions compared with questions are
-    // beyond a plain draw.
+    // Kinds with parentheses, rules, fractions or questions compared with
+    // questions are beyond a plain draw.
     static bool Samples(const CQuestionData& kind);
 
     // count questions in rows of columns; a question that is not found
@@ -53,6 +79,7 @@ private:
 
     bool Draw(Question& question);
     bool Admits(Question& question) const;
+    bool HasItsPlaces(const Question& question) const;
     bool AdmitsCarry(const Question& question) const;
     bool AdmitsForm(Question& question);
     // × and ÷ first, then ＋ and － from the left; none when a step is not

@@ -2,6 +2,7 @@
 // "生成试题" makes it, for the kinds that cost the most and for every preset.
 // Each benchmark also reports the peak resident memory of its runs.
 #include "LargestSheet.h"
+#include "NaiveFractionSampler.h"
 #include "NaiveSampler.h"
 #include "generation/GenerationDriver.h"
 #include "output/COutputFormatter.h"
@@ -14,6 +15,7 @@
 
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace kelvo {
@@ -97,13 +99,26 @@ double CpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+// The naive sampler's sheet of the largest size for the kind, made anew on
+// each call.
+std::function<std::u16string()> NaiveSheet(const CQuestionData& kind) {
+    if (kind.IsFraction()) {
+        return [sampler = std::make_shared<bench::CNaiveFractionSampler>(kind)] {
+            return sampler->SheetText(Rows * Columns, Columns);
+        };
+    }
+    return [sampler = std::make_shared<bench::CNaiveSampler>(kind)] {
+        return sampler->SheetText(Rows * Columns, Columns);
+    };
+}
+
 // Kelvo's sheet and the naive sampler's, made in turns so that both meet the
 // same load of the machine; "ratio" is Kelvo's CPU time over the sampler's.
 void RunAgainstNaive(benchmark::State& state, const CQuestionData& kind) {
     std::u16string error;
     const TemplateList templates = QuestionTemplates(kind, error);
     const auto settings = bench::LargestSheet(false, true);
-    bench::CNaiveSampler naive(kind);
+    const std::function<std::u16string()> naiveSheet = NaiveSheet(kind);
     int32_t generated = 0;
     double kelvoSeconds = 0;
     double naiveSeconds = 0;
@@ -111,7 +126,7 @@ void RunAgainstNaive(benchmark::State& state, const CQuestionData& kind) {
         const double start = CpuSeconds();
         bench::WriteSheet(templates, settings, &generated);
         const double middle = CpuSeconds();
-        const std::u16string text = naive.SheetText(Rows * Columns, Columns);
+        const std::u16string text = naiveSheet();
         benchmark::DoNotOptimize(text.data());
         kelvoSeconds += middle - start;
         naiveSeconds += CpuSeconds() - middle;
@@ -146,7 +161,8 @@ const bool PresetsRegistered = [] {
             ->Unit(benchmark::kMillisecond);
         CPreCreatedQuestions presets;
         presets.Load();
-        if (bench::CNaiveSampler::Samples(*presets.Questions().Item(index))) {
+        const auto& kind = *presets.Questions().Item(index);
+        if (bench::CNaiveSampler::Samples(kind) || bench::CNaiveFractionSampler::Samples(kind)) {
             benchmark::RegisterBenchmark(("BM_VersusNaive_Preset/" + std::to_string(index)).c_str(),
                                          [index](benchmark::State& state) {
                                              CPreCreatedQuestions presets;

@@ -30,6 +30,19 @@ void CStringBuilder::Append(std::u16string_view s, int32_t iRepeatTimes) {
     AppendRun(s.data(), CheckedNarrow(static_cast<int64_t>(s.size())), iRepeatTimes);
 }
 
+void CStringBuilder::AppendAfterBlanks(int32_t blanks, std::u16string_view s) {
+    const int32_t length = CheckedNarrow(static_cast<int64_t>(s.size()));
+    const int32_t spaces = std::max(blanks, 0);
+    const char16_t* run = s.data();
+    std::u16string detached;
+    DetachIfOwn(run, length, detached);
+    const int32_t newLength = CheckedAdd(m_length, CheckedAdd(spaces, length));
+    MakeRoomFor(newLength);
+    char16_t* const text = std::fill_n(m_buffer.get() + m_length, spaces, u' ');
+    std::copy_n(run, length, text);
+    m_length = newLength;
+}
+
 void CStringBuilder::AppendBuilder(const CStringBuilder& b, int32_t iRepeatTimes) {
     AppendRun(b.Ptr(), b.Length(), iRepeatTimes);
 }

@@ -18,6 +18,9 @@ public:
 
     void Append(std::u16string_view s, int32_t iRepeatTimes = 1);
     void AppendBuilder(const CStringBuilder& b, int32_t iRepeatTimes = 1);
+    // blanks spaces (none below 1), then s: a cell aligned after its spacing,
+    // in one step as a sheet writes them by the hundred thousand.
+    void AppendAfterBlanks(int32_t blanks, std::u16string_view s);
     // Inserts so that the text starts at 1-based position iWhere; a position
     // outside 1..Length+1 or a repeat below 1 changes nothing.
     void Insert(std::u16string_view s, int32_t iWhere, int32_t iRepeatTimes = 1);

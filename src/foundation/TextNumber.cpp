@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -14,6 +15,31 @@ namespace {
 
 // The mark between the whole part and the fraction of a mixed number.
 constexpr char16_t MixedNumberMark = u'又';
+
+// The value's decimal digits, with a leading "-" for negatives, written
+// backwards so that they end at `end`; where they begin.
+char16_t* WriteDigits(int32_t value, char16_t* end) {
+    uint32_t magnitude =
+        value < 0 ? 0U - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    char16_t* first = end;
+    do {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        *--first = u'-';
+    }
+    return first;
+}
+
+// One character at a time: sheets write their numbers by the hundred
+// thousand, and a general append (through a temporary or a library copy)
+// costs more than the handful of digits it would carry.
+void AppendDigits(std::u16string& text, const char16_t* first, const char16_t* last) {
+    for (const char16_t* digit = first; digit != last; ++digit) {
+        text.push_back(*digit);
+    }
+}
 
 void AppendFractionText(std::u16string& text, int32_t numerator, int32_t unit) {
     const int32_t denominator = UnitDenominator(unit);
@@ -113,7 +139,9 @@ std::u16string DecimalText(int32_t value) {
 }
 
 void AppendDecimalText(std::u16string& text, int32_t value) {
-    AppendScaledText(text, value, 0);
+    char16_t buffer[12];
+    char16_t* const end = buffer + std::size(buffer);
+    AppendDigits(text, WriteDigits(value, end), end);
 }
 
 void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
@@ -121,45 +149,34 @@ void AppendScaledText(std::u16string& text, int32_t value, int32_t unit) {
         AppendFractionText(text, value, unit);
         return;
     }
-    char digits[16];
-    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const auto length = static_cast<int32_t>(end - digits);
-    // Gathered as char16_t and appended in one piece: a range of char goes
-    // into a u16string only through a temporary string, and a sheet writes
-    // its numbers by the hundred thousand. Runs of zeros go in on their own.
-    char16_t written[sizeof digits + 2];
-    char16_t* out = written;
-    const auto flush = [&] {
-        text.append(written, static_cast<size_t>(out - written));
-        out = written;
-    };
+    char16_t buffer[12];
+    char16_t* const end = buffer + std::size(buffer);
+    char16_t* const digits = WriteDigits(value, end);
     if (unit <= 0) {
-        out = std::copy(digits, end, out);
-        flush();
-        if (value != 0) {
+        AppendDigits(text, digits, end);
+        if (value != 0 && unit < 0) {
             text.append(static_cast<size_t>(-unit), u'0');
         }
         return;
     }
+    const auto length = static_cast<int32_t>(end - digits);
     // Written with at least one digit before the point: 3 with 2 is "0.03".
-    char* wholeEnd = digits + std::max(length - unit, 0);
+    char16_t* wholeEnd = digits + std::max(length - unit, 0);
     if (wholeEnd == digits) {
-        *out++ = u'0';
+        text += u'0';
     }
-    out = std::copy(digits, wholeEnd, out);
-    char* fractionEnd = end;
-    while (fractionEnd > wholeEnd && fractionEnd[-1] == '0') {
+    AppendDigits(text, digits, wholeEnd);
+    char16_t* fractionEnd = end;
+    while (fractionEnd > wholeEnd && fractionEnd[-1] == u'0') {
         --fractionEnd;
     }
     if (fractionEnd > wholeEnd) {
-        *out++ = u'.';
-        if (unit > length) {
-            flush();
-            text.append(static_cast<size_t>(unit - length), u'0');
+        text += u'.';
+        for (int32_t zero = length; zero < unit; ++zero) {
+            text += u'0';
         }
-        out = std::copy(wholeEnd, fractionEnd, out);
+        AppendDigits(text, wholeEnd, fractionEnd);
     }
-    flush();
 }
 
 int32_t ScaledTextLength(int32_t upper, int32_t unit) {

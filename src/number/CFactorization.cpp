@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace kelvo {
 
@@ -20,6 +23,10 @@ constexpr int32_t LargestTrialPrime = 100;
 constexpr int32_t ListGrowthStep = 512;
 // A factor list holds at most 13 entries up to the ceiling.
 constexpr int32_t FactorListStep = 16;
+// No number up to the ceiling has more divisors (7560 and 9240 have as many).
+constexpr size_t MaxDivisorCount = 64;
+// The operand ranges whose splits are kept at once; more start afresh.
+constexpr size_t KnownRangesLimit = 16;
 
 int32_t FloorDivide(int32_t a, int32_t b) {
     return static_cast<int32_t>(std::floor(static_cast<double>(a) / b));
@@ -109,6 +116,45 @@ void AssignIfFree(COperand& operand, int32_t value) {
     if (!HasValue(operand)) {
         operand.SetResultValue(value);
     }
+}
+
+// Shuffles the values in place: they become the list a split scans.
+void ShuffleValues(std::vector<int32_t>& values) {
+    if (values.empty()) {
+        return;
+    }
+    ReseedRandomFromClock();
+    const auto n = static_cast<int32_t>(values.size());
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        const int32_t j = RandomFloor(n - i + 1, i);
+        std::swap(values[static_cast<size_t>(i - 1)], values[static_cast<size_t>(j - 1)]);
+    }
+}
+
+// Gives the free operands the first pair of the scan (pairAt(i): the pair of
+// position i, none when it is no split; asked in order, up to that pair) that
+// uses neither 1, the dividend itself nor the excluded value; when every pair
+// does, the last one found, which is still an exact split.
+template <class PairAt>
+bool AssignSplit(size_t count, PairAt&& pairAt, int32_t dividend, int32_t excluded, COperand& a,
+                 COperand& b) {
+    std::optional<std::pair<int32_t, int32_t>> last;
+    const auto trivial = [&](int32_t v) { return v == excluded || v == 1 || v == dividend; };
+    for (size_t i = 0; i < count; ++i) {
+        const auto pair = pairAt(i);
+        if (!pair) {
+            continue;
+        }
+        last = pair;
+        if (!trivial(pair->first) && !trivial(pair->second)) {
+            break;
+        }
+    }
+    if (last) {
+        AssignIfFree(a, last->first);
+        AssignIfFree(b, last->second);
+    }
+    return last.has_value();
 }
 
 } // namespace
@@ -407,8 +453,35 @@ bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int3
     return false;
 }
 
+CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, const COperand& b) {
+    const CSplitRanges ranges{{a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), a.FactorCount(),
+                               b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), b.FactorCount()}};
+    // A kind draws its splits between the same operands time after time.
+    if (m_lastKnown < m_knownSplits.size() && m_knownSplits[m_lastKnown].ranges == ranges) {
+        return m_knownSplits[m_lastKnown];
+    }
+    auto known = std::find_if(m_knownSplits.begin(), m_knownSplits.end(),
+                              [&](const CKnownSplits& splits) { return splits.ranges == ranges; });
+    if (known == m_knownSplits.end()) {
+        if (m_knownSplits.size() >= KnownRangesLimit) {
+            m_knownSplits.clear();
+        }
+        m_knownSplits.push_back({ranges, std::vector<CKnownSplit>(ValueCeiling + 1), {}});
+        known = std::prev(m_knownSplits.end());
+    }
+    m_lastKnown = static_cast<size_t>(known - m_knownSplits.begin());
+    return *known;
+}
+
 bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                int32_t iExcludedDivisorBest) {
+    // Between two free operands the lists are known after the first split of
+    // the dividend. Values already in the lists would change them; a split
+    // starts with none.
+    if (!HasValue(a) && !HasValue(b) && dividend <= ValueCeiling && m_scratchDictionary1.empty() &&
+        m_scratchDictionary2.empty()) {
+        return FindFreeSplit(dividend, a, b, iExcludedDivisorBest);
+    }
     const int32_t fa = a.FactorCount();
     const int32_t fb = b.FactorCount();
     GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), fa, fb,
@@ -442,61 +515,106 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                 return isPartner(valueA, partnerOf(valueA));
                             });
     if (HasValue(a) || !splittable) {
-        DiscardShuffle(m_scratchDictionary1);
+        DiscardShuffle(m_scratchDictionary1.size());
     } else {
-        ShuffleDictionaryValues(m_scratchDictionary1);
+        ShuffleValues(m_scratchDictionary1);
     }
-    DiscardShuffle(partners);
+    DiscardShuffle(partners.size());
     if (!splittable) {
         return false;
     }
-    bool matched = false;
-    int32_t lastA = 0;
-    int32_t lastB = 0;
-    for (int32_t valueA : candidates) {
-        const int32_t valueB = partnerOf(valueA);
-        if (!isPartner(valueA, valueB)) {
-            continue;
-        }
-        matched = true;
-        lastA = valueA;
-        lastB = valueB;
-        const auto trivial = [&](int32_t v) {
-            return v == iExcludedDivisorBest || v == 1 || v == dividend;
-        };
-        if (!trivial(valueA) && !trivial(valueB)) {
-            AssignIfFree(a, valueA);
-            AssignIfFree(b, valueB);
-            return true;
-        }
-    }
-    // Every match used 1, the dividend itself or the excluded value: the last
-    // one found is still an exact split.
-    if (matched) {
-        AssignIfFree(a, lastA);
-        AssignIfFree(b, lastB);
-    }
-    return matched;
+    return AssignSplit(
+        candidates.size(),
+        [&](size_t i) -> std::optional<std::pair<int32_t, int32_t>> {
+            const int32_t valueA = candidates[i];
+            const int32_t valueB = partnerOf(valueA);
+            if (!isPartner(valueA, valueB)) {
+                return std::nullopt;
+            }
+            return std::pair(valueA, valueB);
+        },
+        dividend, iExcludedDivisorBest, a, b);
 }
 
-void CFactorization::ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const {
-    if (dictionary.empty()) {
+// Both operands free: the lists of the dividend and which of the first's
+// values have their partner in the second depend on the operands' ranges
+// alone, so they are worked out once and only the shuffle is made each time.
+bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
+                                   int32_t iExcludedDivisorBest) {
+    CKnownSplits& splits = KnownSplitsOf(a, b);
+    CKnownSplit& known = splits.byDividend[static_cast<size_t>(dividend)];
+    if (known.first < 0) {
+        const int32_t fa = a.FactorCount();
+        const int32_t fb = b.FactorCount();
+        GetPotentialDivisors(dividend, a.LowerLimit(), a.UpperLimit(), a.MultipleOf(), fa, fb,
+                             m_scratchDictionary1);
+        GetPotentialDivisors(dividend, b.LowerLimit(), b.UpperLimit(), b.MultipleOf(), fb, fa,
+                             m_scratchDictionary2);
+        const CMarkedValues marked(m_partnerMarks, m_scratchDictionary2);
+        if (m_scratchDictionary1.size() > MaxDivisorCount ||
+            m_scratchDictionary2.size() > MaxDivisorCount) {
+            RaiseError(ErrorNumber::SubscriptOutOfRange);
+        }
+        known.first = static_cast<int32_t>(splits.candidates.size());
+        known.count = static_cast<uint8_t>(m_scratchDictionary1.size());
+        known.partnerCount = static_cast<uint8_t>(m_scratchDictionary2.size());
+        for (const int32_t valueA : m_scratchDictionary1) {
+            const bool hasPartner =
+                valueA != 0 && dividend % valueA == 0 && marked.Has(dividend / valueA);
+            splits.candidates.push_back({static_cast<int16_t>(valueA), hasPartner});
+            known.splittable = known.splittable || hasPartner;
+        }
+        known.splittable = known.splittable && known.partnerCount > 0;
+    }
+    if (!known.splittable) {
+        DiscardShuffle(static_cast<size_t>(known.count));
+        DiscardShuffle(static_cast<size_t>(known.partnerCount));
+        return false;
+    }
+    // The shuffle settles position p at its step p + 1 and never moves it
+    // again, so the scan follows the shuffle and stops at the split; the
+    // steps left only take their draws. The kept list stays as it is: the
+    // candidates the shuffle moves are kept aside by their new positions.
+    const CSplitCandidate* const listed = splits.candidates.data() + known.first;
+    // Read only where isMoved says it was written.
+    std::array<CSplitCandidate, MaxDivisorCount> moved;
+    uint64_t isMoved = 0;
+    const auto at = [&](size_t position) {
+        return (isMoved >> position & 1U) != 0 ? moved[position] : listed[position];
+    };
+    const auto n = static_cast<int32_t>(known.count);
+    int32_t steps = 0;
+    ReseedRandomFromClock();
+    const bool found = AssignSplit(
+        static_cast<size_t>(n),
+        [&](size_t position) -> std::optional<std::pair<int32_t, int32_t>> {
+            CSplitCandidate settled = at(position);
+            const auto i = static_cast<int32_t>(position) + 1;
+            if (i < n) {
+                const auto other = static_cast<size_t>(RandomFloor(n - i + 1, i) - 1);
+                const CSplitCandidate displaced = settled;
+                settled = at(other);
+                moved[other] = displaced;
+                isMoved |= uint64_t{1} << other;
+                ++steps;
+            }
+            if (!settled.hasPartner) {
+                return std::nullopt;
+            }
+            return std::pair(settled.value, dividend / settled.value);
+        },
+        dividend, iExcludedDivisorBest, a, b);
+    DiscardRandom(n - 1 - steps);
+    DiscardShuffle(static_cast<size_t>(known.partnerCount));
+    return found;
+}
+
+void CFactorization::DiscardShuffle(size_t count) const {
+    if (count == 0) {
         return;
     }
     ReseedRandomFromClock();
-    const auto n = static_cast<int32_t>(dictionary.size());
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        const int32_t j = RandomFloor(n - i + 1, i);
-        std::swap(dictionary[static_cast<size_t>(i - 1)], dictionary[static_cast<size_t>(j - 1)]);
-    }
-}
-
-void CFactorization::DiscardShuffle(const std::vector<int32_t>& dictionary) const {
-    if (dictionary.empty()) {
-        return;
-    }
-    ReseedRandomFromClock();
-    DiscardRandom(static_cast<int32_t>(dictionary.size()) - 1);
+    DiscardRandom(static_cast<int32_t>(count) - 1);
 }
 
 CFactorization& SharedFactorization() {

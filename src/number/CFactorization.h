@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace kelvo {
@@ -52,10 +53,48 @@ private:
                              int32_t m, const DivisorList& colDivisors,
                              int32_t iExcludedDivisorBest);
     bool FindSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
-    // Shuffles the values in place: they become the list a split scans.
-    void ShuffleDictionaryValues(std::vector<int32_t>& dictionary) const;
-    // Makes the random draws of that shuffle without shuffling.
-    void DiscardShuffle(const std::vector<int32_t>& dictionary) const;
+
+    bool FindFreeSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
+
+    // A value of the first list of a split, and whether the second list
+    // holds its partner.
+    struct CSplitCandidate {
+        int16_t value;
+        bool hasPartner;
+    };
+    // What a split of a dividend between two free operands finds: its first
+    // list (count candidates from position first of the kept candidates; -1
+    // before the first search), the size of the second, and whether a pair of
+    // them gives the dividend. Small, as the splits of random dividends are
+    // looked up in memory no cache holds for long.
+    struct CKnownSplit {
+        int32_t first = -1;
+        uint8_t count = 0;
+        uint8_t partnerCount = 0;
+        bool splittable = false;
+    };
+    // The ranges of the two operands, which alone decide the lists.
+    struct CSplitRanges {
+        std::array<int32_t, 8> bounds;
+        // Element by element: every split compares its ranges, and the
+        // library's comparison of the array is a call of memcmp.
+        friend bool operator==(const CSplitRanges& x, const CSplitRanges& y) {
+            for (size_t k = 0; k < x.bounds.size(); ++k) {
+                if (x.bounds[k] != y.bounds[k]) {
+                    return false;
+                }
+            }
+            return true;
+        }
+    };
+    struct CKnownSplits {
+        CSplitRanges ranges;
+        std::vector<CKnownSplit> byDividend;
+        std::vector<CSplitCandidate> candidates;
+    };
+    CKnownSplits& KnownSplitsOf(const COperand& a, const COperand& b);
+    // Makes the random draws of the shuffle of count values without shuffling.
+    void DiscardShuffle(size_t count) const;
     void BuildCounts();
     void BuildProducts();
     // How many numbers of list k are at most value.
@@ -82,6 +121,10 @@ private:
     std::vector<int32_t> m_pickTouched;
     // By value, 1 for the partners of the split being found (CMarkedValues).
     std::vector<uint8_t> m_partnerMarks;
+    // By the operands' ranges (a kind has few), the splits known so far of
+    // every dividend up to the ceiling.
+    std::vector<CKnownSplits> m_knownSplits;
+    size_t m_lastKnown = 0;
 };
 
 // The one factorization of the program, built on first use.

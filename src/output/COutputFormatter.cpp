@@ -42,6 +42,10 @@ void Prefetch(const void* address) {
 
 // Questions ahead of the one being formatted whose memory is fetched early.
 constexpr int32_t PrefetchDistance = 16;
+// The cells whose length sizes the text of all, and the characters a cell is
+// allowed beyond their average.
+constexpr int32_t SampledCells = 256;
+constexpr size_t CellLengthMargin = 4;
 
 } // namespace
 
@@ -93,9 +97,15 @@ CStringBuilder COutputFormatter::Format(CInfoReceiver* receiver) {
 
 COutputFormatter::Cells COutputFormatter::FormatExpressions(int32_t count) {
     Cells cells;
-    cells.text.reserve(static_cast<size_t>(count) * 16);
+    cells.text.reserve(static_cast<size_t>(std::min(count, SampledCells)) * 16);
     cells.ends.reserve(static_cast<size_t>(count));
     for (int32_t i = 1; i <= count; ++i) {
+        if (i == SampledCells + 1) {
+            // Sized once by the cells so far, with room to spare: growing
+            // by doubling would copy the text and touch twice the memory.
+            const size_t perCell = cells.text.size() / SampledCells + CellLengthMargin;
+            cells.text.reserve(static_cast<size_t>(count) * perCell);
+        }
         if (i + PrefetchDistance <= count) {
             // A question spans at most two cache lines; reading it here would
             // wait for the very miss the prefetch is meant to hide.
@@ -197,14 +207,13 @@ void COutputFormatter::AppendRow(CStringBuilder& text, const Cells& cells, int32
     const int32_t first = (row - 1) * columnCount;
     const int32_t last = std::min(first + columnCount, static_cast<int32_t>(cells.ends.size()));
     const std::u16string_view all = cells.text;
+    const int32_t spacing = std::max(m_settings->ColumnSpacing(), 0);
     for (int32_t cell = first; cell < last; ++cell) {
-        if (cell != first) {
-            text.Append(u" ", m_settings->ColumnSpacing());
-        }
         const int32_t start = cell == 0 ? 0 : cells.ends[static_cast<size_t>(cell - 1)];
         const int32_t length = cells.ends[static_cast<size_t>(cell)] - start;
-        text.Append(u" ", m_iMaxLength - length);
-        text.Append(all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+        // The spacing and the cell's alignment are one run of blanks.
+        text.AppendAfterBlanks((cell != first ? spacing : 0) + m_iMaxLength - length,
+                               all.substr(static_cast<size_t>(start), static_cast<size_t>(length)));
     }
 }
 

@@ -30,6 +30,30 @@ TEST(CStringBuilderTest, AppendRepeatsAndGrowsStrictlyAboveTheLength) {
     EXPECT_EQ(Holding(std::u16string(128, u'a')).Capacity(), 256);
 }
 
+TEST(CStringBuilderTest, AppendAfterBlanksIsTheBlanksThenTheText) {
+    struct Case {
+        int32_t blanks;
+        std::u16string_view text;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {3, u"12+3=15", u"ab   12+3=15"},
+        {0, u"7", u"ab7"},
+        {-2, u"7", u"ab7"},
+        {2, u"", u"ab  "},
+        {200, u"x", u"ab" + std::u16string(200, u' ') + u"x"},
+    };
+    for (const Case& c : cases) {
+        CStringBuilder builder = Holding(u"ab");
+        builder.AppendAfterBlanks(c.blanks, c.text);
+        EXPECT_EQ(builder.ToString(), c.expected) << c.blanks;
+    }
+    // Its own text, across a growth of the buffer.
+    CStringBuilder builder = Holding(std::u16string(127, u'a'));
+    builder.AppendAfterBlanks(1, builder.View().substr(0, 3));
+    EXPECT_EQ(builder.ToString(), std::u16string(127, u'a') + u" aaa");
+}
+
 TEST(CStringBuilderTest, InsertPositionsAreOneBasedUpToLengthPlusOne) {
     auto inserted = [](int32_t where) {
         CStringBuilder builder = Holding(u"abc");
