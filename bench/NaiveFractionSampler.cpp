@@ -30,7 +30,8 @@ bool IsWhole(int64_t denominator) {
 } // namespace
 
 CNaiveFractionSampler::CNaiveFractionSampler(const CQuestionData& kind)
-    : m_shape(kind.Fractions()), m_resultLower(kind.ResultLimit()->LowerLimit()),
+    : m_shape(kind.Fractions()), m_comparesNumbers(kind.Form() == QuestionForm::Compare),
+      m_resultLower(kind.ResultLimit()->LowerLimit()),
       m_resultUpper(kind.ResultLimit()->UpperLimit()), m_rules(kind.Rules()) {
     for (size_t i = 0; i < 2; ++i) {
         m_operandValues[i] = RangeValues(*kind.Limits().Item(static_cast<int32_t>(i) + 1));
@@ -49,7 +50,7 @@ bool CNaiveFractionSampler::Samples(const CQuestionData& kind) {
     otherRules.isDifferentDenominators = false;
     return kind.IsFraction() && kind.Limits().Count() == 2 && otherRules.IsNone() &&
            kind.ParenthesesChoice() == CQuestionData::NoParentheses &&
-           kind.Form() == QuestionForm::Calculate;
+           (kind.Form() == QuestionForm::Calculate || kind.Form() == QuestionForm::Compare);
 }
 
 std::u16string CNaiveFractionSampler::SheetText(int32_t count, int32_t columns) {
@@ -64,7 +65,19 @@ std::u16string CNaiveFractionSampler::SheetText(int32_t count, int32_t columns) 
 }
 
 bool CNaiveFractionSampler::Draw(Question& question) {
-    if (m_signs.empty() || m_operandValues[0].empty() || m_operandValues[1].empty()) {
+    if (m_operandValues[0].empty() || m_operandValues[1].empty()) {
+        return false;
+    }
+    if (m_comparesNumbers) {
+        for (int32_t attempt = 0; attempt < NaiveDrawsPerQuestion; ++attempt) {
+            if (DrawOperand(0, question.first) && DrawOperand(1, question.second) &&
+                AdmitsComparison(question)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    if (m_signs.empty()) {
         return false;
     }
     std::uniform_int_distribution<size_t> signIndex(0, m_signs.size() - 1);
@@ -127,19 +140,31 @@ bool CNaiveFractionSampler::Admits(Question& question) const {
     const int64_t common = std::gcd(n, d);
     question.result = {n / common, d / common};
     const auto [rn, rd] = question.result;
-    if (IsWhole(ad) && IsWhole(bd) && IsWhole(rd)) {
+    if ((IsWhole(ad) && IsWhole(bd) && IsWhole(rd)) || !FitsDenominatorRules(question)) {
         return false;
-    }
-    if (!IsWhole(ad) && !IsWhole(bd)) {
-        const bool same = ad == bd;
-        if ((m_rules.isSameDenominator && !same) || (m_rules.isDifferentDenominators && same)) {
-            return false;
-        }
     }
     if (m_shape.result == FractionResult::Whole && !IsWhole(rd)) {
         return false;
     }
     return rd <= MaxDenominator && m_resultLower * rd <= rn && rn <= m_resultUpper * rd;
+}
+
+// Two different numbers, not both whole, whatever the result's range.
+bool CNaiveFractionSampler::AdmitsComparison(const Question& question) const {
+    const auto [an, ad] = question.first;
+    const auto [bn, bd] = question.second;
+    return (an != bn || ad != bd) && !(IsWhole(ad) && IsWhole(bd)) &&
+           FitsDenominatorRules(question);
+}
+
+bool CNaiveFractionSampler::FitsDenominatorRules(const Question& question) const {
+    const int64_t ad = question.first.denominator;
+    const int64_t bd = question.second.denominator;
+    if (IsWhole(ad) || IsWhole(bd)) {
+        return true;
+    }
+    const bool same = ad == bd;
+    return !(m_rules.isSameDenominator && !same) && !(m_rules.isDifferentDenominators && same);
 }
 
 void CNaiveFractionSampler::Write(const Question& question, std::u16string& cell) const {
@@ -151,6 +176,15 @@ void CNaiveFractionSampler::Write(const Question& question, std::u16string& cell
         return FractionUnit(static_cast<int32_t>(value.denominator));
     };
     append(question.first, fractionUnit(question.first));
+    if (m_comparesNumbers) {
+        const auto [an, ad] = question.first;
+        const auto [bn, bd] = question.second;
+        cell += u' ';
+        cell += SignBetween(an * bd, bn * ad);
+        cell += u' ';
+        append(question.second, fractionUnit(question.second));
+        return;
+    }
     cell += question.sign;
     append(question.second, fractionUnit(question.second));
     cell += u'=';

@@ -4,7 +4,8 @@
 // only in lowest terms, and keeps the question when it is one a pupil may be
 // given (a fraction among its numbers, no negative difference, no division by
 // 0, the denominators as the rules ask, the result of its shape and in its
-// range). It writes the sheet's text with the answers as Kelvo writes them.
+// range; for a comparison, two different numbers). It writes the sheet's text
+// with the answers as Kelvo writes them.
 #pragma once
 
 #include "generation/CQuestionRules.h"
@@ -22,7 +23,8 @@ class CNaiveFractionSampler {
 public:
     explicit CNaiveFractionSampler(const CQuestionData& kind);
 
-    // Kinds of two operands with a fraction among their numbers.
+    // Kinds of two operands with a fraction among their numbers, to
+    // calculate or to compare.
     static bool Samples(const CQuestionData& kind);
 
     // As CNaiveSampler::SheetText.
@@ -43,11 +45,14 @@ private:
     bool Draw(Question& question);
     bool DrawOperand(size_t index, Rational& value);
     bool Admits(Question& question) const;
+    bool AdmitsComparison(const Question& question) const;
+    bool FitsDenominatorRules(const Question& question) const;
     void Write(const Question& question, std::u16string& cell) const;
 
     std::vector<int32_t> m_operandValues[2];
     CFractionShape m_shape;
     std::u16string m_signs;
+    bool m_comparesNumbers;
     int64_t m_resultLower;
     int64_t m_resultUpper;
     CQuestionRules m_rules;

@@ -42,14 +42,14 @@ void AppendValue(std::u16string& text, int32_t value, int32_t exponent) {
     }
 }
 
-std::u16string_view SignBetween(int32_t left, int32_t right) {
+} // namespace
+
+std::u16string_view SignBetween(int64_t left, int64_t right) {
     if (left > right) {
         return u"＞";
     }
     return left < right ? u"＜" : u"＝";
 }
-
-} // namespace
 
 CNaiveSampler::CNaiveSampler(const CQuestionData& kind)
     : m_cbr(kind.Cbr()), m_form(kind.Form()), m_units(kind.DecimalPlaces()) {

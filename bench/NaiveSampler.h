@@ -41,6 +41,9 @@ std::u16string NaiveSheetText(int32_t count, int32_t columns, WriteCell&& writeC
     return text;
 }
 
+// The sign a comparison's answer writes between its two sides.
+std::u16string_view SignBetween(int64_t left, int64_t right);
+
 // Draws of a kind's question a sampler gives up after.
 constexpr int32_t NaiveDrawsPerQuestion = 100000;
 

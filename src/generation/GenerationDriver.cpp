@@ -1,9 +1,13 @@
 #include "generation/GenerationDriver.h"
 
+#include "foundation/Prefetch.h"
 #include "foundation/RandomSource.h"
 #include "foundation/UserInterfaceYield.h"
 #include "generation/CInfoReceiver.h"
 #include "generation/RepeatedRounds.h"
+
+#include <algorithm>
+#include <array>
 
 namespace kelvo {
 
@@ -16,12 +20,29 @@ constexpr int32_t YieldInterval = 2000;
 
 const std::u16string ShufflingCaption = u"打乱顺序";
 
+// Swaps drawn this many steps before they are made.
+constexpr int32_t SwapsAhead = 8;
+
+// A forward Fisher-Yates pass. A swap's far place is random in a list larger
+// than the caches, so each place is drawn a few steps early and its memory
+// fetched meanwhile; the draws are the same and in the same order.
 void Shuffle(QuestionList& questions, int32_t first, int32_t last) {
     ReseedRandomFromClock();
-    int32_t remaining = last - first + 1;
+    std::array<int32_t, SwapsAhead> places{};
+    const auto drawPlace = [&](int32_t i) {
+        const int32_t place = RandomFloor(last - i + 1, i);
+        Prefetch(&questions.Item(place));
+        places[static_cast<size_t>(i % SwapsAhead)] = place;
+    };
+    for (int32_t i = first; i <= std::min(first + SwapsAhead, last) - 1; ++i) {
+        drawPlace(i);
+    }
     for (int32_t i = first; i <= last - 1; ++i) {
-        questions.ExchangeItem(i, RandomFloor(remaining, i));
-        --remaining;
+        const int32_t place = places[static_cast<size_t>(i % SwapsAhead)];
+        if (i + SwapsAhead <= last - 1) {
+            drawPlace(i + SwapsAhead);
+        }
+        questions.ExchangeItem(i, place);
         if (i % YieldInterval == 0) {
             YieldToUserInterface();
         }

@@ -1,5 +1,6 @@
 #include "output/COutputFormatter.h"
 
+#include "foundation/Prefetch.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/TextNumber.h"
 #include "foundation/UserInterfaceYield.h"
@@ -31,16 +32,8 @@ void AppendNumber(std::u16string& text, int32_t value, int32_t exponent) {
 }
 
 // The questions are separate objects in shuffled order, so reading them is
-// bound by memory latency; fetching ahead hides most of it.
-void Prefetch(const void* address) {
-#if defined(__GNUC__)
-    __builtin_prefetch(address);
-#else
-    (void)address;
-#endif
-}
-
-// Questions ahead of the one being formatted whose memory is fetched early.
+// bound by memory latency; fetching ahead hides most of it. The questions
+// ahead of the one being formatted whose memory is fetched early.
 constexpr int32_t PrefetchDistance = 16;
 // The cells whose length sizes the text of all, and the characters a cell is
 // allowed beyond their average.
