@@ -93,6 +93,26 @@ CValueLimit COperand::ValueLimit() const {
     return limit;
 }
 
+namespace {
+
+// Whole numbers in steps of 1 drawn one by one: what the range operations
+// below come to for them, without building the ranges.
+bool IsPlain(const CValueLimit& limit) {
+    return limit.IsValid() && limit.MultipleOf() == 1 && limit.FactorCount() < 2;
+}
+
+// A uniform value of lower..upper, as CValueLimit::GetRandomValue draws it.
+bool DrawBetween(int32_t lower, int32_t upper, int32_t& value) {
+    if (lower > upper) {
+        return false;
+    }
+    ReseedRandomFromClock();
+    value = RandomFloor(upper - lower + 1, lower);
+    return true;
+}
+
+} // namespace
+
 bool COperand::CreateInstancePlus(COperand& rightSide, COperand& ResultOperand) {
     COperand& a = *this;
     COperand& b = rightSide;
@@ -102,6 +122,24 @@ bool COperand::CreateInstancePlus(COperand& rightSide, COperand& ResultOperand) 
     int32_t sumValue = sum.m_resultValue;
     const bool carry = a.m_cbrSetting == Cbr::Carry || b.m_cbrSetting == Cbr::Carry;
     const bool noCarry = a.m_cbrSetting == Cbr::NoCarry || b.m_cbrSetting == Cbr::NoCarry;
+
+    // The most common question, a free sum of plain ranges, drawn straight.
+    if (aValue == -1 && bValue == -1 && sumValue == -1 && !carry && !noCarry &&
+        IsPlain(*a.m_limit) && IsPlain(*b.m_limit) && IsPlain(*sum.m_limit)) {
+        const CValueLimit& as = *a.m_limit;
+        const CValueLimit& bs = *b.m_limit;
+        const CValueLimit& sums = *sum.m_limit;
+        if (!DrawBetween(std::max({0, sums.LowerLimit() - bs.UpperLimit(), as.LowerLimit()}),
+                         std::min(sums.UpperLimit() - bs.LowerLimit(), as.UpperLimit()),
+                         a.m_resultValue) ||
+            !DrawBetween(std::max({0, sums.LowerLimit() - a.m_resultValue, bs.LowerLimit()}),
+                         std::min(sums.UpperLimit() - a.m_resultValue, bs.UpperLimit()),
+                         b.m_resultValue)) {
+            return false;
+        }
+        sum.m_resultValue = a.m_resultValue + b.m_resultValue;
+        return true;
+    }
 
     // A sum that must be a multiple is drawn first; the operands follow from it.
     if (sum.MultipleOf() != 1 && sumValue == -1) {
