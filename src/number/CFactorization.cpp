@@ -376,7 +376,7 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
 
 bool CFactorization::SplitDivisors2(int32_t dividend, const DivisorList& colDivisors,
                                     int32_t iExcludedDivisorBest) {
-    if (dividend < 1 || colDivisors.size() < 2) {
+    if (dividend < 1 || colDivisors[0] == nullptr || colDivisors[1] == nullptr) {
         return false;
     }
     const bool found = FindSplit(dividend, *colDivisors[0], *colDivisors[1], iExcludedDivisorBest);
@@ -415,8 +415,8 @@ bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int3
     }
     // A free operand holds -1, which divides every candidate; a fixed 0
     // divides none.
-    std::array<int32_t, 4> fixedValues{1, 1, 1, 1};
-    for (size_t i = 0; i < fixedValues.size() && i < colDivisors.size(); ++i) {
+    std::array<int32_t, 2> fixedValues{1, 1};
+    for (size_t i = 0; i < fixedValues.size() && colDivisors[i] != nullptr; ++i) {
         fixedValues[i] = colDivisors[i]->ResultValue();
         if (fixedValues[i] == 0) {
             return false;
