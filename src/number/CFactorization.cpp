@@ -574,7 +574,9 @@ CFactorization::CKnownLists CFactorization::KnownListsOf(int32_t dividend, const
 // found when the first list holds that value. The lists' shuffles only take
 // their draws, as no order changes a split of one pair.
 bool CFactorization::FindSplitByGivenSecond(int32_t dividend, COperand& a, const COperand& b) {
-    const auto [known, listed] = KnownListsOf(dividend, a, b);
+    const CKnownLists lists = KnownListsOf(dividend, a, b);
+    const CKnownSplit& known = lists.split;
+    const CSplitCandidate* const listed = lists.candidates;
     const int32_t valueB = b.ResultValue();
     const bool found = known.partnerCount > 0 && valueB > 0 && dividend % valueB == 0 &&
                        std::any_of(listed, listed + known.count, [&](CSplitCandidate candidate) {
@@ -591,7 +593,9 @@ bool CFactorization::FindSplitByGivenSecond(int32_t dividend, COperand& a, const
 // Both operands free.
 bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
                                    int32_t iExcludedDivisorBest) {
-    const auto [known, listed] = KnownListsOf(dividend, a, b);
+    const CKnownLists lists = KnownListsOf(dividend, a, b);
+    const CKnownSplit& known = lists.split;
+    const CSplitCandidate* const listed = lists.candidates;
     if (!known.splittable) {
         DiscardShuffle(static_cast<size_t>(known.count));
         DiscardShuffle(static_cast<size_t>(known.partnerCount));
