@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace kelvo {
 
@@ -21,9 +22,8 @@ private:
     static constexpr size_t FirstBlockSize = 32;
     static constexpr size_t LargestBlockSize = 1024;
 
-    std::shared_ptr<CExprValue[]> m_block;
+    std::shared_ptr<std::vector<CExprValue>> m_block;
     size_t m_blockSize = 0;
-    size_t m_used = 0;
 };
 
 } // namespace kelvo

@@ -376,7 +376,7 @@ void CFactorization::GetPotentialDivisors(int32_t dividend, int32_t iLower, int3
 
 bool CFactorization::SplitDivisors2(int32_t dividend, const DivisorList& colDivisors,
                                     int32_t iExcludedDivisorBest) {
-    if (dividend < 1 || colDivisors.size() < 2) {
+    if (dividend < 1 || colDivisors[0] == nullptr || colDivisors[1] == nullptr) {
         return false;
     }
     const bool found = FindSplit(dividend, *colDivisors[0], *colDivisors[1], iExcludedDivisorBest);
@@ -415,8 +415,8 @@ bool CFactorization::PickSplittableValue(int32_t& iResultValue, int32_t lo, int3
     }
     // A free operand holds -1, which divides every candidate; a fixed 0
     // divides none.
-    std::array<int32_t, 4> fixedValues{1, 1, 1, 1};
-    for (size_t i = 0; i < fixedValues.size() && i < colDivisors.size(); ++i) {
+    std::array<int32_t, 2> fixedValues{1, 1};
+    for (size_t i = 0; i < fixedValues.size() && colDivisors[i] != nullptr; ++i) {
         fixedValues[i] = colDivisors[i]->ResultValue();
         if (fixedValues[i] == 0) {
             return false;
@@ -475,12 +475,13 @@ CFactorization::CKnownSplits& CFactorization::KnownSplitsOf(const COperand& a, c
 
 bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
                                int32_t iExcludedDivisorBest) {
-    // Between two free operands the lists are known after the first split of
-    // the dividend. Values already in the lists would change them; a split
+    // With the first operand free the lists are known after the first split
+    // of the dividend. Values already in the lists would change them; a split
     // starts with none.
-    if (!HasValue(a) && !HasValue(b) && dividend <= ValueCeiling && m_scratchDictionary1.empty() &&
+    if (!HasValue(a) && dividend <= ValueCeiling && m_scratchDictionary1.empty() &&
         m_scratchDictionary2.empty()) {
-        return FindFreeSplit(dividend, a, b, iExcludedDivisorBest);
+        return HasValue(b) ? FindSplitByGivenSecond(dividend, a, b)
+                           : FindFreeSplit(dividend, a, b, iExcludedDivisorBest);
     }
     const int32_t fa = a.FactorCount();
     const int32_t fb = b.FactorCount();
@@ -536,11 +537,11 @@ bool CFactorization::FindSplit(int32_t dividend, COperand& a, COperand& b,
         dividend, iExcludedDivisorBest, a, b);
 }
 
-// Both operands free: the lists of the dividend and which of the first's
-// values have their partner in the second depend on the operands' ranges
-// alone, so they are worked out once and only the shuffle is made each time.
-bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
-                                   int32_t iExcludedDivisorBest) {
+// The lists of the dividend and which of the first's values have their
+// partner in the second depend on the operands' ranges alone, so they are
+// worked out once and only the shuffle is made each time.
+CFactorization::CKnownLists CFactorization::KnownListsOf(int32_t dividend, const COperand& a,
+                                                         const COperand& b) {
     CKnownSplits& splits = KnownSplitsOf(a, b);
     CKnownSplit& known = splits.byDividend[static_cast<size_t>(dividend)];
     if (known.first < 0) {
@@ -566,6 +567,35 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
         }
         known.splittable = known.splittable && known.partnerCount > 0;
     }
+    return {known, splits.candidates.data() + known.first};
+}
+
+// The second operand given: the one split possible is the dividend over it,
+// found when the first list holds that value. The lists' shuffles only take
+// their draws, as no order changes a split of one pair.
+bool CFactorization::FindSplitByGivenSecond(int32_t dividend, COperand& a, const COperand& b) {
+    const CKnownLists lists = KnownListsOf(dividend, a, b);
+    const CKnownSplit& known = lists.split;
+    const CSplitCandidate* const listed = lists.candidates;
+    const int32_t valueB = b.ResultValue();
+    const bool found = known.partnerCount > 0 && valueB > 0 && dividend % valueB == 0 &&
+                       std::any_of(listed, listed + known.count, [&](CSplitCandidate candidate) {
+                           return candidate.value == dividend / valueB;
+                       });
+    DiscardShuffle(static_cast<size_t>(known.count));
+    DiscardShuffle(static_cast<size_t>(known.partnerCount));
+    if (found) {
+        a.SetResultValue(dividend / valueB);
+    }
+    return found;
+}
+
+// Both operands free.
+bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
+                                   int32_t iExcludedDivisorBest) {
+    const CKnownLists lists = KnownListsOf(dividend, a, b);
+    const CKnownSplit& known = lists.split;
+    const CSplitCandidate* const listed = lists.candidates;
     if (!known.splittable) {
         DiscardShuffle(static_cast<size_t>(known.count));
         DiscardShuffle(static_cast<size_t>(known.partnerCount));
@@ -575,7 +605,6 @@ bool CFactorization::FindFreeSplit(int32_t dividend, COperand& a, COperand& b,
     // again, so the scan follows the shuffle and stops at the split; the
     // steps left only take their draws. The kept list stays as it is: the
     // candidates the shuffle moves are kept aside by their new positions.
-    const CSplitCandidate* const listed = splits.candidates.data() + known.first;
     // Read only where isMoved says it was written.
     std::array<CSplitCandidate, MaxDivisorCount> moved;
     uint64_t isMoved = 0;

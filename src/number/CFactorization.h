@@ -55,6 +55,7 @@ private:
     bool FindSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
 
     bool FindFreeSplit(int32_t dividend, COperand& a, COperand& b, int32_t iExcludedDivisorBest);
+    bool FindSplitByGivenSecond(int32_t dividend, COperand& a, const COperand& b);
 
     // A value of the first list of a split, and whether the second list
     // holds its partner.
@@ -93,6 +94,12 @@ private:
         std::vector<CSplitCandidate> candidates;
     };
     CKnownSplits& KnownSplitsOf(const COperand& a, const COperand& b);
+    // A dividend's split between the operands and its kept candidates.
+    struct CKnownLists {
+        CKnownSplit split;
+        const CSplitCandidate* candidates;
+    };
+    CKnownLists KnownListsOf(int32_t dividend, const COperand& a, const COperand& b);
     // Makes the random draws of the shuffle of count values without shuffling.
     void DiscardShuffle(size_t count) const;
     void BuildCounts();

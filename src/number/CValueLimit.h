@@ -9,16 +9,17 @@
 
 #include "foundation/CTypedArray.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace kelvo {
 
 class COperand;
-// The operands a product or dividend is split into (for a division: the divisor,
-// then the quotient); they live for the duration of the call that lists them.
-using DivisorList = std::vector<COperand*>;
+// The two operands a dividend is split into, the divisor, then the quotient,
+// null where not given; they live for the duration of the call that lists
+// them. A value, as every division question makes one.
+using DivisorList = std::array<COperand*, 2>;
 
 class CValueLimit {
 public:
