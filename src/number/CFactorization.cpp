@@ -574,18 +574,18 @@ CFactorization::CKnownLists CFactorization::KnownListsOf(int32_t dividend, const
 // found when the first list holds that value. The lists' shuffles only take
 // their draws, as no order changes a split of one pair.
 bool CFactorization::FindSplitByGivenSecond(int32_t dividend, COperand& a, const COperand& b) {
-    const CKnownLists lists = KnownListsOf(dividend, a, b);
-    const CKnownSplit& known = lists.split;
-    const CSplitCandidate* const listed = lists.candidates;
+    const auto [known, listed] = KnownListsOf(dividend, a, b);
     const int32_t valueB = b.ResultValue();
-    const bool found = known.partnerCount > 0 && valueB > 0 && dividend % valueB == 0 &&
-                       std::any_of(listed, listed + known.count, [&](CSplitCandidate candidate) {
-                           return candidate.value == dividend / valueB;
-                       });
+    const bool divides = known.partnerCount > 0 && valueB > 0 && dividend % valueB == 0;
+    const int32_t valueA = divides ? dividend / valueB : 0;
+    const bool found =
+        divides && std::any_of(listed, listed + known.count, [valueA](CSplitCandidate candidate) {
+            return candidate.value == valueA;
+        });
     DiscardShuffle(static_cast<size_t>(known.count));
     DiscardShuffle(static_cast<size_t>(known.partnerCount));
     if (found) {
-        a.SetResultValue(dividend / valueB);
+        a.SetResultValue(valueA);
     }
     return found;
 }
